@@ -1,0 +1,196 @@
+#include "drillwindow.h"
+
+#include "toolkit/random.h"
+#include "toolkit/shape.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace drills {
+
+using toolkit::Shape;
+
+namespace {
+
+std::vector<toolkit::ControlRow> rowsOf(Drill drill)
+{
+    std::vector<toolkit::ControlRow> rows;
+    std::ranges::transform(drillRows(), std::back_inserter(rows),
+                           [drill](const DrillRow &row) { return row.at(drill); });
+    return rows;
+}
+
+std::vector<toolkit::MenuRow> menuRowsOf(Drill drill)
+{
+    std::vector<toolkit::MenuRow> rows;
+    std::ranges::transform(drillMenuRows(), std::back_inserter(rows), [drill](const auto &row) {
+        return toolkit::MenuRow{row.name[drill], row.caption[drill], row.parent};
+    });
+    return rows;
+}
+
+} // namespace
+
+DrillWindow::DrillWindow(Drill drill, QWidget *parent)
+    : Form(windowDesign(drill), parent)
+    , m_drill(drill)
+    , m_ranges(operandRanges(drill))
+{
+    build(rowsOf(drill));
+    buildMenus(menuRowsOf(drill));
+    setTabOrder(tabOrder(drill));
+
+    bind(lblNumber, "lblNumber");
+    bind(lblnumber2, "lblnumber2");
+    bind(imgFace, "imgFace");
+    bind(txtAnswer, "txtAnswer");
+    bind(txtNumber2, "txtNumber2");
+    bind(cmdAnswer, "cmdAnswer");
+    bind(cmdReset, "cmdReset");
+    bind(cmdScore1, "cmdScore1");
+    bind(cmdAnswer1, "cmdAnswer1");
+    bind(cmdReset1, "cmdReset1");
+    bind(cmdScore, "cmdScore");
+    bind(cmdExit, "cmdExit");
+    bind(imgImage, "imgImage");
+    bind(imgAnswer, "imgAnswer");
+    bind(lblGood, "lblGood");
+    bind(lblGood1, "lblGood1");
+    bind(lblCorrectA, "lblCorrectA");
+    bind(lblTotalA, "lblTotalA");
+    bind(lblPercentA, "lblPercentA");
+    bind(lblCorrect, "lblCorrect");
+    bind(lblTotal, "lblTotal");
+    bind(lblPersent, "lblPersent");
+    bind(Timer1, "Timer1");
+    bind(Timer2, "Timer2");
+    bind(Timer3, "Timer3");
+    bind(Timer4, "Timer4");
+    m_two = twoNumber();
+    m_three = threeNumber();
+
+    connect(cmdReset, &QPushButton::clicked, this, &DrillWindow::cmdReset_Click);
+    connect(cmdReset1, &QPushButton::clicked, this, &DrillWindow::cmdReset1_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &DrillWindow::cmdExit_Click);
+    connect(txtAnswer, &QLineEdit::textChanged, this, &DrillWindow::txtAnswer_Change);
+    connect(txtNumber2, &QLineEdit::textChanged, this, &DrillWindow::txtNumber2_Change);
+}
+
+Exercise DrillWindow::twoNumber()
+{
+    Exercise e;
+    e.form = this;
+    e.operands = {lblNumber[0], lblNumber[1]};
+    e.answerBox = txtAnswer;
+    e.correctAnswer = lblNumber[2];
+    e.leadIn = lblNumber[3];
+    e.answerButton = cmdAnswer;
+    e.resetButton = cmdReset;
+    bind(e.answerRim, "Shape8");
+    bind(e.resetRim, "Shape7");
+    bind(e.awaitingFrame, "Shape10");
+    bind(e.rightFrame, "Shape12");
+    bind(e.wrongFrame, "Shape13");
+    e.picture = imgImage;
+    e.praise = lblGood;
+    e.faces = imgFace;
+    e.firstTimer = Timer1;
+    e.secondTimer = Timer2;
+    e.correctLabel = lblCorrectA;
+    e.totalLabel = lblTotalA;
+    e.percentLabel = lblPercentA;
+    e.total = &intTotalA;
+    e.correct = &intCorrectA;
+    e.reward = &intRewardA;
+    e.step = &intStepA;
+    e.rightFace = 2;
+    e.correctText = [drill = m_drill](const QList<double> &v) { return resultText(drill, v); };
+    return e;
+}
+
+Exercise DrillWindow::threeNumber()
+{
+    Exercise e;
+    e.form = this;
+    e.operands = {lblnumber2[0], lblnumber2[1], lblnumber2[2]};
+    e.answerBox = txtNumber2;
+    e.correctAnswer = lblnumber2[3];
+    e.leadIn = lblNumber[4];
+    e.answerButton = cmdAnswer1;
+    e.resetButton = cmdReset1;
+    bind(e.answerRim, "Shape6");
+    bind(e.resetRim, "Shape5");
+    bind(e.awaitingFrame, "Shape9");
+    bind(e.rightFrame, "Shape14");
+    bind(e.wrongFrame, "Shape11");
+    e.picture = imgAnswer;
+    e.praise = lblGood1;
+    e.faces = imgFace;
+    e.firstTimer = Timer3;
+    e.secondTimer = Timer4;
+    e.correctLabel = lblCorrect;
+    e.totalLabel = lblTotal;
+    e.percentLabel = lblPersent;
+    e.total = &intTotal;
+    e.correct = &intCorrect;
+    e.reward = &intReward;
+    e.step = &intStep;
+    e.rightFace = 3;
+    e.correctText = [drill = m_drill](const QList<double> &v) { return resultText(drill, v); };
+    return e;
+}
+
+void DrillWindow::Form_Load()
+{
+    intStepA = 0;
+    intStep = 0;
+    intCorrect = 0;
+    intCorrectA = 0;
+    intRewardA = 0;
+    intTotalA = 0;
+    intReward = 0;
+    intTotal = 0;
+    makeDefault(cmdAnswer);
+    toolkit::RandomSource::instance().reseed();
+    m_three.deal(m_ranges.threeAtLoad);
+    m_two.deal(m_ranges.twoAtLoad);
+    lblNumber[2]->hide();
+    lblNumber[3]->hide();
+    txtAnswer->show();
+    txtAnswer->setText(QString());
+}
+
+void DrillWindow::cmdReset_Click()
+{
+    m_two.reset(m_ranges.twoAtReset);
+}
+
+void DrillWindow::cmdReset1_Click()
+{
+    m_three.reset(m_ranges.threeAtReset);
+}
+
+void DrillWindow::cmdExit_Click()
+{
+    unload();
+}
+
+void DrillWindow::txtAnswer_Change()
+{
+    takeDefault(cmdAnswer1);
+    takeDefault(cmdReset1);
+    makeDefault(cmdAnswer);
+}
+
+void DrillWindow::txtNumber2_Change()
+{
+    takeDefault(cmdReset);
+    takeDefault(cmdAnswer);
+    makeDefault(cmdAnswer1);
+}
+
+} // namespace drills

@@ -1,0 +1,124 @@
+#include "mdisumbrook.h"
+
+#include "drills/drillwindows.h"
+#include "toolkit/appearance.h"
+#include "toolkit/design.h"
+#include "toolkit/form.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace shell {
+
+namespace {
+
+constexpr toolkit::WindowDesign Design{"mdiSumbrook", "Sumbrook", {7695, 4965}, "target", false};
+
+struct MenuItem
+{
+    const char *name;
+    const char *caption;
+    void (mdiSumbrook::*handler)();
+    bool available;
+};
+
+// The "Sumbrook" list, in order; no separators, access keys or shortcuts.
+constexpr MenuItem SumbrookItems[] = {
+    {"mnuitemAddition", "Addition", &mdiSumbrook::mnuitemAddition_Click, true},
+    {"mnuItemSubtraction", "Subtraction", &mdiSumbrook::mnuItemSubtraction_Click, true},
+    {"mnuItemMultiplication", "Multiplication", &mdiSumbrook::mnuItemMultiplication_Click, true},
+    {"mnuItemDivision", "Division", &mdiSumbrook::mnuItemDivision_Click, false},
+};
+
+constexpr MenuItem AboutCommand{"mnuAbout", "About Sumbrook", &mdiSumbrook::mnuAbout_Click, false};
+
+} // namespace
+
+mdiSumbrook::mdiSumbrook(QWidget *parent)
+    : QMainWindow(parent)
+    , m_area(new QMdiArea(this))
+    , m_mnuSumbrook(new QMenu(QStringLiteral("Sumbrook"), this))
+{
+    setObjectName(QString::fromLatin1(Design.name));
+    setWindowTitle(QString::fromLatin1(Design.caption));
+    setWindowIcon(toolkit::designIcon(Design.icon));
+    m_area->setBackground(
+        palette().brush(toolkit::systemRole(toolkit::SystemColour::AppWorkspace.value)));
+    setCentralWidget(m_area);
+    resize(Design.clientArea.toPixels());
+
+    const auto action = [this](const MenuItem &item) {
+        auto *a = new QAction(QString::fromLatin1(item.caption), this);
+        a->setObjectName(QString::fromLatin1(item.name));
+        a->setEnabled(item.available);
+        connect(a, &QAction::triggered, this, item.handler);
+        return a;
+    };
+    m_mnuSumbrook->setObjectName(QStringLiteral("mnuSumbrook"));
+    for (const MenuItem &item : SumbrookItems)
+        m_mnuSumbrook->addAction(action(item));
+    m_mnuAbout = action(AboutCommand);
+    showMenusOf(nullptr);
+
+    toolkit::WindowInstance::setMdiArea(m_area);
+    connect(m_area, &QMdiArea::subWindowActivated, this, &mdiSumbrook::showMenusOf);
+}
+
+mdiSumbrook::~mdiSumbrook()
+{
+    // The area reports a last activation while it is being destroyed.
+    disconnect(m_area, nullptr, this, nullptr);
+    if (toolkit::WindowInstance::mdiArea() == m_area)
+        toolkit::WindowInstance::setMdiArea(nullptr);
+}
+
+void mdiSumbrook::mnuitemAddition_Click()
+{
+    drills::frmAddition().show();
+}
+
+void mdiSumbrook::mnuItemSubtraction_Click()
+{
+    drills::frmSubtraction().show();
+}
+
+void mdiSumbrook::mnuItemMultiplication_Click()
+{
+    drills::frmMultiplication().show();
+}
+
+void mdiSumbrook::mnuItemDivision_Click() {}
+
+void mdiSumbrook::mnuAbout_Click() {}
+
+void mdiSumbrook::closeEvent(QCloseEvent *event)
+{
+    m_area->closeAllSubWindows();
+    if (!m_area->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void mdiSumbrook::showMenusOf(QMdiSubWindow *child)
+{
+    // An inactive frame reports no active child; its current one still owns the menu bar.
+    if (!child)
+        child = m_area->currentSubWindow();
+    const auto *form = child ? qobject_cast<toolkit::Form *>(child->widget()) : nullptr;
+    menuBar()->clear();
+    if (form && !form->menus().isEmpty()) {
+        for (QMenu *menu : form->menus())
+            menuBar()->addAction(menu->menuAction());
+        return;
+    }
+    menuBar()->addAction(m_mnuSumbrook->menuAction());
+    menuBar()->addAction(m_mnuAbout);
+}
+
+} // namespace shell

@@ -1,0 +1,42 @@
+// The main window: a multiple-document frame whose menu opens the drill windows.
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace shell {
+
+class mdiSumbrook : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit mdiSumbrook(QWidget *parent = nullptr);
+    ~mdiSumbrook() override;
+
+    QMdiArea *mdiArea() const { return m_area; }
+
+    void mnuitemAddition_Click();
+    void mnuItemSubtraction_Click();
+    void mnuItemMultiplication_Click();
+    void mnuItemDivision_Click();
+    void mnuAbout_Click();
+
+protected:
+    // Children close first, each with its own unload steps; one that stays open keeps the frame.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // The active child's menu bar takes the place of the frame's while it has one.
+    void showMenusOf(QMdiSubWindow *child);
+
+    QMdiArea *m_area;
+    QMenu *m_mnuSumbrook;
+    QAction *m_mnuAbout;
+};
+
+} // namespace shell

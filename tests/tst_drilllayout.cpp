@@ -1,0 +1,245 @@
+// The three drill windows as built: every control of the design table at its place, in its font
+// and colours, in its initial state, stacked as the design wants.
+#include "drills/drilldesign.h"
+#include "drills/drillwindow.h"
+#include "toolkit/appearance.h"
+#include "toolkit/shape.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace drills;
+using toolkit::Kind;
+using toolkit::Shape;
+
+Q_DECLARE_METATYPE(drills::Drill)
+
+namespace {
+
+const char *drillName(Drill drill)
+{
+    return windowDesign(drill).name;
+}
+
+bool overlaps(QWidget *a, QWidget *b)
+{
+    return a->geometry().intersects(b->geometry());
+}
+
+int stackIndex(QWidget *w)
+{
+    return int(w->parentWidget()->children().indexOf(w));
+}
+
+} // namespace
+
+class TestDrillLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { toolkit::installFontSubstitutes(); }
+
+    void everyControlAsDesigned_data()
+    {
+        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<int>("row");
+        for (const Drill drill : AllDrills)
+            for (int i = 0; i < int(drillRows().size()); ++i)
+                QTest::addRow("%s %s", drillName(drill), drillRows()[i].name) << drill << i;
+    }
+    void everyControlAsDesigned()
+    {
+        QFETCH(Drill, drill);
+        QFETCH(int, row);
+        const toolkit::ControlRow design = drillRows()[row].at(drill);
+        DrillWindow window(drill);
+        QObject *object = window.control(design.name);
+        QVERIFY(object);
+        QCOMPARE(object->objectName(), QString::fromLatin1(design.name));
+        if (design.kind == Kind::Timer) {
+            auto *timer = qobject_cast<QTimer *>(object);
+            QCOMPARE(timer->interval(), 500);
+            QVERIFY(!timer->isActive());
+            return;
+        }
+        auto *widget = qobject_cast<QWidget *>(object);
+        QCOMPARE(widget->isHidden(), bool(design.flags & toolkit::Hidden));
+        QCOMPARE(widget->isEnabled(), !(design.flags & toolkit::Disabled));
+
+        QRect expected = design.geometry.toPixels();
+        if (design.follows)
+            expected = window.control<QWidget>(design.follows)->geometry();
+        if (auto *shape = qobject_cast<Shape *>(widget)) {
+            QCOMPARE(shape->nominalGeometry(), expected);
+            QCOMPARE(shape->style().outline, QColor::fromRgb(design.line.value));
+            QCOMPARE(shape->style().outlineWidth, design.lineWidth);
+            QCOMPARE(shape->style().fill.isValid(), design.back.isSet());
+            return;
+        }
+        if (design.flags & toolkit::AutoSize) {
+            QCOMPARE(widget->pos(), expected.topLeft());
+            QCOMPARE(widget->size(), widget->sizeHint());
+        } else {
+            QCOMPARE(widget->geometry(), expected);
+        }
+        if (design.font.face) {
+            QCOMPARE(widget->font().pointSizeF(), design.font.points);
+            QCOMPARE(widget->font().bold(), design.font.bold);
+            QCOMPARE(widget->font().italic(), design.font.italic);
+            const QString family = QFontInfo(widget->font()).family();
+            QVERIFY2(family.startsWith("Liberation"), qPrintable(family));
+        }
+        const QString caption = QString::fromLatin1(design.caption);
+        if (auto *label = qobject_cast<QLabel *>(widget); label && design.kind == Kind::Label) {
+            QCOMPARE(label->text(), caption);
+            QCOMPARE(bool(label->alignment() & Qt::AlignHCenter),
+                     bool(design.flags & toolkit::Centred));
+            if (design.back.source == toolkit::Colour::Rgb) {
+                QVERIFY(label->autoFillBackground());
+                QCOMPARE(label->palette().color(label->backgroundRole()),
+                         QColor::fromRgb(design.back.value));
+            }
+        }
+        if (auto *button = qobject_cast<QPushButton *>(widget))
+            QCOMPARE(button->text(), caption);
+        if (auto *box = qobject_cast<QLineEdit *>(widget)) {
+            QVERIFY(box->text().isEmpty());
+            QCOMPARE(box->alignment(), Qt::AlignCenter);
+        }
+    }
+
+    void windowsDifferAsDesigned_data()
+    {
+        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("clientArea");
+        QTest::addColumn<QStringList>("headings");
+        QTest::addColumn<QString>("sign");
+        QTest::addColumn<QStringList>("menu");
+        QTest::newRow("Addition") << Drill::Addition << "Addition" << QSize(751, 539)
+                                  << QStringList{"ADD 2", "ADD 3"} << "+"
+                                  << QStringList{" Score", "mnuitemSaveScore", "Display Scores"};
+        QTest::newRow("Subtraction") << Drill::Subtraction << "Subtraction" << QSize(747, 443)
+                                     << QStringList{"SUBTRACT  2", "SUBTRACT 3"} << "-"
+                                     << QStringList{"Score", "mnuItemSaveScore", "Desplay Scores"};
+        QTest::newRow("Multiplication")
+            << Drill::Multiplication << "Multiplication" << QSize(673, 443)
+            << QStringList{"MULTIPLY  2", "MULTIPLY 3"} << "X"
+            << QStringList{"Score", "mnuItemSaveScore", "Desplay Scores"};
+    }
+    void windowsDifferAsDesigned()
+    {
+        QFETCH(Drill, drill);
+        QFETCH(QString, caption);
+        QFETCH(QSize, clientArea);
+        QFETCH(QStringList, headings);
+        QFETCH(QString, sign);
+        QFETCH(QStringList, menu);
+        DrillWindow window(drill);
+        QCOMPARE(window.windowTitle(), caption);
+        QCOMPARE(window.size(), clientArea);
+        QVERIFY(!window.windowIcon().isNull());
+        QCOMPARE(window.control<QLabel>("Label11")->text(), headings[0]);
+        QCOMPARE(window.control<QLabel>("Label12")->text(), headings[1]);
+        for (const char *name : {"Label2(0)", "Label2(1)", "Label2(2)"})
+            QCOMPARE(window.control<QLabel>(name)->text(), sign);
+        QCOMPARE(window.menus().size(), 1);
+        const QMenu *score = window.menus().first();
+        QCOMPARE(score->title(), menu[0]);
+        QCOMPARE(score->actions().size(), 2);
+        QCOMPARE(score->actions()[0]->objectName(), menu[1]);
+        QCOMPARE(score->actions()[0]->text(), "Save Score");
+        QCOMPARE(score->actions()[1]->objectName(), "mnuItemRetrievScores");
+        QCOMPARE(score->actions()[1]->text(), menu[2]);
+        QVERIFY(window.control<QLabel>("Label10")->text().startsWith(
+            "For more information or comment Email to "));
+        QVERIFY(!window.control<QLabel>("Label8")->text().isEmpty());
+    }
+
+    void facesAreFiveDistinctPictures()
+    {
+        DrillWindow window(Drill::Addition);
+        QSet<QByteArray> pictures;
+        for (QLabel *face : window.imgFace) {
+            QCOMPARE(face->pixmap().size(), QSize(32, 32));
+            const QImage image = face->pixmap().toImage();
+            pictures.insert(
+                QByteArray(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()));
+        }
+        QCOMPARE(pictures.size(), 5);
+        QVERIFY(window.imgImage->pixmap().isNull());
+        QVERIFY(window.imgImage->hasScaledContents());
+    }
+
+    void stackingFollowsTheDesign_data()
+    {
+        QTest::addColumn<Drill>("drill");
+        for (const Drill drill : AllDrills)
+            QTest::newRow(drillName(drill)) << drill;
+    }
+    void stackingFollowsTheDesign()
+    {
+        QFETCH(Drill, drill);
+        DrillWindow window(drill);
+        const QList<QWidget *> widgets = window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        for (QWidget *upper : widgets) {
+            if (!qobject_cast<QPushButton *>(upper) && !qobject_cast<QLineEdit *>(upper))
+                continue;
+            for (QWidget *lower : widgets) {
+                const bool beneath = qobject_cast<QLabel *>(lower) || qobject_cast<Shape *>(lower);
+                if (beneath && overlaps(upper, lower))
+                    QVERIFY2(stackIndex(upper) > stackIndex(lower),
+                             qPrintable(upper->objectName() + " over " + lower->objectName()));
+            }
+        }
+        for (const auto &[yellow, blue] : {std::pair{"Shape7", "Shape3"},
+                                           {"Shape8", "Shape4"},
+                                           {"Shape5", "Shape1"},
+                                           {"Shape6", "Shape2"}})
+            QVERIFY(stackIndex(window.control<QWidget>(yellow)) >
+                    stackIndex(window.control<QWidget>(blue)));
+        for (const char *panel : {"Shape22", "Shape23"}) {
+            auto *shape = window.control<Shape>(panel);
+            for (QLabel *label : window.findChildren<QLabel *>())
+                if (shape->nominalGeometry().intersects(label->geometry()))
+                    QVERIFY(stackIndex(label) > stackIndex(shape));
+        }
+        // The three-number correct-answer label is shown at creation, beneath its box.
+        QVERIFY(!window.lblnumber2[3]->isHidden());
+        QCOMPARE(window.txtNumber2->pos(), window.lblnumber2[3]->pos());
+        QCOMPARE(window.txtNumber2->width(), window.lblnumber2[3]->width());
+    }
+
+    void looksAsDesigned()
+    {
+        // Under a real paint the rims, frames and tiles show their colours where the design puts
+        // them: a yellow rim round the disabled Reset, blue round Answer, magenta round Score.
+        DrillWindow window(Drill::Addition);
+        window.Form_Load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage image = window.grab().toImage();
+        const auto above = [&](QWidget *w) {
+            return image.pixelColor(w->geometry().center().x(), w->geometry().top() - 6);
+        };
+        const auto leftOf = [&](QWidget *w) {
+            return image.pixelColor(w->geometry().left() - 6, w->geometry().center().y());
+        };
+        QCOMPARE(leftOf(window.cmdReset), QColor(Qt::yellow));
+        QCOMPARE(leftOf(window.cmdAnswer), QColor(Qt::blue));
+        QCOMPARE(leftOf(window.cmdScore1), QColor(Qt::magenta));
+        QCOMPARE(leftOf(window.cmdReset1), QColor(Qt::yellow));
+        QCOMPARE(leftOf(window.cmdAnswer1), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(window.lblNumber[0]->geometry().center() + QPoint(0, 12)),
+                 QColor(0xFF, 0xC0, 0xC0));
+        QCOMPARE(above(window.txtAnswer), QColor(Qt::yellow)); // the awaiting frame
+    }
+};
+
+QTEST_MAIN(TestDrillLayout)
+#include "tst_drilllayout.moc"

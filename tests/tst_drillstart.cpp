@@ -1,0 +1,313 @@
+// A drill window's start, its Resets, Enter routing between the two exercises, focus and Exit.
+#include "drills/drillwindow.h"
+#include "drills/drillwindows.h"
+#include "shell/mdisumbrook.h"
+#include "toolkit/appearance.h"
+#include "toolkit/random.h"
+#include "toolkit/shape.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace drills;
+using toolkit::RandomSource;
+using toolkit::Shape;
+
+Q_DECLARE_METATYPE(drills::Drill)
+
+namespace {
+
+constexpr float Largest = 1.0f - 0x1p-24f;
+
+bool shown(const DrillWindow &w, const char *name)
+{
+    return !w.control<QWidget>(name)->isHidden();
+}
+
+void checkOperands(QLabel *const *tiles, std::span<const Range> ranges)
+{
+    static const QRegularExpression digitsOnly(QStringLiteral("^[0-9]+$"));
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        const QString caption = tiles[i]->text();
+        QVERIFY2(digitsOnly.match(caption).hasMatch(), qPrintable(caption));
+        const int value = caption.toInt();
+        QVERIFY2(value >= ranges[i].lo && value <= ranges[i].hi,
+                 qPrintable(tiles[i]->objectName() + " = " + caption));
+    }
+}
+
+void addDrillRows()
+{
+    QTest::addColumn<Drill>("drill");
+    for (const Drill drill : AllDrills)
+        QTest::newRow(windowDesign(drill).name) << drill;
+}
+
+// Puts the focus where a user's typing would go.
+QWidget *focused()
+{
+    return QApplication::focusWidget();
+}
+
+} // namespace
+
+class TestDrillStart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { toolkit::installFontSubstitutes(); }
+    void cleanup() { RandomSource::instance().clearSupplied(); }
+
+    void loadStartsBothExercisesAwaitingAnswers()
+    {
+        DrillWindow w(Drill::Addition);
+        w.intTotalA = w.intCorrect = w.intStep = 7;
+        w.Form_Load();
+        for (const qint16 counter : {w.intTotalA, w.intCorrectA, w.intRewardA, w.intStepA,
+                                     w.intTotal, w.intCorrect, w.intReward, w.intStep})
+            QCOMPARE(counter, qint16(0));
+        QCOMPARE(w.defaultButton(), w.cmdAnswer);
+        QVERIFY(w.lblNumber[2]->isHidden());
+        QVERIFY(w.lblNumber[3]->isHidden());
+        QVERIFY(!w.txtAnswer->isHidden());
+        QVERIFY(w.txtAnswer->text().isEmpty());
+        QVERIFY(w.cmdAnswer->isEnabled() && w.cmdAnswer1->isEnabled());
+        QVERIFY(!w.cmdReset->isEnabled() && !w.cmdReset1->isEnabled());
+        QVERIFY(shown(w, "Shape7") && !shown(w, "Shape8"));
+        QVERIFY(shown(w, "Shape5") && !shown(w, "Shape6"));
+        QVERIFY(shown(w, "Shape10") && !shown(w, "Shape12") && !shown(w, "Shape13"));
+        QVERIFY(shown(w, "Shape9") && !shown(w, "Shape14") && !shown(w, "Shape11"));
+        QVERIFY(w.imgImage->pixmap().isNull() && w.imgAnswer->pixmap().isNull());
+        QVERIFY(w.lblCorrectA->text().isEmpty() && w.lblPersent->text().isEmpty());
+        QCOMPARE(w.control<QLabel>("Label4")->text(), "You got ");
+        QCOMPARE(w.control<QLabel>("Label6")->text(), "Out of ");
+        QCOMPARE(w.control<QLabel>("Label9")->text(), "Questions Giving you a ");
+    }
+
+    void loadDealsThreeNumbersFirstFromTheLoadRanges()
+    {
+        RandomSource::instance().supply({0.0f, 0.5f, Largest, Largest, 0.0f});
+        DrillWindow w(Drill::Subtraction);
+        w.Form_Load();
+        QCOMPARE(w.lblnumber2[0]->text(), "35");
+        QCOMPARE(w.lblnumber2[1]->text(), "37"); // 20 + 0.5 * 35
+        QCOMPARE(w.lblnumber2[2]->text(), "20");
+        QCOMPARE(w.lblNumber[0]->text(), "74");
+        QCOMPARE(w.lblNumber[1]->text(), "1");
+    }
+
+    void operandsStayInTheirRanges_data() { addDrillRows(); }
+    void operandsStayInTheirRanges()
+    {
+        QFETCH(Drill, drill);
+        const OperandRanges &ranges = operandRanges(drill);
+        DrillWindow w(drill);
+        for (int deal = 0; deal < 2000; ++deal) {
+            w.Form_Load();
+            checkOperands(w.lblNumber, ranges.twoAtLoad);
+            checkOperands(w.lblnumber2, ranges.threeAtLoad);
+            w.cmdReset_Click();
+            w.cmdReset1_Click();
+            checkOperands(w.lblNumber, ranges.twoAtReset);
+            checkOperands(w.lblnumber2, ranges.threeAtReset);
+        }
+        // The extremes of the source give the ends of every range.
+        for (const float r : {0.0f, Largest}) {
+            RandomSource::instance().supply(QList<float>(5, r));
+            w.Form_Load();
+            RandomSource::instance().supply(QList<float>(5, r));
+            w.cmdReset_Click();
+            w.cmdReset1_Click();
+            const auto end = [r](const Range &range) { return r == 0 ? range.lo : range.hi; };
+            QCOMPARE(w.lblNumber[0]->text().toInt(), end(ranges.twoAtReset[0]));
+            QCOMPARE(w.lblNumber[1]->text().toInt(), end(ranges.twoAtReset[1]));
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(w.lblnumber2[i]->text().toInt(), end(ranges.threeAtReset[i]));
+        }
+    }
+
+    void additionDealsSmallerNumbersOnlyAtLoad()
+    {
+        DrillWindow w(Drill::Addition);
+        RandomSource::instance().supply({Largest, Largest, Largest, Largest, Largest});
+        w.Form_Load();
+        QCOMPARE(w.lblNumber[0]->text(), "10");
+        QCOMPARE(w.lblnumber2[2]->text(), "10");
+        RandomSource::instance().supply({Largest, Largest});
+        w.cmdReset_Click();
+        QCOMPARE(w.lblNumber[0]->text(), "25");
+        QCOMPARE(w.lblNumber[1]->text(), "25");
+    }
+
+    void resetReturnsAnAnsweredExerciseToAwaiting()
+    {
+        DrillWindow w(Drill::Multiplication);
+        w.show();
+        w.Form_Load();
+        // The state an answer leaves behind, with the animation running.
+        w.control<Shape>("Shape8")->show();
+        w.control<Shape>("Shape7")->hide();
+        w.control<Shape>("Shape10")->hide();
+        w.control<Shape>("Shape13")->show();
+        w.txtAnswer->setText("99");
+        w.txtAnswer->hide();
+        w.lblNumber[2]->show();
+        w.lblNumber[3]->show();
+        w.imgImage->show();
+        w.lblGood->show();
+        w.cmdAnswer->setEnabled(false);
+        w.cmdReset->setEnabled(true);
+        w.makeDefault(w.cmdReset);
+        w.Timer1->start();
+        w.intStepA = 3;
+        w.intTotalA = 4;
+        const QString threeNumberProblem = w.lblnumber2[0]->text();
+
+        w.cmdReset_Click();
+        QVERIFY(shown(w, "Shape7") && !shown(w, "Shape8"));
+        QVERIFY(shown(w, "Shape10") && !shown(w, "Shape12") && !shown(w, "Shape13"));
+        QVERIFY(w.imgImage->isHidden() && w.lblGood->isHidden());
+        QVERIFY(w.lblNumber[2]->isHidden() && w.lblNumber[3]->isHidden());
+        QVERIFY(!w.cmdReset->isEnabled());
+        QVERIFY(w.cmdAnswer->isEnabled());
+        QCOMPARE(w.defaultButton(), w.cmdAnswer);
+        QVERIFY(!w.Timer1->isActive() && !w.Timer2->isActive());
+        QVERIFY(!w.txtAnswer->isHidden());
+        QVERIFY(w.txtAnswer->text().isEmpty());
+        QCOMPARE(w.intStepA, qint16(3)); // survives Reset
+        QCOMPARE(w.intTotalA, qint16(4));
+        QCOMPARE(w.lblnumber2[0]->text(), threeNumberProblem);
+    }
+
+    void resetOfTheThreeNumberExercise()
+    {
+        DrillWindow w(Drill::Addition);
+        w.show();
+        w.Form_Load();
+        w.control<Shape>("Shape6")->show();
+        w.control<Shape>("Shape5")->hide();
+        w.control<Shape>("Shape9")->hide();
+        w.control<Shape>("Shape14")->show();
+        w.lblNumber[4]->show();
+        w.lblGood1->show();
+        w.cmdAnswer1->setEnabled(false);
+        w.cmdReset1->setEnabled(true);
+        w.Timer4->start();
+        w.txtNumber2->setText("12");
+
+        w.cmdReset1_Click();
+        QVERIFY(shown(w, "Shape5") && !shown(w, "Shape6"));
+        QVERIFY(shown(w, "Shape9") && !shown(w, "Shape14") && !shown(w, "Shape11"));
+        QVERIFY(w.imgAnswer->isHidden() && w.lblGood1->isHidden());
+        QVERIFY(w.lblnumber2[3]->isHidden() && w.lblNumber[4]->isHidden());
+        QVERIFY(!w.cmdReset1->isEnabled() && w.cmdAnswer1->isEnabled());
+        QCOMPARE(w.defaultButton(), w.cmdAnswer1);
+        QVERIFY(!w.Timer3->isActive() && !w.Timer4->isActive());
+        QVERIFY(w.txtNumber2->text().isEmpty());
+    }
+
+    void enterFollowsTheDefaultButton()
+    {
+        DrillWindow w(Drill::Addition);
+        w.Form_Load();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QSignalSpy answer(w.cmdAnswer, &QPushButton::clicked);
+        QSignalSpy answer1(w.cmdAnswer1, &QPushButton::clicked);
+        QSignalSpy reset(w.cmdReset, &QPushButton::clicked);
+
+        // After load, Enter anywhere presses the two-number Answer.
+        QTest::keyClick(w.txtNumber2, Qt::Key_Return);
+        QCOMPARE(answer.count(), 1);
+
+        // Typing in the three-number box hands Enter to its exercise, and back again.
+        QTest::keyClicks(w.txtNumber2, "12");
+        QCOMPARE(w.defaultButton(), w.cmdAnswer1);
+        QTest::keyClick(w.txtNumber2, Qt::Key_Return);
+        QCOMPARE(answer1.count(), 1);
+        QTest::keyClicks(w.txtAnswer, "7");
+        QCOMPARE(w.defaultButton(), w.cmdAnswer);
+        QTest::keyClick(w.txtAnswer, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(answer.count(), 2);
+
+        // A two-number exercise awaiting its Reset: Enter deals the next problem.
+        w.cmdAnswer->setEnabled(false);
+        w.cmdReset->setEnabled(true);
+        w.makeDefault(w.cmdReset);
+        QTest::keyClick(w.txtAnswer, Qt::Key_Return);
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(w.defaultButton(), w.cmdAnswer);
+        QCOMPARE(focused(), w.txtAnswer);
+
+        // Typing in the three-number box meanwhile hands Enter over to it.
+        w.cmdAnswer->setEnabled(false);
+        w.cmdReset->setEnabled(true);
+        w.makeDefault(w.cmdReset);
+        QTest::keyClicks(w.txtNumber2, "3");
+        QTest::keyClick(w.txtNumber2, Qt::Key_Return);
+        QCOMPARE(answer1.count(), 2);
+        QCOMPARE(reset.count(), 1);
+
+        // Editing an answer box whose Answer is disabled leaves Enter with nothing to press.
+        w.txtAnswer->setText("5");
+        QTest::keyClick(w.txtAnswer, Qt::Key_Return);
+        QCOMPARE(answer.count(), 2);
+        QCOMPARE(reset.count(), 1);
+    }
+
+    void firstFocusFollowsTheTabOrder_data()
+    {
+        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("Addition") << Drill::Addition << "txtAnswer";
+        QTest::newRow("Subtraction") << Drill::Subtraction << "txtNumber2";
+        QTest::newRow("Multiplication") << Drill::Multiplication << "txtNumber2";
+    }
+    void firstFocusFollowsTheTabOrder()
+    {
+        QFETCH(Drill, drill);
+        QFETCH(QString, box);
+        shell::mdiSumbrook main;
+        main.showMaximized();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        auto *w = static_cast<DrillWindow *>(drillWindow(drill).show());
+        QTRY_COMPARE(focused(), w->control<QWidget>(box));
+        // Tab moves only between the answer boxes: buttons are kept out of Tab cycling.
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QVERIFY(qobject_cast<QLineEdit *>(focused()));
+        QVERIFY(focused() != w->control<QWidget>(box));
+        drillWindow(drill).unload();
+        QTRY_VERIFY(!drillWindow(drill).isLoaded());
+    }
+
+    void exitClosesAndReopeningStartsAfresh()
+    {
+        shell::mdiSumbrook main;
+        main.showMaximized();
+        QPointer<DrillWindow> w = static_cast<DrillWindow *>(frmSubtraction().show());
+        w->intCorrect = 5;
+        QPointer<QTimer> timer = w->Timer3;
+        w->Timer3->start();
+        QTest::mouseClick(w->cmdExit, Qt::LeftButton);
+        QTRY_VERIFY(w.isNull());
+        QVERIFY(timer.isNull());
+        QVERIFY(main.mdiArea()->subWindowList().isEmpty());
+        auto *again = static_cast<DrillWindow *>(frmSubtraction().show());
+        QCOMPARE(again->intCorrect, qint16(0));
+        QVERIFY(!again->Timer3->isActive());
+        frmSubtraction().unload();
+        QTRY_VERIFY(!frmSubtraction().isLoaded());
+    }
+};
+
+QTEST_MAIN(TestDrillStart)
+#include "tst_drillstart.moc"

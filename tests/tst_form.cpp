@@ -1,0 +1,243 @@
+// The form services: controls from a design table, stacking, the default button and Enter, and
+// one instance per window that loads on open and unloads on close.
+#include "toolkit/appearance.h"
+#include "toolkit/form.h"
+#include "toolkit/shape.h"
+#include "toolkit/windowinstance.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace toolkit;
+
+namespace {
+
+constexpr WindowDesign Design{"frmSample", "Sample", {4500, 3000}, "target"};
+
+constexpr ControlRow Rows[] = {
+    {Kind::TextBox, "txtFirst", {150, 150, 900, 450}, "", {"MS Sans Serif", 18}},
+    {Kind::Label, "lblUnder", {150, 150, 900, 450}, "", {}, rgb(0xFFC0C0), Centred},
+    {Kind::Button, "cmdOne", {1500, 150, 900, 450}, "One"},
+    {Kind::Button, "cmdTwo", {1500, 750, 900, 450}, "Two", {}, {}, Disabled},
+    {Kind::TextBox, "txtSecond", {150, 900, 900, 450}},
+    {Kind::Label, "lblAuto", {150, 1800, 3000, 3000}, "Sized", {"Arial", 12}, {}, AutoSize},
+    {Kind::Label, "lblHidden", {150, 2400, 900, 300}, "Hidden", {}, {}, Hidden},
+    {Kind::Shape, "ShapeRim", {}, "", {}, {}, Rounded, rgb(0xFFFF00), 25, "cmdOne"},
+    {Kind::Shape,
+     "ShapePanel",
+     {3000, 1500, 1200, 900},
+     "",
+     {},
+     rgb(0xFFFFC0),
+     Rounded,
+     rgb(0xFFFFC0),
+     1},
+    {Kind::Label, "lblOnPanel", {3150, 1650, 600, 300}, "on", {"Arial", 9.75, true, true}},
+    {Kind::Timer, "TimerA", {}, "", {}, {}, NoFlags, {}, 0, nullptr, 500},
+};
+
+constexpr const char *TabOrder[] = {"cmdOne", "txtSecond", "cmdTwo", "txtFirst"};
+
+class SampleForm : public Form
+{
+public:
+    explicit SampleForm(int *loads = nullptr)
+        : Form(Design)
+        , m_loads(loads)
+    {
+        build(Rows);
+        setTabOrder(TabOrder);
+    }
+    void Form_Load() override
+    {
+        if (m_loads)
+            ++*m_loads;
+    }
+    QPushButton *button(const char *name) const { return control<QPushButton>(name); }
+
+private:
+    int *m_loads;
+};
+
+int indexAmongSiblings(QWidget *w)
+{
+    return int(w->parentWidget()->children().indexOf(w));
+}
+
+} // namespace
+
+class TestForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutes(); }
+
+    void buildsNamedControlsAtTheirPlaces()
+    {
+        SampleForm form;
+        QCOMPARE(form.objectName(), "frmSample");
+        QCOMPARE(form.windowTitle(), "Sample");
+        QCOMPARE(form.size(), QSize(300, 200));
+        for (const ControlRow &row : Rows)
+            QVERIFY2(form.control(row.name), row.name);
+        auto *first = form.control<QLineEdit>("txtFirst");
+        QCOMPARE(first->geometry(), QRect(10, 10, 60, 30));
+        QCOMPARE(first->alignment(), Qt::AlignCenter);
+        QVERIFY(!first->hasFrame());
+        QCOMPARE(QFontInfo(first->font()).family(), "Liberation Sans");
+        QCOMPARE(first->font().pointSizeF(), 18.0);
+        QVERIFY(!form.button("cmdTwo")->isEnabled());
+        QVERIFY(form.control<QLabel>("lblHidden")->isHidden());
+        QVERIFY(!form.control<QLabel>("lblUnder")->isHidden());
+        QCOMPARE(form.control<QLabel>("lblUnder")->palette().color(QPalette::Window),
+                 QColor(0xFF, 0xC0, 0xC0));
+        QCOMPARE(form.control<QTimer>("TimerA")->interval(), 500);
+        QVERIFY(!form.control<QTimer>("TimerA")->isActive());
+    }
+
+    void autoSizeKeepsLeftAndTop()
+    {
+        SampleForm form;
+        auto *label = form.control<QLabel>("lblAuto");
+        QCOMPARE(label->pos(), QPoint(10, 120));
+        QCOMPARE(label->size(), label->sizeHint());
+        QVERIFY(label->width() < 200);
+    }
+
+    void shapesDrawTheirOutlineAcrossTheEdge()
+    {
+        SampleForm form;
+        auto *rim = form.control<Shape>("ShapeRim");
+        QCOMPARE(rim->nominalGeometry(), form.button("cmdOne")->geometry());
+        QCOMPARE(rim->geometry(), form.button("cmdOne")->geometry().adjusted(-13, -13, 13, 13));
+        QVERIFY(rim->testAttribute(Qt::WA_TransparentForMouseEvents));
+
+        // Only the outer half of the rim shows around the button drawn above it.
+        form.show();
+        const QImage image = form.grab().toImage();
+        const QRect button = form.button("cmdOne")->geometry();
+        QCOMPARE(image.pixelColor(button.center().x(), button.top() - 6), QColor(Qt::yellow));
+        QVERIFY(image.pixelColor(button.center()) != QColor(Qt::yellow));
+    }
+
+    void textBoxesAndButtonsLieAboveLabelsAndPanelsBeneath()
+    {
+        SampleForm form;
+        auto *box = form.control<QLineEdit>("txtFirst");
+        auto *under = form.control<QLabel>("lblUnder");
+        QVERIFY(indexAmongSiblings(box) > indexAmongSiblings(under));
+        QVERIFY(indexAmongSiblings(form.button("cmdOne")) >
+                indexAmongSiblings(form.control<Shape>("ShapeRim")));
+        QVERIFY(indexAmongSiblings(form.control<QLabel>("lblOnPanel")) >
+                indexAmongSiblings(form.control<Shape>("ShapePanel")));
+    }
+
+    void oneDefaultButtonAtATime()
+    {
+        SampleForm form;
+        QPushButton *one = form.button("cmdOne");
+        QPushButton *two = form.button("cmdTwo");
+        form.makeDefault(one);
+        form.makeDefault(two);
+        QCOMPARE(form.defaultButton(), two);
+        QVERIFY(!one->isDefault());
+        QVERIFY(two->isDefault());
+        form.takeDefault(one); // not the default: nothing changes
+        QCOMPARE(form.defaultButton(), two);
+        form.takeDefault(two);
+        QCOMPARE(form.defaultButton(), nullptr);
+        QVERIFY(!two->isDefault());
+    }
+
+    void enterPressesTheEnabledDefaultButton()
+    {
+        SampleForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QPushButton *one = form.button("cmdOne");
+        QPushButton *two = form.button("cmdTwo");
+        QSignalSpy oneClicks(one, &QPushButton::clicked);
+        QSignalSpy twoClicks(two, &QPushButton::clicked);
+        auto *box = form.control<QLineEdit>("txtSecond");
+
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(oneClicks.count(), 0); // no default button yet
+
+        form.makeDefault(one);
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(oneClicks.count(), 2);
+
+        QTest::keyClick(box, Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(oneClicks.count(), 2);
+
+        form.makeDefault(two); // disabled: Enter does nothing
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(twoClicks.count(), 0);
+        QCOMPARE(oneClicks.count(), 2);
+
+        two->setEnabled(true);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(twoClicks.count(), 1);
+        two->hide();
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(twoClicks.count(), 1);
+    }
+
+    void buttonsStayOutOfTabCycling()
+    {
+        SampleForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.activateWindow();
+        form.focusFirst();
+        // cmdOne stands first in the tab order but takes no Tab focus.
+        QCOMPARE(QApplication::focusWidget(), form.control<QWidget>("txtSecond"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.control<QWidget>("txtFirst"));
+    }
+
+    void instanceLoadsOnceAndAfreshAfterClosing()
+    {
+        QMdiArea area;
+        area.resize(800, 600);
+        area.show();
+        WindowInstance::setMdiArea(&area);
+        int loads = 0;
+        WindowInstance instance([&loads] { return new SampleForm(&loads); });
+        QVERIFY(!instance.isLoaded());
+
+        Form *first = instance.show();
+        QCOMPARE(loads, 1);
+        QCOMPARE(area.subWindowList().size(), 1);
+        QVERIFY(area.subWindowList().first()->isMaximized());
+        QCOMPARE(area.activeSubWindow()->widget(), first);
+
+        QCOMPARE(instance.show(), first);
+        QCOMPARE(loads, 1);
+        QCOMPARE(area.subWindowList().size(), 1);
+
+        QPointer<QLabel> control = first->control<QLabel>("lblUnder");
+        first->unload();
+        QTRY_VERIFY(!instance.isLoaded());
+        QTRY_VERIFY(control.isNull());
+        QVERIFY(area.subWindowList().isEmpty());
+
+        Form *second = instance.show();
+        QCOMPARE(loads, 2);
+        QVERIFY(second->control<QLabel>("lblUnder"));
+        instance.unload();
+        QTRY_VERIFY(!instance.isLoaded());
+        WindowInstance::setMdiArea(nullptr);
+    }
+};
+
+QTEST_MAIN(TestForm)
+#include "tst_form.moc"

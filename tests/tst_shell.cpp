@@ -1,0 +1,237 @@
+// The main window: its menu, one instance per drill window, menu-bar swapping and closing.
+#include "drills/drillwindow.h"
+#include "drills/drillwindows.h"
+#include "shell/mdisumbrook.h"
+#include "toolkit/appearance.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+using drills::DrillWindow;
+using shell::mdiSumbrook;
+
+namespace {
+
+QStringList menuBarCaptions(const QMainWindow &window)
+{
+    QStringList captions;
+    for (const QAction *a : window.menuBar()->actions())
+        captions << a->text();
+    return captions;
+}
+
+void choose(const mdiSumbrook &window, const char *item)
+{
+    auto *action = window.findChild<QAction *>(QString::fromLatin1(item));
+    QVERIFY2(action, item);
+    action->trigger();
+}
+
+DrillWindow *openedDrill(const mdiSumbrook &window)
+{
+    QMdiSubWindow *active = window.mdiArea()->activeSubWindow();
+    return active ? qobject_cast<DrillWindow *>(active->widget()) : nullptr;
+}
+
+} // namespace
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { toolkit::installFontSubstitutes(); }
+
+    void cleanup()
+    {
+        // Every test starts with no drill window loaded.
+        for (const auto drill : drills::AllDrills) {
+            drills::drillWindow(drill).unload();
+            QTRY_VERIFY(!drills::drillWindow(drill).isLoaded());
+        }
+    }
+
+    void opensAloneWithItsMenu()
+    {
+        mdiSumbrook window;
+        window.showMaximized();
+        QCOMPARE(window.objectName(), "mdiSumbrook");
+        QCOMPARE(window.windowTitle(), "Sumbrook");
+        QVERIFY(!window.windowIcon().isNull());
+        QVERIFY(window.mdiArea()->subWindowList().isEmpty());
+        QCOMPARE(menuBarCaptions(window), QStringList({"Sumbrook", "About Sumbrook"}));
+
+        auto *list = window.findChild<QMenu *>("mnuSumbrook");
+        QVERIFY(list);
+        QStringList names, captions;
+        for (const QAction *a : list->actions()) {
+            names << a->objectName();
+            captions << a->text();
+        }
+        QCOMPARE(names, QStringList({"mnuitemAddition", "mnuItemSubtraction",
+                                     "mnuItemMultiplication", "mnuItemDivision"}));
+        QCOMPARE(captions, QStringList({"Addition", "Subtraction", "Multiplication", "Division"}));
+        QVERIFY(window.findChild<QAction *>("mnuAbout"));
+    }
+
+    void choosingTwiceKeepsTheOneWindowAndItsState()
+    {
+        mdiSumbrook window;
+        window.showMaximized();
+        choose(window, "mnuitemAddition");
+        DrillWindow *addition = openedDrill(window);
+        QVERIFY(addition);
+        QCOMPARE(addition->objectName(), "frmAddition");
+        QVERIFY(window.mdiArea()->activeSubWindow()->isMaximized());
+        const QString operand = addition->lblNumber[0]->text();
+        addition->intTotalA = 3;
+
+        choose(window, "mnuitemAddition");
+        QCOMPARE(window.mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(openedDrill(window), addition);
+        QCOMPARE(addition->intTotalA, qint16(3));
+        QCOMPARE(addition->lblNumber[0]->text(), operand);
+    }
+
+    void severalKindsOpenAtOnceEachWithItsState()
+    {
+        mdiSumbrook window;
+        window.showMaximized();
+        choose(window, "mnuitemAddition");
+        DrillWindow *addition = openedDrill(window);
+        addition->intCorrect = 2;
+        choose(window, "mnuItemSubtraction");
+        choose(window, "mnuItemMultiplication");
+        QCOMPARE(window.mdiArea()->subWindowList().size(), 3);
+        QCOMPARE(openedDrill(window)->objectName(), "frmMultiplication");
+        for (QMdiSubWindow *sub : window.mdiArea()->subWindowList()) {
+            window.mdiArea()->setActiveSubWindow(sub);
+            QVERIFY(sub->isMaximized());
+        }
+
+        choose(window, "mnuitemAddition"); // only activates
+        QCOMPARE(openedDrill(window), addition);
+        QCOMPARE(addition->intCorrect, qint16(2));
+        QCOMPARE(window.mdiArea()->subWindowList().size(), 3);
+    }
+
+    void theActiveDrillsMenuReplacesTheFramesMenu()
+    {
+        mdiSumbrook window;
+        window.showMaximized();
+        choose(window, "mnuitemAddition");
+        QCOMPARE(menuBarCaptions(window), QStringList({" Score"}));
+        const QMenu *score = window.menuBar()->actions().first()->menu();
+        QCOMPARE(score->objectName(), "mnuScore");
+        QStringList items;
+        for (const QAction *a : score->actions())
+            items << a->objectName() + '=' + a->text();
+        QCOMPARE(items, QStringList({"mnuitemSaveScore=Save Score",
+                                     "mnuItemRetrievScores=Display Scores"}));
+
+        choose(window, "mnuitemAddition");
+        choose(window, "mnuItemSubtraction");
+        QCOMPARE(menuBarCaptions(window), QStringList({"Score"}));
+        const QMenu *subtraction = window.menuBar()->actions().first()->menu();
+        QCOMPARE(subtraction->actions().at(0)->objectName(), "mnuItemSaveScore");
+        QCOMPARE(subtraction->actions().at(1)->text(), "Desplay Scores");
+
+        // Closing the active child hands the bar to the next one, then back to the frame.
+        openedDrill(window)->cmdExit->click();
+        QTRY_COMPARE(menuBarCaptions(window), QStringList({" Score"}));
+        openedDrill(window)->cmdExit->click();
+        QTRY_COMPARE(menuBarCaptions(window), QStringList({"Sumbrook", "About Sumbrook"}));
+    }
+
+    void closingAndReopeningStartsAfresh()
+    {
+        mdiSumbrook window;
+        window.showMaximized();
+        choose(window, "mnuItemMultiplication");
+        QPointer<DrillWindow> first = openedDrill(window);
+        first->intTotalA = 9;
+        first->intStepA = 4;
+        first->cmdExit->click();
+        QTRY_VERIFY(first.isNull());
+        QVERIFY(!drills::frmMultiplication().isLoaded());
+
+        choose(window, "mnuItemMultiplication");
+        DrillWindow *second = openedDrill(window);
+        QVERIFY(second);
+        QCOMPARE(second->intTotalA, qint16(0));
+        QCOMPARE(second->intStepA, qint16(0));
+        QVERIFY(!second->lblNumber[0]->text().isEmpty());
+    }
+
+    void closingTheFrameClosesItsChildrenFirst()
+    {
+        auto *window = new mdiSumbrook;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->showMaximized();
+        choose(*window, "mnuitemAddition");
+        choose(*window, "mnuItemSubtraction");
+        QPointer<DrillWindow> addition = qobject_cast<DrillWindow *>(drills::frmAddition().form());
+        QPointer<mdiSumbrook> frame = window;
+        QVERIFY(window->close());
+        QTRY_VERIFY(frame.isNull());
+        QVERIFY(addition.isNull());
+        QVERIFY(!drills::frmAddition().isLoaded());
+        QVERIFY(!drills::frmSubtraction().isLoaded());
+    }
+
+    void aChildThatRefusesToCloseKeepsTheFrameOpen()
+    {
+        mdiSumbrook window;
+        window.showMaximized();
+        choose(window, "mnuitemAddition");
+        QMdiSubWindow *sub = window.mdiArea()->activeSubWindow();
+        struct Refuse : QObject
+        {
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                if (e->type() != QEvent::Close)
+                    return false;
+                e->ignore();
+                return true;
+            }
+        } refuse;
+        sub->installEventFilter(&refuse);
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        QVERIFY(drills::frmAddition().isLoaded());
+        sub->removeEventFilter(&refuse);
+    }
+
+    void aTopLevelWindowKeepsTheProgramRunning()
+    {
+        // A parentless top-level window (the About window) outlives the frame.
+        auto *window = new mdiSumbrook;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+        QDialog about;
+        about.show();
+        bool aboutOutlivedTheFrame = false;
+        QTimer::singleShot(0, window, &QWidget::close);
+        QTimer::singleShot(200, &about, [&] {
+            aboutOutlivedTheFrame = about.isVisible();
+            about.close();
+        });
+        QTimer::singleShot(5000, qApp, &QCoreApplication::quit); // only if closing would not end it
+        QElapsedTimer running;
+        running.start();
+        qApp->exec(); // the program ends when its last window closes
+        QVERIFY(aboutOutlivedTheFrame);
+        QVERIFY(running.elapsed() < 4000);
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"

@@ -1,0 +1,237 @@
+#include "form.h"
+
+#include "appearance.h"
+#include "shape.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace toolkit {
+
+namespace {
+
+// Text boxes and buttons lie above labels, images and shapes; filled panels lie beneath the
+// labels drawn on them. Within a layer the table's order holds.
+int stackingLayer(const ControlRow &row)
+{
+    switch (row.kind) {
+    case Kind::Shape:
+        return row.back.isSet() ? 0 : 1;
+    case Kind::TextBox:
+    case Kind::Button:
+        return 3;
+    default:
+        return 2;
+    }
+}
+
+Qt::Alignment alignment(unsigned flags)
+{
+    return (flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+}
+
+} // namespace
+
+Form::Form(const WindowDesign &design, QWidget *parent)
+    : QWidget(parent)
+    , m_design(design)
+{
+    setObjectName(QString::fromLatin1(design.name));
+    setWindowTitle(QString::fromLatin1(design.caption));
+    if (design.icon)
+        setWindowIcon(designIcon(design.icon));
+    setFont(windowFont());
+    setAutoFillBackground(true);
+    setBackgroundRole(systemRole(SystemColour::ButtonFace.value));
+    resize(design.clientArea.toPixels());
+}
+
+void Form::unload()
+{
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
+void Form::makeDefault(QPushButton *button)
+{
+    if (m_default && m_default != button)
+        m_default->setDefault(false);
+    m_default = button;
+    button->setDefault(true);
+}
+
+void Form::takeDefault(QPushButton *button)
+{
+    if (m_default != button)
+        return;
+    button->setDefault(false);
+    m_default = nullptr;
+}
+
+QAction *Form::menuItem(const QString &name) const
+{
+    return findChild<QAction *>(name);
+}
+
+void Form::focusFirst()
+{
+    for (QWidget *w : std::as_const(m_tabOrder)) {
+        if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isEnabled() && !w->isHidden()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void Form::build(std::span<const ControlRow> rows)
+{
+    QList<const ControlRow *> order;
+    for (const ControlRow &row : rows)
+        order.append(&row);
+    std::stable_sort(order.begin(), order.end(), [](const ControlRow *a, const ControlRow *b) {
+        return stackingLayer(*a) < stackingLayer(*b);
+    });
+
+    const auto geometryOf = [rows](const ControlRow &row) {
+        if (!row.follows)
+            return row.geometry.toPixels();
+        const auto followed = std::find_if(rows.begin(), rows.end(), [&](const ControlRow &r) {
+            return qstrcmp(r.name, row.follows) == 0;
+        });
+        Q_ASSERT(followed != rows.end());
+        return followed->geometry.toPixels();
+    };
+
+    for (const ControlRow *row : std::as_const(order)) {
+        QObject *object = create(*row, geometryOf(*row));
+        object->setObjectName(QString::fromLatin1(row->name));
+        m_controls.insert(object->objectName(), object);
+    }
+}
+
+QObject *Form::create(const ControlRow &row, const QRect &geometry)
+{
+    const unsigned flags = row.flags;
+    const QString caption = QString::fromLatin1(row.caption);
+    QWidget *widget = nullptr;
+
+    switch (row.kind) {
+    case Kind::Timer: {
+        auto *timer = new QTimer(this);
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(row.interval);
+        return timer;
+    }
+    case Kind::Label: {
+        auto *label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        label->setText(caption);
+        label->setAlignment(alignment(flags));
+        label->setWordWrap(!(flags & (AutoSize | SingleLine)));
+        if (flags & Border) {
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+            label->setLineWidth(1);
+        }
+        setBackground(label, row.back);
+        widget = label;
+        break;
+    }
+    case Kind::Image: {
+        auto *image = new QLabel(this);
+        image->setScaledContents(flags & Stretch);
+        if (!caption.isEmpty())
+            image->setPixmap(QPixmap(caption));
+        widget = image;
+        break;
+    }
+    case Kind::TextBox: {
+        auto *box = new QLineEdit(this);
+        box->setFrame(false);
+        box->setAlignment(Qt::AlignCenter);
+        widget = box;
+        break;
+    }
+    case Kind::Button: {
+        auto *button = new QPushButton(caption, this);
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::ClickFocus); // kept out of Tab cycling
+        widget = button;
+        break;
+    }
+    case Kind::Shape:
+    case Kind::Line: {
+        Shape::Style style;
+        style.outline =
+            row.line.isSet() ? resolve(row.line, palette()) : palette().color(QPalette::WindowText);
+        style.outlineWidth = row.lineWidth;
+        style.fill = resolve(row.back, palette());
+        style.rounded = flags & Rounded;
+        auto *shape = new Shape(geometry, style, this);
+        if (flags & Hidden)
+            shape->hide();
+        return shape;
+    }
+    }
+
+    widget->setFont(toQFont(row.font, font()));
+    widget->setGeometry(geometry);
+    if (flags & AutoSize)
+        widget->adjustSize();
+    widget->setEnabled(!(flags & Disabled));
+    if (flags & Hidden)
+        widget->hide();
+    return widget;
+}
+
+void Form::buildMenus(std::span<const MenuRow> rows)
+{
+    QHash<QString, QMenu *> entries;
+    for (const MenuRow &row : rows) {
+        const QString name = QString::fromLatin1(row.name);
+        const QString caption = QString::fromLatin1(row.caption);
+        if (!row.parent) {
+            auto *menu = new QMenu(caption, this);
+            menu->setObjectName(name);
+            entries.insert(name, menu);
+            m_menus.append(menu);
+            continue;
+        }
+        auto *item = new QAction(caption, this);
+        item->setObjectName(name);
+        entries.value(QString::fromLatin1(row.parent))->addAction(item);
+    }
+}
+
+void Form::setTabOrder(std::span<const char *const> names)
+{
+    m_tabOrder.clear();
+    for (const char *name : names)
+        m_tabOrder.append(control<QWidget>(QString::fromLatin1(name)));
+    for (qsizetype i = 1; i < m_tabOrder.size(); ++i)
+        QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && m_default &&
+        m_default->isEnabled() && m_default->isVisibleTo(this)) {
+        m_default->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace toolkit

@@ -1,0 +1,88 @@
+// The base of every window: controls built from a design table, named after the design, with a
+// window-wide default button that Enter presses.
+#pragma once
+
+#include "design.h"
+
+#include <QHash>
+#include <QList>
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+
+#include <span>
+
+class QAction;
+class QMenu;
+
+namespace toolkit {
+
+class Form : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form(const WindowDesign &design, QWidget *parent = nullptr);
+
+    const WindowDesign &design() const { return m_design; }
+
+    // Runs once when the window is loaded, before it is first shown.
+    virtual void Form_Load() {}
+
+    // Closes the window; its controls are destroyed with it.
+    void unload();
+
+    // The window's own menu bar entries, shown in the frame's menu bar while it is active.
+    const QList<QMenu *> &menus() const { return m_menus; }
+
+    // At most one default button per window: making one the default takes the role from the
+    // others, and Enter anywhere in the window presses it while it is enabled.
+    void makeDefault(QPushButton *button);
+    void takeDefault(QPushButton *button);
+    QPushButton *defaultButton() const { return m_default; }
+
+    QObject *control(const QString &name) const { return m_controls.value(name); }
+    template<class T>
+    T *control(const QString &name) const
+    {
+        return qobject_cast<T *>(control(name));
+    }
+    QAction *menuItem(const QString &name) const;
+
+    // Points a window member at the control of that name; arrays bind "name(0)", "name(1)", ...
+    template<class T>
+    void bind(T *&member, const char *name) const
+    {
+        member = control<T>(QString::fromLatin1(name));
+        Q_ASSERT_X(member, "Form::bind", name);
+    }
+    template<class T, std::size_t N>
+    void bind(T *(&array)[N], const char *name) const
+    {
+        for (std::size_t i = 0; i < N; ++i) {
+            array[i] = control<T>(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i));
+            Q_ASSERT_X(array[i], "Form::bind", name);
+        }
+    }
+
+    // Puts the focus on the first control of the tab order that can take it.
+    void focusFirst();
+
+protected:
+    void build(std::span<const ControlRow> rows);
+    void buildMenus(std::span<const MenuRow> rows);
+    void setTabOrder(std::span<const char *const> names);
+
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QObject *create(const ControlRow &row, const QRect &geometry);
+
+    const WindowDesign &m_design;
+    QHash<QString, QObject *> m_controls;
+    QList<QMenu *> m_menus;
+    QList<QWidget *> m_tabOrder;
+    QPointer<QPushButton> m_default;
+};
+
+} // namespace toolkit

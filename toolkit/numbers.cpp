@@ -1,0 +1,56 @@
+#include "numbers.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace toolkit {
+
+QString numberText(double value)
+{
+    if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15)
+        return QString::number(static_cast<qint64>(value));
+    return QString::number(value, 'g', 15);
+}
+
+double leadingNumber(QStringView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    const auto isDigit = [&](qsizetype at) { return at < n && text[at].isDigit(); };
+    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    const qsizetype start = i;
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    bool digits = false;
+    while (isDigit(i)) {
+        ++i;
+        digits = true;
+    }
+    if (i < n && text[i] == u'.') {
+        ++i;
+        while (isDigit(i)) {
+            ++i;
+            digits = true;
+        }
+    }
+    if (!digits)
+        return 0;
+    qsizetype end = i;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        if (j < n && (text[j] == u'+' || text[j] == u'-'))
+            ++j;
+        if (isDigit(j)) {
+            while (isDigit(j))
+                ++j;
+            end = j;
+        }
+    }
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text.sliced(start, end - start), &ok);
+    return ok && std::isfinite(value) ? value : 0;
+}
+
+} // namespace toolkit

@@ -1,0 +1,39 @@
+// A decorative rectangle or rounded rectangle whose outline is drawn centred on its edge.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+namespace toolkit {
+
+class Shape : public QWidget
+{
+    Q_OBJECT
+
+public:
+    struct Style
+    {
+        QColor outline;
+        int outlineWidth = 1;
+        QColor fill; // invalid: no fill
+        bool rounded = true;
+    };
+
+    static constexpr int CornerRadius = 8; // pixels, the same for every rounded shape
+
+    Shape(const QRect &nominal, const Style &style, QWidget *parent);
+
+    // The design's rectangle; the widget itself extends past it by half the outline.
+    QRect nominalGeometry() const;
+    const Style &style() const { return m_style; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int margin() const { return (m_style.outlineWidth + 1) / 2; }
+
+    Style m_style;
+};
+
+} // namespace toolkit

@@ -1,0 +1,17 @@
+// Timers switched on and off by an enabled flag, as the windows use them.
+#pragma once
+
+#include <QTimer>
+
+namespace toolkit {
+
+// Enabling a stopped timer starts a fresh interval; disabling drops its pending tick.
+inline void setEnabled(QTimer *timer, bool enabled)
+{
+    if (!enabled)
+        timer->stop();
+    else if (!timer->isActive())
+        timer->start();
+}
+
+} // namespace toolkit

@@ -1,0 +1,40 @@
+// Design geometry is in twips; this is the one place that turns it into pixels.
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+namespace toolkit {
+
+// 15 twips make a pixel at 96 dpi; Qt's high-DPI scaling takes care of other screens.
+constexpr int TwipsPerPixel = 15;
+
+constexpr int pixels(int twips)
+{
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+
+// Left, Top, Width, Height from the top-left corner of the client area.
+struct Twips
+{
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    constexpr bool isNull() const { return width == 0 && height == 0 && left == 0 && top == 0; }
+    QRect toPixels() const
+    {
+        return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+    }
+};
+
+struct TwipsSize
+{
+    int width = 0;
+    int height = 0;
+
+    QSize toPixels() const { return QSize(pixels(width), pixels(height)); }
+};
+
+} // namespace toolkit
