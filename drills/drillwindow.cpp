@@ -78,6 +78,14 @@ DrillWindow::DrillWindow(Drill drill, QWidget *parent)
     connect(cmdExit, &QPushButton::clicked, this, &DrillWindow::cmdExit_Click);
     connect(txtAnswer, &QLineEdit::textChanged, this, &DrillWindow::txtAnswer_Change);
     connect(txtNumber2, &QLineEdit::textChanged, this, &DrillWindow::txtNumber2_Change);
+    connect(cmdAnswer, &QPushButton::clicked, this, &DrillWindow::cmdAnswer_Click);
+    connect(cmdAnswer1, &QPushButton::clicked, this, &DrillWindow::cmdAnswer1_Click);
+    connect(cmdScore1, &QPushButton::clicked, this, &DrillWindow::cmdScore1_Click);
+    connect(cmdScore, &QPushButton::clicked, this, &DrillWindow::cmdScore_Click);
+    connect(Timer1, &QTimer::timeout, this, &DrillWindow::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &DrillWindow::Timer2_Timer);
+    connect(Timer3, &QTimer::timeout, this, &DrillWindow::Timer3_Timer);
+    connect(Timer4, &QTimer::timeout, this, &DrillWindow::Timer4_Timer);
 }
 
 Exercise DrillWindow::twoNumber()
@@ -191,6 +199,46 @@ void DrillWindow::txtNumber2_Change()
     takeDefault(cmdReset);
     takeDefault(cmdAnswer);
     makeDefault(cmdAnswer1);
+}
+
+void DrillWindow::cmdAnswer_Click()
+{
+    m_two.answer();
+}
+
+void DrillWindow::cmdAnswer1_Click()
+{
+    m_three.answer();
+}
+
+void DrillWindow::Timer1_Timer()
+{
+    m_two.firstTimerTick();
+}
+
+void DrillWindow::Timer2_Timer()
+{
+    m_two.secondTimerTick();
+}
+
+void DrillWindow::Timer3_Timer()
+{
+    m_three.firstTimerTick();
+}
+
+void DrillWindow::Timer4_Timer()
+{
+    m_three.secondTimerTick();
+}
+
+void DrillWindow::cmdScore1_Click()
+{
+    m_two.showScore();
+}
+
+void DrillWindow::cmdScore_Click()
+{
+    m_three.showScore();
 }
 
 } // namespace drills

@@ -32,6 +32,14 @@ public:
     void cmdExit_Click();
     void txtAnswer_Change();
     void txtNumber2_Change();
+    void cmdAnswer_Click();
+    void cmdAnswer1_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    void cmdScore1_Click();
+    void cmdScore_Click();
 
     // The tallies and animation steps of the two-number (A) and three-number exercises.
     qint16 intTotalA = 0;

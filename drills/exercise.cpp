@@ -1,6 +1,7 @@
 #include "exercise.h"
 
 #include "toolkit/form.h"
+#include "toolkit/formats.h"
 #include "toolkit/numbers.h"
 #include "toolkit/random.h"
 #include "toolkit/shape.h"
@@ -44,6 +45,83 @@ void Exercise::reset(std::span<const Range> ranges) const
     answerBox->show();
     answerBox->setText(QString());
     answerBox->setFocus();
+}
+
+void Exercise::answer() const
+{
+    answerRim->show();
+    resetRim->hide();
+    awaitingFrame->hide();
+    rightFrame->hide();
+    answerButton->setEnabled(false);
+    form->takeDefault(answerButton);
+    resetButton->setEnabled(true);
+    form->makeDefault(resetButton);
+    picture->show();
+    addOne(*total);
+    QList<double> values;
+    for (const QLabel *operand : operands)
+        values.append(leadingNumber(operand->text()));
+    correctAnswer->setText(correctText(values));
+    if (rewriteTyped)
+        rewriteTyped(answerBox);
+
+    if (answerBox->text() == correctAnswer->text()) {
+        rightFrame->show();
+        addOne(*reward);
+        addOne(*correct);
+        if (*reward != 5) {
+            picture->setPixmap(faces[rightFace]->pixmap());
+        } else {
+            // The picture stays until the animation's first tick.
+            setEnabled(firstTimer, true);
+            *reward = 0;
+        }
+        return;
+    }
+    wrongFrame->show();
+    answerBox->hide();
+    leadIn->show();
+    correctAnswer->show();
+    picture->setPixmap(faces[0]->pixmap());
+}
+
+void Exercise::firstTimerTick() const
+{
+    if (*step == 5)
+        *step = 0;
+    praise->show();
+    addOne(*step);
+    showStepFace();
+    setEnabled(firstTimer, false);
+    setEnabled(secondTimer, true);
+}
+
+void Exercise::secondTimerTick() const
+{
+    if (*step == 5)
+        *step = 0;
+    addOne(*step);
+    showStepFace();
+    setEnabled(secondTimer, false);
+    setEnabled(firstTimer, true);
+}
+
+void Exercise::showStepFace() const
+{
+    // There is no face for the fifth step: the fourth one stays for it.
+    if (*step < qsizetype(faces.size()))
+        picture->setPixmap(faces[*step]->pixmap());
+}
+
+void Exercise::showScore() const
+{
+    correctLabel->setText(numberText(*correct));
+    totalLabel->setText(numberText(*total));
+    if (leadingNumber(totalLabel->text()) == 0)
+        totalLabel->setText(QStringLiteral("1"));
+    const double share = leadingNumber(correctLabel->text()) / leadingNumber(totalLabel->text());
+    percentLabel->setText(percentText(share));
 }
 
 QString resultText(Drill drill, const QList<double> &operands)

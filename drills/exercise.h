@@ -55,10 +55,20 @@ struct Exercise
     // Rewrites the typed answer before the comparison; none for the whole-number drills.
     std::function<void(QLineEdit *)> rewriteTyped;
 
+    void showStepFace() const;
+
     // Writes new operands into the tiles, one random draw each, in tile order.
     void deal(std::span<const Range> ranges) const;
     // Back to awaiting an answer, with a new problem.
     void reset(std::span<const Range> ranges) const;
+    // Checks the typed answer, counts it and shows the feedback; every fifth right answer starts
+    // the reward animation.
+    void answer() const;
+    // The reward animation: the pair of timers hands over every tick, stepping through the faces.
+    void firstTimerTick() const;
+    void secondTimerTick() const;
+    // Right answers, questions answered (1 when none) and the percentage.
+    void showScore() const;
 };
 
 // The written result of applying the drill's operation to the operands from left to right.

@@ -223,41 +223,39 @@ private slots:
         QSignalSpy answer(w.cmdAnswer, &QPushButton::clicked);
         QSignalSpy answer1(w.cmdAnswer1, &QPushButton::clicked);
         QSignalSpy reset(w.cmdReset, &QPushButton::clicked);
+        QSignalSpy reset1(w.cmdReset1, &QPushButton::clicked);
 
         // After load, Enter anywhere presses the two-number Answer.
         QTest::keyClick(w.txtNumber2, Qt::Key_Return);
         QCOMPARE(answer.count(), 1);
+        QCOMPARE(w.defaultButton(), w.cmdReset);
 
-        // Typing in the three-number box hands Enter to its exercise, and back again.
+        // Typing in the three-number box hands Enter to its exercise, even while the other one
+        // awaits its Reset; the next Enter then deals its next problem.
         QTest::keyClicks(w.txtNumber2, "12");
         QCOMPARE(w.defaultButton(), w.cmdAnswer1);
         QTest::keyClick(w.txtNumber2, Qt::Key_Return);
         QCOMPARE(answer1.count(), 1);
-        QTest::keyClicks(w.txtAnswer, "7");
-        QCOMPARE(w.defaultButton(), w.cmdAnswer);
-        QTest::keyClick(w.txtAnswer, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(answer.count(), 2);
+        QCOMPARE(w.defaultButton(), w.cmdReset1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(reset1.count(), 1);
+        QCOMPARE(w.defaultButton(), w.cmdAnswer1);
+        QCOMPARE(focused(), w.txtNumber2);
+        QCOMPARE(reset.count(), 0);
 
-        // A two-number exercise awaiting its Reset: Enter deals the next problem.
-        w.cmdAnswer->setEnabled(false);
-        w.cmdReset->setEnabled(true);
-        w.makeDefault(w.cmdReset);
-        QTest::keyClick(w.txtAnswer, Qt::Key_Return);
-        QCOMPARE(reset.count(), 1);
+        // Reset of the two-number exercise gives it Enter and the focus back.
+        QTest::mouseClick(w.cmdReset, Qt::LeftButton);
         QCOMPARE(w.defaultButton(), w.cmdAnswer);
         QCOMPARE(focused(), w.txtAnswer);
+        const int sum = w.lblNumber[0]->text().toInt() + w.lblNumber[1]->text().toInt();
+        QTest::keyClicks(w.txtAnswer, QString::number(sum));
+        QTest::keyClick(w.txtAnswer, Qt::Key_Return);
+        QCOMPARE(answer.count(), 2);
 
-        // Typing in the three-number box meanwhile hands Enter over to it.
-        w.cmdAnswer->setEnabled(false);
-        w.cmdReset->setEnabled(true);
-        w.makeDefault(w.cmdReset);
-        QTest::keyClicks(w.txtNumber2, "3");
-        QTest::keyClick(w.txtNumber2, Qt::Key_Return);
-        QCOMPARE(answer1.count(), 2);
-        QCOMPARE(reset.count(), 1);
-
-        // Editing an answer box whose Answer is disabled leaves Enter with nothing to press.
-        w.txtAnswer->setText("5");
+        // Editing the box after a right answer gives the role to the disabled Answer: Enter then
+        // does nothing at all.
+        QTest::keyClicks(w.txtAnswer, "5");
+        QCOMPARE(w.defaultButton(), w.cmdAnswer);
         QTest::keyClick(w.txtAnswer, Qt::Key_Return);
         QCOMPARE(answer.count(), 2);
         QCOMPARE(reset.count(), 1);

@@ -4,6 +4,7 @@
 #include "shape.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,6 +62,17 @@ void Form::unload()
         frame->close();
     else
         close();
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    bool cancel = false;
+    Form_Unload(cancel);
+    if (cancel) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void Form::makeDefault(QPushButton *button)

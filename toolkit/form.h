@@ -29,6 +29,9 @@ public:
     // Runs once when the window is loaded, before it is first shown.
     virtual void Form_Load() {}
 
+    // Runs when the window is about to close, by any means; setting cancel keeps it open.
+    virtual void Form_Unload(bool &cancel) { Q_UNUSED(cancel); }
+
     // Closes the window; its controls are destroyed with it.
     void unload();
 
@@ -74,6 +77,7 @@ protected:
     void setTabOrder(std::span<const char *const> names);
 
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     QObject *create(const ControlRow &row, const QRect &geometry);
