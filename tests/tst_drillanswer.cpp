@@ -1,0 +1,549 @@
+// Answering in the integer drills: right and wrong feedback, the tallies, the reward animation
+// and the score summary, on the real window.
+#include "drills/drillwindow.h"
+#include "toolkit/appearance.h"
+#include "toolkit/shape.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace drills;
+
+Q_DECLARE_METATYPE(drills::Drill)
+
+namespace {
+
+// The controls of one exercise, by the names the window gives them.
+struct Side
+{
+    bool three;
+    QLineEdit *box;
+    QPushButton *answer, *reset, *score;
+    QLabel *correctAnswer, *leadIn, *picture, *praise;
+    QWidget *answerRim, *resetRim, *awaiting, *right, *wrong;
+    QTimer *first, *second;
+    qint16 *total, *correct, *reward, *step;
+    QLabel *correctLabel, *totalLabel, *percentLabel;
+    QList<QLabel *> operands;
+    int rightFace;
+};
+
+Side side(DrillWindow &w, bool three)
+{
+    const auto shape = [&w](const char *name) { return w.control<QWidget>(name); };
+    if (!three)
+        return {false,
+                w.txtAnswer,
+                w.cmdAnswer,
+                w.cmdReset,
+                w.cmdScore1,
+                w.lblNumber[2],
+                w.lblNumber[3],
+                w.imgImage,
+                w.lblGood,
+                shape("Shape8"),
+                shape("Shape7"),
+                shape("Shape10"),
+                shape("Shape12"),
+                shape("Shape13"),
+                w.Timer1,
+                w.Timer2,
+                &w.intTotalA,
+                &w.intCorrectA,
+                &w.intRewardA,
+                &w.intStepA,
+                w.lblCorrectA,
+                w.lblTotalA,
+                w.lblPercentA,
+                {w.lblNumber[0], w.lblNumber[1]},
+                2};
+    return {true,
+            w.txtNumber2,
+            w.cmdAnswer1,
+            w.cmdReset1,
+            w.cmdScore,
+            w.lblnumber2[3],
+            w.lblNumber[4],
+            w.imgAnswer,
+            w.lblGood1,
+            shape("Shape6"),
+            shape("Shape5"),
+            shape("Shape9"),
+            shape("Shape14"),
+            shape("Shape11"),
+            w.Timer3,
+            w.Timer4,
+            &w.intTotal,
+            &w.intCorrect,
+            &w.intReward,
+            &w.intStep,
+            w.lblCorrect,
+            w.lblTotal,
+            w.lblPersent,
+            {w.lblnumber2[0], w.lblnumber2[1], w.lblnumber2[2]},
+            3};
+}
+
+int result(Drill drill, const Side &s)
+{
+    int value = s.operands[0]->text().toInt();
+    for (qsizetype i = 1; i < s.operands.size(); ++i) {
+        const int operand = s.operands[i]->text().toInt();
+        value = drill == Drill::Addition      ? value + operand
+                : drill == Drill::Subtraction ? value - operand
+                                              : value * operand;
+    }
+    return value;
+}
+
+bool showsFace(const DrillWindow &w, const QLabel *picture, int face)
+{
+    return picture->pixmap().cacheKey() == w.imgFace[face]->pixmap().cacheKey();
+}
+
+// Types into the answer box as a user would and presses Answer.
+void answerWith(const Side &s, const QString &text)
+{
+    s.box->clear();
+    QTest::keyClicks(s.box, text);
+    QTest::mouseClick(s.answer, Qt::LeftButton);
+}
+
+void answerRight(Drill drill, const Side &s)
+{
+    answerWith(s, QString::number(result(drill, s)));
+}
+
+void nextProblem(const Side &s)
+{
+    QTest::mouseClick(s.reset, Qt::LeftButton);
+}
+
+void addExerciseRows()
+{
+    QTest::addColumn<Drill>("drill");
+    QTest::addColumn<bool>("three");
+    for (const Drill drill : AllDrills)
+        for (const bool three : {false, true})
+            QTest::addRow("%s %s", windowDesign(drill).name, three ? "three" : "two")
+                << drill << three;
+}
+
+} // namespace
+
+class TestDrillAnswer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { toolkit::installFontSubstitutes(); }
+
+    void rightAnswer_data() { addExerciseRows(); }
+    void rightAnswer()
+    {
+        QFETCH(Drill, drill);
+        QFETCH(bool, three);
+        DrillWindow w(drill);
+        w.Form_Load();
+        w.show();
+        const Side s = side(w, three);
+        const QString typed = QString::number(result(drill, s));
+        answerWith(s, typed);
+
+        QVERIFY(!s.right->isHidden());
+        QVERIFY(s.awaiting->isHidden() && s.wrong->isHidden());
+        QVERIFY(!s.box->isHidden());
+        QCOMPARE(s.box->text(), typed);
+        QCOMPARE(s.correctAnswer->text(), typed);
+        QVERIFY(s.leadIn->isHidden());
+        if (!three)
+            QVERIFY(s.correctAnswer->isHidden());
+        QVERIFY(!s.picture->isHidden());
+        QVERIFY(showsFace(w, s.picture, s.rightFace));
+        QVERIFY(!s.answer->isEnabled());
+        QVERIFY(s.reset->isEnabled());
+        QCOMPARE(w.defaultButton(), s.reset);
+        QVERIFY(!s.answerRim->isHidden() && s.resetRim->isHidden());
+        QCOMPARE(*s.total, qint16(1));
+        QCOMPARE(*s.correct, qint16(1));
+        QCOMPARE(*s.reward, qint16(1));
+
+        // The next Enter deals a new problem.
+        QTest::keyClick(s.box, Qt::Key_Return);
+        QVERIFY(s.answer->isEnabled() && !s.reset->isEnabled());
+        QVERIFY(!s.awaiting->isHidden() && s.right->isHidden());
+        QVERIFY(s.box->text().isEmpty());
+        QVERIFY(s.picture->isHidden());
+    }
+
+    void wrongAnswer_data() { addExerciseRows(); }
+    void wrongAnswer()
+    {
+        QFETCH(Drill, drill);
+        QFETCH(bool, three);
+        DrillWindow w(drill);
+        w.Form_Load();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const Side s = side(w, three);
+        const Side other = side(w, !three);
+        answerWith(s, "x");
+
+        QVERIFY(!s.wrong->isHidden());
+        QVERIFY(s.awaiting->isHidden() && s.right->isHidden());
+        QVERIFY(s.box->isHidden());
+        QVERIFY(!s.leadIn->isHidden());
+        QCOMPARE(s.leadIn->text(), "The Correct Answer is ");
+        QVERIFY(!s.correctAnswer->isHidden());
+        QCOMPARE(s.correctAnswer->text(), QString::number(result(drill, s)));
+        QVERIFY(showsFace(w, s.picture, 0));
+        QCOMPARE(w.defaultButton(), s.reset);
+        QCOMPARE(*s.total, qint16(1));
+        QCOMPARE(*s.correct, qint16(0));
+        QCOMPARE(*s.reward, qint16(0));
+        // The other exercise is untouched.
+        QCOMPARE(*other.total, qint16(0));
+        QVERIFY(!other.awaiting->isHidden());
+        QVERIFY(other.picture->pixmap().isNull());
+
+        // Enter, wherever the focus went when the box was hidden, deals the next problem.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!s.box->isHidden());
+        QVERIFY(s.correctAnswer->isHidden() && s.leadIn->isHidden());
+        QCOMPARE(QApplication::focusWidget(), s.box);
+    }
+
+    void answersAreComparedAsTyped_data()
+    {
+        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<bool>("three");
+        QTest::addColumn<QStringList>("operands");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("right");
+        const QStringList twelve{"7", "5"};
+        QTest::newRow("12") << Drill::Addition << false << twelve << "12" << true;
+        QTest::newRow("blank before") << Drill::Addition << false << twelve << " 12" << false;
+        QTest::newRow("blank after") << Drill::Addition << false << twelve << "12 " << false;
+        QTest::newRow("leading zero") << Drill::Addition << false << twelve << "012" << false;
+        QTest::newRow("plus sign") << Drill::Addition << false << twelve << "+12" << false;
+        QTest::newRow("point zero") << Drill::Addition << false << twelve << "12.0" << false;
+        QTest::newRow("empty") << Drill::Addition << false << twelve << "" << false;
+        const QStringList negative{"35", "28", "20"};
+        QTest::newRow("-13") << Drill::Subtraction << true << negative << "-13" << true;
+        QTest::newRow("13 for -13") << Drill::Subtraction << true << negative << "13" << false;
+        QTest::newRow("- 13") << Drill::Subtraction << true << negative << "- 13" << false;
+        QTest::newRow("true minus")
+            << Drill::Subtraction << true << negative << "\u221213" << false;
+        const QStringList zero{"25", "25"};
+        QTest::newRow("0") << Drill::Subtraction << false << zero << "0" << true;
+        QTest::newRow("00") << Drill::Subtraction << false << zero << "00" << false;
+        QTest::newRow("-0") << Drill::Subtraction << false << zero << "-0" << false;
+        QTest::newRow("15625") << Drill::Multiplication << true << QStringList{"25", "25", "25"}
+                               << "15625" << true;
+        QTest::newRow("grouped") << Drill::Multiplication << true << QStringList{"25", "25", "25"}
+                                 << "15,625" << false;
+    }
+    void answersAreComparedAsTyped()
+    {
+        QFETCH(Drill, drill);
+        QFETCH(bool, three);
+        QFETCH(QStringList, operands);
+        QFETCH(QString, typed);
+        QFETCH(bool, right);
+        DrillWindow w(drill);
+        w.Form_Load();
+        const Side s = side(w, three);
+        for (qsizetype i = 0; i < operands.size(); ++i)
+            s.operands[i]->setText(operands[i]);
+        s.box->setText(typed);
+        s.answer->click();
+        QCOMPARE(*s.correct, qint16(right));
+        QCOMPARE(*s.total, qint16(1));
+        QCOMPARE(s.box->isHidden(), !right);
+    }
+
+    void everyFifthRightAnswerStartsTheAnimation_data() { addExerciseRows(); }
+    void everyFifthRightAnswerStartsTheAnimation()
+    {
+        QFETCH(Drill, drill);
+        QFETCH(bool, three);
+        DrillWindow w(drill);
+        w.Form_Load();
+        w.show();
+        const Side s = side(w, three);
+        // Right, right, wrong, right, right: four right answers, no animation.
+        for (const bool right : {true, true, false, true, true}) {
+            right ? answerRight(drill, s) : answerWith(s, "x");
+            QVERIFY(!s.first->isActive());
+            nextProblem(s);
+        }
+        QCOMPARE(*s.reward, qint16(4));
+        answerRight(drill, s); // the fifth right one
+        QVERIFY(s.first->isActive());
+        QVERIFY(!s.second->isActive());
+        QCOMPARE(*s.reward, qint16(0));
+        QCOMPARE(*s.correct, qint16(5));
+        QCOMPARE(*s.total, qint16(6));
+        // Until the first tick the picture is the last one it showed.
+        QVERIFY(!s.picture->isHidden());
+        QVERIFY(showsFace(w, s.picture, s.rightFace));
+        QVERIFY(s.praise->isHidden());
+    }
+
+    void theFacesStepUntilReset_data() { addExerciseRows(); }
+    void theFacesStepUntilReset()
+    {
+        QFETCH(Drill, drill);
+        QFETCH(bool, three);
+        DrillWindow w(drill);
+        w.Form_Load();
+        w.show();
+        const Side s = side(w, three);
+        const auto tick = [&](bool first) {
+            if (three)
+                first ? w.Timer3_Timer() : w.Timer4_Timer();
+            else
+                first ? w.Timer1_Timer() : w.Timer2_Timer();
+        };
+        *s.reward = 4;
+        answerWith(s, "x"); // the picture before the animation: frowning
+        nextProblem(s);
+        answerRight(drill, s);
+        QVERIFY(showsFace(w, s.picture, 0));
+
+        // Steps 1 to 5, then round again; step 5 keeps the fourth face.
+        const int faces[] = {1, 2, 3, 4, 4, 1, 2};
+        for (int i = 0; i < 7; ++i) {
+            const bool first = i % 2 == 0;
+            QVERIFY(first ? s.first->isActive() : s.second->isActive());
+            tick(first);
+            QCOMPARE(*s.step, qint16(i % 5 + 1));
+            QVERIFY2(showsFace(w, s.picture, faces[i]), qPrintable(QString::number(i)));
+            QVERIFY(!s.praise->isHidden());
+            QCOMPARE(s.praise->text(), "You are good.");
+            QCOMPARE(s.first->isActive(), !first);
+            QCOMPARE(s.second->isActive(), first);
+        }
+
+        // Reset stops it at once and hides the praise and the picture; the step stays.
+        nextProblem(s);
+        QVERIFY(!s.first->isActive() && !s.second->isActive());
+        QVERIFY(s.praise->isHidden() && s.picture->isHidden());
+        QCOMPARE(*s.step, qint16(2));
+    }
+
+    void theNextAnimationGoesOnFromTheStepReached()
+    {
+        DrillWindow w(Drill::Addition);
+        w.Form_Load();
+        w.show();
+        const Side s = side(w, false);
+        for (int i = 0; i < 5; ++i) {
+            answerRight(Drill::Addition, s);
+            if (i < 4)
+                nextProblem(s);
+        }
+        w.Timer1_Timer();
+        w.Timer2_Timer();
+        w.Timer1_Timer();
+        QCOMPARE(w.intStepA, qint16(3));
+        nextProblem(s);
+        for (int i = 0; i < 5; ++i) {
+            answerRight(Drill::Addition, s);
+            if (i < 4)
+                nextProblem(s);
+        }
+        QVERIFY(w.Timer1->isActive());
+        w.Timer1_Timer();
+        QCOMPARE(w.intStepA, qint16(4));
+        QVERIFY(showsFace(w, w.imgImage, 4));
+
+        // After a stop at step 5 the next animation starts again at 1.
+        w.Timer2_Timer();
+        QCOMPARE(w.intStepA, qint16(5));
+        nextProblem(s);
+        for (int i = 0; i < 5; ++i) {
+            answerRight(Drill::Addition, s);
+            if (i < 4)
+                nextProblem(s);
+        }
+        w.Timer1_Timer();
+        QCOMPARE(w.intStepA, qint16(1));
+        QVERIFY(showsFace(w, w.imgImage, 1));
+    }
+
+    void theExercisesAnimateIndependently()
+    {
+        DrillWindow w(Drill::Multiplication);
+        w.Form_Load();
+        w.show();
+        const Side two = side(w, false);
+        const Side three = side(w, true);
+        *two.reward = 4;
+        answerRight(Drill::Multiplication, two);
+        w.Timer1_Timer();
+        QVERIFY(w.Timer2->isActive());
+
+        // The other exercise answers, animates and resets meanwhile.
+        *three.reward = 4;
+        answerRight(Drill::Multiplication, three);
+        QVERIFY(w.Timer3->isActive());
+        w.Timer3_Timer();
+        w.Timer2_Timer();
+        QCOMPARE(w.intStepA, qint16(2));
+        QCOMPARE(w.intStep, qint16(1));
+        QVERIFY(showsFace(w, w.imgImage, 2));
+        QVERIFY(showsFace(w, w.imgAnswer, 1));
+        nextProblem(three);
+        QVERIFY(!w.Timer3->isActive() && !w.Timer4->isActive());
+        QVERIFY(w.Timer1->isActive());
+        QVERIFY(!w.lblGood->isHidden());
+        QVERIFY(w.lblGood1->isHidden());
+        answerWith(three, "x");
+        QVERIFY(w.Timer1->isActive());
+        QVERIFY(showsFace(w, w.imgImage, 2));
+    }
+
+    void theRealTimersTickEveryHalfSecond()
+    {
+        DrillWindow w(Drill::Addition);
+        w.Form_Load();
+        w.show();
+        const Side s = side(w, false);
+        *s.reward = 4;
+        QElapsedTimer clock;
+        QList<qint64> ticks;
+        for (QTimer *timer : {w.Timer1, w.Timer2})
+            connect(timer, &QTimer::timeout, this, [&] { ticks.append(clock.elapsed()); });
+        clock.start();
+        answerRight(Drill::Addition, s);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= 3, 3000);
+        QCOMPARE(w.intStepA, qint16(ticks.size()));
+        QVERIFY(!w.lblGood->isHidden());
+        // Generous bounds: this checks the hand-over between the pair, not the clock.
+        qint64 previous = 0;
+        for (const qint64 at : ticks) {
+            QVERIFY2(at - previous >= 400 && at - previous <= 1000,
+                     qPrintable(QString::number(at - previous)));
+            previous = at;
+        }
+    }
+
+    void talliesStopAt32767()
+    {
+        DrillWindow w(Drill::Subtraction);
+        w.Form_Load();
+        w.show();
+        const Side s = side(w, true);
+        w.intTotal = 32767;
+        w.intCorrect = 32767;
+        answerRight(Drill::Subtraction, s);
+        QCOMPARE(w.intTotal, qint16(32767));
+        QCOMPARE(w.intCorrect, qint16(32767));
+        QCOMPARE(w.intReward, qint16(1));
+        QVERIFY(!s.right->isHidden());
+        nextProblem(s);
+        answerWith(s, "x");
+        QCOMPARE(w.intTotal, qint16(32767));
+        QVERIFY(!s.wrong->isHidden());
+        w.cmdScore_Click();
+        QCOMPARE(w.lblTotal->text(), "32767");
+        QCOMPARE(w.lblPersent->text(), "100.00%");
+    }
+
+    void scoreSummary_data()
+    {
+        QTest::addColumn<int>("correct");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QString>("correctLabel");
+        QTest::addColumn<QString>("totalLabel");
+        QTest::addColumn<QString>("percent");
+        QTest::newRow("none") << 0 << 0 << "0"
+                              << "1"
+                              << "0.00%";
+        QTest::newRow("0 of 4") << 0 << 4 << "0"
+                                << "4"
+                                << "0.00%";
+        QTest::newRow("1 of 3") << 1 << 3 << "1"
+                                << "3"
+                                << "33.33%";
+        QTest::newRow("2 of 3") << 2 << 3 << "2"
+                                << "3"
+                                << "66.67%";
+        QTest::newRow("7 of 8") << 7 << 8 << "7"
+                                << "8"
+                                << "87.50%";
+        QTest::newRow("1 of 6") << 1 << 6 << "1"
+                                << "6"
+                                << "16.67%";
+        QTest::newRow("5 of 5") << 5 << 5 << "5"
+                                << "5"
+                                << "100.00%";
+        QTest::newRow("1 of 32") << 1 << 32 << "1"
+                                 << "32"
+                                 << "3.13%";
+    }
+    void scoreSummary()
+    {
+        QFETCH(int, correct);
+        QFETCH(int, total);
+        QFETCH(QString, correctLabel);
+        QFETCH(QString, totalLabel);
+        QFETCH(QString, percent);
+        DrillWindow w(Drill::Addition);
+        w.Form_Load();
+        for (const bool three : {false, true}) {
+            const Side s = side(w, three);
+            const Side other = side(w, !three);
+            *s.correct = qint16(correct);
+            *s.total = qint16(total);
+            other.percentLabel->setText("untouched");
+            QTest::mouseClick(s.score, Qt::LeftButton);
+            QCOMPARE(s.correctLabel->text(), correctLabel);
+            QCOMPARE(s.totalLabel->text(), totalLabel);
+            QCOMPARE(s.percentLabel->text(), percent);
+            QCOMPARE(*s.total, qint16(total)); // the label shows 1, the tally stays
+            QCOMPARE(other.percentLabel->text(), "untouched");
+        }
+    }
+
+    void scoreShowsTheValuesOfItsLastPress()
+    {
+        DrillWindow w(Drill::Addition);
+        w.Form_Load();
+        w.show();
+        const Side s = side(w, false);
+        answerRight(Drill::Addition, s);
+        w.cmdScore1_Click();
+        w.cmdScore1_Click();
+        QCOMPARE(w.lblCorrectA->text(), "1");
+        QCOMPARE(w.lblTotalA->text(), "1");
+        QCOMPARE(w.lblPercentA->text(), "100.00%");
+        nextProblem(s);
+        answerWith(s, "x");
+        QCOMPARE(w.lblPercentA->text(), "100.00%");
+        w.cmdScore1_Click();
+        QCOMPARE(w.lblTotalA->text(), "2");
+        QCOMPARE(w.lblPercentA->text(), "50.00%");
+    }
+
+    void scoreFollowsTheRegionalSeparator()
+    {
+        const QLocale saved;
+        QLocale::setDefault(QLocale(QLocale::German));
+        DrillWindow w(Drill::Subtraction);
+        w.Form_Load();
+        w.intCorrect = 1;
+        w.intTotal = 3;
+        w.cmdScore_Click();
+        QLocale::setDefault(saved);
+        QCOMPARE(w.lblPersent->text(), "33,33%");
+    }
+};
+
+QTEST_MAIN(TestDrillAnswer)
+#include "tst_drillanswer.moc"
