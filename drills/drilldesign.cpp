@@ -1,6 +1,6 @@
 #include "drilldesign.h"
 
-#include "toolkit/application.h"
+#include "designparts.h"
 
 namespace drills {
 
@@ -9,31 +9,13 @@ using enum toolkit::Kind;
 
 namespace {
 
-constexpr Font Heading{"MS Sans Serif", 13.5, true, true};
-constexpr Font Tile{"MS Sans Serif", 18};
-constexpr Font Sign{"MS Sans Serif", 24};
-constexpr Font LeadIn{"MS Sans Serif", 12, true};
-constexpr Font Praise{"MS Serif", 13.5};
+using namespace parts;
+
 constexpr PerDrill<Font> PraiseLeft{Praise, Font{"MS Serif", 12, true}, Praise};
 constexpr PerDrill<Font> Panel{Font{"Arial", 11.25, true, true}, Font{"Arial", 9.75, true, true},
                                Font{"Arial", 9.75, true, true}};
 
 constexpr PerDrill<const char *> SignCaption{"+", "-", "X"};
-
-constexpr Colour Pink = rgb(0xFFC0C0);
-constexpr Colour Peach = rgb(0xFFE0C0);
-constexpr Colour LightGreen = rgb(0xC0FFC0);
-constexpr Colour Lavender = rgb(0xC0C0FF);
-constexpr Colour Yellow = rgb(0xFFFF00);
-constexpr Colour Blue = rgb(0x0000FF);
-constexpr Colour Red = rgb(0xFF0000);
-constexpr Colour Magenta = rgb(0xFF00FF);
-constexpr Colour PaleYellow = rgb(0xFFFFC0);
-
-constexpr char NoticeCaption[] = "Sumbrook is freeware: share it freely.";
-constexpr char ContactCaption[] =
-    "For more information or comment Email to " SUMBROOK_CONTACT_ADDRESS;
-constexpr char LeadInCaption[] = "The Correct Answer is ";
 
 // One row per control reads better than one field per line.
 // clang-format off
@@ -64,7 +46,7 @@ constexpr DrillRow Rows[] = {
     {Image, "imgImage", {{2040, 2880, 855, 735}, {1680, 2640, 735, 615}, {1680, 2880, 735, 615}},
      "", {}, {}, Stretch},
     {Label, "lblGood", {{1680, 3720, 1605, 315}, {120, 2760, 1575, 285}, {0, 3000, 1605, 315}},
-     "You are good.", PraiseLeft, {}, AutoSize | Hidden},
+     PraiseCaption, PraiseLeft, {}, AutoSize | Hidden},
     {Label, "lblNumber(3)", {{240, 1680, 1095, 1335}, {120, 2400, 1215, 975}, {120, 2280, 1215, 1215}},
      LeadInCaption, LeadIn, {}, Centred},
     {Timer, "Timer1", {}, "", {}, {}, NoFlags, {}, 0, nullptr, 500},
@@ -112,7 +94,7 @@ constexpr DrillRow Rows[] = {
     {Image, "imgAnswer", {{6240, 3720, 855, 735}, {6360, 3360, 735, 615}, {6480, 3240, 735, 615}},
      "", {}, {}, Stretch},
     {Label, "lblGood1", {{5880, 4560, 1605, 315}, {3960, 2760, 1605, 315}, {4200, 3000, 1605, 315}},
-     "You are good.", Praise, {}, AutoSize | Hidden},
+     PraiseCaption, Praise, {}, AutoSize | Hidden},
     {Label, "lblNumber(4)", {{4200, 2760, 1095, 1215}, {4200, 2280, 1215, 975}, {4320, 2520, 1335, 1095}},
      LeadInCaption, LeadIn, {}, Centred | Hidden},
     {Timer, "Timer3", {}, "", {}, {}, NoFlags, {}, 0, nullptr, 500},

@@ -1,5 +1,6 @@
 #include "mdisumbrook.h"
 
+#include "division/divisionwindow.h"
 #include "drills/drillwindows.h"
 #include "toolkit/appearance.h"
 #include "toolkit/design.h"
@@ -31,7 +32,7 @@ constexpr MenuItem SumbrookItems[] = {
     {"mnuitemAddition", "Addition", &mdiSumbrook::mnuitemAddition_Click, true},
     {"mnuItemSubtraction", "Subtraction", &mdiSumbrook::mnuItemSubtraction_Click, true},
     {"mnuItemMultiplication", "Multiplication", &mdiSumbrook::mnuItemMultiplication_Click, true},
-    {"mnuItemDivision", "Division", &mdiSumbrook::mnuItemDivision_Click, false},
+    {"mnuItemDivision", "Division", &mdiSumbrook::mnuItemDivision_Click, true},
 };
 
 constexpr MenuItem AboutCommand{"mnuAbout", "About Sumbrook", &mdiSumbrook::mnuAbout_Click, false};
@@ -91,7 +92,10 @@ void mdiSumbrook::mnuItemMultiplication_Click()
     drills::frmMultiplication().show();
 }
 
-void mdiSumbrook::mnuItemDivision_Click() {}
+void mdiSumbrook::mnuItemDivision_Click()
+{
+    division::frmDivision().show();
+}
 
 void mdiSumbrook::mnuAbout_Click() {}
 

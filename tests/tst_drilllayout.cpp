@@ -2,6 +2,7 @@
 // and colours, in its initial state, stacked as the design wants.
 #include "drills/drilldesign.h"
 #include "drills/drillwindow.h"
+#include "layoutcheck.h"
 #include "toolkit/appearance.h"
 #include "toolkit/shape.h"
 
@@ -56,61 +57,8 @@ private slots:
     {
         QFETCH(Drill, drill);
         QFETCH(int, row);
-        const toolkit::ControlRow design = drillRows()[row].at(drill);
-        DrillWindow window(drill);
-        QObject *object = window.control(design.name);
-        QVERIFY(object);
-        QCOMPARE(object->objectName(), QString::fromLatin1(design.name));
-        if (design.kind == Kind::Timer) {
-            auto *timer = qobject_cast<QTimer *>(object);
-            QCOMPARE(timer->interval(), 500);
-            QVERIFY(!timer->isActive());
-            return;
-        }
-        auto *widget = qobject_cast<QWidget *>(object);
-        QCOMPARE(widget->isHidden(), bool(design.flags & toolkit::Hidden));
-        QCOMPARE(widget->isEnabled(), !(design.flags & toolkit::Disabled));
-
-        QRect expected = design.geometry.toPixels();
-        if (design.follows)
-            expected = window.control<QWidget>(design.follows)->geometry();
-        if (auto *shape = qobject_cast<Shape *>(widget)) {
-            QCOMPARE(shape->nominalGeometry(), expected);
-            QCOMPARE(shape->style().outline, QColor::fromRgb(design.line.value));
-            QCOMPARE(shape->style().outlineWidth, design.lineWidth);
-            QCOMPARE(shape->style().fill.isValid(), design.back.isSet());
-            return;
-        }
-        if (design.flags & toolkit::AutoSize) {
-            QCOMPARE(widget->pos(), expected.topLeft());
-            QCOMPARE(widget->size(), widget->sizeHint());
-        } else {
-            QCOMPARE(widget->geometry(), expected);
-        }
-        if (design.font.face) {
-            QCOMPARE(widget->font().pointSizeF(), design.font.points);
-            QCOMPARE(widget->font().bold(), design.font.bold);
-            QCOMPARE(widget->font().italic(), design.font.italic);
-            const QString family = QFontInfo(widget->font()).family();
-            QVERIFY2(family.startsWith("Liberation"), qPrintable(family));
-        }
-        const QString caption = QString::fromLatin1(design.caption);
-        if (auto *label = qobject_cast<QLabel *>(widget); label && design.kind == Kind::Label) {
-            QCOMPARE(label->text(), caption);
-            QCOMPARE(bool(label->alignment() & Qt::AlignHCenter),
-                     bool(design.flags & toolkit::Centred));
-            if (design.back.source == toolkit::Colour::Rgb) {
-                QVERIFY(label->autoFillBackground());
-                QCOMPARE(label->palette().color(label->backgroundRole()),
-                         QColor::fromRgb(design.back.value));
-            }
-        }
-        if (auto *button = qobject_cast<QPushButton *>(widget))
-            QCOMPARE(button->text(), caption);
-        if (auto *box = qobject_cast<QLineEdit *>(widget)) {
-            QVERIFY(box->text().isEmpty());
-            QCOMPARE(box->alignment(), Qt::AlignCenter);
-        }
+        const DrillWindow window(drill);
+        checkControl(window, drillRows()[row].at(drill));
     }
 
     void windowsDifferAsDesigned_data()

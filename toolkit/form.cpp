@@ -234,16 +234,32 @@ void Form::setTabOrder(std::span<const char *const> names)
         QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 }
 
-void Form::keyPressEvent(QKeyEvent *event)
+bool Form::pressDefault(const QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && m_default &&
-        m_default->isEnabled() && m_default->isVisibleTo(this)) {
-        m_default->click();
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !m_default ||
+        !m_default->isEnabled() || !m_default->isVisibleTo(this))
+        return false;
+    m_default->click();
+    return true;
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    if (pressDefault(event))
         event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    // Hiding the focused box leaves the focus on the frame around the window when no other box
+    // can take it; Enter there still presses the default button.
+    if (watched == parentWidget() && event->type() == QEvent::KeyPress &&
+        pressDefault(static_cast<QKeyEvent *>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace toolkit

@@ -77,9 +77,11 @@ protected:
     void setTabOrder(std::span<const char *const> names);
 
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    bool pressDefault(const QKeyEvent *event);
     QObject *create(const ControlRow &row, const QRect &geometry);
 
     const WindowDesign &m_design;

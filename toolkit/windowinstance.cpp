@@ -38,6 +38,7 @@ Form *WindowInstance::show()
     if (form->design().mdiChild && g_area) {
         QMdiSubWindow *frame = g_area->addSubWindow(form);
         frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->installEventFilter(form);
         frame->showMaximized();
         g_area->setActiveSubWindow(frame);
     } else {

@@ -1,0 +1,61 @@
+// The Division window: one exercise, the quotient typed to two decimal places.
+#pragma once
+
+#include "drills/exercise.h"
+#include "toolkit/form.h"
+#include "toolkit/windowinstance.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace division {
+
+class DivisionWindow : public toolkit::Form
+{
+    Q_OBJECT
+
+public:
+    explicit DivisionWindow(QWidget *parent = nullptr);
+
+    void Form_Load() override;
+    void cmdReset_Click();
+    void cmdAnswer_Click();
+    void cmdScore1_Click();
+    void cmdExit_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    qint16 intTotalA = 0;
+    qint16 intCorrectA = 0;
+    qint16 intRewardA = 0;
+    qint16 intStepA = 0;
+
+    QLabel *lblNumber[4];
+    QLabel *imgFace[5];
+    QLineEdit *txtAnswer;
+    QPushButton *cmdAnswer;
+    QPushButton *cmdReset;
+    QPushButton *cmdScore1;
+    QPushButton *cmdExit;
+    QLabel *imgImage;
+    QLabel *lblGood;
+    QLabel *lblCorrectA;
+    QLabel *lblTotalA;
+    QLabel *lblPercentA;
+    QTimer *Timer1;
+    QTimer *Timer2;
+
+private:
+    drills::Exercise m_exercise;
+};
+
+// The correct answer: the quotient in two-decimal text.
+QString quotientText(const QList<double> &operands);
+// A typed answer that reads as a number is rewritten in the same two-decimal text.
+QString rewrittenAnswer(const QString &typed);
+
+toolkit::WindowInstance &frmDivision();
+
+} // namespace division
