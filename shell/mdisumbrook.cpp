@@ -1,5 +1,6 @@
 #include "mdisumbrook.h"
 
+#include "about/aboutwindow.h"
 #include "division/divisionwindow.h"
 #include "drills/drillwindows.h"
 #include "toolkit/appearance.h"
@@ -35,7 +36,7 @@ constexpr MenuItem SumbrookItems[] = {
     {"mnuItemDivision", "Division", &mdiSumbrook::mnuItemDivision_Click, true},
 };
 
-constexpr MenuItem AboutCommand{"mnuAbout", "About Sumbrook", &mdiSumbrook::mnuAbout_Click, false};
+constexpr MenuItem AboutCommand{"mnuAbout", "About Sumbrook", &mdiSumbrook::mnuAbout_Click, true};
 
 } // namespace
 
@@ -97,7 +98,10 @@ void mdiSumbrook::mnuItemDivision_Click()
     division::frmDivision().show();
 }
 
-void mdiSumbrook::mnuAbout_Click() {}
+void mdiSumbrook::mnuAbout_Click()
+{
+    about::frmAbout().show();
+}
 
 void mdiSumbrook::closeEvent(QCloseEvent *event)
 {

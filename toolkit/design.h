@@ -52,6 +52,7 @@ enum Flag : unsigned {
     Rounded = 1u << 5,    // a shape's rounded rectangle
     Stretch = 1u << 6,    // an image scales its picture to fill the control
     SingleLine = 1u << 7, // a label that does not wrap
+    TabStop = 1u << 8,    // a button that the Tab key reaches; the drills' buttons are kept out
 };
 
 struct ControlRow
@@ -63,7 +64,7 @@ struct ControlRow
     Font font = {};
     Colour back = {}; // label background, shape fill
     unsigned flags = NoFlags;
-    Colour line = {};              // shape outline, line colour
+    Colour line = {};              // shape outline, line colour, label text
     int lineWidth = 0;             // in pixels
     const char *follows = nullptr; // a frame that takes the rectangle of this control
     int interval = 0;              // timers, in milliseconds

@@ -116,6 +116,12 @@ void Form::build(std::span<const ControlRow> rows)
     });
 
     const auto geometryOf = [rows](const ControlRow &row) {
+        if (row.kind == Kind::Line) {
+            const Twips &ends = row.geometry; // x1, y1, x2, y2
+            return QRect(QPoint(pixels(ends.left), pixels(ends.top)),
+                         QSize(pixels(ends.width) - pixels(ends.left),
+                               pixels(ends.height) - pixels(ends.top)));
+        }
         if (!row.follows)
             return row.geometry.toPixels();
         const auto followed = std::find_if(rows.begin(), rows.end(), [&](const ControlRow &r) {
@@ -156,6 +162,11 @@ QObject *Form::create(const ControlRow &row, const QRect &geometry)
             label->setLineWidth(1);
         }
         setBackground(label, row.back);
+        if (row.line.isSet()) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, resolve(row.line, palette));
+            label->setPalette(palette);
+        }
         widget = label;
         break;
     }
@@ -177,7 +188,7 @@ QObject *Form::create(const ControlRow &row, const QRect &geometry)
     case Kind::Button: {
         auto *button = new QPushButton(caption, this);
         button->setAutoDefault(false);
-        button->setFocusPolicy(Qt::ClickFocus); // kept out of Tab cycling
+        button->setFocusPolicy(flags & TabStop ? Qt::StrongFocus : Qt::ClickFocus);
         widget = button;
         break;
     }

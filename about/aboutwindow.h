@@ -1,0 +1,54 @@
+// The About window: title, version, contact line, and the start of the system information tool.
+#pragma once
+
+#include "registry.h"
+
+#include "toolkit/form.h"
+#include "toolkit/windowinstance.h"
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+namespace about {
+
+class AboutWindow : public toolkit::Form
+{
+    Q_OBJECT
+
+public:
+    explicit AboutWindow(QWidget *parent = nullptr);
+
+    void Form_Load() override;
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+    void StartSysInfo();
+    // Reads one registry value as text; True (-1) when it was read, False (0) when not.
+    qint16 GetKeyValue(RegKey KeyRoot, const QString &KeyName, const QString &SubKeyRef,
+                       QString &KeyVal);
+
+    QLabel *lblTitle;
+    QLabel *lblVersion;
+    QPushButton *cmdOK;
+    QPushButton *cmdSysInfo;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// What the lookup reaches outside the program; tests put fakes in.
+struct SystemInfoServices
+{
+    std::unique_ptr<Registry> registry = systemRegistry();
+    std::function<bool(const QString &program)> start; // without waiting; false when it fails
+    std::function<void(const QString &text, const QString &title)> message;
+};
+SystemInfoServices &systemInfoServices();
+
+// A path of the registry's kind, with "\" between its folders, as this system names it.
+QString nativePath(const QString &path);
+
+toolkit::WindowInstance &frmAbout();
+
+} // namespace about
