@@ -42,11 +42,6 @@ constexpr char gREGKEYSYSINFO[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr char gREGVALSYSINFO[] = "PATH";
 constexpr char ProgramFile[] = "\\MSINFO32.EXE";
 
-// A failure inside the lookup, which ends it with the message.
-struct LookupFailed
-{
-};
-
 bool plainFileExists(const QString &path)
 {
     const QFileInfo info(nativePath(path));
@@ -126,9 +121,9 @@ void AboutWindow::StartSysInfo()
     SystemInfoServices &services = systemInfoServices();
     try {
         QString SysInfoPath;
-        bool found = GetKeyValue(HKEY_LOCAL_MACHINE, gREGKEYSYSINFO, gREGVALSYSINFO, SysInfoPath);
+        bool found = GetKeyValue(LocalMachine, gREGKEYSYSINFO, gREGVALSYSINFO, SysInfoPath);
         if (!found &&
-            GetKeyValue(HKEY_LOCAL_MACHINE, gREGKEYSYSINFOLOC, gREGVALSYSINFOLOC, SysInfoPath) &&
+            GetKeyValue(LocalMachine, gREGKEYSYSINFOLOC, gREGVALSYSINFOLOC, SysInfoPath) &&
             plainFileExists(SysInfoPath + ProgramFile)) {
             SysInfoPath += ProgramFile;
             found = true;
@@ -144,42 +139,13 @@ void AboutWindow::StartSysInfo()
 qint16 AboutWindow::GetKeyValue(RegKey KeyRoot, const QString &KeyName, const QString &SubKeyRef,
                                 QString &KeyVal)
 {
-    Registry &registry = *systemInfoServices().registry;
-    constexpr qint16 True = -1;
-    constexpr qint16 False = 0;
-    RegKey hKey = 0;
-    qint16 result = False;
-
-    if (registry.RegOpenKeyExA(KeyRoot, KeyName.toLocal8Bit().constData(), 0, KEY_ACCESS, &hKey) !=
-        ERROR_SUCCESS) {
-        KeyVal.clear();
-    } else {
-        unsigned char buffer[1024] = {};
-        std::uint32_t size = sizeof buffer;
-        std::uint32_t type = 0;
-        if (registry.RegQueryValueExA(hKey, SubKeyRef.toLocal8Bit().constData(), nullptr, &type,
-                                      buffer, &size) != ERROR_SUCCESS) {
-            KeyVal.clear();
-        } else {
-            if (size == 0) { // no last character to test
-                registry.RegCloseKey(hKey);
-                throw LookupFailed{};
-            }
-            // A terminating zero is dropped when the data has one.
-            const QByteArray text(reinterpret_cast<const char *>(buffer),
-                                  buffer[size - 1] == 0 ? size - 1 : size);
-            if (type == REG_SZ) {
-                KeyVal = QString::fromLocal8Bit(text);
-            } else if (type == REG_DWORD) {
-                for (qsizetype i = text.size() - 1; i >= 0; --i)
-                    KeyVal += QString::number(quint8(text[i]), 16).toUpper();
-                KeyVal.prepend(QStringLiteral("&h"));
-            }
-            result = True;
-        }
-    }
-    registry.RegCloseKey(hKey);
-    return result;
+    // The registry takes and gives text in the system's 8-bit code page.
+    std::string value = KeyVal.toLocal8Bit().toStdString();
+    const bool read =
+        getKeyValue(*systemInfoServices().registry, KeyRoot, KeyName.toLocal8Bit().toStdString(),
+                    SubKeyRef.toLocal8Bit().toStdString(), value);
+    KeyVal = QString::fromLocal8Bit(value);
+    return read ? -1 : 0;
 }
 
 void AboutWindow::keyPressEvent(QKeyEvent *event)

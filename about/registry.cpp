@@ -71,17 +71,17 @@ void FakeRegistry::setString(const std::string &key, const std::string &name,
     std::vector<unsigned char> data(text.begin(), text.end());
     if (terminatingZero)
         data.push_back(0);
-    setValue(key, name, REG_SZ, std::move(data));
+    setValue(key, name, TypeString, std::move(data));
 }
 
 long FakeRegistry::RegOpenKeyExA(RegKey root, const char *subKey, std::uint32_t, std::uint32_t,
                                  RegKey *result)
 {
-    if (root != HKEY_LOCAL_MACHINE || !m_keys.count(subKey))
-        return ERROR_FILE_NOT_FOUND;
+    if (root != LocalMachine || !m_keys.count(subKey))
+        return NotFound;
     *result = m_next++;
     m_open[*result] = subKey;
-    return ERROR_SUCCESS;
+    return Success;
 }
 
 long FakeRegistry::RegQueryValueExA(RegKey key, const char *valueName, std::uint32_t *,
@@ -89,25 +89,65 @@ long FakeRegistry::RegQueryValueExA(RegKey key, const char *valueName, std::uint
 {
     const auto open = m_open.find(key);
     if (open == m_open.end())
-        return ERROR_FILE_NOT_FOUND;
+        return NotFound;
     const auto &values = m_keys[open->second];
     const auto value = values.find(valueName);
     if (value == values.end())
-        return ERROR_FILE_NOT_FOUND;
+        return NotFound;
     *type = value->second.type;
     const std::uint32_t length = std::uint32_t(value->second.data.size());
     if (length > *size) {
         *size = length;
-        return ERROR_MORE_DATA;
+        return MoreData;
     }
     std::memcpy(data, value->second.data.data(), length);
     *size = length;
-    return ERROR_SUCCESS;
+    return Success;
 }
 
 long FakeRegistry::RegCloseKey(RegKey key)
 {
-    return m_open.erase(key) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+    return m_open.erase(key) ? Success : NotFound;
+}
+
+bool getKeyValue(Registry &registry, RegKey keyRoot, const std::string &keyName,
+                 const std::string &subKeyRef, std::string &keyVal)
+{
+    RegKey hKey = 0;
+    bool result = false;
+    if (registry.RegOpenKeyExA(keyRoot, keyName.c_str(), 0, KeyAccess, &hKey) != Success) {
+        keyVal.clear();
+    } else {
+        unsigned char buffer[1024] = {};
+        std::uint32_t size = sizeof buffer;
+        std::uint32_t type = 0;
+        if (registry.RegQueryValueExA(hKey, subKeyRef.c_str(), nullptr, &type, buffer, &size) !=
+            Success) {
+            keyVal.clear();
+        } else {
+            if (size == 0) { // no last character to test
+                registry.RegCloseKey(hKey);
+                throw LookupFailed{};
+            }
+            const std::string text(reinterpret_cast<const char *>(buffer),
+                                   buffer[size - 1] == 0 ? size - 1 : size);
+            if (type == TypeString) {
+                keyVal = text;
+            } else if (type == TypeNumber) {
+                static const char digits[] = "0123456789ABCDEF";
+                for (auto c = text.rbegin(); c != text.rend(); ++c) {
+                    const auto code = static_cast<unsigned char>(*c);
+                    if (code >= 16)
+                        keyVal += digits[code / 16];
+                    keyVal += digits[code % 16];
+                }
+                keyVal = "&h" + keyVal;
+            }
+            result = true;
+        }
+    }
+    registry.RegCloseKey(hKey);
+    return result;
 }
 
 std::vector<std::string> systemInfoPrograms()

@@ -14,14 +14,15 @@ namespace about {
 
 using RegKey = std::uintptr_t;
 
-inline constexpr RegKey HKEY_LOCAL_MACHINE = 0x80000002u;
+inline constexpr RegKey CurrentUser = 0x80000001u;
+inline constexpr RegKey LocalMachine = 0x80000002u;
 // Read control with query value, set value, create subkey, enumerate subkeys, notify, create link.
-inline constexpr std::uint32_t KEY_ACCESS = 0x2003F;
-inline constexpr std::uint32_t REG_SZ = 1;
-inline constexpr std::uint32_t REG_DWORD = 4;
-inline constexpr long ERROR_SUCCESS = 0;
-inline constexpr long ERROR_FILE_NOT_FOUND = 2;
-inline constexpr long ERROR_MORE_DATA = 234;
+inline constexpr std::uint32_t KeyAccess = 0x2003F;
+inline constexpr std::uint32_t TypeString = 1;
+inline constexpr std::uint32_t TypeNumber = 4;
+inline constexpr long Success = 0;
+inline constexpr long NotFound = 2;
+inline constexpr long MoreData = 234;
 
 class Registry
 {
@@ -30,7 +31,7 @@ public:
 
     virtual long RegOpenKeyExA(RegKey root, const char *subKey, std::uint32_t options,
                                std::uint32_t access, RegKey *result) = 0;
-    // A value larger than size fails with ERROR_MORE_DATA.
+    // A value larger than size fails with MoreData.
     virtual long RegQueryValueExA(RegKey key, const char *valueName, std::uint32_t *reserved,
                                   std::uint32_t *type, unsigned char *data,
                                   std::uint32_t *size) = 0;
@@ -64,6 +65,17 @@ private:
     std::map<RegKey, std::string> m_open;
     RegKey m_next = 1;
 };
+
+// A failure inside the lookup, such as a read of no bytes, which ends it with the message.
+struct LookupFailed
+{
+};
+
+// Reads one value as text: a string as it is, a terminating zero dropped; a 32-bit number as
+// "&h" and the hex codes of its bytes, last first, after the text keyVal held. Values longer than
+// 1024 bytes count as not found. The key is closed in every case.
+bool getKeyValue(Registry &registry, RegKey keyRoot, const std::string &keyName,
+                 const std::string &subKeyRef, std::string &keyVal);
 
 // The system's registry on Windows; elsewhere a stand-in whose first location names the first
 // desktop system-information program found on PATH.

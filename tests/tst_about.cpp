@@ -129,10 +129,9 @@ private slots:
         services.registry->setString(LocationKey, "MSINFO", "C:\\info.exe", false);
         AboutWindow w;
         QString first, second;
-        QCOMPARE(w.GetKeyValue(HKEY_LOCAL_MACHINE, QString::fromStdString(InfoKey), "PATH", first),
+        QCOMPARE(w.GetKeyValue(LocalMachine, QString::fromStdString(InfoKey), "PATH", first),
                  qint16(-1));
-        QCOMPARE(w.GetKeyValue(HKEY_LOCAL_MACHINE, QString::fromStdString(LocationKey), "MSINFO",
-                               second),
+        QCOMPARE(w.GetKeyValue(LocalMachine, QString::fromStdString(LocationKey), "MSINFO", second),
                  qint16(-1));
         QCOMPARE(first, "C:\\info.exe");
         QCOMPARE(second, first);
@@ -154,7 +153,7 @@ private slots:
         services.registry->setString(InfoKey, "PATH", std::string(length, 'a'));
         AboutWindow w;
         QString value = "before";
-        QCOMPARE(w.GetKeyValue(HKEY_LOCAL_MACHINE, QString::fromStdString(InfoKey), "PATH", value),
+        QCOMPARE(w.GetKeyValue(LocalMachine, QString::fromStdString(InfoKey), "PATH", value),
                  qint16(read ? -1 : 0));
         QCOMPARE(value.size(), read ? length : 0);
         QCOMPARE(services.registry->openKeys(), 0);
@@ -163,19 +162,17 @@ private slots:
     void numbersAndOtherTypes()
     {
         Services services;
-        services.registry->setValue(InfoKey, "NUMBER", REG_DWORD, {0x0A, 0x00, 0x2B, 0x01});
+        services.registry->setValue(InfoKey, "NUMBER", TypeNumber, {0x0A, 0x00, 0x2B, 0x01});
         services.registry->setValue(InfoKey, "BINARY", 3, bytes("\x01\x02"));
         AboutWindow w;
         QString number = "x";
-        QCOMPARE(
-            w.GetKeyValue(HKEY_LOCAL_MACHINE, QString::fromStdString(InfoKey), "NUMBER", number),
-            qint16(-1));
+        QCOMPARE(w.GetKeyValue(LocalMachine, QString::fromStdString(InfoKey), "NUMBER", number),
+                 qint16(-1));
         // Characters from the last to the first in upper-case hex, after the text on entry.
         QCOMPARE(number, "&hx12B0A");
         QString binary = "kept";
-        QCOMPARE(
-            w.GetKeyValue(HKEY_LOCAL_MACHINE, QString::fromStdString(InfoKey), "BINARY", binary),
-            qint16(-1));
+        QCOMPARE(w.GetKeyValue(LocalMachine, QString::fromStdString(InfoKey), "BINARY", binary),
+                 qint16(-1));
         QCOMPARE(binary, "kept");
     }
 
@@ -193,7 +190,7 @@ private slots:
     void anEmptyReadEndsInTheMessage()
     {
         Services services;
-        services.registry->setValue(InfoKey, "PATH", REG_SZ, {});
+        services.registry->setValue(InfoKey, "PATH", TypeString, {});
         AboutWindow w;
         w.StartSysInfo();
         QVERIFY(services.started.isEmpty());
