@@ -2,10 +2,13 @@
 
 #include "divisiondesign.h"
 
+#include "scores/scorerecord.h"
+#include "scores/scorewindow.h"
 #include "toolkit/formats.h"
 #include "toolkit/random.h"
 #include "toolkit/shape.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -71,6 +74,10 @@ DivisionWindow::DivisionWindow(QWidget *parent)
     connect(cmdExit, &QPushButton::clicked, this, &DivisionWindow::cmdExit_Click);
     connect(Timer1, &QTimer::timeout, this, &DivisionWindow::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &DivisionWindow::Timer2_Timer);
+    connect(menuItem("mnuitemSaveScore"), &QAction::triggered, this,
+            &DivisionWindow::mnuitemSaveScore_Click);
+    connect(menuItem("mnuItemRetrievScores"), &QAction::triggered, this,
+            &DivisionWindow::mnuItemRetrievScores_Click);
 }
 
 void DivisionWindow::Form_Load()
@@ -106,6 +113,21 @@ void DivisionWindow::cmdScore1_Click()
 void DivisionWindow::cmdExit_Click()
 {
     unload();
+}
+
+void DivisionWindow::mnuitemSaveScore_Click()
+{
+    // The count starts afresh only once the record is safely in the file.
+    if (!scores::saveScore(this, scores::DivisionScores, {lblPercentA->text(), lblTotalA->text()}))
+        return;
+    intTotalA = 0;
+    intCorrectA = 0;
+    lblPercentA->clear();
+}
+
+void DivisionWindow::mnuItemRetrievScores_Click()
+{
+    scores::displayScores(scores::DivisionScores);
 }
 
 void DivisionWindow::Timer1_Timer()

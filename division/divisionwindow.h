@@ -24,6 +24,8 @@ public:
     void cmdAnswer_Click();
     void cmdScore1_Click();
     void cmdExit_Click();
+    void mnuitemSaveScore_Click();
+    void mnuItemRetrievScores_Click();
     void Timer1_Timer();
     void Timer2_Timer();
 

@@ -1,8 +1,11 @@
 #include "drillwindow.h"
 
+#include "scores/scorerecord.h"
+#include "scores/scorewindow.h"
 #include "toolkit/random.h"
 #include "toolkit/shape.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,6 +35,9 @@ std::vector<toolkit::MenuRow> menuRowsOf(Drill drill)
     });
     return rows;
 }
+
+constexpr PerDrill<const scores::ScoreFile *> ScoreFiles{
+    &scores::AdditionScores, &scores::SubtractionScores, &scores::MultiplicationScores};
 
 } // namespace
 
@@ -86,6 +92,10 @@ DrillWindow::DrillWindow(Drill drill, QWidget *parent)
     connect(Timer2, &QTimer::timeout, this, &DrillWindow::Timer2_Timer);
     connect(Timer3, &QTimer::timeout, this, &DrillWindow::Timer3_Timer);
     connect(Timer4, &QTimer::timeout, this, &DrillWindow::Timer4_Timer);
+    connect(menuItem(QString::fromLatin1(drillMenuRows()[1].name[drill])), &QAction::triggered,
+            this, &DrillWindow::mnuItemSaveScore_Click);
+    connect(menuItem("mnuItemRetrievScores"), &QAction::triggered, this,
+            &DrillWindow::mnuItemRetrievScores_Click);
 }
 
 Exercise DrillWindow::twoNumber()
@@ -239,6 +249,26 @@ void DrillWindow::cmdScore1_Click()
 void DrillWindow::cmdScore_Click()
 {
     m_three.showScore();
+}
+
+void DrillWindow::mnuItemSaveScore_Click()
+{
+    // The count starts afresh only once the record is safely in the file.
+    const scores::Captions shown{lblPercentA->text(), lblTotalA->text(), lblPersent->text(),
+                                 lblTotal->text()};
+    if (!scores::saveScore(this, *ScoreFiles[m_drill], shown))
+        return;
+    intCorrect = 0;
+    intTotal = 0;
+    intTotalA = 0;
+    intCorrectA = 0;
+    lblPercentA->clear();
+    lblPersent->clear();
+}
+
+void DrillWindow::mnuItemRetrievScores_Click()
+{
+    scores::displayScores(*ScoreFiles[m_drill]);
 }
 
 } // namespace drills

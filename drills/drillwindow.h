@@ -40,6 +40,9 @@ public:
     void Timer4_Timer();
     void cmdScore1_Click();
     void cmdScore_Click();
+    void mnuItemSaveScore_Click();
+    void mnuitemSaveScore_Click() { mnuItemSaveScore_Click(); } // the Addition window's spelling
+    void mnuItemRetrievScores_Click();
 
     // The tallies and animation steps of the two-number (A) and three-number exercises.
     qint16 intTotalA = 0;

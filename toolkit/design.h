@@ -53,6 +53,7 @@ enum Flag : unsigned {
     Stretch = 1u << 6,    // an image scales its picture to fill the control
     SingleLine = 1u << 7, // a label that does not wrap
     TabStop = 1u << 8,    // a button that the Tab key reaches; the drills' buttons are kept out
+    MultiLine = 1u << 9,  // a text box of many lines, with both scroll bars and no wrapping
 };
 
 struct ControlRow

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -179,6 +180,14 @@ QObject *Form::create(const ControlRow &row, const QRect &geometry)
         break;
     }
     case Kind::TextBox: {
+        if (flags & MultiLine) {
+            auto *box = new QPlainTextEdit(caption, this);
+            box->setLineWrapMode(QPlainTextEdit::NoWrap);
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            widget = box;
+            break;
+        }
         auto *box = new QLineEdit(this);
         box->setFrame(false);
         box->setAlignment(Qt::AlignCenter);

@@ -37,6 +37,8 @@ Form *WindowInstance::show()
     form->focusFirst();
     if (form->design().mdiChild && g_area) {
         QMdiSubWindow *frame = g_area->addSubWindow(form);
+        // The frame's title bar and the maximized window's corner show the frame's own icon.
+        frame->setWindowIcon(form->windowIcon());
         frame->setAttribute(Qt::WA_DeleteOnClose);
         frame->installEventFilter(form);
         frame->showMaximized();

@@ -1,0 +1,52 @@
+// Saving a score: the sentence and record built from a drill window's summary captions, and the
+// save command that asks for the name and appends the record to the drill's score file.
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+class QWidget;
+
+namespace scores {
+
+// A drill's score file and the texts its sentences name the exercises with.
+struct ScoreFile
+{
+    const char *fileName;
+    const char *firstText;
+    const char *secondText; // null where the window has one exercise
+};
+
+inline constexpr ScoreFile AdditionScores{"Add.txt", " Questions on ADD 2 and ",
+                                          " Questions on ADD 3"};
+inline constexpr ScoreFile SubtractionScores{"Sub.txt", " Questions on SUBTRACT 2 and ",
+                                             " Questions on SUBTRACT 3"};
+inline constexpr ScoreFile MultiplicationScores{"Multiply.txt", " Questions on MULTIPLY 2 and ",
+                                                " Questions on MULTIPLY 3"};
+inline constexpr ScoreFile DivisionScores{"Divide.txt",
+                                          " Questions on Divide 2 decimal places and ", nullptr};
+
+// What the summary labels show, as the last Score press left them. The second exercise's pair is
+// not read where the window has one exercise.
+struct Captions
+{
+    QString lblPercentA = {};
+    QString lblTotalA = {};
+    QString lblPersent = {};
+    QString lblTotal = {};
+};
+
+// The sentence, ending in CR LF; the date as mm/dd/yy.
+QString scoreSentence(const ScoreFile &file, const QString &name, QDate date,
+                      const Captions &captions);
+
+// The sentence between double quotes, then CR LF; nothing inside is escaped.
+QString scoreRecord(const QString &sentence);
+
+// Asks for the name and appends the record to the score file in the current folder. True when
+// the record was written: the window then starts its tallies afresh. Nothing changes when the name
+// is left empty; a failed write is reported in a message and leaves the file as it was.
+bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
+               QDate today = QDate::currentDate());
+
+} // namespace scores

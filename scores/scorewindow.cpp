@@ -1,0 +1,166 @@
+#include "scorewindow.h"
+
+#include "toolkit/application.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/textfile.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+
+namespace scores {
+
+using namespace toolkit;
+
+namespace {
+
+constexpr qint16 True = -1;
+constexpr qint16 False = 0;
+
+constexpr WindowDesign Design{"frmScore", "Math Scores", {10350, 6465}, "bulb"};
+
+// Back to front.
+constexpr ControlRow Rows[] = {
+    {Kind::Label,
+     "Label1",
+     {720, 240, 2760, 315},
+     "The Math Scores Are ",
+     {"MS Serif", 13.5, true},
+     {},
+     AutoSize},
+    {Kind::Label, "lblPath", {360, 3960, 480, 195}, "Label2", {}, {}, Hidden | AutoSize},
+    {Kind::TextBox, "txtScore", {240, 960, 5775, 2775}, "Text1", {}, {}, MultiLine},
+};
+
+} // namespace
+
+ScoreWindow::ScoreWindow(QWidget *parent)
+    : Form(Design, parent)
+{
+    build(Rows);
+    bind(txtScore, "txtScore");
+    bind(lblPath, "lblPath");
+    bind(Label1, "Label1");
+    setFocusProxy(txtScore);
+
+    connect(txtScore, &QPlainTextEdit::textChanged, this, &ScoreWindow::txtScore_Change);
+    if (QMdiArea *area = WindowInstance::mdiArea()) {
+        connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *child) {
+            if (child && child == parentWidget())
+                Form_Activate();
+        });
+    }
+}
+
+void ScoreWindow::Form_Load()
+{
+    blnChanged = False;
+    txtScore->resize(width(), txtScore->height());
+    txtScore->setFocus();
+}
+
+void ScoreWindow::Form_Activate()
+{
+    // Edits made before switching to another window are still unsaved when the user comes back,
+    // so activation leaves blnChanged as it is.
+}
+
+void ScoreWindow::Form_Resize()
+{
+    txtScore->resize(width(), txtScore->height());
+}
+
+void ScoreWindow::resizeEvent(QResizeEvent *event)
+{
+    Form::resizeEvent(event);
+    Form_Resize();
+}
+
+void ScoreWindow::txtScore_Change()
+{
+    blnChanged = True;
+}
+
+void ScoreWindow::Form_Unload(bool &cancel)
+{
+    if (!settleChanges())
+        cancel = true;
+}
+
+bool ScoreWindow::settleChanges()
+{
+    if (!blnChanged)
+        return true;
+    const auto answer = messageBox(this, QStringLiteral("Do You Want to Save Changes?"),
+                                   QStringLiteral("Math  Scores"),
+                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes)
+        return true;
+    return writeBack();
+}
+
+void ScoreWindow::showScores(const QString &fileName, const QString &content)
+{
+    txtScore->setPlainText(content);
+    lblPath->setText(fileName);
+    lblPath->adjustSize();
+    blnChanged = False;
+}
+
+QString ScoreWindow::shownText() const
+{
+    // The box keeps lines as blocks, so the file's CR LF come back here; a line break typed with
+    // Shift+Enter ends a line too.
+    QString text = txtScore->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    text.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    return text;
+}
+
+bool ScoreWindow::writeBack()
+{
+    const QString fileName = lblPath->text();
+    const QString error = replaceText(fileName, shownText());
+    if (!error.isEmpty()) {
+        messageBox(
+            this,
+            QStringLiteral("The scores could not be saved in \"%1\": %2").arg(fileName, error),
+            QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
+            QMessageBox::Warning);
+        return false;
+    }
+    blnChanged = False;
+    return true;
+}
+
+toolkit::WindowInstance &frmScore()
+{
+    static WindowInstance instance([] { return new ScoreWindow; });
+    return instance;
+}
+
+void displayScores(const QString &fileName)
+{
+    if (frmScore().isLoaded()) {
+        auto *viewer = static_cast<ScoreWindow *>(frmScore().show());
+        if (!viewer->settleChanges())
+            return;
+    }
+
+    const ReadText read = readText(fileName);
+    if (!read.error.isEmpty()) {
+        messageBox(
+            QApplication::activeWindow(),
+            QStringLiteral("The scores in \"%1\" could not be shown: %2").arg(fileName, read.error),
+            QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
+            QMessageBox::Warning);
+        return;
+    }
+
+    auto *viewer = static_cast<ScoreWindow *>(frmScore().show());
+    viewer->showScores(fileName, read.text);
+}
+
+} // namespace scores

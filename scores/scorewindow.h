@@ -1,0 +1,60 @@
+// The score viewer frmScore: one window for all four drills that shows a score file whole, lets
+// the user edit it and writes it back on closing.
+#pragma once
+
+#include "scorerecord.h"
+
+#include "toolkit/form.h"
+#include "toolkit/windowinstance.h"
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace scores {
+
+class ScoreWindow : public toolkit::Form
+{
+    Q_OBJECT
+
+public:
+    explicit ScoreWindow(QWidget *parent = nullptr);
+
+    void Form_Load() override;
+    void Form_Activate();
+    void Form_Resize();
+    void txtScore_Change();
+    void Form_Unload(bool &cancel) override;
+
+    // Puts a file's content in the box and makes that file the target of the write-back.
+    void showScores(const QString &fileName, const QString &content);
+    // Asks whether to save unsaved edits and saves them on Yes. False while they are still unsaved
+    // because the write-back failed; the caller then keeps them.
+    bool settleChanges();
+
+    // The text shown, as it is written back: CR LF ends every line the box shows.
+    QString shownText() const;
+
+    qint16 blnChanged = 0; // True is -1, False 0
+
+    QPlainTextEdit *txtScore;
+    QLabel *lblPath;
+    QLabel *Label1;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    bool writeBack();
+};
+
+toolkit::WindowInstance &frmScore();
+
+// The drills' display command: shows the score file in the viewer, first settling edits to the file
+// shown before. A file that cannot be read is reported and the viewer keeps what it shows.
+void displayScores(const QString &fileName);
+inline void displayScores(const ScoreFile &file)
+{
+    displayScores(QString::fromLatin1(file.fileName));
+}
+
+} // namespace scores

@@ -1,0 +1,145 @@
+// The modal box seam: answers given in advance are taken in order, and with none waiting the real
+// input and message boxes are shown and answered by a user.
+#include "toolkit/dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace toolkit;
+
+namespace {
+
+// Acts on the next modal box as a user would, from a timer started before the box opens.
+void whenABoxOpens(std::function<void(QWidget *)> act)
+{
+    auto *poll = new QTimer(qApp);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, qApp, [poll, act] {
+        if (QWidget *box = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(box);
+        }
+    });
+    poll->start();
+}
+
+QPushButton *buttonOf(QWidget *box, const QString &caption)
+{
+    for (auto *button : box->findChildren<QPushButton *>()) {
+        if (button->text().remove('&') == caption)
+            return button;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { dialogs::clearAnswers(); }
+
+    void answersGivenInAdvanceAreTakenInOrder()
+    {
+        dialogs::answerNextInput(QStringLiteral("Dav"));
+        dialogs::answerNextMessage(QMessageBox::No);
+        dialogs::answerNextInput(QString());
+        QCOMPARE(dialogs::pendingAnswers(), 3);
+
+        QCOMPARE(inputBox(nullptr, "Name?", "First"), "Dav");
+        QCOMPARE(messageBox(nullptr, "Save?", "Second", QMessageBox::Yes | QMessageBox::No,
+                            QMessageBox::Yes),
+                 QMessageBox::No);
+        QVERIFY(inputBox(nullptr, "Name?", "Third").isNull());
+        QCOMPARE(dialogs::pendingAnswers(), 0);
+
+        const auto boxes = dialogs::takeAnsweredBoxes();
+        QCOMPARE(boxes.size(), 3);
+        QCOMPARE(boxes[0].kind, dialogs::AnsweredBox::Input);
+        QCOMPARE(boxes[0].text, "Name?");
+        QCOMPARE(boxes[1].title, "Second");
+        QCOMPARE(boxes[1].buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(boxes[1].defaultButton, QMessageBox::Yes);
+        QCOMPARE(boxes[2].title, "Third");
+        QVERIFY(dialogs::takeAnsweredBoxes().isEmpty());
+    }
+
+    void theRealInputBoxReturnsWhatWasTyped()
+    {
+        QString prompt, title, field;
+        whenABoxOpens([&](QWidget *box) {
+            auto *dialog = qobject_cast<QInputDialog *>(box);
+            QVERIFY(dialog);
+            prompt = dialog->labelText();
+            title = dialog->windowTitle();
+            auto *edit = dialog->findChild<QLineEdit *>();
+            field = edit->text();
+            QTest::keyClicks(edit, QStringLiteral("Dav \"D\""));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        QCOMPARE(inputBox(nullptr, "Please Enter Your Name", "Math Score"), "Dav \"D\"");
+        QCOMPARE(prompt, "Please Enter Your Name");
+        QCOMPARE(title, "Math Score");
+        QVERIFY(field.isEmpty());
+    }
+
+    void theRealInputBoxGivesNothingOnCancelOrAnEmptyOk_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Cancel") << "Cancel";
+        QTest::newRow("OK with an empty field") << "OK";
+    }
+    void theRealInputBoxGivesNothingOnCancelOrAnEmptyOk()
+    {
+        QFETCH(QString, button);
+        whenABoxOpens([&](QWidget *box) {
+            if (button == "Cancel")
+                QTest::keyClicks(box->findChild<QLineEdit *>(), QStringLiteral("typed"));
+            QPushButton *pressed = buttonOf(box, button);
+            QVERIFY(pressed);
+            QTest::mouseClick(pressed, Qt::LeftButton);
+        });
+        QVERIFY(inputBox(nullptr, "Please Enter Your Name", "Math Score").isEmpty());
+    }
+
+    void theRealMessageBoxAnswersWithThePressedButton()
+    {
+        QString text, title;
+        bool hasIcon = true;
+        whenABoxOpens([&](QWidget *box) {
+            text = box->findChild<QLabel *>("qt_msgbox_label")->text();
+            title = box->windowTitle();
+            hasIcon = !box->findChild<QLabel *>("qt_msgboxex_icon_label")->pixmap().isNull();
+            QTest::keyClick(box, Qt::Key_Return); // the default button
+        });
+        QCOMPARE(messageBox(nullptr, "Do You Want to Save Changes?", "Math  Scores",
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes),
+                 QMessageBox::Yes);
+        QCOMPARE(text, "Do You Want to Save Changes?");
+        QCOMPARE(title, "Math  Scores");
+        QVERIFY(!hasIcon);
+
+        whenABoxOpens([](QWidget *box) { QTest::mouseClick(buttonOf(box, "No"), Qt::LeftButton); });
+        QCOMPARE(messageBox(nullptr, "Save?", "Math  Scores", QMessageBox::Yes | QMessageBox::No,
+                            QMessageBox::Yes),
+                 QMessageBox::No);
+
+        whenABoxOpens([](QWidget *box) { QTest::keyClick(box, Qt::Key_Escape); });
+        QCOMPARE(messageBox(nullptr, "Save?", "Math  Scores", QMessageBox::Yes | QMessageBox::No,
+                            QMessageBox::Yes),
+                 QMessageBox::No);
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"

@@ -1,0 +1,211 @@
+// The drill windows' score menus on the real windows: Save Score appends the record built from the
+// summary labels and starts a new count only once it is written; Display opens the drill's file.
+#include "filecheck.h"
+
+#include "division/divisionwindow.h"
+#include "drills/drillwindow.h"
+#include "drills/drillwindows.h"
+#include "scores/scorewindow.h"
+#include "shell/mdisumbrook.h"
+#include "toolkit/appearance.h"
+#include "toolkit/dialogs.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using drills::Drill;
+using drills::DrillWindow;
+namespace dialogs = toolkit::dialogs;
+
+namespace {
+
+QByteArray today()
+{
+    return QDate::currentDate().toString(u"MM/dd/yy").toLatin1();
+}
+
+void choose(toolkit::Form *window, const char *item)
+{
+    window->menuItem(QString::fromLatin1(item))->trigger();
+}
+
+DrillWindow *openScored(Drill drill)
+{
+    auto *window = static_cast<DrillWindow *>(drills::drillWindow(drill).show());
+    window->intTotalA = 10;
+    window->intCorrectA = 8;
+    window->intTotal = 4;
+    window->intCorrect = 2;
+    window->intRewardA = 1;
+    QTest::mouseClick(window->cmdScore1, Qt::LeftButton);
+    QTest::mouseClick(window->cmdScore, Qt::LeftButton);
+    return window;
+}
+
+} // namespace
+
+class TestScoreMenus : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { toolkit::installFontSubstitutes(); }
+
+    void init()
+    {
+        m_folder.enter();
+        m_window = new shell::mdiSumbrook;
+        m_window->showMaximized();
+    }
+
+    void cleanup()
+    {
+        dialogs::clearAnswers();
+        scores::frmScore().unload();
+        for (const auto drill : drills::AllDrills)
+            drills::drillWindow(drill).unload();
+        division::frmDivision().unload();
+        delete m_window;
+        m_folder.leave();
+    }
+
+    void savingAppendsTheShownScoresAndStartsAfresh_data()
+    {
+        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("operation");
+        QTest::newRow("Addition") << Drill::Addition << "mnuitemSaveScore"
+                                  << "Add.txt" << QByteArray("ADD");
+        QTest::newRow("Subtraction") << Drill::Subtraction << "mnuItemSaveScore"
+                                     << "Sub.txt" << QByteArray("SUBTRACT");
+        QTest::newRow("Multiplication") << Drill::Multiplication << "mnuItemSaveScore"
+                                        << "Multiply.txt" << QByteArray("MULTIPLY");
+    }
+    void savingAppendsTheShownScoresAndStartsAfresh()
+    {
+        QFETCH(Drill, drill);
+        QFETCH(QString, item);
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, operation);
+        DrillWindow *window = openScored(drill);
+        window->intTotalA = 11; // answered after the Score press: the record shows the labels
+
+        dialogs::answerNextInput("Dav");
+        choose(window, qPrintable(item));
+        QCOMPARE(bytesOf(fileName), "\"Dav On the Day of " + today() +
+                                        " Got A 80.00% Out of 10 Questions on " + operation +
+                                        " 2 and 50.00% out of 4 Questions on " + operation +
+                                        " 3\r\n\"\r\n");
+        QCOMPARE(window->intTotalA, qint16(0));
+        QCOMPARE(window->intCorrectA, qint16(0));
+        QCOMPARE(window->intTotal, qint16(0));
+        QCOMPARE(window->intCorrect, qint16(0));
+        QCOMPARE(window->intRewardA, qint16(1));
+        QCOMPARE(window->lblPercentA->text(), "");
+        QCOMPARE(window->lblPersent->text(), "");
+        QCOMPARE(window->lblTotalA->text(), "10");
+        QCOMPARE(window->lblTotal->text(), "4");
+    }
+
+    void anUnsavedScoreKeepsTheCount_data()
+    {
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("name left empty") << true;
+        QTest::newRow("file name taken by a folder") << false;
+    }
+    void anUnsavedScoreKeepsTheCount()
+    {
+        QFETCH(bool, cancelled);
+        DrillWindow *window = openScored(Drill::Addition);
+        if (cancelled) {
+            dialogs::answerNextInput(QString());
+        } else {
+            QVERIFY(QDir().mkdir("Add.txt"));
+            dialogs::answerNextInput("Dav");
+            dialogs::answerNextMessage(QMessageBox::Ok);
+        }
+        choose(window, "mnuitemSaveScore");
+        QCOMPARE(dialogs::pendingAnswers(), 0);
+        QCOMPARE(window->intTotalA, qint16(10));
+        QCOMPARE(window->intCorrect, qint16(2));
+        QCOMPARE(window->lblPercentA->text(), "80.00%");
+        QCOMPARE(window->lblPersent->text(), "50.00%");
+    }
+
+    void theNextScoreCountsFromTheSave()
+    {
+        DrillWindow *window = openScored(Drill::Addition);
+        dialogs::answerNextInput("Dav");
+        choose(window, "mnuitemSaveScore");
+        for (int i = 0; i < 2; ++i) {
+            const int sum =
+                window->lblNumber[0]->text().toInt() + window->lblNumber[1]->text().toInt();
+            QTest::keyClicks(window->txtAnswer, QString::number(sum));
+            QTest::keyClick(window->txtAnswer, Qt::Key_Return);
+            QTest::mouseClick(window->cmdReset, Qt::LeftButton);
+        }
+        QTest::mouseClick(window->cmdScore1, Qt::LeftButton);
+        QCOMPARE(window->lblCorrectA->text(), "2");
+        QCOMPARE(window->lblTotalA->text(), "2");
+        QCOMPARE(window->lblPercentA->text(), "100.00%");
+    }
+
+    void divisionSavesItsOneExercise()
+    {
+        auto *window = static_cast<division::DivisionWindow *>(division::frmDivision().show());
+        window->intTotalA = 4;
+        window->intCorrectA = 1;
+        QTest::mouseClick(window->cmdScore1, Qt::LeftButton);
+        dialogs::answerNextInput("Dav");
+        choose(window, "mnuitemSaveScore");
+        QCOMPARE(bytesOf("Divide.txt"),
+                 "\"Dav On the Day of " + today() +
+                     " Got A 25.00% Out of 4 Questions on Divide 2 decimal places and \r\n\"\r\n");
+        QCOMPARE(window->intTotalA, qint16(0));
+        QCOMPARE(window->intCorrectA, qint16(0));
+        QCOMPARE(window->lblPercentA->text(), "");
+        QCOMPARE(window->lblTotalA->text(), "4");
+    }
+
+    void displayShowsTheDrillsOwnFile_data()
+    {
+        QTest::addColumn<int>("drill"); // the three integer drills, then Division
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("Addition") << 0 << "Add.txt";
+        QTest::newRow("Subtraction") << 1 << "Sub.txt";
+        QTest::newRow("Multiplication") << 2 << "Multiply.txt";
+        QTest::newRow("Division") << 3 << "Divide.txt";
+    }
+    void displayShowsTheDrillsOwnFile()
+    {
+        QFETCH(int, drill);
+        QFETCH(QString, fileName);
+        for (const char *name : {"Add.txt", "Sub.txt", "Multiply.txt", "Divide.txt"}) {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray("\"") + name + "\r\n\"\r\n");
+        }
+        toolkit::Form *window =
+            drill < 3 ? drills::drillWindow(Drill(drill)).show() : division::frmDivision().show();
+        choose(window, "mnuItemRetrievScores");
+        QVERIFY(scores::frmScore().isLoaded());
+        auto *viewer = static_cast<scores::ScoreWindow *>(scores::frmScore().form());
+        QCOMPARE(viewer->txtScore->toPlainText(), "\"" + fileName + "\n\"\n");
+        QCOMPARE(viewer->lblPath->text(), fileName);
+    }
+
+private:
+    ScratchFolder m_folder;
+    shell::mdiSumbrook *m_window = nullptr;
+};
+
+QTEST_MAIN(TestScoreMenus)
+#include "tst_scoremenus.moc"

@@ -1,0 +1,197 @@
+// Saving a score: the record bytes each drill appends, what an empty name leaves alone, and the
+// save that fails without harming the records already in the file.
+#include "filecheck.h"
+
+#include "scores/scorerecord.h"
+#include "toolkit/dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace scores;
+namespace dialogs = toolkit::dialogs;
+
+namespace {
+
+const QDate SixthOfDecember(2026, 12, 6);
+
+const Captions Scored{"80.00%", "10", "50.00%", "4"};
+
+} // namespace
+
+Q_DECLARE_METATYPE(const ScoreFile *)
+Q_DECLARE_METATYPE(Captions)
+
+class TestScoreRecord : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_folder.enter(); }
+    void cleanup()
+    {
+        dialogs::clearAnswers();
+        m_folder.leave();
+    }
+
+    void appendsTheRecordOfEachDrill_data()
+    {
+        QTest::addColumn<const ScoreFile *>("drill");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Captions>("captions");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("bytes");
+
+        QTest::newRow("Addition")
+            << &AdditionScores << "Dav" << Scored << "Add.txt"
+            << QByteArray("\"Dav On the Day of 12/06/26 Got A 80.00% Out of 10 Questions on ADD 2 "
+                          "and 50.00% out of 4 Questions on ADD 3\r\n\"\r\n");
+        QTest::newRow("Subtraction")
+            << &SubtractionScores << "Dav" << Scored << "Sub.txt"
+            << QByteArray("\"Dav On the Day of 12/06/26 Got A 80.00% Out of 10 Questions on "
+                          "SUBTRACT 2 and 50.00% out of 4 Questions on SUBTRACT 3\r\n\"\r\n");
+        QTest::newRow("Multiplication")
+            << &MultiplicationScores << "Dav" << Scored << "Multiply.txt"
+            << QByteArray("\"Dav On the Day of 12/06/26 Got A 80.00% Out of 10 Questions on "
+                          "MULTIPLY 2 and 50.00% out of 4 Questions on MULTIPLY 3\r\n\"\r\n");
+        QTest::newRow("Division reads one exercise")
+            << &DivisionScores << "Dav" << Scored << "Divide.txt"
+            << QByteArray("\"Dav On the Day of 12/06/26 Got A 80.00% Out of 10 Questions on "
+                          "Divide 2 decimal places and \r\n\"\r\n");
+        QTest::newRow("never scored: blanks meet")
+            << &AdditionScores << "Dav" << Captions{} << "Add.txt"
+            << QByteArray("\"Dav On the Day of 12/06/26 Got A  Out of  Questions on ADD 2 and  "
+                          "out of  Questions on ADD 3\r\n\"\r\n");
+        QTest::newRow("a name of blanks")
+            << &DivisionScores << "  " << Captions{"0.00%", "1"} << "Divide.txt"
+            << QByteArray("\"   On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on Divide 2 "
+                          "decimal places and \r\n\"\r\n");
+        QTest::newRow("a quote in the name stays")
+            << &DivisionScores << "Dav \"D\"" << Captions{"0.00%", "1"} << "Divide.txt"
+            << QByteArray("\"Dav \"D\" On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on "
+                          "Divide 2 decimal places and \r\n\"\r\n");
+        QTest::newRow("outside the code page")
+            << &DivisionScores << QString::fromUtf8("Łucja é") << Captions{"0.00%", "1"}
+            << "Divide.txt"
+            << QByteArray("\"?ucja \xe9 On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on "
+                          "Divide 2 decimal places and \r\n\"\r\n");
+    }
+    void appendsTheRecordOfEachDrill()
+    {
+        QFETCH(const ScoreFile *, drill);
+        QFETCH(QString, name);
+        QFETCH(Captions, captions);
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, bytes);
+
+        dialogs::answerNextInput(name);
+        QVERIFY(saveScore(nullptr, *drill, captions, SixthOfDecember));
+        QCOMPARE(bytesOf(fileName), bytes);
+        QCOMPARE(QDir().entryList(QDir::Files), QStringList{fileName});
+    }
+
+    void datesHaveTwoDigitsEach()
+    {
+        const QString sentence = scoreSentence(AdditionScores, "A", QDate(2009, 3, 7), {});
+        QVERIFY2(sentence.startsWith("A On the Day of 03/07/09 Got A"), qPrintable(sentence));
+    }
+
+    void appendingKeepsTheEarlierRecordsByteForByte()
+    {
+        const QByteArray earlier = "\"edited by hand\xe9\r\n\"\r\nno line end";
+        writeFile("Add.txt", earlier);
+        dialogs::answerNextInput("Ann");
+        dialogs::answerNextInput("Bob");
+        QVERIFY(saveScore(nullptr, AdditionScores, Scored, SixthOfDecember));
+        QVERIFY(saveScore(nullptr, AdditionScores, Captions{}, SixthOfDecember));
+        const QByteArray ann =
+            scoreRecord(scoreSentence(AdditionScores, "Ann", SixthOfDecember, Scored)).toLatin1();
+        QVERIFY(bytesOf("Add.txt").startsWith(earlier + ann + "\"Bob On the Day"));
+    }
+
+    void anEmptyNameSavesNothing_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("Cancel") << QString();
+        QTest::newRow("OK with an empty field") << QString("");
+    }
+    void anEmptyNameSavesNothing()
+    {
+        QFETCH(QString, answer);
+        dialogs::answerNextInput(answer);
+        QVERIFY(!saveScore(nullptr, AdditionScores, Scored, SixthOfDecember));
+        QCOMPARE(dialogs::takeAnsweredBoxes().size(), 1); // the name box only, no message
+        QVERIFY(!QFileInfo::exists("Add.txt"));
+    }
+
+    void asksForTheNameInTheRealBox()
+    {
+        QString prompt, title, field;
+        auto *poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [&, poll] {
+            auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            poll->stop();
+            prompt = box->labelText();
+            title = box->windowTitle();
+            auto *edit = box->findChild<QLineEdit *>();
+            field = edit->text();
+            QTest::keyClicks(edit, "Dav");
+            QTest::keyClick(edit, Qt::Key_Enter);
+        });
+        poll->start(10);
+
+        QVERIFY(saveScore(nullptr, DivisionScores, Scored, SixthOfDecember));
+        QCOMPARE(prompt, "Please Enter Your Name");
+        QCOMPARE(title, "Math Score");
+        QCOMPARE(field, "");
+        QVERIFY(bytesOf("Divide.txt").startsWith("\"Dav On the Day of 12/06/26"));
+    }
+
+    void aFailedSaveSaysWhyAndLosesNothing()
+    {
+        // The name is taken by a folder.
+        QDir().mkdir("Add.txt");
+        dialogs::answerNextInput("Dav");
+        dialogs::answerNextMessage(QMessageBox::Ok);
+        QVERIFY(!saveScore(nullptr, AdditionScores, Scored, SixthOfDecember));
+        auto boxes = dialogs::takeAnsweredBoxes();
+        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(boxes[1].title, "Sumbrook");
+        QVERIFY2(boxes[1].text.contains("\"Add.txt\"") && boxes[1].text.contains("directory"),
+                 qPrintable(boxes[1].text));
+        QVERIFY(QFileInfo("Add.txt").isDir());
+        QVERIFY(QDir("Add.txt").isEmpty());
+
+        // The disk fills part-way through the record.
+        const QByteArray earlier = "\"Ann On the Day of 12/05/26\r\n\"\r\n";
+        writeFile("Sub.txt", earlier);
+        dialogs::answerNextInput("Dav");
+        dialogs::answerNextMessage(QMessageBox::Ok);
+        {
+            const FileSizeLimit limit(earlier.size() + 20);
+            QVERIFY(!saveScore(nullptr, SubtractionScores, Scored, SixthOfDecember));
+        }
+        boxes = dialogs::takeAnsweredBoxes();
+        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(boxes[1].text, "The score could not be saved in \"Sub.txt\": File too large");
+        QCOMPARE(bytesOf("Sub.txt"), earlier);
+    }
+
+private:
+    ScratchFolder m_folder;
+};
+
+QTEST_MAIN(TestScoreRecord)
+#include "tst_scorerecord.moc"

@@ -1,0 +1,442 @@
+// The score viewer on the real widgets in the main window: showing a drill's file as stored,
+// following the window's width, asking before edits are lost, and writing back exactly what it
+// shows, atomically, keeping the viewer open when the write fails.
+#include "filecheck.h"
+
+#include "drills/drillwindows.h"
+#include "scores/scorewindow.h"
+#include "shell/mdisumbrook.h"
+#include "toolkit/appearance.h"
+#include "toolkit/dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using scores::displayScores;
+using scores::frmScore;
+using scores::ScoreWindow;
+namespace dialogs = toolkit::dialogs;
+
+namespace {
+
+const QByteArray TwoRecords =
+    "\"Ann On the Day of 12/05/26 Got A 80.00% Out of 10 Questions on ADD "
+    "2 and 50.00% out of 4 Questions on ADD 3\r\n\"\r\n"
+    "\"Bob \"B\" On the Day of 12/06/26 Got A 100.00% Out of 2 Questions "
+    "on ADD 2 and  out of 4 Questions on ADD 3\r\n\"\r\n";
+const QByteArray SubRecord = "\"Cy On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on "
+                             "SUBTRACT 2 and 0.00% out of 1 Questions on SUBTRACT 3\r\n\"\r\n";
+
+ScoreWindow *viewer()
+{
+    return qobject_cast<ScoreWindow *>(frmScore().form());
+}
+
+// An edit that leaves the text as it was.
+void typeAndUndo(QPlainTextEdit *box)
+{
+    QTest::keyClicks(box, "x");
+    QTest::keyClick(box, Qt::Key_Backspace);
+}
+
+void typeAtTheEnd(QPlainTextEdit *box, const QString &text)
+{
+    QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
+}
+
+} // namespace
+
+class TestScoreViewer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { toolkit::installFontSubstitutes(); }
+
+    void init()
+    {
+        m_folder.enter();
+        m_window = new shell::mdiSumbrook;
+        m_window->showMaximized();
+
+        // A box nobody answered would wait for ever: close it and fail the test.
+        m_unexpected.clear();
+        m_guard = new QTimer(this);
+        connect(m_guard, &QTimer::timeout, this, [this] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                m_unexpected << box->windowTitle();
+                box->close();
+            }
+        });
+        m_guard->start(50);
+    }
+
+    void cleanup()
+    {
+        dialogs::clearAnswers();
+        dialogs::answerNextMessage(QMessageBox::No); // lets an edited viewer close
+        frmScore().unload();
+        QTRY_VERIFY(!frmScore().isLoaded());
+        for (const auto drill : drills::AllDrills)
+            drills::drillWindow(drill).unload();
+        dialogs::clearAnswers();
+        delete m_guard;
+        delete m_window;
+        QVERIFY2(m_unexpected.isEmpty(), qPrintable(m_unexpected.join(", ")));
+        m_folder.leave();
+    }
+
+    void opensMaximizedAsDesigned()
+    {
+        displayScores("Add.txt"); // no scores saved yet
+        ScoreWindow *form = viewer();
+        QVERIFY(form);
+        QCOMPARE(form->objectName(), "frmScore");
+        QCOMPARE(form->windowTitle(), "Math Scores");
+        QVERIFY(!form->windowIcon().isNull());
+        QCOMPARE(form->parentWidget()->windowIcon().cacheKey(), form->windowIcon().cacheKey());
+        QVERIFY(form->parentWidget()->isMaximized());
+        QCOMPARE(m_window->mdiArea()->activeSubWindow(), form->parentWidget());
+        QCOMPARE(m_window->menuBar()->actions().first()->text(), "Sumbrook"); // no menu of its own
+
+        QCOMPARE(form->txtScore->objectName(), "txtScore");
+        QCOMPARE(form->txtScore->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(form->txtScore->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(form->txtScore->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QTRY_COMPARE(QApplication::focusWidget(), form->txtScore);
+        QCOMPARE(form->lblPath->objectName(), "lblPath");
+        QVERIFY(form->lblPath->isHidden());
+        QCOMPARE(form->Label1->objectName(), "Label1");
+        QCOMPARE(form->Label1->text(), "The Math Scores Are ");
+        QCOMPARE(form->Label1->font().pointSizeF(), 13.5);
+        QVERIFY(form->Label1->font().bold());
+        QCOMPARE(form->Label1->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(form->Label1->pos(), QPoint(48, 16));
+
+        // A file not saved yet shows empty, ready to be written to.
+        QCOMPARE(form->txtScore->toPlainText(), "");
+        QCOMPARE(form->lblPath->text(), "Add.txt");
+        QCOMPARE(form->blnChanged, qint16(0));
+        QVERIFY(!QFileInfo::exists("Add.txt"));
+    }
+
+    void showsTheFileAsStored()
+    {
+        writeFile("Add.txt", TwoRecords + "\xe9");
+        displayScores("Add.txt");
+        ScoreWindow *form = viewer();
+        const QStringList lines = form->txtScore->toPlainText().split('\n');
+        QCOMPARE(lines.size(), 5);
+        QVERIFY(lines[0].startsWith("\"Ann On the Day of 12/05/26"));
+        QCOMPARE(lines[1], "\"");
+        QVERIFY(lines[2].startsWith("\"Bob \"B\" On"));
+        QCOMPARE(lines[3], "\"");
+        QCOMPARE(lines[4], QString::fromUtf8("é"));
+        QCOMPARE(form->shownText(), QString::fromLatin1(TwoRecords + "\xe9"));
+        QCOMPARE(form->lblPath->text(), "Add.txt");
+        QCOMPARE(form->blnChanged, qint16(0));
+    }
+
+    void anotherDrillsDisplayReplacesTextAndTarget()
+    {
+        writeFile("Add.txt", TwoRecords);
+        writeFile("Sub.txt", SubRecord);
+        displayScores("Add.txt");
+        ScoreWindow *form = viewer();
+        displayScores("Sub.txt");
+        QCOMPARE(viewer(), form);
+        QCOMPARE(m_window->mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(form->shownText(), QString::fromLatin1(SubRecord));
+        QCOMPARE(form->lblPath->text(), "Sub.txt");
+
+        form->unload();
+        QTRY_VERIFY(!frmScore().isLoaded());
+        QCOMPARE(bytesOf("Add.txt"), TwoRecords);
+        QCOMPARE(bytesOf("Sub.txt"), SubRecord);
+    }
+
+    void theBoxFollowsTheInnerWidthOnly()
+    {
+        displayScores("Add.txt");
+        ScoreWindow *form = viewer();
+        const auto checkBox = [form] {
+            QCOMPARE(form->txtScore->width(), form->width());
+            QCOMPARE(form->txtScore->geometry().topLeft(), QPoint(16, 64));
+            QCOMPARE(form->txtScore->height(), 185); // 2775 twips
+        };
+        QTRY_COMPARE(form->txtScore->width(), form->width());
+        checkBox();
+
+        m_window->resize(m_window->width() + 150, m_window->height() - 40);
+        QTRY_COMPARE(form->txtScore->width(), form->width());
+        checkBox();
+
+        form->parentWidget()->showNormal();
+        QTRY_VERIFY(!form->parentWidget()->isMaximized());
+        checkBox();
+    }
+
+    void closingAfterAnEditAsks_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("addLine");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("No keeps the file") << QMessageBox::No << true << TwoRecords;
+        QTest::newRow("Yes with the text as shown") << QMessageBox::Yes << false << TwoRecords;
+        QTest::newRow("Yes with a line added")
+            << QMessageBox::Yes << true << TwoRecords + "Eve \"E\"\r\n";
+    }
+    void closingAfterAnEditAsks()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, addLine);
+        QFETCH(QByteArray, bytes);
+        writeFile("Add.txt", TwoRecords);
+        displayScores("Add.txt");
+        ScoreWindow *form = viewer();
+        if (addLine) {
+            typeAtTheEnd(form->txtScore, "Eve \"E\"");
+            QTest::keyClick(form->txtScore, Qt::Key_Return);
+        } else {
+            typeAndUndo(form->txtScore);
+        }
+        QCOMPARE(form->blnChanged, qint16(-1));
+
+        dialogs::answerNextMessage(answer);
+        form->unload();
+        QTRY_VERIFY(!frmScore().isLoaded());
+        const auto boxes = dialogs::takeAnsweredBoxes();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, "Do You Want to Save Changes?");
+        QCOMPARE(boxes[0].title, "Math  Scores");
+        QCOMPARE(boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(boxes[0].defaultButton, QMessageBox::Yes);
+        QCOMPARE(boxes[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(bytesOf("Add.txt"), bytes);
+    }
+
+    void closingUneditedAsksNothing()
+    {
+        writeFile("Add.txt", TwoRecords);
+        displayScores("Add.txt");
+        QTest::keyClick(viewer()->txtScore, Qt::Key_Down); // moving is no edit
+        m_window->close();
+        QTRY_VERIFY(!frmScore().isLoaded());
+        QVERIFY(dialogs::takeAnsweredBoxes().isEmpty());
+        QCOMPARE(bytesOf("Add.txt"), TwoRecords);
+    }
+
+    void theWriteBackReplacesTheFileWhole()
+    {
+        writeFile("Add.txt", TwoRecords);
+        QCOMPARE(::link("Add.txt", "Add-link.txt"), 0); // a second name for the old file
+        displayScores("Add.txt");
+        typeAtTheEnd(viewer()->txtScore, "Eve");
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        viewer()->unload();
+        QTRY_VERIFY(!frmScore().isLoaded());
+        // A new file took the name; the old one was never rewritten in place.
+        QCOMPARE(bytesOf("Add.txt"), TwoRecords + "Eve");
+        QCOMPARE(bytesOf("Add-link.txt"), TwoRecords);
+    }
+
+    void aFailedWriteBackKeepsTheViewerOpen_data()
+    {
+        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("name taken by a folder") << false << "directory";
+        QTest::newRow("disk full part-way") << true << "File too large";
+    }
+    void aFailedWriteBackKeepsTheViewerOpen()
+    {
+        QFETCH(bool, diskFull);
+        QFETCH(QString, reason);
+        writeFile("Add.txt", TwoRecords);
+        displayScores("Add.txt");
+        ScoreWindow *form = viewer();
+        typeAtTheEnd(form->txtScore, QString(4000, 'z'));
+        const QString edited = form->shownText();
+        if (!diskFull) {
+            QVERIFY(QFile::remove("Add.txt"));
+            QVERIFY(QDir().mkdir("Add.txt"));
+        }
+
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        dialogs::answerNextMessage(QMessageBox::Ok);
+        {
+            const FileSizeLimit limit(diskFull ? TwoRecords.size() + 100 : RLIM_INFINITY);
+            form->unload();
+        }
+        auto boxes = dialogs::takeAnsweredBoxes();
+        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(boxes[1].title, "Sumbrook");
+        QVERIFY2(boxes[1].text.contains("\"Add.txt\"") && boxes[1].text.contains(reason),
+                 qPrintable(boxes[1].text));
+        QVERIFY(frmScore().isLoaded());
+        QVERIFY(form->isVisible());
+        QCOMPARE(form->shownText(), edited);
+        QCOMPARE(form->blnChanged, qint16(-1));
+        if (diskFull)
+            QCOMPARE(bytesOf("Add.txt"), TwoRecords);
+        else
+            QVERIFY(QDir("Add.txt").isEmpty());
+
+        // Closing the main window fails the same way and keeps it open too.
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        dialogs::answerNextMessage(QMessageBox::Ok);
+        {
+            const FileSizeLimit limit(diskFull ? TwoRecords.size() + 100 : RLIM_INFINITY);
+            QVERIFY(!m_window->close());
+        }
+        QVERIFY(m_window->isVisible());
+        QVERIFY(frmScore().isLoaded());
+
+        // Once the cause is gone, trying again saves.
+        if (!diskFull)
+            QVERIFY(QDir().rmdir("Add.txt"));
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        form->unload();
+        QTRY_VERIFY(!frmScore().isLoaded());
+        QCOMPARE(bytesOf("Add.txt"), edited.toLatin1());
+    }
+
+    void anEditSurvivesSwitchingAwayAndBack()
+    {
+        writeFile("Add.txt", TwoRecords);
+        displayScores("Add.txt");
+        typeAndUndo(viewer()->txtScore);
+        drills::frmAddition().show();
+        QVERIFY(m_window->mdiArea()->activeSubWindow() != viewer()->parentWidget());
+        frmScore().show();
+        QCOMPARE(m_window->mdiArea()->activeSubWindow(), viewer()->parentWidget());
+        QCOMPARE(viewer()->blnChanged, qint16(-1));
+
+        dialogs::answerNextMessage(QMessageBox::No);
+        viewer()->unload();
+        QTRY_VERIFY(!frmScore().isLoaded());
+        QCOMPARE(dialogs::takeAnsweredBoxes().size(), 1);
+    }
+
+    void aDisplayOverEditsAsksFirst_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QByteArray>("added");
+        QTest::newRow("Yes saves them where they came from")
+            << QMessageBox::Yes << QByteArray("Eve");
+        QTest::newRow("No drops them") << QMessageBox::No << QByteArray();
+    }
+    void aDisplayOverEditsAsksFirst()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QByteArray, added);
+        writeFile("Add.txt", TwoRecords);
+        writeFile("Sub.txt", SubRecord);
+        displayScores("Add.txt");
+        typeAtTheEnd(viewer()->txtScore, "Eve");
+
+        dialogs::answerNextMessage(answer);
+        displayScores("Sub.txt");
+        QCOMPARE(dialogs::takeAnsweredBoxes().size(), 1);
+        QCOMPARE(bytesOf("Add.txt"), TwoRecords + added);
+        QCOMPARE(bytesOf("Sub.txt"), SubRecord);
+        QCOMPARE(viewer()->shownText(), QString::fromLatin1(SubRecord));
+        QCOMPARE(viewer()->lblPath->text(), "Sub.txt");
+        QCOMPARE(viewer()->blnChanged, qint16(0));
+    }
+
+    void aDisplayWhoseSaveFailsKeepsTheEdits()
+    {
+        writeFile("Add.txt", TwoRecords);
+        writeFile("Sub.txt", SubRecord);
+        displayScores("Add.txt");
+        typeAtTheEnd(viewer()->txtScore, "Eve");
+        QVERIFY(QFile::remove("Add.txt"));
+        QVERIFY(QDir().mkdir("Add.txt"));
+
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        dialogs::answerNextMessage(QMessageBox::Ok);
+        displayScores("Sub.txt");
+        QCOMPARE(dialogs::takeAnsweredBoxes().size(), 2);
+        QCOMPARE(viewer()->shownText(), QString::fromLatin1(TwoRecords + "Eve"));
+        QCOMPARE(viewer()->lblPath->text(), "Add.txt");
+        QCOMPARE(viewer()->blnChanged, qint16(-1));
+    }
+
+    void editsGoOnlyToTheFileShown()
+    {
+        writeFile("Add.txt", TwoRecords);
+        displayScores("Add.txt");
+        displayScores("Divide.txt"); // none saved yet
+        QCOMPARE(viewer()->shownText(), "");
+        QCOMPARE(viewer()->lblPath->text(), "Divide.txt");
+
+        QTest::keyClicks(viewer()->txtScore, "Dav");
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        viewer()->unload();
+        QTRY_VERIFY(!frmScore().isLoaded());
+        QCOMPARE(bytesOf("Divide.txt"), "Dav");
+        QCOMPARE(bytesOf("Add.txt"), TwoRecords);
+    }
+
+    void aFileThatCannotBeShownChangesNothing_data()
+    {
+        QTest::addColumn<bool>("tooLarge");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder") << false << "directory";
+        QTest::newRow("too large") << true << "larger than 64 MiB";
+    }
+    void aFileThatCannotBeShownChangesNothing()
+    {
+        QFETCH(bool, tooLarge);
+        QFETCH(QString, reason);
+        if (tooLarge) {
+            QFile big("Sub.txt");
+            QVERIFY(big.open(QIODevice::WriteOnly));
+            QVERIFY(big.resize(64 * 1024 * 1024 + 1));
+        } else {
+            QVERIFY(QDir().mkdir("Sub.txt"));
+        }
+
+        // Not opened at all when it was closed.
+        dialogs::answerNextMessage(QMessageBox::Ok);
+        displayScores("Sub.txt");
+        QVERIFY(!frmScore().isLoaded());
+
+        writeFile("Add.txt", TwoRecords);
+        displayScores("Add.txt");
+        dialogs::answerNextMessage(QMessageBox::Ok);
+        displayScores("Sub.txt");
+        const auto boxes = dialogs::takeAnsweredBoxes();
+        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(boxes[1].title, "Sumbrook");
+        QVERIFY2(boxes[1].text.contains("\"Sub.txt\"") && boxes[1].text.contains(reason),
+                 qPrintable(boxes[1].text));
+        QCOMPARE(viewer()->shownText(), QString::fromLatin1(TwoRecords));
+        QCOMPARE(viewer()->lblPath->text(), "Add.txt");
+        QCOMPARE(viewer()->blnChanged, qint16(0));
+    }
+
+private:
+    ScratchFolder m_folder;
+    shell::mdiSumbrook *m_window = nullptr;
+    QTimer *m_guard = nullptr;
+    QStringList m_unexpected;
+};
+
+QTEST_MAIN(TestScoreViewer)
+#include "tst_scoreviewer.moc"

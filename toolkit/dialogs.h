@@ -1,0 +1,47 @@
+// The modal input and message boxes, behind one seam: a test answers the next boxes in advance,
+// and the real box is shown when no answer is waiting.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace toolkit {
+
+// The text typed when OK is pressed; a null string on Cancel.
+QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
+                 const QString &text = QString());
+
+// The button pressed; Escape or the close box give the box's escape button.
+QMessageBox::StandardButton
+messageBox(QWidget *parent, const QString &text, const QString &title,
+           QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+           QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+           QMessageBox::Icon icon = QMessageBox::NoIcon);
+
+namespace dialogs {
+
+// Answers are taken in the order given, one per box; a box of the other kind than the next answer
+// is a fault in the test and stops the program.
+void answerNextInput(const QString &text); // a null string is Cancel
+void answerNextMessage(QMessageBox::StandardButton button);
+qsizetype pendingAnswers();
+void clearAnswers();
+
+// What a box asked, kept for each box that was answered in advance.
+struct AnsweredBox
+{
+    enum Kind { Input, Message };
+    Kind kind;
+    QString text; // the prompt of an input box
+    QString title;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
+    QMessageBox::Icon icon;
+};
+QList<AnsweredBox> takeAnsweredBoxes();
+
+} // namespace dialogs
+
+} // namespace toolkit
