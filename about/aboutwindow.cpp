@@ -33,6 +33,12 @@ constexpr ControlRow Rows[] = {
 };
 // clang-format on
 
+constexpr AccessibleRow Accessible[] = {
+    {"picIcon", "Sumbrook icon"},
+    {"cmdOK", nullptr, "closes this window"},
+    {"cmdSysInfo", nullptr, "starts the system information tool"},
+};
+
 constexpr WindowDesign Design{"frmAbout", "", {5730, 3555}, nullptr, false};
 constexpr const char *TabOrder[] = {"cmdOK", "cmdSysInfo"};
 
@@ -75,6 +81,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     : Form(Design, parent)
 {
     build(Rows);
+    describe(Accessible);
     setTabOrder(TabOrder);
     bind(lblTitle, "lblTitle");
     bind(lblVersion, "lblVersion");
@@ -97,6 +104,7 @@ void AboutWindow::Form_Load()
 {
     const QString title = QString::fromLatin1(ApplicationTitle);
     setWindowTitle(QStringLiteral("About ") + title);
+    setAccessibleName(windowTitle());
     lblVersion->setText(QStringLiteral("Version %1.%2.%3")
                             .arg(VersionMajor)
                             .arg(VersionMinor)

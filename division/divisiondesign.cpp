@@ -66,6 +66,29 @@ constexpr ControlRow Rows[] = {
 };
 // clang-format on
 
+// The tiles, the correct answer and the score values have no fixed name: what they show is their
+// name, so a screen reader reads the number.
+constexpr AccessibleRow Accessible[] = {
+    {"lblNumber(0)", nullptr, "number to divide"},
+    {"lblNumber(1)", nullptr, "number to divide by"},
+    {"txtAnswer", "answer, to two decimal places", "type it and press Enter"},
+    {"lblNumber(2)", nullptr, "correct answer, to two decimal places"},
+    {"cmdReset", nullptr, "a new problem"},
+    {"cmdAnswer", nullptr, "checks the answer"},
+    {"cmdScore1", nullptr, "shows the score"},
+    {"cmdExit", nullptr, "closes the window"},
+    {"imgImage", nullptr, "whether the answer was right"},
+    {"lblGood", nullptr, nullptr, true},
+    {"lblCorrectA", nullptr, "number of right answers"},
+    {"lblTotalA", nullptr, "number of problems answered"},
+    {"lblPercentA", nullptr, "percentage of right answers"},
+    {"imgFace(0)", FaceNames[0]},
+    {"imgFace(1)", FaceNames[1]},
+    {"imgFace(2)", FaceNames[2]},
+    {"imgFace(3)", FaceNames[3]},
+    {"imgFace(4)", FaceNames[4]},
+};
+
 constexpr MenuRow MenuRows[] = {
     {"mnuScore", " Score"},
     {"mnuitemSaveScore", "Save Score", "mnuScore"},
@@ -81,6 +104,11 @@ constexpr const char *TabOrder[] = {"txtAnswer", "cmdReset", "cmdAnswer", "cmdEx
 std::span<const ControlRow> divisionRows()
 {
     return Rows;
+}
+
+std::span<const AccessibleRow> divisionAccessibility()
+{
+    return Accessible;
 }
 
 std::span<const MenuRow> divisionMenuRows()

@@ -10,6 +10,7 @@
 namespace division {
 
 std::span<const toolkit::ControlRow> divisionRows();
+std::span<const toolkit::AccessibleRow> divisionAccessibility();
 std::span<const toolkit::MenuRow> divisionMenuRows();
 const toolkit::WindowDesign &divisionDesign();
 std::span<const char *const> divisionTabOrder();

@@ -20,6 +20,7 @@ DivisionWindow::DivisionWindow(QWidget *parent)
     : Form(divisionDesign(), parent)
 {
     build(divisionRows());
+    describe(divisionAccessibility());
     buildMenus(divisionMenuRows());
     setTabOrder(divisionTabOrder());
 

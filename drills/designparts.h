@@ -32,4 +32,9 @@ inline constexpr char ContactCaption[] =
 inline constexpr char LeadInCaption[] = "The Correct Answer is ";
 inline constexpr char PraiseCaption[] = "You are good.";
 
+// What a screen reader calls the faces, imgFace(0) to imgFace(4), saddest first.
+inline constexpr const char *FaceNames[] = {"frowning face", "face with a straight mouth",
+                                            "smiling face", "laughing face",
+                                            "laughing face with a nose"};
+
 } // namespace drills::parts

@@ -170,6 +170,49 @@ constexpr DrillRow Rows[] = {
      "", {}, PaleYellow, Rounded, PaleYellow, 1},
 };
 
+// The tiles, the correct answers and the score values have no fixed name: what they show is
+// their name, so a screen reader reads the number.
+constexpr DrillAccessibleRow Accessible[] = {
+    {"lblNumber(0)", nullptr, "first number of the two-number problem"},
+    {"Label2(0)", {"plus", "minus", "times"}},
+    {"lblNumber(1)", nullptr, "second number of the two-number problem"},
+    {"Label1(0)", "equals"},
+    {"txtAnswer", "answer to the two-number problem", "type it and press Enter"},
+    {"lblNumber(2)", nullptr, "correct answer to the two-number problem"},
+    {"cmdReset", nullptr, "a new two-number problem"},
+    {"cmdAnswer", nullptr, "checks the answer to the two-number problem"},
+    {"cmdScore1", nullptr, "shows the score of the two-number problem"},
+    {"imgImage", nullptr, "whether the answer to the two-number problem was right"},
+    {"lblGood", nullptr, nullptr, true},
+    {"lblCorrectA", nullptr, "number of right answers to the two-number problem"},
+    {"lblTotalA", nullptr, "number of two-number problems answered"},
+    {"lblPercentA", nullptr, "percentage of right answers to the two-number problem"},
+
+    {"lblnumber2(0)", nullptr, "first number of the three-number problem"},
+    {"Label2(1)", {"plus", "minus", "times"}},
+    {"lblnumber2(1)", nullptr, "second number of the three-number problem"},
+    {"Label2(2)", {"plus", "minus", "times"}},
+    {"lblnumber2(2)", nullptr, "third number of the three-number problem"},
+    {"Label1(1)", "equals"},
+    {"txtNumber2", "answer to the three-number problem", "type it and press Enter"},
+    {"lblnumber2(3)", nullptr, "correct answer to the three-number problem"},
+    {"cmdReset1", nullptr, "a new three-number problem"},
+    {"cmdAnswer1", nullptr, "checks the answer to the three-number problem"},
+    {"cmdScore", nullptr, "shows the score of the three-number problem"},
+    {"imgAnswer", nullptr, "whether the answer to the three-number problem was right"},
+    {"lblGood1", nullptr, nullptr, true},
+    {"lblCorrect", nullptr, "number of right answers to the three-number problem"},
+    {"lblTotal", nullptr, "number of three-number problems answered"},
+    {"lblPersent", nullptr, "percentage of right answers to the three-number problem"},
+
+    {"cmdExit", nullptr, "closes the window"},
+    {"imgFace(0)", FaceNames[0]},
+    {"imgFace(1)", FaceNames[1]},
+    {"imgFace(2)", FaceNames[2]},
+    {"imgFace(3)", FaceNames[3]},
+    {"imgFace(4)", FaceNames[4]},
+};
+
 constexpr DrillMenuRow MenuRows[] = {
     {"mnuScore", {" Score", "Score", "Score"}},
     {{"mnuitemSaveScore", "mnuItemSaveScore", "mnuItemSaveScore"}, "Save Score", "mnuScore"},
@@ -206,6 +249,11 @@ constexpr OperandRanges Ranges[] = {
 std::span<const DrillRow> drillRows()
 {
     return Rows;
+}
+
+std::span<const DrillAccessibleRow> drillAccessibility()
+{
+    return Accessible;
 }
 
 std::span<const DrillMenuRow> drillMenuRows()

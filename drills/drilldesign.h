@@ -56,7 +56,22 @@ struct DrillMenuRow
     const char *parent = nullptr;
 };
 
+// What a screen reader says of a control, for each window.
+struct DrillAccessibleRow
+{
+    const char *name;
+    PerDrill<const char *> accessibleName = nullptr;
+    const char *description = nullptr;
+    bool announced = false;
+
+    toolkit::AccessibleRow at(Drill drill) const
+    {
+        return {name, accessibleName[drill], description, announced};
+    }
+};
+
 std::span<const DrillRow> drillRows();
+std::span<const DrillAccessibleRow> drillAccessibility();
 std::span<const DrillMenuRow> drillMenuRows();
 const toolkit::WindowDesign &windowDesign(Drill drill);
 std::span<const char *const> tabOrder(Drill drill);

@@ -27,6 +27,14 @@ std::vector<toolkit::ControlRow> rowsOf(Drill drill)
     return rows;
 }
 
+std::vector<toolkit::AccessibleRow> accessibleRowsOf(Drill drill)
+{
+    std::vector<toolkit::AccessibleRow> rows;
+    std::ranges::transform(drillAccessibility(), std::back_inserter(rows),
+                           [drill](const DrillAccessibleRow &row) { return row.at(drill); });
+    return rows;
+}
+
 std::vector<toolkit::MenuRow> menuRowsOf(Drill drill)
 {
     std::vector<toolkit::MenuRow> rows;
@@ -47,6 +55,7 @@ DrillWindow::DrillWindow(Drill drill, QWidget *parent)
     , m_ranges(operandRanges(drill))
 {
     build(rowsOf(drill));
+    describe(accessibleRowsOf(drill));
     buildMenus(menuRowsOf(drill));
     setTabOrder(tabOrder(drill));
 

@@ -71,19 +71,22 @@ void Exercise::answer() const
         addOne(*reward);
         addOne(*correct);
         if (*reward != 5) {
-            picture->setPixmap(faces[rightFace]->pixmap());
+            showFace(rightFace, true);
         } else {
             // The picture stays until the animation's first tick.
+            nameFace(faceShown(), true);
             setEnabled(firstTimer, true);
             *reward = 0;
         }
+        announce(picture);
         return;
     }
     wrongFrame->show();
     answerBox->hide();
     leadIn->show();
     correctAnswer->show();
-    picture->setPixmap(faces[0]->pixmap());
+    showFace(0, false);
+    announce(picture);
 }
 
 void Exercise::firstTimerTick() const
@@ -111,7 +114,33 @@ void Exercise::showStepFace() const
 {
     // There is no face for the fifth step: the fourth one stays for it.
     if (*step < qsizetype(faces.size()))
-        picture->setPixmap(faces[*step]->pixmap());
+        showFace(*step, true);
+}
+
+void Exercise::showFace(int face, bool right) const
+{
+    picture->setPixmap(faces[face]->pixmap());
+    nameFace(face, right);
+}
+
+void Exercise::nameFace(int face, bool right) const
+{
+    const QString verdict = right ? QStringLiteral("right") : QStringLiteral("wrong");
+    if (face < 0) {
+        picture->setAccessibleName(verdict);
+        return;
+    }
+    picture->setAccessibleName(verdict + QStringLiteral(": ") + faces[face]->accessibleName());
+}
+
+int Exercise::faceShown() const
+{
+    const qint64 shown = picture->pixmap().cacheKey();
+    for (qsizetype i = 0; i < qsizetype(faces.size()); ++i) {
+        if (faces[i]->pixmap().cacheKey() == shown)
+            return int(i);
+    }
+    return -1;
 }
 
 void Exercise::showScore() const

@@ -56,6 +56,10 @@ struct Exercise
     std::function<void(QLineEdit *)> rewriteTyped;
 
     void showStepFace() const;
+    // Shows a face in the feedback picture; its accessible name says the verdict and the face.
+    void showFace(int face, bool right) const;
+    void nameFace(int face, bool right) const;
+    int faceShown() const;
 
     // Writes new operands into the tiles, one random draw each, in tile order.
     void deal(std::span<const Range> ranges) const;

@@ -34,12 +34,18 @@ constexpr ControlRow Rows[] = {
     {Kind::TextBox, "txtScore", {240, 960, 5775, 2775}, "Text1", {}, {}, MultiLine},
 };
 
+constexpr AccessibleRow Accessible[] = {
+    {"txtScore", "scores",
+     "the scores saved in the file, one record a line; edits are saved when the window closes"},
+};
+
 } // namespace
 
 ScoreWindow::ScoreWindow(QWidget *parent)
     : Form(Design, parent)
 {
     build(Rows);
+    describe(Accessible);
     bind(txtScore, "txtScore");
     bind(lblPath, "lblPath");
     bind(Label1, "Label1");

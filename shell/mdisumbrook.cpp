@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace shell {
 
@@ -48,8 +49,7 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
     setObjectName(QString::fromLatin1(Design.name));
     setWindowTitle(QString::fromLatin1(Design.caption));
     setWindowIcon(toolkit::designIcon(Design.icon));
-    m_area->setBackground(
-        palette().brush(toolkit::systemRole(toolkit::SystemColour::AppWorkspace.value)));
+    showWorkspaceColour();
     setCentralWidget(m_area);
     resize(Design.clientArea.toPixels());
 
@@ -65,6 +65,13 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
         m_mnuSumbrook->addAction(action(item));
     m_mnuAbout = action(AboutCommand);
     showMenusOf(nullptr);
+
+    // Alt alone reaches the menu bar already; F10, as on Windows, opens its first menu.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        if (QAction *first = menuBar()->actions().value(0))
+            menuBar()->setActiveAction(first);
+    });
 
     toolkit::WindowInstance::setMdiArea(m_area);
     connect(m_area, &QMdiArea::subWindowActivated, this, &mdiSumbrook::showMenusOf);
@@ -111,6 +118,19 @@ void mdiSumbrook::closeEvent(QCloseEvent *event)
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+void mdiSumbrook::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        showWorkspaceColour();
+    QMainWindow::changeEvent(event);
+}
+
+void mdiSumbrook::showWorkspaceColour()
+{
+    m_area->setBackground(
+        palette().brush(toolkit::systemRole(toolkit::SystemColour::AppWorkspace.value)));
 }
 
 void mdiSumbrook::showMenusOf(QMdiSubWindow *child)

@@ -29,10 +29,13 @@ public:
 protected:
     // Children close first, each with its own unload steps; one that stays open keeps the frame.
     void closeEvent(QCloseEvent *event) override;
+    // The workspace takes the desktop's colour afresh when its scheme changes.
+    void changeEvent(QEvent *event) override;
 
 private:
     // The active child's menu bar takes the place of the frame's while it has one.
     void showMenusOf(QMdiSubWindow *child);
+    void showWorkspaceColour();
 
     QMdiArea *m_area;
     QMenu *m_mnuSumbrook;

@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace toolkit {
 
 void installFontSubstitutes()
@@ -57,6 +60,40 @@ QColor resolve(const Colour &colour, const QPalette &palette)
         break;
     }
     return {};
+}
+
+namespace {
+
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+} // namespace
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+QColor legibleText(const QColor &designed, const QColor &backdrop, const QPalette &palette)
+{
+    if (contrastRatio(designed, backdrop) >= LegibleContrast)
+        return designed;
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                            QPalette::HighlightedText, QPalette::Highlight}) {
+        const QColor candidate = palette.color(role);
+        if (contrastRatio(candidate, backdrop) >= LegibleContrast)
+            return candidate;
+    }
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrastRatio(black, backdrop) >= contrastRatio(white, backdrop) ? black : white;
 }
 
 QIcon designIcon(const char *name)

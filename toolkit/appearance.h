@@ -25,6 +25,16 @@ QPalette::ColorRole systemRole(int index);
 
 QColor resolve(const Colour &colour, const QPalette &palette);
 
+// The contrast ratio of two colours as the web's accessibility guidelines define it: 1 for none,
+// 21 for black on white. Text reads comfortably from LegibleContrast on.
+double contrastRatio(const QColor &a, const QColor &b);
+inline constexpr double LegibleContrast = 4.5;
+
+// The text colour the design asks for where it reads on the backdrop; otherwise the first of the
+// palette's text colours that does, or black or white, whichever reads better. A dark desktop
+// turns the system colours around while the design's fixed colours stay light.
+QColor legibleText(const QColor &designed, const QColor &backdrop, const QPalette &palette);
+
 // A window icon from its 32 and 16 pixel pictures, ":/<name>-32.xpm" and ":/<name>-16.xpm".
 QIcon designIcon(const char *name);
 

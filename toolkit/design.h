@@ -71,6 +71,16 @@ struct ControlRow
     int interval = 0;              // timers, in milliseconds
 };
 
+// What a screen reader says of a control, or of the window when the name is the window's own. A
+// null accessible name leaves the control's text to speak for it, so it follows every change.
+struct AccessibleRow
+{
+    const char *name;
+    const char *accessibleName = nullptr;
+    const char *description = nullptr;
+    bool announced = false; // its appearing is announced, wherever the focus is
+};
+
 // A menu bar entry (parent null) or an item of the entry named by parent.
 struct MenuRow
 {

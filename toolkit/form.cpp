@@ -3,6 +3,7 @@
 #include "appearance.h"
 #include "shape.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QIcon>
@@ -41,7 +42,47 @@ Qt::Alignment alignment(unsigned flags)
     return (flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
 }
 
+std::function<void(QWidget *)> &announcementListener()
+{
+    static std::function<void(QWidget *)> listener;
+    return listener;
+}
+
+// A shape whose colours come from the desktop's scheme has to be drawn again when it changes.
+bool followsPalette(const ControlRow &row)
+{
+    return (row.kind == Kind::Shape || row.kind == Kind::Line) &&
+           (row.line.source != Colour::Rgb || row.back.source == Colour::System);
+}
+
+Shape::Style shapeStyle(const Colour &line, const Colour &back, int lineWidth, bool rounded,
+                        const QPalette &palette)
+{
+    Shape::Style style;
+    style.outline = line.isSet() ? resolve(line, palette) : palette.color(QPalette::WindowText);
+    style.outlineWidth = lineWidth;
+    style.fill = resolve(back, palette);
+    style.rounded = rounded;
+    return style;
+}
+
 } // namespace
+
+void announce(QWidget *control)
+{
+    if (const auto &listener = announcementListener())
+        listener(control);
+    // With nobody listening, Windows would still play its alert sound.
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(control, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+}
+
+void setAnnouncementListener(std::function<void(QWidget *)> listener)
+{
+    announcementListener() = std::move(listener);
+}
 
 Form::Form(const WindowDesign &design, QWidget *parent)
     : QWidget(parent)
@@ -49,6 +90,8 @@ Form::Form(const WindowDesign &design, QWidget *parent)
 {
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromLatin1(design.caption));
+    // Inside the frame the window is no top-level window, whose title a screen reader would read.
+    setAccessibleName(windowTitle().trimmed());
     if (design.icon)
         setWindowIcon(designIcon(design.icon));
     setFont(windowFont());
@@ -137,6 +180,71 @@ void Form::build(std::span<const ControlRow> rows)
         object->setObjectName(QString::fromLatin1(row->name));
         m_controls.insert(object->objectName(), object);
     }
+
+    for (const ControlRow &row : rows) {
+        Colours colours{
+            QString::fromLatin1(row.name), row.kind, row.back, row.line, {}, row.lineWidth,
+            bool(row.flags & Rounded)};
+        if (row.kind == Kind::Label && !row.back.isSet()) {
+            const QPoint centre = geometryOf(row).center();
+            const auto panel = std::find_if(rows.begin(), rows.end(), [&](const ControlRow &r) {
+                return r.kind == Kind::Shape && r.back.isSet() && geometryOf(r).contains(centre);
+            });
+            if (panel != rows.end())
+                colours.backdrop = panel->back;
+        }
+        if (row.kind == Kind::Label || followsPalette(row))
+            m_colours.push_back(colours);
+    }
+    applyColours();
+}
+
+void Form::describe(std::span<const AccessibleRow> rows)
+{
+    for (const AccessibleRow &row : rows) {
+        QWidget *widget = qstrcmp(row.name, m_design.name) == 0
+                              ? this
+                              : control<QWidget>(QString::fromLatin1(row.name));
+        Q_ASSERT_X(widget, "Form::describe", row.name);
+        if (row.accessibleName)
+            widget->setAccessibleName(QString::fromLatin1(row.accessibleName));
+        if (row.description)
+            widget->setAccessibleDescription(QString::fromLatin1(row.description));
+        if (row.announced && !m_announced.contains(widget)) {
+            m_announced.append(widget);
+            widget->installEventFilter(this);
+        }
+    }
+}
+
+void Form::applyColours()
+{
+    const QPalette &face = palette();
+    for (const Colours &c : m_colours) {
+        if (c.kind != Kind::Label) {
+            const Shape::Style style = shapeStyle(c.line, c.back, c.lineWidth, c.rounded, face);
+            control<Shape>(c.name)->setColours(style.outline, style.fill);
+            continue;
+        }
+        auto *label = control<QLabel>(c.name);
+        // Only what is set here overrides what the label takes from the window.
+        QPalette own;
+        if (c.back.source == Colour::Rgb)
+            own.setColor(QPalette::Window, resolve(c.back, face));
+        const Colour &under = c.back.isSet() ? c.back : c.backdrop;
+        const QColor backdrop = under.isSet() ? resolve(under, face) : face.color(backgroundRole());
+        const QColor designed =
+            c.line.isSet() ? resolve(c.line, face) : face.color(QPalette::WindowText);
+        own.setColor(QPalette::WindowText, legibleText(designed, backdrop, face));
+        label->setPalette(own);
+    }
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        applyColours();
+    QWidget::changeEvent(event);
 }
 
 QObject *Form::create(const ControlRow &row, const QRect &geometry)
@@ -162,12 +270,7 @@ QObject *Form::create(const ControlRow &row, const QRect &geometry)
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
             label->setLineWidth(1);
         }
-        setBackground(label, row.back);
-        if (row.line.isSet()) {
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, resolve(row.line, palette));
-            label->setPalette(palette);
-        }
+        setBackground(label, row.back); // its text colour comes in applyColours()
         widget = label;
         break;
     }
@@ -203,12 +306,8 @@ QObject *Form::create(const ControlRow &row, const QRect &geometry)
     }
     case Kind::Shape:
     case Kind::Line: {
-        Shape::Style style;
-        style.outline =
-            row.line.isSet() ? resolve(row.line, palette()) : palette().color(QPalette::WindowText);
-        style.outlineWidth = row.lineWidth;
-        style.fill = resolve(row.back, palette());
-        style.rounded = flags & Rounded;
+        const Shape::Style style =
+            shapeStyle(row.line, row.back, row.lineWidth, flags & Rounded, palette());
         auto *shape = new Shape(geometry, style, this);
         if (flags & Hidden)
             shape->hide();
@@ -274,6 +373,8 @@ void Form::keyPressEvent(QKeyEvent *event)
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Show && m_announced.contains(watched))
+        announce(static_cast<QWidget *>(watched));
     // Hiding the focused box leaves the focus on the frame around the window when no other box
     // can take it; Enter there still presses the default button.
     if (watched == parentWidget() && event->type() == QEvent::KeyPress &&

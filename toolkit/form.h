@@ -10,12 +10,21 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <functional>
 #include <span>
+#include <vector>
 
 class QAction;
 class QMenu;
 
 namespace toolkit {
+
+// Tells assistive tools that the control has news for the user, as an alert that a screen reader
+// may speak wherever the focus is.
+void announce(QWidget *control);
+// Hears every announcement, whether or not an assistive tool listens: Qt hands accessibility
+// events only to a running platform bridge, so tests listen here.
+void setAnnouncementListener(std::function<void(QWidget *)> listener);
 
 class Form : public QWidget
 {
@@ -73,21 +82,39 @@ public:
 
 protected:
     void build(std::span<const ControlRow> rows);
+    // Names and descriptions for screen readers, and which controls announce their appearing.
+    void describe(std::span<const AccessibleRow> rows);
     void buildMenus(std::span<const MenuRow> rows);
     void setTabOrder(std::span<const char *const> names);
 
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // What a label's or shape's colours come from, kept to follow the desktop's palette.
+    struct Colours
+    {
+        QString name;
+        Kind kind;
+        Colour back;
+        Colour line;
+        Colour backdrop; // the fill of the panel a label lies on
+        int lineWidth;
+        bool rounded;
+    };
+
     bool pressDefault(const QKeyEvent *event);
     QObject *create(const ControlRow &row, const QRect &geometry);
+    void applyColours();
 
     const WindowDesign &m_design;
     QHash<QString, QObject *> m_controls;
     QList<QMenu *> m_menus;
     QList<QWidget *> m_tabOrder;
+    QList<QObject *> m_announced;
+    std::vector<Colours> m_colours;
     QPointer<QPushButton> m_default;
 };
 

@@ -26,6 +26,13 @@ public:
     // The design's rectangle; the widget itself extends past it by half the outline.
     QRect nominalGeometry() const;
     const Style &style() const { return m_style; }
+    // Colours only: the outline width, and so the widget's extent, stays as built.
+    void setColours(const QColor &outline, const QColor &fill)
+    {
+        m_style.outline = outline;
+        m_style.fill = fill;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,0 +1,227 @@
+// The windows under a dark desktop palette, set before they open or while they are open: system
+// colours follow it, the design's fixed colours stay, and every text stays legible.
+#include "about/aboutwindow.h"
+#include "division/divisionwindow.h"
+#include "drills/drillwindow.h"
+#include "drills/drillwindows.h"
+#include "drills/exercise.h"
+#include "shell/mdisumbrook.h"
+#include "toolkit/appearance.h"
+#include "toolkit/shape.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+
+using namespace toolkit;
+
+namespace {
+
+// A dark scheme like the common desktop ones, with light text on highlights too.
+QPalette darkPalette()
+{
+    QPalette p(QColor(0x31, 0x36, 0x3B));
+    p.setColor(QPalette::Window, QColor(0x31, 0x36, 0x3B));
+    p.setColor(QPalette::WindowText, QColor(0xEF, 0xF0, 0xF1));
+    p.setColor(QPalette::Base, QColor(0x23, 0x26, 0x29));
+    p.setColor(QPalette::Text, QColor(0xEF, 0xF0, 0xF1));
+    p.setColor(QPalette::Button, QColor(0x31, 0x36, 0x3B));
+    p.setColor(QPalette::ButtonText, QColor(0xEF, 0xF0, 0xF1));
+    p.setColor(QPalette::Highlight, QColor(0x3D, 0xAE, 0xE9));
+    p.setColor(QPalette::HighlightedText, QColor(0xFC, 0xFC, 0xFC));
+    p.setColor(QPalette::Dark, QColor(0x19, 0x1B, 0x1D));
+    return p;
+}
+
+// Qt hands the new palette to the widgets from the event loop.
+void usePalette(const QPalette &palette)
+{
+    QApplication::setPalette(palette);
+    QApplication::processEvents();
+}
+
+// The colour behind a label: its own background, else the filled panel it lies on, else the face.
+QColor backdropOf(const QLabel *label)
+{
+    if (label->autoFillBackground())
+        return label->palette().color(label->backgroundRole());
+    const auto *form = label->parentWidget();
+    for (const auto *shape : form->findChildren<Shape *>()) {
+        if (shape->style().fill.isValid() &&
+            shape->nominalGeometry().contains(label->geometry().center()))
+            return shape->style().fill;
+    }
+    return form->palette().color(form->backgroundRole());
+}
+
+void checkLegible(const QWidget *form)
+{
+    for (const QLabel *label : form->findChildren<QLabel *>()) {
+        if (label->text().isEmpty() || !label->isVisibleTo(form))
+            continue;
+        const QColor text = label->palette().color(label->foregroundRole());
+        const double ratio = contrastRatio(text, backdropOf(label));
+        QVERIFY2(ratio >= LegibleContrast,
+                 qPrintable(QStringLiteral("%1 \"%2\": %3 on %4, %5")
+                                .arg(label->objectName(), label->text(), text.name(),
+                                     backdropOf(label).name())
+                                .arg(ratio)));
+    }
+    for (const QLineEdit *box : form->findChildren<QLineEdit *>()) {
+        const QPalette &p = box->palette();
+        QVERIFY(contrastRatio(p.color(QPalette::Text), p.color(QPalette::Base)) >= LegibleContrast);
+    }
+}
+
+// SUMBROOK_SCREENSHOT=/tmp/dark names a folder for pictures of the windows, to look at.
+void saveScreenshot(QWidget *window, const char *name)
+{
+    const QString folder = qEnvironmentVariable("SUMBROOK_SCREENSHOT");
+    if (folder.isEmpty())
+        return;
+    QApplication::processEvents();
+    QVERIFY(window->grab().save(folder + QLatin1Char('/') + QLatin1String(name) + ".png"));
+}
+
+// Answers both problems of an integer drill window, the first right and the second wrong, so that
+// both feedback pictures and one correct answer show.
+void answerBoth(drills::DrillWindow *w)
+{
+    const QList<double> two{w->lblNumber[0]->text().toDouble(), w->lblNumber[1]->text().toDouble()};
+    w->txtAnswer->setText(drills::resultText(w->drill(), two));
+    w->cmdAnswer_Click();
+    w->txtNumber2->setText(QStringLiteral("-1000"));
+    w->cmdAnswer1_Click();
+}
+
+} // namespace
+
+class TestDarkPalette : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        installFontSubstitutes();
+        m_light = QApplication::palette();
+    }
+
+    void cleanup()
+    {
+        for (const auto drill : drills::AllDrills)
+            drills::drillWindow(drill).unload();
+        division::frmDivision().unload();
+        about::frmAbout().unload();
+        usePalette(m_light);
+    }
+
+    void contrastFollowsTheGuidelines()
+    {
+        QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(contrastRatio(Qt::white, Qt::white), 1.0);
+        QCOMPARE(contrastRatio(Qt::white, Qt::black), contrastRatio(Qt::black, Qt::white));
+        // The designed colour stays while it reads; a dark face gets the palette's light text.
+        const QPalette dark = darkPalette();
+        QCOMPARE(legibleText(Qt::black, QColor(0xFFC0C0), dark), QColor(Qt::black));
+        QCOMPARE(legibleText(Qt::black, dark.color(QPalette::Window), dark),
+                 dark.color(QPalette::WindowText));
+        // Light text on a fixed light colour: none of the palette's texts reads there.
+        QCOMPARE(legibleText(dark.color(QPalette::WindowText), QColor(0xFFFFC0), dark),
+                 QColor(Qt::black));
+    }
+
+    void drillWindowsAreLegible_data()
+    {
+        QTest::addColumn<bool>("darkFirst");
+        QTest::newRow("dark before opening") << true;
+        QTest::newRow("dark while open") << false;
+    }
+    void drillWindowsAreLegible()
+    {
+        QFETCH(bool, darkFirst);
+        const QPalette dark = darkPalette();
+        if (darkFirst)
+            usePalette(dark);
+        shell::mdiSumbrook main;
+        main.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        for (const auto drill : drills::AllDrills) {
+            auto *w = static_cast<drills::DrillWindow *>(drills::drillWindow(drill).show());
+            answerBoth(w);
+        }
+        if (!darkFirst)
+            usePalette(dark);
+
+        QCOMPARE(main.mdiArea()->background().color(), dark.color(QPalette::Dark));
+        for (const auto drill : drills::AllDrills) {
+            auto *w = static_cast<drills::DrillWindow *>(drills::drillWindow(drill).form());
+            QVERIFY(w->lblnumber2[3]->isVisible());
+            QCOMPARE(w->palette().color(w->backgroundRole()), dark.color(QPalette::Window));
+            // The fixed colours stay as designed: light tiles keep dark text.
+            QCOMPARE(w->lblNumber[0]->palette().color(QPalette::Window), QColor(0xFFC0C0));
+            QCOMPARE(w->lblNumber[0]->palette().color(QPalette::WindowText), QColor(Qt::black));
+            QCOMPARE(w->control<Shape>("Shape10")->style().outline, QColor(0xFFFF00));
+            QCOMPARE(w->control<QLabel>("Label11")->palette().color(QPalette::WindowText),
+                     dark.color(QPalette::WindowText));
+            checkLegible(w);
+        }
+
+        drills::frmAddition().show();
+        saveScreenshot(&main, darkFirst ? "addition-dark" : "addition-darkened");
+
+        // Back to the light scheme, the design's own colours return.
+        usePalette(m_light);
+        auto *addition = static_cast<drills::DrillWindow *>(drills::frmAddition().form());
+        QCOMPARE(addition->control<QLabel>("Label11")->palette().color(QPalette::WindowText),
+                 m_light.color(QPalette::WindowText));
+        checkLegible(addition);
+    }
+
+    void divisionBracketFollowsThePalette()
+    {
+        shell::mdiSumbrook main;
+        main.show();
+        auto *w = static_cast<division::DivisionWindow *>(division::frmDivision().show());
+        w->txtAnswer->setText(QStringLiteral("0"));
+        w->cmdAnswer_Click();
+        const QPalette dark = darkPalette();
+        usePalette(dark);
+        for (const char *bar : {"Shape24", "Shape21"}) {
+            auto *shape = w->control<Shape>(bar);
+            QCOMPARE(shape->style().outline, dark.color(QPalette::WindowText));
+            QCOMPARE(shape->objectName(), QString::fromLatin1(bar));
+            QVERIFY(shape->isVisible());
+        }
+        // The answer frame the bar lies above is still beneath it.
+        const auto siblings = w->children();
+        QVERIFY(siblings.indexOf(w->control<Shape>("Shape13")) <
+                siblings.indexOf(w->control<Shape>("Shape24")));
+        checkLegible(w);
+        saveScreenshot(&main, "division-darkened");
+    }
+
+    void aboutTitleReadsOnADarkFace()
+    {
+        usePalette(darkPalette());
+        auto *w = static_cast<about::AboutWindow *>(about::frmAbout().show());
+        // Designed black, which would vanish on the dark face.
+        QCOMPARE(w->lblTitle->palette().color(QPalette::WindowText),
+                 darkPalette().color(QPalette::WindowText));
+        checkLegible(w);
+        saveScreenshot(w, "about-dark");
+        usePalette(m_light);
+        QCOMPARE(w->lblTitle->palette().color(QPalette::WindowText), QColor(Qt::black));
+    }
+
+private:
+    QPalette m_light;
+};
+
+QTEST_MAIN(TestDarkPalette)
+#include "tst_darkpalette.moc"
