@@ -100,7 +100,8 @@ long FakeRegistry::RegQueryValueExA(RegKey key, const char *valueName, std::uint
         *size = length;
         return MoreData;
     }
-    std::memcpy(data, value->second.data.data(), length);
+    if (length > 0) // memcpy from an empty vector's null data is undefined even for no bytes
+        std::memcpy(data, value->second.data.data(), length);
     *size = length;
     return Success;
 }

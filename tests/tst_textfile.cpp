@@ -67,6 +67,9 @@ private slots:
         QTest::newRow("own SUB beside a substitute")
             << QString::fromUtf8("\x1aŁ\x1a") << QByteArray("\x1a?\x1a");
         QTest::newRow("no-break space") << QString(QChar(0xA0)) << QByteArray("\xa0");
+        QTest::newRow("a lone high surrogate at the end")
+            << (QStringLiteral("a") + QChar(0xD800)) << QByteArray("a?");
+        QTest::newRow("a zero-width space") << QStringLiteral("a\u200Bb") << QByteArray("a?b");
     }
     void encodes()
     {

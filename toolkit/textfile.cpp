@@ -4,24 +4,19 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
+
+#include <algorithm>
 
 namespace toolkit {
 
 namespace {
 
-constexpr char CodePage[] = "windows-1252";
-constexpr char Substitute = 0x1A; // what the encoder puts where the code page has no character
-
-QByteArray encodePiece(QStringView piece)
-{
-    QStringEncoder encoder(CodePage);
-    QByteArray bytes = encoder.encode(piece);
-    if (encoder.hasError())
-        bytes.replace(Substitute, '?');
-    return bytes;
-}
+// The code page from 0x80 to 0x9F. The five bytes it leaves undefined (81, 8D, 8F, 90, 9D) are
+// read as the C1 controls of the same value, and so written back as the same byte.
+constexpr char16_t HighRow[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Writes all the bytes or stops at the first failed write, whose reason the file then holds; a
 // short write alone sets no error.
@@ -47,23 +42,33 @@ QString reasonOf(const QFileDevice &file)
 
 QByteArray encode(QStringView text)
 {
-    // The text's own SUB characters (0x1A) must stay; only the encoder's substitutes become '?'.
+    // By table rather than through the system's converter, which leaves out invisible characters
+    // and a high surrogate at the end without a trace instead of writing '?' for them.
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (qsizetype start = 0;;) {
-        const qsizetype sub = text.indexOf(QChar(Substitute), start);
-        bytes += encodePiece(text.sliced(start, (sub < 0 ? text.size() : sub) - start));
-        if (sub < 0)
-            return bytes;
-        bytes += Substitute;
-        start = sub + 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            bytes += char(c);
+            continue;
+        }
+        const auto high = std::find(std::begin(HighRow), std::end(HighRow), c);
+        bytes += high != std::end(HighRow) ? char(0x80 + (high - std::begin(HighRow))) : '?';
+        // A character outside the plane is one character, and one '?'.
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
     }
+    return bytes;
 }
 
 QString decode(QByteArrayView bytes)
 {
-    QStringDecoder decoder(CodePage);
-    return decoder.decode(bytes);
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = uchar(bytes[i]);
+        text[i] = byte >= 0x80 && byte < 0xA0 ? HighRow[byte - 0x80] : char16_t(byte);
+    }
+    return text;
 }
 
 QString appendBytes(const QString &fileName, QByteArrayView bytes)

@@ -1,0 +1,76 @@
+// Score records from any name and captions: the record is the sentence between double quotes and
+// CR LF, the sentence starts with the name as typed and the date as mm/dd/yy, and the record comes
+// back from the score file's code page as written wherever the code page holds its characters.
+#include "fuzzcheck.h"
+
+#include "scores/scorerecord.h"
+#include "toolkit/textfile.h"
+
+using fuzzcheck::require;
+using fuzzcheck::spelled;
+
+namespace {
+
+const scores::ScoreFile &fileOf(uint8_t pick)
+{
+    static const scores::ScoreFile *const files[] = {
+        &scores::AdditionScores, &scores::SubtractionScores, &scores::MultiplicationScores,
+        &scores::DivisionScores};
+    return *files[pick % std::size(files)];
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzedDataProvider in(data, size);
+    const scores::ScoreFile &file = fileOf(in.ConsumeIntegral<uint8_t>());
+    // Dates from 1900 to 2155, and now and then one that is not valid.
+    const auto day = in.ConsumeIntegral<uint16_t>();
+    const QDate date = day == 0xFFFF ? QDate() : QDate(1900, 1, 1).addDays(day * 1.427);
+    const QString name = fuzzcheck::utf8Text(in, 64);
+    scores::Captions captions;
+    captions.lblPercentA = fuzzcheck::utf8Text(in, 16);
+    captions.lblTotalA = fuzzcheck::utf8Text(in, 16);
+    captions.lblPersent = fuzzcheck::utf8Text(in, 16);
+    captions.lblTotal = fuzzcheck::utf8Text(in, 16);
+
+    const QString sentence = scores::scoreSentence(file, name, date, captions);
+    const QString record = scores::scoreRecord(sentence);
+    const QString where = spelled(name) + " -> " + spelled(record);
+
+    require(record.startsWith(u'"'), "a record starts with a double quote", where);
+    require(record.endsWith(QLatin1String("\"\r\n")), "a record ends with a quote and CR LF",
+            where);
+    require(record.sliced(1, record.size() - 4) == sentence, "the sentence unchanged inside",
+            where);
+    require(sentence.endsWith(QLatin1String("\r\n")), "a sentence ends with CR LF", where);
+
+    const QString dateText = date.isValid() ? QString::asprintf("%02d/%02d/%02d", date.month(),
+                                                                date.day(), date.year() % 100)
+                                            : QString();
+    require(sentence.startsWith(name + " On the Day of " + dateText + " Got A " +
+                                captions.lblPercentA + " Out of " + captions.lblTotalA +
+                                QLatin1String(file.firstText)),
+            "the name as typed, then the date and the first exercise's score", where);
+    if (file.secondText) {
+        require(sentence.endsWith(captions.lblPersent + " out of " + captions.lblTotal +
+                                  QLatin1String(file.secondText) + "\r\n"),
+                "the second exercise's score last", where);
+    } else {
+        require(sentence.size() == name.size() + 15 + dateText.size() + 7 +
+                                       captions.lblPercentA.size() + 8 + captions.lblTotalA.size() +
+                                       qsizetype(strlen(file.firstText)) + 2,
+                "one exercise's score only", where);
+    }
+
+    // As the score file holds it: a name the code page holds survives the file whole.
+    bool held = true;
+    for (const QChar c : name)
+        held = held && toolkit::decode(toolkit::encode(QString(c))) == QString(c);
+    if (held) {
+        require(toolkit::decode(toolkit::encode(record)).startsWith(u'"' + name),
+                "the name comes back from the file unchanged", where);
+    }
+    return 0;
+}

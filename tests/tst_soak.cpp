@@ -1,0 +1,340 @@
+// A long session in every drill window at once: a hundred thousand answers in each exercise, the
+// reward animation ticking, scores saved and displayed by the thousand. The memory the process
+// holds must stay flat once everything has been used, and the 16-bit tallies must stop at their
+// ceiling instead of wrapping round.
+#include "filecheck.h"
+
+#include "division/divisionwindow.h"
+#include "drills/drillwindow.h"
+#include "drills/drillwindows.h"
+#include "scores/scorewindow.h"
+#include "shell/mdisumbrook.h"
+#include "toolkit/appearance.h"
+#include "toolkit/dialogs.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <malloc.h>
+#include <unistd.h>
+
+using division::DivisionWindow;
+using drills::Drill;
+using drills::DrillWindow;
+
+namespace {
+
+constexpr int Answers = 100'000;   // in each exercise
+constexpr int WarmUp = 5'000;      // of them, before memory is taken as settled
+constexpr int Ceiling = 40'000;    // answers without a save, enough to reach 32767
+constexpr int Exercises = 7;       // two in each integer drill, one in Division
+constexpr int TimerTicks = 40'000; // in all
+constexpr int SavesPerWindow = 250;
+constexpr int DisplaysPerWindow = 250;
+constexpr qint64 AllowedGrowth = 6 * 1024 * 1024;
+
+qint64 residentBytes()
+{
+    QFile statm("/proc/self/statm");
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.value(1).toLongLong() * sysconf(_SC_PAGESIZE);
+}
+
+// The heap in use, which unlike the resident size does not keep pages malloc has not given back.
+qint64 heapBytes()
+{
+    return qint64(mallinfo2().uordblks);
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(bytes / (1024.0 * 1024.0), 'f', 1) + QStringLiteral(" MB");
+}
+
+// One exercise, as the soak drives it through its window's handlers.
+struct Exercise
+{
+    const char *name;
+    QLineEdit *box;
+    std::function<void()> answer, reset, score, tickFirst, tickSecond;
+    QTimer *first, *second;
+    qint16 *total, *correct, *step;
+    QLabel *totalLabel, *percentLabel;
+    std::function<QString()> rightAnswer;
+    int tickQuota = 0;
+    int ticks = 0;
+};
+
+// One window: its exercises, its save and display commands and its score file.
+struct Window
+{
+    const char *name;
+    std::vector<Exercise> exercises;
+    std::function<void()> save, display;
+    QString fileName;
+    int saves = 0;
+    int displays = 0;
+};
+
+int valueOf(const QLabel *label)
+{
+    return label->text().toInt();
+}
+
+Window drillWindow(Drill drill, const char *name, const char *fileName)
+{
+    auto *w = static_cast<DrillWindow *>(drills::drillWindow(drill).show());
+    const auto result = [drill](const QList<int> &operands) {
+        int value = operands[0];
+        for (qsizetype i = 1; i < operands.size(); ++i)
+            value = drill == Drill::Addition      ? value + operands[i]
+                    : drill == Drill::Subtraction ? value - operands[i]
+                                                  : value * operands[i];
+        return QString::number(value);
+    };
+    Exercise two{"two numbers",
+                 w->txtAnswer,
+                 [w] { w->cmdAnswer_Click(); },
+                 [w] { w->cmdReset_Click(); },
+                 [w] { w->cmdScore1_Click(); },
+                 [w] { w->Timer1_Timer(); },
+                 [w] { w->Timer2_Timer(); },
+                 w->Timer1,
+                 w->Timer2,
+                 &w->intTotalA,
+                 &w->intCorrectA,
+                 &w->intStepA,
+                 w->lblTotalA,
+                 w->lblPercentA,
+                 [w, result] {
+                     return result({valueOf(w->lblNumber[0]), valueOf(w->lblNumber[1])});
+                 }};
+    Exercise three{"three numbers",
+                   w->txtNumber2,
+                   [w] { w->cmdAnswer1_Click(); },
+                   [w] { w->cmdReset1_Click(); },
+                   [w] { w->cmdScore_Click(); },
+                   [w] { w->Timer3_Timer(); },
+                   [w] { w->Timer4_Timer(); },
+                   w->Timer3,
+                   w->Timer4,
+                   &w->intTotal,
+                   &w->intCorrect,
+                   &w->intStep,
+                   w->lblTotal,
+                   w->lblPersent,
+                   [w, result] {
+                       return result({valueOf(w->lblnumber2[0]), valueOf(w->lblnumber2[1]),
+                                      valueOf(w->lblnumber2[2])});
+                   }};
+    // The Addition window spells its menu item differently; both reach the same command.
+    const auto save = drill == Drill::Addition
+                          ? std::function<void()>([w] { w->mnuitemSaveScore_Click(); })
+                          : std::function<void()>([w] { w->mnuItemSaveScore_Click(); });
+    return {name, {two, three}, save, [w] { w->mnuItemRetrievScores_Click(); }, fileName};
+}
+
+Window divisionWindow()
+{
+    auto *w = static_cast<DivisionWindow *>(division::frmDivision().show());
+    Exercise e{"quotient",
+               w->txtAnswer,
+               [w] { w->cmdAnswer_Click(); },
+               [w] { w->cmdReset_Click(); },
+               [w] { w->cmdScore1_Click(); },
+               [w] { w->Timer1_Timer(); },
+               [w] { w->Timer2_Timer(); },
+               w->Timer1,
+               w->Timer2,
+               &w->intTotalA,
+               &w->intCorrectA,
+               &w->intStepA,
+               w->lblTotalA,
+               w->lblPercentA,
+               [w] {
+                   return division::quotientText(
+                       {double(valueOf(w->lblNumber[0])), double(valueOf(w->lblNumber[1]))});
+               }};
+    return {"Division",
+            {e},
+            [w] { w->mnuitemSaveScore_Click(); },
+            [w] { w->mnuItemRetrievScores_Click(); },
+            "Divide.txt"};
+}
+
+} // namespace
+
+class TestSoak : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        toolkit::installFontSubstitutes();
+        m_folder.enter();
+        m_startBytes = residentBytes();
+        m_main = new shell::mdiSumbrook;
+        m_main->showMaximized();
+        m_windows.push_back(drillWindow(Drill::Addition, "Addition", "Add.txt"));
+        m_windows.push_back(drillWindow(Drill::Subtraction, "Subtraction", "Sub.txt"));
+        m_windows.push_back(drillWindow(Drill::Multiplication, "Multiplication", "Multiply.txt"));
+        m_windows.push_back(divisionWindow());
+        int exercise = 0;
+        for (Window &window : m_windows) {
+            for (Exercise &e : window.exercises)
+                e.tickQuota = TimerTicks / Exercises + (exercise++ < TimerTicks % Exercises);
+        }
+        m_clock.start();
+    }
+
+    void cleanupTestCase()
+    {
+        toolkit::dialogs::clearAnswers();
+        scores::frmScore().unload();
+        for (const auto drill : drills::AllDrills)
+            drills::drillWindow(drill).unload();
+        division::frmDivision().unload();
+        delete m_main;
+        m_folder.leave();
+    }
+
+    void warmUp()
+    {
+        for (Window &window : m_windows)
+            run(window, 0, WarmUp);
+        m_warmBytes = residentBytes();
+        m_warmHeap = heapBytes();
+    }
+
+    void soak_data()
+    {
+        QTest::addColumn<int>("window");
+        for (int i = 0; i < int(m_windows.size()); ++i)
+            QTest::newRow(m_windows[i].name) << i;
+    }
+    void soak()
+    {
+        QFETCH(int, window);
+        run(m_windows[window], WarmUp, Answers);
+        QVERIFY(!QTest::currentTestFailed());
+        qInfo().noquote() << "resident" << megabytes(residentBytes()) << "| heap in use"
+                          << megabytes(heapBytes());
+    }
+
+    void everythingWasDone()
+    {
+        int ticks = 0;
+        for (const Window &window : m_windows) {
+            QCOMPARE(window.saves, SavesPerWindow);
+            QCOMPARE(window.displays, DisplaysPerWindow);
+            QCOMPARE(bytesOf(window.fileName).count("\r\n\"\r\n"), SavesPerWindow);
+            for (const Exercise &e : window.exercises) {
+                QCOMPARE(e.ticks, e.tickQuota);
+                ticks += e.ticks;
+            }
+        }
+        QCOMPARE(ticks, TimerTicks);
+        QVERIFY(scores::frmScore().isLoaded());
+    }
+
+    void memoryStaysFlat()
+    {
+        const qint64 endBytes = residentBytes();
+        qInfo().noquote() << "resident memory: at the start" << megabytes(m_startBytes)
+                          << "| after warm-up" << megabytes(m_warmBytes) << "| at the end"
+                          << megabytes(endBytes) << "| growth after warm-up"
+                          << megabytes(endBytes - m_warmBytes) << "| heap in use after warm-up"
+                          << megabytes(m_warmHeap) << "| at the end" << megabytes(heapBytes())
+                          << "|" << QString::number(m_clock.elapsed() / 1000.0, 'f', 1) << "s";
+        QVERIFY(m_startBytes > 0 && m_warmBytes > 0);
+        QVERIFY2(endBytes - m_warmBytes <= AllowedGrowth,
+                 qPrintable("grew by " + megabytes(endBytes - m_warmBytes)));
+    }
+
+private:
+    // Answers [from, to) in each of the window's exercises, in turn: nine in ten right; now and
+    // then typed key by key; the animation ticked as far as its share of the ticks allows.
+    void run(Window &window, int from, int to)
+    {
+        const int saveEvery = (Answers - Ceiling) / SavesPerWindow;
+        const int displayEvery = Answers / DisplaysPerWindow;
+        for (int i = from; i < to; ++i) {
+            for (Exercise &e : window.exercises) {
+                answer(e, i);
+                if (QTest::currentTestFailed())
+                    return;
+            }
+            if (i == Ceiling - 1) {
+                for (Exercise &e : window.exercises) {
+                    e.score();
+                    QCOMPARE(*e.total, qint16(32767));
+                    QCOMPARE(*e.correct, qint16(32767));
+                    QCOMPARE(e.totalLabel->text(), "32767");
+                    QCOMPARE(e.percentLabel->text(), "100.00%");
+                }
+            }
+            if (i >= Ceiling && (i - Ceiling) % saveEvery == saveEvery - 1) {
+                for (Exercise &e : window.exercises)
+                    e.score();
+                toolkit::dialogs::answerNextInput(QStringLiteral("Soak %1").arg(window.saves));
+                window.save();
+                QCOMPARE(toolkit::dialogs::pendingAnswers(), 0);
+                toolkit::dialogs::takeAnsweredBoxes(); // the seam's record, not the program's
+                for (const Exercise &e : window.exercises)
+                    QCOMPARE(*e.total, qint16(0)); // saved: the count starts afresh
+                ++window.saves;
+            }
+            if (i % displayEvery == displayEvery / 2) {
+                window.display();
+                QVERIFY(scores::frmScore().isLoaded());
+                ++window.displays;
+            }
+            if (i % 256 == 0)
+                QCoreApplication::processEvents();
+        }
+    }
+
+    void answer(Exercise &e, int i)
+    {
+        const QString typed = i % 10 == 9 ? QStringLiteral("-1") : e.rightAnswer();
+        if (i % 1000 == 0) {
+            e.box->clear();
+            QTest::keyClicks(e.box, typed);
+        } else {
+            e.box->setText(typed);
+        }
+        e.answer();
+        // Every fifth right answer starts the animation: give it the ticks due by now, and the
+        // rest near the end.
+        if (e.first->isActive()) {
+            const int due =
+                i >= Answers - 100 ? e.tickQuota : int(qint64(e.tickQuota) * (i + 1) / Answers);
+            for (; e.ticks < due; ++e.ticks)
+                e.first->isActive() ? e.tickFirst() : e.tickSecond();
+        }
+        QVERIFY2(
+            *e.total >= 0 && *e.correct >= 0 && *e.correct <= *e.total,
+            qPrintable(QStringLiteral("%1: %2 of %3").arg(e.name).arg(*e.correct).arg(*e.total)));
+        QVERIFY2(*e.step >= 0 && *e.step <= 5, e.name);
+        e.reset();
+    }
+
+    ScratchFolder m_folder;
+    shell::mdiSumbrook *m_main = nullptr;
+    std::vector<Window> m_windows;
+    qint64 m_startBytes = 0;
+    qint64 m_warmBytes = 0;
+    qint64 m_warmHeap = 0;
+    QElapsedTimer m_clock;
+};
+
+QTEST_MAIN(TestSoak)
+#include "tst_soak.moc"
