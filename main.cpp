@@ -10,6 +10,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sumbrook"));
     QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sumbrook"));
 
     shell::mdiSumbrook window;
     window.showMaximized();

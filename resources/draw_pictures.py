@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws Sumbrook's pictures: the window icons, the operator signs, the light bulb and
 the five faces as XPM pixel art, and the scalable target as SVG (the build lists them for
-the Qt resource system). Standard library only; run it to rewrite the files beside it.
+the Qt resource system), and the target again as PNG for the desktop's icon theme.
+Standard library only; run it to rewrite the files beside it.
 
 Every shape is computed from geometry at pixel centres (x + 0.5, y + 0.5), without
 anti-aliasing. Outlines are the pixels of a shape that have a 4-neighbour outside it,
@@ -9,6 +10,8 @@ which gives an even, one pixel wide edge around circles.
 """
 import math
 import os
+import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -73,6 +76,24 @@ class Canvas:
                   for i, row in enumerate(self.px)]
         lines.append('};')
         write(name + '.xpm', '\n'.join(lines) + '\n')
+
+    def png(self, name):
+        """An 8-bit RGBA PNG with the same colours, 'None' fully transparent."""
+        def rgba(c):
+            colour = PALETTE[c]
+            if colour == 'None':
+                return b'\0\0\0\0'
+            return bytes.fromhex(colour[1:]) + b'\xff'
+        raw = b''.join(b'\0' + b''.join(rgba(c) for c in row) for row in self.px)
+
+        def chunk(kind, data):
+            return (struct.pack('>I', len(data)) + kind + data +
+                    struct.pack('>I', zlib.crc32(kind + data)))
+        data = (b'\x89PNG\r\n\x1a\n' +
+                chunk(b'IHDR', struct.pack('>IIBBBBB', self.size, self.size, 8, 6, 0, 0, 0)) +
+                chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+        with open(os.path.join(HERE, name + '.png'), 'wb') as f:
+            f.write(data)
 
 
 def write(filename, text):
@@ -262,6 +283,9 @@ def main():
     for kind in range(5):
         face(kind).xpm('face%d' % kind)
     target_svg()
+    # The icon theme wants a 48 pixel size too; the same radii draw it.
+    for size in (48, 32, 16):
+        target(size).png('sumbrook-%d' % size)
 
 
 if __name__ == '__main__':

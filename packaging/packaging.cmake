@@ -1,0 +1,40 @@
+# Install rules and the Debian package.
+include(GNUInstallDirs)
+
+set(SUMBROOK_APP_ID org.example.Sumbrook)
+set(SUMBROOK_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+install(TARGETS sumbrook RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${SUMBROOK_PACKAGING_DIR}/${SUMBROOK_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${SUMBROOK_PACKAGING_DIR}/${SUMBROOK_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 16 32 48)
+    install(FILES ${CMAKE_SOURCE_DIR}/resources/sumbrook-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME sumbrook.png)
+endforeach()
+install(FILES ${CMAKE_SOURCE_DIR}/resources/sumbrook.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME sumbrook)
+set(CPACK_PACKAGE_VENDOR "Sumbrook developers")
+set(CPACK_PACKAGE_CONTACT "Sumbrook developers <sumbrook@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arithmetic drills for one learner")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Sumbrook poses random addition, subtraction, multiplication and division\n\
+problems in drill windows, shows at once whether an answer is right, keeps a\n\
+count and saves the learner's scores in plain text files.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Sumbrook developers <sumbrook@example.org>")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The design's fonts are replaced by Liberation Sans and Serif, which no library pulls in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+
+include(CPack)

@@ -1,0 +1,18 @@
+# The end-to-end run of the installed program under Xvfb, and the validators on the installed
+# desktop entry and metainfo. Both skip (77) where their tools are missing; `scripts/install-deps
+# test` installs them.
+
+# Debian's own interpreter: python3-pyatspi is installed for it, not for any other on the PATH.
+find_program(SUMBROOK_SYSTEM_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH)
+if(SUMBROOK_SYSTEM_PYTHON3)
+    add_test(NAME e2e_installed
+        COMMAND ${SUMBROOK_SYSTEM_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/drive_installed.py
+                ${CMAKE_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR}/e2e)
+    set_tests_properties(e2e_installed PROPERTIES LABELS e2e TIMEOUT 240 SKIP_RETURN_CODE 77)
+else()
+    message(STATUS "No /usr/bin/python3: the end-to-end test is left out")
+endif()
+
+add_test(NAME package_metadata
+    COMMAND ${CMAKE_SOURCE_DIR}/packaging/check-metadata ${CMAKE_BINARY_DIR})
+set_tests_properties(package_metadata PROPERTIES LABELS package TIMEOUT 60 SKIP_RETURN_CODE 77)
