@@ -1,0 +1,278 @@
+// Sumbrook's figures that are timed inside one running program, under its maximized main window:
+//   interact open <drill> <reps>   menu handler to the drill window's first paint
+//   interact answer <reps>         Answer press to the repainted Addition window
+//   interact tick <ticks>          reward animation tick times, the other exercise animating too
+//   interact save <reps> [empty]   Save Score into Add.txt (emptied before each save with "empty")
+//   interact display <reps>        displayScores("Add.txt") to the viewer's first paint
+//   interact type <reps>           one typed character in the viewer on Add.txt to its repaint
+// Each line printed is "<what> <milliseconds>" or "<what> <count> ...".
+#include "paintwatch.h"
+
+#include "division/divisionwindow.h"
+#include "drills/drillwindow.h"
+#include "drills/drillwindows.h"
+#include "scores/scorewindow.h"
+#include "shell/mdisumbrook.h"
+#include "toolkit/appearance.h"
+#include "toolkit/dialogs.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+using bench::PaintWatch;
+
+void print(const char *key, qint64 from, qint64 to)
+{
+    if (to < 0)
+        qFatal("No paint came for %s", key);
+    std::printf("%s %.4f\n", key, double(to - from) / 1e6);
+    std::fflush(stdout);
+}
+
+// What a press and release of the left button in the middle of the button delivers.
+void click(QPushButton *button)
+{
+    const QPointF centre = QRectF(button->rect()).center();
+    const QPointF global = button->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(button, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(button, &release);
+}
+
+void type(QWidget *widget, QChar character)
+{
+    const QString text(character);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &release);
+}
+
+struct Opener
+{
+    void (shell::mdiSumbrook::*handler)();
+    toolkit::WindowInstance &(*instance)();
+};
+
+Opener openerOf(const QString &name)
+{
+    if (name == u"addition")
+        return {&shell::mdiSumbrook::mnuitemAddition_Click, &drills::frmAddition};
+    if (name == u"subtraction")
+        return {&shell::mdiSumbrook::mnuItemSubtraction_Click, &drills::frmSubtraction};
+    if (name == u"multiplication")
+        return {&shell::mdiSumbrook::mnuItemMultiplication_Click, &drills::frmMultiplication};
+    if (name == u"division")
+        return {&shell::mdiSumbrook::mnuItemDivision_Click, &division::frmDivision};
+    qFatal("No drill %s", qPrintable(name));
+}
+
+void open(shell::mdiSumbrook &main, const QString &drill, int reps)
+{
+    const Opener opener = openerOf(drill);
+    for (int rep = 0; rep < reps; ++rep) {
+        PaintWatch painted(
+            [&](const QWidget *w) { return bench::within(w, opener.instance().form()); });
+        const qint64 start = bench::now();
+        (main.*opener.handler)();
+        print(rep == 0 ? "cold" : "warm", start, painted.wait());
+        if (rep == 0) {
+            const QWidget *form = opener.instance().form();
+            std::printf("controls %lld %d %d\n",
+                        static_cast<long long>(
+                            form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size()),
+                        form->width(), form->height());
+            std::fflush(stdout);
+        }
+        opener.instance().unload();
+        bench::settle();
+    }
+}
+
+drills::DrillWindow *openAddition(shell::mdiSumbrook &main)
+{
+    main.mnuitemAddition_Click();
+    bench::settle(200);
+    return static_cast<drills::DrillWindow *>(drills::frmAddition().form());
+}
+
+QString rightAnswer(std::span<QLabel *const> operands)
+{
+    QList<double> values;
+    for (const QLabel *operand : operands)
+        values.append(operand->text().toDouble());
+    return drills::resultText(drills::Drill::Addition, values);
+}
+
+void answer(shell::mdiSumbrook &main, int reps)
+{
+    drills::DrillWindow *form = openAddition(main);
+    for (int rep = 0; rep < reps; ++rep) {
+        // Right and wrong answers take turns: both kinds of feedback are timed.
+        const QString right = rightAnswer(std::span(form->lblNumber, 2));
+        form->txtAnswer->setText(rep % 2 ? QStringLiteral("-1") : right);
+        bench::settle();
+        PaintWatch painted([&](const QWidget *w) { return bench::within(w, form); });
+        const qint64 start = bench::now();
+        click(form->cmdAnswer);
+        print("press", start, painted.wait());
+        bench::settle();
+        click(form->cmdReset);
+        bench::settle();
+    }
+}
+
+// Five right answers in a row start an exercise's animation; its last answer is not reset.
+void startAnimation(QLineEdit *box, QPushButton *answerButton, QPushButton *resetButton,
+                    std::span<QLabel *const> operands)
+{
+    for (int i = 0; i < 5; ++i) {
+        if (i > 0) {
+            click(resetButton);
+            bench::settle(5);
+        }
+        box->setText(rightAnswer(operands));
+        click(answerButton);
+        bench::settle(5);
+    }
+}
+
+void tick(shell::mdiSumbrook &main, int ticks)
+{
+    drills::DrillWindow *form = openAddition(main);
+    int otherTicks = 0;
+    const auto countOther = [&] { ++otherTicks; };
+    QObject::connect(form->Timer3, &QTimer::timeout, form, countOther);
+    QObject::connect(form->Timer4, &QTimer::timeout, form, countOther);
+    startAnimation(form->txtNumber2, form->cmdAnswer1, form->cmdReset1,
+                   std::span(form->lblnumber2, 3));
+    if (!form->Timer3->isActive())
+        qFatal("The three-number exercise's animation did not start");
+
+    QList<qint64> times;
+    QEventLoop loop;
+    const auto record = [&] {
+        times.append(bench::now());
+        if (times.size() > ticks)
+            loop.quit();
+    };
+    QObject::connect(form->Timer1, &QTimer::timeout, form, record);
+    QObject::connect(form->Timer2, &QTimer::timeout, form, record);
+    startAnimation(form->txtAnswer, form->cmdAnswer, form->cmdReset, std::span(form->lblNumber, 2));
+    // The animation's first interval starts with the last right answer.
+    times.append(bench::now());
+    if (!form->Timer1->isActive())
+        qFatal("The two-number exercise's animation did not start");
+    loop.exec();
+    for (qsizetype i = 1; i < times.size(); ++i)
+        print("spacing", times[i - 1], times[i]);
+    std::printf("other %d\n", otherTicks);
+}
+
+void save(shell::mdiSumbrook &main, int reps, bool empty)
+{
+    drills::DrillWindow *form = openAddition(main);
+    for (int rep = 0; rep < reps; ++rep) {
+        QFile file(QStringLiteral("Add.txt"));
+        if (empty && !file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            qFatal("Cannot empty Add.txt");
+        file.close();
+        form->cmdScore1_Click();
+        form->cmdScore_Click();
+        toolkit::dialogs::answerNextInput(QStringLiteral("Bench"));
+        const qint64 start = bench::now();
+        form->mnuitemSaveScore_Click();
+        print("save", start, bench::now());
+        if (toolkit::dialogs::pendingAnswers() != 0)
+            qFatal("Save Score asked for no name");
+        bench::settle(2);
+    }
+    std::printf("size %lld\n", static_cast<long long>(QFile(QStringLiteral("Add.txt")).size()));
+}
+
+scores::ScoreWindow *viewer()
+{
+    return static_cast<scores::ScoreWindow *>(scores::frmScore().form());
+}
+
+void display(int reps)
+{
+    for (int rep = 0; rep < reps; ++rep) {
+        PaintWatch painted([&](const QWidget *w) { return bench::within(w, viewer()); });
+        const qint64 start = bench::now();
+        scores::displayScores(QStringLiteral("Add.txt"));
+        print(rep == 0 ? "cold" : "warm", start, painted.wait());
+        if (rep == 0)
+            std::printf("chars %lld\n",
+                        static_cast<long long>(viewer()->txtScore->document()->characterCount()));
+        scores::frmScore().unload();
+        bench::settle();
+    }
+}
+
+void typeInViewer(int reps)
+{
+    scores::displayScores(QStringLiteral("Add.txt"));
+    bench::settle(300);
+    QPlainTextEdit *box = viewer()->txtScore;
+    for (int rep = 0; rep < reps; ++rep) {
+        PaintWatch painted([&](const QWidget *w) { return bench::within(w, box); });
+        const qint64 start = bench::now();
+        type(box, QChar(u'a' + rep % 26));
+        print("key", start, painted.wait());
+        bench::settle();
+    }
+    // Nothing to ask about on the way out.
+    viewer()->blnChanged = 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    toolkit::installFontSubstitutes();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sumbrook"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
+
+    shell::mdiSumbrook window;
+    PaintWatch first([&](const QWidget *w) { return bench::within(w, &window); });
+    window.showMaximized();
+    if (first.wait() < 0)
+        qFatal("The main window was never painted");
+    bench::settle(100);
+    std::printf("window %d %d\n", window.width(), window.height());
+
+    const QStringList args = QCoreApplication::arguments();
+    const QString mode = args.value(1);
+    const int count = args.value(mode == u"open" ? 3 : 2).toInt();
+    if (mode == u"open")
+        open(window, args.value(2), count);
+    else if (mode == u"answer")
+        answer(window, count);
+    else if (mode == u"tick")
+        tick(window, count);
+    else if (mode == u"save")
+        save(window, count, args.value(3) == u"empty");
+    else if (mode == u"display")
+        display(count);
+    else if (mode == u"type")
+        typeInViewer(count);
+    else
+        qFatal("Unknown arguments");
+    return 0;
+}

@@ -1,0 +1,282 @@
+#!/usr/bin/env python3
+"""Runs Sumbrook's benchmarks and their baselines, taking turns, and prints one Markdown table.
+
+Usage: run.py BUILD_DIR (under a display: scripts/bench starts Xvfb). BENCH_RUNS sets the runs
+per figure (7 unless set). Every figure is the median over all runs; every baseline is measured in
+the same run, on the same machine, in the turn after its figure's.
+"""
+
+import os
+import re
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+RUNS = max(1, int(os.environ.get("BENCH_RUNS", "7")))
+FRAME_MS = 1000 / 60
+
+
+def program(name):
+    return os.path.join(BUILD, "bench", name)
+
+
+def spawn(command, env=None):
+    """Starts the program and returns (start to first paint, start to exit) in ms and max RSS in KiB.
+
+    The start time is read on CLOCK_MONOTONIC just before the process is spawned; the program
+    prints the same clock at its first paint."""
+    read_end, write_end = os.pipe()
+    actions = [(os.POSIX_SPAWN_DUP2, write_end, 1), (os.POSIX_SPAWN_CLOSE, read_end)]
+    start = time.monotonic_ns()
+    pid = os.posix_spawn(command[0], command, env or os.environ, file_actions=actions)
+    os.close(write_end)
+    with os.fdopen(read_end) as out:
+        text = out.read()
+    _, status, usage = os.wait4(pid, 0)
+    end = time.monotonic_ns()
+    if status != 0:
+        sys.exit(f"{command[0]} failed ({status}): {text}")
+    match = re.search(r"^paint (\d+)$", text, re.M)
+    if not match:
+        sys.exit(f"{command[0]} printed no paint time: {text}")
+    return (int(match.group(1)) - start) / 1e6, (end - start) / 1e6, usage.ru_maxrss
+
+
+def measure(command, cwd=None):
+    """Runs a benchmark program; returns its printed lines as {key: [values...]}."""
+    done = subprocess.run(command, cwd=cwd, capture_output=True, text=True)
+    if done.returncode != 0:
+        sys.exit(f"{' '.join(command)} failed: {done.stderr}")
+    values = {}
+    for line in done.stdout.splitlines():
+        key, *rest = line.split()
+        values.setdefault(key, []).append([float(v) for v in rest])
+    return values
+
+
+def column(values, key):
+    return [v[0] for v in values.get(key, [])]
+
+
+def score_file(folder, size):
+    """Writes Add.txt of about `size` bytes, records as Save Score writes them, in Windows-1252."""
+    os.makedirs(folder, exist_ok=True)
+    records = []
+    for i in range(1000):
+        name = ("Zoë", "René", "Ann", "Mark")[i % 4] + str(i)
+        records.append(
+            f'"{name} On the Day of 12/{i % 28 + 1:02}/26 Got A {i % 101}% Out of {i % 37 + 1} '
+            f'Questions on ADD 2 and {i % 53}% out of {i % 23 + 1} Questions on ADD 3\r\n"\r\n'
+        )
+    chunk = "".join(records).encode("windows-1252")
+    path = os.path.join(folder, "Add.txt")
+    with open(path, "wb") as f:
+        written = 0
+        while written < size:
+            piece = chunk[: size - written]
+            f.write(piece)
+            written += len(piece)
+    return path
+
+
+class Busy:
+    """Keeps every core busy while it is open."""
+
+    def __enter__(self):
+        self.processes = [
+            subprocess.Popen([sys.executable, "-c", "while True: pass"])
+            for _ in range(os.cpu_count() or 2)
+        ]
+        time.sleep(0.5)
+        return self
+
+    def __exit__(self, *exc):
+        for p in self.processes:
+            p.kill()
+            p.wait()
+
+
+ROWS = []
+
+
+def row(figure, median, baseline, target, met):
+    ROWS.append((figure, median, baseline, target, met))
+
+
+def ms(value):
+    return f"{value:.3f} ms" if value < 10 else f"{value:.1f} ms"
+
+
+def ratio_row(figure, values, baselines, limit, unit=ms, also_under=None):
+    m, b = statistics.median(values), statistics.median(baselines)
+    ratio = m / b
+    met = ratio <= limit and (also_under is None or m < also_under)
+    target = f"ratio <= {limit}" + (f", < {also_under:.1f} ms" if also_under else "")
+    row(figure, unit(m), f"{unit(b)} (ratio {ratio:.2f})", target, met)
+
+
+def startup():
+    runs = {"program": [], "bare": []}
+    spawn([program("bench_startup")])  # the libraries come into the page cache for both
+    spawn([program("bench_bare_startup")])
+    for _ in range(RUNS):
+        runs["program"].append(spawn([program("bench_startup")]))
+        runs["bare"].append(spawn([program("bench_bare_startup")]))
+    for i, what in ((0, "first paint"), (1, "exit")):
+        ratio_row(
+            f"Start-up: process start to {what}",
+            [r[i] for r in runs["program"]],
+            [r[i] for r in runs["bare"]],
+            1.15,
+        )
+    return runs["bare"]
+
+
+def open_windows():
+    global WINDOW
+    for drill in ("addition", "subtraction", "multiplication", "division"):
+        first, again, base_first, base_again = [], [], [], []
+        for _ in range(RUNS):
+            got = measure([program("bench_interact"), "open", drill, "6"])
+            WINDOW = got["window"][0]
+            controls, width, height = (str(int(v)) for v in got["controls"][0])
+            first += column(got, "cold")
+            again += column(got, "warm")
+            base = measure([program("bench_bare"), "open", controls, width, height, "6"])
+            base_first += column(base, "cold")
+            base_again += column(base, "warm")
+        name = drill.capitalize()
+        ratio_row(f"Open {name}, first time in the run ({controls} controls)",
+                  first, base_first, 1.5, also_under=FRAME_MS)
+        ratio_row(f"Open {name} again", again, base_again, 1.5, also_under=FRAME_MS)
+
+
+def answer():
+    presses = []
+    for _ in range(RUNS):
+        presses += column(measure([program("bench_interact"), "answer", "10"]), "press")
+    m = statistics.median(presses)
+    row("Answer press to repainted window", ms(m), "none", "< 1 ms", m < 1)
+
+
+def ticks():
+    spacings, others = [], []
+    with Busy():
+        for _ in range(RUNS):
+            got = measure([program("bench_interact"), "tick", "40"])
+            spacings += column(got, "spacing")
+            others += column(got, "other")
+    if min(others) < 40:
+        sys.exit("The other exercise did not animate all along")
+    m = statistics.median(spacings)
+    worst = max(spacings, key=lambda s: abs(s - 500))
+    row("Reward animation tick spacing, median (both cores busy)", ms(m), "500 ms",
+        "within 1 %", abs(m - 500) <= 5)
+    row("Reward animation tick spacing, worst", ms(worst), "500 ms",
+        "within 5 %", abs(worst - 500) <= 25)
+
+
+def save(scratch):
+    full, empty = [], []
+    big, bare = os.path.join(scratch, "save-100MB"), os.path.join(scratch, "save-empty")
+    score_file(big, 100 * 1024 * 1024)
+    os.makedirs(bare, exist_ok=True)
+    for _ in range(RUNS):
+        full += column(measure([program("bench_interact"), "save", "20"], cwd=big), "save")
+        empty += column(measure([program("bench_interact"), "save", "20", "empty"], cwd=bare),
+                        "save")
+    ratio_row("Save Score into a 100 MB score file", full, empty, 1.1,
+              unit=lambda v: f"{v * 1000:.0f} µs")
+
+
+def viewer(scratch):
+    folder = os.path.join(scratch, "view-10MB")
+    path = score_file(folder, 10 * 1024 * 1024)
+    shown, bare, keys = [], [], []
+    for _ in range(RUNS):
+        shown += column(measure([program("bench_interact"), "display", "3"], cwd=folder), "cold")
+        shown += column(measure([program("bench_interact"), "display", "3"], cwd=folder), "warm")
+        bare += column(measure([program("bench_bare"), "display", path, "3"]), "cold")
+        bare += column(measure([program("bench_bare"), "display", path, "3"]), "warm")
+        keys += column(measure([program("bench_interact"), "type", "10"], cwd=folder), "key")
+    ratio_row("Display a 10 MB score file, read to text shown", shown, bare, 1.3)
+    m = statistics.median(keys)
+    row(f"Typing one character in the viewer holding 10 MB (worst {ms(max(keys))})", ms(m),
+        "none", f"< {FRAME_MS:.1f} ms", m < FRAME_MS)
+
+
+def memory(scratch, bare_runs):
+    path = score_file(os.path.join(scratch, "memory-1MB"), 1024 * 1024)
+    env = dict(os.environ, SUMBROOK_BENCH_OPEN_ALL=path)
+    peaks = [spawn([program("bench_startup")], env)[2] for _ in range(RUNS)]
+    bare = [r[2] for r in bare_runs]
+    ratio_row("Peak memory (max RSS), every window open, viewer on 1 MB", peaks, bare, 1.3,
+              unit=lambda kib: f"{kib / 1024:.1f} MiB")
+
+
+class WindowManager:
+    """Openbox on the display while it is open, so that maximized windows fill the screen."""
+
+    def __init__(self, scratch):
+        self.started = os.path.join(scratch, "wm-started")
+
+    def __enter__(self):
+        self.process = subprocess.Popen(
+            ["openbox", "--startup", f"touch {self.started}"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + 20
+        while not os.path.exists(self.started):
+            if time.monotonic() > deadline or self.process.poll() is not None:
+                sys.exit("Openbox did not start")
+            time.sleep(0.05)
+        time.sleep(0.3)
+        return self
+
+    def __exit__(self, *exc):
+        self.process.terminate()
+        self.process.wait()
+
+
+def cpu_model():
+    with open("/proc/cpuinfo") as f:
+        for line in f:
+            if line.startswith("model name"):
+                return line.split(":", 1)[1].strip()
+    return "unknown"
+
+
+def main():
+    global BUILD
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    BUILD = os.path.abspath(sys.argv[1])
+    load_before = os.getloadavg()
+    started = time.monotonic()
+    with tempfile.TemporaryDirectory(prefix="sumbrook-bench-") as scratch:
+        os.environ.setdefault("XDG_RUNTIME_DIR", scratch)
+        with WindowManager(scratch):
+            bare_runs = startup()
+            open_windows()
+            answer()
+            viewer(scratch)
+            save(scratch)
+            memory(scratch, bare_runs)
+            ticks()
+    print(f"Sumbrook benchmarks, {RUNS} runs each, display {os.environ.get('DISPLAY', '?')} "
+          f"(main window {int(WINDOW[0])}x{int(WINDOW[1])}), {os.cpu_count()} cores, "
+          f"{cpu_model()}, load {load_before[0]:.2f} before and {os.getloadavg()[0]:.2f} after, "
+          f"{time.monotonic() - started:.0f} s")
+    print()
+    print("| Figure | Median | Baseline median (ratio) | Target | Met |")
+    print("|---|---|---|---|---|")
+    for figure, median, baseline, target, met in ROWS:
+        print(f"| {figure} | {median} | {baseline} | {target} | {'yes' if met else 'NO'} |")
+    missed = sum(1 for r in ROWS if not r[4])
+    print()
+    print(f"{len(ROWS) - missed} of {len(ROWS)} targets met.")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,61 @@
+// Linked into a program beside its own main(): prints the monotonic time of the main window's
+// first paint and ends the program there. In Sumbrook itself, SUMBROOK_BENCH_OPEN_ALL=<score file>
+// first opens every window (the viewer on that file) for the peak memory figure.
+#include "paintwatch.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <cstdio>
+
+#ifdef SUMBROOK_PROGRAM
+#include "scores/scorewindow.h"
+#include "shell/mdisumbrook.h"
+#endif
+
+namespace {
+
+void openEverything(QMainWindow *window, const QString &scoreFile)
+{
+#ifdef SUMBROOK_PROGRAM
+    auto *main = qobject_cast<shell::mdiSumbrook *>(window);
+    if (!main)
+        qFatal("The main window is not mdiSumbrook");
+    main->mnuitemAddition_Click();
+    main->mnuItemSubtraction_Click();
+    main->mnuItemMultiplication_Click();
+    main->mnuItemDivision_Click();
+    scores::displayScores(scoreFile);
+    main->mnuAbout_Click();
+#else
+    Q_UNUSED(window);
+    Q_UNUSED(scoreFile);
+#endif
+}
+
+void watchFirstPaint()
+{
+    auto *watch = new bench::PaintWatch(
+        [](const QWidget *widget) { return qobject_cast<QMainWindow *>(widget->window()); },
+        QCoreApplication::instance());
+    watch->onPainted([](qint64 painted) {
+        std::printf("paint %lld\n", static_cast<long long>(painted));
+        std::fflush(stdout);
+        const QString scoreFile = qEnvironmentVariable("SUMBROOK_BENCH_OPEN_ALL");
+        if (scoreFile.isEmpty()) {
+            QCoreApplication::quit();
+            return;
+        }
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (auto *window = qobject_cast<QMainWindow *>(top))
+                openEverything(window, scoreFile);
+        }
+        // Long enough for every window to be painted at least once.
+        QTimer::singleShot(1000, QCoreApplication::instance(), &QCoreApplication::quit);
+    });
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(watchFirstPaint)
