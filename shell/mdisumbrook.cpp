@@ -1,7 +1,9 @@
 #include "mdisumbrook.h"
 
 #include "about/aboutwindow.h"
+#include "division/divisiondesign.h"
 #include "division/divisionwindow.h"
+#include "drills/drilldesign.h"
 #include "drills/drillwindows.h"
 #include "toolkit/appearance.h"
 #include "toolkit/design.h"
@@ -74,6 +76,7 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
     });
 
     toolkit::WindowInstance::setMdiArea(m_area);
+    m_area->viewport()->installEventFilter(this);
     connect(m_area, &QMdiArea::subWindowActivated, this, &mdiSumbrook::showMenusOf);
 }
 
@@ -125,6 +128,36 @@ void mdiSumbrook::changeEvent(QEvent *event)
     if (event->type() == QEvent::PaletteChange)
         showWorkspaceColour();
     QMainWindow::changeEvent(event);
+}
+
+bool mdiSumbrook::eventFilter(QObject *watched, QEvent *event)
+{
+    // Once the frame is on screen, the drill windows' fonts and pictures load while the user
+    // reads the menu.
+    if (watched == m_area->viewport() && event->type() == QEvent::Paint) {
+        m_area->viewport()->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &mdiSumbrook::loadDesignFonts, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void mdiSumbrook::loadDesignFonts()
+{
+    std::vector<toolkit::Font> fonts;
+    std::vector<const char *> pictures;
+    const auto add = [&](const toolkit::ControlRow &row) {
+        fonts.push_back(row.font);
+        if (row.kind == toolkit::Kind::Image && *row.caption)
+            pictures.push_back(row.caption);
+    };
+    for (const drills::DrillRow &row : drills::drillRows()) {
+        for (const auto drill : drills::AllDrills)
+            add(row.at(drill));
+    }
+    for (const toolkit::ControlRow &row : division::divisionRows())
+        add(row);
+    toolkit::loadFonts(fonts);
+    toolkit::loadPictures(pictures);
 }
 
 void mdiSumbrook::showWorkspaceColour()

@@ -31,11 +31,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // The workspace takes the desktop's colour afresh when its scheme changes.
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The active child's menu bar takes the place of the frame's while it has one.
     void showMenusOf(QMdiSubWindow *child);
     void showWorkspaceColour();
+    void loadDesignFonts();
 
     QMdiArea *m_area;
     QMenu *m_mnuSumbrook;

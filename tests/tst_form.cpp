@@ -125,6 +125,14 @@ private slots:
         const QRect button = form.button("cmdOne")->geometry();
         QCOMPARE(image.pixelColor(button.center().x(), button.top() - 6), QColor(Qt::yellow));
         QVERIFY(image.pixelColor(button.center()) != QColor(Qt::yellow));
+
+        // A drawn shape is kept for repaints, and drawn afresh in new colours or at a new size.
+        const QPoint top(button.center().x(), button.top() - 6);
+        rim->setColours(Qt::blue, QColor());
+        QCOMPARE(form.grab().toImage().pixelColor(top), QColor(Qt::blue));
+        rim->resize(rim->width() + 40, rim->height());
+        const QPoint right(rim->geometry().right() - 6, rim->geometry().center().y());
+        QCOMPARE(form.grab().toImage().pixelColor(right), QColor(Qt::blue));
     }
 
     void textBoxesAndButtonsLieAboveLabelsAndPanelsBeneath()

@@ -22,7 +22,22 @@ QRect Shape::nominalGeometry() const
 
 void Shape::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
+    // Wide antialiased outlines are slow to stroke and the drills repaint them at every answer:
+    // they are drawn once and then copied.
+    const qreal ratio = devicePixelRatioF();
+    if (m_picture.isNull() || m_picture.deviceIndependentSize() != QSizeF(size()) ||
+        m_picture.devicePixelRatio() != ratio) {
+        m_picture = QPixmap((QSizeF(size()) * ratio).toSize());
+        m_picture.setDevicePixelRatio(ratio);
+        m_picture.fill(Qt::transparent);
+        QPainter painter(&m_picture);
+        drawShape(painter);
+    }
+    QPainter(this).drawPixmap(0, 0, m_picture);
+}
+
+void Shape::drawShape(QPainter &painter) const
+{
     painter.setRenderHint(QPainter::Antialiasing, m_style.rounded);
     const int m = margin();
     // The pen straddles the nominal edge: half of it lies outside the design's rectangle.

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
+
+class QPainter;
 
 namespace toolkit {
 
@@ -31,6 +34,7 @@ public:
     {
         m_style.outline = outline;
         m_style.fill = fill;
+        m_picture = {};
         update();
     }
 
@@ -38,9 +42,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void drawShape(QPainter &painter) const;
     int margin() const { return (m_style.outlineWidth + 1) / 2; }
 
     Style m_style;
+    QPixmap m_picture; // the shape as last drawn, at the widget's size
 };
 
 } // namespace toolkit
