@@ -1,4 +1,4 @@
-#!/ usr / bin / python3
+#!/usr/bin/python3
 """Installs the build into a scratch prefix, starts the installed program from its desktop
 entry under its own Xvfb and D-Bus session, and drives it from outside like a user: xdotool
 clicks and types, the accessibility tree is read to see what the windows show.
@@ -39,7 +39,8 @@ def poll(condition, what, timeout=WAIT):
     """The first truthy value of condition(), tried until timeout."""
     deadline = time.monotonic() + timeout
     while True:
-try : value = condition()
+        try:
+            value = condition()
         except Exception:  # the tree changes under us while windows open and close
             value = None
         if value:
@@ -61,7 +62,7 @@ class Session:
         self.env = dict(os.environ)
         self.app = None
 
-#Processes
+    # Processes
 
     def start(self, args, **kwargs):
         p = subprocess.Popen(args, **kwargs)
@@ -122,7 +123,7 @@ class Session:
         })
         self.program = self.start(command, cwd=self.work, env=env)
 
-#Input from outside
+    # Input from outside
 
     def xdotool(self, *args):
         subprocess.run(['xdotool', *args], env=self.env, check=True)
@@ -140,7 +141,7 @@ class Session:
     def key(self, *keys):
         self.xdotool('key', *keys)
 
-#The accessibility tree
+    # The accessibility tree
 
     def application(self):
         for app in pyatspi.Registry.getDesktop(0):
@@ -205,8 +206,7 @@ def left_to_right(accs):
 def operands(s, window):
     """The tiles of both problems, found by the descriptions a screen reader hears, their
     numbers read from their names."""
-    described =
-    {acc.description: acc for acc in s.find(pyatspi.ROLE_LABEL, root=window)}
+    described = {acc.description: acc for acc in s.find(pyatspi.ROLE_LABEL, root=window)}
     two = [described.get('%s number of the %s' % (o, TWO)) for o in ORDINALS[:2]]
     three = [described.get('%s number of the %s' % (o, THREE)) for o in ORDINALS]
     if not (all(two) and all(three)):
@@ -233,7 +233,7 @@ def run(s):
     s.start_program(command)
     s.app = poll(s.application, 'the program on the accessibility bus')
     main = s.one(pyatspi.ROLE_FRAME, 'Sumbrook', s.app)
-#With no window manager to maximise it, the window is sized as a user would drag it.
+    # With no window manager to maximise it, the window is sized as a user would drag it.
     window_id = poll(lambda: subprocess.run(
         ['xdotool', 'search', '--onlyvisible', '--pid', str(s.program.pid)], env=s.env,
         capture_output=True, text=True).stdout.split(), 'the main window on the display')[0]
@@ -261,7 +261,7 @@ def run(s):
     s.type(str(wrong))
     s.key('Return')
     poll(lambda: enabled(resets[1]), 'the three-number problem to take its answer')
-#A wrong answer hides the box and shows the right sum in its place.
+    # A wrong answer hides the box and shows the right sum in its place.
     poll(lambda: s.find(pyatspi.ROLE_LABEL, str(sum(three)), window),
          'the correct three-number sum on show')
 
@@ -281,7 +281,7 @@ def run(s):
     poll(lambda: not s.find(pyatspi.ROLE_DIALOG, 'Math Score'), 'the name box to close')
     saved = poll(lambda: os.path.exists(scores_file) and open(scores_file, 'rb').read(),
                  'Add.txt')
-#The day is read while saving; accept the one before too for a run across midnight.
+    # The day is read while saving; accept the one before too for a run across midnight.
     expected = [('"%s On the Day of %s Got A 100.00%% Out of 1 Questions on ADD 2 and '
                  '0.00%% out of 1 Questions on ADD 3\r\n"\r\n' %
                  (NAME, day.strftime('%m/%d/%y'))).encode('cp1252')
@@ -302,8 +302,8 @@ def run(s):
     s.type('x')
     poll(lambda: 'x' in text_of(text), 'the typed character in the viewer')
 
-#The maximised viewer's close button sits at the right end of the menu bar; it is not in
-#the accessibility tree, so it is clicked where it is drawn.
+    # The maximised viewer's close button sits at the right end of the menu bar; it is not in
+    # the accessibility tree, so it is clicked where it is drawn.
     bar = s.find(pyatspi.ROLE_MENU_BAR)[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     s.xdotool('mousemove', '--sync', str(bar.x + bar.width - 11), str(bar.y + bar.height // 2),
               'click', '1')
@@ -327,7 +327,7 @@ def main():
     artefacts = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else '.')
     missing = [tool for tool in ('Xvfb', 'xdotool', 'dbus-daemon', 'cmake')
                if not shutil.which(tool)]
-#Only looked for here : importing it connects to whatever bus the environment names.
+    # Only looked for here: importing it connects to whatever bus the environment names.
     if importlib.util.find_spec('pyatspi') is None:
         missing.append('python3-pyatspi')
     if missing:
