@@ -4,6 +4,7 @@
 #include "division/divisiondesign.h"
 #include "division/divisionwindow.h"
 #include "drills/drilldesign.h"
+#include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
 #include "toolkit/appearance.h"
 #include "toolkit/design.h"
@@ -15,7 +16,12 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
+#include <QSet>
 #include <QShortcut>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace shell {
 
@@ -41,12 +47,42 @@ constexpr MenuItem SumbrookItems[] = {
 
 constexpr MenuItem AboutCommand{"mnuAbout", "About Sumbrook", &mdiSumbrook::mnuAbout_Click, true};
 
+// Every control of the child windows, for what they load ahead of need.
+std::vector<toolkit::ControlRow> childRows()
+{
+    std::vector<toolkit::ControlRow> rows;
+    for (const drills::DrillRow &row : drills::drillRows()) {
+        for (const auto drill : drills::AllDrills)
+            rows.push_back(row.at(drill));
+    }
+    const auto division = division::divisionRows();
+    rows.insert(rows.end(), division.begin(), division.end());
+    return rows;
+}
+
+bool sameFont(const toolkit::Font &a, const toolkit::Font &b)
+{
+    const auto face = [](const char *f) { return QByteArrayView(f ? f : ""); };
+    return face(a.face) == face(b.face) && a.points == b.points && a.bold == b.bold &&
+           a.italic == b.italic;
+}
+
+// A window of the kind built and painted once, unseen, at the size it will open with: the first
+// window of a process otherwise pays for its controls' polish and first paint while the user waits.
+void paintUnseen(toolkit::Form &form, QSize size)
+{
+    form.resize(size);
+    QPixmap canvas(size);
+    form.render(&canvas);
+}
+
 } // namespace
 
 mdiSumbrook::mdiSumbrook(QWidget *parent)
     : QMainWindow(parent)
     , m_area(new QMdiArea(this))
     , m_mnuSumbrook(new QMenu(QStringLiteral("Sumbrook"), this))
+    , m_preload(new QTimer(this))
 {
     setObjectName(QString::fromLatin1(Design.name));
     setWindowTitle(QString::fromLatin1(Design.caption));
@@ -76,6 +112,8 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
     });
 
     toolkit::WindowInstance::setMdiArea(m_area);
+    m_preload->setObjectName(QStringLiteral("tmrPreload"));
+    connect(m_preload, &QTimer::timeout, this, &mdiSumbrook::preloadNext);
     m_area->viewport()->installEventFilter(this);
     connect(m_area, &QMdiArea::subWindowActivated, this, &mdiSumbrook::showMenusOf);
 }
@@ -132,32 +170,51 @@ void mdiSumbrook::changeEvent(QEvent *event)
 
 bool mdiSumbrook::eventFilter(QObject *watched, QEvent *event)
 {
-    // Once the frame is on screen, the drill windows' fonts and pictures load while the user
-    // reads the menu.
     if (watched == m_area->viewport() && event->type() == QEvent::Paint) {
         m_area->viewport()->removeEventFilter(this);
-        QMetaObject::invokeMethod(this, &mdiSumbrook::loadDesignFonts, Qt::QueuedConnection);
+        startPreloading();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void mdiSumbrook::loadDesignFonts()
+void mdiSumbrook::startPreloading()
 {
+    // Once the frame is on screen, what the child windows need loads while the user reads the
+    // menu: a step per idle moment, so that neither a click nor quitting waits for all of it.
     std::vector<toolkit::Font> fonts;
-    std::vector<const char *> pictures;
-    const auto add = [&](const toolkit::ControlRow &row) {
-        fonts.push_back(row.font);
-        if (row.kind == toolkit::Kind::Image && *row.caption)
-            pictures.push_back(row.caption);
-    };
-    for (const drills::DrillRow &row : drills::drillRows()) {
-        for (const auto drill : drills::AllDrills)
-            add(row.at(drill));
+    QSet<QByteArrayView> pictures;
+    for (const toolkit::ControlRow &row : childRows()) {
+        if (std::ranges::none_of(fonts, [&](const auto &f) { return sameFont(f, row.font); })) {
+            fonts.push_back(row.font);
+            m_preloadSteps.push_back([font = row.font] { toolkit::loadFonts({&font, 1}); });
+        }
+        if (row.kind == toolkit::Kind::Image && *row.caption && !pictures.contains(row.caption)) {
+            pictures.insert(row.caption);
+            m_preloadSteps.push_back([picture = row.caption] {
+                toolkit::loadPictures({&picture, 1});
+            });
+        }
     }
-    for (const toolkit::ControlRow &row : division::divisionRows())
-        add(row);
-    toolkit::loadFonts(fonts);
-    toolkit::loadPictures(pictures);
+    const QSize size = m_area->viewport()->size();
+    m_preloadSteps.push_back([size] {
+        drills::DrillWindow unseen(drills::Drill::Addition);
+        paintUnseen(unseen, size);
+    });
+    m_preloadSteps.push_back([size] {
+        division::DivisionWindow unseen;
+        paintUnseen(unseen, size);
+    });
+    std::reverse(m_preloadSteps.begin(), m_preloadSteps.end());
+    m_preload->start(0);
+}
+
+void mdiSumbrook::preloadNext()
+{
+    const std::function<void()> step = std::move(m_preloadSteps.back());
+    m_preloadSteps.pop_back();
+    if (m_preloadSteps.empty())
+        m_preload->stop();
+    step();
 }
 
 void mdiSumbrook::showWorkspaceColour()

@@ -3,10 +3,14 @@
 
 #include <QMainWindow>
 
+#include <functional>
+#include <vector>
+
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QTimer;
 
 namespace shell {
 
@@ -37,11 +41,14 @@ private:
     // The active child's menu bar takes the place of the frame's while it has one.
     void showMenusOf(QMdiSubWindow *child);
     void showWorkspaceColour();
-    void loadDesignFonts();
+    void startPreloading();
+    void preloadNext();
 
     QMdiArea *m_area;
     QMenu *m_mnuSumbrook;
     QAction *m_mnuAbout;
+    QTimer *m_preload;
+    std::vector<std::function<void()>> m_preloadSteps;
 };
 
 } // namespace shell

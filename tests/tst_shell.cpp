@@ -1,10 +1,13 @@
 // The main window: its menu, one instance per drill window, menu-bar swapping and closing.
+#include "division/divisionwindow.h"
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/appearance.h"
+#include "toolkit/form.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -208,6 +211,28 @@ private slots:
         QVERIFY(window.isVisible());
         QVERIFY(drills::frmAddition().isLoaded());
         sub->removeEventFilter(&refuse);
+    }
+
+    void loadingAheadOfNeedLeavesNoWindowBehind()
+    {
+        mdiSumbrook window;
+        window.showMaximized();
+        auto *preload = window.findChild<QTimer *>("tmrPreload");
+        QVERIFY(preload);
+        QTRY_VERIFY(preload->isActive());  // from the first paint on
+        choose(window, "mnuitemAddition"); // before it has finished
+        DrillWindow *addition = openedDrill(window);
+        QVERIFY(addition);
+        addition->intCorrect = 4;
+
+        QTRY_VERIFY(!preload->isActive());
+        QCOMPARE(window.mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(openedDrill(window), addition);
+        QCOMPARE(addition->intCorrect, qint16(4));
+        QVERIFY(addition->isVisible());
+        QVERIFY(!division::frmDivision().isLoaded());
+        for (const QWidget *top : QApplication::topLevelWidgets())
+            QVERIFY2(!qobject_cast<const toolkit::Form *>(top), qPrintable(top->objectName()));
     }
 
     void aTopLevelWindowKeepsTheProgramRunning()
