@@ -67,12 +67,12 @@ bool sameFont(const toolkit::Font &a, const toolkit::Font &b)
            a.italic == b.italic;
 }
 
-// A window of the kind built and painted once, unseen, at the size it will open with: the first
-// window of a process otherwise pays for its controls' polish and first paint while the user waits.
-void paintUnseen(toolkit::Form &form, QSize size)
+// A window of the kind built and painted once, unseen, at its restored size, where all its
+// controls lie: the first window of a process otherwise pays for its controls' polish and first
+// paint while the user waits.
+void paintUnseen(toolkit::Form &form)
 {
-    form.resize(size);
-    QPixmap canvas(size);
+    QPixmap canvas(form.size());
     form.render(&canvas);
 }
 
@@ -195,14 +195,20 @@ void mdiSumbrook::startPreloading()
             });
         }
     }
-    const QSize size = m_area->viewport()->size();
-    m_preloadSteps.push_back([size] {
-        drills::DrillWindow unseen(drills::Drill::Addition);
-        paintUnseen(unseen, size);
+    // Pointless once a window of the kind has been opened; it would only add to the memory used.
+    m_preloadSteps.push_back([] {
+        if (std::ranges::none_of(drills::AllDrills, [](auto drill) {
+                return drills::drillWindow(drill).isLoaded();
+            })) {
+            drills::DrillWindow unseen(drills::Drill::Addition);
+            paintUnseen(unseen);
+        }
     });
-    m_preloadSteps.push_back([size] {
-        division::DivisionWindow unseen;
-        paintUnseen(unseen, size);
+    m_preloadSteps.push_back([] {
+        if (!division::frmDivision().isLoaded()) {
+            division::DivisionWindow unseen;
+            paintUnseen(unseen);
+        }
     });
     std::reverse(m_preloadSteps.begin(), m_preloadSteps.end());
     m_preload->start(0);
