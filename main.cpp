@@ -4,8 +4,17 @@
 
 #include <QApplication>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 int main(int argc, char *argv[])
 {
+#ifdef __GLIBC__
+    // A score file's text and the viewer's copy of it are large blocks: they go back to the
+    // system when freed, instead of glibc raising this threshold and keeping later ones.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     toolkit::installFontSubstitutes();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sumbrook"));

@@ -9,6 +9,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
 
 namespace scores {
 
@@ -107,9 +111,32 @@ bool ScoreWindow::settleChanges()
     return writeBack();
 }
 
-void ScoreWindow::showScores(const QString &fileName, const QString &content)
+void ScoreWindow::showScores(const QString &fileName, QByteArrayView content)
 {
-    txtScore->setPlainText(content);
+    // The file goes in a piece at a time, so that its text is never held twice over: a large
+    // file would cost twice the memory at once.
+    constexpr qsizetype Piece = 64 * 1024;
+    QTextDocument *document = txtScore->document();
+    txtScore->clear();
+    document->setUndoRedoEnabled(false); // like a text set whole, nothing to undo
+    QTextCursor end(document);
+    end.beginEditBlock();
+    while (!content.isEmpty()) {
+        qsizetype size = std::min(content.size(), Piece);
+        // A piece ends after a line end: CR LF cut in two would read as two line ends.
+        if (size < content.size()) {
+            const qsizetype lineFeed = content.first(size).lastIndexOf('\n');
+            if (lineFeed >= 0)
+                size = lineFeed + 1;
+            else if (content[size - 1] == '\r')
+                --size;
+        }
+        end.insertText(decode(content.first(size)));
+        content = content.sliced(size);
+    }
+    end.endEditBlock();
+    document->setUndoRedoEnabled(true);
+    txtScore->moveCursor(QTextCursor::Start);
     lblPath->setText(fileName);
     lblPath->adjustSize();
     blnChanged = False;
@@ -155,7 +182,7 @@ void displayScores(const QString &fileName)
             return;
     }
 
-    const ReadText read = readText(fileName);
+    const ReadBytes read = readBytes(fileName);
     if (!read.error.isEmpty()) {
         messageBox(
             QApplication::activeWindow(),
@@ -166,7 +193,7 @@ void displayScores(const QString &fileName)
     }
 
     auto *viewer = static_cast<ScoreWindow *>(frmScore().show());
-    viewer->showScores(fileName, read.text);
+    viewer->showScores(fileName, read.bytes);
 }
 
 } // namespace scores

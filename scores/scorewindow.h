@@ -26,7 +26,7 @@ public:
     void Form_Unload(bool &cancel) override;
 
     // Puts a file's content in the box and makes that file the target of the write-back.
-    void showScores(const QString &fileName, const QString &content);
+    void showScores(const QString &fileName, QByteArrayView content);
     // Asks whether to save unsaved edits and saves them on Yes. False while they are still unsaved
     // because the write-back failed; the caller then keeps them.
     bool settleChanges();

@@ -8,6 +8,7 @@
 #include "shell/mdisumbrook.h"
 #include "toolkit/appearance.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/textfile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -150,6 +151,42 @@ private slots:
         QCOMPARE(form->shownText(), QString::fromLatin1(TwoRecords + "\xe9"));
         QCOMPARE(form->lblPath->text(), "Add.txt");
         QCOMPARE(form->blnChanged, qint16(0));
+    }
+
+    // Large files go into the box a piece at a time; no piece boundary may show or change a line.
+    void aLargeFileComesBackByteForByte_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("lines");
+        const QByteArray cutLine = QByteArray(64 * 1024 - 1, 'a') + "\r\n";
+        QTest::newRow("CR LF across a piece's end") << cutLine + TwoRecords + cutLine << 7;
+        QTest::newRow("a line longer than pieces") << QByteArray(200000, 'x') + "\r\nend" << 2;
+        QByteArray records;
+        while (records.size() < 300000)
+            records += TwoRecords;
+        QTest::newRow("many records") << records + "\x80" << int(records.count('\n')) + 1;
+    }
+
+    void aLargeFileComesBackByteForByte()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, lines);
+        writeFile("Add.txt", bytes);
+        displayScores("Add.txt");
+        ScoreWindow *form = viewer();
+        QCOMPARE(form->txtScore->document()->blockCount(), lines);
+        QCOMPARE(form->shownText(), toolkit::decode(bytes));
+        QCOMPARE(form->txtScore->textCursor().position(), 0);
+        QCOMPARE(form->blnChanged, qint16(0));
+
+        // Loading is no edit to undo: an undo that emptied the box would empty the file.
+        QTest::keyClick(form->txtScore, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(form->txtScore->document()->blockCount(), lines);
+        typeAtTheEnd(form->txtScore, "Eve");
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        form->unload();
+        QTRY_VERIFY(!frmScore().isLoaded());
+        QCOMPARE(bytesOf("Add.txt"), bytes + "Eve");
     }
 
     void anotherDrillsDisplayReplacesTextAndTarget()

@@ -92,9 +92,9 @@ QString appendText(const QString &fileName, QStringView text)
     return appendBytes(fileName, encode(text));
 }
 
-ReadText readText(const QString &fileName, qint64 limit)
+ReadBytes readBytes(const QString &fileName, qint64 limit)
 {
-    ReadText read;
+    ReadBytes read;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         read.missing = !QFileInfo(fileName).exists() && !QFileInfo(fileName).isSymLink();
@@ -109,17 +109,24 @@ ReadText readText(const QString &fileName, qint64 limit)
         read.error = tooLarge;
         return read;
     }
-    const QByteArray bytes = file.readAll();
+    read.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         read.error = file.errorString();
+        read.bytes.clear();
         return read;
     }
-    if (bytes.size() > limit) { // it grew while being read
+    if (read.bytes.size() > limit) { // it grew while being read
         read.error = tooLarge;
+        read.bytes.clear();
         return read;
     }
-    read.text = decode(bytes);
     return read;
+}
+
+ReadText readText(const QString &fileName, qint64 limit)
+{
+    const ReadBytes read = readBytes(fileName, limit);
+    return {decode(read.bytes), read.missing, read.error};
 }
 
 QString replaceBytes(const QString &fileName, QByteArrayView bytes)

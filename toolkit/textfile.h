@@ -13,7 +13,7 @@ namespace toolkit {
 QByteArray encode(QStringView text);
 QString decode(QByteArrayView bytes);
 
-// The largest file readText() takes: a text box holding more is no longer usable.
+// The largest file readBytes() takes: a text box holding more is no longer usable.
 inline constexpr qint64 ReadLimit = qint64(64) * 1024 * 1024;
 
 // Each function returns an empty string on success, or the reason it failed, ready for a message.
@@ -23,10 +23,18 @@ inline constexpr qint64 ReadLimit = qint64(64) * 1024 * 1024;
 QString appendBytes(const QString &fileName, QByteArrayView bytes);
 QString appendText(const QString &fileName, QStringView text);
 
+struct ReadBytes
+{
+    QByteArray bytes;
+    bool missing = false; // no such file: not an error, there are no bytes
+    QString error;
+};
+ReadBytes readBytes(const QString &fileName, qint64 limit = ReadLimit);
+
 struct ReadText
 {
     QString text;
-    bool missing = false; // no such file: not an error, the text is empty
+    bool missing = false;
     QString error;
 };
 ReadText readText(const QString &fileName, qint64 limit = ReadLimit);
