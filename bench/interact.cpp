@@ -2,7 +2,7 @@
 //   interact open <drill> <reps>   menu handler to the drill window's first paint
 //   interact answer <reps>         Answer press to the repainted Addition window
 //   interact tick <ticks>          reward animation tick times, the other exercise animating too
-//   interact save <reps> [empty]   Save Score into Add.txt (emptied before each save with "empty")
+//   interact save <reps> <full> <empty>  Save Score into Add.txt of each folder in turn
 //   interact display <reps>        displayScores("Add.txt") to the viewer's first paint
 //   interact type <reps>           one typed character in the viewer on Add.txt to its repaint
 // Each line printed is "<what> <milliseconds>" or "<what> <count> ...".
@@ -17,6 +17,7 @@
 #include "toolkit/dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -183,24 +184,31 @@ void tick(shell::mdiSumbrook &main, int ticks)
     std::printf("other %d\n", otherTicks);
 }
 
-void save(shell::mdiSumbrook &main, int reps, bool empty)
+// Saves take turns between the two folders' Add.txt, so that both kinds meet the same process,
+// caches and load; the one in the empty folder is emptied before each of its saves.
+void save(shell::mdiSumbrook &main, int reps, const QString &full, const QString &empty)
 {
     drills::DrillWindow *form = openAddition(main);
     for (int rep = 0; rep < reps; ++rep) {
-        QFile file(QStringLiteral("Add.txt"));
-        if (empty && !file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            qFatal("Cannot empty Add.txt");
-        file.close();
-        form->cmdScore1_Click();
-        form->cmdScore_Click();
-        toolkit::dialogs::answerNextInput(QStringLiteral("Bench"));
-        const qint64 start = bench::now();
-        form->mnuitemSaveScore_Click();
-        print("save", start, bench::now());
-        if (toolkit::dialogs::pendingAnswers() != 0)
-            qFatal("Save Score asked for no name");
-        bench::settle(2);
+        for (const QString &folder : {full, empty}) {
+            if (!QDir::setCurrent(folder))
+                qFatal("No folder %s", qPrintable(folder));
+            QFile file(QStringLiteral("Add.txt"));
+            if (folder == empty && !file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                qFatal("Cannot empty Add.txt");
+            file.close();
+            form->cmdScore1_Click();
+            form->cmdScore_Click();
+            toolkit::dialogs::answerNextInput(QStringLiteral("Bench"));
+            const qint64 start = bench::now();
+            form->mnuitemSaveScore_Click();
+            print(folder == empty ? "empty" : "full", start, bench::now());
+            if (toolkit::dialogs::pendingAnswers() != 0)
+                qFatal("Save Score asked for no name");
+            bench::settle(2);
+        }
     }
+    QDir::setCurrent(full);
     std::printf("size %lld\n", static_cast<long long>(QFile(QStringLiteral("Add.txt")).size()));
 }
 
@@ -267,7 +275,7 @@ int main(int argc, char *argv[])
     else if (mode == u"tick")
         tick(window, count);
     else if (mode == u"save")
-        save(window, count, args.value(3) == u"empty");
+        save(window, count, args.value(3), args.value(4));
     else if (mode == u"display")
         display(count);
     else if (mode == u"type")
