@@ -1,6 +1,7 @@
 #include "appearance.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -130,10 +131,14 @@ QColor legibleText(const QColor &designed, const QColor &backdrop, const QPalett
 
 QIcon designIcon(const char *name)
 {
-    QIcon icon;
-    for (const int size : {32, 16})
-        icon.addFile(QStringLiteral(":/%1-%2.xpm").arg(QLatin1String(name)).arg(size),
-                     QSize(size, size));
+    // Every opening of a window asks for its icon again; its pictures are read once.
+    static QHash<QByteArray, QIcon> icons;
+    QIcon &icon = icons[QByteArray(name)];
+    if (icon.isNull()) {
+        for (const int size : {32, 16})
+            icon.addFile(QStringLiteral(":/%1-%2.xpm").arg(QLatin1String(name)).arg(size),
+                         QSize(size, size));
+    }
     return icon;
 }
 

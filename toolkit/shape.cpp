@@ -1,6 +1,7 @@
 #include "shape.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace toolkit {
 
@@ -22,18 +23,30 @@ QRect Shape::nominalGeometry() const
 
 void Shape::paintEvent(QPaintEvent *)
 {
-    // Wide antialiased outlines are slow to stroke and the drills repaint them at every answer:
-    // they are drawn once and then copied.
+    // Antialiased outlines are slow to stroke and the drills repaint them at every answer: a
+    // shape is drawn once per look and size, and the picture is shared by every shape like it,
+    // in every window, including one opened again.
     const qreal ratio = devicePixelRatioF();
-    if (m_picture.isNull() || m_picture.deviceIndependentSize() != QSizeF(size()) ||
-        m_picture.devicePixelRatio() != ratio) {
-        m_picture = QPixmap((QSizeF(size()) * ratio).toSize());
-        m_picture.setDevicePixelRatio(ratio);
-        m_picture.fill(Qt::transparent);
-        QPainter painter(&m_picture);
+    const QString key = QStringLiteral("toolkit::Shape %1 %2 %3 %4 %5 %6x%7 %8")
+                            .arg(m_style.outline.rgba(), 0, 16)
+                            .arg(m_style.outlineWidth)
+                            .arg(m_style.fill.isValid() ? m_style.fill.rgba() : 0, 0, 16)
+                            .arg(m_style.fill.isValid())
+                            .arg(m_style.rounded)
+                            .arg(width())
+                            .arg(height())
+                            .arg(ratio);
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = QPixmap((QSizeF(size()) * ratio).toSize());
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
         drawShape(painter);
+        painter.end();
+        QPixmapCache::insert(key, picture);
     }
-    QPainter(this).drawPixmap(0, 0, m_picture);
+    QPainter(this).drawPixmap(0, 0, picture);
 }
 
 void Shape::drawShape(QPainter &painter) const

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QColor>
-#include <QPixmap>
 #include <QWidget>
 
 class QPainter;
@@ -34,7 +33,6 @@ public:
     {
         m_style.outline = outline;
         m_style.fill = fill;
-        m_picture = {};
         update();
     }
 
@@ -46,7 +44,6 @@ private:
     int margin() const { return (m_style.outlineWidth + 1) / 2; }
 
     Style m_style;
-    QPixmap m_picture; // the shape as last drawn, at the widget's size
 };
 
 } // namespace toolkit
