@@ -3,9 +3,11 @@
 //   bare                          shows the window (the start-up and memory baselines)
 //   bare open <labels> <w> <h> <reps>   opens a sub window of plain labels, maximized
 //   bare display <file> <reps>    reads and decodes the file into a bare QPlainTextEdit
+//   bare roundtrip <reps>         asks the X server where the pointer is, a round trip each
 #include "paintwatch.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFile>
 #include <QLabel>
 #include <QMainWindow>
@@ -93,6 +95,17 @@ void displayFile(BareWindow &window, const QString &fileName, int reps)
 
 } // namespace
 
+// Qt asks the server where the pointer is whenever a control appears under it, and waits.
+void roundTrips(int reps)
+{
+    for (int rep = 0; rep < reps; ++rep) {
+        const qint64 start = bench::now();
+        const QPoint where = QCursor::pos();
+        print("roundtrip", start, bench::now());
+        Q_UNUSED(where);
+    }
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -108,6 +121,8 @@ int main(int argc, char *argv[])
     if (args.value(1) == u"open" && args.size() == 6)
         openLabels(window, args[2].toInt(), QSize(args[3].toInt(), args[4].toInt()),
                    args[5].toInt());
+    else if (args.value(1) == u"roundtrip" && args.size() == 3)
+        roundTrips(args[2].toInt());
     else if (args.value(1) == u"display" && args.size() == 4)
         displayFile(window, args[2], args[3].toInt());
     else

@@ -1,6 +1,6 @@
 // Sumbrook's figures that are timed inside one running program, under its maximized main window:
 //   interact open <drill> <reps>   menu handler to the drill window's first paint
-//   interact answer <reps>         Answer press to the repainted Addition window
+//   interact answer <reps>         an answer (Enter, or a click's release) to its repaint
 //   interact tick <ticks>          reward animation tick times, the other exercise animating too
 //   interact save <reps> <full> <empty>  Save Score into Add.txt of each folder in turn
 //   interact display <reps>        displayScores("Add.txt") to the viewer's first paint
@@ -41,17 +41,28 @@ void print(const char *key, qint64 from, qint64 to)
     std::fflush(stdout);
 }
 
+void sendButton(QPushButton *button, QEvent::Type type)
+{
+    const QPointF centre = QRectF(button->rect()).center();
+    const bool press = type == QEvent::MouseButtonPress;
+    QMouseEvent event(type, centre, button->mapToGlobal(centre), Qt::LeftButton,
+                      press ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &event);
+}
+
 // What a press and release of the left button in the middle of the button delivers.
 void click(QPushButton *button)
 {
-    const QPointF centre = QRectF(button->rect()).center();
-    const QPointF global = button->mapToGlobal(centre);
-    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(button, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(button, &release);
+    sendButton(button, QEvent::MouseButtonPress);
+    sendButton(button, QEvent::MouseButtonRelease);
+}
+
+void sendKey(QWidget *widget, Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
 }
 
 void type(QWidget *widget, QChar character)
@@ -119,19 +130,27 @@ QString rightAnswer(std::span<QLabel *const> operands)
     return drills::resultText(drills::Drill::Addition, values);
 }
 
+// An answer is taken when Enter is pressed in the box or when the button is let go. A button
+// repaints itself pressed as soon as it is pressed, long before a hand lets go, so a click is
+// timed from its release. The two ways, and right and wrong answers, take turns.
 void answer(shell::mdiSumbrook &main, int reps)
 {
     drills::DrillWindow *form = openAddition(main);
     for (int rep = 0; rep < reps; ++rep) {
-        // Right and wrong answers take turns: both kinds of feedback are timed.
+        const bool byKey = rep % 2;
         const QString right = rightAnswer(std::span(form->lblNumber, 2));
-        form->txtAnswer->setText(rep % 2 ? QStringLiteral("-1") : right);
+        form->txtAnswer->setText((rep / 2) % 2 ? QStringLiteral("-1") : right);
+        form->txtAnswer->setFocus();
+        if (!byKey)
+            sendButton(form->cmdAnswer, QEvent::MouseButtonPress);
         bench::settle();
-        // Pressing repaints the button at once; the answer's feedback comes in the next update.
         PaintWatch painted([&](const QWidget *w) { return w == form->imgImage; });
         const qint64 start = bench::now();
-        click(form->cmdAnswer);
-        print("press", start, painted.wait());
+        if (byKey)
+            sendKey(form->txtAnswer, Qt::Key_Return);
+        else
+            sendButton(form->cmdAnswer, QEvent::MouseButtonRelease);
+        print(byKey ? "enter" : "release", start, painted.wait());
         bench::settle();
         click(form->cmdReset);
         bench::settle();
