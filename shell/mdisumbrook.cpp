@@ -196,14 +196,14 @@ void mdiSumbrook::startPreloading()
         }
     }
     // Pointless once a window of the kind has been opened; it would only add to the memory used.
-    m_preloadSteps.push_back([] {
-        if (std::ranges::none_of(drills::AllDrills, [](auto drill) {
-                return drills::drillWindow(drill).isLoaded();
-            })) {
-            drills::DrillWindow unseen(drills::Drill::Addition);
-            paintUnseen(unseen);
-        }
-    });
+    for (const auto drill : drills::AllDrills) {
+        m_preloadSteps.push_back([drill] {
+            if (!drills::drillWindow(drill).isLoaded()) {
+                drills::DrillWindow unseen(drill);
+                paintUnseen(unseen);
+            }
+        });
+    }
     m_preloadSteps.push_back([] {
         if (!division::frmDivision().isLoaded()) {
             division::DivisionWindow unseen;
