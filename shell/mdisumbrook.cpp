@@ -104,11 +104,16 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
     m_mnuAbout = action(AboutCommand);
     showMenusOf(nullptr);
 
-    // Alt alone reaches the menu bar already; F10, as on Windows, opens its first menu.
+    // Alt alone reaches the menu bar already; F10, as on Windows, opens its first menu. Its first
+    // item is chosen as when the list is opened with Down, so that Enter alone takes it.
     auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, this, [this] {
-        if (QAction *first = menuBar()->actions().value(0))
-            menuBar()->setActiveAction(first);
+        QAction *first = menuBar()->actions().value(0);
+        if (!first)
+            return;
+        menuBar()->setActiveAction(first);
+        if (QMenu *menu = first->menu())
+            menu->setActiveAction(menu->actions().value(0));
     });
 
     toolkit::WindowInstance::setMdiArea(m_area);

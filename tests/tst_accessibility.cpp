@@ -322,6 +322,37 @@ private slots:
         QCOMPARE(main.menuBar()->actions().value(0)->text(), "Sumbrook");
     }
 
+    // The list opens with its first item chosen, so Enter alone opens it, as the highlight says.
+    void enterRightAfterOpeningTheMenuChoosesTheFirstItem_data()
+    {
+        QTest::addColumn<bool>("f10");
+        QTest::newRow("F10") << true;
+        QTest::newRow("Alt, Down") << false;
+    }
+    void enterRightAfterOpeningTheMenuChoosesTheFirstItem()
+    {
+        QFETCH(bool, f10);
+        shell::mdiSumbrook main;
+        main.showMaximized();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        if (f10) {
+            QTest::keyClick(&main, Qt::Key_F10);
+        } else {
+            QTest::keyClick(&main, Qt::Key_Alt, Qt::AltModifier);
+            QTRY_VERIFY(main.menuBar()->hasFocus());
+            QTest::keyClick(main.menuBar(), Qt::Key_Down);
+        }
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+        auto *menu = static_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu->activeAction());
+        QCOMPARE(menu->activeAction()->objectName(), "mnuitemAddition");
+        QTest::keyClick(menu, Qt::Key_Return);
+        QTRY_VERIFY(drills::frmAddition().isLoaded());
+        drills::frmAddition().unload();
+        QTRY_VERIFY(!drills::frmAddition().isLoaded());
+    }
+
     void aboutOpensAndClosesFromTheKeyboard()
     {
         shell::mdiSumbrook main;
