@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 using namespace toolkit;
 
 class TestNumbers : public QObject
@@ -44,13 +46,26 @@ private slots:
         QTest::newRow("no number") << "abc" << 0.0;
         QTest::newRow("empty") << "" << 0.0;
         QTest::newRow("sign only") << "-" << 0.0;
-        QTest::newRow("overflow") << "1e999" << 0.0;
+        QTest::newRow("past the range") << "1e999" << std::numeric_limits<double>::max();
+        QTest::newRow("past the range, negative")
+            << "-1e999" << -std::numeric_limits<double>::max();
+        QTest::newRow("below the smallest") << "1e-999" << 0.0;
     }
     void readsLeadingNumericPart()
     {
         QFETCH(QString, text);
         QFETCH(double, value);
         QCOMPARE(leadingNumber(text), value);
+    }
+
+    // The largest doubles' captions are rounded past the range; they still read back as shown.
+    void extremeCaptionsReadBackAsShown()
+    {
+        for (const double value : {std::numeric_limits<double>::max(),
+                                   -std::numeric_limits<double>::max(), 1.7976931348623e308}) {
+            const QString caption = numberText(value);
+            QCOMPARE(numberText(leadingNumber(caption)), caption);
+        }
     }
 
     void talliesStopAtTheCeiling()

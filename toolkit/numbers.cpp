@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <limits>
 
 namespace toolkit {
 
@@ -50,7 +51,11 @@ double leadingNumber(QStringView text)
     }
     bool ok = false;
     const double value = QLocale::c().toDouble(text.sliced(start, end - start), &ok);
-    return ok && std::isfinite(value) ? value : 0;
+    // Past the range of a double the nearest one is the largest of its sign: the caption of the
+    // largest double, rounded to 15 digits, lies just past it and must read back as it.
+    if (std::isinf(value))
+        return std::copysign(std::numeric_limits<double>::max(), value);
+    return ok ? value : 0;
 }
 
 } // namespace toolkit

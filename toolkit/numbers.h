@@ -9,7 +9,8 @@ namespace toolkit {
 // Plain decimal text: no leading blank, "-" for negatives, no point for whole numbers.
 QString numberText(double value);
 
-// The caption's leading numeric part (blanks, sign, digits, point, exponent); 0 when it has none.
+// The caption's leading numeric part (blanks, sign, digits, point, exponent); 0 when it has none,
+// the largest double of its sign when it is past the range.
 double leadingNumber(QStringView text);
 
 // Adds one to a 16-bit tally; at 32767 the addition would overflow, so the tally keeps its value.
