@@ -21,7 +21,7 @@
 #include <QShortcut>
 #include <QTimer>
 
-#include <algorithm>
+#include <vector>
 
 namespace shell {
 
@@ -58,13 +58,6 @@ std::vector<toolkit::ControlRow> childRows()
     const auto division = division::divisionRows();
     rows.insert(rows.end(), division.begin(), division.end());
     return rows;
-}
-
-bool sameFont(const toolkit::Font &a, const toolkit::Font &b)
-{
-    const auto face = [](const char *f) { return QByteArrayView(f ? f : ""); };
-    return face(a.face) == face(b.face) && a.points == b.points && a.bold == b.bold &&
-           a.italic == b.italic;
 }
 
 // A window of the kind built and painted once, unseen, at its restored size, where all its
@@ -186,11 +179,13 @@ void mdiSumbrook::startPreloading()
 {
     // Once the frame is on screen, what the child windows need loads while the user reads the
     // menu: a step per idle moment, so that neither a click nor quitting waits for all of it.
-    std::vector<toolkit::Font> fonts;
+    const QFont base = toolkit::windowFont();
+    QSet<QString> fonts; // by the key loadFonts() tells fonts apart with
     QSet<QByteArrayView> pictures;
     for (const toolkit::ControlRow &row : childRows()) {
-        if (std::ranges::none_of(fonts, [&](const auto &f) { return sameFont(f, row.font); })) {
-            fonts.push_back(row.font);
+        const QString font = toolkit::toQFont(row.font, base).key();
+        if (!fonts.contains(font)) {
+            fonts.insert(font);
             m_preloadSteps.push_back([font = row.font] { toolkit::loadFonts({&font, 1}); });
         }
         if (row.kind == toolkit::Kind::Image && *row.caption && !pictures.contains(row.caption)) {
@@ -215,14 +210,13 @@ void mdiSumbrook::startPreloading()
             paintUnseen(unseen);
         }
     });
-    std::reverse(m_preloadSteps.begin(), m_preloadSteps.end());
     m_preload->start(0);
 }
 
 void mdiSumbrook::preloadNext()
 {
-    const std::function<void()> step = std::move(m_preloadSteps.back());
-    m_preloadSteps.pop_back();
+    const std::function<void()> step = std::move(m_preloadSteps.front());
+    m_preloadSteps.pop_front();
     if (m_preloadSteps.empty())
         m_preload->stop();
     step();

@@ -3,8 +3,8 @@
 
 #include <QMainWindow>
 
+#include <deque>
 #include <functional>
-#include <vector>
 
 class QAction;
 class QMdiArea;
@@ -48,7 +48,7 @@ private:
     QMenu *m_mnuSumbrook;
     QAction *m_mnuAbout;
     QTimer *m_preload;
-    std::vector<std::function<void()>> m_preloadSteps;
+    std::deque<std::function<void()>> m_preloadSteps;
 };
 
 } // namespace shell
