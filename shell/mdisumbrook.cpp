@@ -82,7 +82,6 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
     setWindowIcon(toolkit::designIcon(Design.icon));
     showWorkspaceColour();
     setCentralWidget(m_area);
-    resize(Design.clientArea.toPixels());
 
     const auto action = [this](const MenuItem &item) {
         auto *a = new QAction(QString::fromLatin1(item.caption), this);
@@ -96,6 +95,9 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
         m_mnuSumbrook->addAction(action(item));
     m_mnuAbout = action(AboutCommand);
     showMenusOf(nullptr);
+    // The restored client area lies below the menu bar.
+    const QSize client = Design.clientArea.toPixels();
+    resize(client.width(), client.height() + menuBar()->heightForWidth(client.width()));
 
     // Alt alone reaches the menu bar already; F10, as on Windows, opens its first menu. Its first
     // item is chosen as when the list is opened with Down, so that Enter alone takes it.

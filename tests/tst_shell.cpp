@@ -2,6 +2,7 @@
 #include "division/divisionwindow.h"
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
+#include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/appearance.h"
 #include "toolkit/form.h"
@@ -38,6 +39,27 @@ void choose(const mdiSumbrook &window, const char *item)
     action->trigger();
 }
 
+// The child windows with their restored client areas.
+struct Child
+{
+    const char *name;
+    toolkit::WindowInstance &(*instance)();
+    QSize clientArea;
+};
+
+toolkit::WindowInstance &divisionInstance()
+{
+    return division::frmDivision();
+}
+
+const Child Children[] = {
+    {"frmAddition", drills::frmAddition, {751, 539}},
+    {"frmSubtraction", drills::frmSubtraction, {747, 443}},
+    {"frmMultiplication", drills::frmMultiplication, {673, 443}},
+    {"frmDivision", divisionInstance, {448, 377}},
+    {"frmScore", scores::frmScore, {690, 431}},
+};
+
 DrillWindow *openedDrill(const mdiSumbrook &window)
 {
     QMdiSubWindow *active = window.mdiArea()->activeSubWindow();
@@ -59,6 +81,10 @@ private slots:
         for (const auto drill : drills::AllDrills) {
             drills::drillWindow(drill).unload();
             QTRY_VERIFY(!drills::drillWindow(drill).isLoaded());
+        }
+        for (toolkit::WindowInstance *other : {&division::frmDivision(), &scores::frmScore()}) {
+            other->unload();
+            QTRY_VERIFY(!other->isLoaded());
         }
     }
 
@@ -172,6 +198,64 @@ private slots:
         QCOMPARE(second->intTotalA, qint16(0));
         QCOMPARE(second->intStepA, qint16(0));
         QVERIFY(!second->lblNumber[0]->text().isEmpty());
+    }
+
+    void childWindowsRestoreToTheirClientArea_data()
+    {
+        QTest::addColumn<int>("child");
+        for (int i = 0; i < int(std::size(Children)); ++i)
+            QTest::newRow(Children[i].name) << i;
+    }
+    void childWindowsRestoreToTheirClientArea()
+    {
+        QFETCH(int, child);
+        const Child &c = Children[child];
+        mdiSumbrook window;
+        window.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect area = window.mdiArea()->viewport()->rect();
+        // Another window is open and maximized, as a learner would have it.
+        (child == 0 ? drills::frmSubtraction() : drills::frmAddition()).show();
+        // Twice: a window closed and opened again behaves as the first time.
+        for (int opening = 0; opening < 2; ++opening) {
+            toolkit::Form *form = c.instance().show();
+            auto *frame = qobject_cast<QMdiSubWindow *>(form->parentWidget());
+            QVERIFY(frame && frame->isMaximized());
+            QCOMPARE(frame->geometry(), area);
+            QCOMPARE(form->geometry(), frame->rect());
+
+            frame->showNormal();
+            QTRY_COMPARE(form->size(), c.clientArea);
+            QVERIFY(area.contains(frame->geometry().topLeft()));
+            QVERIFY(frame->geometry().contains(form->geometry().translated(frame->pos())));
+            frame->move(frame->pos() + QPoint(10, 20));
+            const QRect restored = frame->geometry();
+            frame->showMinimized();
+            QTRY_VERIFY(frame->isMinimized());
+            frame->showNormal();
+            QTRY_COMPARE(frame->geometry(), restored);
+            QCOMPARE(form->size(), c.clientArea);
+
+            // Maximized again, it fills the frame with its layout at the top left.
+            frame->showMaximized();
+            QTRY_COMPARE(frame->geometry(), area);
+            QCOMPARE(form->geometry(), frame->rect());
+
+            c.instance().unload();
+            QTRY_VERIFY(!c.instance().isLoaded());
+        }
+    }
+
+    void theFramesRestoredClientAreaLiesBelowItsMenuBar()
+    {
+        mdiSumbrook window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.mdiArea()->size(), QSize(513, 331));
+        // A child keeps its own client area when the frame is smaller than it.
+        toolkit::Form *addition = drills::frmAddition().show();
+        addition->parentWidget()->showNormal();
+        QTRY_COMPARE(addition->size(), QSize(751, 539));
     }
 
     void closingTheFrameClosesItsChildrenFirst()

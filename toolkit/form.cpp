@@ -100,6 +100,11 @@ Form::Form(const WindowDesign &design, QWidget *parent)
     resize(design.clientArea.toPixels());
 }
 
+QSize Form::sizeHint() const
+{
+    return m_design.clientArea.toPixels();
+}
+
 void Form::unload()
 {
     if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))

@@ -35,6 +35,9 @@ public:
 
     const WindowDesign &design() const { return m_design; }
 
+    // The design's client area: the size the window takes when it is not maximized.
+    QSize sizeHint() const override;
+
     // Runs once when the window is loaded, before it is first shown.
     virtual void Form_Load() {}
 

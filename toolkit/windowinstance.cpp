@@ -34,16 +34,24 @@ Form *WindowInstance::show()
     Form *form = m_factory();
     m_form = form;
     form->Form_Load();
-    form->focusFirst();
     if (form->design().mdiChild && g_area) {
-        QMdiSubWindow *frame = g_area->addSubWindow(form);
+        // Restoring returns to the size the frame had when added: the design's client area with the
+        // title bar and borders around it, even where that is larger than the frame. Sized before
+        // it is added, as a sibling that is maximized maximizes it at once.
+        auto *frame = new QMdiSubWindow(g_area->viewport());
+        frame->setWidget(form);
+        frame->resize(frame->sizeHint());
+        g_area->addSubWindow(frame);
         // The frame's title bar and the maximized window's corner show the frame's own icon.
         frame->setWindowIcon(form->windowIcon());
         frame->setAttribute(Qt::WA_DeleteOnClose);
         frame->installEventFilter(form);
+        // Set once the form is in its frame: going into it takes the focus from the form.
+        form->focusFirst();
         frame->showMaximized();
         g_area->setActiveSubWindow(frame);
     } else {
+        form->focusFirst();
         form->setAttribute(Qt::WA_DeleteOnClose);
         form->show();
     }
