@@ -1,5 +1,6 @@
 // The three drill windows as built: every control of the design table at its place, in its font
 // and colours, in its initial state, stacked as the design wants.
+#include "division/divisionwindow.h"
 #include "drills/drilldesign.h"
 #include "drills/drillwindow.h"
 #include "layoutcheck.h"
@@ -34,6 +35,19 @@ bool overlaps(QWidget *a, QWidget *b)
 int stackIndex(QWidget *w)
 {
     return int(w->parentWidget()->children().indexOf(w));
+}
+
+// The first row, counted from the label's top, of the text painted inside its frame.
+int firstRowOfInk(QLabel *label)
+{
+    const QImage image = label->grab().toImage();
+    const QRect inside = label->contentsRect();
+    const QRgb background = image.pixel(inside.topLeft());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (image.pixel(x, y) != background)
+                return y;
+    return -1;
 }
 
 } // namespace
@@ -161,6 +175,75 @@ private slots:
         QVERIFY(!window.lblnumber2[3]->isHidden());
         QCOMPARE(window.txtNumber2->pos(), window.lblnumber2[3]->pos());
         QCOMPARE(window.txtNumber2->width(), window.lblnumber2[3]->width());
+    }
+
+    void borderedAnswersSitWhereTheTilesDo_data()
+    {
+        QTest::addColumn<int>("window"); // a drill, or Division after them
+        QTest::addColumn<QString>("tile");
+        QTest::addColumn<QString>("bordered");
+        for (const Drill drill : AllDrills) {
+            QTest::addRow("%s two", drillName(drill)) << int(drill) << "lblNumber(0)"
+                                                      << "lblNumber(2)";
+            QTest::addRow("%s three", drillName(drill)) << int(drill) << "lblnumber2(0)"
+                                                        << "lblnumber2(3)";
+        }
+        QTest::newRow("frmDivision") << int(std::size(AllDrills)) << "lblNumber(0)"
+                                     << "lblNumber(2)";
+    }
+    void borderedAnswersSitWhereTheTilesDo()
+    {
+        QFETCH(int, window);
+        QFETCH(QString, tile);
+        QFETCH(QString, bordered);
+        std::unique_ptr<toolkit::Form> form;
+        if (window < int(std::size(AllDrills)))
+            form = std::make_unique<DrillWindow>(AllDrills[window]);
+        else
+            form = std::make_unique<division::DivisionWindow>();
+        auto *plain = form->control<QLabel>(tile);
+        auto *framed = form->control<QLabel>(bordered);
+        plain->setText("88");
+        framed->setText("88");
+        const int expected = firstRowOfInk(plain) + framed->frameWidth();
+        QVERIFY(expected > 0);
+        QCOMPARE(firstRowOfInk(framed), expected);
+    }
+
+    void aCoveredAnswerShowsNothingBesideItsBox_data()
+    {
+        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<bool>("dark");
+        for (const Drill drill : AllDrills)
+            for (const bool dark : {false, true})
+                QTest::addRow("%s %s", drillName(drill), dark ? "dark" : "light") << drill << dark;
+    }
+    void aCoveredAnswerShowsNothingBesideItsBox()
+    {
+        QFETCH(Drill, drill);
+        QFETCH(bool, dark);
+        DrillWindow window(drill);
+        if (dark)
+            window.setPalette(QPalette(QColor(0x31, 0x36, 0x3B)));
+        window.Form_Load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QLabel *label = window.lblnumber2[3];
+        const QImage covered = window.grab().toImage();
+        label->hide();
+        const QImage absent = window.grab().toImage();
+        label->show();
+        for (const QRect &r : QRegion(label->geometry()) - window.txtNumber2->geometry())
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    QCOMPARE(covered.pixelColor(x, y), absent.pixelColor(x, y));
+
+        // Uncovered after a wrong answer it shows whole, down to its bottom border.
+        window.txtNumber2->setText("x");
+        window.cmdAnswer1_Click();
+        const QImage uncovered = window.grab().toImage();
+        const QPoint bottom(label->geometry().center().x(), label->geometry().bottom());
+        QCOMPARE(uncovered.pixelColor(bottom), label->palette().color(QPalette::WindowText));
     }
 
     void looksAsDesigned()

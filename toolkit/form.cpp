@@ -187,6 +187,18 @@ void Form::build(std::span<const ControlRow> rows)
     }
 
     for (const ControlRow &row : rows) {
+        if (row.kind != Kind::TextBox)
+            continue;
+        auto *box = control<QWidget>(QString::fromLatin1(row.name));
+        for (const ControlRow &under : rows) {
+            if (under.kind == Kind::Label && geometryOf(under).intersects(box->geometry()))
+                m_covered.push_back({box, control<QLabel>(QString::fromLatin1(under.name))});
+        }
+        box->installEventFilter(this);
+        cover(box);
+    }
+
+    for (const ControlRow &row : rows) {
         Colours colours{
             QString::fromLatin1(row.name), row.kind, row.back, row.line, {}, row.lineWidth,
             bool(row.flags & Rounded)};
@@ -274,6 +286,8 @@ QObject *Form::create(const ControlRow &row, const QRect &geometry)
         if (flags & Border) {
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
             label->setLineWidth(1);
+            // A framed label would otherwise set its text in by half an "x", from the top too.
+            label->setIndent(0);
         }
         setBackground(label, row.back); // its text colour comes in applyColours()
         widget = label;
@@ -376,10 +390,26 @@ void Form::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
+void Form::cover(const QWidget *box)
+{
+    // While the box is shown, the label beneath it shows nothing beside it, even where it is
+    // taller than the box.
+    for (const Covered &c : m_covered) {
+        if (c.box != box)
+            continue;
+        if (box->isHidden())
+            c.label->clearMask();
+        else
+            c.label->setMask(QRegion(box->geometry().translated(-c.label->pos())));
+    }
+}
+
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Show && m_announced.contains(watched))
         announce(static_cast<QWidget *>(watched));
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+        cover(static_cast<QWidget *>(watched));
     // Hiding the focused box leaves the focus on the frame around the window when no other box
     // can take it; Enter there still presses the default button.
     if (watched == parentWidget() && event->type() == QEvent::KeyPress &&

@@ -15,6 +15,7 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 class QMenu;
 
 namespace toolkit {
@@ -108,7 +109,15 @@ private:
         bool rounded;
     };
 
+    // A label lying under a text box, as a correct-answer label under its answer box.
+    struct Covered
+    {
+        QWidget *box;
+        QLabel *label;
+    };
+
     bool pressDefault(const QKeyEvent *event);
+    void cover(const QWidget *box);
     QObject *create(const ControlRow &row, const QRect &geometry);
     void applyColours();
 
@@ -118,6 +127,7 @@ private:
     QList<QWidget *> m_tabOrder;
     QList<QObject *> m_announced;
     std::vector<Colours> m_colours;
+    std::vector<Covered> m_covered;
     QPointer<QPushButton> m_default;
 };
 
