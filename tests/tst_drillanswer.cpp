@@ -217,6 +217,37 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), s.box);
     }
 
+    void aWrongAnswerByEnterLeavesTheOtherBoxAlone_data() { addExerciseRows(); }
+    void aWrongAnswerByEnterLeavesTheOtherBoxAlone()
+    {
+        QFETCH(Drill, drill);
+        QFETCH(bool, three);
+        DrillWindow w(drill);
+        w.Form_Load();
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const Side s = side(w, three);
+        const Side other = side(w, !three);
+        other.box->setFocus();
+        QTest::keyClicks(other.box, "12");
+        s.box->setFocus();
+        QTest::keyClicks(s.box, "x");
+        QTest::keyClick(s.box, Qt::Key_Return);
+        QVERIFY(s.box->isHidden());
+
+        // Neither the focus nor the next key goes to the other exercise's answer.
+        QVERIFY(!other.box->hasSelectedText());
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus && focus != other.box);
+        QTest::keyClick(focus, Qt::Key_7);
+        QCOMPARE(other.box->text(), "12");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!s.box->isHidden());
+        QCOMPARE(QApplication::focusWidget(), s.box);
+        QCOMPARE(*other.total, qint16(0));
+    }
+
     void answersAreComparedAsTyped_data()
     {
         QTest::addColumn<Drill>("drill");

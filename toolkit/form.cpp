@@ -372,11 +372,15 @@ void Form::setTabOrder(std::span<const char *const> names)
         QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 }
 
+bool Form::defaultUsable() const
+{
+    return m_default && m_default->isEnabled() && m_default->isVisibleTo(this);
+}
+
 bool Form::pressDefault(const QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !m_default ||
-        !m_default->isEnabled() || !m_default->isVisibleTo(this))
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !defaultUsable())
         return false;
     m_default->click();
     return true;
@@ -410,8 +414,14 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
         announce(static_cast<QWidget *>(watched));
     if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
         cover(static_cast<QWidget *>(watched));
-    // Hiding the focused box leaves the focus on the frame around the window when no other box
-    // can take it; Enter there still presses the default button.
+    // Qt would hand the focus of a box hidden on its own on to the next box, with all of its text
+    // selected for the next key to replace: the default button takes it instead, and Enter
+    // presses it. A box hidden with its window keeps the focus for the window's return.
+    if (const auto *box = qobject_cast<QLineEdit *>(watched);
+        box && event->type() == QEvent::Hide && box->isHidden() && box->hasFocus() &&
+        defaultUsable())
+        m_default->setFocus(Qt::OtherFocusReason);
+    // Enter where the focus rests on the frame around the window still presses the default button.
     if (watched == parentWidget() && event->type() == QEvent::KeyPress &&
         pressDefault(static_cast<QKeyEvent *>(event)))
         return true;

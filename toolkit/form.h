@@ -116,6 +116,7 @@ private:
         QLabel *label;
     };
 
+    bool defaultUsable() const;
     bool pressDefault(const QKeyEvent *event);
     void cover(const QWidget *box);
     QObject *create(const ControlRow &row, const QRect &geometry);
