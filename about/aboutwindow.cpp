@@ -19,6 +19,8 @@ namespace {
 constexpr Font Sans12{"MS Sans Serif", 12};
 constexpr QPoint DesignPosition{156, 129}; // 2340 by 1935 twips from the screen's corner
 
+// In the design's order, front to back, except the two lines of the etched groove: a later row
+// is drawn over an earlier one, so the white line comes first and the grey one lies over it.
 // clang-format off
 constexpr ControlRow Rows[] = {
     {Image, "picIcon", {240, 240, 540, 540}, ":/target-32.xpm"},
@@ -26,9 +28,9 @@ constexpr ControlRow Rows[] = {
     {Button, "cmdSysInfo", {4260, 3075, 1245, 345}, "&System Info...", {}, {}, TabStop},
     {Label, "Label1", {240, 2640, 3495, 735}, "Please send any comments to  " SUMBROOK_CONTACT_ADDRESS,
      Sans12, {}, Centred},
-    {Line, "Line1(1)", {90, 2445, 5654, 2445}, "", {}, {}, NoFlags, rgb(0x808080), 1},
-    {Label, "lblTitle", {1050, 240, 1260, 300}, "", Sans12, {}, AutoSize, rgb(0x000000)},
     {Line, "Line1(0)", {105, 2460, 5654, 2460}, "", {}, {}, NoFlags, rgb(0xFFFFFF), 2},
+    {Label, "lblTitle", {1050, 240, 1260, 300}, "", Sans12, {}, AutoSize, rgb(0x000000)},
+    {Line, "Line1(1)", {90, 2445, 5654, 2445}, "", {}, {}, NoFlags, rgb(0x808080), 1},
     {Label, "lblVersion", {1050, 780, 1200, 300}, "", Sans12, {}, AutoSize},
 };
 // clang-format on

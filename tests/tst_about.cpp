@@ -247,6 +247,18 @@ private slots:
         QVERIFY(findOnPath(systemInfoPrograms(), "").empty());
     }
 
+    void theSeparatorIsEtchedGreyOverWhite()
+    {
+        auto *w = static_cast<AboutWindow *>(frmAbout().show());
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const QImage image = w->grab().toImage();
+        const int x = w->width() / 2;
+        QCOMPARE(image.pixelColor(x, 2445 / 15), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(image.pixelColor(x, 2460 / 15), QColor(Qt::white));
+        frmAbout().unload();
+        QTRY_VERIFY(!frmAbout().isLoaded());
+    }
+
     void theDialogAfterLoad()
     {
         AboutWindow *w = static_cast<AboutWindow *>(frmAbout().show());
