@@ -247,6 +247,30 @@ private slots:
         QVERIFY(findOnPath(systemInfoPrograms(), "").empty());
     }
 
+    // The tools the package suggests, each alone on the path, are what the stand-in names.
+    void theStandInFindsEachSuggestedTool_data()
+    {
+        QTest::addColumn<QString>("program");
+        for (const char *program : {"hardinfo", "kinfocenter", "gnome-system-monitor"})
+            QTest::newRow(program) << program;
+    }
+    void theStandInFindsEachSuggestedTool()
+    {
+        QFETCH(QString, program);
+        QTemporaryDir bin;
+        QFile file(bin.filePath(program));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray savedPath = qgetenv("PATH");
+        qputenv("PATH", bin.path().toUtf8());
+        const std::unique_ptr<Registry> standIn = systemRegistry();
+        qputenv("PATH", savedPath);
+        std::string found;
+        QVERIFY(getKeyValue(*standIn, LocalMachine, InfoKey, "PATH", found));
+        QCOMPARE(QString::fromStdString(found), file.fileName());
+    }
+
     void theSeparatorIsEtchedGreyOverWhite()
     {
         auto *w = static_cast<AboutWindow *>(frmAbout().show());
