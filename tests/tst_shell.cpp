@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -244,6 +245,30 @@ private slots:
             c.instance().unload();
             QTRY_VERIFY(!c.instance().isLoaded());
         }
+    }
+
+    void theFocusStaysPutAsAWindowChangesState()
+    {
+        mdiSumbrook window;
+        window.showMaximized();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *addition = static_cast<DrillWindow *>(drills::frmAddition().show());
+        auto *frame = qobject_cast<QMdiSubWindow *>(addition->parentWidget());
+        addition->txtAnswer->setText("4");
+        addition->txtNumber2->setFocus();
+        QTest::keyClicks(addition->txtNumber2, "7");
+        for (const auto state :
+             {Qt::WindowNoState, Qt::WindowMaximized, Qt::WindowMinimized, Qt::WindowNoState}) {
+            frame->setWindowState(state);
+            if (state == Qt::WindowMinimized)
+                continue;
+            QCOMPARE(QApplication::focusWidget(), addition->txtNumber2);
+            QVERIFY(!addition->txtAnswer->hasSelectedText());
+        }
+        QTest::keyClicks(QApplication::focusWidget(), "1");
+        QCOMPARE(addition->txtNumber2->text(), "71");
+        QCOMPARE(addition->txtAnswer->text(), "4");
     }
 
     void theFramesRestoredClientAreaLiesBelowItsMenuBar()

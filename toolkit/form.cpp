@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -153,6 +154,22 @@ void Form::focusFirst()
             return;
         }
     }
+}
+
+void Form::enterFrame(QMdiSubWindow *frame)
+{
+    frame->installEventFilter(this);
+    // Maximizing, restoring or minimizing hides the frame for a moment, and Qt then hands the focus
+    // to the first box, its text selected for the next key to replace: it goes back where it was.
+    connect(frame, &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates before, Qt::WindowStates after) {
+                if (!((before ^ after) & (Qt::WindowMinimized | Qt::WindowMaximized)))
+                    return;
+                QWidget *focus = m_focusAcrossState;
+                m_focusAcrossState = nullptr;
+                if (focus && focus->isVisible() && focus->isEnabled())
+                    focus->setFocus(Qt::OtherFocusReason);
+            });
 }
 
 void Form::build(std::span<const ControlRow> rows)
@@ -421,6 +438,12 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
         box && event->type() == QEvent::Hide && box->isHidden() && box->hasFocus() &&
         defaultUsable())
         m_default->setFocus(Qt::OtherFocusReason);
+    // The frame's own state changes, not those it passes on while it changes.
+    if (watched == parentWidget() && event->type() == QEvent::WindowStateChange &&
+        !static_cast<QWindowStateChangeEvent *>(event)->isOverride()) {
+        QWidget *focus = QApplication::focusWidget();
+        m_focusAcrossState = isAncestorOf(focus) ? focus : nullptr;
+    }
     // Enter where the focus rests on the frame around the window still presses the default button.
     if (watched == parentWidget() && event->type() == QEvent::KeyPress &&
         pressDefault(static_cast<QKeyEvent *>(event)))

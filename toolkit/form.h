@@ -16,6 +16,7 @@
 
 class QAction;
 class QLabel;
+class QMdiSubWindow;
 class QMenu;
 
 namespace toolkit {
@@ -84,6 +85,9 @@ public:
     // Puts the focus on the first control of the tab order that can take it.
     void focusFirst();
 
+    // Takes up the frame that shows the window inside the main window.
+    void enterFrame(QMdiSubWindow *frame);
+
 protected:
     void build(std::span<const ControlRow> rows);
     // Names and descriptions for screen readers, and which controls announce their appearing.
@@ -130,6 +134,7 @@ private:
     std::vector<Colours> m_colours;
     std::vector<Covered> m_covered;
     QPointer<QPushButton> m_default;
+    QPointer<QWidget> m_focusAcrossState; // where the focus was as the frame changed state
 };
 
 } // namespace toolkit

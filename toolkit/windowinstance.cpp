@@ -45,7 +45,7 @@ Form *WindowInstance::show()
         // The frame's title bar and the maximized window's corner show the frame's own icon.
         frame->setWindowIcon(form->windowIcon());
         frame->setAttribute(Qt::WA_DeleteOnClose);
-        frame->installEventFilter(form);
+        form->enterFrame(frame);
         // Set once the form is in its frame: going into it takes the focus from the form.
         form->focusFirst();
         frame->showMaximized();
