@@ -277,10 +277,12 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.mdiArea()->size(), QSize(513, 331));
-        // A child keeps its own client area when the frame is smaller than it.
+        // A child keeps its own client area when the frame is smaller than it, its title bar in
+        // sight.
         toolkit::Form *addition = drills::frmAddition().show();
         addition->parentWidget()->showNormal();
         QTRY_COMPARE(addition->size(), QSize(751, 539));
+        QCOMPARE(addition->parentWidget()->pos(), QPoint(0, 0));
     }
 
     void closingTheFrameClosesItsChildrenFirst()

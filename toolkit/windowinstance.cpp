@@ -5,6 +5,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include <algorithm>
+
 namespace toolkit {
 
 namespace {
@@ -42,6 +44,9 @@ Form *WindowInstance::show()
         frame->setWidget(form);
         frame->resize(frame->sizeHint());
         g_area->addSubWindow(frame);
+        // Placed in a frame smaller than itself, it keeps its title bar in sight, not its right
+        // edge.
+        frame->move(std::max(frame->x(), 0), std::max(frame->y(), 0));
         // The frame's title bar and the maximized window's corner show the frame's own icon.
         frame->setWindowIcon(form->windowIcon());
         frame->setAttribute(Qt::WA_DeleteOnClose);
