@@ -3,6 +3,7 @@
 
 #include "drills/exercise.h"
 #include "toolkit/form.h"
+#include "toolkit/picture.h"
 #include "toolkit/windowinstance.h"
 
 class QLabel;
@@ -35,13 +36,13 @@ public:
     qint16 intStepA = 0;
 
     QLabel *lblNumber[4];
-    QLabel *imgFace[5];
+    toolkit::Picture *imgFace[5];
     QLineEdit *txtAnswer;
     QPushButton *cmdAnswer;
     QPushButton *cmdReset;
     QPushButton *cmdScore1;
     QPushButton *cmdExit;
-    QLabel *imgImage;
+    toolkit::Picture *imgImage;
     QLabel *lblGood;
     QLabel *lblCorrectA;
     QLabel *lblTotalA;

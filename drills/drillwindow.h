@@ -5,6 +5,7 @@
 #include "exercise.h"
 
 #include "toolkit/form.h"
+#include "toolkit/picture.h"
 
 class QLabel;
 class QLineEdit;
@@ -56,7 +57,7 @@ public:
 
     QLabel *lblNumber[5];
     QLabel *lblnumber2[4];
-    QLabel *imgFace[5];
+    toolkit::Picture *imgFace[5];
     QLineEdit *txtAnswer;
     QLineEdit *txtNumber2;
     QPushButton *cmdAnswer;
@@ -66,8 +67,8 @@ public:
     QPushButton *cmdReset1;
     QPushButton *cmdScore;
     QPushButton *cmdExit;
-    QLabel *imgImage;
-    QLabel *imgAnswer;
+    toolkit::Picture *imgImage;
+    toolkit::Picture *imgAnswer;
     QLabel *lblGood;
     QLabel *lblGood1;
     QLabel *lblCorrectA;

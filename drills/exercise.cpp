@@ -3,6 +3,7 @@
 #include "toolkit/form.h"
 #include "toolkit/formats.h"
 #include "toolkit/numbers.h"
+#include "toolkit/picture.h"
 #include "toolkit/random.h"
 #include "toolkit/shape.h"
 #include "toolkit/timers.h"
@@ -119,7 +120,7 @@ void Exercise::showStepFace() const
 
 void Exercise::showFace(int face, bool right) const
 {
-    picture->setPixmap(faces[face]->pixmap());
+    picture->setPicture(*faces[face]);
     nameFace(face, right);
 }
 

@@ -17,6 +17,7 @@ class QTimer;
 
 namespace toolkit {
 class Form;
+class Picture;
 class Shape;
 } // namespace toolkit
 
@@ -36,9 +37,9 @@ struct Exercise
     toolkit::Shape *awaitingFrame = nullptr;
     toolkit::Shape *rightFrame = nullptr;
     toolkit::Shape *wrongFrame = nullptr;
-    QLabel *picture = nullptr;
+    toolkit::Picture *picture = nullptr;
     QLabel *praise = nullptr;
-    std::span<QLabel *const> faces;
+    std::span<toolkit::Picture *const> faces;
     QTimer *firstTimer = nullptr;
     QTimer *secondTimer = nullptr;
     QLabel *correctLabel = nullptr;

@@ -1,5 +1,7 @@
 #include "appearance.h"
 
+#include "picture.h"
+
 #include <QFontMetrics>
 #include <QHash>
 #include <QImage>
@@ -131,14 +133,11 @@ QColor legibleText(const QColor &designed, const QColor &backdrop, const QPalett
 
 QIcon designIcon(const char *name)
 {
-    // Every opening of a window asks for its icon again; its pictures are read once.
+    // Every opening of a window asks for its icon again; it gets the one made the first time.
     static QHash<QByteArray, QIcon> icons;
     QIcon &icon = icons[QByteArray(name)];
-    if (icon.isNull()) {
-        for (const int size : {32, 16})
-            icon.addFile(QStringLiteral(":/%1-%2.xpm").arg(QLatin1String(name)).arg(size),
-                         QSize(size, size));
-    }
+    if (icon.isNull())
+        icon = pictureIcon(QLatin1String(name));
     return icon;
 }
 

@@ -42,7 +42,7 @@ inline constexpr double LegibleContrast = 4.5;
 // turns the system colours around while the design's fixed colours stay light.
 QColor legibleText(const QColor &designed, const QColor &backdrop, const QPalette &palette);
 
-// A window icon from its 32 and 16 pixel pictures, ":/<name>-32.xpm" and ":/<name>-16.xpm".
+// A window icon from its 32 and 16 pixel pictures and its vector, see pictureIcon().
 QIcon designIcon(const char *name);
 
 // Paints the widget's background in the colour; system colours follow the palette.

@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "appearance.h"
+#include "picture.h"
 #include "shape.h"
 
 #include <QAccessible>
@@ -311,10 +312,10 @@ QObject *Form::create(const ControlRow &row, const QRect &geometry)
         break;
     }
     case Kind::Image: {
-        auto *image = new QLabel(this);
+        auto *image = new Picture(this);
         image->setScaledContents(flags & Stretch);
         if (!caption.isEmpty())
-            image->setPixmap(QPixmap(caption));
+            image->setPicture(caption);
         widget = image;
         break;
     }
