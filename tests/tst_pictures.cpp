@@ -184,8 +184,6 @@ private slots:
                              .convertToFormat(QImage::Format_ARGB32),
                          argb(icon.pixmap(QSize(16, 16), ratio)));
             }
-            // Beyond the design sizes the drawing scales, as desktops ask for large icons.
-            QCOMPARE(icon.pixmap(QSize(128, 128), 1).size(), QSize(128, 128));
         }
     }
 

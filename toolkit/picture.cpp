@@ -82,8 +82,10 @@ public:
     {
         return shownSize(size);
     }
-    // No sizes of its own: a scalable icon, which the platform also asks for at large sizes.
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {}; }
+    // What the platform hands the window manager. With no sizes it would take 64 and 128 pixels
+    // as well, rendered from the vector at start-up: a megabyte more in use for pictures that
+    // window managers hardly show.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {{16, 16}, {32, 32}}; }
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
