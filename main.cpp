@@ -1,6 +1,7 @@
 // Sumbrook: arithmetic drills in a multiple-document window.
 #include "shell/mdisumbrook.h"
 #include "toolkit/appearance.h"
+#include "toolkit/application.h"
 
 #include <QApplication>
 
@@ -18,7 +19,7 @@ int main(int argc, char *argv[])
     toolkit::installFontSubstitutes();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sumbrook"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
+    QApplication::setApplicationVersion(toolkit::versionText());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sumbrook"));
 
     shell::mdiSumbrook window;

@@ -1,6 +1,7 @@
 #include "aboutwindow.h"
 
 #include "toolkit/application.h"
+#include "toolkit/binding.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -19,30 +20,39 @@ namespace {
 constexpr Font Sans12{"MS Sans Serif", 12};
 constexpr QPoint DesignPosition{156, 129}; // 2340 by 1935 twips from the screen's corner
 
-// In the design's order, front to back, except the two lines of the etched groove: a later row
-// is drawn over an earlier one, so the white line comes first and the grey one lies over it.
+// Back to front. Only the two lines of the etched separator overlap: the grey one lies over the
+// white one just below it, as the design lists them. The rest keep the order a screen reader reads
+// them in, title before version.
 // clang-format off
 constexpr ControlRow Rows[] = {
-    {Image, "picIcon", {240, 240, 540, 540}, ":/target-32.xpm"},
-    {Button, "cmdOK", {4245, 2625, 1260, 345}, "OK", {}, {}, TabStop},
-    {Button, "cmdSysInfo", {4260, 3075, 1245, 345}, "&System Info...", {}, {}, TabStop},
-    {Label, "Label1", {240, 2640, 3495, 735}, "Please send any comments to  " SUMBROOK_CONTACT_ADDRESS,
-     Sans12, {}, Centred},
-    {Line, "Line1(0)", {105, 2460, 5654, 2460}, "", {}, {}, NoFlags, rgb(0xFFFFFF), 2},
-    {Label, "lblTitle", {1050, 240, 1260, 300}, "", Sans12, {}, AutoSize, rgb(0x000000)},
-    {Line, "Line1(1)", {90, 2445, 5654, 2445}, "", {}, {}, NoFlags, rgb(0x808080), 1},
-    {Label, "lblVersion", {1050, 780, 1200, 300}, "", Sans12, {}, AutoSize},
+    {.kind = Image, .name = "picIcon", .geometry = {240, 240, 540, 540},
+     .picture = ":/target-32.xpm", .accessibleName = "Sumbrook icon"},
+    {.kind = Label, .name = "Label1", .geometry = {240, 2640, 3495, 735},
+     .caption = "Please send any comments to  " SUMBROOK_CONTACT_ADDRESS, .font = Sans12,
+     .flags = Centred},
+    {.kind = Line, .name = "Line1(0)", .ends = {105, 2460, 5654, 2460}, .outline = rgb(0xFFFFFF),
+     .outlineWidth = 2},
+    {.kind = Label, .name = "lblTitle", .geometry = {1050, 240, 1260, 300}, .font = Sans12,
+     .fore = rgb(0x000000), .flags = AutoSize, .member = bindTo<&AboutWindow::lblTitle>},
+    {.kind = Line, .name = "Line1(1)", .ends = {90, 2445, 5654, 2445}, .outline = rgb(0x808080),
+     .outlineWidth = 1},
+    {.kind = Label, .name = "lblVersion", .geometry = {1050, 780, 1200, 300}, .font = Sans12,
+     .flags = AutoSize, .member = bindTo<&AboutWindow::lblVersion>},
+    {.kind = Button, .name = "cmdOK", .geometry = {4245, 2625, 1260, 345}, .caption = "OK",
+     .flags = TabStop, .tabIndex = 0, .description = "closes this window",
+     .member = bindTo<&AboutWindow::cmdOK>, .handler = on<&AboutWindow::cmdOK_Click>},
+    {.kind = Button, .name = "cmdSysInfo", .geometry = {4260, 3075, 1245, 345},
+     .caption = "&System Info...", .flags = TabStop, .tabIndex = 2,
+     .description = "starts the system information tool",
+     .member = bindTo<&AboutWindow::cmdSysInfo>, .handler = on<&AboutWindow::cmdSysInfo_Click>},
 };
 // clang-format on
 
-constexpr AccessibleRow Accessible[] = {
-    {"picIcon", "Sumbrook icon"},
-    {"cmdOK", nullptr, "closes this window"},
-    {"cmdSysInfo", nullptr, "starts the system information tool"},
-};
-
-constexpr WindowDesign Design{"frmAbout", "", {5730, 3555}, nullptr, false};
-constexpr const char *TabOrder[] = {"cmdOK", "cmdSysInfo"};
+constexpr WindowDesign Design{.name = "frmAbout",
+                              .caption = "",
+                              .clientArea = {5730, 3555},
+                              .icon = nullptr,
+                              .mdiChild = false};
 
 constexpr char gREGKEYSYSINFOLOC[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
 constexpr char gREGVALSYSINFOLOC[] = "MSINFO";
@@ -83,12 +93,6 @@ AboutWindow::AboutWindow(QWidget *parent)
     : Form(Design, parent)
 {
     build(Rows);
-    describe(Accessible);
-    setTabOrder(TabOrder);
-    bind(lblTitle, "lblTitle");
-    bind(lblVersion, "lblVersion");
-    bind(cmdOK, "cmdOK");
-    bind(cmdSysInfo, "cmdSysInfo");
     makeDefault(cmdOK);
 
     // A fixed dialog border without minimize or maximize. A tool window would stay out of the
@@ -97,9 +101,6 @@ AboutWindow::AboutWindow(QWidget *parent)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
     setGeometry(QRect(DesignPosition, size()));
-
-    connect(cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &AboutWindow::cmdSysInfo_Click);
 }
 
 void AboutWindow::Form_Load()
@@ -168,10 +169,13 @@ void AboutWindow::keyPressEvent(QKeyEvent *event)
     Form::keyPressEvent(event);
 }
 
+namespace {
+toolkit::WindowInstance g_instance([] { return new AboutWindow; });
+}
+
 toolkit::WindowInstance &frmAbout()
 {
-    static toolkit::WindowInstance instance([] { return new AboutWindow; });
-    return instance;
+    return g_instance;
 }
 
 } // namespace about

@@ -14,6 +14,7 @@
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/appearance.h"
+#include "toolkit/application.h"
 #include "toolkit/dialogs.h"
 
 #include <QApplication>
@@ -275,7 +276,7 @@ int main(int argc, char *argv[])
     toolkit::installFontSubstitutes();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sumbrook"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
+    QApplication::setApplicationVersion(toolkit::versionText());
 
     shell::mdiSumbrook window;
     PaintWatch first([&](const QWidget *w) { return bench::within(w, &window); });

@@ -1,114 +1,159 @@
 #include "divisiondesign.h"
 
+#include "divisionwindow.h"
+
 #include "drills/designparts.h"
+#include "drills/exerciseview.h"
+#include "toolkit/binding.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 
 namespace division {
 
 using namespace toolkit;
 using namespace drills::parts;
 using enum toolkit::Kind;
+using enum drills::Part;
 
 namespace {
 
 constexpr Font Panel{"Arial", 11.25, true, true};
 constexpr Font Percent{"Arial", 15.75, true, true};
 
-// One row per control reads better than one field per line.
+// The tiles, the correct answer and the score values have no accessible name of their own: what
+// they show is their name, so a screen reader reads the number.
 // clang-format off
-// Columns: kind, name, geometry, caption, font, back, flags, outline colour, outline width,
-// rectangle taken from, timer interval.
 constexpr ControlRow Rows[] = {
-    {Label, "Label11", {1560, 360, 3675, 360}, "Divide 2 decimal places  ", Heading, {}, AutoSize},
-    {Label, "lblNumber(3)", {1800, 720, 3375, 375}, LeadInCaption, LeadIn, {}, Centred | SingleLine},
-    {Label, "lblGood", {2640, 720, 1605, 315}, PraiseCaption, Praise, {}, AutoSize | Hidden},
-    {TextBox, "txtAnswer", {3120, 1320, 1575, 555}, "", Tile},
-    {Label, "lblNumber(2)", {3120, 1320, 1575, 495}, "", Tile, SystemColour::ActiveTitleText, Border | Centred | Hidden},
-    {Image, "imgImage", {2040, 1320, 735, 615}, "", {}, {}, Stretch},
-    {Label, "lblNumber(1)", {1800, 2160, 1095, 495}, "", Tile, Peach, Centred}, // divisor
-    {Label, "lblNumber(0)", {3120, 2160, 1095, 495}, "", Tile, Pink, Centred}, // dividend
-    {Button, "cmdReset", {5640, 840, 1095, 495}, "Reset", {}, {}, Disabled},
-    {Button, "cmdAnswer", {5640, 1560, 1095, 495}, "Answer"},
-    {Button, "cmdScore1", {5640, 2400, 975, 495}, "Score"},
-    {Button, "cmdExit", {1800, 5160, 1215, 495}, "Exit"},
-    {Timer, "Timer1", {}, "", {}, {}, NoFlags, {}, 0, nullptr, 500},
-    {Timer, "Timer2", {}, "", {}, {}, NoFlags, {}, 0, nullptr, 500},
-    {Image, "imgFace(0)", {0, 0, 480, 480}, ":/face0.xpm", {}, {}, Hidden},
-    {Image, "imgFace(1)", {0, 0, 480, 480}, ":/face1.xpm", {}, {}, Hidden},
-    {Image, "imgFace(2)", {0, 0, 480, 480}, ":/face2.xpm", {}, {}, Hidden},
-    {Image, "imgFace(3)", {0, 0, 480, 480}, ":/face3.xpm", {}, {}, Hidden},
-    {Image, "imgFace(4)", {0, 0, 480, 480}, ":/face4.xpm", {}, {}, Hidden},
-    {Label, "Label8", {1560, 4200, 1305, 675}, NoticeCaption},
-    {Label, "Label10", {3840, 4200, 1980, 675}, ContactCaption, {}, {}, Centred},
+    // The score panel, beneath everything.
+    {.kind = Shape, .name = "Shape22", .geometry = {960, 3120, 5895, 855}, .back = PaleYellow,
+     .outline = PaleYellow, .outlineWidth = 1, .flags = Rounded},
+    // Frames in the tiles' colours, the answer frames and the button rims.
+    {.kind = Shape, .name = "Shape18", .geometry = {1800, 2160, 1095, 495}, .outline = Peach,
+     .outlineWidth = 12, .flags = Rounded},
+    {.kind = Shape, .name = "Shape17", .geometry = {3120, 2160, 1095, 495}, .outline = Pink,
+     .outlineWidth = 12, .flags = Rounded},
+    {.kind = Shape, .name = "Shape10", .geometry = {3000, 1200, 1815, 735}, .outline = Yellow,
+     .outlineWidth = 12, .flags = Rounded, .role = AwaitingFrame},
+    {.kind = Shape, .name = "Shape12", .geometry = {3000, 1200, 1815, 735}, .outline = Blue,
+     .outlineWidth = 12, .flags = Hidden | Rounded, .role = RightFrame},
+    {.kind = Shape, .name = "Shape13", .geometry = {3000, 1200, 1815, 735}, .outline = Red,
+     .outlineWidth = 12, .flags = Hidden | Rounded, .role = WrongFrame},
+    {.kind = Shape, .name = "Shape3", .geometry = {5640, 840, 1095, 495}, .outline = Blue,
+     .outlineWidth = 25, .flags = Rounded},
+    {.kind = Shape, .name = "Shape4", .geometry = {5640, 1560, 1095, 495}, .outline = Blue,
+     .outlineWidth = 25, .flags = Rounded},
+    {.kind = Shape, .name = "Shape7", .geometry = {5640, 840, 1095, 495}, .outline = Yellow,
+     .outlineWidth = 25, .flags = Rounded, .role = ResetRim},
+    {.kind = Shape, .name = "Shape8", .geometry = {5640, 1560, 1095, 495}, .outline = Yellow,
+     .outlineWidth = 25, .flags = Hidden | Rounded, .role = AnswerRim},
+    {.kind = Shape, .name = "Shape16", .geometry = {5640, 2400, 975, 495}, .outline = Magenta,
+     .outlineWidth = 25, .flags = Rounded},
+    // The division bracket: two plain bars, one pixel thin, drawn solid by their outline,
+    // above the answer frame that reaches down to the bar.
+    {.kind = Shape, .name = "Shape24", .geometry = {3060, 2040, 15, 735},
+     .outline = SystemColour::WindowText, .outlineWidth = 5},
+    {.kind = Shape, .name = "Shape21", .geometry = {3030, 2010, 1815, 15},
+     .outline = SystemColour::WindowText, .outlineWidth = 5},
+    // Labels, pictures and timers.
+    {.kind = Label, .name = "Label11", .geometry = {1560, 360, 3675, 360},
+     .caption = "Divide 2 decimal places  ", .font = Heading, .flags = AutoSize},
+    {.kind = Label, .name = "lblNumber(3)", .geometry = {1800, 720, 3375, 375},
+     .caption = LeadInCaption, .font = LeadIn, .flags = Centred | SingleLine, .role = LeadInText,
+     .member = bindTo<&DivisionWindow::lblNumber, 3>},
+    {.kind = Label, .name = "lblGood", .geometry = {2640, 720, 1605, 315}, .caption = PraiseCaption,
+     .font = Praise, .flags = Hidden | AutoSize, .announced = true, .role = PraiseText,
+     .member = bindTo<&DivisionWindow::lblGood>},
+    {.kind = Label, .name = "lblNumber(2)", .geometry = {3120, 1320, 1575, 495}, .font = Tile,
+     .back = SystemColour::ActiveTitleText, .flags = Hidden | Centred | Border,
+     .description = "correct answer, to two decimal places", .role = CorrectAnswer,
+     .member = bindTo<&DivisionWindow::lblNumber, 2>},
+    {.kind = Image, .name = "imgImage", .geometry = {2040, 1320, 735, 615}, .flags = Stretch,
+     .description = "whether the answer was right", .role = FeedbackPicture,
+     .member = bindTo<&DivisionWindow::imgImage>},
+    {.kind = Label, .name = "lblNumber(1)", .geometry = {1800, 2160, 1095, 495}, .font = Tile,
+     .back = Peach, .flags = Centred, .description = "number to divide by", .role = SecondOperand,
+     .member = bindTo<&DivisionWindow::lblNumber, 1>},
+    {.kind = Label, .name = "lblNumber(0)", .geometry = {3120, 2160, 1095, 495}, .font = Tile,
+     .back = Pink, .flags = Centred, .description = "number to divide", .role = FirstOperand,
+     .member = bindTo<&DivisionWindow::lblNumber, 0>},
+    {.kind = Timer, .name = "Timer1", .interval = 500, .role = FirstTimer,
+     .member = bindTo<&DivisionWindow::Timer1>, .handler = on<&DivisionWindow::Timer1_Timer>},
+    {.kind = Timer, .name = "Timer2", .interval = 500, .role = SecondTimer,
+     .member = bindTo<&DivisionWindow::Timer2>, .handler = on<&DivisionWindow::Timer2_Timer>},
+    {.kind = Image, .name = "imgFace(0)", .geometry = {0, 0, 480, 480}, .picture = ":/face0.xpm",
+     .flags = Hidden, .accessibleName = FaceNames[0],
+     .member = bindTo<&DivisionWindow::imgFace, 0>},
+    {.kind = Image, .name = "imgFace(1)", .geometry = {0, 0, 480, 480}, .picture = ":/face1.xpm",
+     .flags = Hidden, .accessibleName = FaceNames[1],
+     .member = bindTo<&DivisionWindow::imgFace, 1>},
+    {.kind = Image, .name = "imgFace(2)", .geometry = {0, 0, 480, 480}, .picture = ":/face2.xpm",
+     .flags = Hidden, .accessibleName = FaceNames[2],
+     .member = bindTo<&DivisionWindow::imgFace, 2>},
+    {.kind = Image, .name = "imgFace(3)", .geometry = {0, 0, 480, 480}, .picture = ":/face3.xpm",
+     .flags = Hidden, .accessibleName = FaceNames[3],
+     .member = bindTo<&DivisionWindow::imgFace, 3>},
+    {.kind = Image, .name = "imgFace(4)", .geometry = {0, 0, 480, 480}, .picture = ":/face4.xpm",
+     .flags = Hidden, .accessibleName = FaceNames[4],
+     .member = bindTo<&DivisionWindow::imgFace, 4>},
+    {.kind = Label, .name = "Label8", .geometry = {1560, 4200, 1305, 675},
+     .caption = NoticeCaption},
+    {.kind = Label, .name = "Label10", .geometry = {3840, 4200, 1980, 675},
+     .caption = ContactCaption, .flags = Centred},
+    {.kind = Label, .name = "Label4", .geometry = {1080, 3240, 975, 255}, .caption = "You got ",
+     .font = Panel, .flags = AutoSize},
+    {.kind = Label, .name = "lblCorrectA", .geometry = {2160, 3240, 735, 375}, .font = Panel,
+     .description = "number of right answers", .role = CorrectLabel,
+     .member = bindTo<&DivisionWindow::lblCorrectA>},
+    {.kind = Label, .name = "Label9", .geometry = {3120, 3240, 1815, 615},
+     .caption = "Questions Giving you a ", .font = Panel, .flags = Centred},
+    {.kind = Label, .name = "lblPercentA", .geometry = {5040, 3240, 1695, 615}, .font = Percent,
+     .description = "percentage of right answers", .role = PercentLabel,
+     .member = bindTo<&DivisionWindow::lblPercentA>},
+    {.kind = Label, .name = "Label6", .geometry = {1080, 3600, 720, 255}, .caption = "Out of ",
+     .font = Panel, .flags = AutoSize},
+    {.kind = Label, .name = "lblTotalA", .geometry = {2160, 3600, 735, 255}, .font = Panel,
+     .description = "number of problems answered", .role = TotalLabel,
+     .member = bindTo<&DivisionWindow::lblTotalA>},
+    // The answer box and the buttons, in front.
+    {.kind = TextBox, .name = "txtAnswer", .geometry = {3120, 1320, 1575, 555}, .font = Tile,
+     .tabIndex = 0, .accessibleName = "answer, to two decimal places",
+     .description = "type it and press Enter", .role = AnswerBox,
+     .member = bindTo<&DivisionWindow::txtAnswer>},
+    {.kind = Button, .name = "cmdReset", .geometry = {5640, 840, 1095, 495}, .caption = "Reset",
+     .flags = Disabled, .tabIndex = 1, .description = "a new problem", .role = ResetButton,
+     .member = bindTo<&DivisionWindow::cmdReset>, .handler = on<&DivisionWindow::cmdReset_Click>},
+    {.kind = Button, .name = "cmdAnswer", .geometry = {5640, 1560, 1095, 495}, .caption = "Answer",
+     .tabIndex = 2, .description = "checks the answer", .role = AnswerButton,
+     .member = bindTo<&DivisionWindow::cmdAnswer>, .handler = on<&DivisionWindow::cmdAnswer_Click>},
+    {.kind = Button, .name = "cmdScore1", .geometry = {5640, 2400, 975, 495}, .caption = "Score",
+     .tabIndex = 4, .description = "shows the score", .member = bindTo<&DivisionWindow::cmdScore1>,
+     .handler = on<&DivisionWindow::cmdScore1_Click>},
+    {.kind = Button, .name = "cmdExit", .geometry = {1800, 5160, 1215, 495}, .caption = "Exit",
+     .tabIndex = 3, .description = "closes the window", .member = bindTo<&DivisionWindow::cmdExit>,
+     .handler = on<&DivisionWindow::cmdExit_Click>},
 
-    // The score panel.
-    {Label, "Label4", {1080, 3240, 975, 255}, "You got ", Panel, {}, AutoSize},
-    {Label, "lblCorrectA", {2160, 3240, 735, 375}, "", Panel},
-    {Label, "Label9", {3120, 3240, 1815, 615}, "Questions Giving you a ", Panel, {}, Centred},
-    {Label, "lblPercentA", {5040, 3240, 1695, 615}, "", Percent},
-    {Label, "Label6", {1080, 3600, 720, 255}, "Out of ", Panel, {}, AutoSize},
-    {Label, "lblTotalA", {2160, 3600, 735, 255}, "", Panel},
-
-    {Shape, "Shape18", {}, "", {}, {}, Rounded, Peach, 12, "lblNumber(1)"},
-    {Shape, "Shape17", {}, "", {}, {}, Rounded, Pink, 12, "lblNumber(0)"},
-    {Shape, "Shape10", {3000, 1200, 1815, 735}, "", {}, {}, Rounded, Yellow, 12},
-    {Shape, "Shape12", {3000, 1200, 1815, 735}, "", {}, {}, Rounded | Hidden, Blue, 12},
-    {Shape, "Shape13", {3000, 1200, 1815, 735}, "", {}, {}, Rounded | Hidden, Red, 12},
-    {Shape, "Shape3", {}, "", {}, {}, Rounded, Blue, 25, "cmdReset"},
-    {Shape, "Shape4", {}, "", {}, {}, Rounded, Blue, 25, "cmdAnswer"},
-    {Shape, "Shape7", {}, "", {}, {}, Rounded, Yellow, 25, "cmdReset"},
-    {Shape, "Shape8", {}, "", {}, {}, Rounded | Hidden, Yellow, 25, "cmdAnswer"},
-    {Shape, "Shape16", {}, "", {}, {}, Rounded, Magenta, 25, "cmdScore1"},
-    {Shape, "Shape22", {960, 3120, 5895, 855}, "", {}, PaleYellow, Rounded, PaleYellow, 1},
-    // The division bracket: two plain bars, one pixel thin, drawn solid by their
-    // outline, above the answer frame that reaches down to the bar.
-    {Shape, "Shape24", {3060, 2040, 15, 735}, "", {}, {}, NoFlags, SystemColour::WindowText, 5},
-    {Shape, "Shape21", {3030, 2010, 1815, 15}, "", {}, {}, NoFlags, SystemColour::WindowText, 5},
-};
-// clang-format on
-
-// The tiles, the correct answer and the score values have no fixed name: what they show is their
-// name, so a screen reader reads the number.
-constexpr AccessibleRow Accessible[] = {
-    {"lblNumber(0)", nullptr, "number to divide"},
-    {"lblNumber(1)", nullptr, "number to divide by"},
-    {"txtAnswer", "answer, to two decimal places", "type it and press Enter"},
-    {"lblNumber(2)", nullptr, "correct answer, to two decimal places"},
-    {"cmdReset", nullptr, "a new problem"},
-    {"cmdAnswer", nullptr, "checks the answer"},
-    {"cmdScore1", nullptr, "shows the score"},
-    {"cmdExit", nullptr, "closes the window"},
-    {"imgImage", nullptr, "whether the answer was right"},
-    {"lblGood", nullptr, nullptr, true},
-    {"lblCorrectA", nullptr, "number of right answers"},
-    {"lblTotalA", nullptr, "number of problems answered"},
-    {"lblPercentA", nullptr, "percentage of right answers"},
-    {"imgFace(0)", FaceNames[0]},
-    {"imgFace(1)", FaceNames[1]},
-    {"imgFace(2)", FaceNames[2]},
-    {"imgFace(3)", FaceNames[3]},
-    {"imgFace(4)", FaceNames[4]},
 };
 
 constexpr MenuRow MenuRows[] = {
-    {"mnuScore", " Score"},
-    {"mnuitemSaveScore", "Save Score", "mnuScore"},
-    {"mnuItemRetrievScores", "Display Scores", "mnuScore"},
+    {.name = "mnuScore", .caption = " Score"},
+    {.name = "mnuitemSaveScore", .caption = "Save Score", .item = true,
+     .handler = on<&DivisionWindow::mnuitemSaveScore_Click>},
+    {.name = "mnuItemRetrievScores", .caption = "Display Scores", .item = true,
+     .handler = on<&DivisionWindow::mnuItemRetrievScores_Click>},
 };
+// clang-format on
 
-constexpr WindowDesign Design{"frmDivision", "Division ", {6720, 5655}, "divide"};
-
-constexpr const char *TabOrder[] = {"txtAnswer", "cmdReset", "cmdAnswer", "cmdExit", "cmdScore1"};
+constexpr WindowDesign Design{
+    .name = "frmDivision", .caption = "Division ", .clientArea = {6720, 5655}, .icon = "divide"};
 
 } // namespace
 
 std::span<const ControlRow> divisionRows()
 {
     return Rows;
-}
-
-std::span<const AccessibleRow> divisionAccessibility()
-{
-    return Accessible;
 }
 
 std::span<const MenuRow> divisionMenuRows()
@@ -119,11 +164,6 @@ std::span<const MenuRow> divisionMenuRows()
 const WindowDesign &divisionDesign()
 {
     return Design;
-}
-
-std::span<const char *const> divisionTabOrder()
-{
-    return TabOrder;
 }
 
 } // namespace division

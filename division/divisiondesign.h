@@ -1,7 +1,7 @@
 // The Division window's design: a written long division with one exercise.
 #pragma once
 
-#include "drills/drilldesign.h"
+#include "drills/exercise.h"
 #include "toolkit/design.h"
 
 #include <array>
@@ -10,10 +10,8 @@
 namespace division {
 
 std::span<const toolkit::ControlRow> divisionRows();
-std::span<const toolkit::AccessibleRow> divisionAccessibility();
 std::span<const toolkit::MenuRow> divisionMenuRows();
 const toolkit::WindowDesign &divisionDesign();
-std::span<const char *const> divisionTabOrder();
 
 // Dividend 25 to 99, then divisor 1 to 25, at load and at Reset alike.
 inline constexpr std::array<drills::Range, 2> OperandRanges{{{25, 99}, {1, 25}}};

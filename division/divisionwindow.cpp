@@ -4,81 +4,24 @@
 
 #include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
-#include "toolkit/formats.h"
 #include "toolkit/random.h"
-#include "toolkit/shape.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 
 namespace division {
 
+using drills::Face;
+using drills::Operation;
+
 DivisionWindow::DivisionWindow(QWidget *parent)
     : Form(divisionDesign(), parent)
+    , m_exercise(Operation::Divide, Face::Smiling)
+    , m_view(*this, 0, imgFace)
 {
-    build(divisionRows());
-    describe(divisionAccessibility());
-    buildMenus(divisionMenuRows());
-    setTabOrder(divisionTabOrder());
-
-    bind(lblNumber, "lblNumber");
-    bind(imgFace, "imgFace");
-    bind(txtAnswer, "txtAnswer");
-    bind(cmdAnswer, "cmdAnswer");
-    bind(cmdReset, "cmdReset");
-    bind(cmdScore1, "cmdScore1");
-    bind(cmdExit, "cmdExit");
-    bind(imgImage, "imgImage");
-    bind(lblGood, "lblGood");
-    bind(lblCorrectA, "lblCorrectA");
-    bind(lblTotalA, "lblTotalA");
-    bind(lblPercentA, "lblPercentA");
-    bind(Timer1, "Timer1");
-    bind(Timer2, "Timer2");
-
-    drills::Exercise &e = m_exercise;
-    e.form = this;
-    e.operands = {lblNumber[0], lblNumber[1]};
-    e.answerBox = txtAnswer;
-    e.correctAnswer = lblNumber[2];
-    e.leadIn = lblNumber[3];
-    e.answerButton = cmdAnswer;
-    e.resetButton = cmdReset;
-    bind(e.answerRim, "Shape8");
-    bind(e.resetRim, "Shape7");
-    bind(e.awaitingFrame, "Shape10");
-    bind(e.rightFrame, "Shape12");
-    bind(e.wrongFrame, "Shape13");
-    e.picture = imgImage;
-    e.praise = lblGood;
-    e.faces = imgFace;
-    e.firstTimer = Timer1;
-    e.secondTimer = Timer2;
-    e.correctLabel = lblCorrectA;
-    e.totalLabel = lblTotalA;
-    e.percentLabel = lblPercentA;
-    e.total = &intTotalA;
-    e.correct = &intCorrectA;
-    e.reward = &intRewardA;
-    e.step = &intStepA;
-    e.rightFace = 2;
-    e.correctText = quotientText;
-    e.rewriteTyped = [](QLineEdit *box) { box->setText(rewrittenAnswer(box->text())); };
-
     // The answer box has no change handler: typing moves no default button here.
-    connect(cmdReset, &QPushButton::clicked, this, &DivisionWindow::cmdReset_Click);
-    connect(cmdAnswer, &QPushButton::clicked, this, &DivisionWindow::cmdAnswer_Click);
-    connect(cmdScore1, &QPushButton::clicked, this, &DivisionWindow::cmdScore1_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &DivisionWindow::cmdExit_Click);
-    connect(Timer1, &QTimer::timeout, this, &DivisionWindow::Timer1_Timer);
-    connect(Timer2, &QTimer::timeout, this, &DivisionWindow::Timer2_Timer);
-    connect(menuItem("mnuitemSaveScore"), &QAction::triggered, this,
-            &DivisionWindow::mnuitemSaveScore_Click);
-    connect(menuItem("mnuItemRetrievScores"), &QAction::triggered, this,
-            &DivisionWindow::mnuItemRetrievScores_Click);
+    build(divisionRows());
+    buildMenus(divisionMenuRows());
 }
 
 void DivisionWindow::Form_Load()
@@ -89,7 +32,7 @@ void DivisionWindow::Form_Load()
     intTotalA = 0;
     makeDefault(cmdAnswer);
     toolkit::RandomSource::instance().reseed();
-    m_exercise.deal(OperandRanges);
+    m_view.showDealt(m_exercise.deal(OperandRanges));
     lblNumber[2]->hide();
     lblNumber[3]->hide();
     txtAnswer->show();
@@ -98,17 +41,19 @@ void DivisionWindow::Form_Load()
 
 void DivisionWindow::cmdReset_Click()
 {
-    m_exercise.reset(OperandRanges);
+    m_view.showAwaiting();
+    toolkit::RandomSource::instance().reseed();
+    m_view.showNewProblem(m_exercise.deal(OperandRanges));
 }
 
 void DivisionWindow::cmdAnswer_Click()
 {
-    m_exercise.answer();
+    m_view.showAnswered(m_exercise.answer(m_view.operandCaptions(), txtAnswer->text()));
 }
 
 void DivisionWindow::cmdScore1_Click()
 {
-    m_exercise.showScore();
+    m_view.showScore(m_exercise.score());
 }
 
 void DivisionWindow::cmdExit_Click()
@@ -133,29 +78,21 @@ void DivisionWindow::mnuItemRetrievScores_Click()
 
 void DivisionWindow::Timer1_Timer()
 {
-    m_exercise.firstTimerTick();
+    m_view.showTick(m_exercise.tick(true), true);
 }
 
 void DivisionWindow::Timer2_Timer()
 {
-    m_exercise.secondTimerTick();
+    m_view.showTick(m_exercise.tick(false), false);
 }
 
-QString quotientText(const QList<double> &operands)
-{
-    return toolkit::twoDecimalText(operands.value(0) / operands.value(1));
-}
-
-QString rewrittenAnswer(const QString &typed)
-{
-    const std::optional<double> value = toolkit::readNumber(typed);
-    return value ? toolkit::twoDecimalText(*value) : typed;
+namespace {
+toolkit::WindowInstance g_instance([] { return new DivisionWindow; });
 }
 
 toolkit::WindowInstance &frmDivision()
 {
-    static toolkit::WindowInstance instance([] { return new DivisionWindow; });
-    return instance;
+    return g_instance;
 }
 
 } // namespace division

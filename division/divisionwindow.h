@@ -2,6 +2,7 @@
 #pragma once
 
 #include "drills/exercise.h"
+#include "drills/exerciseview.h"
 #include "toolkit/form.h"
 #include "toolkit/picture.h"
 #include "toolkit/windowinstance.h"
@@ -30,10 +31,14 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
 
-    qint16 intTotalA = 0;
-    qint16 intCorrectA = 0;
-    qint16 intRewardA = 0;
-    qint16 intStepA = 0;
+private:
+    drills::Exercise m_exercise;
+
+public:
+    qint16 &intTotalA = m_exercise.total;
+    qint16 &intCorrectA = m_exercise.correct;
+    qint16 &intRewardA = m_exercise.reward;
+    qint16 &intStepA = m_exercise.step;
 
     QLabel *lblNumber[4];
     toolkit::Picture *imgFace[5];
@@ -51,13 +56,8 @@ public:
     QTimer *Timer2;
 
 private:
-    drills::Exercise m_exercise;
+    drills::ExerciseView m_view;
 };
-
-// The correct answer: the quotient in two-decimal text.
-QString quotientText(const QList<double> &operands);
-// A typed answer that reads as a number is rewritten in the same two-decimal text.
-QString rewrittenAnswer(const QString &typed);
 
 toolkit::WindowInstance &frmDivision();
 

@@ -2,6 +2,8 @@
 // for what differs.
 #pragma once
 
+#include "exercise.h"
+
 #include "toolkit/design.h"
 
 #include <array>
@@ -28,61 +30,46 @@ struct PerDrill
     constexpr T operator[](Drill drill) const { return value[static_cast<int>(drill)]; }
 };
 
+// A control's row with a column per window where they differ; the fields mean what they mean in
+// toolkit::ControlRow.
 struct DrillRow
 {
-    toolkit::Kind kind;
-    const char *name;
-    PerDrill<toolkit::Twips> geometry;
+    toolkit::Kind kind = toolkit::Kind::Label;
+    const char *name = nullptr;
+    PerDrill<toolkit::Twips> geometry = {};
     PerDrill<const char *> caption = "";
+    const char *picture = nullptr;
     PerDrill<toolkit::Font> font = toolkit::Font{};
+    toolkit::Colour fore = {};
     toolkit::Colour back = {};
+    toolkit::Colour outline = {};
+    int outlineWidth = 0;
     unsigned flags = toolkit::NoFlags;
-    toolkit::Colour line = {};
-    int lineWidth = 0;
-    const char *follows = nullptr;
+    PerDrill<int> tabIndex = -1;
     int interval = 0;
+    PerDrill<const char *> accessibleName = nullptr;
+    const char *description = nullptr;
+    bool announced = false;
+    toolkit::Role role = 0;
+    toolkit::MemberBinder member = nullptr;
+    toolkit::Handler handler = nullptr;
 
-    toolkit::ControlRow at(Drill drill) const
-    {
-        return {kind,  name, geometry[drill], caption[drill], font[drill], back,
-                flags, line, lineWidth,       follows,        interval};
-    }
+    toolkit::ControlRow at(Drill drill) const;
 };
 
 struct DrillMenuRow
 {
     PerDrill<const char *> name;
     PerDrill<const char *> caption;
-    const char *parent = nullptr;
-};
-
-// What a screen reader says of a control, for each window.
-struct DrillAccessibleRow
-{
-    const char *name;
-    PerDrill<const char *> accessibleName = nullptr;
-    const char *description = nullptr;
-    bool announced = false;
-
-    toolkit::AccessibleRow at(Drill drill) const
-    {
-        return {name, accessibleName[drill], description, announced};
-    }
+    bool item = false;
+    toolkit::Handler handler = nullptr;
 };
 
 std::span<const DrillRow> drillRows();
-std::span<const DrillAccessibleRow> drillAccessibility();
 std::span<const DrillMenuRow> drillMenuRows();
 const toolkit::WindowDesign &windowDesign(Drill drill);
-std::span<const char *const> tabOrder(Drill drill);
 
-// The operand ranges, lo to hi, of one exercise when the window loads and at Reset.
-struct Range
-{
-    int lo;
-    int hi;
-};
-
+// The operand ranges of one exercise when the window loads and at Reset.
 struct OperandRanges
 {
     std::array<Range, 2> twoAtLoad;
@@ -92,5 +79,6 @@ struct OperandRanges
 };
 
 const OperandRanges &operandRanges(Drill drill);
+Operation operationOf(Drill drill);
 
 } // namespace drills

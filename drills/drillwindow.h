@@ -3,6 +3,7 @@
 
 #include "drilldesign.h"
 #include "exercise.h"
+#include "exerciseview.h"
 
 #include "toolkit/form.h"
 #include "toolkit/picture.h"
@@ -11,10 +12,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-
-namespace toolkit {
-class Shape;
-}
 
 namespace drills {
 
@@ -45,15 +42,21 @@ public:
     void mnuitemSaveScore_Click() { mnuItemSaveScore_Click(); } // the Addition window's spelling
     void mnuItemRetrievScores_Click();
 
-    // The tallies and animation steps of the two-number (A) and three-number exercises.
-    qint16 intTotalA = 0;
-    qint16 intCorrectA = 0;
-    qint16 intRewardA = 0;
-    qint16 intStepA = 0;
-    qint16 intTotal = 0;
-    qint16 intCorrect = 0;
-    qint16 intReward = 0;
-    qint16 intStep = 0;
+private:
+    // The two-number exercise (A) and the three-number one.
+    Exercise m_two;
+    Exercise m_three;
+
+public:
+    // Their tallies and animation steps, under the window's names.
+    qint16 &intTotalA = m_two.total;
+    qint16 &intCorrectA = m_two.correct;
+    qint16 &intRewardA = m_two.reward;
+    qint16 &intStepA = m_two.step;
+    qint16 &intTotal = m_three.total;
+    qint16 &intCorrect = m_three.correct;
+    qint16 &intReward = m_three.reward;
+    qint16 &intStep = m_three.step;
 
     QLabel *lblNumber[5];
     QLabel *lblnumber2[4];
@@ -83,13 +86,10 @@ public:
     QTimer *Timer4;
 
 private:
-    Exercise twoNumber();
-    Exercise threeNumber();
-
     const Drill m_drill;
     const OperandRanges &m_ranges;
-    Exercise m_two;
-    Exercise m_three;
+    ExerciseView m_twoView;
+    ExerciseView m_threeView;
 };
 
 } // namespace drills

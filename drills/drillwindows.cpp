@@ -4,22 +4,25 @@
 
 namespace drills {
 
+namespace {
+toolkit::WindowInstance g_addition([] { return new DrillWindow(Drill::Addition); });
+toolkit::WindowInstance g_subtraction([] { return new DrillWindow(Drill::Subtraction); });
+toolkit::WindowInstance g_multiplication([] { return new DrillWindow(Drill::Multiplication); });
+} // namespace
+
 toolkit::WindowInstance &frmAddition()
 {
-    static toolkit::WindowInstance instance([] { return new DrillWindow(Drill::Addition); });
-    return instance;
+    return g_addition;
 }
 
 toolkit::WindowInstance &frmSubtraction()
 {
-    static toolkit::WindowInstance instance([] { return new DrillWindow(Drill::Subtraction); });
-    return instance;
+    return g_subtraction;
 }
 
 toolkit::WindowInstance &frmMultiplication()
 {
-    static toolkit::WindowInstance instance([] { return new DrillWindow(Drill::Multiplication); });
-    return instance;
+    return g_multiplication;
 }
 
 toolkit::WindowInstance &drillWindow(Drill drill)

@@ -1,82 +1,77 @@
-// The steps one exercise runs on its own controls and tallies: deal, reset, answer, animate and
-// summarise. The two exercises of an integer drill window and the Division window share them.
+// One exercise as plain values: the problem read from its tiles' captions, the tallies, the reward
+// run and the animation steps. The two exercises of a drill window and the Division window's one
+// share it; the windows only show what it answers.
 #pragma once
 
-#include "drilldesign.h"
-
-#include <QList>
 #include <QString>
+#include <QStringList>
 
-#include <functional>
 #include <span>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTimer;
-
-namespace toolkit {
-class Form;
-class Picture;
-class Shape;
-} // namespace toolkit
 
 namespace drills {
 
-struct Exercise
+enum class Operation { Add, Subtract, Multiply, Divide };
+
+// The faces imgFace(0) to imgFace(4), saddest first.
+enum class Face { None = -1, Frowning, Straight, Smiling, Laughing, LaughingWithNose };
+
+// The operand range of one tile, lo to hi.
+struct Range
 {
-    toolkit::Form *form = nullptr;
-    QList<QLabel *> operands;
-    QLineEdit *answerBox = nullptr;
-    QLabel *correctAnswer = nullptr; // at the answer box's place
-    QLabel *leadIn = nullptr;        // "The Correct Answer is "
-    QPushButton *answerButton = nullptr;
-    QPushButton *resetButton = nullptr;
-    toolkit::Shape *answerRim = nullptr; // yellow, on the Answer button while it is disabled
-    toolkit::Shape *resetRim = nullptr;  // yellow, on the Reset button while it is disabled
-    toolkit::Shape *awaitingFrame = nullptr;
-    toolkit::Shape *rightFrame = nullptr;
-    toolkit::Shape *wrongFrame = nullptr;
-    toolkit::Picture *picture = nullptr;
-    QLabel *praise = nullptr;
-    std::span<toolkit::Picture *const> faces;
-    QTimer *firstTimer = nullptr;
-    QTimer *secondTimer = nullptr;
-    QLabel *correctLabel = nullptr;
-    QLabel *totalLabel = nullptr;
-    QLabel *percentLabel = nullptr;
-    qint16 *total = nullptr;
-    qint16 *correct = nullptr;
-    qint16 *reward = nullptr;
-    qint16 *step = nullptr;
-    int rightFace = 2; // the face of a right answer that starts no animation
-
-    // The correct answer, written as the answer box must hold it, from the operand values.
-    std::function<QString(const QList<double> &)> correctText;
-    // Rewrites the typed answer before the comparison; none for the whole-number drills.
-    std::function<void(QLineEdit *)> rewriteTyped;
-
-    void showStepFace() const;
-    // Shows a face in the feedback picture; its accessible name says the verdict and the face.
-    void showFace(int face, bool right) const;
-    void nameFace(int face, bool right) const;
-    int faceShown() const;
-
-    // Writes new operands into the tiles, one random draw each, in tile order.
-    void deal(std::span<const Range> ranges) const;
-    // Back to awaiting an answer, with a new problem.
-    void reset(std::span<const Range> ranges) const;
-    // Checks the typed answer, counts it and shows the feedback; every fifth right answer starts
-    // the reward animation.
-    void answer() const;
-    // The reward animation: the pair of timers hands over every tick, stepping through the faces.
-    void firstTimerTick() const;
-    void secondTimerTick() const;
-    // Right answers, questions answered (1 when none) and the percentage.
-    void showScore() const;
+    int lo;
+    int hi;
 };
 
-// The written result of applying the drill's operation to the operands from left to right.
-QString resultText(Drill drill, const QList<double> &operands);
+class Exercise
+{
+public:
+    struct Answered
+    {
+        bool right = false;
+        QString correctText;      // the correct answer as the answer box must hold it
+        QString typedText;        // the answer as it is compared and then shown
+        Face face = Face::None;   // what the picture shows from now on
+        bool faceChanges = false; // a fifth right answer leaves the picture until the first tick
+        bool animationStarts = false;
+    };
+
+    struct Ticked
+    {
+        Face face = Face::None;
+        bool faceChanges = false; // the fifth step has no face of its own: the fourth one stays
+        bool praiseShows = false; // from the first timer's ticks on
+    };
+
+    struct Score
+    {
+        QString correct;
+        QString total; // "1" when nothing was answered, so the share is a number
+        QString percent;
+    };
+
+    Exercise(Operation operation, Face rightFace);
+
+    // Operand captions, one draw each from the random source, in tile order.
+    QStringList deal(std::span<const Range> ranges) const;
+    // Checks the typed answer against the operands as their tiles show them and counts it.
+    Answered answer(const QStringList &operandCaptions, const QString &typed);
+    // A tick of the reward animation's first or second timer.
+    Ticked tick(bool firstTimer);
+    Score score() const;
+
+    // The correct answer: the operation applied from left to right, as text.
+    QString correctText(const QStringList &operandCaptions) const;
+
+    // 16-bit, as the windows' members; each stops at 32767.
+    qint16 total = 0;
+    qint16 correct = 0;
+    qint16 reward = 0; // right answers since the animation last started
+    qint16 step = 0;   // 1 to 5 once the animation has ticked
+
+private:
+    Operation m_operation;
+    Face m_rightFace;
+    Face m_shown = Face::None;
+};
 
 } // namespace drills

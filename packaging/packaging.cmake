@@ -7,7 +7,10 @@ set(SUMBROOK_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 install(TARGETS sumbrook RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${SUMBROOK_PACKAGING_DIR}/${SUMBROOK_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${SUMBROOK_PACKAGING_DIR}/${SUMBROOK_APP_ID}.metainfo.xml
+# The release it describes is the project's version.
+configure_file(${SUMBROOK_PACKAGING_DIR}/${SUMBROOK_APP_ID}.metainfo.xml.in
+               ${CMAKE_CURRENT_BINARY_DIR}/${SUMBROOK_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${SUMBROOK_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 32 48)
     install(FILES ${CMAKE_SOURCE_DIR}/resources/sumbrook-${size}.png

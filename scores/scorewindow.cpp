@@ -1,6 +1,7 @@
 #include "scorewindow.h"
 
 #include "toolkit/application.h"
+#include "toolkit/binding.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/textfile.h"
 
@@ -23,25 +24,23 @@ namespace {
 constexpr qint16 True = -1;
 constexpr qint16 False = 0;
 
-constexpr WindowDesign Design{"frmScore", "Math Scores", {10350, 6465}, "bulb"};
+constexpr WindowDesign Design{
+    .name = "frmScore", .caption = "Math Scores", .clientArea = {10350, 6465}, .icon = "bulb"};
 
-// Back to front.
+// clang-format off
 constexpr ControlRow Rows[] = {
-    {Kind::Label,
-     "Label1",
-     {720, 240, 2760, 315},
-     "The Math Scores Are ",
-     {"MS Serif", 13.5, true},
-     {},
-     AutoSize},
-    {Kind::Label, "lblPath", {360, 3960, 480, 195}, "Label2", {}, {}, Hidden | AutoSize},
-    {Kind::TextBox, "txtScore", {240, 960, 5775, 2775}, "Text1", {}, {}, MultiLine},
+    {.kind = Kind::Label, .name = "Label1", .geometry = {720, 240, 2760, 315},
+     .caption = "The Math Scores Are ", .font = {"MS Serif", 13.5, true}, .flags = AutoSize,
+     .member = bindTo<&ScoreWindow::Label1>},
+    {.kind = Kind::Label, .name = "lblPath", .geometry = {360, 3960, 480, 195}, .caption = "Label2",
+     .flags = Hidden | AutoSize, .member = bindTo<&ScoreWindow::lblPath>},
+    {.kind = Kind::TextBox, .name = "txtScore", .geometry = {240, 960, 5775, 2775},
+     .caption = "Text1", .flags = MultiLine, .tabIndex = 0, .accessibleName = "scores",
+     .description = "the scores saved in the file, one record a line; edits are saved when the "
+                    "window closes",
+     .member = bindTo<&ScoreWindow::txtScore>, .handler = on<&ScoreWindow::txtScore_Change>},
 };
-
-constexpr AccessibleRow Accessible[] = {
-    {"txtScore", "scores",
-     "the scores saved in the file, one record a line; edits are saved when the window closes"},
-};
+// clang-format on
 
 } // namespace
 
@@ -49,13 +48,8 @@ ScoreWindow::ScoreWindow(QWidget *parent)
     : Form(Design, parent)
 {
     build(Rows);
-    describe(Accessible);
-    bind(txtScore, "txtScore");
-    bind(lblPath, "lblPath");
-    bind(Label1, "Label1");
     setFocusProxy(txtScore);
 
-    connect(txtScore, &QPlainTextEdit::textChanged, this, &ScoreWindow::txtScore_Change);
     if (QMdiArea *area = WindowInstance::mdiArea()) {
         connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *child) {
             if (child && child == parentWidget())
@@ -168,10 +162,13 @@ bool ScoreWindow::writeBack()
     return true;
 }
 
+namespace {
+toolkit::WindowInstance g_instance([] { return new ScoreWindow; });
+}
+
 toolkit::WindowInstance &frmScore()
 {
-    static WindowInstance instance([] { return new ScoreWindow; });
-    return instance;
+    return g_instance;
 }
 
 void displayScores(const QString &fileName)

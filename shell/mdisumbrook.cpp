@@ -1,14 +1,12 @@
 #include "mdisumbrook.h"
 
 #include "about/aboutwindow.h"
-#include "division/divisiondesign.h"
 #include "division/divisionwindow.h"
-#include "drills/drilldesign.h"
-#include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
 #include "toolkit/appearance.h"
 #include "toolkit/design.h"
 #include "toolkit/form.h"
+#include "toolkit/windowinstance.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,18 +14,17 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPixmap>
-#include <QSet>
 #include <QShortcut>
-#include <QTimer>
-
-#include <vector>
 
 namespace shell {
 
 namespace {
 
-constexpr toolkit::WindowDesign Design{"mdiSumbrook", "Sumbrook", {7695, 4965}, "target", false};
+constexpr toolkit::WindowDesign Design{.name = "mdiSumbrook",
+                                       .caption = "Sumbrook",
+                                       .clientArea = {7695, 4965},
+                                       .icon = "target",
+                                       .mdiChild = false};
 
 struct MenuItem
 {
@@ -38,36 +35,21 @@ struct MenuItem
 };
 
 // The "Sumbrook" list, in order; no separators, access keys or shortcuts.
+// clang-format off
 constexpr MenuItem SumbrookItems[] = {
-    {"mnuitemAddition", "Addition", &mdiSumbrook::mnuitemAddition_Click, true},
-    {"mnuItemSubtraction", "Subtraction", &mdiSumbrook::mnuItemSubtraction_Click, true},
-    {"mnuItemMultiplication", "Multiplication", &mdiSumbrook::mnuItemMultiplication_Click, true},
-    {"mnuItemDivision", "Division", &mdiSumbrook::mnuItemDivision_Click, true},
+    {.name = "mnuitemAddition", .caption = "Addition",
+     .handler = &mdiSumbrook::mnuitemAddition_Click, .available = true},
+    {.name = "mnuItemSubtraction", .caption = "Subtraction",
+     .handler = &mdiSumbrook::mnuItemSubtraction_Click, .available = true},
+    {.name = "mnuItemMultiplication", .caption = "Multiplication",
+     .handler = &mdiSumbrook::mnuItemMultiplication_Click, .available = true},
+    {.name = "mnuItemDivision", .caption = "Division",
+     .handler = &mdiSumbrook::mnuItemDivision_Click, .available = true},
 };
 
-constexpr MenuItem AboutCommand{"mnuAbout", "About Sumbrook", &mdiSumbrook::mnuAbout_Click, true};
-
-// Every control of the child windows, for what they load ahead of need.
-std::vector<toolkit::ControlRow> childRows()
-{
-    std::vector<toolkit::ControlRow> rows;
-    for (const drills::DrillRow &row : drills::drillRows()) {
-        for (const auto drill : drills::AllDrills)
-            rows.push_back(row.at(drill));
-    }
-    const auto division = division::divisionRows();
-    rows.insert(rows.end(), division.begin(), division.end());
-    return rows;
-}
-
-// A window of the kind built and painted once, unseen, at its restored size, where all its
-// controls lie: the first window of a process otherwise pays for its controls' polish and first
-// paint while the user waits.
-void paintUnseen(toolkit::Form &form)
-{
-    QPixmap canvas(form.size());
-    form.render(&canvas);
-}
+constexpr MenuItem AboutCommand{.name = "mnuAbout", .caption = "About Sumbrook",
+                                .handler = &mdiSumbrook::mnuAbout_Click, .available = true};
+// clang-format on
 
 } // namespace
 
@@ -75,7 +57,6 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
     : QMainWindow(parent)
     , m_area(new QMdiArea(this))
     , m_mnuSumbrook(new QMenu(QStringLiteral("Sumbrook"), this))
-    , m_preload(new QTimer(this))
 {
     setObjectName(QString::fromLatin1(Design.name));
     setWindowTitle(QString::fromLatin1(Design.caption));
@@ -112,9 +93,9 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
     });
 
     toolkit::WindowInstance::setMdiArea(m_area);
-    m_preload->setObjectName(QStringLiteral("tmrPreload"));
-    connect(m_preload, &QTimer::timeout, this, &mdiSumbrook::preloadNext);
-    m_area->viewport()->installEventFilter(this);
+    // The windows it opens are prepared unseen, once it is on screen, so their first opening is
+    // as quick as the next.
+    toolkit::WindowInstance::prepareAllAfterFirstPaint(m_area->viewport());
     connect(m_area, &QMdiArea::subWindowActivated, this, &mdiSumbrook::showMenusOf);
 }
 
@@ -166,62 +147,6 @@ void mdiSumbrook::changeEvent(QEvent *event)
     if (event->type() == QEvent::PaletteChange)
         showWorkspaceColour();
     QMainWindow::changeEvent(event);
-}
-
-bool mdiSumbrook::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_area->viewport() && event->type() == QEvent::Paint) {
-        m_area->viewport()->removeEventFilter(this);
-        startPreloading();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void mdiSumbrook::startPreloading()
-{
-    // Once the frame is on screen, what the child windows need loads while the user reads the
-    // menu: a step per idle moment, so that neither a click nor quitting waits for all of it.
-    const QFont base = toolkit::windowFont();
-    QSet<QString> fonts; // by the key loadFonts() tells fonts apart with
-    QSet<QByteArrayView> pictures;
-    for (const toolkit::ControlRow &row : childRows()) {
-        const QString font = toolkit::toQFont(row.font, base).key();
-        if (!fonts.contains(font)) {
-            fonts.insert(font);
-            m_preloadSteps.push_back([font = row.font] { toolkit::loadFonts({&font, 1}); });
-        }
-        if (row.kind == toolkit::Kind::Image && *row.caption && !pictures.contains(row.caption)) {
-            pictures.insert(row.caption);
-            m_preloadSteps.push_back([picture = row.caption] {
-                toolkit::loadPictures({&picture, 1});
-            });
-        }
-    }
-    // Pointless once a window of the kind has been opened; it would only add to the memory used.
-    for (const auto drill : drills::AllDrills) {
-        m_preloadSteps.push_back([drill] {
-            if (!drills::drillWindow(drill).isLoaded()) {
-                drills::DrillWindow unseen(drill);
-                paintUnseen(unseen);
-            }
-        });
-    }
-    m_preloadSteps.push_back([] {
-        if (!division::frmDivision().isLoaded()) {
-            division::DivisionWindow unseen;
-            paintUnseen(unseen);
-        }
-    });
-    m_preload->start(0);
-}
-
-void mdiSumbrook::preloadNext()
-{
-    const std::function<void()> step = std::move(m_preloadSteps.front());
-    m_preloadSteps.pop_front();
-    if (m_preloadSteps.empty())
-        m_preload->stop();
-    step();
 }
 
 void mdiSumbrook::showWorkspaceColour()

@@ -3,14 +3,10 @@
 
 #include <QMainWindow>
 
-#include <deque>
-#include <functional>
-
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
-class QTimer;
 
 namespace shell {
 
@@ -35,20 +31,15 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // The workspace takes the desktop's colour afresh when its scheme changes.
     void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The active child's menu bar takes the place of the frame's while it has one.
     void showMenusOf(QMdiSubWindow *child);
     void showWorkspaceColour();
-    void startPreloading();
-    void preloadNext();
 
     QMdiArea *m_area;
     QMenu *m_mnuSumbrook;
     QAction *m_mnuAbout;
-    QTimer *m_preload;
-    std::deque<std::function<void()>> m_preloadSteps;
 };
 
 } // namespace shell

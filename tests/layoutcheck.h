@@ -2,6 +2,7 @@
 #pragma once
 
 #include "toolkit/appearance.h"
+#include "toolkit/controls.h"
 #include "toolkit/design.h"
 #include "toolkit/form.h"
 #include "toolkit/shape.h"
@@ -28,13 +29,11 @@ inline void checkControl(const toolkit::Form &form, const toolkit::ControlRow &d
     QCOMPARE(widget->isHidden(), bool(design.flags & toolkit::Hidden));
     QCOMPARE(widget->isEnabled(), !(design.flags & toolkit::Disabled));
 
-    QRect expected = design.geometry.toPixels();
-    if (design.follows)
-        expected = form.control<QWidget>(design.follows)->geometry();
+    const QRect expected = toolkit::placeOf(design);
     if (auto *shape = qobject_cast<toolkit::Shape *>(widget)) {
         QCOMPARE(shape->nominalGeometry(), expected);
-        QCOMPARE(shape->style().outline, toolkit::resolve(design.line, form.palette()));
-        QCOMPARE(shape->style().outlineWidth, design.lineWidth);
+        QCOMPARE(shape->style().outline, toolkit::resolve(design.outline, form.palette()));
+        QCOMPARE(shape->style().outlineWidth, design.outlineWidth);
         QCOMPARE(shape->style().fill.isValid(), design.back.isSet());
         QCOMPARE(shape->style().rounded, bool(design.flags & toolkit::Rounded));
         return;

@@ -7,6 +7,7 @@
 #include "drills/exercise.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/appearance.h"
 #include "toolkit/form.h"
 #include "toolkit/random.h"
@@ -73,14 +74,15 @@ void checkEverythingNamed(QWidget *form)
 
 QString answerFor(DrillWindow *w, bool three)
 {
-    QList<double> values;
+    QStringList operands;
     if (three) {
         for (int i = 0; i < 3; ++i)
-            values << w->lblnumber2[i]->text().toDouble();
+            operands << w->lblnumber2[i]->text();
     } else {
-        values << w->lblNumber[0]->text().toDouble() << w->lblNumber[1]->text().toDouble();
+        operands << w->lblNumber[0]->text() << w->lblNumber[1]->text();
     }
-    return drills::resultText(w->drill(), values);
+    return drills::Exercise(drills::operationOf(w->drill()), drills::Face::Smiling)
+        .correctText(operands);
 }
 
 // Opens the first menu with F10 or Alt, walks down to the item and chooses it with Enter.

@@ -92,8 +92,8 @@ void saveScreenshot(QWidget *window, const char *name)
 // both feedback pictures and one correct answer show.
 void answerBoth(drills::DrillWindow *w)
 {
-    const QList<double> two{w->lblNumber[0]->text().toDouble(), w->lblNumber[1]->text().toDouble()};
-    w->txtAnswer->setText(drills::resultText(w->drill(), two));
+    const drills::Exercise exercise(drills::operationOf(w->drill()), drills::Face::Smiling);
+    w->txtAnswer->setText(exercise.correctText({w->lblNumber[0]->text(), w->lblNumber[1]->text()}));
     w->cmdAnswer_Click();
     w->txtNumber2->setText(QStringLiteral("-1000"));
     w->cmdAnswer1_Click();

@@ -1,6 +1,7 @@
 // The form services: controls from a design table, stacking, the default button and Enter, and
 // one instance per window that loads on open and unloads on close.
 #include "toolkit/appearance.h"
+#include "toolkit/binding.h"
 #include "toolkit/form.h"
 #include "toolkit/shape.h"
 #include "toolkit/windowinstance.h"
@@ -18,52 +19,62 @@ using namespace toolkit;
 
 namespace {
 
-constexpr WindowDesign Design{"frmSample", "Sample", {4500, 3000}, "target"};
-
-constexpr ControlRow Rows[] = {
-    {Kind::TextBox, "txtFirst", {150, 150, 900, 450}, "", {"MS Sans Serif", 18}},
-    {Kind::Label, "lblUnder", {150, 150, 900, 450}, "", {}, rgb(0xFFC0C0), Centred},
-    {Kind::Button, "cmdOne", {1500, 150, 900, 450}, "One"},
-    {Kind::Button, "cmdTwo", {1500, 750, 900, 450}, "Two", {}, {}, Disabled},
-    {Kind::TextBox, "txtSecond", {150, 900, 900, 450}},
-    {Kind::Label, "lblAuto", {150, 1800, 3000, 3000}, "Sized", {"Arial", 12}, {}, AutoSize},
-    {Kind::Label, "lblHidden", {150, 2400, 900, 300}, "Hidden", {}, {}, Hidden},
-    {Kind::Shape, "ShapeRim", {}, "", {}, {}, Rounded, rgb(0xFFFF00), 25, "cmdOne"},
-    {Kind::Shape,
-     "ShapePanel",
-     {3000, 1500, 1200, 900},
-     "",
-     {},
-     rgb(0xFFFFC0),
-     Rounded,
-     rgb(0xFFFFC0),
-     1},
-    {Kind::Label, "lblOnPanel", {3150, 1650, 600, 300}, "on", {"Arial", 9.75, true, true}},
-    {Kind::Timer, "TimerA", {}, "", {}, {}, NoFlags, {}, 0, nullptr, 500},
-};
-
-constexpr const char *TabOrder[] = {"cmdOne", "txtSecond", "cmdTwo", "txtFirst"};
+constexpr WindowDesign Design{
+    .name = "frmSample", .caption = "Sample", .clientArea = {4500, 3000}, .icon = "target"};
 
 class SampleForm : public Form
 {
 public:
-    explicit SampleForm(int *loads = nullptr)
-        : Form(Design)
-        , m_loads(loads)
-    {
-        build(Rows);
-        setTabOrder(TabOrder);
-    }
+    explicit SampleForm(int *loads = nullptr);
     void Form_Load() override
     {
         if (m_loads)
             ++*m_loads;
     }
+    void cmdOne_Click() { ++clicks; }
     QPushButton *button(const char *name) const { return control<QPushButton>(name); }
+
+    QPushButton *cmdOne = nullptr;
+    QLabel *lblArray[2] = {};
+    int clicks = 0;
 
 private:
     int *m_loads;
 };
+
+// Back to front.
+// clang-format off
+constexpr ControlRow Rows[] = {
+    {.kind = Kind::Shape, .name = "ShapePanel", .geometry = {3000, 1500, 1200, 900},
+     .back = rgb(0xFFFFC0), .outline = rgb(0xFFFFC0), .outlineWidth = 1, .flags = Rounded},
+    {.kind = Kind::Label, .name = "lblOnPanel", .geometry = {3150, 1650, 600, 300}, .caption = "on",
+     .font = {"Arial", 9.75, true, true}, .role = 2, .member = bindTo<&SampleForm::lblArray, 1>},
+    {.kind = Kind::Label, .name = "lblUnder", .geometry = {150, 150, 900, 450},
+     .back = rgb(0xFFC0C0), .flags = Centred, .member = bindTo<&SampleForm::lblArray, 0>},
+    {.kind = Kind::Label, .name = "lblAuto", .geometry = {150, 1800, 3000, 3000}, .caption = "Sized",
+     .font = {"Arial", 12}, .flags = AutoSize},
+    {.kind = Kind::Label, .name = "lblHidden", .geometry = {150, 2400, 900, 300},
+     .caption = "Hidden", .flags = Hidden},
+    {.kind = Kind::Shape, .name = "ShapeRim", .geometry = {1500, 150, 900, 450},
+     .outline = rgb(0xFFFF00), .outlineWidth = 25, .flags = Rounded},
+    {.kind = Kind::Timer, .name = "TimerA", .interval = 500},
+    {.kind = Kind::TextBox, .name = "txtFirst", .geometry = {150, 150, 900, 450},
+     .font = {"MS Sans Serif", 18}, .tabIndex = 3},
+    {.kind = Kind::TextBox, .name = "txtSecond", .geometry = {150, 900, 900, 450}, .tabIndex = 1},
+    {.kind = Kind::Button, .name = "cmdOne", .geometry = {1500, 150, 900, 450}, .caption = "One",
+     .tabIndex = 0, .role = 1, .member = bindTo<&SampleForm::cmdOne>,
+     .handler = on<&SampleForm::cmdOne_Click>},
+    {.kind = Kind::Button, .name = "cmdTwo", .geometry = {1500, 750, 900, 450}, .caption = "Two",
+     .flags = Disabled, .tabIndex = 2},
+};
+// clang-format on
+
+SampleForm::SampleForm(int *loads)
+    : Form(Design)
+    , m_loads(loads)
+{
+    build(Rows);
+}
 
 int indexAmongSiblings(QWidget *w)
 {
@@ -135,16 +146,28 @@ private slots:
         QCOMPARE(form.grab().toImage().pixelColor(right), QColor(Qt::blue));
     }
 
-    void textBoxesAndButtonsLieAboveLabelsAndPanelsBeneath()
+    void rowsStackBackToFrontAndBindWhereTheyAreDeclared()
     {
         SampleForm form;
-        auto *box = form.control<QLineEdit>("txtFirst");
-        auto *under = form.control<QLabel>("lblUnder");
-        QVERIFY(indexAmongSiblings(box) > indexAmongSiblings(under));
-        QVERIFY(indexAmongSiblings(form.button("cmdOne")) >
-                indexAmongSiblings(form.control<Shape>("ShapeRim")));
-        QVERIFY(indexAmongSiblings(form.control<QLabel>("lblOnPanel")) >
-                indexAmongSiblings(form.control<Shape>("ShapePanel")));
+        const QList<QWidget *> stack = form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        QStringList names;
+        for (const QWidget *w : stack)
+            names << w->objectName();
+        QStringList rows;
+        for (const ControlRow &row : Rows)
+            if (row.kind != Kind::Timer)
+                rows << row.name;
+        QCOMPARE(names, rows);
+        QVERIFY(indexAmongSiblings(form.control<QLineEdit>("txtFirst")) >
+                indexAmongSiblings(form.control<QLabel>("lblUnder")));
+
+        QCOMPARE(form.cmdOne, form.button("cmdOne"));
+        QCOMPARE(form.lblArray[0], form.control<QLabel>("lblUnder"));
+        QCOMPARE(form.lblArray[1], form.control<QLabel>("lblOnPanel"));
+        QCOMPARE(form.withRole<QPushButton>(1), form.cmdOne);
+        QCOMPARE(form.withRole<QLabel>(2), form.lblArray[1]);
+        QTest::mouseClick(form.cmdOne, Qt::LeftButton);
+        QCOMPARE(form.clicks, 1);
     }
 
     void oneDefaultButtonAtATime()

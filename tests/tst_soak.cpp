@@ -159,8 +159,8 @@ Window divisionWindow()
                w->lblTotalA,
                w->lblPercentA,
                [w] {
-                   return division::quotientText(
-                       {double(valueOf(w->lblNumber[0])), double(valueOf(w->lblNumber[1]))});
+                   return drills::Exercise(drills::Operation::Divide, drills::Face::Smiling)
+                       .correctText({w->lblNumber[0]->text(), w->lblNumber[1]->text()});
                }};
     return {"Division",
             {e},

@@ -1,14 +1,22 @@
 // What the program says about itself.
 #pragma once
 
+#include <QString>
+
 // Shown after the notice texts of the windows; one address for every window that shows it.
 #define SUMBROOK_CONTACT_ADDRESS "sumbrook@example.org"
 
 namespace toolkit {
 
 inline constexpr char ApplicationTitle[] = "Sumbrook";
-inline constexpr int VersionMajor = 2;
-inline constexpr int VersionMinor = 0;
-inline constexpr int VersionRevision = 0;
+inline constexpr int VersionMajor = SUMBROOK_VERSION_MAJOR;
+inline constexpr int VersionMinor = SUMBROOK_VERSION_MINOR;
+inline constexpr int VersionRevision = SUMBROOK_VERSION_PATCH;
+
+// "2.0.0"
+inline QString versionText()
+{
+    return QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
+}
 
 } // namespace toolkit

@@ -1,11 +1,16 @@
-// The vocabulary of the design tables: one row per control, turned into widgets by Form::build().
+// The vocabulary of the design tables: one row per control, each field read by its name and meaning
+// one thing, turned into widgets by Form::build().
 #pragma once
 
 #include "twips.h"
 
 #include <cstdint>
 
+class QObject;
+
 namespace toolkit {
+
+class Form;
 
 enum class Kind : std::uint8_t { Label, TextBox, Button, Image, Shape, Line, Timer };
 
@@ -56,37 +61,57 @@ enum Flag : unsigned {
     MultiLine = 1u << 9,  // a text box of many lines, with both scroll bars and no wrapping
 };
 
+// A line's end points, in twips from the client area's top-left corner.
+struct LineEnds
+{
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+};
+
+// Points a window's member at its control, and runs a window's handler; made by bindTo<> and
+// on<> (binding.h) where the control is declared.
+using MemberBinder = void (*)(Form &window, QObject *control);
+using Handler = void (*)(Form &window);
+
+// What a control is to its window's logic, numbered by the window; 0 for nothing.
+using Role = std::uint16_t;
+
+// Rows stand back to front: a control lies above the rows before it.
 struct ControlRow
 {
     Kind kind = Kind::Label;
-    const char *name = nullptr; // also the Qt object name: "lblNumber(0)" for array elements
-    Twips geometry = {};        // for a line: x1, y1, x2, y2
-    const char *caption = "";   // label caption, button text, image picture resource
+    const char *name = nullptr;    // also the Qt object name: "lblNumber(0)" for array elements
+    Twips geometry = {};           // Left, Top, Width, Height; none for a line or a timer
+    LineEnds ends = {};            // a line's
+    const char *caption = "";      // a label's caption, a button's or text box's text
+    const char *picture = nullptr; // an image's picture resource
     Font font = {};
-    Colour back = {}; // label background, shape fill
+    Colour fore = {};     // a label's text
+    Colour back = {};     // a label's background, a shape's fill
+    Colour outline = {};  // a shape's outline, a line
+    int outlineWidth = 0; // in pixels
     unsigned flags = NoFlags;
-    Colour line = {};              // shape outline, line colour, label text
-    int lineWidth = 0;             // in pixels
-    const char *follows = nullptr; // a frame that takes the rectangle of this control
-    int interval = 0;              // timers, in milliseconds
-};
-
-// What a screen reader says of a control, or of the window when the name is the window's own. A
-// null accessible name leaves the control's text to speak for it, so it follows every change.
-struct AccessibleRow
-{
-    const char *name;
+    int tabIndex = -1; // the place in the window's tab order; -1 for none
+    int interval = 0;  // a timer's, in milliseconds
+    // What a screen reader says. A null name leaves the control's text to speak for it, so it
+    // follows every change; an announced control is spoken of when it appears.
     const char *accessibleName = nullptr;
     const char *description = nullptr;
-    bool announced = false; // its appearing is announced, wherever the focus is
+    bool announced = false;
+    Role role = 0;
+    MemberBinder member = nullptr;
+    Handler handler = nullptr; // a button's click, a text box's change, a timer's tick
 };
 
-// A menu bar entry (parent null) or an item of the entry named by parent.
+// A menu bar entry, or an item of the entry above it.
 struct MenuRow
 {
     const char *name;
     const char *caption;
-    const char *parent = nullptr;
+    bool item = false;
+    Handler handler = nullptr;
 };
 
 // Window properties that the shell needs to place a window.
@@ -94,8 +119,8 @@ struct WindowDesign
 {
     const char *name;
     const char *caption;
-    TwipsSize clientArea; // the restored size
-    const char *icon;     // picture name, see designIcon()
+    TwipsSize clientArea;       // the restored size
+    const char *icon = nullptr; // picture name, see designIcon()
     bool mdiChild = true;
 };
 

@@ -2,20 +2,95 @@
 
 #include "form.h"
 
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPixmap>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
 
 #include <algorithm>
 
 namespace toolkit {
 
 namespace {
+
 QPointer<QMdiArea> g_area;
+
+std::vector<const WindowInstance *> &instances()
+{
+    static std::vector<const WindowInstance *> all;
+    return all;
 }
+
+// Starts the preparation at the first paint of the widget it watches, then takes one window per
+// idle moment.
+class Preparation : public QObject
+{
+public:
+    Preparation(QWidget *shown, std::function<void(const WindowInstance &)> prepare)
+        : QObject(shown)
+        , m_next(new QTimer(shown))
+        , m_prepare(std::move(prepare))
+    {
+        m_next->setObjectName(QStringLiteral("tmrPreload"));
+        connect(m_next, &QTimer::timeout, this, &Preparation::prepareNext);
+        shown->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            m_next->start(0);
+        }
+        return false;
+    }
+
+private:
+    void prepareNext()
+    {
+        if (m_done < instances().size())
+            m_prepare(*instances()[m_done++]);
+        if (m_done == instances().size())
+            m_next->stop();
+    }
+
+    QTimer *m_next;
+    std::function<void(const WindowInstance &)> m_prepare;
+    std::size_t m_done = 0;
+};
+
+} // namespace
 
 WindowInstance::WindowInstance(Factory factory)
     : m_factory(std::move(factory))
-{}
+{
+    instances().push_back(this);
+}
+
+WindowInstance::~WindowInstance()
+{
+    std::erase(instances(), this);
+}
+
+void WindowInstance::prepareAllAfterFirstPaint(QWidget *shown)
+{
+    new Preparation(shown, [](const WindowInstance &instance) { instance.prepare(); });
+}
+
+void WindowInstance::prepare() const
+{
+    // Pointless once the window has been opened: it would only add to the memory used.
+    if (m_form)
+        return;
+    const std::unique_ptr<Form> unseen(m_factory());
+    QPixmap canvas(unseen->size());
+    unseen->render(&canvas);
+}
 
 void WindowInstance::setMdiArea(QMdiArea *area)
 {

@@ -8,6 +8,7 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class QWidget;
 
 namespace toolkit {
 
@@ -18,11 +19,20 @@ class WindowInstance
 public:
     using Factory = std::function<Form *()>;
 
+    // Every instance of the program's windows is made once, before main() runs.
     explicit WindowInstance(Factory factory);
+    ~WindowInstance();
+    WindowInstance(const WindowInstance &) = delete;
+    WindowInstance &operator=(const WindowInstance &) = delete;
 
     // The frame that child windows open in; set by the main window for its lifetime.
     static void setMdiArea(QMdiArea *area);
     static QMdiArea *mdiArea();
+
+    // Once the widget has painted, each window not yet loaded is built and painted unseen, one per
+    // idle moment: its first opening then finds its fonts, pictures and drawn shapes ready, and
+    // neither a click nor quitting waits for more than one of them.
+    static void prepareAllAfterFirstPaint(QWidget *shown);
 
     // Loads the window (running its load handler) and shows it, or only activates it.
     Form *show();
@@ -33,6 +43,7 @@ public:
 
 private:
     void activate();
+    void prepare() const;
 
     Factory m_factory;
     QPointer<Form> m_form;

@@ -1,0 +1,82 @@
+// What an exercise's answers, ticks and scores look like on its window's controls: the one
+// function per event that turns the exercise's plain results into visible changes, in the order
+// the windows show them. The two exercises of a drill window and the Division window share it.
+#pragma once
+
+#include "exercise.h"
+
+#include "toolkit/form.h"
+
+#include <QList>
+
+#include <span>
+
+class QLabel;
+
+namespace toolkit {
+class Picture;
+}
+
+namespace drills {
+
+// The parts a control plays in its exercise, given in the windows' design tables.
+enum Part : toolkit::Role {
+    FirstOperand = 1,
+    SecondOperand,
+    ThirdOperand,
+    AnswerBox,
+    CorrectAnswer, // at the answer box's place
+    LeadInText,    // "The Correct Answer is "
+    AnswerButton,
+    ResetButton,
+    AnswerRim, // yellow, on the Answer button while it is disabled
+    ResetRim,  // yellow, on the Reset button while it is disabled
+    AwaitingFrame,
+    RightFrame,
+    WrongFrame,
+    FeedbackPicture,
+    PraiseText,
+    FirstTimer,
+    SecondTimer,
+    CorrectLabel,
+    TotalLabel,
+    PercentLabel,
+};
+// The three-number exercise's controls play their parts in a set of their own.
+inline constexpr toolkit::Role ThreeNumber = 0x100;
+
+class ExerciseView
+{
+public:
+    // The controls that play the parts of the set, found when they are needed, and the faces the
+    // picture shows.
+    ExerciseView(toolkit::Form &window, toolkit::Role set,
+                 std::span<toolkit::Picture *const> faces);
+
+    QStringList operandCaptions() const;
+    QString typed() const;
+
+    void showDealt(const QStringList &captions) const;
+    // Back to awaiting an answer: Reset's steps up to the deal of a new problem.
+    void showAwaiting() const;
+    // The new problem, and the answer box ready for it.
+    void showNewProblem(const QStringList &captions) const;
+    void showAnswered(const Exercise::Answered &answered) const;
+    void showTick(const Exercise::Ticked &ticked, bool firstTimer) const;
+    void showScore(const Exercise::Score &score) const;
+
+private:
+    template<class T>
+    T *part(Part part) const
+    {
+        return m_window.withRole<T>(m_set | part);
+    }
+    QList<QLabel *> operands() const;
+    void showFace(Face face, bool right) const;
+
+    toolkit::Form &m_window;
+    toolkit::Role m_set;
+    std::span<toolkit::Picture *const> m_faces;
+};
+
+} // namespace drills

@@ -1,0 +1,297 @@
+// One exercise without a window: dealing, the comparison as typed or to two decimals, the tallies
+// and their ceiling, the reward run, the animation's steps and the score summary, for every
+// operation.
+#include "drills/exercise.h"
+#include "toolkit/random.h"
+
+#include <QTest>
+
+using namespace drills;
+using toolkit::RandomSource;
+
+Q_DECLARE_METATYPE(drills::Operation)
+Q_DECLARE_METATYPE(drills::Face)
+
+namespace {
+
+constexpr float Largest = 1.0f - 0x1p-24f;
+
+// Operands whose correct answer is "12", "-13", "2." and the like, per operation.
+QStringList problemOf(Operation operation)
+{
+    switch (operation) {
+    case Operation::Add:
+        return {"7", "5"};
+    case Operation::Subtract:
+        return {"35", "28", "20"};
+    case Operation::Multiply:
+        return {"4", "3"};
+    case Operation::Divide:
+        return {"25", "3"};
+    }
+    return {};
+}
+
+void addOperationRows()
+{
+    QTest::addColumn<Operation>("operation");
+    QTest::addColumn<Face>("rightFace");
+    QTest::newRow("add, two numbers") << Operation::Add << Face::Smiling;
+    QTest::newRow("subtract, three numbers") << Operation::Subtract << Face::Laughing;
+    QTest::newRow("multiply, two numbers") << Operation::Multiply << Face::Smiling;
+    QTest::newRow("divide") << Operation::Divide << Face::Smiling;
+}
+
+Exercise::Answered answerRight(Exercise &e, Operation operation)
+{
+    const QStringList operands = problemOf(operation);
+    return e.answer(operands, e.correctText(operands));
+}
+
+Exercise::Answered answerWrong(Exercise &e, Operation operation)
+{
+    return e.answer(problemOf(operation), QStringLiteral("x"));
+}
+
+} // namespace
+
+class TestExercise : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+    void cleanup() { RandomSource::instance().clearSupplied(); }
+
+    void dealsEachTileFromItsRange()
+    {
+        const Exercise e(Operation::Subtract, Face::Laughing);
+        const Range ranges[] = {{35, 84}, {20, 54}, {1, 20}};
+        RandomSource::instance().supply({0.0f, Largest, 0.5f});
+        QCOMPARE(e.deal(ranges), QStringList({"35", "54", "11"}));
+        for (int i = 0; i < 1000; ++i) {
+            const QStringList dealt = e.deal(ranges);
+            for (int tile = 0; tile < 3; ++tile) {
+                const int value = dealt[tile].toInt();
+                QVERIFY(value >= ranges[tile].lo && value <= ranges[tile].hi);
+                QCOMPARE(dealt[tile], QString::number(value)); // digits only
+            }
+        }
+    }
+
+    void wholeNumbersAreComparedAsTyped_data()
+    {
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<QStringList>("operands");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("right");
+        const QStringList twelve{"7", "5"};
+        QTest::newRow("12") << Operation::Add << twelve << "12" << true;
+        QTest::newRow("blank before") << Operation::Add << twelve << " 12" << false;
+        QTest::newRow("blank after") << Operation::Add << twelve << "12 " << false;
+        QTest::newRow("leading zero") << Operation::Add << twelve << "012" << false;
+        QTest::newRow("plus sign") << Operation::Add << twelve << "+12" << false;
+        QTest::newRow("point zero") << Operation::Add << twelve << "12.0" << false;
+        QTest::newRow("empty") << Operation::Add << twelve << "" << false;
+        const QStringList negative{"35", "28", "20"};
+        QTest::newRow("-13") << Operation::Subtract << negative << "-13" << true;
+        QTest::newRow("13 for -13") << Operation::Subtract << negative << "13" << false;
+        QTest::newRow("- 13") << Operation::Subtract << negative << "- 13" << false;
+        QTest::newRow("true minus") << Operation::Subtract << negative << "\u221213" << false;
+        const QStringList zero{"25", "25"};
+        QTest::newRow("0") << Operation::Subtract << zero << "0" << true;
+        QTest::newRow("00") << Operation::Subtract << zero << "00" << false;
+        QTest::newRow("-0") << Operation::Subtract << zero << "-0" << false;
+        const QStringList largest{"25", "25", "25"};
+        QTest::newRow("15625") << Operation::Multiply << largest << "15625" << true;
+        QTest::newRow("grouped") << Operation::Multiply << largest << "15,625" << false;
+    }
+    void wholeNumbersAreComparedAsTyped()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(QStringList, operands);
+        QFETCH(QString, typed);
+        QFETCH(bool, right);
+        Exercise e(operation, Face::Smiling);
+        const Exercise::Answered answered = e.answer(operands, typed);
+        QCOMPARE(answered.right, right);
+        QCOMPARE(answered.typedText, typed); // never rewritten
+        QCOMPARE(e.correct, qint16(right));
+        QCOMPARE(e.total, qint16(1));
+        QCOMPARE(answered.face, right ? Face::Smiling : Face::Frowning);
+    }
+
+    void quotientsAreComparedToTwoPlaces_data()
+    {
+        QTest::addColumn<QString>("dividend");
+        QTest::addColumn<QString>("divisor");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<QString>("shown"); // the typed answer after the check
+        QTest::addColumn<QString>("correct");
+        // clang-format off
+        QTest::newRow("2") << "50" << "25" << "2" << true << "2." << "2.";
+        QTest::newRow("2.0") << "50" << "25" << "2.0" << true << "2." << "2.";
+        QTest::newRow("2.00") << "50" << "25" << "2.00" << true << "2." << "2.";
+        QTest::newRow("02") << "50" << "25" << "02" << true << "2." << "2.";
+        QTest::newRow("2. itself") << "50" << "25" << "2." << true << "2." << "2.";
+        QTest::newRow("blanks and plus") << "50" << "25" << " +2 " << true << "2." << "2.";
+        QTest::newRow("49.5") << "99" << "2" << "49.5" << true << "49.5" << "49.5";
+        QTest::newRow("49.50") << "99" << "2" << "49.50" << true << "49.5" << "49.5";
+        QTest::newRow("8.33") << "25" << "3" << "8.33" << true << "8.33" << "8.33";
+        QTest::newRow("8.333") << "25" << "3" << "8.333" << true << "8.33" << "8.33";
+        QTest::newRow("8.3") << "25" << "3" << "8.3" << false << "8.3" << "8.33";
+        QTest::newRow("8.34") << "25" << "3" << "8.34" << false << "8.34" << "8.33";
+        QTest::newRow("8.666") << "26" << "3" << "8.666" << true << "8.67" << "8.67";
+        QTest::newRow("8.66") << "26" << "3" << "8.66" << false << "8.66" << "8.67";
+        QTest::newRow("3.57") << "25" << "7" << "3.57" << true << "3.57" << "3.57";
+        QTest::newRow("3.13 for a half") << "25" << "8" << "3.13" << true << "3.13" << "3.13";
+        QTest::newRow("3.125 for a half") << "25" << "8" << "3.125" << true << "3.13" << "3.13";
+        QTest::newRow("3.12 for a half") << "25" << "8" << "3.12" << false << "3.12" << "3.13";
+        QTest::newRow("99") << "99" << "1" << "99" << true << "99." << "99.";
+        QTest::newRow("letters") << "50" << "25" << "two" << false << "two" << "2.";
+        QTest::newRow("empty") << "50" << "25" << "" << false << "" << "2.";
+        QTest::newRow("negative") << "50" << "25" << "-2" << false << "-2." << "2.";
+        // clang-format on
+    }
+    void quotientsAreComparedToTwoPlaces()
+    {
+        QFETCH(QString, dividend);
+        QFETCH(QString, divisor);
+        QFETCH(QString, typed);
+        QFETCH(bool, right);
+        QFETCH(QString, shown);
+        QFETCH(QString, correct);
+        Exercise e(Operation::Divide, Face::Smiling);
+        const Exercise::Answered answered = e.answer({dividend, divisor}, typed);
+        QCOMPARE(answered.right, right);
+        QCOMPARE(answered.typedText, shown);
+        QCOMPARE(answered.correctText, correct);
+    }
+
+    void theRegionalSeparatorReadsAndWrites()
+    {
+        QLocale::setDefault(QLocale(QLocale::German));
+        Exercise e(Operation::Divide, Face::Smiling);
+        const Exercise::Answered answered = e.answer({"99", "2"}, " 49,50");
+        QVERIFY(answered.right);
+        QCOMPARE(answered.correctText, "49,5");
+        QCOMPARE(answered.typedText, "49,5");
+        QCOMPARE(e.score().percent, "100,00%");
+    }
+
+    void everyFifthRightAnswerStartsTheAnimation_data() { addOperationRows(); }
+    void everyFifthRightAnswerStartsTheAnimation()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(Face, rightFace);
+        Exercise e(operation, rightFace);
+        // Right, right, wrong, right, right: four right answers, no animation; a wrong one neither
+        // counts nor starts the run again.
+        for (const bool right : {true, true, false, true, true}) {
+            const auto answered = right ? answerRight(e, operation) : answerWrong(e, operation);
+            QVERIFY(!answered.animationStarts);
+            QCOMPARE(answered.face, right ? rightFace : Face::Frowning);
+            QVERIFY(answered.faceChanges);
+        }
+        QCOMPARE(e.reward, qint16(4));
+        const Exercise::Answered fifth = answerRight(e, operation);
+        QVERIFY(fifth.right && fifth.animationStarts);
+        // Until the first tick the picture keeps the face it showed last.
+        QVERIFY(!fifth.faceChanges);
+        QCOMPARE(fifth.face, rightFace);
+        QCOMPARE(e.reward, qint16(0));
+        QCOMPARE(e.correct, qint16(5));
+        QCOMPARE(e.total, qint16(6));
+
+        // After a wrong answer, the face kept for the first tick is the frowning one.
+        for (int i = 0; i < 4; ++i)
+            answerRight(e, operation);
+        answerWrong(e, operation);
+        const Exercise::Answered next = answerRight(e, operation);
+        QVERIFY(next.animationStarts);
+        QCOMPARE(next.face, Face::Frowning);
+    }
+
+    void theStepsRunThroughTheFacesAndGoOnFromWhereTheyStopped_data() { addOperationRows(); }
+    void theStepsRunThroughTheFacesAndGoOnFromWhereTheyStopped()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(Face, rightFace);
+        Exercise e(operation, rightFace);
+        // Steps 1 to 5, then round again; the fifth step keeps the fourth face. Only the first
+        // timer's ticks show the praise.
+        const Face faces[] = {Face::Straight,         Face::Smiling,          Face::Laughing,
+                              Face::LaughingWithNose, Face::LaughingWithNose, Face::Straight,
+                              Face::Smiling};
+        for (int i = 0; i < 7; ++i) {
+            const bool first = i % 2 == 0;
+            const Exercise::Ticked ticked = e.tick(first);
+            QCOMPARE(e.step, qint16(i % 5 + 1));
+            QCOMPARE(ticked.face, faces[i]);
+            QCOMPARE(ticked.faceChanges, i != 4);
+            QCOMPARE(ticked.praiseShows, first);
+        }
+        // A stop after step 2 (Reset) leaves the step: the next animation starts at step 3.
+        QCOMPARE(e.tick(true).face, Face::Laughing);
+        // A stop at step 5 starts the next animation at step 1.
+        e.tick(false);
+        e.tick(true);
+        QCOMPARE(e.step, qint16(5));
+        QCOMPARE(e.tick(true).face, Face::Straight);
+        QCOMPARE(e.step, qint16(1));
+    }
+
+    void talliesStopAt32767()
+    {
+        Exercise e(Operation::Subtract, Face::Laughing);
+        e.total = 32767;
+        e.correct = 32767;
+        QVERIFY(answerRight(e, Operation::Subtract).right);
+        QCOMPARE(e.total, qint16(32767));
+        QCOMPARE(e.correct, qint16(32767));
+        QCOMPARE(e.reward, qint16(1));
+        QVERIFY(!answerWrong(e, Operation::Subtract).right);
+        QCOMPARE(e.total, qint16(32767));
+        QCOMPARE(e.score().total, "32767");
+        QCOMPARE(e.score().percent, "100.00%");
+    }
+
+    void scoreSummary_data()
+    {
+        QTest::addColumn<int>("correct");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QString>("correctLabel");
+        QTest::addColumn<QString>("totalLabel");
+        QTest::addColumn<QString>("percent");
+        // clang-format off
+        QTest::newRow("none") << 0 << 0 << "0" << "1" << "0.00%";
+        QTest::newRow("0 of 4") << 0 << 4 << "0" << "4" << "0.00%";
+        QTest::newRow("1 of 3") << 1 << 3 << "1" << "3" << "33.33%";
+        QTest::newRow("2 of 3") << 2 << 3 << "2" << "3" << "66.67%";
+        QTest::newRow("7 of 8") << 7 << 8 << "7" << "8" << "87.50%";
+        QTest::newRow("1 of 6") << 1 << 6 << "1" << "6" << "16.67%";
+        QTest::newRow("5 of 5") << 5 << 5 << "5" << "5" << "100.00%";
+        QTest::newRow("1 of 32") << 1 << 32 << "1" << "32" << "3.13%";
+        // clang-format on
+    }
+    void scoreSummary()
+    {
+        QFETCH(int, correct);
+        QFETCH(int, total);
+        QFETCH(QString, correctLabel);
+        QFETCH(QString, totalLabel);
+        QFETCH(QString, percent);
+        Exercise e(Operation::Add, Face::Smiling);
+        e.correct = qint16(correct);
+        e.total = qint16(total);
+        const Exercise::Score score = e.score();
+        QCOMPARE(score.correct, correctLabel);
+        QCOMPARE(score.total, totalLabel);
+        QCOMPARE(score.percent, percent);
+        QCOMPARE(e.total, qint16(total)); // the label shows 1, the tally stays
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExercise)
+#include "tst_exercise.moc"

@@ -1,0 +1,21 @@
+// Turns a design row into its widget or timer: the control factory every window's table goes
+// through.
+#pragma once
+
+#include "design.h"
+
+#include <QRect>
+
+class QObject;
+class QWidget;
+
+namespace toolkit {
+
+// The control's rectangle in pixels; a line's is the box between its ends.
+QRect placeOf(const ControlRow &row);
+
+// The control, a child of the window, with the row's geometry, caption, font and initial state.
+// Its name, colours, accessibility and bindings are the form's to set.
+QObject *createControl(const ControlRow &row, QWidget *window);
+
+} // namespace toolkit

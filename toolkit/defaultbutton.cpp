@@ -1,0 +1,44 @@
+#include "defaultbutton.h"
+
+#include <QKeyEvent>
+
+namespace toolkit {
+
+void DefaultButton::make(QPushButton *button)
+{
+    if (m_button && m_button != button)
+        m_button->setDefault(false);
+    m_button = button;
+    button->setDefault(true);
+}
+
+void DefaultButton::take(QPushButton *button)
+{
+    if (m_button != button)
+        return;
+    button->setDefault(false);
+    m_button = nullptr;
+}
+
+bool DefaultButton::press(const QKeyEvent *event, const QWidget *window)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !usable(window))
+        return false;
+    m_button->click();
+    return true;
+}
+
+void DefaultButton::takeFocusFrom(const QWidget *hidden, const QWidget *window)
+{
+    // A box hidden with its window keeps the focus for the window's return.
+    if (hidden->isHidden() && hidden->hasFocus() && usable(window))
+        m_button->setFocus(Qt::OtherFocusReason);
+}
+
+bool DefaultButton::usable(const QWidget *window) const
+{
+    return m_button && m_button->isEnabled() && m_button->isVisibleTo(window);
+}
+
+} // namespace toolkit

@@ -1,0 +1,36 @@
+// A window's default button, as a dialog has one: at most one per window, and Enter anywhere in
+// the window presses it while it is enabled and shown.
+#pragma once
+
+#include <QPointer>
+#include <QPushButton>
+
+class QKeyEvent;
+class QWidget;
+
+namespace toolkit {
+
+class DefaultButton
+{
+public:
+    // Making one button the default takes the role from the others.
+    void make(QPushButton *button);
+    // Takes the role from the button if it has it.
+    void take(QPushButton *button);
+    QPushButton *button() const { return m_button; }
+
+    // Presses the button for Return or Enter (keypad included) without modifiers; true when it
+    // did, and the key is used up.
+    bool press(const QKeyEvent *event, const QWidget *window);
+    // Takes the focus when the box that had it is hidden on its own. Qt would hand it on to the
+    // next box with all of its text selected for the next key to replace; here Enter presses the
+    // button.
+    void takeFocusFrom(const QWidget *hidden, const QWidget *window);
+
+private:
+    bool usable(const QWidget *window) const;
+
+    QPointer<QPushButton> m_button;
+};
+
+} // namespace toolkit

@@ -1,0 +1,33 @@
+#include "menus.h"
+
+#include "form.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace toolkit {
+
+QList<QMenu *> buildMenus(Form &window, std::span<const MenuRow> rows)
+{
+    QList<QMenu *> entries;
+    for (const MenuRow &row : rows) {
+        const QString caption = QString::fromLatin1(row.caption);
+        if (!row.item) {
+            auto *entry = new QMenu(caption, &window);
+            entry->setObjectName(QString::fromLatin1(row.name));
+            entries.append(entry);
+            continue;
+        }
+        if (entries.isEmpty())
+            qFatal("The menu item %s stands before any menu entry", row.name);
+        auto *item = new QAction(caption, &window);
+        item->setObjectName(QString::fromLatin1(row.name));
+        if (const Handler handler = row.handler)
+            QObject::connect(item, &QAction::triggered, &window,
+                             [&window, handler] { handler(window); });
+        entries.last()->addAction(item);
+    }
+    return entries;
+}
+
+} // namespace toolkit
