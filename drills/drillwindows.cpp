@@ -1,5 +1,6 @@
 #include "drillwindows.h"
 
+#include "drilldesign.h"
 #include "drillwindow.h"
 
 namespace drills {

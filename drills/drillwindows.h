@@ -1,11 +1,11 @@
 // The program's one Addition, Subtraction and Multiplication window.
 #pragma once
 
-#include "drilldesign.h"
-
 #include "toolkit/windowinstance.h"
 
 namespace drills {
+
+enum class Drill;
 
 toolkit::WindowInstance &frmAddition();
 toolkit::WindowInstance &frmSubtraction();

@@ -3,6 +3,7 @@
 // shows, atomically, keeping the viewer open when the write fails.
 #include "filecheck.h"
 
+#include "drills/drilldesign.h"
 #include "drills/drillwindows.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"

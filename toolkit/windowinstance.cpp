@@ -32,7 +32,7 @@ class Preparation : public QObject
 public:
     Preparation(QWidget *shown, std::function<void(const WindowInstance &)> prepare)
         : QObject(shown)
-        , m_next(new QTimer(shown))
+        , m_next(new QTimer(this))
         , m_prepare(std::move(prepare))
     {
         m_next->setObjectName(QStringLiteral("tmrPreload"));
