@@ -2,12 +2,7 @@
 
 #include "picture.h"
 
-#include <QFontMetrics>
 #include <QHash>
-#include <QImage>
-#include <QPainter>
-#include <QPixmap>
-#include <QSet>
 
 #include <QWidget>
 
@@ -28,32 +23,6 @@ QFont windowFont()
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     return font;
-}
-
-void loadFonts(std::span<const Font> fonts)
-{
-    // Drawing, not only measuring, also fills the glyph cache the windows' first paint uses.
-    const QString sample =
-        QStringLiteral("0123456789+-x=%.: ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz");
-    const QFont base = windowFont();
-    QSet<QString> loaded;
-    QImage canvas(16, 16, QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&canvas);
-    for (const Font &font : fonts) {
-        const QFont qfont = toQFont(font, base);
-        if (loaded.contains(qfont.key()))
-            continue;
-        loaded.insert(qfont.key());
-        painter.setFont(qfont);
-        painter.drawText(0, 12, sample);
-    }
-}
-
-void loadPictures(std::span<const char *const> resources)
-{
-    // A picture once read stays in QPixmapCache, where the windows' images find it.
-    for (const char *resource : resources)
-        QPixmap(QString::fromLatin1(resource));
 }
 
 QFont toQFont(const Font &font, const QFont &base)

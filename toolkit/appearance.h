@@ -8,7 +8,6 @@
 #include <QIcon>
 #include <QPalette>
 
-#include <span>
 
 class QWidget;
 
@@ -22,10 +21,6 @@ QFont windowFont();
 
 QFont toQFont(const Font &font, const QFont &base);
 
-// Loads the fonts ahead of need: the first use of a face costs more than building a window.
-void loadFonts(std::span<const Font> fonts);
-// Reads pictures ahead of need, for the same reason.
-void loadPictures(std::span<const char *const> resources);
 
 // The palette role that carries a numbered system colour, so dark themes stay legible.
 QPalette::ColorRole systemRole(int index);
