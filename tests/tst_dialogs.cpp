@@ -133,11 +133,33 @@ private slots:
         QCOMPARE(messageBox(nullptr, "Save?", "Math  Scores", QMessageBox::Yes | QMessageBox::No,
                             QMessageBox::Yes),
                  QMessageBox::No);
+    }
 
-        whenABoxOpens([](QWidget *box) { QTest::keyClick(box, Qt::Key_Escape); });
+    // A question closed without an answer is called off: it is never taken for No.
+    void theRealMessageBoxCancelsOnEscOrItsCloseButton_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Esc") << true;
+        QTest::newRow("close button") << false;
+    }
+    void theRealMessageBoxCancelsOnEscOrItsCloseButton()
+    {
+        QFETCH(bool, escape);
+        QStringList shown;
+        whenABoxOpens([&](QWidget *box) {
+            for (auto *button : box->findChildren<QPushButton *>()) {
+                if (button->isVisible())
+                    shown << button->text().remove('&');
+            }
+            if (escape)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->close(); // what the title bar's button asks for
+        });
         QCOMPARE(messageBox(nullptr, "Save?", "Math  Scores", QMessageBox::Yes | QMessageBox::No,
                             QMessageBox::Yes),
-                 QMessageBox::No);
+                 QMessageBox::Cancel);
+        QCOMPARE(shown, QStringList({"Yes", "No"}));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <QInputDialog>
 #include <QList>
+#include <QPushButton>
 
 #include <variant>
 
@@ -37,7 +38,7 @@ T takeAnswer(const char *kind)
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title, const QString &text)
 {
     if (!answers().isEmpty()) {
-        answered().append({dialogs::AnsweredBox::Input, prompt, title, {}, {}, {}});
+        answered().append({dialogs::AnsweredBox::Input, prompt, title, {}, {}, {}, text});
         return takeAnswer<QString>("input");
     }
     bool ok = false;
@@ -53,15 +54,21 @@ QMessageBox::StandardButton messageBox(QWidget *parent, const QString &text, con
 {
     if (!answers().isEmpty()) {
         answered().append(
-            {dialogs::AnsweredBox::Message, text, title, buttons, defaultButton, icon});
+            {dialogs::AnsweredBox::Message, text, title, buttons, defaultButton, icon, {}});
         return takeAnswer<QMessageBox::StandardButton>("message");
     }
     QMessageBox box(icon, title, text, buttons, parent);
     box.setDefaultButton(defaultButton);
+    // Left to itself, a box with Yes and No answers No to Esc and to its close button.
+    QAbstractButton *cancel = box.button(QMessageBox::Cancel);
+    if (!cancel) {
+        cancel = box.addButton(QMessageBox::Cancel);
+        cancel->hide();
+    }
+    box.setEscapeButton(cancel);
     box.exec();
-    if (QAbstractButton *clicked = box.clickedButton())
-        return box.standardButton(clicked);
-    return box.standardButton(box.escapeButton());
+    QAbstractButton *clicked = box.clickedButton();
+    return clicked ? box.standardButton(clicked) : QMessageBox::Cancel;
 }
 
 namespace dialogs {

@@ -13,7 +13,8 @@ namespace toolkit {
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                  const QString &text = QString());
 
-// The button pressed; Escape or the close box give the box's escape button.
+// The button pressed. Esc or the box's close button give Cancel, whether or not the box shows a
+// Cancel button: a question closed that way is called off, never answered No.
 QMessageBox::StandardButton
 messageBox(QWidget *parent, const QString &text, const QString &title,
            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
@@ -24,8 +25,8 @@ namespace dialogs {
 
 // Answers are taken in the order given, one per box; a box of the other kind than the next answer
 // is a fault in the test and stops the program.
-void answerNextInput(const QString &text); // a null string is Cancel
-void answerNextMessage(QMessageBox::StandardButton button);
+void answerNextInput(const QString &text);                  // a null string is Cancel
+void answerNextMessage(QMessageBox::StandardButton button); // Cancel is Esc
 qsizetype pendingAnswers();
 void clearAnswers();
 
@@ -39,6 +40,7 @@ struct AnsweredBox
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
     QMessageBox::Icon icon;
+    QString field; // the text an input box starts with
 };
 QList<AnsweredBox> takeAnsweredBoxes();
 
