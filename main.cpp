@@ -2,6 +2,7 @@
 #include "shell/mdisumbrook.h"
 #include "toolkit/appearance.h"
 #include "toolkit/application.h"
+#include "toolkit/textfile.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@
 
 int main(int argc, char *argv[])
 {
+    toolkit::ignoreFileSizeSignal();
 #ifdef __GLIBC__
     // A score file's text and the viewer's copy of it are large blocks: they go back to the
     // system when freed, instead of glibc raising this threshold and keeping later ones.

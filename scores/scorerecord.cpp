@@ -28,12 +28,45 @@ QString scoreRecord(const QString &sentence)
     return QLatin1Char('"') + sentence + QLatin1Char('"') + LineEnd;
 }
 
+bool saveDespiteUnencodable(QWidget *parent, QStringView text, const QString &holder)
+{
+    const QStringList characters = toolkit::unencodable(text);
+    if (characters.isEmpty())
+        return true;
+    constexpr qsizetype Listed = 10;
+    QStringList named;
+    for (const QString &character : characters.first(std::min(characters.size(), Listed))) {
+        // Named by number too: a font may have no picture for it, and a lone half of a pair has
+        // none at all.
+        const char32_t code = character.size() == 2
+                                  ? QChar::surrogateToUcs4(character[0], character[1])
+                                  : character[0].unicode();
+        named.append(character + QStringLiteral(" (U+") +
+                     QString::number(code, 16).toUpper().rightJustified(4, u'0') + u')');
+    }
+    if (characters.size() > Listed)
+        named.append(QStringLiteral("and %1 more").arg(characters.size() - Listed));
+    const auto answer = toolkit::messageBox(
+        parent,
+        QStringLiteral("%1 holds characters that a score file cannot store: %2. Each would be "
+                       "saved as \"?\".\n\nSave all the same? No goes back to %3.")
+            .arg(holder.at(0).toUpper() + holder.sliced(1), named.join(QStringLiteral(", ")),
+                 holder),
+        QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Yes | QMessageBox::No,
+        QMessageBox::No, QMessageBox::Warning);
+    return answer == QMessageBox::Yes;
+}
+
 bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions, QDate today)
 {
-    const QString name = toolkit::inputBox(window, QStringLiteral("Please Enter Your Name"),
-                                           QStringLiteral("Math Score"));
-    if (name.isEmpty())
-        return false;
+    QString name;
+    do {
+        // Going back shows the name as it was typed.
+        name = toolkit::inputBox(window, QStringLiteral("Please Enter Your Name"),
+                                 QStringLiteral("Math Score"), name);
+        if (name.isEmpty())
+            return false;
+    } while (!saveDespiteUnencodable(window, name, QStringLiteral("the name")));
 
     const QString fileName = QString::fromLatin1(file.fileName);
     const QString error =

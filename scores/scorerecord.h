@@ -43,9 +43,13 @@ QString scoreSentence(const ScoreFile &file, const QString &name, QDate date,
 // The sentence between double quotes, then CR LF; nothing inside is escaped.
 QString scoreRecord(const QString &sentence);
 
+// Before characters the code page cannot hold are stored as '?', lists them and asks whether to
+// save all the same: true to save, false to go back to the text (the name or the viewer's text).
+bool saveDespiteUnencodable(QWidget *parent, QStringView text, const QString &holder);
+
 // Asks for the name and appends the record to the score file in the current folder. True when
-// the record was written: the window then starts its tallies afresh. Nothing changes when the name
-// is left empty; a failed write is reported in a message and leaves the file as it was.
+// the record is on the disk: the window then starts its tallies afresh. Nothing changes when the
+// name is left empty; a failed write is reported in a message and leaves the file as it was.
 bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
                QDate today = QDate::currentDate());
 

@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -50,6 +51,8 @@ ScoreWindow::ScoreWindow(QWidget *parent)
     build(Rows);
     setFocusProxy(txtScore);
 
+    connect(txtScore->document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { followEdit(position, added); });
     if (QMdiArea *area = WindowInstance::mdiArea()) {
         connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *child) {
             if (child && child == parentWidget())
@@ -100,17 +103,21 @@ bool ScoreWindow::settleChanges()
     const auto answer = messageBox(this, QStringLiteral("Do You Want to Save Changes?"),
                                    QStringLiteral("Math  Scores"),
                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes)
+    if (answer == QMessageBox::No)
         return true;
+    if (answer != QMessageBox::Yes) // Esc or the box's close button: what asked is called off
+        return false;
     return writeBack();
 }
 
-void ScoreWindow::showScores(const QString &fileName, QByteArrayView content)
+void ScoreWindow::showScores(const QString &fileName, const ReadBytes &read, Lines lines)
 {
     // The file goes in a piece at a time, so that its text is never held twice over: a large
     // file would cost twice the memory at once.
     constexpr qsizetype Piece = 64 * 1024;
+    QByteArrayView content = read.bytes;
     QTextDocument *document = txtScore->document();
+    m_loading = true;
     txtScore->clear();
     document->setUndoRedoEnabled(false); // like a text set whole, nothing to undo
     QTextCursor end(document);
@@ -130,33 +137,77 @@ void ScoreWindow::showScores(const QString &fileName, QByteArrayView content)
     }
     end.endEditBlock();
     document->setUndoRedoEnabled(true);
+    m_loading = false;
+    m_lineEnds.assign(std::move(lines.ends));
+    m_shown = read.fingerprint;
     txtScore->moveCursor(QTextCursor::Start);
     lblPath->setText(fileName);
     lblPath->adjustSize();
     blnChanged = False;
 }
 
+void ScoreWindow::followEdit(int position, int added)
+{
+    // The box reports each change as a span of the text replaced by another; the line breaks in
+    // the new span are counted, and those of the old span follow from the number of lines.
+    if (m_loading)
+        return;
+    const QTextDocument *document = txtScore->document();
+    const int first = document->findBlock(position).blockNumber();
+    const QTextBlock last = document->findBlock(position + added);
+    const int addedBreaks =
+        (last.isValid() ? last.blockNumber() : document->blockCount() - 1) - first;
+    const qsizetype removedBreaks = m_lineEnds.size() - (document->blockCount() - 1) + addedBreaks;
+    m_lineEnds.replace(first, removedBreaks, addedBreaks);
+}
+
 QString ScoreWindow::shownText() const
 {
-    // The box keeps lines as blocks, so the file's CR LF come back here; a line break typed with
-    // Shift+Enter ends a line too.
-    QString text = txtScore->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    text.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    const QTextDocument *document = txtScore->document();
+    QString text;
+    text.reserve(document->characterCount() + m_lineEnds.size());
+    qsizetype line = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next(), ++line) {
+        text += block.text();
+        if (block.next().isValid()) // a line the edits were not followed into is the user's
+            text += textOf(line < m_lineEnds.size() ? m_lineEnds.at(line) : LineEnd::CrLf);
+    }
+    // A line break typed with Shift+Enter ends a line within a block: the user began a line.
+    text.replace(QChar::LineSeparator, QLatin1StringView("\r\n"));
     return text;
 }
 
 bool ScoreWindow::writeBack()
 {
     const QString fileName = lblPath->text();
-    const QString error = replaceText(fileName, shownText());
-    if (!error.isEmpty()) {
-        messageBox(
-            this,
-            QStringLiteral("The scores could not be saved in \"%1\": %2").arg(fileName, error),
-            QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
-            QMessageBox::Warning);
+    const QString text = shownText();
+    if (!saveDespiteUnencodable(this, text, QStringLiteral("the text")))
         return false;
+
+    Fingerprint read = m_shown;
+    for (;;) {
+        const Replaced replaced = replaceKeepingAppended(fileName, read, encode(text));
+        if (replaced.outcome == Replaced::Written)
+            break;
+        if (replaced.outcome == Replaced::Failed) {
+            messageBox(this,
+                       QStringLiteral("The scores could not be saved in \"%1\": %2")
+                           .arg(fileName, replaced.error),
+                       QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
+                       QMessageBox::Warning);
+            return false;
+        }
+        const auto answer = messageBox(
+            this,
+            QStringLiteral("\"%1\" was changed elsewhere since it was shown here%2.\n\nReplace "
+                           "it with the text shown here? No keeps the file as it is, and this "
+                           "window stays open with its text.")
+                .arg(fileName, replaced.removed ? QStringLiteral(": it was removed") : QString()),
+            QString::fromLatin1(ApplicationTitle), QMessageBox::Yes | QMessageBox::No,
+            QMessageBox::No, QMessageBox::Warning);
+        if (answer != QMessageBox::Yes)
+            return false;
+        read = replaced.found; // what is added from now on is still kept
     }
     blnChanged = False;
     return true;
@@ -179,18 +230,28 @@ void displayScores(const QString &fileName)
             return;
     }
 
-    const ReadBytes read = readBytes(fileName);
-    if (!read.error.isEmpty()) {
+    const ReadBytes read = readBytes(fileName, ShownLimits.bytes);
+    Lines lines;
+    QString problem;
+    if (read.tooLarge) {
+        problem = beyondLimits(true, lines);
+    } else if (!read.error.isEmpty()) {
+        problem = read.error;
+    } else {
+        lines = linesOf(read.bytes);
+        problem = beyondLimits(false, lines);
+    }
+    if (!problem.isEmpty()) {
         messageBox(
             QApplication::activeWindow(),
-            QStringLiteral("The scores in \"%1\" could not be shown: %2").arg(fileName, read.error),
+            QStringLiteral("The scores in \"%1\" could not be shown: %2").arg(fileName, problem),
             QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
             QMessageBox::Warning);
         return;
     }
 
     auto *viewer = static_cast<ScoreWindow *>(frmScore().show());
-    viewer->showScores(fileName, read.bytes);
+    viewer->showScores(fileName, read, std::move(lines));
 }
 
 } // namespace scores

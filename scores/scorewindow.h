@@ -3,8 +3,10 @@
 #pragma once
 
 #include "scorerecord.h"
+#include "scoretext.h"
 
 #include "toolkit/form.h"
+#include "toolkit/textfile.h"
 #include "toolkit/windowinstance.h"
 
 class QLabel;
@@ -25,13 +27,16 @@ public:
     void txtScore_Change();
     void Form_Unload(bool &cancel) override;
 
-    // Puts a file's content in the box and makes that file the target of the write-back.
-    void showScores(const QString &fileName, QByteArrayView content);
-    // Asks whether to save unsaved edits and saves them on Yes. False while they are still unsaved
-    // because the write-back failed; the caller then keeps them.
+    // Puts a file's content in the box and makes that file the target of the write-back; the
+    // lines are those of the content.
+    void showScores(const QString &fileName, const toolkit::ReadBytes &read, Lines lines);
+    // Asks whether to save unsaved edits and saves them on Yes. False while they are still unsaved:
+    // the question was cancelled, the user went back to them, or the write-back failed or was
+    // left undone. The caller then keeps them.
     bool settleChanges();
 
-    // The text shown, as it is written back: CR LF ends every line the box shows.
+    // The text shown, as it is written back: each line with the line end it was read with, and
+    // CR LF after each line the user began.
     QString shownText() const;
 
     qint16 blnChanged = 0; // True is -1, False 0
@@ -45,6 +50,11 @@ protected:
 
 private:
     bool writeBack();
+    void followEdit(int position, int added);
+
+    toolkit::Fingerprint m_shown; // the file's bytes as shown
+    LineEnds m_lineEnds;
+    bool m_loading = false;
 };
 
 toolkit::WindowInstance &frmScore();

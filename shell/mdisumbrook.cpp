@@ -3,6 +3,7 @@
 #include "about/aboutwindow.h"
 #include "division/divisionwindow.h"
 #include "drills/drillwindows.h"
+#include "scores/scorewindow.h"
 #include "toolkit/appearance.h"
 #include "toolkit/design.h"
 #include "toolkit/form.h"
@@ -134,6 +135,14 @@ void mdiSumbrook::mnuAbout_Click()
 
 void mdiSumbrook::closeEvent(QCloseEvent *event)
 {
+    // The viewer may keep itself open to keep unsaved edits: it is asked first, so that the drill
+    // windows are still as they were when it does.
+    if (const toolkit::Form *viewer = scores::frmScore().form()) {
+        if (!viewer->parentWidget()->close()) {
+            event->ignore();
+            return;
+        }
+    }
     m_area->closeAllSubWindows();
     if (!m_area->subWindowList().isEmpty()) {
         event->ignore();

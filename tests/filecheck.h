@@ -10,8 +10,9 @@
 
 #include <optional>
 
-#include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 inline QByteArray bytesOf(const QString &fileName)
 {
@@ -26,31 +27,46 @@ inline void writeFile(const QString &fileName, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// Files may grow no larger than this while it lives; the signal that would end the process is
-// ignored, so writes fail with EFBIG.
+// Files may grow no larger than this while it lives. A suite using it calls
+// toolkit::ignoreFileSizeSignal() first, as the program does at start, so writes fail with EFBIG
+// instead of the process ending.
 class FileSizeLimit
 {
 public:
     explicit FileSizeLimit(rlim_t bytes)
     {
         getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = m_old;
         limit.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
     FileSizeLimit(const FileSizeLimit &) = delete;
     FileSizeLimit &operator=(const FileSizeLimit &) = delete;
 
 private:
     rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
 };
+
+// Stops the process rather than letting a call that should return at once hang the test.
+class Watchdog
+{
+public:
+    explicit Watchdog(unsigned seconds) { alarm(seconds); }
+    ~Watchdog() { alarm(0); }
+};
+
+// Puts what is not a plain file under the name: "pipe", "device" (a link to /dev/zero) or
+// "folder".
+inline bool makeOddFile(const QString &kind, const QString &name)
+{
+    const QByteArray path = QFile::encodeName(name);
+    if (kind == u"pipe")
+        return mkfifo(path.constData(), 0666) == 0;
+    if (kind == u"device")
+        return symlink("/dev/zero", path.constData()) == 0;
+    return QDir().mkdir(name);
+}
 
 // Each test case runs in an empty folder of its own, made the current directory, as the score
 // files are named relative to it.

@@ -4,6 +4,7 @@
 
 #include "scores/scorerecord.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/textfile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,6 +38,7 @@ class TestScoreRecord : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { toolkit::ignoreFileSizeSignal(); }
     void init() { m_folder.enter(); }
     void cleanup()
     {
@@ -80,11 +82,6 @@ private slots:
             << &DivisionScores << "Dav \"D\"" << Captions{"0.00%", "1"} << "Divide.txt"
             << QByteArray("\"Dav \"D\" On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on "
                           "Divide 2 decimal places and \r\n\"\r\n");
-        QTest::newRow("outside the code page")
-            << &DivisionScores << QString::fromUtf8("Łucja é") << Captions{"0.00%", "1"}
-            << "Divide.txt"
-            << QByteArray("\"?ucja \xe9 On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on "
-                          "Divide 2 decimal places and \r\n\"\r\n");
     }
     void appendsTheRecordOfEachDrill()
     {
@@ -117,6 +114,36 @@ private slots:
         const QByteArray ann =
             scoreRecord(scoreSentence(AdditionScores, "Ann", SixthOfDecember, Scored)).toLatin1();
         QVERIFY(bytesOf("Add.txt").startsWith(earlier + ann + "\"Bob On the Day"));
+    }
+
+    void aNameOutsideTheCodePageAsksFirst_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("Yes saves it with '?'") << QMessageBox::Yes << QByteArray("?ucja \xe9");
+        QTest::newRow("No goes back to the name") << QMessageBox::No << QByteArray("Lucja");
+        QTest::newRow("Esc goes back too") << QMessageBox::Cancel << QByteArray("Lucja");
+    }
+    void aNameOutsideTheCodePageAsksFirst()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QByteArray, saved);
+        dialogs::answerNextInput(QString::fromUtf8("Łucja é"));
+        dialogs::answerNextMessage(answer);
+        if (answer != QMessageBox::Yes)
+            dialogs::answerNextInput("Lucja");
+        QVERIFY(saveScore(nullptr, DivisionScores, Scored, SixthOfDecember));
+        QVERIFY(bytesOf("Divide.txt").startsWith("\"" + saved + " On the Day"));
+
+        const auto boxes = dialogs::takeAnsweredBoxes();
+        QCOMPARE(boxes.size(), answer == QMessageBox::Yes ? 2 : 3);
+        QCOMPARE(boxes[1].text, QString::fromUtf8("The name holds characters that a score file "
+                                                  "cannot store: Ł (U+0141). Each would be saved "
+                                                  "as \"?\".\n\nSave all the same? No goes back "
+                                                  "to the name."));
+        QCOMPARE(boxes[1].defaultButton, QMessageBox::No);
+        if (boxes.size() == 3) // the name as it was typed, to be changed
+            QCOMPARE(boxes[2].field, QString::fromUtf8("Łucja é"));
     }
 
     void anEmptyNameSavesNothing_data()
@@ -169,7 +196,7 @@ private slots:
         auto boxes = dialogs::takeAnsweredBoxes();
         QCOMPARE(boxes.size(), 2);
         QCOMPARE(boxes[1].title, "Sumbrook");
-        QVERIFY2(boxes[1].text.contains("\"Add.txt\"") && boxes[1].text.contains("directory"),
+        QVERIFY2(boxes[1].text.contains("\"Add.txt\"") && boxes[1].text.contains("folder"),
                  qPrintable(boxes[1].text));
         QVERIFY(QFileInfo("Add.txt").isDir());
         QVERIFY(QDir("Add.txt").isEmpty());

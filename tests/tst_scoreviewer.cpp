@@ -11,6 +11,10 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/textfile.h"
 
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTextBlock>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -61,6 +65,35 @@ void typeAtTheEnd(QPlainTextEdit *box, const QString &text)
     QTest::keyClicks(box, text);
 }
 
+// Every byte value, line ends among them.
+QByteArray allBytes()
+{
+    QByteArray bytes;
+    for (int i = 0; i < 256; ++i)
+        bytes.append(char(i));
+    return bytes;
+}
+
+// Puts the cursor in a line, at a character, as a click there would.
+void placeCursor(QPlainTextEdit *box, int line, int column)
+{
+    QTextCursor cursor(box->document()->findBlockByNumber(line));
+    cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, column);
+    box->setTextCursor(cursor);
+}
+
+// Leaves the viewer as a user does: closing it, closing the main window, or choosing Display in
+// another drill.
+void leaveViewer(QWidget *mainWindow, const QString &way)
+{
+    if (way == u"viewer")
+        frmScore().unload();
+    else if (way == u"main window")
+        mainWindow->close();
+    else
+        displayScores("Sub.txt");
+}
+
 } // namespace
 
 class TestScoreViewer : public QObject
@@ -68,7 +101,11 @@ class TestScoreViewer : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { toolkit::installFontSubstitutes(); }
+    void initTestCase()
+    {
+        toolkit::installFontSubstitutes();
+        toolkit::ignoreFileSizeSignal();
+    }
 
     void init()
     {
@@ -159,9 +196,10 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("lines");
-        const QByteArray cutLine = QByteArray(64 * 1024 - 1, 'a') + "\r\n";
-        QTest::newRow("CR LF across a piece's end") << cutLine + TwoRecords + cutLine << 7;
-        QTest::newRow("a line longer than pieces") << QByteArray(200000, 'x') + "\r\nend" << 2;
+        // Lines ended by a lone CR put no LF in the first piece, and its last byte is the CR of a
+        // CR LF.
+        const QByteArray loneCrs = QByteArray("abc\r").repeated(16383) + "abc";
+        QTest::newRow("CR LF across a piece's end") << loneCrs + "\r\n" + TwoRecords << 16389;
         QByteArray records;
         while (records.size() < 300000)
             records += TwoRecords;
@@ -297,7 +335,7 @@ private slots:
     {
         QTest::addColumn<bool>("diskFull");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("name taken by a folder") << false << "directory";
+        QTest::newRow("name taken by a folder") << false << "folder";
         QTest::newRow("disk full part-way") << true << "File too large";
     }
     void aFailedWriteBackKeepsTheViewerOpen()
@@ -344,10 +382,12 @@ private slots:
         QVERIFY(m_window->isVisible());
         QVERIFY(frmScore().isLoaded());
 
-        // Once the cause is gone, trying again saves.
-        if (!diskFull)
-            QVERIFY(QDir().rmdir("Add.txt"));
+        // Once the cause is gone, trying again saves; where the file is gone too, only when told.
         dialogs::answerNextMessage(QMessageBox::Yes);
+        if (!diskFull) {
+            QVERIFY(QDir().rmdir("Add.txt"));
+            dialogs::answerNextMessage(QMessageBox::Yes);
+        }
         form->unload();
         QTRY_VERIFY(!frmScore().isLoaded());
         QCOMPARE(bytesOf("Add.txt"), edited.toLatin1());
@@ -433,22 +473,43 @@ private slots:
 
     void aFileThatCannotBeShownChangesNothing_data()
     {
-        QTest::addColumn<bool>("tooLarge");
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("a folder") << false << "directory";
-        QTest::newRow("too large") << true << "larger than 64 MiB";
+        QTest::newRow("a folder") << "folder"
+                                  << "It is a folder, not a file.";
+        QTest::newRow("a named pipe") << "pipe"
+                                      << "It is a named pipe, not a file.";
+        QTest::newRow("a link to /dev/zero") << "device"
+                                             << "It is a device, not a file.";
+        QTest::newRow("too large") << "bytes"
+                                   << "It is larger than 12 MiB, the most the score "
+                                      "viewer shows. To see it here, open it in a text "
+                                      "editor and move older records into another file.";
+        QTest::newRow("too many lines")
+            << "lines"
+            << QString("It has %1 lines, more than the %2 the score viewer shows.")
+                   .arg(scores::ShownLimits.lines + 1)
+                   .arg(scores::ShownLimits.lines);
+        QTest::newRow("too long a line") << "line"
+                                         << "break that line up.";
     }
     void aFileThatCannotBeShownChangesNothing()
     {
-        QFETCH(bool, tooLarge);
+        QFETCH(QString, kind);
         QFETCH(QString, reason);
-        if (tooLarge) {
+        const scores::ViewerLimits limits = scores::ShownLimits;
+        if (kind == "bytes") {
             QFile big("Sub.txt");
             QVERIFY(big.open(QIODevice::WriteOnly));
-            QVERIFY(big.resize(64 * 1024 * 1024 + 1));
+            QVERIFY(big.resize(limits.bytes + 1));
+        } else if (kind == "lines") {
+            writeFile("Sub.txt", QByteArray(limits.lines, '\n'));
+        } else if (kind == "line") {
+            writeFile("Sub.txt", "\"Ann\r\n" + QByteArray(limits.lineLength + 1, 'x'));
         } else {
-            QVERIFY(QDir().mkdir("Sub.txt"));
+            QVERIFY(makeOddFile(kind, "Sub.txt"));
         }
+        const Watchdog watchdog(20);
 
         // Not opened at all when it was closed.
         dialogs::answerNextMessage(QMessageBox::Ok);
@@ -462,11 +523,247 @@ private slots:
         const auto boxes = dialogs::takeAnsweredBoxes();
         QCOMPARE(boxes.size(), 2);
         QCOMPARE(boxes[1].title, "Sumbrook");
-        QVERIFY2(boxes[1].text.contains("\"Sub.txt\"") && boxes[1].text.contains(reason),
+        QVERIFY2(boxes[1].text.startsWith("The scores in \"Sub.txt\" could not be shown: ") &&
+                     boxes[1].text.contains(reason),
                  qPrintable(boxes[1].text));
         QCOMPARE(viewer()->shownText(), QString::fromLatin1(TwoRecords));
         QCOMPARE(viewer()->lblPath->text(), "Add.txt");
         QCOMPARE(viewer()->blnChanged, qint16(0));
+    }
+
+    // Each line keeps the line end it was read with; only a line break the user types is CR LF.
+    void untouchedBytesComeBackUnchanged_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("keys"); // \n is Enter, \b Backspace
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("LF") << QByteArray("one\ntwo\nthree\n") << 1 << 3 << "!"
+                            << QByteArray("one\ntwo!\nthree\n");
+        QTest::newRow("CR") << QByteArray("one\rtwo\rthree\r") << 1 << 3 << "!"
+                            << QByteArray("one\rtwo!\rthree\r");
+        QTest::newRow("CR LF") << QByteArray("one\r\ntwo\r\n") << 0 << 0 << "!"
+                               << QByteArray("!one\r\ntwo\r\n");
+        QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd\n\r") << 2 << 1 << "!"
+                               << QByteArray("a\r\nb\nc!\rd\n\r");
+        QTest::newRow("no line end at the end")
+            << QByteArray("a\nb") << 1 << 1 << "!" << QByteArray("a\nb!");
+        QTest::newRow("a line break typed inside a line")
+            << QByteArray("ab\ncd\n") << 0 << 1 << "\n"
+            << QByteArray("a\r\nb\ncd\n");
+        QTest::newRow("a line break typed at the end") << QByteArray("ab\rcd") << 1 << 2 << "x\n"
+                                                       << QByteArray("ab\rcdx\r\n");
+        QTest::newRow("two lines joined keep the later line end")
+            << QByteArray("a\rb\nc") << 1 << 0 << "\b" << QByteArray("ab\nc");
+        QTest::newRow("every byte value") << allBytes() + "\r\n" + allBytes() << 2 << 0 << "!"
+                                          << allBytes().insert(14, '!') + "\r\n" + allBytes();
+    }
+    void untouchedBytesComeBackUnchanged()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, line);
+        QFETCH(int, column);
+        QFETCH(QString, keys);
+        QFETCH(QByteArray, written);
+        writeFile("Add.txt", bytes);
+        displayScores("Add.txt");
+        QPlainTextEdit *box = viewer()->txtScore;
+        placeCursor(box, line, column);
+        for (const QChar key : keys) {
+            if (key == u'\n')
+                QTest::keyClick(box, Qt::Key_Return);
+            else if (key == u'\b')
+                QTest::keyClick(box, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(box, key);
+        }
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        viewer()->unload();
+        QTRY_VERIFY(!frmScore().isLoaded());
+        QCOMPARE(bytesOf("Add.txt"), written);
+    }
+
+    // Edits anywhere, over any lines, against the same edits made to the file's bytes.
+    void lineEndsFollowEveryEdit()
+    {
+        QRandomGenerator random(13);
+        const QByteArray ends[] = {"\r\n", "\n", "\r"};
+        QByteArrayList characters; // of the box: a line end is one
+        for (int i = 0; i < 300; ++i) {
+            for (const char c : "line " + QByteArray::number(i))
+                characters.append(QByteArray(1, c));
+            characters.append(ends[random.bounded(3)]);
+        }
+        writeFile("Add.txt", characters.join());
+        displayScores("Add.txt");
+        QTextDocument *document = viewer()->txtScore->document();
+        for (int edit = 0; edit < 200; ++edit) {
+            const int from = random.bounded(document->characterCount() - 1);
+            const int to =
+                from + random.bounded(std::min(40, document->characterCount() - 1 - from));
+            const QString typed = QStringList{"x", "y\nz", "\n\n", ""}[random.bounded(4)];
+            QTextCursor cursor(document);
+            cursor.setPosition(from);
+            cursor.setPosition(to, QTextCursor::KeepAnchor);
+            cursor.insertText(typed);
+            characters.remove(from, to - from);
+            for (qsizetype i = typed.size() - 1; i >= 0; --i)
+                characters.insert(from, typed[i] == u'\n' ? "\r\n" : typed.mid(i, 1).toLatin1());
+        }
+        QCOMPARE(viewer()->shownText(), QString::fromLatin1(characters.join()));
+    }
+
+    void aRecordSavedMeanwhileIsKept_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("byAnotherCopy");
+        QTest::newRow("by this program, closing the viewer") << "viewer" << false;
+        QTest::newRow("by another copy, closing the main window") << "main window" << true;
+        QTest::newRow("by another copy, Display in another drill") << "display" << true;
+    }
+    void aRecordSavedMeanwhileIsKept()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, byAnotherCopy);
+        writeFile("Add.txt", TwoRecords);
+        writeFile("Sub.txt", SubRecord);
+        displayScores("Add.txt");
+        typeAtTheEnd(viewer()->txtScore, "Eve");
+        if (byAnotherCopy) {
+            QCOMPARE(QProcess::execute(SCOREWRITER, {"save", "Add.txt", "1", "Cy"}), 0);
+        } else {
+            dialogs::answerNextInput("Cy");
+            drills::frmAddition().show()->menuItem("mnuitemSaveScore")->trigger();
+            frmScore().show();
+        }
+        const QByteArray saved = bytesOf("Add.txt").sliced(TwoRecords.size());
+        QVERIFY(saved.startsWith("\"Cy"));
+
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        leaveViewer(m_window, way);
+        QCOMPARE(dialogs::pendingAnswers(), 0);
+        QCOMPARE(bytesOf("Add.txt"), TwoRecords + "Eve" + saved);
+    }
+
+    void aFileChangedElsewhereIsNeverOverwrittenSilently_data()
+    {
+        QTest::addColumn<bool>("removed");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::newRow("rewritten, replaced") << false << QMessageBox::Yes;
+        QTest::newRow("rewritten, kept") << false << QMessageBox::No;
+        QTest::newRow("rewritten, kept on Esc") << false << QMessageBox::Cancel;
+        QTest::newRow("removed, replaced") << true << QMessageBox::Yes;
+        QTest::newRow("removed, kept") << true << QMessageBox::No;
+    }
+    void aFileChangedElsewhereIsNeverOverwrittenSilently()
+    {
+        QFETCH(bool, removed);
+        QFETCH(QMessageBox::StandardButton, answer);
+        writeFile("Add.txt", TwoRecords);
+        displayScores("Add.txt");
+        typeAtTheEnd(viewer()->txtScore, "Eve");
+        const QByteArray elsewhere = "\"Rewritten\r\n\"\r\n";
+        if (removed)
+            QVERIFY(QFile::remove("Add.txt"));
+        else
+            writeFile("Add.txt", elsewhere);
+
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        dialogs::answerNextMessage(answer);
+        viewer()->unload();
+        const auto boxes = dialogs::takeAnsweredBoxes();
+        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(boxes[1].text,
+                 QString("\"Add.txt\" was changed elsewhere since it was shown here%1.\n\n"
+                         "Replace it with the text shown here? No keeps the file as it is, and "
+                         "this window stays open with its text.")
+                     .arg(removed ? ": it was removed" : ""));
+        QCOMPARE(boxes[1].defaultButton, QMessageBox::No);
+        if (answer == QMessageBox::Yes) {
+            QTRY_VERIFY(!frmScore().isLoaded());
+            QCOMPARE(bytesOf("Add.txt"), TwoRecords + "Eve");
+            return;
+        }
+        QVERIFY(viewer()->isVisible());
+        QCOMPARE(viewer()->shownText(), QString::fromLatin1(TwoRecords + "Eve"));
+        QCOMPARE(viewer()->blnChanged, qint16(-1));
+        QCOMPARE(QFileInfo::exists("Add.txt"), !removed);
+        if (!removed)
+            QCOMPARE(bytesOf("Add.txt"), elsewhere);
+    }
+
+    // On the real box: Esc or its close button call off what asked, the edits kept.
+    void closingTheQuestionCallsOffWhatAsked_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("closing the viewer, Esc") << "viewer" << true;
+        QTest::newRow("closing the viewer, close button") << "viewer" << false;
+        QTest::newRow("closing the main window, Esc") << "main window" << true;
+        QTest::newRow("Display in another drill, close button") << "display" << false;
+    }
+    void closingTheQuestionCallsOffWhatAsked()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, escape);
+        writeFile("Add.txt", TwoRecords);
+        writeFile("Sub.txt", SubRecord);
+        drills::frmAddition().show();
+        displayScores("Add.txt");
+        typeAtTheEnd(viewer()->txtScore, "Eve");
+
+        m_guard->stop();
+        QString asked;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            answer.stop();
+            asked = box->text();
+            if (escape)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->close();
+        });
+        answer.start(10);
+        leaveViewer(m_window, way);
+        m_guard->start();
+
+        QCOMPARE(asked, "Do You Want to Save Changes?");
+        QVERIFY(viewer()->isVisible());
+        QCOMPARE(viewer()->lblPath->text(), "Add.txt");
+        QCOMPARE(viewer()->shownText(), QString::fromLatin1(TwoRecords + "Eve"));
+        QCOMPARE(viewer()->blnChanged, qint16(-1));
+        QVERIFY(m_window->isVisible());
+        QVERIFY(drills::frmAddition().form()->isVisible());
+        QCOMPARE(bytesOf("Add.txt"), TwoRecords);
+    }
+
+    void charactersTheFileCannotHoldAreNamedFirst()
+    {
+        writeFile("Add.txt", TwoRecords);
+        displayScores("Add.txt");
+        viewer()->txtScore->moveCursor(QTextCursor::End);
+        viewer()->txtScore->insertPlainText(QString::fromUtf8("Łucja 字")); // as pasted
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        dialogs::answerNextMessage(QMessageBox::No);
+        viewer()->unload();
+        const auto boxes = dialogs::takeAnsweredBoxes();
+        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(boxes[1].text, QString::fromUtf8("The text holds characters that a score file "
+                                                  "cannot store: Ł (U+0141), 字 (U+5B57). Each "
+                                                  "would be saved as \"?\".\n\nSave all the "
+                                                  "same? No goes back to the text."));
+        QVERIFY(viewer()->isVisible());
+        QCOMPARE(bytesOf("Add.txt"), TwoRecords);
+
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        viewer()->unload();
+        QTRY_VERIFY(!frmScore().isLoaded());
+        QCOMPARE(bytesOf("Add.txt"), TwoRecords + "?ucja ?");
     }
 
 private:

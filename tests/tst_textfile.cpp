@@ -1,5 +1,6 @@
-// Windows-1252 text files: the code page both ways, appending that keeps the earlier content even
-// when a write fails, the whole read and its limit, and the atomic replace under a killed writer.
+// Windows-1252 text files: the code page both ways, appending that takes back only its own bytes
+// under a file size limit and waits for another copy's lock, the bounded read, what is not a
+// plain file, and the replace that keeps what was appended and never overwrites a changed file.
 #include "filecheck.h"
 
 #include "toolkit/textfile.h"
@@ -8,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,19 +34,30 @@ QByteArray allBytes()
     return bytes;
 }
 
-// The size of the file the process holds open in the folder, -1 while it holds none.
+// The size of the largest file the process holds open in the folder, -1 while it holds none.
 qint64 sizeOfOpenFileIn(pid_t pid, const QString &folder)
 {
     std::error_code error;
+    qint64 largest = -1;
     const std::filesystem::path fds = "/proc/" + std::to_string(pid) + "/fd";
     for (const auto &entry : std::filesystem::directory_iterator(fds, error)) {
         const auto target = std::filesystem::read_symlink(entry.path(), error);
         struct stat info;
         if (!error && QString::fromStdString(target.string()).startsWith(folder) &&
             ::stat(entry.path().c_str(), &info) == 0 && S_ISREG(info.st_mode))
-            return info.st_size;
+            largest = std::max<qint64>(largest, info.st_size);
     }
-    return -1;
+    return largest;
+}
+
+bool ignoresFileSizeSignal(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    static const QRegularExpression ignored(QStringLiteral("SigIgn:\\s*([0-9a-f]+)"));
+    const auto match = ignored.match(QString::fromLatin1(status.readAll()));
+    return match.hasMatch() && (match.captured(1).toULongLong(nullptr, 16) >> (SIGXFSZ - 1)) & 1;
 }
 
 } // namespace
@@ -53,6 +67,7 @@ class TestTextFile : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { ignoreFileSizeSignal(); }
     void init() { m_folder.enter(); }
     void cleanup() { m_folder.leave(); }
 
@@ -60,22 +75,31 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lost"); // what the user is told of
         QTest::newRow("code page letters")
-            << QString::fromUtf8("é€“") << QByteArray("\xe9\x80\x93");
-        QTest::newRow("outside the code page") << QString::fromUtf8("aŁb") << QByteArray("a?b");
-        QTest::newRow("outside the plane") << QString::fromUtf8("x😀y") << QByteArray("x?y");
+            << QString::fromUtf8("é€“") << QByteArray("\xe9\x80\x93") << QStringList();
+        QTest::newRow("outside the code page, twice")
+            << QString::fromUtf8("aŁbŁ") << QByteArray("a?b?") << QStringList{"Ł"};
+        QTest::newRow("outside the plane")
+            << QString::fromUtf8("x😀y字") << QByteArray("x?y?")
+            << QStringList{QString::fromUtf8("😀"), QString::fromUtf8("字")};
         QTest::newRow("own SUB beside a substitute")
-            << QString::fromUtf8("\x1aŁ\x1a") << QByteArray("\x1a?\x1a");
-        QTest::newRow("no-break space") << QString(QChar(0xA0)) << QByteArray("\xa0");
+            << QString::fromUtf8("\x1aŁ\x1a") << QByteArray("\x1a?\x1a") << QStringList{"Ł"};
+        QTest::newRow("no-break space")
+            << QString(QChar(0xA0)) << QByteArray("\xa0") << QStringList();
         QTest::newRow("a lone high surrogate at the end")
-            << (QStringLiteral("a") + QChar(0xD800)) << QByteArray("a?");
-        QTest::newRow("a zero-width space") << QStringLiteral("a\u200Bb") << QByteArray("a?b");
+            << (QStringLiteral("a") + QChar(0xD800)) << QByteArray("a?")
+            << QStringList{QString(QChar(0xD800))};
+        QTest::newRow("a zero-width space")
+            << QStringLiteral("a\u200Bb") << QByteArray("a?b") << QStringList{"\u200B"};
     }
     void encodes()
     {
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lost);
         QCOMPARE(encode(text), bytes);
+        QCOMPARE(unencodable(text), lost);
     }
 
     void everyByteSurvivesARoundTrip()
@@ -96,13 +120,8 @@ private slots:
         QCOMPARE(bytesOf("Sub.txt"), earlier + "?x\r\n");
     }
 
-    void appendFailureLeavesTheFileAsItWas()
+    void aWriteCutOffByTheSizeLimitIsTakenBack()
     {
-        QDir().mkdir("Add.txt");
-        const QString error = appendText("Add.txt", QStringLiteral("record"));
-        QVERIFY(!error.isEmpty());
-        QVERIFY(QFileInfo("Add.txt").isDir());
-
         const QByteArray earlier(1000, 'e');
         writeFile("Sub.txt", earlier);
         QString partWay;
@@ -114,59 +133,191 @@ private slots:
         QCOMPARE(bytesOf("Sub.txt"), earlier);
     }
 
+    void theProgramIgnoresTheFileSizeSignal()
+    {
+        // Ignoring is inherited: the program must do it itself.
+        std::signal(SIGXFSZ, SIG_DFL);
+        QProcess program;
+        program.setProcessEnvironment([] {
+            auto environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("QT_QPA_PLATFORM", "offscreen");
+            return environment;
+        }());
+        program.start(QStringLiteral(SUMBROOK));
+        const bool started = program.waitForStarted();
+        ignoreFileSizeSignal();
+        QVERIFY(started);
+        QTRY_VERIFY_WITH_TIMEOUT(ignoresFileSizeSignal(program.processId()), 10000);
+        program.kill();
+        program.waitForFinished();
+    }
+
+    void aSaveWaitsForAnotherCopysLock()
+    {
+        QProcess other;
+        other.start(QStringLiteral(SCOREWRITER), {"hold", "Add.txt", "300", "other\r\n"});
+        QVERIFY(other.waitForReadyRead());
+        QCOMPARE(other.readAllStandardOutput(), "held\n");
+        QVERIFY(appendText("Add.txt", QStringLiteral("mine\r\n")).isEmpty());
+        QVERIFY(other.waitForFinished());
+        QCOMPARE(bytesOf("Add.txt"), "other\r\nmine\r\n");
+    }
+
+    void twoCopiesSavingAtOnceCutNoRecord()
+    {
+        // The second copy's saves fail once the file passes its limit, the first of them part-way.
+        QProcess first, second;
+        first.start(QStringLiteral(SCOREWRITER), {"save", "Add.txt", "500", "A"});
+        second.start(QStringLiteral(SCOREWRITER), {"save", "Add.txt", "500", "B", "30000"});
+        QVERIFY(first.waitForFinished(60000) && second.waitForFinished(60000));
+        QCOMPARE(first.readAllStandardOutput(), "saved 500 failed 0\n");
+        const QString secondSaid = QString::fromLatin1(second.readAllStandardOutput());
+        const auto counts =
+            QRegularExpression(QStringLiteral("saved (\\d+) failed (\\d+)")).match(secondSaid);
+        QVERIFY2(counts.hasMatch() && counts.captured(1).toInt() > 0 &&
+                     counts.captured(2).toInt() > 0,
+                 qPrintable(secondSaid));
+        QCOMPARE(secondSaid.count("\"Add.txt\": File too large"), counts.captured(2).toInt());
+
+        const QString text = QString::fromLatin1(bytesOf("Add.txt"));
+        const QRegularExpression record(QStringLiteral(
+            "\"([AB])(\\d+) On the Day of \\d\\d/\\d\\d/\\d\\d Got A 80.00% Out of 10 Questions "
+            "on ADD 2 and 50.00% out of 4 Questions on ADD 3\r\n\"\r\n"));
+        QHash<QString, QList<int>> saved;
+        qsizetype at = 0;
+        for (auto match = record.match(text); match.hasMatch() && match.capturedStart() == at;
+             match = record.match(text, at)) {
+            saved[match.captured(1)].append(match.captured(2).toInt());
+            at = match.capturedEnd();
+        }
+        QCOMPARE(at, text.size()); // nothing but whole records
+        QCOMPARE(saved["A"].size(), 500);
+        QCOMPARE(saved["B"].size(), counts.captured(1).toInt());
+        for (const auto &numbers : saved) {
+            for (int i = 0; i < numbers.size(); ++i)
+                QCOMPARE(numbers[i], i);
+        }
+    }
+
     void readsWholeOrSaysWhyNot()
     {
         writeFile("Add.txt", "\"a\xe9\"\r\n");
-        ReadText read = readText("Add.txt");
-        QCOMPARE(read.text, QString::fromUtf8("\"aé\"\r\n"));
+        ReadBytes read = readBytes("Add.txt");
+        QCOMPARE(read.bytes, "\"a\xe9\"\r\n");
+        QCOMPARE(read.fingerprint, fingerprintOf("\"a\xe9\"\r\n"));
         QVERIFY(!read.missing);
         QVERIFY(read.error.isEmpty());
 
-        read = readText("Sub.txt");
+        read = readBytes("Sub.txt");
         QVERIFY(read.missing);
         QVERIFY(read.error.isEmpty());
-
-        QDir().mkdir("Multiply.txt");
-        read = readText("Multiply.txt");
-        QVERIFY(!read.missing);
-        QVERIFY(!read.error.isEmpty());
     }
 
-    void refusesFilesAboveTheLimit()
+    void readsNoMoreThanTheLimit()
     {
-        QVERIFY(ReadLimit >= 64 * 1024 * 1024);
         writeFile("Add.txt", "1234567890");
-        QCOMPARE(readText("Add.txt", 10).text, "1234567890");
-        QVERIFY(readText("Add.txt", 9).error.contains("larger than"));
+        QCOMPARE(readBytes("Add.txt", 10).bytes, "1234567890");
+        ReadBytes read = readBytes("Add.txt", 9);
+        QVERIFY(read.tooLarge);
+        QVERIFY(read.bytes.isEmpty());
 
         QFile big("Divide.txt");
         QVERIFY(big.open(QIODevice::WriteOnly));
         QVERIFY(big.resize(ReadLimit + 1)); // sparse: costs no disk
         big.close();
-        const ReadText read = readText("Divide.txt");
-        QCOMPARE(read.error,
-                 QStringLiteral("The file is larger than 64 MiB, the most that can be shown."));
-        QVERIFY(read.text.isEmpty());
+        QVERIFY(readBytes("Divide.txt").tooLarge);
+
+        // A file that claims no bytes is read for what it holds.
+        QVERIFY(readBytes("/proc/self/status").bytes.contains("SigIgn:"));
     }
 
-    void replaceWritesOrKeepsTheOld()
+    void whatIsNoPlainFileIsRefusedAtOnce_data()
     {
-        writeFile("Add.txt", "old");
-        QVERIFY(replaceText("Add.txt", QString::fromUtf8("new Ł\r\n")).isEmpty());
-        QCOMPARE(bytesOf("Add.txt"), "new ?\r\n");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("named pipe") << "pipe"
+                                    << "It is a named pipe, not a file.";
+        QTest::newRow("link to /dev/zero") << "device"
+                                           << "It is a device, not a file.";
+        QTest::newRow("folder") << "folder"
+                                << "It is a folder, not a file.";
+    }
+    void whatIsNoPlainFileIsRefusedAtOnce()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QVERIFY(makeOddFile(kind, "Add.txt"));
+        const Watchdog watchdog(10);
+        QCOMPARE(readBytes("Add.txt").error, reason);
+        QCOMPARE(appendText("Add.txt", QStringLiteral("record")), reason);
+        const Replaced replaced = replaceKeepingAppended("Add.txt", {}, "text");
+        QCOMPARE(replaced.outcome, Replaced::Failed);
+        QCOMPARE(replaced.error, reason);
+    }
 
-        QString error;
+    void theReplaceKeepsWhatWasAppended_data()
+    {
+        QTest::addColumn<QByteArray>("read");    // null: read as missing
+        QTest::addColumn<QByteArray>("now");     // null: missing when written back
+        QTest::addColumn<QByteArray>("written"); // null: left as it is
+
+        const QByteArray old = "\"old\r\n\"\r\n";
+        const QByteArray record = "\"rec\r\n\"\r\n";
+        QTest::newRow("unchanged") << old << old << QByteArray("new");
+        QTest::newRow("appended since") << old << old + record << "new" + record;
+        QTest::newRow("first saved since") << QByteArray() << record << "new" + record;
+        QTest::newRow("still missing") << QByteArray() << QByteArray() << QByteArray("new");
+        QTest::newRow("rewritten") << old << QByteArray("\"odd\r\n\"\r\n") << QByteArray();
+        QTest::newRow("shortened") << old << old.first(4) << QByteArray();
+        QTest::newRow("removed") << old << QByteArray() << QByteArray();
+    }
+    void theReplaceKeepsWhatWasAppended()
+    {
+        QFETCH(QByteArray, read);
+        QFETCH(QByteArray, now);
+        QFETCH(QByteArray, written);
+        if (!now.isNull())
+            writeFile("Add.txt", now);
+
+        const Fingerprint seen = read.isNull() ? Fingerprint() : fingerprintOf(read);
+        const Replaced replaced = replaceKeepingAppended("Add.txt", seen, "new");
+        if (!written.isNull()) {
+            QCOMPARE(replaced.outcome, Replaced::Written);
+            QCOMPARE(bytesOf("Add.txt"), written);
+        } else {
+            QCOMPARE(replaced.outcome, Replaced::Changed);
+            QCOMPARE(replaced.removed, now.isNull());
+            QCOMPARE(QFileInfo::exists("Add.txt"), !now.isNull());
+            if (!now.isNull())
+                QCOMPARE(bytesOf("Add.txt"), now);
+            // Replacing all the same, knowing the file as it was found.
+            QCOMPARE(replaceKeepingAppended("Add.txt", replaced.found, "new").outcome,
+                     Replaced::Written);
+            QCOMPARE(bytesOf("Add.txt"), "new");
+        }
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"Add.txt"});
+    }
+
+    void theReplaceWritesThroughALinkOrLeavesTheOldWhole()
+    {
+        writeFile("real.txt", "old");
+        QVERIFY(QFile::link("real.txt", "Add.txt"));
+        QCOMPARE(replaceKeepingAppended("Add.txt", fingerprintOf("old"), "new").outcome,
+                 Replaced::Written);
+        QVERIFY(QFileInfo("Add.txt").isSymLink());
+        QCOMPARE(bytesOf("real.txt"), "new");
+
+        Replaced replaced;
         {
             const FileSizeLimit limit(10);
-            error = replaceBytes("Add.txt", QByteArray(100, 'n'));
+            replaced =
+                replaceKeepingAppended("Add.txt", fingerprintOf("new"), QByteArray(100, 'n'));
         }
-        QCOMPARE(error, QStringLiteral("File too large"));
-        QCOMPARE(bytesOf("Add.txt"), "new ?\r\n");
-        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"Add.txt"});
-
-        QDir().mkdir("Sub.txt");
-        QVERIFY(!replaceText("Sub.txt", QStringLiteral("text")).isEmpty());
-        QVERIFY(QFileInfo("Sub.txt").isDir());
+        QCOMPARE(replaced.outcome, Replaced::Failed);
+        QCOMPARE(replaced.error, QStringLiteral("File too large"));
+        QCOMPARE(bytesOf("real.txt"), "new");
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList({"Add.txt", "real.txt"}));
     }
 
     void aWriterKilledMidWayLeavesTheOldContentWhole()
@@ -178,7 +329,7 @@ private slots:
         const pid_t child = fork();
         QVERIFY(child >= 0);
         if (child == 0) {
-            replaceBytes("Add.txt", fresh);
+            replaceKeepingAppended("Add.txt", fingerprintOf(old), fresh);
             _exit(0);
         }
         // Killed once the new content has begun to reach the disk, and before all of it has.
@@ -187,7 +338,7 @@ private slots:
         clock.start();
         while (clock.elapsed() < 20000) {
             seen = sizeOfOpenFileIn(child, QDir::currentPath());
-            if (seen > 0 && seen < fresh.size()) {
+            if (seen > old.size() && seen < fresh.size()) {
                 kill(child, SIGKILL);
                 break;
             }

@@ -1,11 +1,22 @@
 #include "textfile.h"
 
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QSaveFile>
+#include <QSet>
+#include <QThread>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace toolkit {
 
@@ -18,24 +29,214 @@ constexpr char16_t HighRow[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026
                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// Writes all the bytes or stops at the first failed write, whose reason the file then holds; a
-// short write alone sets no error.
-bool writeAll(QFileDevice &file, QByteArrayView bytes)
+// The byte the code page holds the character as, or -1.
+int byteOf(char16_t c)
 {
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 written = file.write(bytes.data() + done, bytes.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    const auto high = std::find(std::begin(HighRow), std::end(HighRow), c);
+    return high != std::end(HighRow) ? int(0x80 + (high - std::begin(HighRow))) : -1;
 }
 
-QString reasonOf(const QFileDevice &file)
+// How many code units the character at i takes: a character outside the plane is one character.
+qsizetype lengthAt(QStringView text, qsizetype i)
 {
-    return file.error() == QFileDevice::NoError ? QStringLiteral("Unknown error")
-                                                : file.errorString();
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+}
+
+constexpr auto DigestKind = QCryptographicHash::Blake2b_256;
+constexpr qint64 Chunk = 1024 * 1024;
+// Another copy of the program holds the lock for one save or one write-back, well under this.
+constexpr int LockWaitMs = 5000;
+
+QString reasonOf(int error)
+{
+    return qt_error_string(error);
+}
+
+QString notAFile(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("It is a folder, not a file.");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("It is a named pipe, not a file.");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("It is a socket, not a file.");
+    return QStringLiteral("It is a device, not a file.");
+}
+
+// An open file, closed (and so unlocked) when it goes.
+class Descriptor
+{
+public:
+    Descriptor() = default;
+    explicit Descriptor(int fd)
+        : m_fd(fd)
+    {}
+    Descriptor(Descriptor &&other) noexcept
+        : m_fd(std::exchange(other.m_fd, -1))
+    {}
+    Descriptor &operator=(Descriptor &&other) noexcept
+    {
+        std::swap(m_fd, other.m_fd);
+        return *this;
+    }
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    int get() const { return m_fd; }
+
+private:
+    int m_fd = -1;
+};
+
+struct Opened
+{
+    Descriptor fd;
+    struct stat info = {}; // taken under the lock
+    bool missing = false;  // only when the flags create no file
+    QString error;
+};
+
+// Opens the file the name stands for and locks it. Should the name come to stand for another file
+// while the lock is awaited (a write-back renamed a new one over it, or it was removed), the new
+// one is opened instead: bytes written to the old one would be lost with it. Opening never waits,
+// not even for a pipe's other end, and anything but a regular file is refused.
+Opened openLocked(const QString &fileName, int flags, int lock)
+{
+    const QByteArray path = QFile::encodeName(fileName);
+    const QDeadlineTimer deadline(LockWaitMs);
+    for (;;) {
+        Opened file;
+        file.fd = Descriptor(::open(path.constData(), flags | O_NONBLOCK | O_CLOEXEC, 0666));
+        const int fd = file.fd.get();
+        struct stat atPath;
+        if (fd < 0) {
+            const int error = errno;
+            if (error == ENOENT && !(flags & O_CREAT))
+                file.missing = true;
+            else if (::stat(path.constData(), &atPath) == 0 && !S_ISREG(atPath.st_mode))
+                file.error = notAFile(atPath.st_mode);
+            else
+                file.error = reasonOf(error);
+            return file;
+        }
+        if (::fstat(fd, &file.info) != 0) {
+            file.error = reasonOf(errno);
+            return file;
+        }
+        if (!S_ISREG(file.info.st_mode)) {
+            file.error = notAFile(file.info.st_mode);
+            return file;
+        }
+        while (::flock(fd, lock | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                file.error = reasonOf(errno);
+                return file;
+            }
+            if (deadline.hasExpired()) {
+                file.error =
+                    QStringLiteral("Another program is using the file. Try again in a moment.");
+                return file;
+            }
+            QThread::msleep(2);
+        }
+        if (::stat(path.constData(), &atPath) == 0 && atPath.st_dev == file.info.st_dev &&
+            atPath.st_ino == file.info.st_ino) {
+            if (::fstat(fd, &file.info) != 0)
+                file.error = reasonOf(errno);
+            return file;
+        }
+        if (deadline.hasExpired()) {
+            file.error = QStringLiteral("The file keeps being replaced. Try again in a moment.");
+            return file;
+        }
+    }
+}
+
+// Zero, or the error that stopped the writing.
+int writeAll(int fd, QByteArrayView bytes)
+{
+    while (!bytes.isEmpty()) {
+        const ssize_t written = ::write(fd, bytes.data(), size_t(bytes.size()));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? errno : EIO;
+        bytes = bytes.sliced(written);
+    }
+    return 0;
+}
+
+// Passes the file's bytes from an offset to the end, a piece at a time, to the consumer, which
+// returns zero or the error that stops it. Zero, or the first error.
+template<class Consumer>
+int readPieces(int fd, qint64 from, qint64 to, Consumer consume)
+{
+    QByteArray piece(Chunk, Qt::Uninitialized);
+    while (to < 0 || from < to) {
+        const qint64 wanted = to < 0 ? Chunk : std::min(Chunk, to - from);
+        const ssize_t got = ::pread(fd, piece.data(), size_t(wanted), from);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return errno;
+        if (got == 0)
+            return to < 0 ? 0 : EIO; // shorter than it said under the lock
+        if (const int error = consume(QByteArrayView(piece.constData(), got)))
+            return error;
+        from += got;
+    }
+    return 0;
+}
+
+// The digest of the file's first bytes, or the error that stopped the reading.
+std::pair<QByteArray, int> digestOf(int fd, qint64 size)
+{
+    QCryptographicHash hash(DigestKind);
+    const int error = readPieces(fd, 0, size, [&](QByteArrayView piece) {
+        hash.addData(piece);
+        return 0;
+    });
+    return {hash.result(), error};
+}
+
+Replaced failed(const QString &error)
+{
+    Replaced replaced;
+    replaced.outcome = Replaced::Failed;
+    replaced.error = error;
+    return replaced;
+}
+
+Replaced changed(Fingerprint found, bool removed = false)
+{
+    Replaced replaced;
+    replaced.outcome = Replaced::Changed;
+    replaced.removed = removed;
+    replaced.found = std::move(found);
+    return replaced;
+}
+
+Replaced changedFile(int fd, qint64 size)
+{
+    const auto [digest, error] = digestOf(fd, size);
+    if (error)
+        return failed(reasonOf(error));
+    return changed({size, digest});
+}
+
+// A new file's name reaches the disk with its folder. Some file systems cannot sync a folder; the
+// file's own bytes are on the disk by then, so that is no reason to fail.
+void syncFolderOf(const QString &fileName)
+{
+    const QString folder = QFileInfo(QFileInfo(fileName).canonicalFilePath()).absolutePath();
+    const Descriptor fd(
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0)
+        ::fsync(fd.get());
 }
 
 } // namespace
@@ -46,17 +247,9 @@ QByteArray encode(QStringView text)
     // and a high surrogate at the end without a trace instead of writing '?' for them.
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            bytes += char(c);
-            continue;
-        }
-        const auto high = std::find(std::begin(HighRow), std::end(HighRow), c);
-        bytes += high != std::end(HighRow) ? char(0x80 + (high - std::begin(HighRow))) : '?';
-        // A character outside the plane is one character, and one '?'.
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
+    for (qsizetype i = 0; i < text.size(); i += lengthAt(text, i)) {
+        const int byte = byteOf(text[i].unicode());
+        bytes += byte < 0 ? '?' : char(byte);
     }
     return bytes;
 }
@@ -71,20 +264,52 @@ QString decode(QByteArrayView bytes)
     return text;
 }
 
+QStringList unencodable(QStringView text)
+{
+    QStringList found;
+    QSet<QStringView> seen;
+    for (qsizetype i = 0; i < text.size(); i += lengthAt(text, i)) {
+        if (byteOf(text[i].unicode()) >= 0)
+            continue;
+        const QStringView character = text.sliced(i, lengthAt(text, i));
+        if (!seen.contains(character)) {
+            seen.insert(character);
+            found.append(character.toString());
+        }
+    }
+    return found;
+}
+
+void ignoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+Fingerprint fingerprintOf(QByteArrayView bytes)
+{
+    return {bytes.size(), QCryptographicHash::hash(bytes, DigestKind)};
+}
+
 QString appendBytes(const QString &fileName, QByteArrayView bytes)
 {
-    QFile file(fileName);
-    // Unbuffered, so that a failed write leaves nothing behind in a buffer to be written later.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return file.errorString();
-    const qint64 oldSize = file.size();
-    if (!writeAll(file, bytes)) {
-        const QString reason = reasonOf(file);
-        file.resize(oldSize);
-        return reason;
+    const Opened file = openLocked(fileName, O_WRONLY | O_APPEND | O_CREAT, LOCK_EX);
+    if (!file.error.isEmpty())
+        return file.error;
+    const int fd = file.fd.get();
+    const off_t before = file.info.st_size;
+    int error = writeAll(fd, bytes);
+    if (!error && ::fdatasync(fd) != 0)
+        error = errno;
+    if (error) {
+        // Every writer waits for the lock, so the bytes past this size are this write's own.
+        if (::ftruncate(fd, before) != 0)
+            return reasonOf(error) + QStringLiteral(" (and the part written stays in the file: ") +
+                   reasonOf(errno) + u')';
+        return reasonOf(error);
     }
-    file.close();
-    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+    if (before == 0)
+        syncFolderOf(fileName);
+    return {};
 }
 
 QString appendText(const QString &fileName, QStringView text)
@@ -95,58 +320,72 @@ QString appendText(const QString &fileName, QStringView text)
 ReadBytes readBytes(const QString &fileName, qint64 limit)
 {
     ReadBytes read;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        read.missing = !QFileInfo(fileName).exists() && !QFileInfo(fileName).isSymLink();
-        if (!read.missing)
-            read.error = file.errorString();
+    const Opened file = openLocked(fileName, O_RDONLY, LOCK_SH);
+    read.missing = file.missing;
+    read.error = file.error;
+    if (file.missing || !file.error.isEmpty())
         return read;
-    }
-    const QString tooLarge =
-        QStringLiteral("The file is larger than %1, the most that can be shown.")
-            .arg(QLocale::c().formattedDataSize(limit, 0, QLocale::DataSizeIecFormat));
-    if (file.size() > limit) {
-        read.error = tooLarge;
-        return read;
-    }
-    read.bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        read.error = file.errorString();
+
+    // One byte past the limit tells a file above it, whatever size it claims.
+    read.bytes.reserve(std::min<qint64>(file.info.st_size, limit) + 1);
+    const int error = readPieces(file.fd.get(), 0, -1, [&](QByteArrayView piece) {
+        read.bytes.append(
+            piece.first(std::min<qint64>(piece.size(), limit + 1 - read.bytes.size())));
+        return read.bytes.size() > limit ? EFBIG : 0;
+    });
+    if (error) {
+        read.error = error == EFBIG ? QStringLiteral("It is larger than %1 bytes.").arg(limit)
+                                    : reasonOf(error);
+        read.tooLarge = error == EFBIG;
         read.bytes.clear();
         return read;
     }
-    if (read.bytes.size() > limit) { // it grew while being read
-        read.error = tooLarge;
-        read.bytes.clear();
-        return read;
-    }
+    read.fingerprint = fingerprintOf(read.bytes);
     return read;
 }
 
-ReadText readText(const QString &fileName, qint64 limit)
+Replaced replaceKeepingAppended(const QString &fileName, const Fingerprint &read,
+                                QByteArrayView bytes)
 {
-    const ReadBytes read = readBytes(fileName, limit);
-    return {decode(read.bytes), read.missing, read.error};
-}
+    // A file read as empty may be missing: creating it takes the lock against a save creating it.
+    const Opened file =
+        openLocked(fileName, read.size == 0 ? O_RDONLY | O_CREAT : O_RDONLY, LOCK_EX);
+    if (file.missing)
+        return changed(fingerprintOf({}), true);
+    if (!file.error.isEmpty())
+        return failed(file.error);
+    const int fd = file.fd.get();
+    const qint64 size = file.info.st_size;
 
-QString replaceBytes(const QString &fileName, QByteArrayView bytes)
-{
-    QSaveFile file(fileName);
+    if (size < read.size)
+        return changedFile(fd, size);
+    if (read.size > 0) { // every file begins with no bytes
+        const auto [begins, readError] = digestOf(fd, read.size);
+        if (readError)
+            return failed(reasonOf(readError));
+        if (begins != read.digest)
+            return changedFile(fd, size);
+    }
+
+    QSaveFile out(fileName);
     // Unbuffered, so that every write is checked here: Qt 6.4's commit() does not check the flush
     // it makes on closing, and would rename a cut-off file over the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    if (!writeAll(file, bytes)) {
-        const QString reason = reasonOf(file);
-        file.cancelWriting();
-        return reason;
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed(out.errorString());
+    int error = writeAll(out.handle(), bytes);
+    if (!error) // what was appended since it was read
+        error = readPieces(fd, read.size, size,
+                           [&](QByteArrayView piece) { return writeAll(out.handle(), piece); });
+    if (!error && ::fdatasync(out.handle()) != 0)
+        error = errno;
+    if (error) {
+        out.cancelWriting();
+        return failed(reasonOf(error));
     }
-    return file.commit() ? QString() : file.errorString();
-}
-
-QString replaceText(const QString &fileName, QStringView text)
-{
-    return replaceBytes(fileName, encode(text));
+    if (!out.commit())
+        return failed(out.errorString());
+    syncFolderOf(fileName);
+    return {};
 }
 
 } // namespace toolkit

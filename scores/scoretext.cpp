@@ -1,0 +1,77 @@
+#include "scoretext.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace scores {
+
+QLatin1StringView textOf(LineEnd end)
+{
+    switch (end) {
+    case LineEnd::Lf:
+        return QLatin1StringView("\n");
+    case LineEnd::Cr:
+        return QLatin1StringView("\r");
+    case LineEnd::CrLf:
+        break;
+    }
+    return QLatin1StringView("\r\n");
+}
+
+Lines linesOf(QByteArrayView bytes)
+{
+    Lines lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.longest = std::max(lines.longest, i - start);
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+            lines.ends.push_back(LineEnd::CrLf);
+            ++i;
+        } else {
+            lines.ends.push_back(c == '\r' ? LineEnd::Cr : LineEnd::Lf);
+        }
+        start = i + 1;
+    }
+    lines.longest = std::max(lines.longest, bytes.size() - start);
+    return lines;
+}
+
+QString beyondLimits(bool tooManyBytes, const Lines &lines, const ViewerLimits &limits)
+{
+    const QString moveRecords = QStringLiteral(
+        " To see it here, open it in a text editor and move older records into another file.");
+    if (tooManyBytes)
+        return QStringLiteral("It is larger than %1, the most the score viewer shows.")
+                   .arg(QLocale::c().formattedDataSize(limits.bytes, 0,
+                                                       QLocale::DataSizeIecFormat)) +
+               moveRecords;
+    const qsizetype lineCount = qsizetype(lines.ends.size()) + 1;
+    if (lineCount > limits.lines)
+        return QStringLiteral("It has %1 lines, more than the %2 the score viewer shows.")
+                   .arg(lineCount)
+                   .arg(limits.lines) +
+               moveRecords;
+    if (lines.longest > limits.lineLength)
+        return QStringLiteral("One of its lines is %1 characters long, more than the %2 the "
+                              "score viewer shows in a line. To see it here, open it in a text "
+                              "editor and break that line up.")
+            .arg(lines.longest)
+            .arg(limits.lineLength);
+    return {};
+}
+
+void LineEnds::replace(qsizetype first, qsizetype removed, qsizetype added)
+{
+    // Clamped, so that a change reported wider than the text holds cannot reach past its end.
+    first = std::clamp<qsizetype>(first, 0, size());
+    removed = std::clamp<qsizetype>(removed, 0, size() - first);
+    const auto at = m_ends.begin() + first;
+    m_ends.insert(m_ends.erase(at, at + removed), size_t(std::max<qsizetype>(added, 0)),
+                  LineEnd::CrLf);
+}
+
+} // namespace scores

@@ -1,0 +1,67 @@
+// Another running copy of the program, as far as the score files see it, for the tests to start:
+//   scorewriter save <file> <count> <name> [<file size limit>]
+//       saves <count> Addition records named <name>0, <name>1, ... through Save Score, under the
+//       file size limit if one is given; prints "saved <n> failed <n>" and each failure's reason
+//   scorewriter hold <file> <ms> <bytes>
+//       locks the file as a save does, prints "held", waits, appends the bytes and lets go
+#include "scores/scorerecord.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/textfile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QThread>
+
+#include <cstdio>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace dialogs = toolkit::dialogs;
+
+int main(int argc, char *argv[])
+{
+    toolkit::ignoreFileSizeSignal();
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const QString fileName = args.value(2);
+
+    if (args.value(1) == u"save") {
+        if (args.size() > 5) {
+            const rlimit limit{args[5].toULong(), RLIM_INFINITY};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        const QByteArray name = QFile::encodeName(fileName);
+        const scores::ScoreFile file{name.constData(), " Questions on ADD 2 and ",
+                                     " Questions on ADD 3"};
+        int saved = 0, failed = 0;
+        for (int i = 0; i < args.value(3).toInt(); ++i) {
+            dialogs::answerNextInput(args.value(4) + QString::number(i));
+            dialogs::answerNextMessage(QMessageBox::Ok); // taken only by a failure's message
+            if (scores::saveScore(nullptr, file, {"80.00%", "10", "50.00%", "4"})) {
+                ++saved;
+            } else {
+                ++failed;
+                std::printf("%s\n", qPrintable(dialogs::takeAnsweredBoxes().value(1).text));
+            }
+            dialogs::clearAnswers();
+        }
+        std::printf("saved %d failed %d\n", saved, failed);
+        return 0;
+    }
+
+    if (args.value(1) == u"hold") {
+        const int fd =
+            ::open(QFile::encodeName(fileName).constData(), O_WRONLY | O_APPEND | O_CREAT, 0666);
+        if (fd < 0 || ::flock(fd, LOCK_EX) != 0)
+            return 1;
+        std::printf("held\n");
+        std::fflush(stdout);
+        QThread::msleep(args.value(3).toULong());
+        const QByteArray bytes = args.value(4).toLatin1();
+        return ::write(fd, bytes.constData(), bytes.size()) == bytes.size() ? 0 : 1;
+    }
+    return 2;
+}
