@@ -42,6 +42,7 @@ Lines linesOf(QByteArrayView bytes)
 
 QString beyondLimits(bool tooManyBytes, const Lines &lines, const ViewerLimits &limits)
 {
+    const QLocale english(QLocale::English); // the messages' language, and its digit grouping
     const QString moveRecords = QStringLiteral(
         " To see it here, open it in a text editor and move older records into another file.");
     if (tooManyBytes)
@@ -52,15 +53,13 @@ QString beyondLimits(bool tooManyBytes, const Lines &lines, const ViewerLimits &
     const qsizetype lineCount = qsizetype(lines.ends.size()) + 1;
     if (lineCount > limits.lines)
         return QStringLiteral("It has %1 lines, more than the %2 the score viewer shows.")
-                   .arg(lineCount)
-                   .arg(limits.lines) +
+                   .arg(english.toString(lineCount), english.toString(limits.lines)) +
                moveRecords;
     if (lines.longest > limits.lineLength)
         return QStringLiteral("One of its lines is %1 characters long, more than the %2 the "
                               "score viewer shows in a line. To see it here, open it in a text "
                               "editor and break that line up.")
-            .arg(lines.longest)
-            .arg(limits.lineLength);
+            .arg(english.toString(lines.longest), english.toString(limits.lineLength));
     return {};
 }
 

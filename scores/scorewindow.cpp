@@ -184,9 +184,10 @@ bool ScoreWindow::writeBack()
     if (!saveDespiteUnencodable(this, text, QStringLiteral("the text")))
         return false;
 
+    const QByteArray bytes = encode(text);
     Fingerprint read = m_shown;
     for (;;) {
-        const Replaced replaced = replaceKeepingAppended(fileName, read, encode(text));
+        const Replaced replaced = replaceKeepingAppended(fileName, read, bytes);
         if (replaced.outcome == Replaced::Written)
             break;
         if (replaced.outcome == Replaced::Failed) {

@@ -1,5 +1,6 @@
-// Reading and writing test files, and a limit on file sizes that makes writes fail as on a full
-// disk: CI runs as root, so permission bits alone stop no write.
+// Reading and writing test files, what is not a plain file in a score file's place, a limit on
+// file sizes that makes writes fail as on a full disk (CI runs as root, so permission bits alone
+// stop no write), and a watchdog for calls that must not hang.
 #pragma once
 
 #include <QByteArray>
@@ -18,6 +19,15 @@ inline QByteArray bytesOf(const QString &fileName)
 {
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// Every byte value, line ends among them.
+inline QByteArray allBytes()
+{
+    QByteArray bytes;
+    for (int i = 0; i < 256; ++i)
+        bytes.append(char(i));
+    return bytes;
 }
 
 inline void writeFile(const QString &fileName, const QByteArray &bytes)

@@ -25,15 +25,6 @@ using namespace toolkit;
 
 namespace {
 
-// Every byte value, so that a round trip shows what the code page keeps.
-QByteArray allBytes()
-{
-    QByteArray bytes;
-    for (int i = 0; i < 256; ++i)
-        bytes.append(char(i));
-    return bytes;
-}
-
 // The size of the largest file the process holds open in the folder, -1 while it holds none.
 qint64 sizeOfOpenFileIn(pid_t pid, const QString &folder)
 {

@@ -110,17 +110,19 @@ Opened openLocked(const QString &fileName, int flags, int lock)
     const QDeadlineTimer deadline(LockWaitMs);
     for (;;) {
         Opened file;
+        // A device is not even opened: opening some of them does something.
+        struct stat atPath;
+        if (::stat(path.constData(), &atPath) == 0 && !S_ISREG(atPath.st_mode)) {
+            file.error = notAFile(atPath.st_mode);
+            return file;
+        }
         file.fd = Descriptor(::open(path.constData(), flags | O_NONBLOCK | O_CLOEXEC, 0666));
         const int fd = file.fd.get();
-        struct stat atPath;
         if (fd < 0) {
-            const int error = errno;
-            if (error == ENOENT && !(flags & O_CREAT))
+            if (errno == ENOENT && !(flags & O_CREAT))
                 file.missing = true;
-            else if (::stat(path.constData(), &atPath) == 0 && !S_ISREG(atPath.st_mode))
-                file.error = notAFile(atPath.st_mode);
             else
-                file.error = reasonOf(error);
+                file.error = reasonOf(errno);
             return file;
         }
         if (::fstat(fd, &file.info) != 0) {
