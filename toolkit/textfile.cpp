@@ -294,7 +294,10 @@ Fingerprint fingerprintOf(QByteArrayView bytes)
 
 QString appendBytes(const QString &fileName, QByteArrayView bytes)
 {
-    const Opened file = openLocked(fileName, O_WRONLY | O_APPEND | O_CREAT, LOCK_EX);
+    Opened file = openLocked(fileName, O_WRONLY | O_APPEND, LOCK_EX);
+    const bool created = file.missing;
+    if (created)
+        file = openLocked(fileName, O_WRONLY | O_APPEND | O_CREAT, LOCK_EX);
     if (!file.error.isEmpty())
         return file.error;
     const int fd = file.fd.get();
@@ -309,7 +312,7 @@ QString appendBytes(const QString &fileName, QByteArrayView bytes)
                    reasonOf(errno) + u')';
         return reasonOf(error);
     }
-    if (before == 0)
+    if (created) // its name reaches the disk with the folder
         syncFolderOf(fileName);
     return {};
 }
