@@ -6,12 +6,14 @@
 //   interact save <reps> <full> <empty>  Save Score into Add.txt of each folder in turn
 //   interact display <reps>        displayScores("Add.txt") to the viewer's first paint
 //   interact type <reps>           one typed character in the viewer on Add.txt to its repaint
+//   interact limits                the most the viewer shows: bytes, lines, characters in a line
 // Each line printed is "<what> <milliseconds>" or "<what> <count> ...".
 #include "paintwatch.h"
 
 #include "division/divisionwindow.h"
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
+#include "scores/scoretext.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/appearance.h"
@@ -239,12 +241,23 @@ scores::ScoreWindow *viewer()
     return static_cast<scores::ScoreWindow *>(scores::frmScore().form());
 }
 
+// A file the viewer refuses answers the message given here instead of waiting for a hand.
+void displayShown()
+{
+    toolkit::dialogs::answerNextMessage(QMessageBox::Ok);
+    scores::displayScores(QStringLiteral("Add.txt"));
+    if (toolkit::dialogs::pendingAnswers() == 0)
+        qFatal("The viewer refused Add.txt: %s",
+               qPrintable(toolkit::dialogs::takeAnsweredBoxes().value(0).text));
+    toolkit::dialogs::clearAnswers();
+}
+
 void display(int reps)
 {
     for (int rep = 0; rep < reps; ++rep) {
         PaintWatch painted([&](const QWidget *w) { return bench::within(w, viewer()); });
         const qint64 start = bench::now();
-        scores::displayScores(QStringLiteral("Add.txt"));
+        displayShown();
         print(rep == 0 ? "cold" : "warm", start, painted.wait());
         if (rep == 0)
             std::printf("chars %lld\n",
@@ -256,7 +269,7 @@ void display(int reps)
 
 void typeInViewer(int reps)
 {
-    scores::displayScores(QStringLiteral("Add.txt"));
+    displayShown();
     bench::settle(300);
     QPlainTextEdit *box = viewer()->txtScore;
     for (int rep = 0; rep < reps; ++rep) {
@@ -292,6 +305,13 @@ int main(int argc, char *argv[])
     bench::settle(100);
     std::printf("window %d %d\n", window.width(), window.height());
 
+    if (mode == u"limits") {
+        const scores::ViewerLimits limits = scores::ShownLimits;
+        std::printf("limits %lld %lld %lld\n", static_cast<long long>(limits.bytes),
+                    static_cast<long long>(limits.lines),
+                    static_cast<long long>(limits.lineLength));
+        return 0;
+    }
     const bool opening = mode == u"open" || mode == u"open-unprepared";
     const int count = args.value(opening ? 3 : 2).toInt();
     if (opening)

@@ -16,6 +16,7 @@ import time
 
 RUNS = max(1, int(os.environ.get("BENCH_RUNS", "7")))
 FRAME_MS = 1000 / 60
+MIB = 1024 * 1024
 
 
 def program(name):
@@ -60,25 +61,44 @@ def column(values, key):
     return [v[0] for v in values.get(key, [])]
 
 
-def score_file(folder, size):
-    """Writes Add.txt of about `size` bytes, records as Save Score writes them, in Windows-1252."""
-    os.makedirs(folder, exist_ok=True)
-    records = []
+def record_chunk():
+    """A thousand records as Save Score writes them, in Windows-1252."""
+    lines = []
     for i in range(1000):
         name = ("Zoë", "René", "Ann", "Mark")[i % 4] + str(i)
-        records.append(
+        lines.append(
             f'"{name} On the Day of 12/{i % 28 + 1:02}/26 Got A {i % 101}% Out of {i % 37 + 1} '
             f'Questions on ADD 2 and {i % 53}% out of {i % 23 + 1} Questions on ADD 3\r\n"\r\n'
         )
-    chunk = "".join(records).encode("windows-1252")
+    return "".join(lines).encode("windows-1252")
+
+
+def record_pieces(size):
+    """`size` bytes of records, a piece at a time."""
+    chunk = record_chunk()
+    while size > 0:
+        yield chunk[:size]
+        size -= len(chunk)
+
+
+def write_add(folder, pieces):
+    """Writes Add.txt from pieces of bytes, keeping none: a process this one starts takes its peak
+    memory as the start of its own max RSS, so this one must stay small. Returns the path, the
+    size and the lines as the viewer counts them (CR LF, LF and CR each end one)."""
+    os.makedirs(folder, exist_ok=True)
     path = os.path.join(folder, "Add.txt")
+    size = ends = 0
     with open(path, "wb") as f:
-        written = 0
-        while written < size:
-            piece = chunk[: size - written]
+        for piece in pieces:
             f.write(piece)
-            written += len(piece)
-    return path
+            size += len(piece)
+            ends += piece.count(b"\n") + piece.count(b"\r") - piece.count(b"\r\n")
+    return path, size, ends + 1
+
+
+def score_file(folder, size):
+    """Writes Add.txt of `size` bytes of records."""
+    return write_add(folder, record_pieces(size))[0]
 
 
 class Busy:
@@ -225,6 +245,59 @@ def viewer(scratch):
         "none", f"< {FRAME_MS:.1f} ms", m < FRAME_MS)
 
 
+def limit_shapes(most_bytes, most_lines, longest):
+    """The worst files the viewer still shows: each at one or two of its limits, so that what
+    costs it most (lines, bytes, long lines) is as large as it accepts. The first line is the
+    longest, where the typing is timed. Each shape is a name and its pieces of bytes."""
+    long_line = b"x" * longest
+    yield "all line feeds", (b"\n" * min(65536, most_lines - 1 - done)
+                             for done in range(0, most_lines - 1, 65536))
+    yield "one long line", [long_line]
+    yield "real records", record_pieces(most_bytes)
+    yield "long lines", (long_line + b"\r\n" for _ in range(most_bytes // (longest + 2)))
+    # Records, runs of empty lines and long lines, as many bytes and lines as accepted: records
+    # take about 58 bytes a line, an empty line 2, so both limits are reached together.
+    parts = 100
+    spare_bytes = most_bytes - parts * (longest + 2)
+    spare_lines = most_lines - parts - 1  # the empty one after the last line end
+    part = b"".join(record_pieces(int((spare_bytes - 2 * spare_lines) / (1 - 2 / 58)) // parts))
+    empty = b"\r\n" * max(0, (spare_lines - parts * part.count(b"\n")) // parts)
+    yield "mixed", (long_line + b"\r\n" + part + empty for _ in range(parts))
+
+
+def viewer_limits(scratch):
+    limits = measure([program("bench_interact"), "limits"])["limits"][0]
+    most_bytes, most_lines, longest = (int(v) for v in limits)
+    for name, pieces in limit_shapes(most_bytes, most_lines, longest):
+        folder = os.path.join(scratch, "limit-" + name.replace(" ", "-"))
+        _, size, lines = write_add(folder, pieces)
+        shape = (f"one line of {size:,} characters" if lines == 1
+                 else f"{size / MIB:.1f} MiB in {lines:,} lines" if size > MIB
+                 else f"{size:,} bytes in {lines:,} lines")
+        shown, peaks, keys = [], [], []
+        for _ in range(RUNS):
+            shown_ms, peak_kib = timed_display(folder)
+            shown.append(shown_ms)
+            peaks.append(peak_kib)
+            keys += column(measure([program("bench_interact"), "type", "10"], cwd=folder), "key")
+        m, peak, key = statistics.median(shown), max(peaks) / 1024, statistics.median(keys)
+        row(f"Viewer at its limits, {name} ({shape}): shown, peak memory, typing one character "
+            f"(worst {ms(max(keys))})",
+            f"{m / 1000:.2f} s; {peak:.0f} MiB; {ms(key)}", "none",
+            "< 3 s; < 500 MiB; < 50 ms", m < 3000 and peak < 500 and key < 50)
+
+
+def timed_display(folder):
+    """Shows Add.txt once in a process of its own: (ms to the first paint, max RSS in KiB)."""
+    process = subprocess.Popen([program("bench_interact"), "display", "1"], cwd=folder,
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    out = process.stdout.read()
+    _, status, usage = os.wait4(process.pid, 0)
+    if status != 0:
+        sys.exit(f"Showing {folder}/Add.txt failed ({status})")
+    return float(re.search(r"^cold (\S+)$", out, re.M).group(1)), usage.ru_maxrss
+
+
 def memory(scratch, bare_runs):
     path = score_file(os.path.join(scratch, "memory-1MB"), 1024 * 1024)
     env = dict(os.environ, SUMBROOK_BENCH_OPEN_ALL=path)
@@ -279,6 +352,7 @@ def main():
             open_windows()
             answer()
             viewer(scratch)
+            viewer_limits(scratch)
             save(scratch)
             memory(scratch, bare_runs)
             ticks()
