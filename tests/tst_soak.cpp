@@ -83,21 +83,12 @@ struct Window
     int displays = 0;
 };
 
-int valueOf(const QLabel *label)
-{
-    return label->text().toInt();
-}
-
 Window drillWindow(Drill drill, const char *name, const char *fileName)
 {
     auto *w = static_cast<DrillWindow *>(drills::drillWindow(drill).show());
-    const auto result = [drill](const QList<int> &operands) {
-        int value = operands[0];
-        for (qsizetype i = 1; i < operands.size(); ++i)
-            value = drill == Drill::Addition      ? value + operands[i]
-                    : drill == Drill::Subtraction ? value - operands[i]
-                                                  : value * operands[i];
-        return QString::number(value);
+    const auto result = [drill](const QStringList &operands) {
+        return drills::Exercise(drills::operationOf(drill), drills::Face::Smiling)
+            .correctText(operands);
     };
     Exercise two{"two numbers",
                  w->txtAnswer,
@@ -114,7 +105,7 @@ Window drillWindow(Drill drill, const char *name, const char *fileName)
                  w->lblTotalA,
                  w->lblPercentA,
                  [w, result] {
-                     return result({valueOf(w->lblNumber[0]), valueOf(w->lblNumber[1])});
+                     return result({w->lblNumber[0]->text(), w->lblNumber[1]->text()});
                  }};
     Exercise three{"three numbers",
                    w->txtNumber2,
@@ -131,8 +122,8 @@ Window drillWindow(Drill drill, const char *name, const char *fileName)
                    w->lblTotal,
                    w->lblPersent,
                    [w, result] {
-                       return result({valueOf(w->lblnumber2[0]), valueOf(w->lblnumber2[1]),
-                                      valueOf(w->lblnumber2[2])});
+                       return result({w->lblnumber2[0]->text(), w->lblnumber2[1]->text(),
+                                      w->lblnumber2[2]->text()});
                    }};
     // The Addition window spells its menu item differently; both reach the same command.
     const auto save = drill == Drill::Addition
