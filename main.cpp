@@ -3,8 +3,10 @@
 #include "toolkit/appearance.h"
 #include "toolkit/application.h"
 #include "toolkit/textfile.h"
+#include "toolkit/translations.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -20,6 +22,7 @@ int main(int argc, char *argv[])
 #endif
     toolkit::installFontSubstitutes();
     QApplication app(argc, argv);
+    toolkit::installTranslations(QLocale::system());
     QApplication::setApplicationName(QStringLiteral("Sumbrook"));
     QApplication::setApplicationVersion(toolkit::versionText());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sumbrook"));

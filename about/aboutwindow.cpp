@@ -20,16 +20,18 @@ namespace {
 constexpr Font Sans12{"MS Sans Serif", 12};
 constexpr QPoint DesignPosition{156, 129}; // 2340 by 1935 twips from the screen's corner
 
+} // namespace
+
 // Back to front. Only the two lines of the etched separator overlap: the grey one lies over the
 // white one just below it, as the design lists them. The rest keep the order a screen reader reads
-// them in, title before version.
+// them in, title before version. The texts are translated in the window's context.
 // clang-format off
-constexpr ControlRow Rows[] = {
+const ControlRow AboutWindow::Rows[] = {
     {.kind = Image, .name = "picIcon", .geometry = {240, 240, 540, 540},
-     .picture = ":/target-32.xpm", .accessibleName = "Sumbrook icon"},
+     .picture = ":/target-32.xpm", .accessibleName = QT_TR_NOOP("Sumbrook icon")},
     {.kind = Label, .name = "Label1", .geometry = {240, 2640, 3495, 735},
-     .caption = "Please send any comments to  " SUMBROOK_CONTACT_ADDRESS, .font = Sans12,
-     .flags = Centred},
+     .caption = QT_TR_NOOP("Please send any comments to  sumbrook@example.org"),
+     .font = Sans12, .flags = Centred},
     {.kind = Line, .name = "Line1(0)", .ends = {105, 2460, 5654, 2460}, .outline = rgb(0xFFFFFF),
      .outlineWidth = 2},
     {.kind = Label, .name = "lblTitle", .geometry = {1050, 240, 1260, 300}, .font = Sans12,
@@ -38,15 +40,17 @@ constexpr ControlRow Rows[] = {
      .outlineWidth = 1},
     {.kind = Label, .name = "lblVersion", .geometry = {1050, 780, 1200, 300}, .font = Sans12,
      .flags = AutoSize, .member = bindTo<&AboutWindow::lblVersion>},
-    {.kind = Button, .name = "cmdOK", .geometry = {4245, 2625, 1260, 345}, .caption = "OK",
-     .flags = TabStop, .tabIndex = 0, .description = "closes this window",
+    {.kind = Button, .name = "cmdOK", .geometry = {4245, 2625, 1260, 345}, .caption = QT_TR_NOOP("OK"),
+     .flags = TabStop, .tabIndex = 0, .description = QT_TR_NOOP("closes this window"),
      .member = bindTo<&AboutWindow::cmdOK>, .handler = on<&AboutWindow::cmdOK_Click>},
     {.kind = Button, .name = "cmdSysInfo", .geometry = {4260, 3075, 1245, 345},
-     .caption = "&System Info...", .flags = TabStop, .tabIndex = 2,
-     .description = "starts the system information tool",
+     .caption = QT_TR_NOOP("&System Info..."), .flags = TabStop, .tabIndex = 2,
+     .description = QT_TR_NOOP("starts the system information tool"),
      .member = bindTo<&AboutWindow::cmdSysInfo>, .handler = on<&AboutWindow::cmdSysInfo_Click>},
 };
 // clang-format on
+
+namespace {
 
 constexpr WindowDesign Design{.name = "frmAbout",
                               .caption = "",
@@ -106,12 +110,10 @@ AboutWindow::AboutWindow(QWidget *parent)
 void AboutWindow::Form_Load()
 {
     const QString title = QString::fromLatin1(ApplicationTitle);
-    setWindowTitle(QStringLiteral("About ") + title);
+    setWindowTitle(tr("About %1").arg(title));
     setAccessibleName(windowTitle());
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(VersionMajor)
-                            .arg(VersionMinor)
-                            .arg(VersionRevision));
+    lblVersion->setText(
+        tr("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
     lblVersion->adjustSize();
     lblTitle->setText(title);
     lblTitle->adjustSize();
@@ -143,7 +145,7 @@ void AboutWindow::StartSysInfo()
             return;
     } catch (const LookupFailed &) {
     }
-    services.message(QStringLiteral("System Information Is Unavailable At This Time"),
+    services.message(tr("System Information Is Unavailable At This Time"),
                      QString::fromLatin1(ApplicationTitle));
 }
 

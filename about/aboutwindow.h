@@ -28,6 +28,9 @@ public:
     qint16 GetKeyValue(RegKey KeyRoot, const QString &KeyName, const QString &SubKeyRef,
                        QString &KeyVal);
 
+    // The window's design, in aboutwindow.cpp.
+    static const toolkit::ControlRow Rows[];
+
     QLabel *lblTitle;
     QLabel *lblVersion;
     QPushButton *cmdOK;

@@ -23,10 +23,13 @@ namespace {
 constexpr Font Panel{"Arial", 11.25, true, true};
 constexpr Font Percent{"Arial", 15.75, true, true};
 
-// The tiles, the correct answer and the score values have no accessible name of their own: what
-// they show is their name, so a screen reader reads the number.
+} // namespace
+
+// The window's design. Its texts are translated in the window's context. The tiles, the correct
+// answer and the score values have no accessible name of their own: what they show is their name,
+// so a screen reader reads the number.
 // clang-format off
-constexpr ControlRow Rows[] = {
+const ControlRow DivisionWindow::Rows[] = {
     // The score panel, beneath everything.
     {.kind = Shape, .name = "Shape22", .geometry = {960, 3120, 5895, 855}, .back = PaleYellow,
      .outline = PaleYellow, .outlineWidth = 1, .flags = Rounded},
@@ -59,111 +62,111 @@ constexpr ControlRow Rows[] = {
      .outline = SystemColour::WindowText, .outlineWidth = 5},
     // Labels, pictures and timers.
     {.kind = Label, .name = "Label11", .geometry = {1560, 360, 3675, 360},
-     .caption = "Divide 2 decimal places  ", .font = Heading, .flags = AutoSize},
+     .caption = QT_TR_NOOP("Divide 2 decimal places  "), .font = Heading, .flags = AutoSize},
     {.kind = Label, .name = "lblNumber(3)", .geometry = {1800, 720, 3375, 375},
-     .caption = LeadInCaption, .font = LeadIn, .flags = Centred | SingleLine, .role = LeadInText,
-     .member = bindTo<&DivisionWindow::lblNumber, 3>},
-    {.kind = Label, .name = "lblGood", .geometry = {2640, 720, 1605, 315}, .caption = PraiseCaption,
-     .font = Praise, .flags = Hidden | AutoSize, .announced = true, .role = PraiseText,
-     .member = bindTo<&DivisionWindow::lblGood>},
+     .caption = QT_TR_NOOP("The Correct Answer is "), .font = LeadIn, .flags = Centred | SingleLine,
+     .role = LeadInText, .member = bindTo<&DivisionWindow::lblNumber, 3>},
+    {.kind = Label, .name = "lblGood", .geometry = {2640, 720, 1605, 315},
+     .caption = QT_TR_NOOP("You are good."), .font = Praise, .flags = Hidden | AutoSize,
+     .announced = true, .role = PraiseText, .member = bindTo<&DivisionWindow::lblGood>},
     {.kind = Label, .name = "lblNumber(2)", .geometry = {3120, 1320, 1575, 495}, .font = Tile,
      .back = SystemColour::ActiveTitleText, .flags = Hidden | Centred | Border,
-     .description = "correct answer, to two decimal places", .role = CorrectAnswer,
+     .description = QT_TR_NOOP("correct answer, to two decimal places"), .role = CorrectAnswer,
      .member = bindTo<&DivisionWindow::lblNumber, 2>},
     {.kind = Image, .name = "imgImage", .geometry = {2040, 1320, 735, 615}, .flags = Stretch,
-     .description = "whether the answer was right", .role = FeedbackPicture,
+     .description = QT_TR_NOOP("whether the answer was right"), .role = FeedbackPicture,
      .member = bindTo<&DivisionWindow::imgImage>},
     {.kind = Label, .name = "lblNumber(1)", .geometry = {1800, 2160, 1095, 495}, .font = Tile,
-     .back = Peach, .flags = Centred, .description = "number to divide by", .role = SecondOperand,
-     .member = bindTo<&DivisionWindow::lblNumber, 1>},
+     .back = Peach, .flags = Centred, .description = QT_TR_NOOP("number to divide by"),
+     .role = SecondOperand, .member = bindTo<&DivisionWindow::lblNumber, 1>},
     {.kind = Label, .name = "lblNumber(0)", .geometry = {3120, 2160, 1095, 495}, .font = Tile,
-     .back = Pink, .flags = Centred, .description = "number to divide", .role = FirstOperand,
-     .member = bindTo<&DivisionWindow::lblNumber, 0>},
+     .back = Pink, .flags = Centred, .description = QT_TR_NOOP("number to divide"),
+     .role = FirstOperand, .member = bindTo<&DivisionWindow::lblNumber, 0>},
     {.kind = Timer, .name = "Timer1", .interval = 500, .role = FirstTimer,
      .member = bindTo<&DivisionWindow::Timer1>, .handler = on<&DivisionWindow::Timer1_Timer>},
     {.kind = Timer, .name = "Timer2", .interval = 500, .role = SecondTimer,
      .member = bindTo<&DivisionWindow::Timer2>, .handler = on<&DivisionWindow::Timer2_Timer>},
     {.kind = Image, .name = "imgFace(0)", .geometry = {0, 0, 480, 480}, .picture = ":/face0.xpm",
-     .flags = Hidden, .accessibleName = FaceNames[0],
+     .flags = Hidden, .accessibleName = QT_TR_NOOP("frowning face"),
      .member = bindTo<&DivisionWindow::imgFace, 0>},
     {.kind = Image, .name = "imgFace(1)", .geometry = {0, 0, 480, 480}, .picture = ":/face1.xpm",
-     .flags = Hidden, .accessibleName = FaceNames[1],
+     .flags = Hidden, .accessibleName = QT_TR_NOOP("face with a straight mouth"),
      .member = bindTo<&DivisionWindow::imgFace, 1>},
     {.kind = Image, .name = "imgFace(2)", .geometry = {0, 0, 480, 480}, .picture = ":/face2.xpm",
-     .flags = Hidden, .accessibleName = FaceNames[2],
+     .flags = Hidden, .accessibleName = QT_TR_NOOP("smiling face"),
      .member = bindTo<&DivisionWindow::imgFace, 2>},
     {.kind = Image, .name = "imgFace(3)", .geometry = {0, 0, 480, 480}, .picture = ":/face3.xpm",
-     .flags = Hidden, .accessibleName = FaceNames[3],
+     .flags = Hidden, .accessibleName = QT_TR_NOOP("laughing face"),
      .member = bindTo<&DivisionWindow::imgFace, 3>},
     {.kind = Image, .name = "imgFace(4)", .geometry = {0, 0, 480, 480}, .picture = ":/face4.xpm",
-     .flags = Hidden, .accessibleName = FaceNames[4],
+     .flags = Hidden, .accessibleName = QT_TR_NOOP("laughing face with a nose"),
      .member = bindTo<&DivisionWindow::imgFace, 4>},
     {.kind = Label, .name = "Label8", .geometry = {1560, 4200, 1305, 675},
-     .caption = NoticeCaption},
+     .caption = QT_TR_NOOP("Sumbrook is freeware: share it freely.")},
     {.kind = Label, .name = "Label10", .geometry = {3840, 4200, 1980, 675},
-     .caption = ContactCaption, .flags = Centred},
-    {.kind = Label, .name = "Label4", .geometry = {1080, 3240, 975, 255}, .caption = "You got ",
-     .font = Panel, .flags = AutoSize},
+     .caption = QT_TR_NOOP("For more information or comment Email to sumbrook@example.org"),
+     .flags = Centred},
+    {.kind = Label, .name = "Label4", .geometry = {1080, 3240, 975, 255},
+     .caption = QT_TR_NOOP("You got "), .font = Panel, .flags = AutoSize},
     {.kind = Label, .name = "lblCorrectA", .geometry = {2160, 3240, 735, 375}, .font = Panel,
-     .description = "number of right answers", .role = CorrectLabel,
+     .description = QT_TR_NOOP("number of right answers"), .role = CorrectLabel,
      .member = bindTo<&DivisionWindow::lblCorrectA>},
     {.kind = Label, .name = "Label9", .geometry = {3120, 3240, 1815, 615},
-     .caption = "Questions Giving you a ", .font = Panel, .flags = Centred},
+     .caption = QT_TR_NOOP("Questions Giving you a "), .font = Panel, .flags = Centred},
     {.kind = Label, .name = "lblPercentA", .geometry = {5040, 3240, 1695, 615}, .font = Percent,
-     .description = "percentage of right answers", .role = PercentLabel,
+     .description = QT_TR_NOOP("percentage of right answers"), .role = PercentLabel,
      .member = bindTo<&DivisionWindow::lblPercentA>},
-    {.kind = Label, .name = "Label6", .geometry = {1080, 3600, 720, 255}, .caption = "Out of ",
-     .font = Panel, .flags = AutoSize},
+    {.kind = Label, .name = "Label6", .geometry = {1080, 3600, 720, 255},
+     .caption = QT_TR_NOOP("Out of "), .font = Panel, .flags = AutoSize},
     {.kind = Label, .name = "lblTotalA", .geometry = {2160, 3600, 735, 255}, .font = Panel,
-     .description = "number of problems answered", .role = TotalLabel,
+     .description = QT_TR_NOOP("number of problems answered"), .role = TotalLabel,
      .member = bindTo<&DivisionWindow::lblTotalA>},
     // The answer box and the buttons, in front.
     {.kind = TextBox, .name = "txtAnswer", .geometry = {3120, 1320, 1575, 555}, .font = Tile,
-     .tabIndex = 0, .accessibleName = "answer, to two decimal places",
-     .description = "type it and press Enter", .role = AnswerBox,
+     .tabIndex = 0, .accessibleName = QT_TR_NOOP("answer, to two decimal places"),
+     .description = QT_TR_NOOP("type it and press Enter"), .role = AnswerBox,
      .member = bindTo<&DivisionWindow::txtAnswer>},
-    {.kind = Button, .name = "cmdReset", .geometry = {5640, 840, 1095, 495}, .caption = "Reset",
-     .flags = Disabled, .tabIndex = 1, .description = "a new problem", .role = ResetButton,
+    {.kind = Button, .name = "cmdReset", .geometry = {5640, 840, 1095, 495},
+     .caption = QT_TR_NOOP("Reset"), .flags = Disabled, .tabIndex = 1,
+     .description = QT_TR_NOOP("a new problem"), .role = ResetButton,
      .member = bindTo<&DivisionWindow::cmdReset>, .handler = on<&DivisionWindow::cmdReset_Click>},
-    {.kind = Button, .name = "cmdAnswer", .geometry = {5640, 1560, 1095, 495}, .caption = "Answer",
-     .tabIndex = 2, .description = "checks the answer", .role = AnswerButton,
-     .member = bindTo<&DivisionWindow::cmdAnswer>, .handler = on<&DivisionWindow::cmdAnswer_Click>},
-    {.kind = Button, .name = "cmdScore1", .geometry = {5640, 2400, 975, 495}, .caption = "Score",
-     .tabIndex = 4, .description = "shows the score", .member = bindTo<&DivisionWindow::cmdScore1>,
-     .handler = on<&DivisionWindow::cmdScore1_Click>},
-    {.kind = Button, .name = "cmdExit", .geometry = {1800, 5160, 1215, 495}, .caption = "Exit",
-     .tabIndex = 3, .description = "closes the window", .member = bindTo<&DivisionWindow::cmdExit>,
-     .handler = on<&DivisionWindow::cmdExit_Click>},
-
+    {.kind = Button, .name = "cmdAnswer", .geometry = {5640, 1560, 1095, 495},
+     .caption = QT_TR_NOOP("Answer"), .tabIndex = 2, .description = QT_TR_NOOP("checks the answer"),
+     .role = AnswerButton, .member = bindTo<&DivisionWindow::cmdAnswer>,
+     .handler = on<&DivisionWindow::cmdAnswer_Click>},
+    {.kind = Button, .name = "cmdScore1", .geometry = {5640, 2400, 975, 495},
+     .caption = QT_TR_NOOP("Score"), .tabIndex = 4, .description = QT_TR_NOOP("shows the score"),
+     .member = bindTo<&DivisionWindow::cmdScore1>, .handler = on<&DivisionWindow::cmdScore1_Click>},
+    {.kind = Button, .name = "cmdExit", .geometry = {1800, 5160, 1215, 495},
+     .caption = QT_TR_NOOP("Exit"), .tabIndex = 3, .description = QT_TR_NOOP("closes the window"),
+     .member = bindTo<&DivisionWindow::cmdExit>, .handler = on<&DivisionWindow::cmdExit_Click>},
 };
 
-constexpr MenuRow MenuRows[] = {
-    {.name = "mnuScore", .caption = " Score"},
-    {.name = "mnuitemSaveScore", .caption = "Save Score", .item = true,
+const MenuRow DivisionWindow::MenuRows[] = {
+    {.name = "mnuScore", .caption = QT_TR_NOOP(" Score")},
+    {.name = "mnuitemSaveScore", .caption = QT_TR_NOOP("Save Score"), .item = true,
      .handler = on<&DivisionWindow::mnuitemSaveScore_Click>},
-    {.name = "mnuItemRetrievScores", .caption = "Display Scores", .item = true,
+    {.name = "mnuItemRetrievScores", .caption = QT_TR_NOOP("Display Scores"), .item = true,
      .handler = on<&DivisionWindow::mnuItemRetrievScores_Click>},
 };
+
+const WindowDesign DivisionWindow::Design{.name = "frmDivision", .caption = QT_TR_NOOP("Division "),
+                                          .clientArea = {6720, 5655}, .icon = "divide"};
 // clang-format on
-
-constexpr WindowDesign Design{
-    .name = "frmDivision", .caption = "Division ", .clientArea = {6720, 5655}, .icon = "divide"};
-
-} // namespace
 
 std::span<const ControlRow> divisionRows()
 {
-    return Rows;
+    return DivisionWindow::Rows;
 }
 
 std::span<const MenuRow> divisionMenuRows()
 {
-    return MenuRows;
+    return DivisionWindow::MenuRows;
 }
 
 const WindowDesign &divisionDesign()
 {
-    return Design;
+    return DivisionWindow::Design;
 }
 
 } // namespace division

@@ -31,6 +31,11 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
 
+    // The window's design, in divisiondesign.cpp.
+    static const toolkit::ControlRow Rows[];
+    static const toolkit::MenuRow MenuRows[];
+    static const toolkit::WindowDesign Design;
+
 private:
     drills::Exercise m_exercise;
 

@@ -1,7 +1,6 @@
-// Fonts, colours and fixed texts that every drill window's design shares, Division's included.
+// Fonts and colours that every drill window's design shares, Division's included.
 #pragma once
 
-#include "toolkit/application.h"
 #include "toolkit/design.h"
 
 namespace drills::parts {
@@ -25,16 +24,5 @@ inline constexpr Colour Blue = rgb(0x0000FF);
 inline constexpr Colour Red = rgb(0xFF0000);
 inline constexpr Colour Magenta = rgb(0xFF00FF);
 inline constexpr Colour PaleYellow = rgb(0xFFFFC0);
-
-inline constexpr char NoticeCaption[] = "Sumbrook is freeware: share it freely.";
-inline constexpr char ContactCaption[] =
-    "For more information or comment Email to " SUMBROOK_CONTACT_ADDRESS;
-inline constexpr char LeadInCaption[] = "The Correct Answer is ";
-inline constexpr char PraiseCaption[] = "You are good.";
-
-// What a screen reader calls the faces, imgFace(0) to imgFace(4), saddest first.
-inline constexpr const char *FaceNames[] = {"frowning face", "face with a straight mouth",
-                                            "smiling face", "laughing face",
-                                            "laughing face with a nose"};
 
 } // namespace drills::parts

@@ -16,20 +16,33 @@ namespace drills {
 using namespace toolkit;
 using enum toolkit::Kind;
 
-namespace {
-
 using namespace parts;
+
+namespace {
 
 constexpr PerDrill<Font> PraiseLeft{Praise, Font{"MS Serif", 12, true}, Praise};
 constexpr PerDrill<Font> Panel{Font{"Arial", 11.25, true, true}, Font{"Arial", 9.75, true, true},
                                Font{"Arial", 9.75, true, true}};
 
-constexpr PerDrill<const char *> SignCaption{"+", "-", "X"};
-
-// The tiles, the correct answers and the score values have no accessible name of their own: what
-// they show is their name, so a screen reader reads the number.
 // clang-format off
-constexpr DrillRow Rows[] = {
+constexpr OperandRanges Ranges[] = {
+    // Addition alone deals smaller numbers for its first problems.
+    {{{{1, 10}, {1, 10}}}, {{{1, 25}, {1, 25}}}, {{{1, 10}, {1, 10}, {1, 10}}},
+     {{{1, 25}, {1, 25}, {1, 25}}}},
+    {{{{25, 74}, {1, 25}}}, {{{25, 74}, {1, 25}}}, {{{35, 84}, {20, 54}, {1, 20}}},
+     {{{35, 84}, {20, 54}, {1, 20}}}},
+    {{{{1, 25}, {1, 25}}}, {{{1, 25}, {1, 25}}}, {{{1, 25}, {1, 25}, {1, 25}}},
+     {{{1, 25}, {1, 25}, {1, 25}}}},
+};
+// clang-format on
+
+} // namespace
+
+// The window's design. Its texts are translated in the window's context. The tiles, the correct
+// answers and the score values have no accessible name of their own: what they show is their
+// name, so a screen reader reads the number.
+// clang-format off
+const DrillRow DrillWindow::Rows[] = {
     // The score panels, beneath everything.
     {.kind = Shape, .name = "Shape22",
      .geometry = {{240, 4320, 5295, 855}, {240, 3960, 5535, 855}, {120, 3720, 5055, 855}},
@@ -110,41 +123,45 @@ constexpr DrillRow Rows[] = {
     // The two-number exercise.
     {.kind = Label, .name = "Label11",
      .geometry = {{2160, 0, 1065, 360}, {960, 0, 2145, 360}, {1320, 0, 1980, 360}},
-     .caption = {"ADD 2", "SUBTRACT  2", "MULTIPLY  2"}, .font = Heading, .flags = AutoSize},
+     .caption = {QT_TR_NOOP("ADD 2"), QT_TR_NOOP("SUBTRACT  2"), QT_TR_NOOP("MULTIPLY  2")},
+     .font = Heading, .flags = AutoSize},
     {.kind = Label, .name = "lblNumber(0)",
      .geometry = {{2040, 480, 1095, 495}, {1560, 600, 1095, 495}, {1680, 720, 1095, 495}},
      .font = Tile, .back = Pink, .flags = Centred,
-     .description = "first number of the two-number problem", .role = FirstOperand,
+     .description = QT_TR_NOOP("first number of the two-number problem"), .role = FirstOperand,
      .member = bindTo<&DrillWindow::lblNumber, 0>},
     {.kind = Label, .name = "Label2(0)",
      .geometry = {{1440, 1320, 285, 555}, {1200, 1200, 165, 555}, {1200, 1320, 345, 555}},
-     .caption = SignCaption, .font = Sign, .flags = AutoSize | Centred,
-     .accessibleName = {"plus", "minus", "times"}},
+     .caption = {QT_TR_NOOP("+"), QT_TR_NOOP("-"), QT_TR_NOOP("X")}, .font = Sign,
+     .flags = AutoSize | Centred,
+     .accessibleName = {QT_TR_NOOP("plus"), QT_TR_NOOP("minus"), QT_TR_NOOP("times")}},
     {.kind = Label, .name = "lblNumber(1)",
      .geometry = {{2040, 1080, 1095, 495}, {1560, 1200, 1095, 495}, {1680, 1320, 1095, 495}},
      .font = Tile, .back = Peach, .flags = Centred,
-     .description = "second number of the two-number problem", .role = SecondOperand,
+     .description = QT_TR_NOOP("second number of the two-number problem"), .role = SecondOperand,
      .member = bindTo<&DrillWindow::lblNumber, 1>},
     {.kind = Label, .name = "Label1(0)",
      .geometry = {{1440, 1800, 285, 555}, {1080, 1800, 285, 555}, {1080, 1920, 285, 555}},
-     .caption = "=", .font = Sign, .flags = AutoSize, .accessibleName = "equals"},
+     .caption = QT_TR_NOOP("="), .font = Sign, .flags = AutoSize,
+     .accessibleName = QT_TR_NOOP("equals")},
     {.kind = Label, .name = "lblNumber(2)",
      .geometry = {{2040, 1800, 975, 615}, {1560, 1920, 975, 495}, {1680, 2040, 975, 495}},
      .font = Tile, .back = SystemColour::ActiveTitleText, .flags = Hidden | Centred | Border,
-     .description = "correct answer to the two-number problem", .role = CorrectAnswer,
+     .description = QT_TR_NOOP("correct answer to the two-number problem"), .role = CorrectAnswer,
      .member = bindTo<&DrillWindow::lblNumber, 2>},
     {.kind = Image, .name = "imgImage",
      .geometry = {{2040, 2880, 855, 735}, {1680, 2640, 735, 615}, {1680, 2880, 735, 615}},
-     .flags = Stretch, .description = "whether the answer to the two-number problem was right",
+     .flags = Stretch,
+     .description = QT_TR_NOOP("whether the answer to the two-number problem was right"),
      .role = FeedbackPicture, .member = bindTo<&DrillWindow::imgImage>},
     {.kind = Label, .name = "lblGood",
      .geometry = {{1680, 3720, 1605, 315}, {120, 2760, 1575, 285}, {0, 3000, 1605, 315}},
-     .caption = PraiseCaption, .font = PraiseLeft, .flags = Hidden | AutoSize, .announced = true,
-     .role = PraiseText, .member = bindTo<&DrillWindow::lblGood>},
+     .caption = QT_TR_NOOP("You are good."), .font = PraiseLeft, .flags = Hidden | AutoSize,
+     .announced = true, .role = PraiseText, .member = bindTo<&DrillWindow::lblGood>},
     {.kind = Label, .name = "lblNumber(3)",
      .geometry = {{240, 1680, 1095, 1335}, {120, 2400, 1215, 975}, {120, 2280, 1215, 1215}},
-     .caption = LeadInCaption, .font = LeadIn, .flags = Centred, .role = LeadInText,
-     .member = bindTo<&DrillWindow::lblNumber, 3>},
+     .caption = QT_TR_NOOP("The Correct Answer is "), .font = LeadIn, .flags = Centred,
+     .role = LeadInText, .member = bindTo<&DrillWindow::lblNumber, 3>},
     {.kind = Timer, .name = "Timer1", .interval = 500, .role = FirstTimer,
      .member = bindTo<&DrillWindow::Timer1>, .handler = on<&DrillWindow::Timer1_Timer>},
     {.kind = Timer, .name = "Timer2", .interval = 500, .role = SecondTimer,
@@ -152,71 +169,77 @@ constexpr DrillRow Rows[] = {
     // Its score panel.
     {.kind = Label, .name = "Label4",
      .geometry = {{360, 4440, 870, 255}, {360, 4080, 795, 240}, {240, 3840, 795, 240}},
-     .caption = "You got ", .font = Panel, .flags = AutoSize},
+     .caption = QT_TR_NOOP("You got "), .font = Panel, .flags = AutoSize},
     {.kind = Label, .name = "lblCorrectA",
      .geometry = {{1440, 4440, 735, 375}, {1440, 4080, 735, 375}, {1320, 3840, 615, 375}},
-     .font = Panel, .description = "number of right answers to the two-number problem",
+     .font = Panel, .description = QT_TR_NOOP("number of right answers to the two-number problem"),
      .role = CorrectLabel, .member = bindTo<&DrillWindow::lblCorrectA>},
     {.kind = Label, .name = "Label9",
      .geometry = {{2160, 4440, 1815, 615}, {2400, 4080, 1815, 615}, {2160, 3840, 1695, 615}},
-     .caption = "Questions Giving you a ", .font = Panel, .flags = Centred},
+     .caption = QT_TR_NOOP("Questions Giving you a "), .font = Panel, .flags = Centred},
     {.kind = Label, .name = "lblPercentA",
      .geometry = {{3840, 4440, 1215, 615}, {4320, 4080, 1215, 615}, {3960, 3840, 975, 615}},
-     .font = Panel, .description = "percentage of right answers to the two-number problem",
+     .font = Panel,
+     .description = QT_TR_NOOP("percentage of right answers to the two-number problem"),
      .role = PercentLabel, .member = bindTo<&DrillWindow::lblPercentA>},
     {.kind = Label, .name = "Label6",
      .geometry = {{360, 4800, 720, 255}, {360, 4440, 630, 240}, {240, 4200, 630, 240}},
-     .caption = "Out of ", .font = Panel, .flags = AutoSize},
+     .caption = QT_TR_NOOP("Out of "), .font = Panel, .flags = AutoSize},
     {.kind = Label, .name = "lblTotalA",
      .geometry = {{1440, 4800, 735, 255}, {1440, 4440, 735, 255}, {1320, 4200, 615, 255}},
-     .font = Panel, .description = "number of two-number problems answered", .role = TotalLabel,
-     .member = bindTo<&DrillWindow::lblTotalA>},
+     .font = Panel, .description = QT_TR_NOOP("number of two-number problems answered"),
+     .role = TotalLabel, .member = bindTo<&DrillWindow::lblTotalA>},
     // The three-number exercise.
     {.kind = Label, .name = "Label12",
      .geometry = {{6240, 0, 1065, 360}, {5760, 120, 2055, 360}, {6120, 0, 1890, 360}},
-     .caption = {"ADD 3", "SUBTRACT 3", "MULTIPLY 3"}, .font = Heading, .flags = AutoSize},
+     .caption = {QT_TR_NOOP("ADD 3"), QT_TR_NOOP("SUBTRACT 3"), QT_TR_NOOP("MULTIPLY 3")},
+     .font = Heading, .flags = AutoSize},
     {.kind = Label, .name = "lblnumber2(0)",
      .geometry = {{6120, 555, 975, 495}, {6240, 675, 975, 495}, {6360, 555, 975, 495}},
      .font = Tile, .back = Peach, .flags = Centred,
-     .description = "first number of the three-number problem", .role = ThreeNumber | FirstOperand,
-     .member = bindTo<&DrillWindow::lblnumber2, 0>},
+     .description = QT_TR_NOOP("first number of the three-number problem"),
+     .role = ThreeNumber | FirstOperand, .member = bindTo<&DrillWindow::lblnumber2, 0>},
     {.kind = Label, .name = "Label2(1)",
      .geometry = {{5520, 1320, 285, 555}, {5760, 1800, 165, 555}, {5760, 1080, 345, 555}},
-     .caption = SignCaption, .font = Sign, .flags = AutoSize | Centred,
-     .accessibleName = {"plus", "minus", "times"}},
+     .caption = {QT_TR_NOOP("+"), QT_TR_NOOP("-"), QT_TR_NOOP("X")}, .font = Sign,
+     .flags = AutoSize | Centred,
+     .accessibleName = {QT_TR_NOOP("plus"), QT_TR_NOOP("minus"), QT_TR_NOOP("times")}},
     {.kind = Label, .name = "lblnumber2(1)",
      .geometry = {{6120, 1275, 975, 495}, {6240, 1275, 975, 495}, {6360, 1155, 975, 495}},
      .font = Tile, .back = LightGreen, .flags = Centred,
-     .description = "second number of the three-number problem",
+     .description = QT_TR_NOOP("second number of the three-number problem"),
      .role = ThreeNumber | SecondOperand, .member = bindTo<&DrillWindow::lblnumber2, 1>},
     {.kind = Label, .name = "Label2(2)",
      .geometry = {{5520, 2040, 285, 555}, {5880, 1200, 165, 555}, {5760, 1680, 345, 555}},
-     .caption = SignCaption, .font = Sign, .flags = AutoSize | Centred,
-     .accessibleName = {"plus", "minus", "times"}},
+     .caption = {QT_TR_NOOP("+"), QT_TR_NOOP("-"), QT_TR_NOOP("X")}, .font = Sign,
+     .flags = AutoSize | Centred,
+     .accessibleName = {QT_TR_NOOP("plus"), QT_TR_NOOP("minus"), QT_TR_NOOP("times")}},
     {.kind = Label, .name = "lblnumber2(2)",
      .geometry = {{6120, 1995, 975, 495}, {6240, 1875, 975, 495}, {6360, 1755, 975, 495}},
      .font = Tile, .back = Lavender, .flags = Centred,
-     .description = "third number of the three-number problem", .role = ThreeNumber | ThirdOperand,
-     .member = bindTo<&DrillWindow::lblnumber2, 2>},
+     .description = QT_TR_NOOP("third number of the three-number problem"),
+     .role = ThreeNumber | ThirdOperand, .member = bindTo<&DrillWindow::lblnumber2, 2>},
     {.kind = Label, .name = "Label1(1)",
      .geometry = {{5400, 2760, 285, 555}, {5640, 2520, 285, 555}, {5640, 2520, 285, 555}},
-     .caption = "=", .font = Sign, .flags = AutoSize, .accessibleName = "equals"},
+     .caption = QT_TR_NOOP("="), .font = Sign, .flags = AutoSize,
+     .accessibleName = QT_TR_NOOP("equals")},
     {.kind = Label, .name = "lblnumber2(3)",
      .geometry = {{6120, 2760, 975, 615}, {6240, 2520, 975, 495}, {6240, 2520, 1335, 495}},
      .font = Tile, .back = SystemColour::HighlightText, .flags = Centred | Border,
-     .description = "correct answer to the three-number problem",
+     .description = QT_TR_NOOP("correct answer to the three-number problem"),
      .role = ThreeNumber | CorrectAnswer, .member = bindTo<&DrillWindow::lblnumber2, 3>},
     {.kind = Image, .name = "imgAnswer",
      .geometry = {{6240, 3720, 855, 735}, {6360, 3360, 735, 615}, {6480, 3240, 735, 615}},
-     .flags = Stretch, .description = "whether the answer to the three-number problem was right",
+     .flags = Stretch,
+     .description = QT_TR_NOOP("whether the answer to the three-number problem was right"),
      .role = ThreeNumber | FeedbackPicture, .member = bindTo<&DrillWindow::imgAnswer>},
     {.kind = Label, .name = "lblGood1",
      .geometry = {{5880, 4560, 1605, 315}, {3960, 2760, 1605, 315}, {4200, 3000, 1605, 315}},
-     .caption = PraiseCaption, .font = Praise, .flags = Hidden | AutoSize, .announced = true,
-     .role = ThreeNumber | PraiseText, .member = bindTo<&DrillWindow::lblGood1>},
+     .caption = QT_TR_NOOP("You are good."), .font = Praise, .flags = Hidden | AutoSize,
+     .announced = true, .role = ThreeNumber | PraiseText, .member = bindTo<&DrillWindow::lblGood1>},
     {.kind = Label, .name = "lblNumber(4)",
      .geometry = {{4200, 2760, 1095, 1215}, {4200, 2280, 1215, 975}, {4320, 2520, 1335, 1095}},
-     .caption = LeadInCaption, .font = LeadIn, .flags = Hidden | Centred,
+     .caption = QT_TR_NOOP("The Correct Answer is "), .font = LeadIn, .flags = Hidden | Centred,
      .role = ThreeNumber | LeadInText, .member = bindTo<&DrillWindow::lblNumber, 4>},
     {.kind = Timer, .name = "Timer3", .interval = 500, .role = ThreeNumber | FirstTimer,
      .member = bindTo<&DrillWindow::Timer3>, .handler = on<&DrillWindow::Timer3_Timer>},
@@ -225,118 +248,122 @@ constexpr DrillRow Rows[] = {
     // Its score panel.
     {.kind = Label, .name = "Label3",
      .geometry = {{5280, 5280, 870, 255}, {5520, 4920, 795, 240}, {4560, 4800, 795, 240}},
-     .caption = "You got ", .font = Panel, .flags = AutoSize},
+     .caption = QT_TR_NOOP("You got "), .font = Panel, .flags = AutoSize},
     {.kind = Label, .name = "lblCorrect",
      .geometry = {{6360, 5280, 735, 375}, {6600, 4920, 735, 375}, {5640, 4800, 615, 375}},
-     .font = Panel, .description = "number of right answers to the three-number problem",
+     .font = Panel,
+     .description = QT_TR_NOOP("number of right answers to the three-number problem"),
      .role = ThreeNumber | CorrectLabel, .member = bindTo<&DrillWindow::lblCorrect>},
     {.kind = Label, .name = "Label7",
      .geometry = {{7200, 5280, 1815, 615}, {7560, 4920, 1815, 615}, {6480, 4800, 1575, 615}},
-     .caption = "Questions Giving you a ", .font = Panel, .flags = Centred},
+     .caption = QT_TR_NOOP("Questions Giving you a "), .font = Panel, .flags = Centred},
     {.kind = Label, .name = "lblPersent",
      .geometry = {{8880, 5280, 1335, 615}, {9720, 4920, 1095, 615}, {8400, 4800, 975, 615}},
-     .font = Panel, .description = "percentage of right answers to the three-number problem",
+     .font = Panel,
+     .description = QT_TR_NOOP("percentage of right answers to the three-number problem"),
      .role = ThreeNumber | PercentLabel, .member = bindTo<&DrillWindow::lblPersent>},
     {.kind = Label, .name = "Label5",
      .geometry = {{5280, 5640, 720, 255}, {5520, 5280, 630, 240}, {4560, 5160, 630, 240}},
-     .caption = "Out of ", .font = Panel, .flags = AutoSize},
+     .caption = QT_TR_NOOP("Out of "), .font = Panel, .flags = AutoSize},
     {.kind = Label, .name = "lblTotal",
      .geometry = {{6360, 5640, 735, 255}, {6600, 5280, 735, 255}, {5640, 5160, 615, 255}},
-     .font = Panel, .description = "number of three-number problems answered",
+     .font = Panel, .description = QT_TR_NOOP("number of three-number problems answered"),
      .role = ThreeNumber | TotalLabel, .member = bindTo<&DrillWindow::lblTotal>},
     // Shared by the window: the notices and the faces the feedback pictures show.
     {.kind = Label, .name = "Label8",
      .geometry = {{600, 5280, 1305, 675}, {1560, 4920, 1305, 675}, {240, 4920, 1305, 675}},
-     .caption = NoticeCaption},
+     .caption = QT_TR_NOOP("Sumbrook is freeware: share it freely.")},
     {.kind = Label, .name = "Label10",
      .geometry = {{2880, 5400, 1980, 675}, {3360, 4920, 1980, 675}, {2040, 4920, 1980, 675}},
-     .caption = ContactCaption, .flags = Centred},
+     .caption = QT_TR_NOOP("For more information or comment Email to sumbrook@example.org"),
+     .flags = Centred},
     {.kind = Image, .name = "imgFace(0)", .geometry = {{0, 0, 480, 480}}, .picture = ":/face0.xpm",
-     .flags = Hidden, .accessibleName = FaceNames[0], .member = bindTo<&DrillWindow::imgFace, 0>},
+     .flags = Hidden, .accessibleName = QT_TR_NOOP("frowning face"),
+     .member = bindTo<&DrillWindow::imgFace, 0>},
     {.kind = Image, .name = "imgFace(1)", .geometry = {{0, 0, 480, 480}}, .picture = ":/face1.xpm",
-     .flags = Hidden, .accessibleName = FaceNames[1], .member = bindTo<&DrillWindow::imgFace, 1>},
+     .flags = Hidden, .accessibleName = QT_TR_NOOP("face with a straight mouth"),
+     .member = bindTo<&DrillWindow::imgFace, 1>},
     {.kind = Image, .name = "imgFace(2)", .geometry = {{0, 0, 480, 480}}, .picture = ":/face2.xpm",
-     .flags = Hidden, .accessibleName = FaceNames[2], .member = bindTo<&DrillWindow::imgFace, 2>},
+     .flags = Hidden, .accessibleName = QT_TR_NOOP("smiling face"),
+     .member = bindTo<&DrillWindow::imgFace, 2>},
     {.kind = Image, .name = "imgFace(3)", .geometry = {{0, 0, 480, 480}}, .picture = ":/face3.xpm",
-     .flags = Hidden, .accessibleName = FaceNames[3], .member = bindTo<&DrillWindow::imgFace, 3>},
+     .flags = Hidden, .accessibleName = QT_TR_NOOP("laughing face"),
+     .member = bindTo<&DrillWindow::imgFace, 3>},
     {.kind = Image, .name = "imgFace(4)", .geometry = {{0, 0, 480, 480}}, .picture = ":/face4.xpm",
-     .flags = Hidden, .accessibleName = FaceNames[4], .member = bindTo<&DrillWindow::imgFace, 4>},
+     .flags = Hidden, .accessibleName = QT_TR_NOOP("laughing face with a nose"),
+     .member = bindTo<&DrillWindow::imgFace, 4>},
     // Text boxes and buttons, in front.
     {.kind = TextBox, .name = "txtAnswer",
      .geometry = {{2040, 1800, 975, 675}, {1560, 1875, 975, 555}, {1680, 2040, 975, 555}},
-     .font = Tile, .tabIndex = {0, 8, 8}, .accessibleName = "answer to the two-number problem",
-     .description = "type it and press Enter", .role = AnswerBox,
+     .font = Tile, .tabIndex = {0, 8, 8},
+     .accessibleName = QT_TR_NOOP("answer to the two-number problem"),
+     .description = QT_TR_NOOP("type it and press Enter"), .role = AnswerBox,
      .member = bindTo<&DrillWindow::txtAnswer>, .handler = on<&DrillWindow::txtAnswer_Change>},
     {.kind = Button, .name = "cmdReset",
      .geometry = {{3600, 360, 975, 495}, {3000, 600, 975, 495}, {3120, 720, 1095, 495}},
-     .caption = "Reset", .flags = Disabled, .tabIndex = {1, 7, 7},
-     .description = "a new two-number problem", .role = ResetButton,
+     .caption = QT_TR_NOOP("Reset"), .flags = Disabled, .tabIndex = {1, 7, 7},
+     .description = QT_TR_NOOP("a new two-number problem"), .role = ResetButton,
      .member = bindTo<&DrillWindow::cmdReset>, .handler = on<&DrillWindow::cmdReset_Click>},
     {.kind = Button, .name = "cmdAnswer",
      .geometry = {{3600, 1080, 975, 495}, {3000, 1320, 975, 495}, {3120, 1440, 1095, 495}},
-     .caption = "Answer", .tabIndex = {2, 6, 6},
-     .description = "checks the answer to the two-number problem", .role = AnswerButton,
+     .caption = QT_TR_NOOP("Answer"), .tabIndex = {2, 6, 6},
+     .description = QT_TR_NOOP("checks the answer to the two-number problem"), .role = AnswerButton,
      .member = bindTo<&DrillWindow::cmdAnswer>, .handler = on<&DrillWindow::cmdAnswer_Click>},
     {.kind = Button, .name = "cmdScore1",
      .geometry = {{3600, 1800, 975, 495}, {3000, 1920, 975, 495}, {3120, 2160, 1095, 495}},
-     .caption = "Score", .tabIndex = {8, 0, 0},
-     .description = "shows the score of the two-number problem",
+     .caption = QT_TR_NOOP("Score"), .tabIndex = {8, 0, 0},
+     .description = QT_TR_NOOP("shows the score of the two-number problem"),
      .member = bindTo<&DrillWindow::cmdScore1>, .handler = on<&DrillWindow::cmdScore1_Click>},
     {.kind = TextBox, .name = "txtNumber2",
      .geometry = {{6120, 2760, 975, 555}, {6240, 2520, 975, 555}, {6240, 2520, 1335, 495}},
-     .font = Tile, .tabIndex = {6, 2, 2}, .accessibleName = "answer to the three-number problem",
-     .description = "type it and press Enter", .role = ThreeNumber | AnswerBox,
+     .font = Tile, .tabIndex = {6, 2, 2},
+     .accessibleName = QT_TR_NOOP("answer to the three-number problem"),
+     .description = QT_TR_NOOP("type it and press Enter"), .role = ThreeNumber | AnswerBox,
      .member = bindTo<&DrillWindow::txtNumber2>, .handler = on<&DrillWindow::txtNumber2_Change>},
     {.kind = Button, .name = "cmdReset1",
      .geometry = {{7680, 480, 975, 495}, {7920, 600, 975, 495}, {8160, 480, 975, 495}},
-     .caption = "Reset", .flags = Disabled, .tabIndex = 4,
-     .description = "a new three-number problem", .role = ThreeNumber | ResetButton,
+     .caption = QT_TR_NOOP("Reset"), .flags = Disabled, .tabIndex = 4,
+     .description = QT_TR_NOOP("a new three-number problem"), .role = ThreeNumber | ResetButton,
      .member = bindTo<&DrillWindow::cmdReset1>, .handler = on<&DrillWindow::cmdReset1_Click>},
     {.kind = Button, .name = "cmdAnswer1",
      .geometry = {{7680, 1200, 975, 495}, {7920, 1320, 975, 495}, {8160, 1200, 975, 495}},
-     .caption = "Answer", .tabIndex = {5, 3, 3},
-     .description = "checks the answer to the three-number problem",
+     .caption = QT_TR_NOOP("Answer"), .tabIndex = {5, 3, 3},
+     .description = QT_TR_NOOP("checks the answer to the three-number problem"),
      .role = ThreeNumber | AnswerButton, .member = bindTo<&DrillWindow::cmdAnswer1>,
      .handler = on<&DrillWindow::cmdAnswer1_Click>},
     {.kind = Button, .name = "cmdScore",
      .geometry = {{7680, 1920, 975, 495}, {7920, 1920, 975, 495}, {8160, 1920, 975, 495}},
-     .caption = "Score", .tabIndex = {7, 1, 1},
-     .description = "shows the score of the three-number problem",
+     .caption = QT_TR_NOOP("Score"), .tabIndex = {7, 1, 1},
+     .description = QT_TR_NOOP("shows the score of the three-number problem"),
      .member = bindTo<&DrillWindow::cmdScore>, .handler = on<&DrillWindow::cmdScore_Click>},
     {.kind = Button, .name = "cmdExit",
      .geometry = {{600, 6120, 1215, 495}, {120, 5040, 1215, 495}, {840, 5880, 1215, 495}},
-     .caption = "Exit", .tabIndex = {3, 5, 5}, .description = "closes the window",
-     .member = bindTo<&DrillWindow::cmdExit>, .handler = on<&DrillWindow::cmdExit_Click>},
-
+     .caption = QT_TR_NOOP("Exit"), .tabIndex = {3, 5, 5},
+     .description = QT_TR_NOOP("closes the window"), .member = bindTo<&DrillWindow::cmdExit>,
+     .handler = on<&DrillWindow::cmdExit_Click>},
 };
 
-constexpr DrillMenuRow MenuRows[] = {
-    {.name = "mnuScore", .caption = {" Score", "Score", "Score"}},
-    {.name = {"mnuitemSaveScore", "mnuItemSaveScore", "mnuItemSaveScore"}, .caption = "Save Score",
-     .item = true, .handler = on<&DrillWindow::mnuItemSaveScore_Click>},
-    {.name = "mnuItemRetrievScores", .caption = {"Display Scores", "Desplay Scores", "Desplay Scores"},
+const DrillMenuRow DrillWindow::MenuRows[] = {
+    {.name = "mnuScore",
+     .caption = {QT_TR_NOOP(" Score"), QT_TR_NOOP("Score"), QT_TR_NOOP("Score")}},
+    {.name = {"mnuitemSaveScore", "mnuItemSaveScore", "mnuItemSaveScore"},
+     .caption = QT_TR_NOOP("Save Score"), .item = true,
+     .handler = on<&DrillWindow::mnuItemSaveScore_Click>},
+    {.name = "mnuItemRetrievScores",
+     .caption = {QT_TR_NOOP("Display Scores"), QT_TR_NOOP("Desplay Scores"), QT_TR_NOOP("Desplay Scores")},
      .item = true, .handler = on<&DrillWindow::mnuItemRetrievScores_Click>},
 };
 
-constexpr WindowDesign Windows[] = {
-    {.name = "frmAddition", .caption = "Addition", .clientArea = {11265, 8085}, .icon = "plus"},
-    {.name = "frmSubtraction", .caption = "Subtraction", .clientArea = {11205, 6645}, .icon = "minus"},
-    {.name = "frmMultiplication", .caption = "Multiplication", .clientArea = {10095, 6645},
-     .icon = "cross"},
+const WindowDesign DrillWindow::Windows[] = {
+    {.name = "frmAddition", .caption = QT_TR_NOOP("Addition"), .clientArea = {11265, 8085},
+     .icon = "plus"},
+    {.name = "frmSubtraction", .caption = QT_TR_NOOP("Subtraction"), .clientArea = {11205, 6645},
+     .icon = "minus"},
+    {.name = "frmMultiplication", .caption = QT_TR_NOOP("Multiplication"),
+     .clientArea = {10095, 6645}, .icon = "cross"},
 };
 
-constexpr OperandRanges Ranges[] = {
-    // Addition alone deals smaller numbers for its first problems.
-    {{{{1, 10}, {1, 10}}}, {{{1, 25}, {1, 25}}}, {{{1, 10}, {1, 10}, {1, 10}}},
-     {{{1, 25}, {1, 25}, {1, 25}}}},
-    {{{{25, 74}, {1, 25}}}, {{{25, 74}, {1, 25}}}, {{{35, 84}, {20, 54}, {1, 20}}},
-     {{{35, 84}, {20, 54}, {1, 20}}}},
-    {{{{1, 25}, {1, 25}}}, {{{1, 25}, {1, 25}}}, {{{1, 25}, {1, 25}, {1, 25}}},
-     {{{1, 25}, {1, 25}, {1, 25}}}},
-};
 // clang-format on
-
-} // namespace
 
 ControlRow DrillRow::at(Drill drill) const
 {
@@ -363,17 +390,17 @@ ControlRow DrillRow::at(Drill drill) const
 
 std::span<const DrillRow> drillRows()
 {
-    return Rows;
+    return DrillWindow::Rows;
 }
 
 std::span<const DrillMenuRow> drillMenuRows()
 {
-    return MenuRows;
+    return DrillWindow::MenuRows;
 }
 
 const WindowDesign &windowDesign(Drill drill)
 {
-    return Windows[static_cast<int>(drill)];
+    return DrillWindow::Windows[static_cast<int>(drill)];
 }
 
 const OperandRanges &operandRanges(Drill drill)

@@ -42,6 +42,11 @@ public:
     void mnuitemSaveScore_Click() { mnuItemSaveScore_Click(); } // the Addition window's spelling
     void mnuItemRetrievScores_Click();
 
+    // The design of the three windows, in drilldesign.cpp.
+    static const DrillRow Rows[];
+    static const DrillMenuRow MenuRows[];
+    static const toolkit::WindowDesign Windows[];
+
 private:
     // The two-number exercise (A) and the three-number one.
     Exercise m_two;

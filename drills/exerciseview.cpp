@@ -136,15 +136,14 @@ void ExerciseView::showFace(Face face, bool right) const
 {
     // The picture's name says the verdict and the face, for those who cannot see it.
     auto *picture = part<toolkit::Picture>(FeedbackPicture);
-    const QString verdict = right ? QStringLiteral("right") : QStringLiteral("wrong");
     if (face == Face::None) {
-        picture->setAccessibleName(verdict);
+        picture->setAccessibleName(right ? tr("right") : tr("wrong"));
         return;
     }
     const toolkit::Picture *shown = m_faces[qsizetype(face)];
     if (picture->picture() != shown->picture())
         picture->setPicture(*shown);
-    picture->setAccessibleName(verdict + QStringLiteral(": ") + shown->accessibleName());
+    picture->setAccessibleName((right ? tr("right: %1") : tr("wrong: %1")).arg(shown->accessibleName()));
 }
 
 } // namespace drills

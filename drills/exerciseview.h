@@ -7,6 +7,7 @@
 
 #include "toolkit/form.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <span>
@@ -47,6 +48,8 @@ inline constexpr toolkit::Role ThreeNumber = 0x100;
 
 class ExerciseView
 {
+    Q_DECLARE_TR_FUNCTIONS(ExerciseView)
+
 public:
     // The controls that play the parts of the set, found when they are needed, and the faces the
     // picture shows.

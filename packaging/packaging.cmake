@@ -39,6 +39,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The design's fonts are replaced by Liberation Sans and Serif, which no library pulls in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# Qt's own catalogues put Yes, No, OK and Cancel in the learner's language too.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 # "System Info..." starts the first of these found on PATH (about/registry.cpp); any one will do.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS
     "hardinfo | kinfocenter | gnome-system-monitor | xfce4-taskmanager")

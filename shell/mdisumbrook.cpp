@@ -35,21 +35,25 @@ struct MenuItem
     bool available;
 };
 
-// The "Sumbrook" list, in order; no separators, access keys or shortcuts.
+// The "Sumbrook" list, in order; no separators, access keys or shortcuts. The program's name
+// stays as it is in every language.
 // clang-format off
 constexpr MenuItem SumbrookItems[] = {
-    {.name = "mnuitemAddition", .caption = "Addition",
+    {.name = "mnuitemAddition", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Addition"),
      .handler = &mdiSumbrook::mnuitemAddition_Click, .available = true},
-    {.name = "mnuItemSubtraction", .caption = "Subtraction",
+    {.name = "mnuItemSubtraction",
+     .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Subtraction"),
      .handler = &mdiSumbrook::mnuItemSubtraction_Click, .available = true},
-    {.name = "mnuItemMultiplication", .caption = "Multiplication",
+    {.name = "mnuItemMultiplication",
+     .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Multiplication"),
      .handler = &mdiSumbrook::mnuItemMultiplication_Click, .available = true},
-    {.name = "mnuItemDivision", .caption = "Division",
+    {.name = "mnuItemDivision", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Division"),
      .handler = &mdiSumbrook::mnuItemDivision_Click, .available = true},
 };
 
-constexpr MenuItem AboutCommand{.name = "mnuAbout", .caption = "About Sumbrook",
-                                .handler = &mdiSumbrook::mnuAbout_Click, .available = true};
+constexpr MenuItem AboutCommand{
+    .name = "mnuAbout", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "About Sumbrook"),
+    .handler = &mdiSumbrook::mnuAbout_Click, .available = true};
 // clang-format on
 
 } // namespace
@@ -66,7 +70,7 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
     setCentralWidget(m_area);
 
     const auto action = [this](const MenuItem &item) {
-        auto *a = new QAction(QString::fromLatin1(item.caption), this);
+        auto *a = new QAction(tr(item.caption), this);
         a->setObjectName(QString::fromLatin1(item.name));
         a->setEnabled(item.available);
         connect(a, &QAction::triggered, this, item.handler);

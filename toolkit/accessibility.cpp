@@ -1,6 +1,7 @@
 #include "accessibility.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -35,12 +36,12 @@ protected:
 
 } // namespace
 
-void describe(QWidget *control, const ControlRow &row)
+void describe(QWidget *control, const ControlRow &row, const char *context)
 {
     if (row.accessibleName)
-        control->setAccessibleName(QString::fromLatin1(row.accessibleName));
+        control->setAccessibleName(QCoreApplication::translate(context, row.accessibleName));
     if (row.description)
-        control->setAccessibleDescription(QString::fromLatin1(row.description));
+        control->setAccessibleDescription(QCoreApplication::translate(context, row.description));
     if (row.announced)
         control->installEventFilter(&Announcer::instance());
 }

@@ -10,9 +10,9 @@ class QWidget;
 
 namespace toolkit {
 
-// Names and describes the control as its row says; an announced control is announced each time
-// it appears.
-void describe(QWidget *control, const ControlRow &row);
+// Names and describes the control as its row says, translated in the context; an announced
+// control is announced each time it appears.
+void describe(QWidget *control, const ControlRow &row, const char *context);
 
 // Tells assistive tools that the control has news for the user, as an alert that a screen reader
 // may speak wherever the focus is.

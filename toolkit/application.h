@@ -3,9 +3,6 @@
 
 #include <QString>
 
-// Shown after the notice texts of the windows; one address for every window that shows it.
-#define SUMBROOK_CONTACT_ADDRESS "sumbrook@example.org"
-
 namespace toolkit {
 
 inline constexpr char ApplicationTitle[] = "Sumbrook";

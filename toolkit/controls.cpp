@@ -4,6 +4,7 @@
 #include "picture.h"
 #include "shape.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,10 +20,9 @@ Qt::Alignment alignment(unsigned flags)
     return (flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
 }
 
-QWidget *createWidget(const ControlRow &row, QWidget *window)
+QWidget *createWidget(const ControlRow &row, QWidget *window, const QString &caption)
 {
     const unsigned flags = row.flags;
-    const QString caption = QString::fromLatin1(row.caption);
     switch (row.kind) {
     case Kind::Label: {
         auto *label = new QLabel(window);
@@ -85,7 +85,7 @@ QRect placeOf(const ControlRow &row)
     return row.geometry.toPixels();
 }
 
-QObject *createControl(const ControlRow &row, QWidget *window)
+QObject *createControl(const ControlRow &row, QWidget *window, const char *context)
 {
     if (row.kind == Kind::Timer) {
         auto *timer = new QTimer(window);
@@ -104,7 +104,7 @@ QObject *createControl(const ControlRow &row, QWidget *window)
         return shape;
     }
 
-    QWidget *widget = createWidget(row, window);
+    QWidget *widget = createWidget(row, window, QCoreApplication::translate(context, row.caption));
     widget->setFont(toQFont(row.font, window->font()));
     widget->setGeometry(placeOf(row));
     if (row.flags & AutoSize)

@@ -32,9 +32,6 @@ Form::Form(const WindowDesign &design, QWidget *parent)
     , m_covered(new CoveredLabels(this))
 {
     setObjectName(QString::fromLatin1(design.name));
-    setWindowTitle(QString::fromLatin1(design.caption));
-    // Inside the frame the window is no top-level window, whose title a screen reader would read.
-    setAccessibleName(windowTitle().trimmed());
     if (design.icon)
         setWindowIcon(designIcon(design.icon));
     setFont(windowFont());
@@ -50,9 +47,15 @@ QSize Form::sizeHint() const
 
 void Form::build(std::span<const ControlRow> rows)
 {
+    // The design's texts are translated in the window's own context, as its tr() is.
+    const char *context = metaObject()->className();
+    setWindowTitle(QCoreApplication::translate(context, m_design.caption));
+    // Inside the frame the window is no top-level window, whose title a screen reader would read.
+    setAccessibleName(windowTitle().trimmed());
+
     std::map<int, QWidget *> tabOrder;
     for (const ControlRow &row : rows) {
-        QObject *control = createControl(row, this);
+        QObject *control = createControl(row, this, context);
         const QString name = QString::fromLatin1(row.name);
         control->setObjectName(name);
         m_controls.insert(name, control);
@@ -63,7 +66,7 @@ void Form::build(std::span<const ControlRow> rows)
         if (row.handler)
             connectHandler(control, row.handler);
         if (auto *widget = qobject_cast<QWidget *>(control)) {
-            describe(widget, row);
+            describe(widget, row, context);
             if (row.tabIndex >= 0)
                 tabOrder.emplace(row.tabIndex, widget);
         }
@@ -98,7 +101,7 @@ void Form::connectHandler(QObject *control, Handler handler)
 
 void Form::buildMenus(std::span<const MenuRow> rows)
 {
-    m_menus = toolkit::buildMenus(*this, rows);
+    m_menus = toolkit::buildMenus(*this, rows, metaObject()->className());
 }
 
 void Form::unload()

@@ -3,15 +3,16 @@
 #include "form.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace toolkit {
 
-QList<QMenu *> buildMenus(Form &window, std::span<const MenuRow> rows)
+QList<QMenu *> buildMenus(Form &window, std::span<const MenuRow> rows, const char *context)
 {
     QList<QMenu *> entries;
     for (const MenuRow &row : rows) {
-        const QString caption = QString::fromLatin1(row.caption);
+        const QString caption = QCoreApplication::translate(context, row.caption);
         if (!row.item) {
             auto *entry = new QMenu(caption, &window);
             entry->setObjectName(QString::fromLatin1(row.name));

@@ -12,8 +12,8 @@ class QMenu;
 
 namespace toolkit {
 
-// The entries, owned by the window, each with its items named after their rows; an item with a
-// handler runs it on the window when chosen.
-QList<QMenu *> buildMenus(Form &window, std::span<const MenuRow> rows);
+// The entries, owned by the window, each with its items named after their rows and captioned in
+// the context's translation; an item with a handler runs it on the window when chosen.
+QList<QMenu *> buildMenus(Form &window, std::span<const MenuRow> rows, const char *context);
 
 } // namespace toolkit

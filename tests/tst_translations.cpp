@@ -1,0 +1,353 @@
+// The learner's language: every catalogue complete, every text a window shows taken from the
+// catalogue, German captions where the English ones were, every caption fitting its control in
+// every language, and score records the same bytes whatever the language.
+#include "about/aboutwindow.h"
+#include "division/divisionwindow.h"
+#include "drills/drilldesign.h"
+#include "drills/drillwindow.h"
+#include "drills/drillwindows.h"
+#include "scores/scorewindow.h"
+#include "shell/mdisumbrook.h"
+#include "toolkit/appearance.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/shape.h"
+#include "toolkit/translations.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <memory>
+
+using drills::DrillWindow;
+
+namespace {
+
+const QStringList Languages{"de", "es", "fr"};
+
+// The texts of a catalogue, by context and source text.
+QSet<QString> catalogue(const QString &language)
+{
+    QSet<QString> texts;
+    QFile file(QStringLiteral(SUMBROOK_TRANSLATIONS_DIR "/sumbrook_%1.ts").arg(language));
+    if (!file.open(QIODevice::ReadOnly))
+        return texts;
+    QXmlStreamReader ts(&file);
+    QString context;
+    while (!ts.atEnd()) {
+        if (ts.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (ts.name() == u"name")
+            context = ts.readElementText();
+        else if (ts.name() == u"source")
+            texts.insert(context + QLatin1Char('\n') + ts.readElementText());
+    }
+    return texts;
+}
+
+// Marks every text that the catalogue holds, so that a text without a mark has bypassed the
+// translation or is missing from the catalogue.
+class MarkingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        const QString text = QString::fromUtf8(source);
+        if (!m_catalogue.contains(QString::fromUtf8(context) + QLatin1Char('\n') + text))
+            return {};
+        return QStringLiteral("\u27E6%1\u27E7").arg(text);
+    }
+
+private:
+    QSet<QString> m_catalogue = catalogue(QStringLiteral("de"));
+};
+
+bool marked(const QString &text)
+{
+    return text.startsWith(u'\u27E6') && text.endsWith(u'\u27E7');
+}
+
+// What needs no translation: numbers and percentages the window computes, and the program's name.
+bool isData(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^[-0-9.,% ]*$"));
+    return number.match(text).hasMatch() || text == u"Sumbrook";
+}
+
+// Every text a user reads or hears in the window: captions, titles, menus, names for screen
+// readers.
+QStringList shownTexts(const toolkit::Form *form)
+{
+    QStringList texts{form->windowTitle(), form->accessibleName()};
+    for (const QWidget *w : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<const toolkit::Shape *>(w))
+            continue;
+        if (const auto *label = qobject_cast<const QLabel *>(w))
+            texts << label->text();
+        if (const auto *button = qobject_cast<const QPushButton *>(w))
+            texts << button->text();
+        if (const auto *box = qobject_cast<const QPlainTextEdit *>(w))
+            texts << box->toPlainText();
+        texts << w->accessibleName() << w->accessibleDescription();
+    }
+    for (const QMenu *menu : form->menus()) {
+        texts << menu->title();
+        for (const QAction *item : menu->actions())
+            texts << item->text();
+    }
+    return texts;
+}
+
+QStringList drillWindowsOpened(shell::mdiSumbrook &main)
+{
+    QList<toolkit::Form *> forms;
+    for (const char *item : {"mnuitemAddition", "mnuItemSubtraction", "mnuItemMultiplication",
+                             "mnuItemDivision"}) {
+        main.findChild<QAction *>(item)->trigger();
+        forms << qobject_cast<toolkit::Form *>(main.mdiArea()->activeSubWindow()->widget());
+    }
+    forms << scores::frmScore().show() << about::frmAbout().show();
+    QStringList texts;
+    for (const toolkit::Form *form : forms)
+        texts << shownTexts(form);
+    return texts;
+}
+
+void closeAll(shell::mdiSumbrook &main)
+{
+    main.mdiArea()->closeAllSubWindows();
+    about::frmAbout().unload();
+    QTRY_VERIFY(!about::frmAbout().isLoaded());
+    QTRY_VERIFY(main.mdiArea()->subWindowList().isEmpty());
+}
+
+// The space a caption needs in its control, as the control is drawn.
+bool fits(const QWidget *w, QString *why)
+{
+    if (const auto *button = qobject_cast<const QPushButton *>(w)) {
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        const int needed = button->fontMetrics().horizontalAdvance(button->text()) + 2 * margin;
+        *why = QStringLiteral("%1 needs %2 px, has %3").arg(button->text()).arg(needed).arg(w->width());
+        return needed <= w->width();
+    }
+    const auto *label = qobject_cast<const QLabel *>(w);
+    if (!label || label->text().isEmpty() || !label->pixmap().isNull())
+        return true;
+    const QRect room = label->contentsRect();
+    const QRect needed = label->fontMetrics().boundingRect(
+        room, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
+    *why = QStringLiteral("\"%1\" needs %2x%3 px, has %4x%5")
+               .arg(label->text())
+               .arg(needed.width())
+               .arg(needed.height())
+               .arg(room.width())
+               .arg(room.height());
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        toolkit::installFontSubstitutes();
+        QLocale::setDefault(QLocale::c()); // numbers as the records below show them
+        QVERIFY(m_folder.isValid());
+        QDir::setCurrent(m_folder.path());
+    }
+
+    void cleanup()
+    {
+        for (const auto &translator : m_translators)
+            QCoreApplication::removeTranslator(translator.get());
+        m_translators.clear();
+        toolkit::dialogs::clearAnswers();
+    }
+
+    void everyCatalogueIsComplete_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : Languages)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void everyCatalogueIsComplete()
+    {
+        QFETCH(QString, language);
+        QFile file(QStringLiteral(SUMBROOK_TRANSLATIONS_DIR "/sumbrook_%1.ts").arg(language));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QXmlStreamReader ts(&file);
+        int messages = 0;
+        // The same texts in every language.
+        QCOMPARE(catalogue(language), catalogue(QStringLiteral("de")));
+        QString source;
+        while (ts.readNextStartElement() || !ts.atEnd()) {
+            if (!ts.isStartElement())
+                continue;
+            if (ts.name() == u"source") {
+                source = ts.readElementText();
+            } else if (ts.name() == u"translation") {
+                const QString type = ts.attributes().value(QLatin1String("type")).toString();
+                QVERIFY2(type.isEmpty(), qPrintable(source + QStringLiteral(": ") + type));
+                QVERIFY2(!ts.readElementText().trimmed().isEmpty(), qPrintable(source));
+                ++messages;
+            }
+        }
+        QVERIFY2(!ts.hasError(), qPrintable(ts.errorString()));
+        QVERIFY(messages > 100);
+    }
+
+    void everyShownTextComesFromTheCatalogue()
+    {
+        install(std::make_unique<MarkingTranslator>());
+        shell::mdiSumbrook main;
+        main.show();
+        QStringList texts = drillWindowsOpened(main);
+        for (const QAction *item : main.findChildren<QAction *>())
+            if (!item->objectName().isEmpty())
+                texts << item->text();
+
+        // What the windows say as they are used: a verdict on an answer, the question before
+        // closing edited scores.
+        auto *addition = static_cast<DrillWindow *>(drills::frmAddition().show());
+        addition->txtAnswer->setText(QStringLiteral("x"));
+        addition->cmdAnswer_Click();
+        texts << addition->imgImage->accessibleName();
+        about::frmAbout().show();
+        static_cast<about::AboutWindow *>(about::frmAbout().form())->Form_Load();
+        texts << about::frmAbout().form()->windowTitle()
+              << static_cast<about::AboutWindow *>(about::frmAbout().form())->lblVersion->text();
+
+        for (const QString &text : std::as_const(texts))
+            QVERIFY2(text.isEmpty() || marked(text) || isData(text), qPrintable(text));
+        closeAll(main);
+    }
+
+    void germanCaptionsWhereTheEnglishWere()
+    {
+        const QLocale german(QLocale::German, QLocale::Germany);
+        auto translator = std::make_unique<QTranslator>();
+        QVERIFY(translator->load(german, QStringLiteral("sumbrook"), QStringLiteral("_"),
+                                 QStringLiteral(":/translations")));
+        const QTranslator &de = *translator;
+        install(std::move(translator));
+
+        shell::mdiSumbrook main;
+        main.show();
+        const QStringList texts = drillWindowsOpened(main);
+        const auto german_ = [&de](const char *context, const char *english) {
+            const QString text = de.translate(context, english);
+            return text.isEmpty() ? QString::fromUtf8(english) : text;
+        };
+        auto *addition = static_cast<DrillWindow *>(drills::frmAddition().form());
+        QCOMPARE(addition->cmdAnswer->text(), german_("drills::DrillWindow", "Answer"));
+        QVERIFY(addition->cmdAnswer->text() != u"Answer");
+        QCOMPARE(addition->lblNumber[3]->text(),
+                 german_("drills::DrillWindow", "The Correct Answer is "));
+        QCOMPARE(addition->menus().first()->actions().first()->text(),
+                 german_("drills::DrillWindow", "Save Score"));
+        auto *division = static_cast<division::DivisionWindow *>(division::frmDivision().form());
+        QCOMPARE(division->cmdReset->text(), german_("division::DivisionWindow", "Reset"));
+        auto *about = static_cast<about::AboutWindow *>(about::frmAbout().form());
+        QCOMPARE(about->cmdSysInfo->text(), german_("about::AboutWindow", "&System Info..."));
+        QCOMPARE(about->windowTitle(), german_("about::AboutWindow", "About %1").arg("Sumbrook"));
+        QCOMPARE(main.findChild<QAction *>("mnuItemDivision")->text(),
+                 german_("shell::mdiSumbrook", "Division"));
+        QVERIFY(!texts.contains(QStringLiteral("Questions Giving you a ")));
+        closeAll(main);
+    }
+
+    void everyCaptionFitsItsControl_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << QString();
+        for (const QString &language : Languages)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void everyCaptionFitsItsControl()
+    {
+        QFETCH(QString, language);
+        if (!language.isEmpty()) {
+            auto translator = std::make_unique<QTranslator>();
+            QVERIFY(translator->load(QLocale(language), QStringLiteral("sumbrook"),
+                                     QStringLiteral("_"), QStringLiteral(":/translations")));
+            install(std::move(translator));
+        }
+        shell::mdiSumbrook main;
+        main.show();
+        drillWindowsOpened(main);
+        // The lead-in and the praise show only after an answer; they must fit then too.
+        QStringList tight;
+        for (QMdiSubWindow *sub : main.mdiArea()->subWindowList()) {
+            const auto *form = qobject_cast<const toolkit::Form *>(sub->widget());
+            for (const QWidget *w : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                QString why;
+                if (!fits(w, &why))
+                    tight << form->objectName() + QLatin1Char('.') + w->objectName() + ": " + why;
+            }
+        }
+        QVERIFY2(tight.isEmpty(), qPrintable(tight.join(QLatin1Char('\n'))));
+        closeAll(main);
+    }
+
+    void aRecordIsTheSameBytesInEveryLanguage()
+    {
+        QByteArray records[2];
+        for (int i = 0; i < 2; ++i) {
+            if (i == 1) {
+                auto translator = std::make_unique<QTranslator>();
+                QVERIFY(translator->load(QLocale(QLocale::German), QStringLiteral("sumbrook"),
+                                         QStringLiteral("_"), QStringLiteral(":/translations")));
+                install(std::move(translator));
+            }
+            QFile::remove(QStringLiteral("Add.txt"));
+            DrillWindow window(drills::Drill::Addition);
+            window.Form_Load();
+            window.intCorrectA = 4;
+            window.intTotalA = 5;
+            window.cmdScore1_Click();
+            window.cmdScore_Click();
+            toolkit::dialogs::answerNextInput(QStringLiteral("Dav"));
+            window.mnuitemSaveScore_Click();
+            QFile file(QStringLiteral("Add.txt"));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            records[i] = file.readAll();
+        }
+        QVERIFY(records[0].startsWith("\"Dav On the Day of "));
+        QVERIFY(records[0].contains(" Got A 80.00% Out of 5 Questions on ADD 2 and 0.00% out of 1 "
+                                    "Questions on ADD 3\r\n\"\r\n"));
+        QCOMPARE(records[1], records[0]);
+    }
+
+private:
+    void install(std::unique_ptr<QTranslator> translator)
+    {
+        QCoreApplication::installTranslator(translator.get());
+        m_translators.push_back(std::move(translator));
+    }
+
+    QTemporaryDir m_folder;
+    std::vector<std::unique_ptr<QTranslator>> m_translators;
+};
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"

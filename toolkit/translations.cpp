@@ -1,0 +1,31 @@
+#include "translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace toolkit {
+
+namespace {
+
+void install(const QLocale &locale, const QString &name, const QString &folder)
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    // Tried for each of the locale's languages in turn, "de-AT" before "de".
+    if (translator->load(locale, name, QStringLiteral("_"), folder))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
+
+void installTranslations(const QLocale &locale)
+{
+    // The buttons of Qt's own boxes (Yes, No, OK, Cancel) from the system's catalogues.
+    install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    install(locale, QStringLiteral("sumbrook"), QStringLiteral(":/translations"));
+}
+
+} // namespace toolkit
