@@ -4,6 +4,8 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/textfile.h"
 
+#include <QCoreApplication>
+
 namespace scores {
 
 namespace {
@@ -28,7 +30,7 @@ QString scoreRecord(const QString &sentence)
     return QLatin1Char('"') + sentence + QLatin1Char('"') + LineEnd;
 }
 
-bool saveDespiteUnencodable(QWidget *parent, QStringView text, const QString &holder)
+bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder)
 {
     const QStringList characters = toolkit::unencodable(text);
     if (characters.isEmpty())
@@ -45,13 +47,21 @@ bool saveDespiteUnencodable(QWidget *parent, QStringView text, const QString &ho
                      QString::number(code, 16).toUpper().rightJustified(4, u'0') + u')');
     }
     if (characters.size() > Listed)
-        named.append(QStringLiteral("and %1 more").arg(characters.size() - Listed));
+        named.append(QCoreApplication::translate("SaveScore", "and %1 more")
+                         .arg(characters.size() - Listed));
+    const char *question =
+        holder == Holder::Name
+            ? QT_TRANSLATE_NOOP("SaveScore",
+                                "The name holds characters that a score file cannot store: %1. "
+                                "Each would be saved as \"?\".\n\nSave all the same? No goes "
+                                "back to the name.")
+            : QT_TRANSLATE_NOOP("SaveScore",
+                                "The text holds characters that a score file cannot store: %1. "
+                                "Each would be saved as \"?\".\n\nSave all the same? No goes "
+                                "back to the text.");
     const auto answer = toolkit::messageBox(
         parent,
-        QStringLiteral("%1 holds characters that a score file cannot store: %2. Each would be "
-                       "saved as \"?\".\n\nSave all the same? No goes back to %3.")
-            .arg(holder.at(0).toUpper() + holder.sliced(1), named.join(QStringLiteral(", ")),
-                 holder),
+        QCoreApplication::translate("SaveScore", question).arg(named.join(QStringLiteral(", "))),
         QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Yes | QMessageBox::No,
         QMessageBox::No, QMessageBox::Warning);
     return answer == QMessageBox::Yes;
@@ -62,11 +72,12 @@ bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
     QString name;
     do {
         // Going back shows the name as it was typed.
-        name = toolkit::inputBox(window, QStringLiteral("Please Enter Your Name"),
-                                 QStringLiteral("Math Score"), name);
+        name = toolkit::inputBox(window,
+                                 QCoreApplication::translate("SaveScore", "Please Enter Your Name"),
+                                 QCoreApplication::translate("SaveScore", "Math Score"), name);
         if (name.isEmpty())
             return false;
-    } while (!saveDespiteUnencodable(window, name, QStringLiteral("the name")));
+    } while (!saveDespiteUnencodable(window, name, Holder::Name));
 
     const QString fileName = QString::fromLatin1(file.fileName);
     const QString error =
@@ -75,7 +86,9 @@ bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
         return true;
 
     toolkit::messageBox(
-        window, QStringLiteral("The score could not be saved in \"%1\": %2").arg(fileName, error),
+        window,
+        QCoreApplication::translate("SaveScore", "The score could not be saved in \"%1\": %2")
+            .arg(fileName, error),
         QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
         QMessageBox::Warning);
     return false;

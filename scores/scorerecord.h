@@ -44,8 +44,9 @@ QString scoreSentence(const ScoreFile &file, const QString &name, QDate date,
 QString scoreRecord(const QString &sentence);
 
 // Before characters the code page cannot hold are stored as '?', lists them and asks whether to
-// save all the same: true to save, false to go back to the text (the name or the viewer's text).
-bool saveDespiteUnencodable(QWidget *parent, QStringView text, const QString &holder);
+// save all the same: true to save, false to go back to the name or the viewer's text.
+enum class Holder { Name, Text };
+bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder);
 
 // Asks for the name and appends the record to the score file in the current folder. True when
 // the record is on the disk: the window then starts its tallies afresh. Nothing changes when the

@@ -1,5 +1,6 @@
 #include "scoretext.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -42,24 +43,27 @@ Lines linesOf(QByteArrayView bytes)
 
 QString beyondLimits(bool tooManyBytes, const Lines &lines, const ViewerLimits &limits)
 {
-    const QLocale english(QLocale::English); // the messages' language, and its digit grouping
-    const QString moveRecords = QStringLiteral(
-        " To see it here, open it in a text editor and move older records into another file.");
+    const QLocale regional; // its digit grouping, as the windows' numbers have theirs
     if (tooManyBytes)
-        return QStringLiteral("It is larger than %1, the most the score viewer shows.")
-                   .arg(QLocale::c().formattedDataSize(limits.bytes, 0,
-                                                       QLocale::DataSizeIecFormat)) +
-               moveRecords;
+        return QCoreApplication::translate(
+                   "scores::ScoreWindow",
+                   "It is larger than %1, the most the score viewer shows. To see it here, open it "
+                   "in a text editor and move older records into another file.")
+            .arg(regional.formattedDataSize(limits.bytes, 0, QLocale::DataSizeIecFormat));
     const qsizetype lineCount = qsizetype(lines.ends.size()) + 1;
     if (lineCount > limits.lines)
-        return QStringLiteral("It has %1 lines, more than the %2 the score viewer shows.")
-                   .arg(english.toString(lineCount), english.toString(limits.lines)) +
-               moveRecords;
+        return QCoreApplication::translate(
+                   "scores::ScoreWindow",
+                   "It has %1 lines, more than the %2 the score viewer shows. To see it here, open "
+                   "it in a text editor and move older records into another file.")
+            .arg(regional.toString(lineCount), regional.toString(limits.lines));
     if (lines.longest > limits.lineLength)
-        return QStringLiteral("One of its lines is %1 characters long, more than the %2 the "
-                              "score viewer shows in a line. To see it here, open it in a text "
-                              "editor and break that line up.")
-            .arg(english.toString(lines.longest), english.toString(limits.lineLength));
+        return QCoreApplication::translate(
+                   "scores::ScoreWindow",
+                   "One of its lines is %1 characters long, more than the %2 the score viewer "
+                   "shows in a line. To see it here, open it in a text editor and break that line "
+                   "up.")
+            .arg(regional.toString(lines.longest), regional.toString(limits.lineLength));
     return {};
 }
 

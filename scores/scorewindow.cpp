@@ -25,25 +25,30 @@ namespace {
 constexpr qint16 True = -1;
 constexpr qint16 False = 0;
 
-constexpr WindowDesign Design{
-    .name = "frmScore", .caption = "Math Scores", .clientArea = {10350, 6465}, .icon = "bulb"};
+} // namespace
 
+// The window's design; its texts are translated in the window's context.
 // clang-format off
-constexpr ControlRow Rows[] = {
+const WindowDesign ScoreWindow::Design{.name = "frmScore", .caption = QT_TR_NOOP("Math Scores"),
+                                       .clientArea = {10350, 6465}, .icon = "bulb"};
+
+const ControlRow ScoreWindow::Rows[] = {
     {.kind = Kind::Label, .name = "Label1", .geometry = {720, 240, 2760, 315},
-     .caption = "The Math Scores Are ", .font = {"MS Serif", 13.5, true}, .flags = AutoSize,
-     .member = bindTo<&ScoreWindow::Label1>},
-    {.kind = Kind::Label, .name = "lblPath", .geometry = {360, 3960, 480, 195}, .caption = "Label2",
-     .flags = Hidden | AutoSize, .member = bindTo<&ScoreWindow::lblPath>},
+     .caption = QT_TR_NOOP("The Math Scores Are "), .font = {"MS Serif", 13.5, true},
+     .flags = AutoSize, .member = bindTo<&ScoreWindow::Label1>},
+    //: Never shown: the hidden label that holds the name of the file shown.
+    {.kind = Kind::Label, .name = "lblPath", .geometry = {360, 3960, 480, 195},
+     .caption = QT_TR_NOOP("Label2"), .flags = Hidden | AutoSize,
+     .member = bindTo<&ScoreWindow::lblPath>},
+    //: What the box shows before a file's scores are put in it, when there are none yet.
     {.kind = Kind::TextBox, .name = "txtScore", .geometry = {240, 960, 5775, 2775},
-     .caption = "Text1", .flags = MultiLine, .tabIndex = 0, .accessibleName = "scores",
-     .description = "the scores saved in the file, one record a line; edits are saved when the "
-                    "window closes",
+     .caption = QT_TR_NOOP("Text1"), .flags = MultiLine, .tabIndex = 0,
+     .accessibleName = QT_TR_NOOP("scores"),
+     .description = QT_TR_NOOP("the scores saved in the file, one record a line; edits are saved "
+                               "when the window closes"),
      .member = bindTo<&ScoreWindow::txtScore>, .handler = on<&ScoreWindow::txtScore_Change>},
 };
 // clang-format on
-
-} // namespace
 
 ScoreWindow::ScoreWindow(QWidget *parent)
     : Form(Design, parent)
@@ -100,8 +105,7 @@ bool ScoreWindow::settleChanges()
 {
     if (!blnChanged)
         return true;
-    const auto answer = messageBox(this, QStringLiteral("Do You Want to Save Changes?"),
-                                   QStringLiteral("Math  Scores"),
+    const auto answer = messageBox(this, tr("Do You Want to Save Changes?"), tr("Math  Scores"),
                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer == QMessageBox::No)
         return true;
@@ -181,7 +185,7 @@ bool ScoreWindow::writeBack()
 {
     const QString fileName = lblPath->text();
     const QString text = shownText();
-    if (!saveDespiteUnencodable(this, text, QStringLiteral("the text")))
+    if (!saveDespiteUnencodable(this, text, Holder::Text))
         return false;
 
     const QByteArray bytes = encode(text);
@@ -191,19 +195,22 @@ bool ScoreWindow::writeBack()
         if (replaced.outcome == Replaced::Written)
             break;
         if (replaced.outcome == Replaced::Failed) {
-            messageBox(this,
-                       QStringLiteral("The scores could not be saved in \"%1\": %2")
-                           .arg(fileName, replaced.error),
-                       QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
-                       QMessageBox::Warning);
+            messageBox(
+                this,
+                tr("The scores could not be saved in \"%1\": %2").arg(fileName, replaced.error),
+                QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
+                QMessageBox::Warning);
             return false;
         }
         const auto answer = messageBox(
             this,
-            QStringLiteral("\"%1\" was changed elsewhere since it was shown here%2.\n\nReplace "
-                           "it with the text shown here? No keeps the file as it is, and this "
-                           "window stays open with its text.")
-                .arg(fileName, replaced.removed ? QStringLiteral(": it was removed") : QString()),
+            (replaced.removed ? tr("\"%1\" was changed elsewhere since it was shown here: it was "
+                                   "removed.\n\nReplace it with the text shown here? No keeps the "
+                                   "file as it is, and this window stays open with its text.")
+                              : tr("\"%1\" was changed elsewhere since it was shown here.\n\n"
+                                   "Replace it with the text shown here? No keeps the file as it "
+                                   "is, and this window stays open with its text."))
+                .arg(fileName),
             QString::fromLatin1(ApplicationTitle), QMessageBox::Yes | QMessageBox::No,
             QMessageBox::No, QMessageBox::Warning);
         if (answer != QMessageBox::Yes)
@@ -243,11 +250,12 @@ void displayScores(const QString &fileName)
         problem = beyondLimits(false, lines);
     }
     if (!problem.isEmpty()) {
-        messageBox(
-            QApplication::activeWindow(),
-            QStringLiteral("The scores in \"%1\" could not be shown: %2").arg(fileName, problem),
-            QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
-            QMessageBox::Warning);
+        messageBox(QApplication::activeWindow(),
+                   QCoreApplication::translate("scores::ScoreWindow",
+                                               "The scores in \"%1\" could not be shown: %2")
+                       .arg(fileName, problem),
+                   QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
+                   QMessageBox::Warning);
         return;
     }
 

@@ -39,6 +39,10 @@ public:
     // CR LF after each line the user began.
     QString shownText() const;
 
+    // The window's design, in scorewindow.cpp.
+    static const toolkit::WindowDesign Design;
+    static const toolkit::ControlRow Rows[];
+
     qint16 blnChanged = 0; // True is -1, False 0
 
     QPlainTextEdit *txtScore;

@@ -478,7 +478,8 @@ private slots:
                                       "editor and move older records into another file.";
         QTest::newRow("too many lines")
             << "lines"
-            << "It has 250,001 lines, more than the 250,000 the score viewer shows.";
+            << QString("It has %1 lines, more than the %2 the score viewer shows.")
+                   .arg(QLocale().toString(250001), QLocale().toString(250000));
         QTest::newRow("too long a line") << "line"
                                          << "break that line up.";
     }

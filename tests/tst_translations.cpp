@@ -22,6 +22,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -237,8 +238,33 @@ private slots:
         texts << about::frmAbout().form()->windowTitle()
               << static_cast<about::AboutWindow *>(about::frmAbout().form())->lblVersion->text();
 
+        // Saving a score: the name asked for, a name the file cannot hold, a file that is no file;
+        // the viewer's question on closing with edits.
+        namespace dialogs = toolkit::dialogs;
+        dialogs::answerNextInput(QStringLiteral("\u0141ucja"));
+        dialogs::answerNextMessage(QMessageBox::No);
+        dialogs::answerNextInput(QString());
+        addition->mnuitemSaveScore_Click();
+        QVERIFY(QDir().mkdir(QStringLiteral("Sub.txt")));
+        dialogs::answerNextMessage(QMessageBox::Ok);
+        scores::displayScores(QStringLiteral("Sub.txt"));
+        scores::displayScores(QStringLiteral("Add.txt"));
+        QTest::keyClicks(static_cast<scores::ScoreWindow *>(scores::frmScore().form())->txtScore,
+                         QStringLiteral("x"));
+        dialogs::answerNextMessage(QMessageBox::No);
+        scores::frmScore().unload();
+        QTRY_VERIFY(!scores::frmScore().isLoaded());
+        const QList<dialogs::AnsweredBox> boxes = dialogs::takeAnsweredBoxes();
+        QCOMPARE(boxes.size(), 5);
+        for (const dialogs::AnsweredBox &box : boxes) {
+            texts << box.text << box.title;
+            QVERIFY2(box.text.count(u'\u27E6') == box.text.count(u'\u27E7'), qPrintable(box.text));
+        }
+        QVERIFY(boxes[3].text.count(u'\u27E6') == 2); // the reason, within the message
+
         for (const QString &text : std::as_const(texts))
             QVERIFY2(text.isEmpty() || marked(text) || isData(text), qPrintable(text));
+        QDir().rmdir(QStringLiteral("Sub.txt"));
         closeAll(main);
     }
 

@@ -1,5 +1,7 @@
 #include "textfile.h"
 
+#include <QCoreApplication>
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -57,12 +59,12 @@ QString reasonOf(int error)
 QString notAFile(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("It is a folder, not a file.");
+        return QCoreApplication::translate("toolkit::TextFile", "It is a folder, not a file.");
     if (S_ISFIFO(mode))
-        return QStringLiteral("It is a named pipe, not a file.");
+        return QCoreApplication::translate("toolkit::TextFile", "It is a named pipe, not a file.");
     if (S_ISSOCK(mode))
-        return QStringLiteral("It is a socket, not a file.");
-    return QStringLiteral("It is a device, not a file.");
+        return QCoreApplication::translate("toolkit::TextFile", "It is a socket, not a file.");
+    return QCoreApplication::translate("toolkit::TextFile", "It is a device, not a file.");
 }
 
 // An open file, closed (and so unlocked) when it goes.
@@ -139,8 +141,9 @@ Opened openLocked(const QString &fileName, int flags, int lock)
                 return file;
             }
             if (deadline.hasExpired()) {
-                file.error =
-                    QStringLiteral("Another program is using the file. Try again in a moment.");
+                file.error = QCoreApplication::translate(
+                    "toolkit::TextFile",
+                    "Another program is using the file. Try again in a moment.");
                 return file;
             }
             QThread::msleep(2);
@@ -152,7 +155,8 @@ Opened openLocked(const QString &fileName, int flags, int lock)
             return file;
         }
         if (deadline.hasExpired()) {
-            file.error = QStringLiteral("The file keeps being replaced. Try again in a moment.");
+            file.error = QCoreApplication::translate(
+                "toolkit::TextFile", "The file keeps being replaced. Try again in a moment.");
             return file;
         }
     }
@@ -308,8 +312,9 @@ QString appendBytes(const QString &fileName, QByteArrayView bytes)
     if (error) {
         // Every writer waits for the lock, so the bytes past this size are this write's own.
         if (::ftruncate(fd, before) != 0)
-            return reasonOf(error) + QStringLiteral(" (and the part written stays in the file: ") +
-                   reasonOf(errno) + u')';
+            return QCoreApplication::translate("toolkit::TextFile",
+                                               "%1 (and the part written stays in the file: %2)")
+                .arg(reasonOf(error), reasonOf(errno));
         return reasonOf(error);
     }
     if (created) // its name reaches the disk with the folder
@@ -339,7 +344,9 @@ ReadBytes readBytes(const QString &fileName, qint64 limit)
         return read.bytes.size() > limit ? EFBIG : 0;
     });
     if (error) {
-        read.error = error == EFBIG ? QStringLiteral("It is larger than %1 bytes.").arg(limit)
+        read.error = error == EFBIG ? QCoreApplication::translate("toolkit::TextFile",
+                                                                  "It is larger than %1 bytes.")
+                                          .arg(limit)
                                     : reasonOf(error);
         read.tooLarge = error == EFBIG;
         read.bytes.clear();

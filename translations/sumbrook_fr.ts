@@ -21,6 +21,37 @@
     </message>
 </context>
 <context>
+    <name>SaveScore</name>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
+
+Save all the same? No goes back to the name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
+
+Save all the same? No goes back to the text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Math Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The score could not be saved in &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>about::AboutWindow</name>
     <message>
         <source>Sumbrook icon</source>
@@ -450,6 +481,73 @@
     </message>
 </context>
 <context>
+    <name>scores::ScoreWindow</name>
+    <message>
+        <source>It is larger than %1, the most the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has %1 lines, more than the %2 the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One of its lines is %1 characters long, more than the %2 the score viewer shows in a line. To see it here, open it in a text editor and break that line up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Math Scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Math Scores Are </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the scores saved in the file, one record a line; edits are saved when the window closes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do You Want to Save Changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Math  Scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scores could not be saved in &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed elsewhere since it was shown here: it was removed.
+
+Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed elsewhere since it was shown here.
+
+Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scores in &quot;%1&quot; could not be shown: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>shell::mdiSumbrook</name>
     <message>
         <source>Addition</source>
@@ -469,6 +567,41 @@
     </message>
     <message>
         <source>About Sumbrook</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::TextFile</name>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a named pipe, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a device, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program is using the file. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file keeps being replaced. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (and the part written stays in the file: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
