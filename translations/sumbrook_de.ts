@@ -5,604 +5,612 @@
     <name>ExerciseView</name>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>richtig</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>falsch</translation>
     </message>
     <message>
         <source>right: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>richtig: %1</translation>
     </message>
     <message>
         <source>wrong: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>falsch: %1</translation>
     </message>
 </context>
 <context>
     <name>SaveScore</name>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>und %1 weitere</translation>
     </message>
     <message>
         <source>The name holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name enthält Zeichen, die eine Punktedatei nicht speichern kann: %1. Jedes würde als „?“ gespeichert.
+
+Trotzdem speichern? Mit Nein geht es zurück zum Namen.</translation>
     </message>
     <message>
         <source>The text holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text enthält Zeichen, die eine Punktedatei nicht speichern kann: %1. Jedes würde als „?“ gespeichert.
+
+Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deinen Namen ein</translation>
     </message>
     <message>
         <source>Math Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenpunkte</translation>
     </message>
     <message>
         <source>The score could not be saved in &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Punkte konnten nicht in „%1“ gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>about::AboutWindow</name>
     <message>
         <source>Sumbrook icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumbrook-Symbol</translation>
     </message>
     <message>
         <source>Please send any comments to  sumbrook@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreib uns deine Meinung an  sumbrook@example.org</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>closes this window</source>
-        <translation type="unfinished"></translation>
+        <translation>schließt dieses Fenster</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeminfo...</translation>
     </message>
     <message>
         <source>starts the system information tool</source>
-        <translation type="unfinished"></translation>
+        <translation>startet das Programm für Systeminformationen</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Systeminformationen sind gerade nicht verfügbar.</translation>
     </message>
 </context>
 <context>
     <name>division::DivisionWindow</name>
     <message>
         <source>Divide 2 decimal places  </source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen mit 2 Stellen nach dem Komma  </translation>
     </message>
     <message>
         <source>The Correct Answer is </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lösung ist </translation>
     </message>
     <message>
         <source>You are good.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist super!</translation>
     </message>
     <message>
         <source>correct answer, to two decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung, auf zwei Stellen nach dem Komma</translation>
     </message>
     <message>
         <source>whether the answer was right</source>
-        <translation type="unfinished"></translation>
+        <translation>ob die Antwort richtig war</translation>
     </message>
     <message>
         <source>number to divide by</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl, durch die geteilt wird</translation>
     </message>
     <message>
         <source>number to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl, die geteilt wird</translation>
     </message>
     <message>
         <source>frowning face</source>
-        <translation type="unfinished"></translation>
+        <translation>trauriges Gesicht</translation>
     </message>
     <message>
         <source>face with a straight mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesicht mit geradem Mund</translation>
     </message>
     <message>
         <source>smiling face</source>
-        <translation type="unfinished"></translation>
+        <translation>lächelndes Gesicht</translation>
     </message>
     <message>
         <source>laughing face</source>
-        <translation type="unfinished"></translation>
+        <translation>lachendes Gesicht</translation>
     </message>
     <message>
         <source>laughing face with a nose</source>
-        <translation type="unfinished"></translation>
+        <translation>lachendes Gesicht mit Nase</translation>
     </message>
     <message>
         <source>Sumbrook is freeware: share it freely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumbrook ist kostenlos: gib es gern weiter.</translation>
     </message>
     <message>
         <source>For more information or comment Email to sumbrook@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen oder Ideen? Schreib an sumbrook@example.org</translation>
     </message>
     <message>
         <source>You got </source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast </translation>
     </message>
     <message>
         <source>number of right answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der richtigen Antworten</translation>
     </message>
     <message>
         <source>Questions Giving you a </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben richtig, also </translation>
     </message>
     <message>
         <source>percentage of right answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil der richtigen Antworten in Prozent</translation>
     </message>
     <message>
         <source>Out of </source>
-        <translation type="unfinished"></translation>
+        <translation>Von </translation>
     </message>
     <message>
         <source>number of problems answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der gerechneten Aufgaben</translation>
     </message>
     <message>
         <source>answer, to two decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort, auf zwei Stellen nach dem Komma</translation>
     </message>
     <message>
         <source>type it and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>tippe sie ein und drücke die Eingabetaste</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste</translation>
     </message>
     <message>
         <source>a new problem</source>
-        <translation type="unfinished"></translation>
+        <translation>eine neue Aufgabe</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <source>checks the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>prüft die Antwort</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>shows the score</source>
-        <translation type="unfinished"></translation>
+        <translation>zeigt die Punkte</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>closes the window</source>
-        <translation type="unfinished"></translation>
+        <translation>schließt das Fenster</translation>
     </message>
     <message>
         <source> Score</source>
-        <translation type="unfinished"></translation>
+        <translation> Punkte</translation>
     </message>
     <message>
         <source>Save Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte speichern</translation>
     </message>
     <message>
         <source>Display Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte anzeigen</translation>
     </message>
     <message>
         <source>Division </source>
-        <translation type="unfinished"></translation>
+        <translation>Geteiltaufgaben </translation>
     </message>
 </context>
 <context>
     <name>drills::DrillWindow</name>
     <message>
         <source>ADD 2</source>
-        <translation type="unfinished"></translation>
+        <translation>PLUS 2</translation>
     </message>
     <message>
         <source>SUBTRACT  2</source>
-        <translation type="unfinished"></translation>
+        <translation>MINUS 2</translation>
     </message>
     <message>
         <source>MULTIPLY  2</source>
-        <translation type="unfinished"></translation>
+        <translation>MAL 2</translation>
     </message>
     <message>
         <source>first number of the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>erste Zahl der Aufgabe mit zwei Zahlen</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>•</translation>
     </message>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>plus</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>minus</translation>
     </message>
     <message>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>mal</translation>
     </message>
     <message>
         <source>second number of the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>zweite Zahl der Aufgabe mit zwei Zahlen</translation>
     </message>
     <message>
         <source>=</source>
-        <translation type="unfinished"></translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>equals</source>
-        <translation type="unfinished"></translation>
+        <translation>gleich</translation>
     </message>
     <message>
         <source>correct answer to the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung der Aufgabe mit zwei Zahlen</translation>
     </message>
     <message>
         <source>whether the answer to the two-number problem was right</source>
-        <translation type="unfinished"></translation>
+        <translation>ob die Antwort auf die Aufgabe mit zwei Zahlen richtig war</translation>
     </message>
     <message>
         <source>You are good.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist super!</translation>
     </message>
     <message>
         <source>The Correct Answer is </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lösung ist </translation>
     </message>
     <message>
         <source>You got </source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast </translation>
     </message>
     <message>
         <source>number of right answers to the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der richtigen Antworten bei den Aufgaben mit zwei Zahlen</translation>
     </message>
     <message>
         <source>Questions Giving you a </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben richtig, also </translation>
     </message>
     <message>
         <source>percentage of right answers to the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil der richtigen Antworten in Prozent bei den Aufgaben mit zwei Zahlen</translation>
     </message>
     <message>
         <source>Out of </source>
-        <translation type="unfinished"></translation>
+        <translation>Von </translation>
     </message>
     <message>
         <source>number of two-number problems answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der gerechneten Aufgaben mit zwei Zahlen</translation>
     </message>
     <message>
         <source>ADD 3</source>
-        <translation type="unfinished"></translation>
+        <translation>PLUS 3</translation>
     </message>
     <message>
         <source>SUBTRACT 3</source>
-        <translation type="unfinished"></translation>
+        <translation>MINUS 3</translation>
     </message>
     <message>
         <source>MULTIPLY 3</source>
-        <translation type="unfinished"></translation>
+        <translation>MAL 3</translation>
     </message>
     <message>
         <source>first number of the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>erste Zahl der Aufgabe mit drei Zahlen</translation>
     </message>
     <message>
         <source>second number of the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>zweite Zahl der Aufgabe mit drei Zahlen</translation>
     </message>
     <message>
         <source>third number of the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>dritte Zahl der Aufgabe mit drei Zahlen</translation>
     </message>
     <message>
         <source>correct answer to the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung der Aufgabe mit drei Zahlen</translation>
     </message>
     <message>
         <source>whether the answer to the three-number problem was right</source>
-        <translation type="unfinished"></translation>
+        <translation>ob die Antwort auf die Aufgabe mit drei Zahlen richtig war</translation>
     </message>
     <message>
         <source>number of right answers to the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der richtigen Antworten bei den Aufgaben mit drei Zahlen</translation>
     </message>
     <message>
         <source>percentage of right answers to the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil der richtigen Antworten in Prozent bei den Aufgaben mit drei Zahlen</translation>
     </message>
     <message>
         <source>number of three-number problems answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der gerechneten Aufgaben mit drei Zahlen</translation>
     </message>
     <message>
         <source>Sumbrook is freeware: share it freely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumbrook ist kostenlos: gib es gern weiter.</translation>
     </message>
     <message>
         <source>For more information or comment Email to sumbrook@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen oder Ideen? Schreib an sumbrook@example.org</translation>
     </message>
     <message>
         <source>frowning face</source>
-        <translation type="unfinished"></translation>
+        <translation>trauriges Gesicht</translation>
     </message>
     <message>
         <source>face with a straight mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesicht mit geradem Mund</translation>
     </message>
     <message>
         <source>smiling face</source>
-        <translation type="unfinished"></translation>
+        <translation>lächelndes Gesicht</translation>
     </message>
     <message>
         <source>laughing face</source>
-        <translation type="unfinished"></translation>
+        <translation>lachendes Gesicht</translation>
     </message>
     <message>
         <source>laughing face with a nose</source>
-        <translation type="unfinished"></translation>
+        <translation>lachendes Gesicht mit Nase</translation>
     </message>
     <message>
         <source>answer to the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort auf die Aufgabe mit zwei Zahlen</translation>
     </message>
     <message>
         <source>type it and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>tippe sie ein und drücke die Eingabetaste</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste</translation>
     </message>
     <message>
         <source>a new two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>eine neue Aufgabe mit zwei Zahlen</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <source>checks the answer to the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>prüft die Antwort auf die Aufgabe mit zwei Zahlen</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>shows the score of the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>zeigt die Punkte bei den Aufgaben mit zwei Zahlen</translation>
     </message>
     <message>
         <source>answer to the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort auf die Aufgabe mit drei Zahlen</translation>
     </message>
     <message>
         <source>a new three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>eine neue Aufgabe mit drei Zahlen</translation>
     </message>
     <message>
         <source>checks the answer to the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>prüft die Antwort auf die Aufgabe mit drei Zahlen</translation>
     </message>
     <message>
         <source>shows the score of the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>zeigt die Punkte bei den Aufgaben mit drei Zahlen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>closes the window</source>
-        <translation type="unfinished"></translation>
+        <translation>schließt das Fenster</translation>
     </message>
     <message>
         <source> Score</source>
-        <translation type="unfinished"></translation>
+        <translation> Punkte</translation>
     </message>
     <message>
         <source>Save Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte speichern</translation>
     </message>
     <message>
         <source>Display Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte anzeigen</translation>
     </message>
     <message>
         <source>Desplay Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte anzeigen</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusaufgaben</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Minusaufgaben</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Malaufgaben</translation>
     </message>
 </context>
 <context>
     <name>scores::ScoreWindow</name>
     <message>
         <source>It is larger than %1, the most the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist größer als %1, mehr zeigt das Punktefenster nicht. Um sie hier zu sehen, öffne sie in einem Texteditor und verschiebe ältere Einträge in eine andere Datei.</translation>
     </message>
     <message>
         <source>It has %1 lines, more than the %2 the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie hat %1 Zeilen, mehr als die %2, die das Punktefenster zeigt. Um sie hier zu sehen, öffne sie in einem Texteditor und verschiebe ältere Einträge in eine andere Datei.</translation>
     </message>
     <message>
         <source>One of its lines is %1 characters long, more than the %2 the score viewer shows in a line. To see it here, open it in a text editor and break that line up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine ihrer Zeilen ist %1 Zeichen lang, länger als die %2 Zeichen, die das Punktefenster in einer Zeile zeigt. Um sie hier zu sehen, öffne sie in einem Texteditor und teile diese Zeile auf.</translation>
     </message>
     <message>
         <source>Math Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenpunkte</translation>
     </message>
     <message>
         <source>The Math Scores Are </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rechenpunkte: </translation>
     </message>
     <message>
         <source>Label2</source>
-        <translation type="unfinished"></translation>
+        <translation>Label2</translation>
     </message>
     <message>
         <source>Text1</source>
-        <translation type="unfinished"></translation>
+        <translation>Text1</translation>
     </message>
     <message>
         <source>scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>the scores saved in the file, one record a line; edits are saved when the window closes</source>
-        <translation type="unfinished"></translation>
+        <translation>die in der Datei gespeicherten Punkte, ein Eintrag pro Zeile; Änderungen werden beim Schließen des Fensters gespeichert</translation>
     </message>
     <message>
         <source>Do You Want to Save Changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchtest du die Änderungen speichern?</translation>
     </message>
     <message>
         <source>Math  Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenpunkte</translation>
     </message>
     <message>
         <source>The scores could not be saved in &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Punkte konnten nicht in „%1“ gespeichert werden: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed elsewhere since it was shown here: it was removed.
 
 Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde anderswo geändert, seit es hier angezeigt wird: Die Datei wurde gelöscht.
+
+Soll sie durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie ist, und dieses Fenster bleibt mit seinem Text offen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed elsewhere since it was shown here.
 
 Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde anderswo geändert, seit es hier angezeigt wird.
+
+Soll es durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie ist, und dieses Fenster bleibt mit seinem Text offen.</translation>
     </message>
     <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Punkte in „%1“ können nicht angezeigt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>shell::mdiSumbrook</name>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusaufgaben</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Minusaufgaben</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Malaufgaben</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteiltaufgaben</translation>
     </message>
     <message>
         <source>About Sumbrook</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Sumbrook</translation>
     </message>
 </context>
 <context>
     <name>toolkit::TextFile</name>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
         <source>It is a named pipe, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist eine benannte Pipe, keine Datei.</translation>
     </message>
     <message>
         <source>It is a socket, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein Socket, keine Datei.</translation>
     </message>
     <message>
         <source>It is a device, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein Gerät, keine Datei.</translation>
     </message>
     <message>
         <source>Another program is using the file. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm benutzt die Datei. Versuch es gleich noch einmal.</translation>
     </message>
     <message>
         <source>The file keeps being replaced. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wird immer wieder ersetzt. Versuch es gleich noch einmal.</translation>
     </message>
     <message>
         <source>%1 (and the part written stays in the file: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (und der geschriebene Teil bleibt in der Datei: %2)</translation>
     </message>
     <message>
         <source>It is larger than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist größer als %1 Bytes.</translation>
     </message>
 </context>
 </TS>

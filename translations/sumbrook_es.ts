@@ -5,604 +5,612 @@
     <name>ExerciseView</name>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>correcto</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>incorrecto</translation>
     </message>
     <message>
         <source>right: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>correcto: %1</translation>
     </message>
     <message>
         <source>wrong: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>incorrecto: %1</translation>
     </message>
 </context>
 <context>
     <name>SaveScore</name>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>y %1 más</translation>
     </message>
     <message>
         <source>The name holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the name.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre tiene caracteres que un archivo de puntos no puede guardar: %1. Cada uno se guardaría como «?».
+
+¿Guardar de todos modos? Con No vuelves al nombre.</translation>
     </message>
     <message>
         <source>The text holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto tiene caracteres que un archivo de puntos no puede guardar: %1. Cada uno se guardaría como «?».
+
+¿Guardar de todos modos? Con No vuelves al texto.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre</translation>
     </message>
     <message>
         <source>Math Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de cálculo</translation>
     </message>
     <message>
         <source>The score could not be saved in &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los puntos en «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>about::AboutWindow</name>
     <message>
         <source>Sumbrook icon</source>
-        <translation type="unfinished"></translation>
+        <translation>icono de Sumbrook</translation>
     </message>
     <message>
         <source>Please send any comments to  sumbrook@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Envía tus comentarios a  sumbrook@example.org</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>closes this window</source>
-        <translation type="unfinished"></translation>
+        <translation>cierra esta ventana</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Info. &amp;sistema...</translation>
     </message>
     <message>
         <source>starts the system information tool</source>
-        <translation type="unfinished"></translation>
+        <translation>abre la herramienta de información del sistema</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1.%2.%3</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>La información del sistema no está disponible en este momento</translation>
     </message>
 </context>
 <context>
     <name>division::DivisionWindow</name>
     <message>
         <source>Divide 2 decimal places  </source>
-        <translation type="unfinished"></translation>
+        <translation>Divide con 2 decimales  </translation>
     </message>
     <message>
         <source>The Correct Answer is </source>
-        <translation type="unfinished"></translation>
+        <translation>Solución: </translation>
     </message>
     <message>
         <source>You are good.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Muy bien!</translation>
     </message>
     <message>
         <source>correct answer, to two decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>respuesta correcta, con dos decimales</translation>
     </message>
     <message>
         <source>whether the answer was right</source>
-        <translation type="unfinished"></translation>
+        <translation>indica si la respuesta es correcta</translation>
     </message>
     <message>
         <source>number to divide by</source>
-        <translation type="unfinished"></translation>
+        <translation>número por el que se divide</translation>
     </message>
     <message>
         <source>number to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>número que hay que dividir</translation>
     </message>
     <message>
         <source>frowning face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara triste</translation>
     </message>
     <message>
         <source>face with a straight mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>cara seria</translation>
     </message>
     <message>
         <source>smiling face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara sonriente</translation>
     </message>
     <message>
         <source>laughing face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara que ríe</translation>
     </message>
     <message>
         <source>laughing face with a nose</source>
-        <translation type="unfinished"></translation>
+        <translation>cara que ríe, con nariz</translation>
     </message>
     <message>
         <source>Sumbrook is freeware: share it freely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumbrook es gratis: ¡compártelo!</translation>
     </message>
     <message>
         <source>For more information or comment Email to sumbrook@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Para más información o comentarios, escribe a sumbrook@example.org</translation>
     </message>
     <message>
         <source>You got </source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes </translation>
     </message>
     <message>
         <source>number of right answers</source>
-        <translation type="unfinished"></translation>
+        <translation>número de respuestas correctas</translation>
     </message>
     <message>
         <source>Questions Giving you a </source>
-        <translation type="unfinished"></translation>
+        <translation>aciertos, el </translation>
     </message>
     <message>
         <source>percentage of right answers</source>
-        <translation type="unfinished"></translation>
+        <translation>porcentaje de respuestas correctas</translation>
     </message>
     <message>
         <source>Out of </source>
-        <translation type="unfinished"></translation>
+        <translation>De </translation>
     </message>
     <message>
         <source>number of problems answered</source>
-        <translation type="unfinished"></translation>
+        <translation>número de operaciones contestadas</translation>
     </message>
     <message>
         <source>answer, to two decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>respuesta, con dos decimales</translation>
     </message>
     <message>
         <source>type it and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>escríbela y pulsa Enter</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
     <message>
         <source>a new problem</source>
-        <translation type="unfinished"></translation>
+        <translation>otra operación</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Contestar</translation>
     </message>
     <message>
         <source>checks the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>comprueba la respuesta</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>shows the score</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra los puntos</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>closes the window</source>
-        <translation type="unfinished"></translation>
+        <translation>cierra la ventana</translation>
     </message>
     <message>
         <source> Score</source>
-        <translation type="unfinished"></translation>
+        <translation> Puntos</translation>
     </message>
     <message>
         <source>Save Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar puntos</translation>
     </message>
     <message>
         <source>Display Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver puntos</translation>
     </message>
     <message>
         <source>Division </source>
-        <translation type="unfinished"></translation>
+        <translation>División </translation>
     </message>
 </context>
 <context>
     <name>drills::DrillWindow</name>
     <message>
         <source>ADD 2</source>
-        <translation type="unfinished"></translation>
+        <translation>SUMA 2</translation>
     </message>
     <message>
         <source>SUBTRACT  2</source>
-        <translation type="unfinished"></translation>
+        <translation>RESTA  2</translation>
     </message>
     <message>
         <source>MULTIPLY  2</source>
-        <translation type="unfinished"></translation>
+        <translation>MULTIPLICA  2</translation>
     </message>
     <message>
         <source>first number of the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>primer número de la operación de dos números</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>×</translation>
     </message>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>más</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>menos</translation>
     </message>
     <message>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>por</translation>
     </message>
     <message>
         <source>second number of the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>segundo número de la operación de dos números</translation>
     </message>
     <message>
         <source>=</source>
-        <translation type="unfinished"></translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>equals</source>
-        <translation type="unfinished"></translation>
+        <translation>igual a</translation>
     </message>
     <message>
         <source>correct answer to the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>respuesta correcta de la operación de dos números</translation>
     </message>
     <message>
         <source>whether the answer to the two-number problem was right</source>
-        <translation type="unfinished"></translation>
+        <translation>indica si la respuesta de la operación de dos números es correcta</translation>
     </message>
     <message>
         <source>You are good.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Muy bien!</translation>
     </message>
     <message>
         <source>The Correct Answer is </source>
-        <translation type="unfinished"></translation>
+        <translation>Solución: </translation>
     </message>
     <message>
         <source>You got </source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes </translation>
     </message>
     <message>
         <source>number of right answers to the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>número de respuestas correctas en las operaciones de dos números</translation>
     </message>
     <message>
         <source>Questions Giving you a </source>
-        <translation type="unfinished"></translation>
+        <translation>aciertos, el </translation>
     </message>
     <message>
         <source>percentage of right answers to the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>porcentaje de respuestas correctas en las operaciones de dos números</translation>
     </message>
     <message>
         <source>Out of </source>
-        <translation type="unfinished"></translation>
+        <translation>De </translation>
     </message>
     <message>
         <source>number of two-number problems answered</source>
-        <translation type="unfinished"></translation>
+        <translation>número de operaciones de dos números contestadas</translation>
     </message>
     <message>
         <source>ADD 3</source>
-        <translation type="unfinished"></translation>
+        <translation>SUMA 3</translation>
     </message>
     <message>
         <source>SUBTRACT 3</source>
-        <translation type="unfinished"></translation>
+        <translation>RESTA 3</translation>
     </message>
     <message>
         <source>MULTIPLY 3</source>
-        <translation type="unfinished"></translation>
+        <translation>MULTIPLICA 3</translation>
     </message>
     <message>
         <source>first number of the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>primer número de la operación de tres números</translation>
     </message>
     <message>
         <source>second number of the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>segundo número de la operación de tres números</translation>
     </message>
     <message>
         <source>third number of the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>tercer número de la operación de tres números</translation>
     </message>
     <message>
         <source>correct answer to the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>respuesta correcta de la operación de tres números</translation>
     </message>
     <message>
         <source>whether the answer to the three-number problem was right</source>
-        <translation type="unfinished"></translation>
+        <translation>indica si la respuesta de la operación de tres números es correcta</translation>
     </message>
     <message>
         <source>number of right answers to the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>número de respuestas correctas en las operaciones de tres números</translation>
     </message>
     <message>
         <source>percentage of right answers to the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>porcentaje de respuestas correctas en las operaciones de tres números</translation>
     </message>
     <message>
         <source>number of three-number problems answered</source>
-        <translation type="unfinished"></translation>
+        <translation>número de operaciones de tres números contestadas</translation>
     </message>
     <message>
         <source>Sumbrook is freeware: share it freely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumbrook es gratis: ¡compártelo!</translation>
     </message>
     <message>
         <source>For more information or comment Email to sumbrook@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Para más información o comentarios, escribe a sumbrook@example.org</translation>
     </message>
     <message>
         <source>frowning face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara triste</translation>
     </message>
     <message>
         <source>face with a straight mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>cara seria</translation>
     </message>
     <message>
         <source>smiling face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara sonriente</translation>
     </message>
     <message>
         <source>laughing face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara que ríe</translation>
     </message>
     <message>
         <source>laughing face with a nose</source>
-        <translation type="unfinished"></translation>
+        <translation>cara que ríe, con nariz</translation>
     </message>
     <message>
         <source>answer to the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>respuesta de la operación de dos números</translation>
     </message>
     <message>
         <source>type it and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>escríbela y pulsa Enter</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
     <message>
         <source>a new two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>otra operación de dos números</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Contestar</translation>
     </message>
     <message>
         <source>checks the answer to the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>comprueba la respuesta de la operación de dos números</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>shows the score of the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra los puntos de las operaciones de dos números</translation>
     </message>
     <message>
         <source>answer to the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>respuesta de la operación de tres números</translation>
     </message>
     <message>
         <source>a new three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>otra operación de tres números</translation>
     </message>
     <message>
         <source>checks the answer to the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>comprueba la respuesta de la operación de tres números</translation>
     </message>
     <message>
         <source>shows the score of the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra los puntos de las operaciones de tres números</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>closes the window</source>
-        <translation type="unfinished"></translation>
+        <translation>cierra la ventana</translation>
     </message>
     <message>
         <source> Score</source>
-        <translation type="unfinished"></translation>
+        <translation> Puntos</translation>
     </message>
     <message>
         <source>Save Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar puntos</translation>
     </message>
     <message>
         <source>Display Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver puntos</translation>
     </message>
     <message>
         <source>Desplay Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver puntos</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicación</translation>
     </message>
 </context>
 <context>
     <name>scores::ScoreWindow</name>
     <message>
         <source>It is larger than %1, the most the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es mayor que %1, lo máximo que muestra la ventana de puntos. Para verlo aquí, ábrelo en un editor de texto y pasa los registros antiguos a otro archivo.</translation>
     </message>
     <message>
         <source>It has %1 lines, more than the %2 the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene %1 líneas, más de las %2 que muestra la ventana de puntos. Para verlo aquí, ábrelo en un editor de texto y pasa los registros antiguos a otro archivo.</translation>
     </message>
     <message>
         <source>One of its lines is %1 characters long, more than the %2 the score viewer shows in a line. To see it here, open it in a text editor and break that line up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una de sus líneas tiene %1 caracteres, más de los %2 que la ventana de puntos muestra en una línea. Para verlo aquí, ábrelo en un editor de texto y divide esa línea.</translation>
     </message>
     <message>
         <source>Math Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de cálculo</translation>
     </message>
     <message>
         <source>The Math Scores Are </source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos guardados: </translation>
     </message>
     <message>
         <source>Label2</source>
-        <translation type="unfinished"></translation>
+        <translation>Label2</translation>
     </message>
     <message>
         <source>Text1</source>
-        <translation type="unfinished"></translation>
+        <translation>Text1</translation>
     </message>
     <message>
         <source>scores</source>
-        <translation type="unfinished"></translation>
+        <translation>puntos</translation>
     </message>
     <message>
         <source>the scores saved in the file, one record a line; edits are saved when the window closes</source>
-        <translation type="unfinished"></translation>
+        <translation>los puntos guardados en el archivo, un registro por línea; los cambios se guardan al cerrar la ventana</translation>
     </message>
     <message>
         <source>Do You Want to Save Changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quieres guardar los cambios?</translation>
     </message>
     <message>
         <source>Math  Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de cálculo</translation>
     </message>
     <message>
         <source>The scores could not be saved in &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los puntos en «%1»: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed elsewhere since it was shown here: it was removed.
 
 Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» se cambió en otro lugar desde que se muestra aquí: se ha borrado.
+
+¿Reemplazarlo con el texto de aquí? Con No el archivo se queda como está, y esta ventana sigue abierta con su texto.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed elsewhere since it was shown here.
 
 Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» se cambió en otro lugar desde que se muestra aquí.
+
+¿Reemplazarlo con el texto de aquí? Con No el archivo se queda como está, y esta ventana sigue abierta con su texto.</translation>
     </message>
     <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden mostrar los puntos de «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>shell::mdiSumbrook</name>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicación</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>División</translation>
     </message>
     <message>
         <source>About Sumbrook</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Sumbrook</translation>
     </message>
 </context>
 <context>
     <name>toolkit::TextFile</name>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>It is a named pipe, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es una tubería con nombre, no un archivo.</translation>
     </message>
     <message>
         <source>It is a socket, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un socket, no un archivo.</translation>
     </message>
     <message>
         <source>It is a device, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un dispositivo, no un archivo.</translation>
     </message>
     <message>
         <source>Another program is using the file. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está usando el archivo. Inténtalo de nuevo en un momento.</translation>
     </message>
     <message>
         <source>The file keeps being replaced. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo se sigue reemplazando. Inténtalo de nuevo en un momento.</translation>
     </message>
     <message>
         <source>%1 (and the part written stays in the file: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (y la parte escrita se queda en el archivo: %2)</translation>
     </message>
     <message>
         <source>It is larger than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es mayor que %1 bytes.</translation>
     </message>
 </context>
 </TS>
