@@ -5,604 +5,612 @@
     <name>ExerciseView</name>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>juste</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>faux</translation>
     </message>
     <message>
         <source>right: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>juste&#xa0;: %1</translation>
     </message>
     <message>
         <source>wrong: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>faux&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>SaveScore</name>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>et %1 de plus</translation>
     </message>
     <message>
         <source>The name holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait enregistré comme «&#xa0;?&#xa0;».
+
+Enregistrer quand même&#xa0;? Non ramène au nom.</translation>
     </message>
     <message>
         <source>The text holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait enregistré comme «&#xa0;?&#xa0;».
+
+Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Écris ton nom</translation>
     </message>
     <message>
         <source>Math Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score de calcul</translation>
     </message>
     <message>
         <source>The score could not be saved in &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le score n’a pas pu être enregistré dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>about::AboutWindow</name>
     <message>
         <source>Sumbrook icon</source>
-        <translation type="unfinished"></translation>
+        <translation>icône de Sumbrook</translation>
     </message>
     <message>
         <source>Please send any comments to  sumbrook@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoie tes remarques à  sumbrook@example.org</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>closes this window</source>
-        <translation type="unfinished"></translation>
+        <translation>ferme cette fenêtre</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Infos système</translation>
     </message>
     <message>
         <source>starts the system information tool</source>
-        <translation type="unfinished"></translation>
+        <translation>ouvre l’outil d’informations système</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
     </message>
 </context>
 <context>
     <name>division::DivisionWindow</name>
     <message>
         <source>Divide 2 decimal places  </source>
-        <translation type="unfinished"></translation>
+        <translation>Divise, 2 chiffres après la virgule  </translation>
     </message>
     <message>
         <source>The Correct Answer is </source>
-        <translation type="unfinished"></translation>
+        <translation>La bonne réponse est </translation>
     </message>
     <message>
         <source>You are good.</source>
-        <translation type="unfinished"></translation>
+        <translation>Très bien&#xa0;!</translation>
     </message>
     <message>
         <source>correct answer, to two decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>bonne réponse, avec deux chiffres après la virgule</translation>
     </message>
     <message>
         <source>whether the answer was right</source>
-        <translation type="unfinished"></translation>
+        <translation>si la réponse était juste</translation>
     </message>
     <message>
         <source>number to divide by</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre par lequel on divise</translation>
     </message>
     <message>
         <source>number to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre à diviser</translation>
     </message>
     <message>
         <source>frowning face</source>
-        <translation type="unfinished"></translation>
+        <translation>visage qui fronce les sourcils</translation>
     </message>
     <message>
         <source>face with a straight mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>visage à la bouche toute droite</translation>
     </message>
     <message>
         <source>smiling face</source>
-        <translation type="unfinished"></translation>
+        <translation>visage souriant</translation>
     </message>
     <message>
         <source>laughing face</source>
-        <translation type="unfinished"></translation>
+        <translation>visage qui rit</translation>
     </message>
     <message>
         <source>laughing face with a nose</source>
-        <translation type="unfinished"></translation>
+        <translation>visage qui rit, avec un nez</translation>
     </message>
     <message>
         <source>Sumbrook is freeware: share it freely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumbrook est gratuit&#xa0;: tu peux le partager.</translation>
     </message>
     <message>
         <source>For more information or comment Email to sumbrook@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour en savoir plus ou donner ton avis, écris à sumbrook@example.org</translation>
     </message>
     <message>
         <source>You got </source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as </translation>
     </message>
     <message>
         <source>number of right answers</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de bonnes réponses</translation>
     </message>
     <message>
         <source>Questions Giving you a </source>
-        <translation type="unfinished"></translation>
+        <translation>bonnes réponses, soit </translation>
     </message>
     <message>
         <source>percentage of right answers</source>
-        <translation type="unfinished"></translation>
+        <translation>pourcentage de bonnes réponses</translation>
     </message>
     <message>
         <source>Out of </source>
-        <translation type="unfinished"></translation>
+        <translation>Sur </translation>
     </message>
     <message>
         <source>number of problems answered</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de calculs faits</translation>
     </message>
     <message>
         <source>answer, to two decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>réponse, avec deux chiffres après la virgule</translation>
     </message>
     <message>
         <source>type it and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>écris-la et appuie sur Entrée</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>a new problem</source>
-        <translation type="unfinished"></translation>
+        <translation>un nouveau calcul</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier</translation>
     </message>
     <message>
         <source>checks the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>vérifie la réponse</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>shows the score</source>
-        <translation type="unfinished"></translation>
+        <translation>montre le score</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>closes the window</source>
-        <translation type="unfinished"></translation>
+        <translation>ferme la fenêtre</translation>
     </message>
     <message>
         <source> Score</source>
-        <translation type="unfinished"></translation>
+        <translation> Score</translation>
     </message>
     <message>
         <source>Save Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le score</translation>
     </message>
     <message>
         <source>Display Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir les scores</translation>
     </message>
     <message>
         <source>Division </source>
-        <translation type="unfinished"></translation>
+        <translation>Division </translation>
     </message>
 </context>
 <context>
     <name>drills::DrillWindow</name>
     <message>
         <source>ADD 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2 nombres</translation>
     </message>
     <message>
         <source>SUBTRACT  2</source>
-        <translation type="unfinished"></translation>
+        <translation>2 nombres</translation>
     </message>
     <message>
         <source>MULTIPLY  2</source>
-        <translation type="unfinished"></translation>
+        <translation>2 nombres</translation>
     </message>
     <message>
         <source>first number of the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>premier nombre du calcul à deux nombres</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>×</translation>
     </message>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>plus</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>moins</translation>
     </message>
     <message>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>fois</translation>
     </message>
     <message>
         <source>second number of the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>deuxième nombre du calcul à deux nombres</translation>
     </message>
     <message>
         <source>=</source>
-        <translation type="unfinished"></translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>equals</source>
-        <translation type="unfinished"></translation>
+        <translation>égale</translation>
     </message>
     <message>
         <source>correct answer to the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>bonne réponse au calcul à deux nombres</translation>
     </message>
     <message>
         <source>whether the answer to the two-number problem was right</source>
-        <translation type="unfinished"></translation>
+        <translation>si la réponse au calcul à deux nombres était juste</translation>
     </message>
     <message>
         <source>You are good.</source>
-        <translation type="unfinished"></translation>
+        <translation>Très bien&#xa0;!</translation>
     </message>
     <message>
         <source>The Correct Answer is </source>
-        <translation type="unfinished"></translation>
+        <translation>La bonne réponse est </translation>
     </message>
     <message>
         <source>You got </source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as </translation>
     </message>
     <message>
         <source>number of right answers to the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de bonnes réponses au calcul à deux nombres</translation>
     </message>
     <message>
         <source>Questions Giving you a </source>
-        <translation type="unfinished"></translation>
+        <translation>bonnes réponses, soit </translation>
     </message>
     <message>
         <source>percentage of right answers to the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>pourcentage de bonnes réponses au calcul à deux nombres</translation>
     </message>
     <message>
         <source>Out of </source>
-        <translation type="unfinished"></translation>
+        <translation>Sur </translation>
     </message>
     <message>
         <source>number of two-number problems answered</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de calculs à deux nombres faits</translation>
     </message>
     <message>
         <source>ADD 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3 nombres</translation>
     </message>
     <message>
         <source>SUBTRACT 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3 nombres</translation>
     </message>
     <message>
         <source>MULTIPLY 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3 nombres</translation>
     </message>
     <message>
         <source>first number of the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>premier nombre du calcul à trois nombres</translation>
     </message>
     <message>
         <source>second number of the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>deuxième nombre du calcul à trois nombres</translation>
     </message>
     <message>
         <source>third number of the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>troisième nombre du calcul à trois nombres</translation>
     </message>
     <message>
         <source>correct answer to the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>bonne réponse au calcul à trois nombres</translation>
     </message>
     <message>
         <source>whether the answer to the three-number problem was right</source>
-        <translation type="unfinished"></translation>
+        <translation>si la réponse au calcul à trois nombres était juste</translation>
     </message>
     <message>
         <source>number of right answers to the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de bonnes réponses au calcul à trois nombres</translation>
     </message>
     <message>
         <source>percentage of right answers to the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>pourcentage de bonnes réponses au calcul à trois nombres</translation>
     </message>
     <message>
         <source>number of three-number problems answered</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de calculs à trois nombres faits</translation>
     </message>
     <message>
         <source>Sumbrook is freeware: share it freely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumbrook est gratuit&#xa0;: tu peux le partager.</translation>
     </message>
     <message>
         <source>For more information or comment Email to sumbrook@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour en savoir plus ou donner ton avis, écris à sumbrook@example.org</translation>
     </message>
     <message>
         <source>frowning face</source>
-        <translation type="unfinished"></translation>
+        <translation>visage qui fronce les sourcils</translation>
     </message>
     <message>
         <source>face with a straight mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>visage à la bouche toute droite</translation>
     </message>
     <message>
         <source>smiling face</source>
-        <translation type="unfinished"></translation>
+        <translation>visage souriant</translation>
     </message>
     <message>
         <source>laughing face</source>
-        <translation type="unfinished"></translation>
+        <translation>visage qui rit</translation>
     </message>
     <message>
         <source>laughing face with a nose</source>
-        <translation type="unfinished"></translation>
+        <translation>visage qui rit, avec un nez</translation>
     </message>
     <message>
         <source>answer to the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>réponse au calcul à deux nombres</translation>
     </message>
     <message>
         <source>type it and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>écris-la et appuie sur Entrée</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>a new two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>un nouveau calcul à deux nombres</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier</translation>
     </message>
     <message>
         <source>checks the answer to the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>vérifie la réponse au calcul à deux nombres</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>shows the score of the two-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>montre le score du calcul à deux nombres</translation>
     </message>
     <message>
         <source>answer to the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>réponse au calcul à trois nombres</translation>
     </message>
     <message>
         <source>a new three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>un nouveau calcul à trois nombres</translation>
     </message>
     <message>
         <source>checks the answer to the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>vérifie la réponse au calcul à trois nombres</translation>
     </message>
     <message>
         <source>shows the score of the three-number problem</source>
-        <translation type="unfinished"></translation>
+        <translation>montre le score du calcul à trois nombres</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>closes the window</source>
-        <translation type="unfinished"></translation>
+        <translation>ferme la fenêtre</translation>
     </message>
     <message>
         <source> Score</source>
-        <translation type="unfinished"></translation>
+        <translation> Score</translation>
     </message>
     <message>
         <source>Save Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le score</translation>
     </message>
     <message>
         <source>Display Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir les scores</translation>
     </message>
     <message>
         <source>Desplay Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir les scores</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Soustraction</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplication</translation>
     </message>
 </context>
 <context>
     <name>scores::ScoreWindow</name>
     <message>
         <source>It is larger than %1, the most the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dépasse %1, le maximum que la fenêtre des scores affiche. Pour le voir ici, ouvre-le dans un éditeur de texte et déplace les anciens scores dans un autre fichier.</translation>
     </message>
     <message>
         <source>It has %1 lines, more than the %2 the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il a %1 lignes, plus que les %2 que la fenêtre des scores affiche. Pour le voir ici, ouvre-le dans un éditeur de texte et déplace les anciens scores dans un autre fichier.</translation>
     </message>
     <message>
         <source>One of its lines is %1 characters long, more than the %2 the score viewer shows in a line. To see it here, open it in a text editor and break that line up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une de ses lignes fait %1 caractères, plus que les %2 que la fenêtre des scores affiche sur une ligne. Pour le voir ici, ouvre-le dans un éditeur de texte et coupe cette ligne.</translation>
     </message>
     <message>
         <source>Math Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores de calcul</translation>
     </message>
     <message>
         <source>The Math Scores Are </source>
-        <translation type="unfinished"></translation>
+        <translation>Les scores enregistrés&#xa0;: </translation>
     </message>
     <message>
         <source>Label2</source>
-        <translation type="unfinished"></translation>
+        <translation>Label2</translation>
     </message>
     <message>
         <source>Text1</source>
-        <translation type="unfinished"></translation>
+        <translation>Text1</translation>
     </message>
     <message>
         <source>scores</source>
-        <translation type="unfinished"></translation>
+        <translation>scores</translation>
     </message>
     <message>
         <source>the scores saved in the file, one record a line; edits are saved when the window closes</source>
-        <translation type="unfinished"></translation>
+        <translation>les scores enregistrés dans le fichier, un par ligne&#xa0;; les modifications sont enregistrées à la fermeture de la fenêtre</translation>
     </message>
     <message>
         <source>Do You Want to Save Changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Veux-tu enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
         <source>Math  Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores de calcul</translation>
     </message>
     <message>
         <source>The scores could not be saved in &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les scores n’ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed elsewhere since it was shown here: it was removed.
 
 Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» a été modifié ailleurs depuis qu’il est affiché ici&#xa0;: il a été supprimé.
+
+Le remplacer par le texte affiché ici&#xa0;? Non laisse le fichier tel quel, et cette fenêtre reste ouverte avec son texte.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed elsewhere since it was shown here.
 
 Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» a été modifié ailleurs depuis qu’il est affiché ici.
+
+Le remplacer par le texte affiché ici&#xa0;? Non laisse le fichier tel quel, et cette fenêtre reste ouverte avec son texte.</translation>
     </message>
     <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les scores de «&#xa0;%1&#xa0;» ne peuvent pas être affichés&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>shell::mdiSumbrook</name>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Soustraction</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplication</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>About Sumbrook</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Sumbrook</translation>
     </message>
 </context>
 <context>
     <name>toolkit::TextFile</name>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>It is a named pipe, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un tube nommé, pas un fichier.</translation>
     </message>
     <message>
         <source>It is a socket, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est une socket, pas un fichier.</translation>
     </message>
     <message>
         <source>It is a device, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un périphérique, pas un fichier.</translation>
     </message>
     <message>
         <source>Another program is using the file. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme utilise le fichier. Réessaie dans un instant.</translation>
     </message>
     <message>
         <source>The file keeps being replaced. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne cesse d’être remplacé. Réessaie dans un instant.</translation>
     </message>
     <message>
         <source>%1 (and the part written stays in the file: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (et la partie écrite reste dans le fichier&#xa0;: %2)</translation>
     </message>
     <message>
         <source>It is larger than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dépasse %1 octets.</translation>
     </message>
 </context>
 </TS>
