@@ -143,7 +143,8 @@ void ExerciseView::showFace(Face face, bool right) const
     const toolkit::Picture *shown = m_faces[qsizetype(face)];
     if (picture->picture() != shown->picture())
         picture->setPicture(*shown);
-    picture->setAccessibleName((right ? tr("right: %1") : tr("wrong: %1")).arg(shown->accessibleName()));
+    picture->setAccessibleName(
+        (right ? tr("right: %1") : tr("wrong: %1")).arg(shown->accessibleName()));
 }
 
 } // namespace drills

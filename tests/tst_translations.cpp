@@ -118,8 +118,8 @@ QStringList shownTexts(const toolkit::Form *form)
 QStringList drillWindowsOpened(shell::mdiSumbrook &main)
 {
     QList<toolkit::Form *> forms;
-    for (const char *item : {"mnuitemAddition", "mnuItemSubtraction", "mnuItemMultiplication",
-                             "mnuItemDivision"}) {
+    for (const char *item :
+         {"mnuitemAddition", "mnuItemSubtraction", "mnuItemMultiplication", "mnuItemDivision"}) {
         main.findChild<QAction *>(item)->trigger();
         forms << qobject_cast<toolkit::Form *>(main.mdiArea()->activeSubWindow()->widget());
     }
@@ -145,7 +145,10 @@ bool fits(const QWidget *w, QString *why)
         const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
         const QString shown = QString(button->text()).remove(u'&'); // the access key is underlined
         const int needed = button->fontMetrics().horizontalAdvance(shown) + 2 * margin;
-        *why = QStringLiteral("%1 needs %2 px, has %3").arg(button->text()).arg(needed).arg(w->width());
+        *why = QStringLiteral("%1 needs %2 px, has %3")
+                   .arg(button->text())
+                   .arg(needed)
+                   .arg(w->width());
         return needed <= w->width();
     }
     const auto *label = qobject_cast<const QLabel *>(w);
