@@ -13,6 +13,7 @@
 #include "division/divisionwindow.h"
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
+#include "drills/exercise.h"
 #include "scores/scoretext.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
@@ -128,10 +129,10 @@ drills::DrillWindow *openAddition(shell::mdiSumbrook &main)
 
 QString rightAnswer(std::span<QLabel *const> operands)
 {
-    QList<double> values;
+    QStringList captions;
     for (const QLabel *operand : operands)
-        values.append(operand->text().toDouble());
-    return drills::resultText(drills::Drill::Addition, values);
+        captions.append(operand->text());
+    return drills::Exercise(drills::Operation::Add, drills::Face::Smiling).correctText(captions);
 }
 
 // An answer is taken when Enter is pressed in the box or when the button is let go. A button
