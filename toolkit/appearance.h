@@ -8,7 +8,6 @@
 #include <QIcon>
 #include <QPalette>
 
-
 class QWidget;
 
 namespace toolkit {
@@ -20,7 +19,6 @@ void installFontSubstitutes();
 QFont windowFont();
 
 QFont toQFont(const Font &font, const QFont &base);
-
 
 // The palette role that carries a numbered system colour, so dark themes stay legible.
 QPalette::ColorRole systemRole(int index);
