@@ -38,11 +38,6 @@ QStringList ExerciseView::operandCaptions() const
     return captions;
 }
 
-QString ExerciseView::typed() const
-{
-    return part<QLineEdit>(AnswerBox)->text();
-}
-
 void ExerciseView::showDealt(const QStringList &captions) const
 {
     const QList<QLabel *> tiles = operands();

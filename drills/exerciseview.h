@@ -57,7 +57,6 @@ public:
                  std::span<toolkit::Picture *const> faces);
 
     QStringList operandCaptions() const;
-    QString typed() const;
 
     void showDealt(const QStringList &captions) const;
     // Back to awaiting an answer: Reset's steps up to the deal of a new problem.

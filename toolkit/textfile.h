@@ -22,9 +22,6 @@ QStringList unencodable(QStringView text);
 // program before it could take its bytes back. The program calls it once at start.
 void ignoreFileSizeSignal();
 
-// The most that readBytes() takes in.
-inline constexpr qint64 ReadLimit = qint64(64) * 1024 * 1024;
-
 // Bytes as read from a file, known by their count and digest rather than kept.
 struct Fingerprint
 {
@@ -50,7 +47,7 @@ struct ReadBytes
     QString error;
 };
 // Reads no more than the limit allows, whatever size the file claims.
-ReadBytes readBytes(const QString &fileName, qint64 limit = ReadLimit);
+ReadBytes readBytes(const QString &fileName, qint64 limit);
 
 struct Replaced
 {
