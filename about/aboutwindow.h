@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: title, version, contact line, and the start of the system information tool.
 #pragma once
 

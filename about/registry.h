@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three registry operations the About window's system information lookup calls, with the
 // results of the Windows functions of the same names: 0 on success, the value's type, its data
 // and its size. Plain C++, so that the lookup runs on a real registry, a stand-in or a fake.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baselines: a bare Qt program with a maximized main window, its MDI area and a two-entry
 // menu, doing without Sumbrook what Sumbrook's figures time.
 //   bare                          shows the window (the start-up and memory baselines)

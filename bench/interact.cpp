@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sumbrook's figures that are timed inside one running program, under its maximized main window:
 //   interact open <drill> <reps>   menu handler to the drill window's first paint
 //   interact open-unprepared <drill> <reps>   the same without the windows prepared ahead

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times up to the moment a window's paint has reached the screen: the first paint event of the
 // widgets watched, and the flush that closes the same update, both done.
 #pragma once

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs Sumbrook's benchmarks and their baselines, taking turns, and prints one Markdown table.
 
 Usage: run.py BUILD_DIR (under a display: scripts/bench starts Xvfb). BENCH_RUNS sets the runs

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into a program beside its own main(): prints the monotonic time of the main window's
 // first paint and ends the program there. In Sumbrook itself, SUMBROOK_BENCH_OPEN_ALL=<score file>
 // first opens every window (the viewer on that file) for the peak memory figure.

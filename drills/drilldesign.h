@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one design of the Addition, Subtraction and Multiplication windows, with a column per window
 // for what differs.
 #pragma once

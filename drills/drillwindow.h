@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Addition, Subtraction and Multiplication windows: one class, two exercises side by side.
 #pragma once
 

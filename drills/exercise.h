@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One exercise as plain values: the problem read from its tiles' captions, the tallies, the reward
 // run and the animation steps. The two exercises of a drill window and the Division window's one
 // share it; the windows only show what it answers.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an exercise's answers, ticks and scores look like on its window's controls: the one
 // function per event that turns the exercise's plain results into visible changes, in the order
 // the windows show them. The two exercises of a drill window and the Division window share it.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws Sumbrook's pictures: the window icons, the operator signs, the light bulb and
 the five faces, each as XPM pixel art for its design size and, from the same drawing, as
 an SVG vector for every other size and screen scale (the build lists both for the Qt

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a score: the sentence and record built from a drill window's summary captions, and the
 // save command that asks for the name and appends the record to the drill's score file.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A score file's text as the viewer holds it: the line end each line was read with, kept in step
 // with the edits, and the limits within which the viewer shows a file promptly.
 #pragma once

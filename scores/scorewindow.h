@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score viewer frmScore: one window for all four drills that shows a score file whole, lets
 // the user edit it and writes it back on closing.
 #pragma once

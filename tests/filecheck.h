@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing test files, what is not a plain file in a score file's place, a limit on
 // file sizes that makes writes fail as on a full disk (CI runs as root, so permission bits alone
 // stop no write), and a watchdog for calls that must not hang.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Another running copy of the program, as far as the score files see it, for the tests to start:
 //   scorewriter save <file> <count> <name> [<file size limit>]
 //       saves <count> Addition records named <name>0, <name>1, ... through Save Score, under the

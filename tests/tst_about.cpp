@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window and the lookup of the system information tool, on a fake registry, on the
 // stand-in registry with a real program started, and on the real dialog.
 #include "about/aboutwindow.h"

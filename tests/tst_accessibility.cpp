@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader hears of every window (names, descriptions, announcements), and the whole
 // program driven from the keyboard alone: the menu by F10 or Alt, every problem answered by typing.
 #include "about/aboutwindow.h"

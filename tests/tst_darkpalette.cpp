@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows under a dark desktop palette, set before they open or while they are open: system
 // colours follow it, the design's fixed colours stay, and every text stays legible.
 #include "about/aboutwindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Division window: its long-division layout, dealing, the two-decimal answer as it shows, and
 // the feedback, animation and summary it shares with the other drills.
 #include "division/divisiondesign.h"

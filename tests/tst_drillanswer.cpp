@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answering in the integer drills as the user sees it on the real window: right and wrong
 // feedback, the reward animation and the score panels. What is counted and compared is the
 // exercise's own test.

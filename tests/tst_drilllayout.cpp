@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three drill windows as built: every control of the design table at its place, in its font
 // and colours, in its initial state, stacked as the design wants.
 #include "division/divisionwindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drill window's start, its Resets, Enter routing between the two exercises, focus and Exit.
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One exercise without a window: dealing, the comparison as typed or to two decimals, the tallies
 // and their ceiling, the reward run, the animation's steps and the score summary, for every
 // operation.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form services: controls from a design table, stacking, the default button and Enter, and
 // one instance per window that loads on open and unloads on close.
 #include "toolkit/appearance.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures are sharp at every screen scale: their own pixels at their design size on a screen of
 // ratio 1, otherwise the same drawing rendered from its vector at the device pixels of its place.
 // The windows' pictures are checked again under QT_SCALE_FACTOR 1.25, 1.5, 2 and 3.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drill windows' score menus on the real windows: Save Score appends the record built from the
 // summary labels and starts a new count only once it is written; Display opens the drill's file.
 #include "filecheck.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a score: the record bytes each drill appends, what an empty name leaves alone, and the
 // save that fails without harming the records already in the file.
 #include "filecheck.h"

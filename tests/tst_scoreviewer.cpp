@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score viewer on the real widgets in the main window: showing a drill's file as stored,
 // following the window's width, asking before edits are lost, and writing back exactly what it
 // shows, atomically, keeping the viewer open when the write fails.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its menu, one instance per drill window, menu-bar swapping and closing.
 #include "division/divisionwindow.h"
 #include "drills/drillwindow.h"

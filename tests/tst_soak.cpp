@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long session in every drill window at once: a hundred thousand answers in each exercise, the
 // reward animation ticking, scores saved and displayed by the thousand. The memory the process
 // holds must stay flat once everything has been used, and the 16-bit tallies must stop at their

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1252 text files: the code page both ways, appending that takes back only its own bytes
 // under a file size limit and waits for another copy's lock, the bounded read, what is not a
 // plain file, and the replace that keeps what was appended and never overwrites a changed file.

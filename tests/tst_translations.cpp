@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The learner's language: every catalogue complete, every text a window shows taken from the
 // catalogue, German captions where the English ones were, every caption fitting its control in
 // every language, and score records the same bytes whatever the language.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive tools hear of a window's controls: the names and descriptions of the design rows,
 // and announcements of news wherever the focus is.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Binds a window's member and handler to a control where the control's row declares it, so that a
 // design name is written once: .member = bindTo<&DrillWindow::txtAnswer>,
 // .handler = on<&DrillWindow::txtAnswer_Change>.

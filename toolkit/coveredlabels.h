@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label lying under a text box, as a correct-answer label under its answer box, shows nothing
 // beside the box while the box is shown, even where it is larger than the box.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window's default button, as a dialog has one: at most one per window, and Enter anywhere in
 // the window presses it while it is enabled and shown.
 #pragma once

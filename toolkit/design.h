@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vocabulary of the design tables: one row per control, each field read by its name and meaning
 // one thing, turned into widgets by Form::build().
 #pragma once

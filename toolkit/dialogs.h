@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal input and message boxes, behind one seam: a test answers the next boxes in advance,
 // and the real box is shown when no answer is waiting.
 #pragma once

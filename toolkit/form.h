@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The base of every window: its controls built from a design table, named after the design and
 // bound to the window's members and handlers, with a window-wide default button that Enter
 // presses.

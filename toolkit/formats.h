@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of numbers with a fixed count of decimals: percentages and the two-decimal pattern.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the colours of a window's labels and shapes legible under the desktop's palette: the
 // design's system colours follow the scheme, and text that would not read on its backdrop (a dark
 // scheme under the design's light panels) takes a colour that does.

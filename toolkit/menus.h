@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window's own menu bar entries, built from its menu rows; the frame shows them while the window
 // is active.
 #pragma once

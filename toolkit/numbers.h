@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as the windows show them: plain decimal captions read back leniently, and 16-bit tallies.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's pictures at any size and screen scale: the pixel art where a picture shows at its
 // own size on a screen of ratio 1, otherwise the same drawing rendered from its vector twin.
 #pragma once

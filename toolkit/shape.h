@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A decorative rectangle or rounded rectangle whose outline is drawn centred on its edge.
 #pragma once
 

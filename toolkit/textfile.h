@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text files in the Windows-1252 code page, the score files' single-byte text: encoding, appending
 // that leaves nothing half-written, a bounded read, and a replace that keeps what others appended.
 // Every write holds an exclusive lock on the file itself and reaches the disk before it counts.

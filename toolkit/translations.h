@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program speaks the desktop's language: its own catalogue and Qt's, for the user's languages
 // in the order the desktop gives them (LANGUAGE, then LANG), English where none is found.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One instance of every window per run: created on first use, loaded when opened, unloaded when
 // closed, and loaded afresh when opened again.
 #pragma once

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Installs the build into a scratch prefix, starts the installed program from its desktop
 entry under its own Xvfb and D-Bus session, and drives it from outside like a user: xdotool
 clicks and types, the accessibility tree is read to see what the windows show.

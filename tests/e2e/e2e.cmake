@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The end-to-end run of the installed program under Xvfb, and the validators on the installed
 # desktop entry and metainfo. Both skip (77) where their tools are missing; `scripts/install-deps
 # test` installs them.

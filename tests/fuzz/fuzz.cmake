@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # libFuzzer targets for the functions that read typed and file input; built only with clang and
 # SUMBROOK_FUZZ=ON (the fuzz preset), which instruments the library for them.
 option(SUMBROOK_FUZZ "Build the libFuzzer targets (clang only)" OFF)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two-decimal and percentage texts: a quotient's two-decimal text reads back as the same text
 // and lies within half a hundredth of the number; a share of right answers is a percentage from
 // "0.00%" to "100.00%", rounded as exact arithmetic rounds it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading numbers: a caption's leading number and a typed answer. Whatever the text, the value is
 // finite; the typed reader takes exactly sign, digits and one separator, and both readers agree
 // with the C library on the value; a number's caption reads back as the same caption.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Score records from any name and captions: the record is the sentence between double quotes and
 // CR LF, the sentence starts with the name as typed and the date as mm/dd/yy, and the record comes
 // back from the score file's code page as written wherever the code page holds its characters.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score files' code page both ways: every byte string comes back from its text, every text the
 // code page holds comes back from its bytes, and each character it cannot hold becomes one '?'.
 #include "fuzzcheck.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every fuzz target shares: a failed property prints what it saw and aborts, so that
 // libFuzzer keeps the input that broke it; and strings made from the fuzzer's bytes.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the registry lookup on a real Windows registry (under Wine in CI): writes its own keys
 // with exact bytes, then checks what the lookup reads back.
 #include "about/registry.h"
