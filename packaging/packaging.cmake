@@ -22,6 +22,30 @@ endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/resources/sumbrook.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
+# What Debian asks of every package beside the program: its copyright in the machine-readable
+# format, its changelog and a manual page, the last two compressed as dh_installchangelogs and
+# dh_installman would (gzip -9n: no name or time stamp, so the same bytes each build).
+file(STRINGS ${SUMBROOK_PACKAGING_DIR}/changelog newest_entry LIMIT_COUNT 1)
+if(NOT newest_entry MATCHES "^sumbrook \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "packaging/changelog does not open with an entry for ${PROJECT_VERSION}")
+endif()
+find_program(SUMBROOK_GZIP gzip REQUIRED)
+set(docs ${CMAKE_CURRENT_BINARY_DIR}/packaging)
+configure_file(${SUMBROOK_PACKAGING_DIR}/sumbrook.1.in ${docs}/sumbrook.1 @ONLY)
+add_custom_command(OUTPUT ${docs}/sumbrook.1.gz
+    COMMAND ${SUMBROOK_GZIP} -9nkf sumbrook.1
+    DEPENDS ${docs}/sumbrook.1
+    WORKING_DIRECTORY ${docs})
+add_custom_command(OUTPUT ${docs}/changelog.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${SUMBROOK_PACKAGING_DIR}/changelog changelog
+    COMMAND ${SUMBROOK_GZIP} -9nf changelog
+    DEPENDS ${SUMBROOK_PACKAGING_DIR}/changelog
+    WORKING_DIRECTORY ${docs})
+add_custom_target(package_documents ALL DEPENDS ${docs}/sumbrook.1.gz ${docs}/changelog.gz)
+install(FILES ${docs}/sumbrook.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${SUMBROOK_PACKAGING_DIR}/copyright ${docs}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sumbrook)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME sumbrook)
 set(CPACK_PACKAGE_VENDOR "Sumbrook developers")
