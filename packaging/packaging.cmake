@@ -3,10 +3,21 @@
 # Install rules and the Debian package.
 include(GNUInstallDirs)
 
+# Folders made by the install are 0755 whatever the umask, as Debian wants them in a package.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
 set(SUMBROOK_APP_ID org.example.Sumbrook)
 set(SUMBROOK_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 install(TARGETS sumbrook RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install (the package's) also drops the compiler's .comment and .note, as dh_strip.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/sumbrook\"
+            COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
 install(FILES ${SUMBROOK_PACKAGING_DIR}/${SUMBROOK_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The release it describes is the project's version.
@@ -63,6 +74,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Sumbrook developers <sumbrook@example.org>"
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The design's fonts are replaced by Liberation Sans and Serif, which no library pulls in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
 # Qt's own catalogues put Yes, No, OK and Cancel in the learner's language too.

@@ -1,8 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The end-to-end run of the installed program under Xvfb, and the validators on the installed
-# desktop entry and metainfo. Both skip (77) where their tools are missing; `scripts/install-deps
-# test` installs them.
+# The end-to-end run of the installed program under Xvfb, the validators on the installed
+# desktop entry and metainfo, and lintian on the Debian package. Each skips (77) where its tools
+# are missing; `scripts/install-deps test` installs them.
 
 # Debian's own interpreter: python3-pyatspi is installed for it, not for any other on the PATH.
 find_program(SUMBROOK_SYSTEM_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH)
@@ -18,3 +18,7 @@ endif()
 add_test(NAME package_metadata
     COMMAND ${CMAKE_SOURCE_DIR}/packaging/check-metadata ${CMAKE_BINARY_DIR})
 set_tests_properties(package_metadata PROPERTIES LABELS package TIMEOUT 60 SKIP_RETURN_CODE 77)
+
+add_test(NAME package_lintian
+    COMMAND ${CMAKE_SOURCE_DIR}/packaging/check-package ${CMAKE_BINARY_DIR} ${CMAKE_CPACK_COMMAND})
+set_tests_properties(package_lintian PROPERTIES LABELS package TIMEOUT 120 SKIP_RETURN_CODE 77)
