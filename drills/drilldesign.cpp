@@ -125,6 +125,8 @@ const DrillRow DrillWindow::Rows[] = {
     // The two-number exercise.
     {.kind = Label, .name = "Label11",
      .geometry = {{2160, 0, 1065, 360}, {960, 0, 2145, 360}, {1320, 0, 1980, 360}},
+     //: A heading says how many numbers the problem has ("2 numbers"), not a step to take. In
+     //: the Addition window about eight letters fit before the Reset button's rim.
      .caption = {QT_TR_NOOP("ADD 2"), QT_TR_NOOP("SUBTRACT  2"), QT_TR_NOOP("MULTIPLY  2")},
      .font = Heading, .flags = AutoSize},
     {.kind = Label, .name = "lblNumber(0)",
@@ -162,6 +164,8 @@ const DrillRow DrillWindow::Rows[] = {
      .announced = true, .role = PraiseText, .member = bindTo<&DrillWindow::lblGood>},
     {.kind = Label, .name = "lblNumber(3)",
      .geometry = {{240, 1680, 1095, 1335}, {120, 2400, 1215, 975}, {120, 2280, 1215, 1215}},
+     //: Beside the correct answer after a wrong one; short and kind. It wraps in a narrow
+     //: column, each line clear of the "=" and of the Score button's rim.
      .caption = QT_TR_NOOP("The Correct Answer is "), .font = LeadIn, .flags = Centred,
      .role = LeadInText, .member = bindTo<&DrillWindow::lblNumber, 3>},
     {.kind = Timer, .name = "Timer1", .interval = 500, .role = FirstTimer,
@@ -171,6 +175,9 @@ const DrillRow DrillWindow::Rows[] = {
     // Its score panel.
     {.kind = Label, .name = "Label4",
      .geometry = {{360, 4440, 870, 255}, {360, 4080, 795, 240}, {240, 3840, 795, 240}},
+     //: The score panel is three labels at fixed places, each before a number the program
+     //: writes: right answers, questions answered and the percentage. Write each as a label
+     //: ("Right:", "Total:", "That is"), not as a piece of a sentence.
      .caption = QT_TR_NOOP("You got "), .font = Panel, .flags = AutoSize},
     {.kind = Label, .name = "lblCorrectA",
      .geometry = {{1440, 4440, 735, 375}, {1440, 4080, 735, 375}, {1320, 3840, 615, 375}},
@@ -178,6 +185,7 @@ const DrillRow DrillWindow::Rows[] = {
      .role = CorrectLabel, .member = bindTo<&DrillWindow::lblCorrectA>},
     {.kind = Label, .name = "Label9",
      .geometry = {{2160, 4440, 1815, 615}, {2400, 4080, 1815, 615}, {2160, 3840, 1695, 615}},
+     //: Before the percentage, on the same line.
      .caption = QT_TR_NOOP("Questions Giving you a "), .font = Panel, .flags = Centred},
     {.kind = Label, .name = "lblPercentA",
      .geometry = {{3840, 4440, 1215, 615}, {4320, 4080, 1215, 615}, {3960, 3840, 975, 615}},
@@ -186,6 +194,7 @@ const DrillRow DrillWindow::Rows[] = {
      .role = PercentLabel, .member = bindTo<&DrillWindow::lblPercentA>},
     {.kind = Label, .name = "Label6",
      .geometry = {{360, 4800, 720, 255}, {360, 4440, 630, 240}, {240, 4200, 630, 240}},
+     //: Before the number of questions answered.
      .caption = QT_TR_NOOP("Out of "), .font = Panel, .flags = AutoSize},
     {.kind = Label, .name = "lblTotalA",
      .geometry = {{1440, 4800, 735, 255}, {1440, 4440, 735, 255}, {1320, 4200, 615, 255}},

@@ -76,6 +76,7 @@ bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
         // Going back shows the name as it was typed.
         name = toolkit::inputBox(window,
                                  QCoreApplication::translate("SaveScore", "Please Enter Your Name"),
+                                 //: The title of the box that asks for the name.
                                  QCoreApplication::translate("SaveScore", "Math Score"), name);
         if (name.isEmpty())
             return false;

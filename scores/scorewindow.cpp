@@ -38,12 +38,13 @@ const ControlRow ScoreWindow::Rows[] = {
     {.kind = Kind::Label, .name = "Label1", .geometry = {720, 240, 2760, 315},
      .caption = QT_TR_NOOP("The Math Scores Are "), .font = {"MS Serif", 13.5, true},
      .flags = AutoSize, .member = bindTo<&ScoreWindow::Label1>},
-    //: Never shown: the hidden label that holds the name of the file shown.
     {.kind = Kind::Label, .name = "lblPath", .geometry = {360, 3960, 480, 195},
+     //: Never shown: the hidden label that holds the name of the file shown.
      .caption = QT_TR_NOOP("Label2"), .flags = Hidden | AutoSize,
      .member = bindTo<&ScoreWindow::lblPath>},
-    //: What the box shows before a file's scores are put in it, when there are none yet.
     {.kind = Kind::TextBox, .name = "txtScore", .geometry = {240, 960, 5775, 2775},
+     //: The box's text until a file's scores are put in it, which is before it is first drawn:
+     //: never seen.
      .caption = QT_TR_NOOP("Text1"), .flags = MultiLine, .tabIndex = 0,
      .accessibleName = QT_TR_NOOP("scores"),
      .description = QT_TR_NOOP("the scores saved in the file, one record a line; edits are saved "

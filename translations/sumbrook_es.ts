@@ -48,6 +48,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>Math Score</source>
+        <extracomment>The title of the box that asks for the name.</extracomment>
         <translation>Puntos de cálculo</translation>
     </message>
     <message>
@@ -98,10 +99,12 @@ Save all the same? No goes back to the text.</source>
     <name>division::DivisionWindow</name>
     <message>
         <source>Divide 2 decimal places  </source>
+        <extracomment>The answer is rounded to two decimal places.</extracomment>
         <translation>Divide con 2 decimales  </translation>
     </message>
     <message>
         <source>The Correct Answer is </source>
+        <extracomment>Above the correct answer after a wrong one; short and kind.</extracomment>
         <translation>Solución: </translation>
     </message>
     <message>
@@ -154,6 +157,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>You got </source>
+        <extracomment>The score panel is three labels at fixed places, each before a number the program writes: right answers, questions answered and the percentage. Write each as a label (&quot;Right:&quot;, &quot;Total:&quot;, &quot;That is&quot;), not as a piece of a sentence.</extracomment>
         <translation>Tienes </translation>
     </message>
     <message>
@@ -162,6 +166,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>Questions Giving you a </source>
+        <extracomment>Before the percentage, on the same line.</extracomment>
         <translation>aciertos, el </translation>
     </message>
     <message>
@@ -170,6 +175,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>Out of </source>
+        <extracomment>Before the number of questions answered.</extracomment>
         <translation>De </translation>
     </message>
     <message>
@@ -237,6 +243,7 @@ Save all the same? No goes back to the text.</source>
     <name>drills::DrillWindow</name>
     <message>
         <source>ADD 2</source>
+        <extracomment>A heading says how many numbers the problem has (&quot;2 numbers&quot;), not a step to take. In the Addition window about eight letters fit before the Reset button&apos;s rim.</extracomment>
         <translation>SUMA 2</translation>
     </message>
     <message>
@@ -301,10 +308,12 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>The Correct Answer is </source>
+        <extracomment>Beside the correct answer after a wrong one; short and kind. It wraps in a narrow column, each line clear of the &quot;=&quot; and of the Score button&apos;s rim.</extracomment>
         <translation>Solución: </translation>
     </message>
     <message>
         <source>You got </source>
+        <extracomment>The score panel is three labels at fixed places, each before a number the program writes: right answers, questions answered and the percentage. Write each as a label (&quot;Right:&quot;, &quot;Total:&quot;, &quot;That is&quot;), not as a piece of a sentence.</extracomment>
         <translation>Tienes </translation>
     </message>
     <message>
@@ -313,6 +322,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>Questions Giving you a </source>
+        <extracomment>Before the percentage, on the same line.</extracomment>
         <translation>aciertos, el </translation>
     </message>
     <message>
@@ -321,6 +331,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>Out of </source>
+        <extracomment>Before the number of questions answered.</extracomment>
         <translation>De </translation>
     </message>
     <message>
@@ -508,10 +519,12 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>Label2</source>
+        <extracomment>Never shown: the hidden label that holds the name of the file shown.</extracomment>
         <translation>Label2</translation>
     </message>
     <message>
         <source>Text1</source>
+        <extracomment>The box&apos;s text until a file&apos;s scores are put in it, which is before it is first drawn: never seen.</extracomment>
         <translation>Text1</translation>
     </message>
     <message>
