@@ -95,6 +95,23 @@ private slots:
         QVERIFY(field.isEmpty());
     }
 
+    void theRealInputBoxHasRoomForItsWholeTitle()
+    {
+        // The title bar holds the title in a bold face, the box's icon and its buttons.
+        const QString title = QStringLiteral("Enregistrer le score de calcul");
+        int width = 0;
+        whenABoxOpens([&](QWidget *box) {
+            width = box->width();
+            box->close();
+        });
+        inputBox(nullptr, QStringLiteral("Nom"), title);
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        QVERIFY2(width >= metrics.horizontalAdvance(title) + 6 * metrics.height(),
+                 qPrintable(QString::number(width)));
+    }
+
     void theRealInputBoxGivesNothingOnCancelOrAnEmptyOk_data()
     {
         QTest::addColumn<QString>("button");

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs.h"
 
+#include <QApplication>
 #include <QInputDialog>
+#include <QLayout>
+#include <QLineEdit>
 #include <QList>
 #include <QPushButton>
 
@@ -35,6 +38,18 @@ T takeAnswer(const char *kind)
     return std::get<T>(answer);
 }
 
+// The width a box needs for its whole title to show in its title bar.
+int titleBarWidth(const QString &title)
+{
+    // The window manager draws the title in its own bold face, about the size of ours, between the
+    // box's icon and its buttons, and centres it, so the room they take is kept on both sides: a
+    // box as narrow as a short prompt would cut a longer title.
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    return metrics.horizontalAdvance(title) + 8 * metrics.height();
+}
+
 } // namespace
 
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title, const QString &text)
@@ -43,10 +58,16 @@ QString inputBox(QWidget *parent, const QString &prompt, const QString &title, c
         answered().append({dialogs::AnsweredBox::Input, prompt, title, {}, {}, {}, text});
         return takeAnswer<QString>("input");
     }
-    bool ok = false;
-    const QString typed =
-        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, text, &ok);
-    return ok ? typed : QString();
+    QInputDialog box(parent);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(text);
+    // The box keeps to the size its layout asks for, so the field asks for the room.
+    box.minimumSizeHint();
+    const QMargins margins = box.layout()->contentsMargins();
+    box.findChild<QLineEdit *>()->setMinimumWidth(titleBarWidth(title) - margins.left() -
+                                                  margins.right());
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 QMessageBox::StandardButton messageBox(QWidget *parent, const QString &text, const QString &title,

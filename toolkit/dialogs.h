@@ -11,7 +11,8 @@ class QWidget;
 
 namespace toolkit {
 
-// The text typed when OK is pressed; a null string on Cancel.
+// The text typed when OK is pressed; a null string on Cancel. The box is wide enough for its
+// title.
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                  const QString &text = QString());
 
