@@ -30,7 +30,7 @@
         <source>The name holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the name.</source>
-        <translation>Der Name enthält Zeichen, die eine Punktedatei nicht speichern kann: %1. Jedes würde als „?“ gespeichert.
+        <translation>Der Name enthält Zeichen, die eine Punktedatei nicht speichern kann: %1. Jedes davon würde als „?“ gespeichert.
 
 Trotzdem speichern? Mit Nein geht es zurück zum Namen.</translation>
     </message>
@@ -38,7 +38,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Namen.</translation>
         <source>The text holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the text.</source>
-        <translation>Der Text enthält Zeichen, die eine Punktedatei nicht speichern kann: %1. Jedes würde als „?“ gespeichert.
+        <translation>Der Text enthält Zeichen, die eine Punktedatei nicht speichern kann: %1. Jedes davon würde als „?“ gespeichert.
 
 Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
@@ -49,7 +49,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     <message>
         <source>Math Score</source>
         <extracomment>The title of the box that asks for the name.</extracomment>
-        <translation>Rechenpunkte</translation>
+        <translation>Punkte speichern</translation>
     </message>
     <message>
         <source>The score could not be saved in &quot;%1&quot;: %2</source>
@@ -64,7 +64,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>Please send any comments to  sumbrook@example.org</source>
-        <translation>Schreib uns deine Meinung an  sumbrook@example.org</translation>
+        <translation>Schreib uns deine Meinung an sumbrook@example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -100,12 +100,12 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     <message>
         <source>Divide 2 decimal places  </source>
         <extracomment>The answer is rounded to two decimal places.</extracomment>
-        <translation>Teilen mit 2 Stellen nach dem Komma  </translation>
+        <translation>Runde auf 2 Kommastellen</translation>
     </message>
     <message>
         <source>The Correct Answer is </source>
         <extracomment>Above the correct answer after a wrong one; short and kind.</extracomment>
-        <translation>Die Lösung ist </translation>
+        <translation>Die Lösung:</translation>
     </message>
     <message>
         <source>You are good.</source>
@@ -113,11 +113,11 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>correct answer, to two decimal places</source>
-        <translation>Lösung, auf zwei Stellen nach dem Komma</translation>
+        <translation>Lösung, auf zwei Kommastellen gerundet</translation>
     </message>
     <message>
         <source>whether the answer was right</source>
-        <translation>ob die Antwort richtig war</translation>
+        <translation>ob dein Ergebnis richtig war</translation>
     </message>
     <message>
         <source>number to divide by</source>
@@ -149,7 +149,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>Sumbrook is freeware: share it freely.</source>
-        <translation>Sumbrook ist kostenlos: gib es gern weiter.</translation>
+        <translation>Sumbrook ist kostenlos: Gib es gern weiter.</translation>
     </message>
     <message>
         <source>For more information or comment Email to sumbrook@example.org</source>
@@ -158,25 +158,25 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     <message>
         <source>You got </source>
         <extracomment>The score panel is three labels at fixed places, each before a number the program writes: right answers, questions answered and the percentage. Write each as a label (&quot;Right:&quot;, &quot;Total:&quot;, &quot;That is&quot;), not as a piece of a sentence.</extracomment>
-        <translation>Du hast </translation>
+        <translation>Richtig:</translation>
     </message>
     <message>
         <source>number of right answers</source>
-        <translation>Anzahl der richtigen Antworten</translation>
+        <translation>Anzahl der richtig gerechneten Aufgaben</translation>
     </message>
     <message>
         <source>Questions Giving you a </source>
         <extracomment>Before the percentage, on the same line.</extracomment>
-        <translation>Aufgaben richtig, also </translation>
+        <translation>Das sind</translation>
     </message>
     <message>
         <source>percentage of right answers</source>
-        <translation>Anteil der richtigen Antworten in Prozent</translation>
+        <translation>Anteil der richtig gerechneten Aufgaben in Prozent</translation>
     </message>
     <message>
         <source>Out of </source>
         <extracomment>Before the number of questions answered.</extracomment>
-        <translation>Von </translation>
+        <translation>Gesamt:</translation>
     </message>
     <message>
         <source>number of problems answered</source>
@@ -184,15 +184,15 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>answer, to two decimal places</source>
-        <translation>Antwort, auf zwei Stellen nach dem Komma</translation>
+        <translation>Ergebnis, auf zwei Kommastellen gerundet</translation>
     </message>
     <message>
         <source>type it and press Enter</source>
-        <translation>tippe sie ein und drücke die Eingabetaste</translation>
+        <translation>tippe es ein und drücke die Eingabetaste</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Nächste</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>a new problem</source>
@@ -204,7 +204,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>checks the answer</source>
-        <translation>prüft die Antwort</translation>
+        <translation>prüft dein Ergebnis</translation>
     </message>
     <message>
         <source>Score</source>
@@ -212,7 +212,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>shows the score</source>
-        <translation>zeigt die Punkte</translation>
+        <translation>zeigt deine Punkte</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -224,7 +224,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source> Score</source>
-        <translation> Punkte</translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Save Score</source>
@@ -236,7 +236,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>Division </source>
-        <translation>Geteiltaufgaben </translation>
+        <translation>Geteiltaufgaben</translation>
     </message>
 </context>
 <context>
@@ -244,15 +244,15 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     <message>
         <source>ADD 2</source>
         <extracomment>A heading says how many numbers the problem has (&quot;2 numbers&quot;), not a step to take. In the Addition window about eight letters fit before the Reset button&apos;s rim.</extracomment>
-        <translation>PLUS 2</translation>
+        <translation>2 Zahlen</translation>
     </message>
     <message>
         <source>SUBTRACT  2</source>
-        <translation>MINUS 2</translation>
+        <translation>2 Zahlen</translation>
     </message>
     <message>
         <source>MULTIPLY  2</source>
-        <translation>MAL 2</translation>
+        <translation>2 Zahlen</translation>
     </message>
     <message>
         <source>first number of the two-number problem</source>
@@ -300,7 +300,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>whether the answer to the two-number problem was right</source>
-        <translation>ob die Antwort auf die Aufgabe mit zwei Zahlen richtig war</translation>
+        <translation>ob dein Ergebnis der Aufgabe mit zwei Zahlen richtig war</translation>
     </message>
     <message>
         <source>You are good.</source>
@@ -309,30 +309,30 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     <message>
         <source>The Correct Answer is </source>
         <extracomment>Beside the correct answer after a wrong one; short and kind. It wraps in a narrow column, each line clear of the &quot;=&quot; and of the Score button&apos;s rim.</extracomment>
-        <translation>Die Lösung ist </translation>
+        <translation>Die Lösung:</translation>
     </message>
     <message>
         <source>You got </source>
         <extracomment>The score panel is three labels at fixed places, each before a number the program writes: right answers, questions answered and the percentage. Write each as a label (&quot;Right:&quot;, &quot;Total:&quot;, &quot;That is&quot;), not as a piece of a sentence.</extracomment>
-        <translation>Du hast </translation>
+        <translation>Richtig:</translation>
     </message>
     <message>
         <source>number of right answers to the two-number problem</source>
-        <translation>Anzahl der richtigen Antworten bei den Aufgaben mit zwei Zahlen</translation>
+        <translation>Anzahl der richtig gerechneten Aufgaben mit zwei Zahlen</translation>
     </message>
     <message>
         <source>Questions Giving you a </source>
         <extracomment>Before the percentage, on the same line.</extracomment>
-        <translation>Aufgaben richtig, also </translation>
+        <translation>Das sind</translation>
     </message>
     <message>
         <source>percentage of right answers to the two-number problem</source>
-        <translation>Anteil der richtigen Antworten in Prozent bei den Aufgaben mit zwei Zahlen</translation>
+        <translation>Anteil der richtig gerechneten Aufgaben mit zwei Zahlen in Prozent</translation>
     </message>
     <message>
         <source>Out of </source>
         <extracomment>Before the number of questions answered.</extracomment>
-        <translation>Von </translation>
+        <translation>Gesamt:</translation>
     </message>
     <message>
         <source>number of two-number problems answered</source>
@@ -340,15 +340,15 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>ADD 3</source>
-        <translation>PLUS 3</translation>
+        <translation>3 Zahlen</translation>
     </message>
     <message>
         <source>SUBTRACT 3</source>
-        <translation>MINUS 3</translation>
+        <translation>3 Zahlen</translation>
     </message>
     <message>
         <source>MULTIPLY 3</source>
-        <translation>MAL 3</translation>
+        <translation>3 Zahlen</translation>
     </message>
     <message>
         <source>first number of the three-number problem</source>
@@ -368,15 +368,15 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>whether the answer to the three-number problem was right</source>
-        <translation>ob die Antwort auf die Aufgabe mit drei Zahlen richtig war</translation>
+        <translation>ob dein Ergebnis der Aufgabe mit drei Zahlen richtig war</translation>
     </message>
     <message>
         <source>number of right answers to the three-number problem</source>
-        <translation>Anzahl der richtigen Antworten bei den Aufgaben mit drei Zahlen</translation>
+        <translation>Anzahl der richtig gerechneten Aufgaben mit drei Zahlen</translation>
     </message>
     <message>
         <source>percentage of right answers to the three-number problem</source>
-        <translation>Anteil der richtigen Antworten in Prozent bei den Aufgaben mit drei Zahlen</translation>
+        <translation>Anteil der richtig gerechneten Aufgaben mit drei Zahlen in Prozent</translation>
     </message>
     <message>
         <source>number of three-number problems answered</source>
@@ -384,7 +384,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>Sumbrook is freeware: share it freely.</source>
-        <translation>Sumbrook ist kostenlos: gib es gern weiter.</translation>
+        <translation>Sumbrook ist kostenlos: Gib es gern weiter.</translation>
     </message>
     <message>
         <source>For more information or comment Email to sumbrook@example.org</source>
@@ -412,15 +412,15 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>answer to the two-number problem</source>
-        <translation>Antwort auf die Aufgabe mit zwei Zahlen</translation>
+        <translation>Ergebnis der Aufgabe mit zwei Zahlen</translation>
     </message>
     <message>
         <source>type it and press Enter</source>
-        <translation>tippe sie ein und drücke die Eingabetaste</translation>
+        <translation>tippe es ein und drücke die Eingabetaste</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Nächste</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>a new two-number problem</source>
@@ -432,7 +432,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>checks the answer to the two-number problem</source>
-        <translation>prüft die Antwort auf die Aufgabe mit zwei Zahlen</translation>
+        <translation>prüft dein Ergebnis der Aufgabe mit zwei Zahlen</translation>
     </message>
     <message>
         <source>Score</source>
@@ -440,11 +440,11 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>shows the score of the two-number problem</source>
-        <translation>zeigt die Punkte bei den Aufgaben mit zwei Zahlen</translation>
+        <translation>zeigt deine Punkte bei den Aufgaben mit zwei Zahlen</translation>
     </message>
     <message>
         <source>answer to the three-number problem</source>
-        <translation>Antwort auf die Aufgabe mit drei Zahlen</translation>
+        <translation>Ergebnis der Aufgabe mit drei Zahlen</translation>
     </message>
     <message>
         <source>a new three-number problem</source>
@@ -452,11 +452,11 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>checks the answer to the three-number problem</source>
-        <translation>prüft die Antwort auf die Aufgabe mit drei Zahlen</translation>
+        <translation>prüft dein Ergebnis der Aufgabe mit drei Zahlen</translation>
     </message>
     <message>
         <source>shows the score of the three-number problem</source>
-        <translation>zeigt die Punkte bei den Aufgaben mit drei Zahlen</translation>
+        <translation>zeigt deine Punkte bei den Aufgaben mit drei Zahlen</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -468,7 +468,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source> Score</source>
-        <translation> Punkte</translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Save Score</source>
@@ -499,23 +499,23 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     <name>scores::ScoreWindow</name>
     <message>
         <source>It is larger than %1, the most the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
-        <translation>Sie ist größer als %1, mehr zeigt das Punktefenster nicht. Um sie hier zu sehen, öffne sie in einem Texteditor und verschiebe ältere Einträge in eine andere Datei.</translation>
+        <translation>Die Datei ist größer als %1, mehr zeigt das Fenster „Gespeicherte Punkte“ nicht. Um sie hier zu sehen, öffne sie in einem Texteditor und verschiebe ältere Einträge in eine andere Datei.</translation>
     </message>
     <message>
         <source>It has %1 lines, more than the %2 the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
-        <translation>Sie hat %1 Zeilen, mehr als die %2, die das Punktefenster zeigt. Um sie hier zu sehen, öffne sie in einem Texteditor und verschiebe ältere Einträge in eine andere Datei.</translation>
+        <translation>Die Datei hat %1 Zeilen, mehr als die %2, die das Fenster „Gespeicherte Punkte“ zeigt. Um sie hier zu sehen, öffne sie in einem Texteditor und verschiebe ältere Einträge in eine andere Datei.</translation>
     </message>
     <message>
         <source>One of its lines is %1 characters long, more than the %2 the score viewer shows in a line. To see it here, open it in a text editor and break that line up.</source>
-        <translation>Eine ihrer Zeilen ist %1 Zeichen lang, länger als die %2 Zeichen, die das Punktefenster in einer Zeile zeigt. Um sie hier zu sehen, öffne sie in einem Texteditor und teile diese Zeile auf.</translation>
+        <translation>Eine Zeile der Datei ist %1 Zeichen lang, länger als die %2 Zeichen, die das Fenster „Gespeicherte Punkte“ in einer Zeile zeigt. Um sie hier zu sehen, öffne sie in einem Texteditor und teile diese Zeile auf.</translation>
     </message>
     <message>
         <source>Math Scores</source>
-        <translation>Rechenpunkte</translation>
+        <translation>Gespeicherte Punkte</translation>
     </message>
     <message>
         <source>The Math Scores Are </source>
-        <translation>Die Rechenpunkte: </translation>
+        <translation>Hier sind die gespeicherten Punkte:</translation>
     </message>
     <message>
         <source>Label2</source>
@@ -529,7 +529,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>scores</source>
-        <translation>Punkte</translation>
+        <translation>gespeicherte Punkte</translation>
     </message>
     <message>
         <source>the scores saved in the file, one record a line; edits are saved when the window closes</source>
@@ -541,7 +541,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>Math  Scores</source>
-        <translation>Rechenpunkte</translation>
+        <translation>Gespeicherte Punkte</translation>
     </message>
     <message>
         <source>The scores could not be saved in &quot;%1&quot;: %2</source>
@@ -551,7 +551,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
         <source>&quot;%1&quot; was changed elsewhere since it was shown here: it was removed.
 
 Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation>„%1“ wurde anderswo geändert, seit es hier angezeigt wird: Die Datei wurde gelöscht.
+        <translation>„%1“ wurde woanders geändert, seit die Datei hier angezeigt wird: Sie wurde gelöscht.
 
 Soll sie durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie ist, und dieses Fenster bleibt mit seinem Text offen.</translation>
     </message>
@@ -559,9 +559,9 @@ Soll sie durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie 
         <source>&quot;%1&quot; was changed elsewhere since it was shown here.
 
 Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation>„%1“ wurde anderswo geändert, seit es hier angezeigt wird.
+        <translation>„%1“ wurde woanders geändert, seit die Datei hier angezeigt wird.
 
-Soll es durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie ist, und dieses Fenster bleibt mit seinem Text offen.</translation>
+Soll sie durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie ist, und dieses Fenster bleibt mit seinem Text offen.</translation>
     </message>
     <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
@@ -619,11 +619,11 @@ Soll es durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie i
     </message>
     <message>
         <source>%1 (and the part written stays in the file: %2)</source>
-        <translation>%1 (und der geschriebene Teil bleibt in der Datei: %2)</translation>
+        <translation>%1 (und der schon geschriebene Teil bleibt in der Datei: %2)</translation>
     </message>
     <message>
         <source>It is larger than %1 bytes.</source>
-        <translation>Sie ist größer als %1 Bytes.</translation>
+        <translation>Die Datei ist größer als %1 Bytes.</translation>
     </message>
 </context>
 </TS>
