@@ -32,7 +32,7 @@
 Save all the same? No goes back to the name.</source>
         <translation>Le nom contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait enregistré comme «&#xa0;?&#xa0;».
 
-Enregistrer quand même&#xa0;? Non ramène au nom.</translation>
+Enregistrer quand même&#xa0;? Avec Non, tu reviens au nom.</translation>
     </message>
     <message>
         <source>The text holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
@@ -40,7 +40,7 @@ Enregistrer quand même&#xa0;? Non ramène au nom.</translation>
 Save all the same? No goes back to the text.</source>
         <translation>Le texte contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait enregistré comme «&#xa0;?&#xa0;».
 
-Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
+Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
@@ -49,7 +49,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     <message>
         <source>Math Score</source>
         <extracomment>The title of the box that asks for the name.</extracomment>
-        <translation>Score de calcul</translation>
+        <translation>Enregistrer le score</translation>
     </message>
     <message>
         <source>The score could not be saved in &quot;%1&quot;: %2</source>
@@ -64,7 +64,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>Please send any comments to  sumbrook@example.org</source>
-        <translation>Envoie tes remarques à  sumbrook@example.org</translation>
+        <translation>Envoie tes remarques à sumbrook@example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -92,7 +92,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
+        <translation>Les informations système ne sont pas disponibles pour le moment.</translation>
     </message>
 </context>
 <context>
@@ -100,12 +100,12 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     <message>
         <source>Divide 2 decimal places  </source>
         <extracomment>The answer is rounded to two decimal places.</extracomment>
-        <translation>Divise, 2 chiffres après la virgule  </translation>
+        <translation>Divise et arrondis au centième</translation>
     </message>
     <message>
         <source>The Correct Answer is </source>
         <extracomment>Above the correct answer after a wrong one; short and kind.</extracomment>
-        <translation>La bonne réponse est </translation>
+        <translation>Le résultat&#xa0;:</translation>
     </message>
     <message>
         <source>You are good.</source>
@@ -113,11 +113,11 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>correct answer, to two decimal places</source>
-        <translation>bonne réponse, avec deux chiffres après la virgule</translation>
+        <translation>résultat, arrondi au centième</translation>
     </message>
     <message>
         <source>whether the answer was right</source>
-        <translation>si la réponse était juste</translation>
+        <translation>si ta réponse était juste</translation>
     </message>
     <message>
         <source>number to divide by</source>
@@ -129,11 +129,11 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>frowning face</source>
-        <translation>visage qui fronce les sourcils</translation>
+        <translation>visage triste</translation>
     </message>
     <message>
         <source>face with a straight mouth</source>
-        <translation>visage à la bouche toute droite</translation>
+        <translation>visage à la bouche droite</translation>
     </message>
     <message>
         <source>smiling face</source>
@@ -158,25 +158,25 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     <message>
         <source>You got </source>
         <extracomment>The score panel is three labels at fixed places, each before a number the program writes: right answers, questions answered and the percentage. Write each as a label (&quot;Right:&quot;, &quot;Total:&quot;, &quot;That is&quot;), not as a piece of a sentence.</extracomment>
-        <translation>Tu as </translation>
+        <translation>Justes&#xa0;:</translation>
     </message>
     <message>
         <source>number of right answers</source>
-        <translation>nombre de bonnes réponses</translation>
+        <translation>nombre de réponses justes</translation>
     </message>
     <message>
         <source>Questions Giving you a </source>
         <extracomment>Before the percentage, on the same line.</extracomment>
-        <translation>bonnes réponses, soit </translation>
+        <translation>Réussite&#xa0;:</translation>
     </message>
     <message>
         <source>percentage of right answers</source>
-        <translation>pourcentage de bonnes réponses</translation>
+        <translation>pourcentage de réponses justes</translation>
     </message>
     <message>
         <source>Out of </source>
         <extracomment>Before the number of questions answered.</extracomment>
-        <translation>Sur </translation>
+        <translation>Total&#xa0;:</translation>
     </message>
     <message>
         <source>number of problems answered</source>
@@ -184,7 +184,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>answer, to two decimal places</source>
-        <translation>réponse, avec deux chiffres après la virgule</translation>
+        <translation>ta réponse, arrondie au centième</translation>
     </message>
     <message>
         <source>type it and press Enter</source>
@@ -192,7 +192,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Nouveau</translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>a new problem</source>
@@ -204,7 +204,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>checks the answer</source>
-        <translation>vérifie la réponse</translation>
+        <translation>vérifie ta réponse</translation>
     </message>
     <message>
         <source>Score</source>
@@ -212,7 +212,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>shows the score</source>
-        <translation>montre le score</translation>
+        <translation>montre ton score</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -224,7 +224,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source> Score</source>
-        <translation> Score</translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Save Score</source>
@@ -236,7 +236,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>Division </source>
-        <translation>Division </translation>
+        <translation>Division</translation>
     </message>
 </context>
 <context>
@@ -244,15 +244,15 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     <message>
         <source>ADD 2</source>
         <extracomment>A heading says how many numbers the problem has (&quot;2 numbers&quot;), not a step to take. In the Addition window about eight letters fit before the Reset button&apos;s rim.</extracomment>
-        <translation>2 nombres</translation>
+        <translation>2 termes</translation>
     </message>
     <message>
         <source>SUBTRACT  2</source>
-        <translation>2 nombres</translation>
+        <translation>2 termes</translation>
     </message>
     <message>
         <source>MULTIPLY  2</source>
-        <translation>2 nombres</translation>
+        <translation>2 facteurs</translation>
     </message>
     <message>
         <source>first number of the two-number problem</source>
@@ -296,11 +296,11 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>correct answer to the two-number problem</source>
-        <translation>bonne réponse au calcul à deux nombres</translation>
+        <translation>résultat du calcul à deux nombres</translation>
     </message>
     <message>
         <source>whether the answer to the two-number problem was right</source>
-        <translation>si la réponse au calcul à deux nombres était juste</translation>
+        <translation>si ta réponse au calcul à deux nombres était juste</translation>
     </message>
     <message>
         <source>You are good.</source>
@@ -309,30 +309,30 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     <message>
         <source>The Correct Answer is </source>
         <extracomment>Beside the correct answer after a wrong one; short and kind. It wraps in a narrow column, each line clear of the &quot;=&quot; and of the Score button&apos;s rim.</extracomment>
-        <translation>La bonne réponse est </translation>
+        <translation>Le résultat&#xa0;:</translation>
     </message>
     <message>
         <source>You got </source>
         <extracomment>The score panel is three labels at fixed places, each before a number the program writes: right answers, questions answered and the percentage. Write each as a label (&quot;Right:&quot;, &quot;Total:&quot;, &quot;That is&quot;), not as a piece of a sentence.</extracomment>
-        <translation>Tu as </translation>
+        <translation>Justes&#xa0;:</translation>
     </message>
     <message>
         <source>number of right answers to the two-number problem</source>
-        <translation>nombre de bonnes réponses au calcul à deux nombres</translation>
+        <translation>nombre de réponses justes aux calculs à deux nombres</translation>
     </message>
     <message>
         <source>Questions Giving you a </source>
         <extracomment>Before the percentage, on the same line.</extracomment>
-        <translation>bonnes réponses, soit </translation>
+        <translation>Réussite&#xa0;:</translation>
     </message>
     <message>
         <source>percentage of right answers to the two-number problem</source>
-        <translation>pourcentage de bonnes réponses au calcul à deux nombres</translation>
+        <translation>pourcentage de réponses justes aux calculs à deux nombres</translation>
     </message>
     <message>
         <source>Out of </source>
         <extracomment>Before the number of questions answered.</extracomment>
-        <translation>Sur </translation>
+        <translation>Total&#xa0;:</translation>
     </message>
     <message>
         <source>number of two-number problems answered</source>
@@ -340,15 +340,15 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>ADD 3</source>
-        <translation>3 nombres</translation>
+        <translation>3 termes</translation>
     </message>
     <message>
         <source>SUBTRACT 3</source>
-        <translation>3 nombres</translation>
+        <translation>3 termes</translation>
     </message>
     <message>
         <source>MULTIPLY 3</source>
-        <translation>3 nombres</translation>
+        <translation>3 facteurs</translation>
     </message>
     <message>
         <source>first number of the three-number problem</source>
@@ -364,19 +364,19 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>correct answer to the three-number problem</source>
-        <translation>bonne réponse au calcul à trois nombres</translation>
+        <translation>résultat du calcul à trois nombres</translation>
     </message>
     <message>
         <source>whether the answer to the three-number problem was right</source>
-        <translation>si la réponse au calcul à trois nombres était juste</translation>
+        <translation>si ta réponse au calcul à trois nombres était juste</translation>
     </message>
     <message>
         <source>number of right answers to the three-number problem</source>
-        <translation>nombre de bonnes réponses au calcul à trois nombres</translation>
+        <translation>nombre de réponses justes aux calculs à trois nombres</translation>
     </message>
     <message>
         <source>percentage of right answers to the three-number problem</source>
-        <translation>pourcentage de bonnes réponses au calcul à trois nombres</translation>
+        <translation>pourcentage de réponses justes aux calculs à trois nombres</translation>
     </message>
     <message>
         <source>number of three-number problems answered</source>
@@ -392,11 +392,11 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>frowning face</source>
-        <translation>visage qui fronce les sourcils</translation>
+        <translation>visage triste</translation>
     </message>
     <message>
         <source>face with a straight mouth</source>
-        <translation>visage à la bouche toute droite</translation>
+        <translation>visage à la bouche droite</translation>
     </message>
     <message>
         <source>smiling face</source>
@@ -412,7 +412,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>answer to the two-number problem</source>
-        <translation>réponse au calcul à deux nombres</translation>
+        <translation>ta réponse au calcul à deux nombres</translation>
     </message>
     <message>
         <source>type it and press Enter</source>
@@ -420,7 +420,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Nouveau</translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>a new two-number problem</source>
@@ -432,7 +432,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>checks the answer to the two-number problem</source>
-        <translation>vérifie la réponse au calcul à deux nombres</translation>
+        <translation>vérifie ta réponse au calcul à deux nombres</translation>
     </message>
     <message>
         <source>Score</source>
@@ -440,11 +440,11 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>shows the score of the two-number problem</source>
-        <translation>montre le score du calcul à deux nombres</translation>
+        <translation>montre ton score aux calculs à deux nombres</translation>
     </message>
     <message>
         <source>answer to the three-number problem</source>
-        <translation>réponse au calcul à trois nombres</translation>
+        <translation>ta réponse au calcul à trois nombres</translation>
     </message>
     <message>
         <source>a new three-number problem</source>
@@ -452,11 +452,11 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>checks the answer to the three-number problem</source>
-        <translation>vérifie la réponse au calcul à trois nombres</translation>
+        <translation>vérifie ta réponse au calcul à trois nombres</translation>
     </message>
     <message>
         <source>shows the score of the three-number problem</source>
-        <translation>montre le score du calcul à trois nombres</translation>
+        <translation>montre ton score aux calculs à trois nombres</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -468,7 +468,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source> Score</source>
-        <translation> Score</translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Save Score</source>
@@ -499,23 +499,23 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     <name>scores::ScoreWindow</name>
     <message>
         <source>It is larger than %1, the most the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
-        <translation>Il dépasse %1, le maximum que la fenêtre des scores affiche. Pour le voir ici, ouvre-le dans un éditeur de texte et déplace les anciens scores dans un autre fichier.</translation>
+        <translation>Le fichier dépasse %1, le maximum que montre la fenêtre «&#xa0;Scores enregistrés&#xa0;». Pour le voir ici, ouvre-le dans un éditeur de texte et déplace les anciens scores dans un autre fichier.</translation>
     </message>
     <message>
         <source>It has %1 lines, more than the %2 the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
-        <translation>Il a %1 lignes, plus que les %2 que la fenêtre des scores affiche. Pour le voir ici, ouvre-le dans un éditeur de texte et déplace les anciens scores dans un autre fichier.</translation>
+        <translation>Le fichier a %1 lignes, plus que les %2 que montre la fenêtre «&#xa0;Scores enregistrés&#xa0;». Pour le voir ici, ouvre-le dans un éditeur de texte et déplace les anciens scores dans un autre fichier.</translation>
     </message>
     <message>
         <source>One of its lines is %1 characters long, more than the %2 the score viewer shows in a line. To see it here, open it in a text editor and break that line up.</source>
-        <translation>Une de ses lignes fait %1 caractères, plus que les %2 que la fenêtre des scores affiche sur une ligne. Pour le voir ici, ouvre-le dans un éditeur de texte et coupe cette ligne.</translation>
+        <translation>Une ligne du fichier fait %1 caractères, plus que les %2 que la fenêtre «&#xa0;Scores enregistrés&#xa0;» montre sur une ligne. Pour le voir ici, ouvre-le dans un éditeur de texte et coupe cette ligne.</translation>
     </message>
     <message>
         <source>Math Scores</source>
-        <translation>Scores de calcul</translation>
+        <translation>Scores enregistrés</translation>
     </message>
     <message>
         <source>The Math Scores Are </source>
-        <translation>Les scores enregistrés&#xa0;: </translation>
+        <translation>Voici les scores enregistrés&#xa0;:</translation>
     </message>
     <message>
         <source>Label2</source>
@@ -529,7 +529,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>scores</source>
-        <translation>scores</translation>
+        <translation>scores enregistrés</translation>
     </message>
     <message>
         <source>the scores saved in the file, one record a line; edits are saved when the window closes</source>
@@ -541,7 +541,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
     </message>
     <message>
         <source>Math  Scores</source>
-        <translation>Scores de calcul</translation>
+        <translation>Scores enregistrés</translation>
     </message>
     <message>
         <source>The scores could not be saved in &quot;%1&quot;: %2</source>
@@ -553,7 +553,7 @@ Enregistrer quand même&#xa0;? Non ramène au texte.</translation>
 Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
         <translation>«&#xa0;%1&#xa0;» a été modifié ailleurs depuis qu’il est affiché ici&#xa0;: il a été supprimé.
 
-Le remplacer par le texte affiché ici&#xa0;? Non laisse le fichier tel quel, et cette fenêtre reste ouverte avec son texte.</translation>
+Le remplacer par le texte affiché ici&#xa0;? Avec Non, le fichier reste tel quel et cette fenêtre reste ouverte avec son texte.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed elsewhere since it was shown here.
@@ -561,7 +561,7 @@ Le remplacer par le texte affiché ici&#xa0;? Non laisse le fichier tel quel, et
 Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
         <translation>«&#xa0;%1&#xa0;» a été modifié ailleurs depuis qu’il est affiché ici.
 
-Le remplacer par le texte affiché ici&#xa0;? Non laisse le fichier tel quel, et cette fenêtre reste ouverte avec son texte.</translation>
+Le remplacer par le texte affiché ici&#xa0;? Avec Non, le fichier reste tel quel et cette fenêtre reste ouverte avec son texte.</translation>
     </message>
     <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
@@ -615,15 +615,15 @@ Le remplacer par le texte affiché ici&#xa0;? Non laisse le fichier tel quel, et
     </message>
     <message>
         <source>The file keeps being replaced. Try again in a moment.</source>
-        <translation>Le fichier ne cesse d’être remplacé. Réessaie dans un instant.</translation>
+        <translation>Le fichier est sans cesse remplacé. Réessaie dans un instant.</translation>
     </message>
     <message>
         <source>%1 (and the part written stays in the file: %2)</source>
-        <translation>%1 (et la partie écrite reste dans le fichier&#xa0;: %2)</translation>
+        <translation>%1 (et la partie déjà écrite reste dans le fichier&#xa0;: %2)</translation>
     </message>
     <message>
         <source>It is larger than %1 bytes.</source>
-        <translation>Il dépasse %1 octets.</translation>
+        <translation>Le fichier dépasse %1 octets.</translation>
     </message>
 </context>
 </TS>
