@@ -49,7 +49,7 @@ Save all the same? No goes back to the text.</source>
     <message>
         <source>Math Score</source>
         <extracomment>The title of the box that asks for the name.</extracomment>
-        <translation>Puntos de cálculo</translation>
+        <translation>Guardar puntos</translation>
     </message>
     <message>
         <source>The score could not be saved in &quot;%1&quot;: %2</source>
@@ -64,7 +64,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>Please send any comments to  sumbrook@example.org</source>
-        <translation>Envía tus comentarios a  sumbrook@example.org</translation>
+        <translation>Envía tus comentarios a sumbrook@example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -92,7 +92,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation>La información del sistema no está disponible en este momento</translation>
+        <translation>La información del sistema no está disponible en este momento.</translation>
     </message>
 </context>
 <context>
@@ -100,12 +100,12 @@ Save all the same? No goes back to the text.</source>
     <message>
         <source>Divide 2 decimal places  </source>
         <extracomment>The answer is rounded to two decimal places.</extracomment>
-        <translation>Divide con 2 decimales  </translation>
+        <translation>Redondea a 2 decimales</translation>
     </message>
     <message>
         <source>The Correct Answer is </source>
         <extracomment>Above the correct answer after a wrong one; short and kind.</extracomment>
-        <translation>Solución: </translation>
+        <translation>La solución:</translation>
     </message>
     <message>
         <source>You are good.</source>
@@ -113,11 +113,11 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>correct answer, to two decimal places</source>
-        <translation>respuesta correcta, con dos decimales</translation>
+        <translation>solución, redondeada a dos decimales</translation>
     </message>
     <message>
         <source>whether the answer was right</source>
-        <translation>indica si la respuesta es correcta</translation>
+        <translation>si tu resultado es correcto</translation>
     </message>
     <message>
         <source>number to divide by</source>
@@ -125,7 +125,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>number to divide</source>
-        <translation>número que hay que dividir</translation>
+        <translation>número que se divide</translation>
     </message>
     <message>
         <source>frowning face</source>
@@ -158,41 +158,41 @@ Save all the same? No goes back to the text.</source>
     <message>
         <source>You got </source>
         <extracomment>The score panel is three labels at fixed places, each before a number the program writes: right answers, questions answered and the percentage. Write each as a label (&quot;Right:&quot;, &quot;Total:&quot;, &quot;That is&quot;), not as a piece of a sentence.</extracomment>
-        <translation>Tienes </translation>
+        <translation>Aciertos:</translation>
     </message>
     <message>
         <source>number of right answers</source>
-        <translation>número de respuestas correctas</translation>
+        <translation>número de aciertos</translation>
     </message>
     <message>
         <source>Questions Giving you a </source>
         <extracomment>Before the percentage, on the same line.</extracomment>
-        <translation>aciertos, el </translation>
+        <translation>Porcentaje:</translation>
     </message>
     <message>
         <source>percentage of right answers</source>
-        <translation>porcentaje de respuestas correctas</translation>
+        <translation>porcentaje de aciertos</translation>
     </message>
     <message>
         <source>Out of </source>
         <extracomment>Before the number of questions answered.</extracomment>
-        <translation>De </translation>
+        <translation>Total:</translation>
     </message>
     <message>
         <source>number of problems answered</source>
-        <translation>número de operaciones contestadas</translation>
+        <translation>número de operaciones hechas</translation>
     </message>
     <message>
         <source>answer, to two decimal places</source>
-        <translation>respuesta, con dos decimales</translation>
+        <translation>tu resultado, redondeado a dos decimales</translation>
     </message>
     <message>
         <source>type it and press Enter</source>
-        <translation>escríbela y pulsa Enter</translation>
+        <translation>escríbelo y pulsa Intro</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Otra</translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>a new problem</source>
@@ -200,11 +200,11 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>Answer</source>
-        <translation>Contestar</translation>
+        <translation>Corregir</translation>
     </message>
     <message>
         <source>checks the answer</source>
-        <translation>comprueba la respuesta</translation>
+        <translation>corrige tu resultado</translation>
     </message>
     <message>
         <source>Score</source>
@@ -212,11 +212,11 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>shows the score</source>
-        <translation>muestra los puntos</translation>
+        <translation>muestra tus puntos</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Salir</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>closes the window</source>
@@ -224,7 +224,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source> Score</source>
-        <translation> Puntos</translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Save Score</source>
@@ -236,7 +236,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>Division </source>
-        <translation>División </translation>
+        <translation>División</translation>
     </message>
 </context>
 <context>
@@ -244,15 +244,15 @@ Save all the same? No goes back to the text.</source>
     <message>
         <source>ADD 2</source>
         <extracomment>A heading says how many numbers the problem has (&quot;2 numbers&quot;), not a step to take. In the Addition window about eight letters fit before the Reset button&apos;s rim.</extracomment>
-        <translation>SUMA 2</translation>
+        <translation>Con 2</translation>
     </message>
     <message>
         <source>SUBTRACT  2</source>
-        <translation>RESTA  2</translation>
+        <translation>Con 2</translation>
     </message>
     <message>
         <source>MULTIPLY  2</source>
-        <translation>MULTIPLICA  2</translation>
+        <translation>Con 2</translation>
     </message>
     <message>
         <source>first number of the two-number problem</source>
@@ -296,11 +296,11 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>correct answer to the two-number problem</source>
-        <translation>respuesta correcta de la operación de dos números</translation>
+        <translation>solución de la operación de dos números</translation>
     </message>
     <message>
         <source>whether the answer to the two-number problem was right</source>
-        <translation>indica si la respuesta de la operación de dos números es correcta</translation>
+        <translation>si tu resultado de la operación de dos números es correcto</translation>
     </message>
     <message>
         <source>You are good.</source>
@@ -309,46 +309,46 @@ Save all the same? No goes back to the text.</source>
     <message>
         <source>The Correct Answer is </source>
         <extracomment>Beside the correct answer after a wrong one; short and kind. It wraps in a narrow column, each line clear of the &quot;=&quot; and of the Score button&apos;s rim.</extracomment>
-        <translation>Solución: </translation>
+        <translation>La solución:</translation>
     </message>
     <message>
         <source>You got </source>
         <extracomment>The score panel is three labels at fixed places, each before a number the program writes: right answers, questions answered and the percentage. Write each as a label (&quot;Right:&quot;, &quot;Total:&quot;, &quot;That is&quot;), not as a piece of a sentence.</extracomment>
-        <translation>Tienes </translation>
+        <translation>Aciertos:</translation>
     </message>
     <message>
         <source>number of right answers to the two-number problem</source>
-        <translation>número de respuestas correctas en las operaciones de dos números</translation>
+        <translation>número de aciertos en las operaciones de dos números</translation>
     </message>
     <message>
         <source>Questions Giving you a </source>
         <extracomment>Before the percentage, on the same line.</extracomment>
-        <translation>aciertos, el </translation>
+        <translation>Porcentaje:</translation>
     </message>
     <message>
         <source>percentage of right answers to the two-number problem</source>
-        <translation>porcentaje de respuestas correctas en las operaciones de dos números</translation>
+        <translation>porcentaje de aciertos en las operaciones de dos números</translation>
     </message>
     <message>
         <source>Out of </source>
         <extracomment>Before the number of questions answered.</extracomment>
-        <translation>De </translation>
+        <translation>Total:</translation>
     </message>
     <message>
         <source>number of two-number problems answered</source>
-        <translation>número de operaciones de dos números contestadas</translation>
+        <translation>número de operaciones de dos números hechas</translation>
     </message>
     <message>
         <source>ADD 3</source>
-        <translation>SUMA 3</translation>
+        <translation>Con 3</translation>
     </message>
     <message>
         <source>SUBTRACT 3</source>
-        <translation>RESTA 3</translation>
+        <translation>Con 3</translation>
     </message>
     <message>
         <source>MULTIPLY 3</source>
-        <translation>MULTIPLICA 3</translation>
+        <translation>Con 3</translation>
     </message>
     <message>
         <source>first number of the three-number problem</source>
@@ -364,23 +364,23 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>correct answer to the three-number problem</source>
-        <translation>respuesta correcta de la operación de tres números</translation>
+        <translation>solución de la operación de tres números</translation>
     </message>
     <message>
         <source>whether the answer to the three-number problem was right</source>
-        <translation>indica si la respuesta de la operación de tres números es correcta</translation>
+        <translation>si tu resultado de la operación de tres números es correcto</translation>
     </message>
     <message>
         <source>number of right answers to the three-number problem</source>
-        <translation>número de respuestas correctas en las operaciones de tres números</translation>
+        <translation>número de aciertos en las operaciones de tres números</translation>
     </message>
     <message>
         <source>percentage of right answers to the three-number problem</source>
-        <translation>porcentaje de respuestas correctas en las operaciones de tres números</translation>
+        <translation>porcentaje de aciertos en las operaciones de tres números</translation>
     </message>
     <message>
         <source>number of three-number problems answered</source>
-        <translation>número de operaciones de tres números contestadas</translation>
+        <translation>número de operaciones de tres números hechas</translation>
     </message>
     <message>
         <source>Sumbrook is freeware: share it freely.</source>
@@ -412,15 +412,15 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>answer to the two-number problem</source>
-        <translation>respuesta de la operación de dos números</translation>
+        <translation>tu resultado de la operación de dos números</translation>
     </message>
     <message>
         <source>type it and press Enter</source>
-        <translation>escríbela y pulsa Enter</translation>
+        <translation>escríbelo y pulsa Intro</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Otra</translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>a new two-number problem</source>
@@ -428,11 +428,11 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>Answer</source>
-        <translation>Contestar</translation>
+        <translation>Corregir</translation>
     </message>
     <message>
         <source>checks the answer to the two-number problem</source>
-        <translation>comprueba la respuesta de la operación de dos números</translation>
+        <translation>corrige tu resultado de la operación de dos números</translation>
     </message>
     <message>
         <source>Score</source>
@@ -440,11 +440,11 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>shows the score of the two-number problem</source>
-        <translation>muestra los puntos de las operaciones de dos números</translation>
+        <translation>muestra tus puntos en las operaciones de dos números</translation>
     </message>
     <message>
         <source>answer to the three-number problem</source>
-        <translation>respuesta de la operación de tres números</translation>
+        <translation>tu resultado de la operación de tres números</translation>
     </message>
     <message>
         <source>a new three-number problem</source>
@@ -452,15 +452,15 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>checks the answer to the three-number problem</source>
-        <translation>comprueba la respuesta de la operación de tres números</translation>
+        <translation>corrige tu resultado de la operación de tres números</translation>
     </message>
     <message>
         <source>shows the score of the three-number problem</source>
-        <translation>muestra los puntos de las operaciones de tres números</translation>
+        <translation>muestra tus puntos en las operaciones de tres números</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Salir</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>closes the window</source>
@@ -468,7 +468,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source> Score</source>
-        <translation> Puntos</translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Save Score</source>
@@ -499,23 +499,23 @@ Save all the same? No goes back to the text.</source>
     <name>scores::ScoreWindow</name>
     <message>
         <source>It is larger than %1, the most the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
-        <translation>Es mayor que %1, lo máximo que muestra la ventana de puntos. Para verlo aquí, ábrelo en un editor de texto y pasa los registros antiguos a otro archivo.</translation>
+        <translation>El archivo ocupa más de %1, lo máximo que muestra la ventana «Puntos guardados». Para verlo aquí, ábrelo en un editor de texto y pasa los registros antiguos a otro archivo.</translation>
     </message>
     <message>
         <source>It has %1 lines, more than the %2 the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
-        <translation>Tiene %1 líneas, más de las %2 que muestra la ventana de puntos. Para verlo aquí, ábrelo en un editor de texto y pasa los registros antiguos a otro archivo.</translation>
+        <translation>El archivo tiene %1 líneas, más de las %2 que muestra la ventana «Puntos guardados». Para verlo aquí, ábrelo en un editor de texto y pasa los registros antiguos a otro archivo.</translation>
     </message>
     <message>
         <source>One of its lines is %1 characters long, more than the %2 the score viewer shows in a line. To see it here, open it in a text editor and break that line up.</source>
-        <translation>Una de sus líneas tiene %1 caracteres, más de los %2 que la ventana de puntos muestra en una línea. Para verlo aquí, ábrelo en un editor de texto y divide esa línea.</translation>
+        <translation>Una línea del archivo tiene %1 caracteres, más de los %2 que la ventana «Puntos guardados» muestra en una línea. Para verlo aquí, ábrelo en un editor de texto y divide esa línea.</translation>
     </message>
     <message>
         <source>Math Scores</source>
-        <translation>Puntos de cálculo</translation>
+        <translation>Puntos guardados</translation>
     </message>
     <message>
         <source>The Math Scores Are </source>
-        <translation>Puntos guardados: </translation>
+        <translation>Estos son los puntos guardados:</translation>
     </message>
     <message>
         <source>Label2</source>
@@ -529,7 +529,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>scores</source>
-        <translation>puntos</translation>
+        <translation>puntos guardados</translation>
     </message>
     <message>
         <source>the scores saved in the file, one record a line; edits are saved when the window closes</source>
@@ -541,7 +541,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>Math  Scores</source>
-        <translation>Puntos de cálculo</translation>
+        <translation>Puntos guardados</translation>
     </message>
     <message>
         <source>The scores could not be saved in &quot;%1&quot;: %2</source>
@@ -551,17 +551,17 @@ Save all the same? No goes back to the text.</source>
         <source>&quot;%1&quot; was changed elsewhere since it was shown here: it was removed.
 
 Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation>«%1» se cambió en otro lugar desde que se muestra aquí: se ha borrado.
+        <translation>«%1» se cambió en otro sitio desde que se muestra aquí: se ha borrado.
 
-¿Reemplazarlo con el texto de aquí? Con No el archivo se queda como está, y esta ventana sigue abierta con su texto.</translation>
+¿Reemplazarlo con el texto de aquí? Con No, el archivo se queda como está y esta ventana sigue abierta con su texto.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed elsewhere since it was shown here.
 
 Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation>«%1» se cambió en otro lugar desde que se muestra aquí.
+        <translation>«%1» se cambió en otro sitio desde que se muestra aquí.
 
-¿Reemplazarlo con el texto de aquí? Con No el archivo se queda como está, y esta ventana sigue abierta con su texto.</translation>
+¿Reemplazarlo con el texto de aquí? Con No, el archivo se queda como está y esta ventana sigue abierta con su texto.</translation>
     </message>
     <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
@@ -611,19 +611,19 @@ Replace it with the text shown here? No keeps the file as it is, and this window
     </message>
     <message>
         <source>Another program is using the file. Try again in a moment.</source>
-        <translation>Otro programa está usando el archivo. Inténtalo de nuevo en un momento.</translation>
+        <translation>Otro programa está usando el archivo. Inténtalo de nuevo dentro de un momento.</translation>
     </message>
     <message>
         <source>The file keeps being replaced. Try again in a moment.</source>
-        <translation>El archivo se sigue reemplazando. Inténtalo de nuevo en un momento.</translation>
+        <translation>El archivo se reemplaza una y otra vez. Inténtalo de nuevo dentro de un momento.</translation>
     </message>
     <message>
         <source>%1 (and the part written stays in the file: %2)</source>
-        <translation>%1 (y la parte escrita se queda en el archivo: %2)</translation>
+        <translation>%1 (y la parte ya escrita se queda en el archivo: %2)</translation>
     </message>
     <message>
         <source>It is larger than %1 bytes.</source>
-        <translation>Es mayor que %1 bytes.</translation>
+        <translation>El archivo ocupa más de %1 bytes.</translation>
     </message>
 </context>
 </TS>
