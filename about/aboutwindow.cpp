@@ -43,11 +43,11 @@ const ControlRow AboutWindow::Rows[] = {
     {.kind = Label, .name = "lblVersion", .geometry = {1050, 780, 1200, 300}, .font = Sans12,
      .flags = AutoSize, .member = bindTo<&AboutWindow::lblVersion>},
     {.kind = Button, .name = "cmdOK", .geometry = {4245, 2625, 1260, 345}, .caption = QT_TR_NOOP("OK"),
-     .flags = TabStop, .tabIndex = 0, .description = QT_TR_NOOP("closes this window"),
+     .tabIndex = 0, .description = QT_TR_NOOP("press Enter to close this window"),
      .member = bindTo<&AboutWindow::cmdOK>, .handler = on<&AboutWindow::cmdOK_Click>},
     {.kind = Button, .name = "cmdSysInfo", .geometry = {4260, 3075, 1245, 345},
-     .caption = QT_TR_NOOP("&System Info..."), .flags = TabStop, .tabIndex = 2,
-     .description = QT_TR_NOOP("starts the system information tool"),
+     .caption = QT_TR_NOOP("&System Info..."), .tabIndex = 2,
+     .description = QT_TR_NOOP("press Enter to start the system information tool"),
      .member = bindTo<&AboutWindow::cmdSysInfo>, .handler = on<&AboutWindow::cmdSysInfo_Click>},
 };
 // clang-format on
@@ -117,6 +117,10 @@ void AboutWindow::Form_Load()
     lblVersion->setText(
         tr("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
     lblVersion->adjustSize();
+    // A screen reader reads a dialog's texts of three words or more as it opens: named with the
+    // title, the version is one of them.
+    lblVersion->setAccessibleName(tr("%1, %2", "the title, then the version, read aloud together")
+                                      .arg(title, lblVersion->text()));
     lblTitle->setText(title);
     lblTitle->adjustSize();
 }

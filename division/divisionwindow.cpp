@@ -19,7 +19,7 @@ using drills::Operation;
 DivisionWindow::DivisionWindow(QWidget *parent)
     : Form(divisionDesign(), parent)
     , m_exercise(Operation::Divide, Face::Smiling)
-    , m_view(*this, 0, imgFace)
+    , m_view(*this, 0, Operation::Divide, imgFace)
 {
     // The answer box has no change handler: typing moves no default button here.
     build(divisionRows());

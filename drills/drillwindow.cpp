@@ -44,8 +44,8 @@ DrillWindow::DrillWindow(Drill drill, QWidget *parent)
     , m_three(operationOf(drill), Face::Laughing)
     , m_drill(drill)
     , m_ranges(operandRanges(drill))
-    , m_twoView(*this, 0, imgFace)
-    , m_threeView(*this, ThreeNumber, imgFace)
+    , m_twoView(*this, 0, operationOf(drill), imgFace)
+    , m_threeView(*this, ThreeNumber, operationOf(drill), imgFace)
 {
     build(rowsOf(drill));
     buildMenus(menuRowsOf(drill));
@@ -102,6 +102,12 @@ void DrillWindow::txtNumber2_Change()
     takeDefault(cmdReset);
     takeDefault(cmdAnswer);
     makeDefault(cmdAnswer1);
+}
+
+void DrillWindow::boxEntered(QWidget *box)
+{
+    // As typing does: Enter never answers the other exercise, with a box nobody filled in.
+    (box == txtNumber2 ? m_threeView : m_twoView).takeEnter();
 }
 
 void DrillWindow::cmdAnswer_Click()

@@ -92,6 +92,9 @@ public:
     QTimer *Timer3;
     QTimer *Timer4;
 
+protected:
+    void boxEntered(QWidget *box) override;
+
 private:
     const Drill m_drill;
     const OperandRanges &m_ranges;

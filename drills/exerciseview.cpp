@@ -17,10 +17,40 @@ namespace drills {
 
 using toolkit::Shape;
 
-ExerciseView::ExerciseView(toolkit::Form &window, toolkit::Role set,
+namespace {
+
+// How a problem of each operation is read, with two numbers and with three.
+struct Reading
+{
+    const char *two;
+    const char *three;
+};
+constexpr Reading Readings[] = {
+    {QT_TRANSLATE_NOOP("ExerciseView", "%1 plus %2"),
+     QT_TRANSLATE_NOOP("ExerciseView", "%1 plus %2 plus %3")},
+    {QT_TRANSLATE_NOOP("ExerciseView", "%1 minus %2"),
+     QT_TRANSLATE_NOOP("ExerciseView", "%1 minus %2 minus %3")},
+    {QT_TRANSLATE_NOOP("ExerciseView", "%1 times %2"),
+     QT_TRANSLATE_NOOP("ExerciseView", "%1 times %2 times %3")},
+    {QT_TRANSLATE_NOOP("ExerciseView", "%1 divided by %2"), nullptr},
+};
+
+// A button about to be disabled gives up the focus first: Qt would hand it on down the tab order,
+// selecting a box's text, and a screen reader would read a control the learner never chose.
+void disable(QPushButton *button)
+{
+    if (button->hasFocus())
+        button->clearFocus();
+    button->setEnabled(false);
+}
+
+} // namespace
+
+ExerciseView::ExerciseView(toolkit::Form &window, toolkit::Role set, Operation operation,
                            std::span<toolkit::Picture *const> faces)
     : m_window(window)
     , m_set(set)
+    , m_operation(operation)
     , m_faces(faces)
 {}
 
@@ -40,11 +70,21 @@ QStringList ExerciseView::operandCaptions() const
     return captions;
 }
 
+QString ExerciseView::spokenProblem(const QStringList &captions) const
+{
+    const Reading &reading = Readings[int(m_operation)];
+    if (captions.size() == 3 && reading.three)
+        return tr(reading.three).arg(captions[0], captions[1], captions[2]);
+    return tr(reading.two).arg(captions.value(0), captions.value(1));
+}
+
 void ExerciseView::showDealt(const QStringList &captions) const
 {
     const QList<QLabel *> tiles = operands();
     for (qsizetype i = 0; i < tiles.size(); ++i)
         tiles[i]->setText(captions.value(i));
+    // Named before the focus lands, which has the screen reader read the problem.
+    part<QLineEdit>(AnswerBox)->setAccessibleName(spokenProblem(captions));
 }
 
 void ExerciseView::showAwaiting() const
@@ -60,7 +100,9 @@ void ExerciseView::showAwaiting() const
     part<QLabel>(PraiseText)->hide();
     part<QLabel>(CorrectAnswer)->hide();
     part<QLabel>(LeadInText)->hide();
-    resetButton->setEnabled(false);
+    disable(resetButton);
+    if (!m_resetDescription.isNull())
+        resetButton->setAccessibleDescription(m_resetDescription);
     m_window.takeDefault(resetButton);
     m_window.makeDefault(answerButton);
     answerButton->setEnabled(true);
@@ -73,25 +115,41 @@ void ExerciseView::showNewProblem(const QStringList &captions) const
     showDealt(captions);
     auto *box = part<QLineEdit>(AnswerBox);
     box->show();
-    box->setText(QString());
+    // The focus lands before the old answer goes: emptied first, the box would report its moved
+    // caret, and Orca would take it as the focus silently, never reading the new problem.
     box->setFocus();
+    box->setText(QString());
 }
 
-void ExerciseView::showAnswered(const Exercise::Answered &answered) const
+void ExerciseView::showAnswered(const Exercise::Answered &answered)
 {
     auto *answerButton = part<QPushButton>(AnswerButton);
     auto *resetButton = part<QPushButton>(ResetButton);
     auto *box = part<QLineEdit>(AnswerBox);
     auto *correctAnswer = part<QLabel>(CorrectAnswer);
     auto *picture = part<QLabel>(FeedbackPicture);
+    // What the learner hears as the focus lands on Reset: right or wrong, the correct answer, and
+    // the praise at its first showing, which would otherwise cut that short half a second later.
+    const QString problem = spokenProblem(operandCaptions());
+    QStringList verdict{(answered.right ? tr("Right! %1 is %2.") : tr("Wrong. %1 is %2."))
+                            .arg(problem, answered.correctText)};
+    if (answered.animationStarts)
+        verdict << part<QLabel>(PraiseText)->text();
+    verdict << tr("Press Enter for a new problem.");
+    if (m_resetDescription.isNull())
+        m_resetDescription = resetButton->accessibleDescription();
+
     part<Shape>(AnswerRim)->show();
     part<Shape>(ResetRim)->hide();
     part<Shape>(AwaitingFrame)->hide();
     part<Shape>(RightFrame)->hide();
-    answerButton->setEnabled(false);
+    disable(answerButton);
     m_window.takeDefault(answerButton);
+    resetButton->setAccessibleDescription(verdict.join(u' '));
     resetButton->setEnabled(true);
     m_window.makeDefault(resetButton);
+    resetButton->setFocus();
+    picture->setAccessibleName(pictureName(answered));
     picture->show();
     correctAnswer->setText(answered.correctText);
     if (box->text() != answered.typedText)
@@ -99,7 +157,8 @@ void ExerciseView::showAnswered(const Exercise::Answered &answered) const
 
     if (answered.right) {
         part<Shape>(RightFrame)->show();
-        showFace(answered.face, true);
+        if (answered.faceChanges)
+            showFace(answered.face);
         if (answered.animationStarts)
             toolkit::setEnabled(part<QTimer>(FirstTimer), true);
     } else {
@@ -107,17 +166,18 @@ void ExerciseView::showAnswered(const Exercise::Answered &answered) const
         box->hide();
         part<QLabel>(LeadInText)->show();
         correctAnswer->show();
-        showFace(answered.face, false);
+        showFace(answered.face);
     }
-    toolkit::announce(picture);
 }
 
 void ExerciseView::showTick(const Exercise::Ticked &ticked, bool firstTimer) const
 {
     if (ticked.praiseShows)
         part<QLabel>(PraiseText)->show();
+    // The picture keeps the name it took with the answer: renamed at every tick, it would have
+    // the desktop's accessibility bus hear of it twice a second.
     if (ticked.faceChanges)
-        showFace(ticked.face, true);
+        showFace(ticked.face);
     toolkit::setEnabled(part<QTimer>(firstTimer ? FirstTimer : SecondTimer), false);
     toolkit::setEnabled(part<QTimer>(firstTimer ? SecondTimer : FirstTimer), true);
 }
@@ -127,21 +187,33 @@ void ExerciseView::showScore(const Exercise::Score &score) const
     part<QLabel>(CorrectLabel)->setText(score.correct);
     part<QLabel>(TotalLabel)->setText(score.total);
     part<QLabel>(PercentLabel)->setText(score.percent);
+    // The focus stays on Score, and Orca on Qt 6.4 speaks no change of a focused control's name.
+    toolkit::announce(
+        &m_window,
+        tr("You got %1 right out of %2: %3").arg(score.correct, score.total, score.percent));
 }
 
-void ExerciseView::showFace(Face face, bool right) const
+void ExerciseView::takeEnter() const
 {
-    // The picture's name says the verdict and the face, for those who cannot see it.
+    auto *answerButton = part<QPushButton>(AnswerButton);
+    m_window.makeDefault(answerButton->isEnabled() ? answerButton : part<QPushButton>(ResetButton));
+}
+
+QString ExerciseView::pictureName(const Exercise::Answered &answered) const
+{
+    if (!answered.right)
+        return tr("wrong: %1").arg(m_faces[qsizetype(answered.face)]->accessibleName());
+    if (answered.animationStarts)
+        return tr("right: the faces take turns");
+    return tr("right: %1").arg(m_faces[qsizetype(answered.face)]->accessibleName());
+}
+
+void ExerciseView::showFace(Face face) const
+{
     auto *picture = part<toolkit::Picture>(FeedbackPicture);
-    if (face == Face::None) {
-        picture->setAccessibleName(right ? tr("right") : tr("wrong"));
-        return;
-    }
     const toolkit::Picture *shown = m_faces[qsizetype(face)];
     if (picture->picture() != shown->picture())
         picture->setPicture(*shown);
-    picture->setAccessibleName(
-        (right ? tr("right: %1") : tr("wrong: %1")).arg(shown->accessibleName()));
 }
 
 } // namespace drills

@@ -48,7 +48,8 @@ const ControlRow ScoreWindow::Rows[] = {
      .caption = QT_TR_NOOP("Text1"), .flags = MultiLine, .tabIndex = 0,
      .accessibleName = QT_TR_NOOP("scores"),
      .description = QT_TR_NOOP("the scores saved in the file, one record a line; edits are saved "
-                               "when the window closes"),
+                               "when the window closes; Ctrl+F4 closes it, Ctrl+Tab goes to the "
+                               "other windows"),
      .member = bindTo<&ScoreWindow::txtScore>, .handler = on<&ScoreWindow::txtScore_Change>},
 };
 // clang-format on

@@ -228,6 +228,7 @@ private slots:
 
         // Typing in the three-number box hands Enter to its exercise, even while the other one
         // awaits its Reset; the next Enter then deals its next problem.
+        w.txtNumber2->setFocus();
         QTest::keyClicks(w.txtNumber2, "12");
         QCOMPARE(w.defaultButton(), w.cmdAnswer1);
         QTest::keyClick(w.txtNumber2, Qt::Key_Return);
@@ -250,6 +251,7 @@ private slots:
 
         // Editing the box after a right answer gives the role to the disabled Answer: Enter then
         // does nothing at all.
+        w.txtAnswer->setFocus();
         QTest::keyClicks(w.txtAnswer, "5");
         QCOMPARE(w.defaultButton(), w.cmdAnswer);
         QTest::keyClick(w.txtAnswer, Qt::Key_Return);
@@ -257,28 +259,39 @@ private slots:
         QCOMPARE(reset.count(), 1);
     }
 
-    void firstFocusFollowsTheTabOrder_data()
+    // Typing goes to the first box of the design's tab order, and Tab goes round every control
+    // that can take the focus in that order: the disabled Resets are passed over.
+    void tabGoesRoundInTheDesignsOrder_data()
     {
         QTest::addColumn<Drill>("drill");
-        QTest::addColumn<QString>("box");
-        QTest::newRow("Addition") << Drill::Addition << "txtAnswer";
-        QTest::newRow("Subtraction") << Drill::Subtraction << "txtNumber2";
-        QTest::newRow("Multiplication") << Drill::Multiplication << "txtNumber2";
+        QTest::addColumn<QStringList>("round");
+        QTest::newRow("Addition") << Drill::Addition
+                                  << QStringList{"txtAnswer",  "cmdAnswer",  "cmdExit",
+                                                 "cmdAnswer1", "txtNumber2", "cmdScore",
+                                                 "cmdScore1",  "txtAnswer"};
+        for (const Drill drill : {Drill::Subtraction, Drill::Multiplication})
+            QTest::newRow(windowDesign(drill).name)
+                << drill << QStringList{"txtNumber2", "cmdAnswer1", "cmdExit",  "cmdAnswer",
+                                        "txtAnswer",  "cmdScore1",  "cmdScore", "txtNumber2"};
     }
-    void firstFocusFollowsTheTabOrder()
+    void tabGoesRoundInTheDesignsOrder()
     {
         QFETCH(Drill, drill);
-        QFETCH(QString, box);
+        QFETCH(QStringList, round);
         shell::mdiSumbrook main;
         main.showMaximized();
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         auto *w = static_cast<DrillWindow *>(drillWindow(drill).show());
-        QTRY_COMPARE(focused(), w->control<QWidget>(box));
-        // Tab moves only between the answer boxes: buttons are kept out of Tab cycling.
-        QTest::keyClick(focused(), Qt::Key_Tab);
-        QVERIFY(qobject_cast<QLineEdit *>(focused()));
-        QVERIFY(focused() != w->control<QWidget>(box));
+        QTRY_COMPARE(focused(), w->control<QWidget>(round.first()));
+        for (const QString &next : round.mid(1)) {
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            QCOMPARE(focused()->objectName(), next);
+        }
+        for (const QString &previous : QList(round.rbegin() + 1, round.rend())) {
+            QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(focused()->objectName(), previous);
+        }
         drillWindow(drill).unload();
         QTRY_VERIFY(!drillWindow(drill).isLoaded());
     }

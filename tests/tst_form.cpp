@@ -224,17 +224,23 @@ private slots:
         QCOMPARE(twoClicks.count(), 1);
     }
 
-    void buttonsStayOutOfTabCycling()
+    void typingStartsInTheFirstBoxAndTabReachesTheButtons()
     {
         SampleForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.activateWindow();
         form.focusFirst();
-        // cmdOne stands first in the tab order but takes no Tab focus.
+        // cmdOne stands first in the tab order, but typing goes to a box.
         QCOMPARE(QApplication::focusWidget(), form.control<QWidget>("txtSecond"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), form.control<QWidget>("txtFirst"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.cmdOne);
+        // Enter presses the focused button, default or not.
+        QVERIFY(!form.cmdOne->isDefault());
+        QTest::keyClick(form.cmdOne, Qt::Key_Return);
+        QCOMPARE(form.clicks, 1);
     }
 
     void instanceLoadsOnceAndAfreshAfterClosing()

@@ -1,26 +1,27 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What assistive tools hear of a window's controls: the names and descriptions of the design rows,
-// and announcements of news wherever the focus is.
+// What assistive tools hear of a window: the names and descriptions of its design rows, the window
+// itself without its decorative shapes, and announcements spoken wherever the focus is.
 #pragma once
 
 #include "design.h"
 
 #include <functional>
 
+class QString;
 class QWidget;
 
 namespace toolkit {
 
-// Names and describes the control as its row says, translated in the context; an announced
-// control is announced each time it appears.
+// Names and describes the control as its row says, translated in the context.
 void describe(QWidget *control, const ControlRow &row, const char *context);
 
-// Tells assistive tools that the control has news for the user, as an alert that a screen reader
-// may speak wherever the focus is.
-void announce(QWidget *control);
+// Has a screen reader speak the text wherever the focus is. Qt 6.4 hands no alert on to the
+// desktop's accessibility bus, but a screen reader speaks a notification as it appears: the window
+// shows one, unseen, that says the text.
+void announce(QWidget *window, const QString &text);
 // Hears every announcement, whether or not an assistive tool listens: Qt hands accessibility
 // events only to a running platform bridge, so tests listen here.
-void setAnnouncementListener(std::function<void(QWidget *)> listener);
+void setAnnouncementListener(std::function<void(const QString &text)> listener);
 
 } // namespace toolkit

@@ -64,7 +64,6 @@ QWidget *createWidget(const ControlRow &row, QWidget *window, const QString &cap
     case Kind::Button: {
         auto *button = new QPushButton(caption, window);
         button->setAutoDefault(false);
-        button->setFocusPolicy(flags & TabStop ? Qt::StrongFocus : Qt::ClickFocus);
         return button;
     }
     case Kind::Shape:

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "defaultbutton.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 namespace toolkit {
@@ -25,7 +26,15 @@ void DefaultButton::take(QPushButton *button)
 bool DefaultButton::press(const QKeyEvent *event, const QWidget *window)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !usable(window))
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    // Outside a dialog a button that is not the default lets Enter pass; here it presses it.
+    auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
+    if (focused && window->isAncestorOf(focused) && focused->isEnabled()) {
+        focused->click();
+        return true;
+    }
+    if (!usable(window))
         return false;
     m_button->click();
     return true;

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A window's default button, as a dialog has one: at most one per window, and Enter anywhere in
-// the window presses it while it is enabled and shown.
+// the window presses it while it is enabled and shown, except on a focused button, which Enter
+// presses itself.
 #pragma once
 
 #include <QPointer>
@@ -21,8 +22,8 @@ public:
     void take(QPushButton *button);
     QPushButton *button() const { return m_button; }
 
-    // Presses the button for Return or Enter (keypad included) without modifiers; true when it
-    // did, and the key is used up.
+    // Presses the focused button, or else the default one, for Return or Enter (keypad included)
+    // without modifiers; true when it did, and the key is used up.
     bool press(const QKeyEvent *event, const QWidget *window);
     // Takes the focus when the box that had it is hidden on its own. Qt would hand it on to the
     // next box with all of its text selected for the next key to replace; here Enter presses the

@@ -59,8 +59,7 @@ enum Flag : unsigned {
     Rounded = 1u << 5,    // a shape's rounded rectangle
     Stretch = 1u << 6,    // an image scales its picture to fill the control
     SingleLine = 1u << 7, // a label that does not wrap
-    TabStop = 1u << 8,    // a button that the Tab key reaches; the drills' buttons are kept out
-    MultiLine = 1u << 9,  // a text box of many lines, with both scroll bars and no wrapping
+    MultiLine = 1u << 8,  // a text box of many lines, with both scroll bars and no wrapping
 };
 
 // A line's end points, in twips from the client area's top-left corner.
@@ -98,10 +97,9 @@ struct ControlRow
     int tabIndex = -1; // the place in the window's tab order; -1 for none
     int interval = 0;  // a timer's, in milliseconds
     // What a screen reader says. A null name leaves the control's text to speak for it, so it
-    // follows every change; an announced control is spoken of when it appears.
+    // follows every change.
     const char *accessibleName = nullptr;
     const char *description = nullptr;
-    bool announced = false;
     Role role = 0;
     MemberBinder member = nullptr;
     Handler handler = nullptr; // a button's click, a text box's change, a timer's tick

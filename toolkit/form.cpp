@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -52,8 +53,6 @@ void Form::build(std::span<const ControlRow> rows)
     // The design's texts are translated in the window's own context, as its tr() is.
     const char *context = metaObject()->className();
     setWindowTitle(QCoreApplication::translate(context, m_design.caption));
-    // Inside the frame the window is no top-level window, whose title a screen reader would read.
-    setAccessibleName(windowTitle().trimmed());
 
     std::map<int, QWidget *> tabOrder;
     for (const ControlRow &row : rows) {
@@ -72,8 +71,9 @@ void Form::build(std::span<const ControlRow> rows)
             if (row.tabIndex >= 0)
                 tabOrder.emplace(row.tabIndex, widget);
         }
-        if (auto *box = qobject_cast<QLineEdit *>(control))
-            box->installEventFilter(this); // to see it hidden with the focus in it
+        // To see a box take the focus, or hidden with it, and Tab in a box of many lines.
+        if (qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control))
+            control->installEventFilter(this);
     }
 
     for (const auto &[index, widget] : tabOrder) {
@@ -140,17 +140,25 @@ QObject *Form::withRole(Role role) const
 
 void Form::focusFirst()
 {
-    for (QWidget *w : std::as_const(m_tabOrder)) {
-        if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isEnabled() && !w->isHidden()) {
-            w->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
+    const auto canTake = [](const QWidget *w) {
+        return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isEnabled() &&
+               !w->isHidden();
+    };
+    const auto box = std::ranges::find_if(m_tabOrder, [&](const QWidget *w) {
+        return canTake(w) &&
+               (qobject_cast<const QLineEdit *>(w) || qobject_cast<const QPlainTextEdit *>(w));
+    });
+    const auto first = box != m_tabOrder.end() ? box : std::ranges::find_if(m_tabOrder, canTake);
+    if (first != m_tabOrder.end())
+        (*first)->setFocus(Qt::TabFocusReason);
 }
 
 void Form::enterFrame(QMdiSubWindow *frame)
 {
     frame->installEventFilter(this);
+    // Tab goes round the window's own controls. A stop on the frame would only hand the focus on
+    // to the window, and have a screen reader speak of the frame instead.
+    frame->setFocusPolicy(Qt::ClickFocus);
     // Maximizing, restoring or minimizing hides the frame for a moment, and Qt then hands the focus
     // to the first box, its text selected for the next key to replace: it goes back where it was.
     connect(frame, &QMdiSubWindow::windowStateChanged, this,
@@ -174,8 +182,30 @@ void Form::keyPressEvent(QKeyEvent *event)
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QPlainTextEdit *>(watched)) {
+        // Tab moves on as it does from every other control, or stays where it is when the box
+        // is all there is: it never types a tab into the text.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            focusNextPrevChild(key->key() == Qt::Key_Tab &&
+                               !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
     if (event->type() == QEvent::Hide && qobject_cast<QLineEdit *>(watched))
         m_default.takeFocusFrom(static_cast<QWidget *>(watched), this);
+    if (event->type() == QEvent::FocusIn && qobject_cast<QLineEdit *>(watched)) {
+        // Tab would select the box's text, and Qt reports a selection before the focus: Orca then
+        // takes the box as the focus silently, and never reads its problem. It comes in plainly.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(watched, &plain);
+            return true;
+        }
+        boxEntered(static_cast<QWidget *>(watched));
+    }
     if (watched != parentWidget())
         return QWidget::eventFilter(watched, event);
     // The frame's own state changes, not those it passes on while it changes.

@@ -68,13 +68,17 @@ public:
         return static_cast<T *>(withRole(role));
     }
 
-    // Puts the focus on the first control of the tab order that can take it.
+    // Puts the focus where typing goes: in the first text box of the tab order that can take it,
+    // or else on the first control that can.
     void focusFirst();
 
     // Takes up the frame that shows the window inside the main window.
     void enterFrame(QMdiSubWindow *frame);
 
 protected:
+    // Runs when the focus enters one of the window's text boxes, by any means.
+    virtual void boxEntered(QWidget *box) { Q_UNUSED(box); }
+
     // Builds the rows, back to front, and binds them to the window's members and handlers.
     void build(std::span<const ControlRow> rows);
     void buildMenus(std::span<const MenuRow> rows);

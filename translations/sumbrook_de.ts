@@ -4,20 +4,60 @@
 <context>
     <name>ExerciseView</name>
     <message>
-        <source>right</source>
-        <translation>richtig</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>falsch</translation>
-    </message>
-    <message>
         <source>right: %1</source>
         <translation>richtig: %1</translation>
     </message>
     <message>
         <source>wrong: %1</source>
         <translation>falsch: %1</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 plus %2</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 plus %3</source>
+        <translation>%1 plus %2 plus %3</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 minus %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2 minus %3</source>
+        <translation>%1 minus %2 minus %3</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 mal %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2 times %3</source>
+        <translation>%1 mal %2 mal %3</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 geteilt durch %2</translation>
+    </message>
+    <message>
+        <source>Right! %1 is %2.</source>
+        <translation>Richtig! %1 ist %2.</translation>
+    </message>
+    <message>
+        <source>Wrong. %1 is %2.</source>
+        <translation>Leider falsch. %1 ist %2.</translation>
+    </message>
+    <message>
+        <source>Press Enter for a new problem.</source>
+        <translation>Drücke die Eingabetaste für eine neue Aufgabe.</translation>
+    </message>
+    <message>
+        <source>You got %1 right out of %2: %3</source>
+        <translation>Du hast %1 von %2 richtig: %3</translation>
+    </message>
+    <message>
+        <source>right: the faces take turns</source>
+        <translation>richtig: die Gesichter wechseln sich ab</translation>
     </message>
 </context>
 <context>
@@ -71,16 +111,8 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>closes this window</source>
-        <translation>schließt dieses Fenster</translation>
-    </message>
-    <message>
         <source>&amp;System Info...</source>
         <translation>&amp;Systeminfo...</translation>
-    </message>
-    <message>
-        <source>starts the system information tool</source>
-        <translation>startet das Programm für Systeminformationen</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -93,6 +125,19 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Die Systeminformationen sind gerade nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>press Enter to close this window</source>
+        <translation>drücke die Eingabetaste, um dieses Fenster zu schließen</translation>
+    </message>
+    <message>
+        <source>press Enter to start the system information tool</source>
+        <translation>drücke die Eingabetaste, um das Programm für Systeminformationen zu starten</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the title, then the version, read aloud together</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -183,44 +228,20 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
         <translation>Anzahl der gerechneten Aufgaben</translation>
     </message>
     <message>
-        <source>answer, to two decimal places</source>
-        <translation>Ergebnis, auf zwei Kommastellen gerundet</translation>
-    </message>
-    <message>
-        <source>type it and press Enter</source>
-        <translation>tippe es ein und drücke die Eingabetaste</translation>
-    </message>
-    <message>
         <source>Reset</source>
         <translation>Weiter</translation>
-    </message>
-    <message>
-        <source>a new problem</source>
-        <translation>eine neue Aufgabe</translation>
     </message>
     <message>
         <source>Answer</source>
         <translation>Prüfen</translation>
     </message>
     <message>
-        <source>checks the answer</source>
-        <translation>prüft dein Ergebnis</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Punkte</translation>
     </message>
     <message>
-        <source>shows the score</source>
-        <translation>zeigt deine Punkte</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>closes the window</source>
-        <translation>schließt das Fenster</translation>
     </message>
     <message>
         <source> Score</source>
@@ -237,6 +258,26 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     <message>
         <source>Division </source>
         <translation>Geteiltaufgaben</translation>
+    </message>
+    <message>
+        <source>type the answer to two decimal places and press Enter; Tab moves on to the buttons</source>
+        <translation>tippe dein Ergebnis mit zwei Kommastellen ein und drücke die Eingabetaste; mit der Tabulatortaste geht es weiter zu den Knöpfen</translation>
+    </message>
+    <message>
+        <source>press Enter for a new problem</source>
+        <translation>drücke die Eingabetaste für eine neue Aufgabe</translation>
+    </message>
+    <message>
+        <source>press Enter to check the answer</source>
+        <translation>drücke die Eingabetaste, um dein Ergebnis zu prüfen</translation>
+    </message>
+    <message>
+        <source>press Enter for the score</source>
+        <translation>drücke die Eingabetaste für deine Punkte</translation>
+    </message>
+    <message>
+        <source>press Enter to close the window</source>
+        <translation>drücke die Eingabetaste, um das Fenster zu schließen</translation>
     </message>
 </context>
 <context>
@@ -411,60 +452,20 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
         <translation>lachendes Gesicht mit Nase</translation>
     </message>
     <message>
-        <source>answer to the two-number problem</source>
-        <translation>Ergebnis der Aufgabe mit zwei Zahlen</translation>
-    </message>
-    <message>
-        <source>type it and press Enter</source>
-        <translation>tippe es ein und drücke die Eingabetaste</translation>
-    </message>
-    <message>
         <source>Reset</source>
         <translation>Weiter</translation>
-    </message>
-    <message>
-        <source>a new two-number problem</source>
-        <translation>eine neue Aufgabe mit zwei Zahlen</translation>
     </message>
     <message>
         <source>Answer</source>
         <translation>Prüfen</translation>
     </message>
     <message>
-        <source>checks the answer to the two-number problem</source>
-        <translation>prüft dein Ergebnis der Aufgabe mit zwei Zahlen</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Punkte</translation>
     </message>
     <message>
-        <source>shows the score of the two-number problem</source>
-        <translation>zeigt deine Punkte bei den Aufgaben mit zwei Zahlen</translation>
-    </message>
-    <message>
-        <source>answer to the three-number problem</source>
-        <translation>Ergebnis der Aufgabe mit drei Zahlen</translation>
-    </message>
-    <message>
-        <source>a new three-number problem</source>
-        <translation>eine neue Aufgabe mit drei Zahlen</translation>
-    </message>
-    <message>
-        <source>checks the answer to the three-number problem</source>
-        <translation>prüft dein Ergebnis der Aufgabe mit drei Zahlen</translation>
-    </message>
-    <message>
-        <source>shows the score of the three-number problem</source>
-        <translation>zeigt deine Punkte bei den Aufgaben mit drei Zahlen</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>closes the window</source>
-        <translation>schließt das Fenster</translation>
     </message>
     <message>
         <source> Score</source>
@@ -493,6 +494,62 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     <message>
         <source>Multiplication</source>
         <translation>Malaufgaben</translation>
+    </message>
+    <message>
+        <source>type the answer and press Enter; Tab moves on to the buttons</source>
+        <translation>tippe dein Ergebnis ein und drücke die Eingabetaste; mit der Tabulatortaste geht es weiter zu den Knöpfen</translation>
+    </message>
+    <message>
+        <source>Reset, two numbers</source>
+        <translation>Weiter, zwei Zahlen</translation>
+    </message>
+    <message>
+        <source>press Enter for a new two-number problem</source>
+        <translation>drücke die Eingabetaste für eine neue Aufgabe mit zwei Zahlen</translation>
+    </message>
+    <message>
+        <source>Answer, two numbers</source>
+        <translation>Prüfen, zwei Zahlen</translation>
+    </message>
+    <message>
+        <source>press Enter to check the answer to the two-number problem</source>
+        <translation>drücke die Eingabetaste, um dein Ergebnis der Aufgabe mit zwei Zahlen zu prüfen</translation>
+    </message>
+    <message>
+        <source>Score, two numbers</source>
+        <translation>Punkte, zwei Zahlen</translation>
+    </message>
+    <message>
+        <source>press Enter for the score of the two-number problem</source>
+        <translation>drücke die Eingabetaste für deine Punkte bei den Aufgaben mit zwei Zahlen</translation>
+    </message>
+    <message>
+        <source>Reset, three numbers</source>
+        <translation>Weiter, drei Zahlen</translation>
+    </message>
+    <message>
+        <source>press Enter for a new three-number problem</source>
+        <translation>drücke die Eingabetaste für eine neue Aufgabe mit drei Zahlen</translation>
+    </message>
+    <message>
+        <source>Answer, three numbers</source>
+        <translation>Prüfen, drei Zahlen</translation>
+    </message>
+    <message>
+        <source>press Enter to check the answer to the three-number problem</source>
+        <translation>drücke die Eingabetaste, um dein Ergebnis der Aufgabe mit drei Zahlen zu prüfen</translation>
+    </message>
+    <message>
+        <source>Score, three numbers</source>
+        <translation>Punkte, drei Zahlen</translation>
+    </message>
+    <message>
+        <source>press Enter for the score of the three-number problem</source>
+        <translation>drücke die Eingabetaste für deine Punkte bei den Aufgaben mit drei Zahlen</translation>
+    </message>
+    <message>
+        <source>press Enter to close the window</source>
+        <translation>drücke die Eingabetaste, um das Fenster zu schließen</translation>
     </message>
 </context>
 <context>
@@ -532,10 +589,6 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
         <translation>gespeicherte Punkte</translation>
     </message>
     <message>
-        <source>the scores saved in the file, one record a line; edits are saved when the window closes</source>
-        <translation>die in der Datei gespeicherten Punkte, ein Eintrag pro Zeile; Änderungen werden beim Schließen des Fensters gespeichert</translation>
-    </message>
-    <message>
         <source>Do You Want to Save Changes?</source>
         <translation>Möchtest du die Änderungen speichern?</translation>
     </message>
@@ -566,6 +619,10 @@ Soll sie durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie 
     <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
         <translation>Die Punkte in „%1“ können nicht angezeigt werden: %2</translation>
+    </message>
+    <message>
+        <source>the scores saved in the file, one record a line; edits are saved when the window closes; Ctrl+F4 closes it, Ctrl+Tab goes to the other windows</source>
+        <translation>die in der Datei gespeicherten Punkte, ein Eintrag pro Zeile; Änderungen werden beim Schließen des Fensters gespeichert; Strg+F4 schließt es, Strg+Tab wechselt zu den anderen Fenstern</translation>
     </message>
 </context>
 <context>

@@ -4,20 +4,60 @@
 <context>
     <name>ExerciseView</name>
     <message>
-        <source>right</source>
-        <translation>correcto</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>incorrecto</translation>
-    </message>
-    <message>
         <source>right: %1</source>
         <translation>correcto: %1</translation>
     </message>
     <message>
         <source>wrong: %1</source>
         <translation>incorrecto: %1</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 más %2</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 plus %3</source>
+        <translation>%1 más %2 más %3</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 menos %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2 minus %3</source>
+        <translation>%1 menos %2 menos %3</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 por %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2 times %3</source>
+        <translation>%1 por %2 por %3</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 dividido entre %2</translation>
+    </message>
+    <message>
+        <source>Right! %1 is %2.</source>
+        <translation>¡Correcto! %1 son %2.</translation>
+    </message>
+    <message>
+        <source>Wrong. %1 is %2.</source>
+        <translation>Incorrecto. %1 son %2.</translation>
+    </message>
+    <message>
+        <source>Press Enter for a new problem.</source>
+        <translation>Pulsa Intro para otra operación.</translation>
+    </message>
+    <message>
+        <source>You got %1 right out of %2: %3</source>
+        <translation>Tienes %1 aciertos de %2: %3</translation>
+    </message>
+    <message>
+        <source>right: the faces take turns</source>
+        <translation>correcto: las caras se turnan</translation>
     </message>
 </context>
 <context>
@@ -71,16 +111,8 @@ Save all the same? No goes back to the text.</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>closes this window</source>
-        <translation>cierra esta ventana</translation>
-    </message>
-    <message>
         <source>&amp;System Info...</source>
         <translation>Info. &amp;sistema...</translation>
-    </message>
-    <message>
-        <source>starts the system information tool</source>
-        <translation>abre la herramienta de información del sistema</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -93,6 +125,19 @@ Save all the same? No goes back to the text.</source>
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <translation>La información del sistema no está disponible en este momento.</translation>
+    </message>
+    <message>
+        <source>press Enter to close this window</source>
+        <translation>pulsa Intro para cerrar esta ventana</translation>
+    </message>
+    <message>
+        <source>press Enter to start the system information tool</source>
+        <translation>pulsa Intro para abrir la herramienta de información del sistema</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the title, then the version, read aloud together</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -183,44 +228,20 @@ Save all the same? No goes back to the text.</source>
         <translation>número de operaciones hechas</translation>
     </message>
     <message>
-        <source>answer, to two decimal places</source>
-        <translation>tu resultado, redondeado a dos decimales</translation>
-    </message>
-    <message>
-        <source>type it and press Enter</source>
-        <translation>escríbelo y pulsa Intro</translation>
-    </message>
-    <message>
         <source>Reset</source>
         <translation>Siguiente</translation>
-    </message>
-    <message>
-        <source>a new problem</source>
-        <translation>otra operación</translation>
     </message>
     <message>
         <source>Answer</source>
         <translation>Corregir</translation>
     </message>
     <message>
-        <source>checks the answer</source>
-        <translation>corrige tu resultado</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Puntos</translation>
     </message>
     <message>
-        <source>shows the score</source>
-        <translation>muestra tus puntos</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>closes the window</source>
-        <translation>cierra la ventana</translation>
     </message>
     <message>
         <source> Score</source>
@@ -237,6 +258,26 @@ Save all the same? No goes back to the text.</source>
     <message>
         <source>Division </source>
         <translation>División</translation>
+    </message>
+    <message>
+        <source>type the answer to two decimal places and press Enter; Tab moves on to the buttons</source>
+        <translation>escribe tu resultado redondeado a dos decimales y pulsa Intro; con el tabulador pasas a los botones</translation>
+    </message>
+    <message>
+        <source>press Enter for a new problem</source>
+        <translation>pulsa Intro para otra operación</translation>
+    </message>
+    <message>
+        <source>press Enter to check the answer</source>
+        <translation>pulsa Intro para corregir tu resultado</translation>
+    </message>
+    <message>
+        <source>press Enter for the score</source>
+        <translation>pulsa Intro para ver tus puntos</translation>
+    </message>
+    <message>
+        <source>press Enter to close the window</source>
+        <translation>pulsa Intro para cerrar la ventana</translation>
     </message>
 </context>
 <context>
@@ -411,60 +452,20 @@ Save all the same? No goes back to the text.</source>
         <translation>cara que ríe, con nariz</translation>
     </message>
     <message>
-        <source>answer to the two-number problem</source>
-        <translation>tu resultado de la operación de dos números</translation>
-    </message>
-    <message>
-        <source>type it and press Enter</source>
-        <translation>escríbelo y pulsa Intro</translation>
-    </message>
-    <message>
         <source>Reset</source>
         <translation>Siguiente</translation>
-    </message>
-    <message>
-        <source>a new two-number problem</source>
-        <translation>otra operación de dos números</translation>
     </message>
     <message>
         <source>Answer</source>
         <translation>Corregir</translation>
     </message>
     <message>
-        <source>checks the answer to the two-number problem</source>
-        <translation>corrige tu resultado de la operación de dos números</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Puntos</translation>
     </message>
     <message>
-        <source>shows the score of the two-number problem</source>
-        <translation>muestra tus puntos en las operaciones de dos números</translation>
-    </message>
-    <message>
-        <source>answer to the three-number problem</source>
-        <translation>tu resultado de la operación de tres números</translation>
-    </message>
-    <message>
-        <source>a new three-number problem</source>
-        <translation>otra operación de tres números</translation>
-    </message>
-    <message>
-        <source>checks the answer to the three-number problem</source>
-        <translation>corrige tu resultado de la operación de tres números</translation>
-    </message>
-    <message>
-        <source>shows the score of the three-number problem</source>
-        <translation>muestra tus puntos en las operaciones de tres números</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>closes the window</source>
-        <translation>cierra la ventana</translation>
     </message>
     <message>
         <source> Score</source>
@@ -493,6 +494,62 @@ Save all the same? No goes back to the text.</source>
     <message>
         <source>Multiplication</source>
         <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>type the answer and press Enter; Tab moves on to the buttons</source>
+        <translation>escribe tu resultado y pulsa Intro; con el tabulador pasas a los botones</translation>
+    </message>
+    <message>
+        <source>Reset, two numbers</source>
+        <translation>Siguiente, dos números</translation>
+    </message>
+    <message>
+        <source>press Enter for a new two-number problem</source>
+        <translation>pulsa Intro para otra operación de dos números</translation>
+    </message>
+    <message>
+        <source>Answer, two numbers</source>
+        <translation>Corregir, dos números</translation>
+    </message>
+    <message>
+        <source>press Enter to check the answer to the two-number problem</source>
+        <translation>pulsa Intro para corregir tu resultado de la operación de dos números</translation>
+    </message>
+    <message>
+        <source>Score, two numbers</source>
+        <translation>Puntos, dos números</translation>
+    </message>
+    <message>
+        <source>press Enter for the score of the two-number problem</source>
+        <translation>pulsa Intro para ver tus puntos en las operaciones de dos números</translation>
+    </message>
+    <message>
+        <source>Reset, three numbers</source>
+        <translation>Siguiente, tres números</translation>
+    </message>
+    <message>
+        <source>press Enter for a new three-number problem</source>
+        <translation>pulsa Intro para otra operación de tres números</translation>
+    </message>
+    <message>
+        <source>Answer, three numbers</source>
+        <translation>Corregir, tres números</translation>
+    </message>
+    <message>
+        <source>press Enter to check the answer to the three-number problem</source>
+        <translation>pulsa Intro para corregir tu resultado de la operación de tres números</translation>
+    </message>
+    <message>
+        <source>Score, three numbers</source>
+        <translation>Puntos, tres números</translation>
+    </message>
+    <message>
+        <source>press Enter for the score of the three-number problem</source>
+        <translation>pulsa Intro para ver tus puntos en las operaciones de tres números</translation>
+    </message>
+    <message>
+        <source>press Enter to close the window</source>
+        <translation>pulsa Intro para cerrar la ventana</translation>
     </message>
 </context>
 <context>
@@ -532,10 +589,6 @@ Save all the same? No goes back to the text.</source>
         <translation>puntos guardados</translation>
     </message>
     <message>
-        <source>the scores saved in the file, one record a line; edits are saved when the window closes</source>
-        <translation>los puntos guardados en el archivo, un registro por línea; los cambios se guardan al cerrar la ventana</translation>
-    </message>
-    <message>
         <source>Do You Want to Save Changes?</source>
         <translation>¿Quieres guardar los cambios?</translation>
     </message>
@@ -566,6 +619,10 @@ Replace it with the text shown here? No keeps the file as it is, and this window
     <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
         <translation>No se pueden mostrar los puntos de «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the scores saved in the file, one record a line; edits are saved when the window closes; Ctrl+F4 closes it, Ctrl+Tab goes to the other windows</source>
+        <translation>los puntos guardados en el archivo, un registro por línea; los cambios se guardan al cerrar la ventana; Ctrl+F4 la cierra, Ctrl+Tab pasa a las otras ventanas</translation>
     </message>
 </context>
 <context>

@@ -4,20 +4,60 @@
 <context>
     <name>ExerciseView</name>
     <message>
-        <source>right</source>
-        <translation>juste</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>faux</translation>
-    </message>
-    <message>
         <source>right: %1</source>
         <translation>juste&#xa0;: %1</translation>
     </message>
     <message>
         <source>wrong: %1</source>
         <translation>faux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 plus %2</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 plus %3</source>
+        <translation>%1 plus %2 plus %3</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 moins %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2 minus %3</source>
+        <translation>%1 moins %2 moins %3</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 fois %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2 times %3</source>
+        <translation>%1 fois %2 fois %3</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 divisé par %2</translation>
+    </message>
+    <message>
+        <source>Right! %1 is %2.</source>
+        <translation>Juste&#xa0;! %1 égale %2.</translation>
+    </message>
+    <message>
+        <source>Wrong. %1 is %2.</source>
+        <translation>C’est faux. %1 égale %2.</translation>
+    </message>
+    <message>
+        <source>Press Enter for a new problem.</source>
+        <translation>Appuie sur Entrée pour un nouveau calcul.</translation>
+    </message>
+    <message>
+        <source>You got %1 right out of %2: %3</source>
+        <translation>Tu as %1 réponses justes sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>right: the faces take turns</source>
+        <translation>juste&#xa0;: les visages se relaient</translation>
     </message>
 </context>
 <context>
@@ -71,16 +111,8 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>closes this window</source>
-        <translation>ferme cette fenêtre</translation>
-    </message>
-    <message>
         <source>&amp;System Info...</source>
         <translation>&amp;Infos système</translation>
-    </message>
-    <message>
-        <source>starts the system information tool</source>
-        <translation>ouvre l’outil d’informations système</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -93,6 +125,19 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Les informations système ne sont pas disponibles pour le moment.</translation>
+    </message>
+    <message>
+        <source>press Enter to close this window</source>
+        <translation>appuie sur Entrée pour fermer cette fenêtre</translation>
+    </message>
+    <message>
+        <source>press Enter to start the system information tool</source>
+        <translation>appuie sur Entrée pour ouvrir l’outil d’informations système</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the title, then the version, read aloud together</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -183,44 +228,20 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
         <translation>nombre de calculs faits</translation>
     </message>
     <message>
-        <source>answer, to two decimal places</source>
-        <translation>ta réponse, arrondie au centième</translation>
-    </message>
-    <message>
-        <source>type it and press Enter</source>
-        <translation>écris-la et appuie sur Entrée</translation>
-    </message>
-    <message>
         <source>Reset</source>
         <translation>Suivant</translation>
-    </message>
-    <message>
-        <source>a new problem</source>
-        <translation>un nouveau calcul</translation>
     </message>
     <message>
         <source>Answer</source>
         <translation>Vérifier</translation>
     </message>
     <message>
-        <source>checks the answer</source>
-        <translation>vérifie ta réponse</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Score</translation>
     </message>
     <message>
-        <source>shows the score</source>
-        <translation>montre ton score</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>closes the window</source>
-        <translation>ferme la fenêtre</translation>
     </message>
     <message>
         <source> Score</source>
@@ -237,6 +258,26 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     <message>
         <source>Division </source>
         <translation>Division</translation>
+    </message>
+    <message>
+        <source>type the answer to two decimal places and press Enter; Tab moves on to the buttons</source>
+        <translation>écris ta réponse arrondie au centième et appuie sur Entrée&#xa0;; la touche Tab mène aux boutons</translation>
+    </message>
+    <message>
+        <source>press Enter for a new problem</source>
+        <translation>appuie sur Entrée pour un nouveau calcul</translation>
+    </message>
+    <message>
+        <source>press Enter to check the answer</source>
+        <translation>appuie sur Entrée pour vérifier ta réponse</translation>
+    </message>
+    <message>
+        <source>press Enter for the score</source>
+        <translation>appuie sur Entrée pour voir ton score</translation>
+    </message>
+    <message>
+        <source>press Enter to close the window</source>
+        <translation>appuie sur Entrée pour fermer la fenêtre</translation>
     </message>
 </context>
 <context>
@@ -411,60 +452,20 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
         <translation>visage qui rit, avec un nez</translation>
     </message>
     <message>
-        <source>answer to the two-number problem</source>
-        <translation>ta réponse au calcul à deux nombres</translation>
-    </message>
-    <message>
-        <source>type it and press Enter</source>
-        <translation>écris-la et appuie sur Entrée</translation>
-    </message>
-    <message>
         <source>Reset</source>
         <translation>Suivant</translation>
-    </message>
-    <message>
-        <source>a new two-number problem</source>
-        <translation>un nouveau calcul à deux nombres</translation>
     </message>
     <message>
         <source>Answer</source>
         <translation>Vérifier</translation>
     </message>
     <message>
-        <source>checks the answer to the two-number problem</source>
-        <translation>vérifie ta réponse au calcul à deux nombres</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Score</translation>
     </message>
     <message>
-        <source>shows the score of the two-number problem</source>
-        <translation>montre ton score aux calculs à deux nombres</translation>
-    </message>
-    <message>
-        <source>answer to the three-number problem</source>
-        <translation>ta réponse au calcul à trois nombres</translation>
-    </message>
-    <message>
-        <source>a new three-number problem</source>
-        <translation>un nouveau calcul à trois nombres</translation>
-    </message>
-    <message>
-        <source>checks the answer to the three-number problem</source>
-        <translation>vérifie ta réponse au calcul à trois nombres</translation>
-    </message>
-    <message>
-        <source>shows the score of the three-number problem</source>
-        <translation>montre ton score aux calculs à trois nombres</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>closes the window</source>
-        <translation>ferme la fenêtre</translation>
     </message>
     <message>
         <source> Score</source>
@@ -493,6 +494,62 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     <message>
         <source>Multiplication</source>
         <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>type the answer and press Enter; Tab moves on to the buttons</source>
+        <translation>écris ta réponse et appuie sur Entrée&#xa0;; la touche Tab mène aux boutons</translation>
+    </message>
+    <message>
+        <source>Reset, two numbers</source>
+        <translation>Suivant, deux nombres</translation>
+    </message>
+    <message>
+        <source>press Enter for a new two-number problem</source>
+        <translation>appuie sur Entrée pour un nouveau calcul à deux nombres</translation>
+    </message>
+    <message>
+        <source>Answer, two numbers</source>
+        <translation>Vérifier, deux nombres</translation>
+    </message>
+    <message>
+        <source>press Enter to check the answer to the two-number problem</source>
+        <translation>appuie sur Entrée pour vérifier ta réponse au calcul à deux nombres</translation>
+    </message>
+    <message>
+        <source>Score, two numbers</source>
+        <translation>Score, deux nombres</translation>
+    </message>
+    <message>
+        <source>press Enter for the score of the two-number problem</source>
+        <translation>appuie sur Entrée pour voir ton score aux calculs à deux nombres</translation>
+    </message>
+    <message>
+        <source>Reset, three numbers</source>
+        <translation>Suivant, trois nombres</translation>
+    </message>
+    <message>
+        <source>press Enter for a new three-number problem</source>
+        <translation>appuie sur Entrée pour un nouveau calcul à trois nombres</translation>
+    </message>
+    <message>
+        <source>Answer, three numbers</source>
+        <translation>Vérifier, trois nombres</translation>
+    </message>
+    <message>
+        <source>press Enter to check the answer to the three-number problem</source>
+        <translation>appuie sur Entrée pour vérifier ta réponse au calcul à trois nombres</translation>
+    </message>
+    <message>
+        <source>Score, three numbers</source>
+        <translation>Score, trois nombres</translation>
+    </message>
+    <message>
+        <source>press Enter for the score of the three-number problem</source>
+        <translation>appuie sur Entrée pour voir ton score aux calculs à trois nombres</translation>
+    </message>
+    <message>
+        <source>press Enter to close the window</source>
+        <translation>appuie sur Entrée pour fermer la fenêtre</translation>
     </message>
 </context>
 <context>
@@ -532,10 +589,6 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
         <translation>scores enregistrés</translation>
     </message>
     <message>
-        <source>the scores saved in the file, one record a line; edits are saved when the window closes</source>
-        <translation>les scores enregistrés dans le fichier, un par ligne&#xa0;; les modifications sont enregistrées à la fermeture de la fenêtre</translation>
-    </message>
-    <message>
         <source>Do You Want to Save Changes?</source>
         <translation>Veux-tu enregistrer les modifications&#xa0;?</translation>
     </message>
@@ -566,6 +619,10 @@ Le remplacer par le texte affiché ici&#xa0;? Avec Non, le fichier reste tel que
     <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
         <translation>Les scores de «&#xa0;%1&#xa0;» ne peuvent pas être affichés&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the scores saved in the file, one record a line; edits are saved when the window closes; Ctrl+F4 closes it, Ctrl+Tab goes to the other windows</source>
+        <translation>les scores enregistrés dans le fichier, un par ligne&#xa0;; les modifications sont enregistrées à la fermeture de la fenêtre&#xa0;; Ctrl+F4 la ferme, Ctrl+Tab passe aux autres fenêtres</translation>
     </message>
 </context>
 <context>
