@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -155,6 +156,18 @@ void mdiSumbrook::closeEvent(QCloseEvent *event)
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+void mdiSumbrook::keyPressEvent(QKeyEvent *event)
+{
+    // Ctrl+F4 closes the active child, as on Windows. A child window makes it its shortcut only
+    // where the desktop's keys say so; an X11 desktop's Close is Ctrl+W, and the key comes here.
+    if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::ControlModifier &&
+        m_area->activeSubWindow()) {
+        m_area->closeActiveSubWindow();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void mdiSumbrook::changeEvent(QEvent *event)

@@ -33,6 +33,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // The workspace takes the desktop's colour afresh when its scheme changes.
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // The active child's menu bar takes the place of the frame's while it has one.

@@ -273,6 +273,30 @@ private slots:
         QCOMPARE(addition->txtAnswer->text(), "4");
     }
 
+    // Where the desktop's Close is another key (Ctrl+W on X11), no shortcut takes Ctrl+F4: it
+    // comes to the frame as a plain key, from the child's control that has the focus.
+    void ctrlF4ClosesTheActiveChildWhereNoShortcutTakesIt()
+    {
+        mdiSumbrook window;
+        window.showMaximized();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        drills::frmAddition().show();
+        toolkit::Form *division = division::frmDivision().show();
+        QTRY_VERIFY(division->isAncestorOf(QApplication::focusWidget()));
+        // The child's Close as on X11: the offscreen platform's keys are Windows' own.
+        const QKeySequence ctrlF4(Qt::CTRL | Qt::Key_F4);
+        for (QAction *action :
+             qobject_cast<QMdiSubWindow *>(division->parentWidget())->systemMenu()->actions()) {
+            QList<QKeySequence> keys = action->shortcuts();
+            keys.removeAll(ctrlF4);
+            action->setShortcuts(keys);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+        QTRY_VERIFY(!division::frmDivision().isLoaded());
+        QVERIFY(drills::frmAddition().isLoaded());
+    }
+
     void theFramesRestoredClientAreaLiesBelowItsMenuBar()
     {
         mdiSumbrook window;
