@@ -4,6 +4,7 @@
 #include "shell/mdisumbrook.h"
 #include "toolkit/appearance.h"
 #include "toolkit/application.h"
+#include "toolkit/focusstyle.h"
 #include "toolkit/textfile.h"
 #include "toolkit/translations.h"
 
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
 #endif
     toolkit::installFontSubstitutes();
     QApplication app(argc, argv);
+    QApplication::setStyle(new toolkit::FocusStyle);
     toolkit::installTranslations(QLocale::system());
     QApplication::setApplicationName(QStringLiteral("Sumbrook"));
     QApplication::setApplicationVersion(toolkit::versionText());

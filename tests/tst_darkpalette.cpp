@@ -9,6 +9,7 @@
 #include "drills/exercise.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/appearance.h"
+#include "toolkit/focusstyle.h"
 #include "toolkit/shape.h"
 
 #include <QApplication>
@@ -111,6 +112,7 @@ private slots:
     void initTestCase()
     {
         installFontSubstitutes();
+        QApplication::setStyle(new FocusStyle);
         m_light = QApplication::palette();
     }
 
@@ -219,6 +221,48 @@ private slots:
         saveScreenshot(w, "about-dark");
         usePalette(m_light);
         QCOMPARE(w->lblTitle->palette().color(QPalette::WindowText), QColor(Qt::black));
+    }
+
+    // Where the keyboard is shows in either palette: a dotted rectangle in the text colour inside
+    // the focused button, which the default button without the focus does not wear, and inside
+    // the frameless answer box.
+    void focusShowsInEitherPalette_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+    void focusShowsInEitherPalette()
+    {
+        QFETCH(bool, dark);
+        if (dark)
+            usePalette(darkPalette());
+        const auto dotted = [](QWidget *control, QPalette::ColorRole role) {
+            // The rectangle's left side, away from the centred caption or caret.
+            const QImage image = control->grab().toImage();
+            const QColor ink = control->palette().color(role);
+            int dots = 0;
+            for (int y = 4; y < image.height() - 4; ++y)
+                for (int x = 1; x < 6; ++x)
+                    dots += image.pixelColor(x, y) == ink;
+            return dots;
+        };
+        auto *about = static_cast<about::AboutWindow *>(about::frmAbout().show());
+        about->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        about->cmdSysInfo->setFocus(Qt::TabFocusReason);
+        QVERIFY(dotted(about->cmdSysInfo, QPalette::ButtonText) >= 3);
+        QCOMPARE(dotted(about->cmdOK, QPalette::ButtonText), 0);
+        QVERIFY(about->cmdOK->isDefault());
+
+        shell::mdiSumbrook main;
+        main.showMaximized();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        auto *w = static_cast<drills::DrillWindow *>(drills::frmAddition().show());
+        QTRY_COMPARE(QApplication::focusWidget(), w->txtAnswer);
+        QVERIFY(dotted(w->txtAnswer, QPalette::Text) >= 3);
+        QCOMPARE(dotted(w->txtNumber2, QPalette::Text), 0);
     }
 
 private:
