@@ -138,6 +138,12 @@ private slots:
         // Light text on a fixed light colour: none of the palette's texts reads there.
         QCOMPARE(legibleText(dark.color(QPalette::WindowText), QColor(0xFFFFC0), dark),
                  QColor(Qt::black));
+        // A selection's colours are no text colours: with a deep blue highlight that reads on the
+        // pink tile and not on the lavender one, both tiles still get black digits.
+        QPalette navy = dark;
+        navy.setColor(QPalette::Highlight, QColor(0x00, 0x50, 0xA0));
+        for (const QColor tile : {QColor(0xFFC0C0), QColor(0xC0C0FF)})
+            QCOMPARE(legibleText(navy.color(QPalette::WindowText), tile, navy), QColor(Qt::black));
     }
 
     void drillWindowsAreLegible_data()

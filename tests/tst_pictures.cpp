@@ -180,6 +180,32 @@ private slots:
         }
     }
 
+    // The black signs on a dark menu bar or title bar: their rim reads on either, at every size
+    // and ratio.
+    void signsStandOutOnLightAndDarkBars()
+    {
+        for (const char *name : {"plus", "minus", "cross", "divide"}) {
+            for (const QColor bar : {QColor(0xEF, 0xF0, 0xF1), QColor(0x31, 0x36, 0x3B)}) {
+                for (const qreal ratio : Ratios) {
+                    const QImage sign = argb(designIcon(name).pixmap(QSize(16, 16), ratio));
+                    int standingOut = 0;
+                    for (int y = 0; y < sign.height(); ++y) {
+                        for (int x = 0; x < sign.width(); ++x) {
+                            const QColor pixel = sign.pixelColor(x, y);
+                            standingOut += pixel.alpha() == 255 &&
+                                           contrastRatio(pixel, bar) >= LegibleContrast;
+                        }
+                    }
+                    QVERIFY2(standingOut >= 12 * ratio,
+                             qPrintable(QStringLiteral("%1 on %2 at %3: %4 pixels")
+                                            .arg(name, bar.name())
+                                            .arg(ratio)
+                                            .arg(standingOut)));
+                }
+            }
+        }
+    }
+
     // On this screen, whatever its ratio: the faces a right answer shows, stretched, and About's
     // target at its own size.
     void windowsShowTheDrawings()

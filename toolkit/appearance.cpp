@@ -91,8 +91,9 @@ QColor legibleText(const QColor &designed, const QColor &backdrop, const QPalett
 {
     if (contrastRatio(designed, backdrop) >= LegibleContrast)
         return designed;
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
-                            QPalette::HighlightedText, QPalette::Highlight}) {
+    // The palette's colours for text on its own faces; those of a selection are meant for the
+    // highlight behind it, and would colour one tile's digits blue and the next one's black.
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         const QColor candidate = palette.color(role);
         if (contrastRatio(candidate, backdrop) >= LegibleContrast)
             return candidate;
