@@ -116,7 +116,11 @@ void ExerciseView::showNewProblem(const QStringList &captions) const
     auto *box = part<QLineEdit>(AnswerBox);
     box->show();
     // The focus lands before the old answer goes: emptied first, the box would report its moved
-    // caret, and Orca would take it as the focus silently, never reading the new problem.
+    // caret, and Orca would take it as the focus silently, never reading the new problem. A box
+    // that kept the focus (Enter in an answered box) gives it up for a moment, since Orca reads a
+    // control as it takes the focus, and not as it is renamed.
+    if (box->hasFocus())
+        box->clearFocus();
     box->setFocus();
     box->setText(QString());
 }

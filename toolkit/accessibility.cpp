@@ -41,9 +41,10 @@ public:
     void say(const QString &text)
     {
         m_text = text;
-        // Appearing again is news again.
-        hide();
+        // It appears, and is gone again at once: shown with its window after being away, it would
+        // be news once more.
         show();
+        hide();
     }
 
 private:
