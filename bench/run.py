@@ -86,16 +86,19 @@ def record_pieces(size):
 def write_add(folder, pieces):
     """Writes Add.txt from pieces of bytes, keeping none: a process this one starts takes its peak
     memory as the start of its own max RSS, so this one must stay small. Returns the path, the
-    size and the lines as the viewer counts them (CR LF, LF and CR each end one)."""
+    size and the lines as the viewer counts them (CR LF, LF and CR each end one; a final line end
+    begins no line)."""
     os.makedirs(folder, exist_ok=True)
     path = os.path.join(folder, "Add.txt")
     size = ends = 0
+    last = b""
     with open(path, "wb") as f:
         for piece in pieces:
             f.write(piece)
             size += len(piece)
             ends += piece.count(b"\n") + piece.count(b"\r") - piece.count(b"\r\n")
-    return path, size, ends + 1
+            last = piece[-1:] or last
+    return path, size, ends + (0 if last in (b"\r", b"\n") else 1)
 
 
 def score_file(folder, size):
@@ -252,8 +255,8 @@ def limit_shapes(most_bytes, most_lines, longest):
     costs it most (lines, bytes, long lines) is as large as it accepts. The first line is the
     longest, where the typing is timed. Each shape is a name and its pieces of bytes."""
     long_line = b"x" * longest
-    yield "all line feeds", (b"\n" * min(65536, most_lines - 1 - done)
-                             for done in range(0, most_lines - 1, 65536))
+    yield "all line feeds", (b"\n" * min(65536, most_lines - done)
+                             for done in range(0, most_lines, 65536))
     yield "one long line", [long_line]
     yield "real records", record_pieces(most_bytes)
     yield "long lines", (long_line + b"\r\n" for _ in range(most_bytes // (longest + 2)))
@@ -261,7 +264,7 @@ def limit_shapes(most_bytes, most_lines, longest):
     # take about 58 bytes a line, an empty line 2, so both limits are reached together.
     parts = 100
     spare_bytes = most_bytes - parts * (longest + 2)
-    spare_lines = most_lines - parts - 1  # the empty one after the last line end
+    spare_lines = most_lines - parts
     part = b"".join(record_pieces(int((spare_bytes - 2 * spare_lines) / (1 - 2 / 58)) // parts))
     empty = b"\r\n" * max(0, (spare_lines - parts * part.count(b"\n")) // parts)
     yield "mixed", (long_line + b"\r\n" + part + empty for _ in range(parts))

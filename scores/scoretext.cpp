@@ -40,6 +40,7 @@ Lines linesOf(QByteArrayView bytes)
         start = i + 1;
     }
     lines.longest = std::max(lines.longest, bytes.size() - start);
+    lines.count = qsizetype(lines.ends.size()) + (start < bytes.size() ? 1 : 0);
     return lines;
 }
 
@@ -52,13 +53,12 @@ QString beyondLimits(bool tooManyBytes, const Lines &lines, const ViewerLimits &
                    "It is larger than %1, the most the score viewer shows. To see it here, open it "
                    "in a text editor and move older records into another file.")
             .arg(regional.formattedDataSize(limits.bytes, 0, QLocale::DataSizeIecFormat));
-    const qsizetype lineCount = qsizetype(lines.ends.size()) + 1;
-    if (lineCount > limits.lines)
+    if (lines.count > limits.lines)
         return QCoreApplication::translate(
                    "scores::ScoreWindow",
                    "It has %1 lines, more than the %2 the score viewer shows. To see it here, open "
                    "it in a text editor and move older records into another file.")
-            .arg(regional.toString(lineCount), regional.toString(limits.lines));
+            .arg(regional.toString(lines.count), regional.toString(limits.lines));
     if (lines.longest > limits.lineLength)
         return QCoreApplication::translate(
                    "scores::ScoreWindow",

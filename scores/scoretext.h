@@ -18,10 +18,12 @@ enum class LineEnd : std::uint8_t { CrLf, Lf, Cr };
 QLatin1StringView textOf(LineEnd end);
 
 // The lines of a file's bytes as the text box breaks them: CR LF, a lone LF and a lone CR each end
-// one line. What follows the last line end is the last line, which has none.
+// one line. What follows the last line end is the last line, which has none; a final line end
+// begins no line of its own, as a text editor counts them.
 struct Lines
 {
     std::vector<LineEnd> ends;
+    qsizetype count = 0;
     qsizetype longest = 0; // bytes in the longest line
 };
 Lines linesOf(QByteArrayView bytes);

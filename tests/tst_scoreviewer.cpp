@@ -495,7 +495,7 @@ private slots:
             QVERIFY(big.open(QIODevice::WriteOnly));
             QVERIFY(big.resize(limits.bytes + 1));
         } else if (kind == "lines") {
-            writeFile("Sub.txt", QByteArray(limits.lines, '\n'));
+            writeFile("Sub.txt", QByteArray(limits.lines + 1, '\n'));
         } else if (kind == "line") {
             writeFile("Sub.txt", "\"Ann\r\n" + QByteArray(limits.lineLength + 1, 'x'));
         } else {
@@ -521,6 +521,47 @@ private slots:
         QCOMPARE(viewer()->shownText(), QString::fromLatin1(TwoRecords));
         QCOMPARE(viewer()->lblPath->text(), "Add.txt");
         QCOMPARE(viewer()->blnChanged, qint16(0));
+    }
+
+    // As a text editor counts them: a final line end begins no line of its own.
+    void linesAreCountedAsAnEditorCountsThem_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qsizetype>("count");
+        QTest::addColumn<qsizetype>("longest");
+        QTest::newRow("empty") << QByteArray() << qsizetype(0) << qsizetype(0);
+        QTest::newRow("no line end") << QByteArray("abc") << qsizetype(1) << qsizetype(3);
+        QTest::newRow("a final CR LF") << QByteArray("abc\r\n") << qsizetype(1) << qsizetype(3);
+        QTest::newRow("a last line without one")
+            << QByteArray("a\r\nbc") << qsizetype(2) << qsizetype(2);
+        QTest::newRow("empty lines of each end")
+            << QByteArray("\r\r\n\n") << qsizetype(3) << qsizetype(0);
+    }
+    void linesAreCountedAsAnEditorCountsThem()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qsizetype, count);
+        QFETCH(qsizetype, longest);
+        const scores::Lines lines = scores::linesOf(bytes);
+        QCOMPARE(lines.count, count);
+        QCOMPARE(lines.longest, longest);
+    }
+
+    void theLineLimitCountsLinesWhateverTheirEnds_data()
+    {
+        QTest::addColumn<QByteArray>("end");
+        QTest::newRow("CR LF") << QByteArray("\r\n");
+        QTest::newRow("LF") << QByteArray("\n");
+        QTest::newRow("CR") << QByteArray("\r");
+    }
+    void theLineLimitCountsLinesWhateverTheirEnds()
+    {
+        QFETCH(QByteArray, end);
+        const qsizetype most = scores::ShownLimits.lines;
+        const QByteArray full = ("x" + end).repeated(most);
+        QCOMPARE(scores::beyondLimits(false, scores::linesOf(full)), QString());
+        QVERIFY(scores::beyondLimits(false, scores::linesOf(full + "x"))
+                    .startsWith(QString("It has %1 lines").arg(QLocale().toString(most + 1))));
     }
 
     // Each line keeps the line end it was read with; only a line break the user types is CR LF.
