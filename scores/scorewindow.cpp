@@ -221,6 +221,8 @@ bool ScoreWindow::writeBack()
             return false;
         read = replaced.found; // what is added from now on is still kept
     }
+    // The file now begins with these bytes, whether the viewer closes or stays open with them.
+    m_shown = fingerprintOf(bytes);
     blnChanged = False;
     return true;
 }

@@ -448,6 +448,66 @@ private slots:
         QCOMPARE(viewer()->blnChanged, qint16(-1));
     }
 
+    // Display in another drill writes the edits back, then cannot show that drill's file: the
+    // viewer stays on the file it wrote and must know it as written, so that later edits land once.
+    void aViewerLeftOpenKnowsTheFileAsItWroteIt_data()
+    {
+        QTest::addColumn<QString>("before"); // what happened to Add.txt before the Display
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("typing at the end") << ""
+                                           << "end" << TwoRecords + "Teacher done";
+        QTest::newRow("a word deleted at the end") << ""
+                                                   << "word" << TwoRecords;
+        QTest::newRow("typing at the start") << ""
+                                             << "start"
+                                             << "X" + TwoRecords + "Teacher";
+        QTest::newRow("a record saved since") << "saved"
+                                              << "end" << TwoRecords + "Teacher done" + SubRecord;
+        QTest::newRow("replaced after it was changed elsewhere")
+            << "rewritten"
+            << "end" << TwoRecords + "Teacher done";
+    }
+    void aViewerLeftOpenKnowsTheFileAsItWroteIt()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, edit);
+        QFETCH(QByteArray, written);
+        writeFile("Add.txt", TwoRecords);
+        writeFile("Sub.txt", QByteArray(scores::ShownLimits.lines + 1, '\n'));
+        displayScores("Add.txt");
+        typeAtTheEnd(viewer()->txtScore, "Teacher");
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        if (before == "rewritten") {
+            writeFile("Add.txt", SubRecord);
+            dialogs::answerNextMessage(QMessageBox::Yes);
+        }
+        dialogs::answerNextMessage(QMessageBox::Ok); // Sub.txt could not be shown
+        displayScores("Sub.txt");
+        QCOMPARE(dialogs::pendingAnswers(), 0);
+        QCOMPARE(viewer()->lblPath->text(), "Add.txt");
+        QCOMPARE(bytesOf("Add.txt"), TwoRecords + "Teacher");
+        if (before == "saved")
+            QVERIFY(toolkit::appendBytes("Add.txt", SubRecord).isEmpty());
+        dialogs::takeAnsweredBoxes();
+
+        QPlainTextEdit *box = viewer()->txtScore;
+        if (edit == "end") {
+            typeAtTheEnd(box, " done");
+        } else if (edit == "word") {
+            QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_Backspace, Qt::ControlModifier);
+        } else {
+            QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
+            QTest::keyClicks(box, "X");
+        }
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        viewer()->unload();
+        QTRY_VERIFY(!frmScore().isLoaded());
+        QCOMPARE(dialogs::takeAnsweredBoxes().size(), 1); // nothing changed elsewhere
+        QCOMPARE(bytesOf("Add.txt"), written);
+    }
+
     void editsGoOnlyToTheFileShown()
     {
         writeFile("Add.txt", TwoRecords);
