@@ -25,22 +25,20 @@ QLatin1StringView textOf(LineEnd end)
 Lines linesOf(QByteArrayView bytes)
 {
     Lines lines;
+    qsizetype ends = 0;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
         if (c != '\r' && c != '\n')
             continue;
         lines.longest = std::max(lines.longest, i - start);
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-            lines.ends.push_back(LineEnd::CrLf);
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
             ++i;
-        } else {
-            lines.ends.push_back(c == '\r' ? LineEnd::Cr : LineEnd::Lf);
-        }
+        ++ends;
         start = i + 1;
     }
     lines.longest = std::max(lines.longest, bytes.size() - start);
-    lines.count = qsizetype(lines.ends.size()) + (start < bytes.size() ? 1 : 0);
+    lines.count = ends + (start < bytes.size() ? 1 : 0);
     return lines;
 }
 
@@ -67,16 +65,6 @@ QString beyondLimits(bool tooManyBytes, const Lines &lines, const ViewerLimits &
                    "up.")
             .arg(regional.toString(lines.longest), regional.toString(limits.lineLength));
     return {};
-}
-
-void LineEnds::replace(qsizetype first, qsizetype removed, qsizetype added)
-{
-    // Clamped, so that a change reported wider than the text holds cannot reach past its end.
-    first = std::clamp<qsizetype>(first, 0, size());
-    removed = std::clamp<qsizetype>(removed, 0, size() - first);
-    const auto at = m_ends.begin() + first;
-    m_ends.insert(m_ends.erase(at, at + removed), size_t(std::max<qsizetype>(added, 0)),
-                  LineEnd::CrLf);
 }
 
 } // namespace scores

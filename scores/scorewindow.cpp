@@ -11,12 +11,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
-
-#include <algorithm>
 
 namespace scores {
 
@@ -50,7 +44,8 @@ const ControlRow ScoreWindow::Rows[] = {
      .description = QT_TR_NOOP("the scores saved in the file, one record a line; edits are saved "
                                "when the window closes; Ctrl+F4 closes it, Ctrl+Tab goes to the "
                                "other windows"),
-     .member = bindTo<&ScoreWindow::txtScore>, .handler = on<&ScoreWindow::txtScore_Change>},
+     .member = bindTo<&ScoreWindow::txtScore>, .handler = on<&ScoreWindow::txtScore_Change>,
+     .make = makeAs<ScoreBox>},
 };
 // clang-format on
 
@@ -60,8 +55,6 @@ ScoreWindow::ScoreWindow(QWidget *parent)
     build(Rows);
     setFocusProxy(txtScore);
 
-    connect(txtScore->document(), &QTextDocument::contentsChange, this,
-            [this](int position, int, int added) { followEdit(position, added); });
     if (QMdiArea *area = WindowInstance::mdiArea()) {
         connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *child) {
             if (child && child == parentWidget())
@@ -118,71 +111,18 @@ bool ScoreWindow::settleChanges()
     return writeBack();
 }
 
-void ScoreWindow::showScores(const QString &fileName, const ReadBytes &read, Lines lines)
+void ScoreWindow::showScores(const QString &fileName, const ReadBytes &read)
 {
-    // The file goes in a piece at a time, so that its text is never held twice over: a large
-    // file would cost twice the memory at once.
-    constexpr qsizetype Piece = 64 * 1024;
-    QByteArrayView content = read.bytes;
-    QTextDocument *document = txtScore->document();
-    m_loading = true;
-    txtScore->clear();
-    document->setUndoRedoEnabled(false); // like a text set whole, nothing to undo
-    QTextCursor end(document);
-    end.beginEditBlock();
-    while (!content.isEmpty()) {
-        qsizetype size = std::min(content.size(), Piece);
-        // A piece ends after a line end: CR LF cut in two would read as two line ends.
-        if (size < content.size()) {
-            const qsizetype lineFeed = content.first(size).lastIndexOf('\n');
-            if (lineFeed >= 0)
-                size = lineFeed + 1;
-            else if (content[size - 1] == '\r')
-                --size;
-        }
-        end.insertText(decode(content.first(size)));
-        content = content.sliced(size);
-    }
-    end.endEditBlock();
-    document->setUndoRedoEnabled(true);
-    m_loading = false;
-    m_lineEnds.assign(std::move(lines.ends));
+    txtScore->load(read.bytes);
     m_shown = read.fingerprint;
-    txtScore->moveCursor(QTextCursor::Start);
     lblPath->setText(fileName);
     lblPath->adjustSize();
     blnChanged = False;
 }
 
-void ScoreWindow::followEdit(int position, int added)
-{
-    // The box reports each change as a span of the text replaced by another; the line breaks in
-    // the new span are counted, and those of the old span follow from the number of lines.
-    if (m_loading)
-        return;
-    const QTextDocument *document = txtScore->document();
-    const int first = document->findBlock(position).blockNumber();
-    const QTextBlock last = document->findBlock(position + added);
-    const int addedBreaks =
-        (last.isValid() ? last.blockNumber() : document->blockCount() - 1) - first;
-    const qsizetype removedBreaks = m_lineEnds.size() - (document->blockCount() - 1) + addedBreaks;
-    m_lineEnds.replace(first, removedBreaks, addedBreaks);
-}
-
 QString ScoreWindow::shownText() const
 {
-    const QTextDocument *document = txtScore->document();
-    QString text;
-    text.reserve(document->characterCount() + m_lineEnds.size());
-    qsizetype line = 0;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next(), ++line) {
-        text += block.text();
-        if (block.next().isValid()) // a line the edits were not followed into is the user's
-            text += textOf(line < m_lineEnds.size() ? m_lineEnds.at(line) : LineEnd::CrLf);
-    }
-    // A line break typed with Shift+Enter ends a line within a block: the user began a line.
-    text.replace(QChar::LineSeparator, QLatin1StringView("\r\n"));
-    return text;
+    return txtScore->fileText();
 }
 
 bool ScoreWindow::writeBack()
@@ -245,16 +185,13 @@ void displayScores(const QString &fileName)
     }
 
     const ReadBytes read = readBytes(fileName, ShownLimits.bytes);
-    Lines lines;
     QString problem;
-    if (read.tooLarge) {
-        problem = beyondLimits(true, lines);
-    } else if (!read.error.isEmpty()) {
+    if (read.tooLarge)
+        problem = beyondLimits(true, {});
+    else if (!read.error.isEmpty())
         problem = read.error;
-    } else {
-        lines = linesOf(read.bytes);
-        problem = beyondLimits(false, lines);
-    }
+    else
+        problem = beyondLimits(false, linesOf(read.bytes));
     if (!problem.isEmpty()) {
         messageBox(QApplication::activeWindow(),
                    QCoreApplication::translate("scores::ScoreWindow",
@@ -266,7 +203,7 @@ void displayScores(const QString &fileName)
     }
 
     auto *viewer = static_cast<ScoreWindow *>(frmScore().show());
-    viewer->showScores(fileName, read, std::move(lines));
+    viewer->showScores(fileName, read);
 }
 
 } // namespace scores

@@ -4,15 +4,14 @@
 // the user edit it and writes it back on closing.
 #pragma once
 
+#include "scorebox.h"
 #include "scorerecord.h"
-#include "scoretext.h"
 
 #include "toolkit/form.h"
 #include "toolkit/textfile.h"
 #include "toolkit/windowinstance.h"
 
 class QLabel;
-class QPlainTextEdit;
 
 namespace scores {
 
@@ -29,9 +28,8 @@ public:
     void txtScore_Change();
     void Form_Unload(bool &cancel) override;
 
-    // Puts a file's content in the box and makes that file the target of the write-back; the
-    // lines are those of the content.
-    void showScores(const QString &fileName, const toolkit::ReadBytes &read, Lines lines);
+    // Puts a file's content in the box and makes that file the target of the write-back.
+    void showScores(const QString &fileName, const toolkit::ReadBytes &read);
     // Asks whether to save unsaved edits and saves them on Yes. False while they are still unsaved:
     // the question was cancelled, the user went back to them, or the write-back failed or was
     // left undone. The caller then keeps them.
@@ -47,7 +45,7 @@ public:
 
     qint16 blnChanged = 0; // True is -1, False 0
 
-    QPlainTextEdit *txtScore;
+    ScoreBox *txtScore;
     QLabel *lblPath;
     QLabel *Label1;
 
@@ -56,11 +54,8 @@ protected:
 
 private:
     bool writeBack();
-    void followEdit(int position, int added);
 
     toolkit::Fingerprint m_shown; // the file's bytes as shown
-    LineEnds m_lineEnds;
-    bool m_loading = false;
 };
 
 toolkit::WindowInstance &frmScore();

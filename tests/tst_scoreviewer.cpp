@@ -18,6 +18,7 @@
 #include <QTextBlock>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,6 +47,8 @@ const QByteArray TwoRecords =
     "2 and 50.00% out of 4 Questions on ADD 3\r\n\"\r\n"
     "\"Bob \"B\" On the Day of 12/06/26 Got A 100.00% Out of 2 Questions "
     "on ADD 2 and  out of 4 Questions on ADD 3\r\n\"\r\n";
+// Lines ended each in its own way: a file shared by programs of different systems.
+const QByteArray Mixed = "a1\nb2\rc3\r\nd4\n";
 const QByteArray SubRecord = "\"Cy On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on "
                              "SUBTRACT 2 and 0.00% out of 1 Questions on SUBTRACT 3\r\n\"\r\n";
 
@@ -624,52 +627,107 @@ private slots:
                     .startsWith(QString("It has %1 lines").arg(QLocale().toString(most + 1))));
     }
 
-    // Each line keeps the line end it was read with; only a line break the user types is CR LF.
+    // Each line keeps the line end it was read with through every edit; a line break the user
+    // types, or pastes from another program, is CR LF. Steps: "at line column", "select line
+    // column line column", "type text", "key Return|Backspace|Delete|Undo|Redo|Cut|Copy|Paste",
+    // "clip text" (another program's text on the clipboard).
     void untouchedBytesComeBackUnchanged_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("keys"); // \n is Enter, \b Backspace
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<QByteArray>("written");
-        QTest::newRow("LF") << QByteArray("one\ntwo\nthree\n") << 1 << 3 << "!"
+        QTest::newRow("LF") << QByteArray("one\ntwo\nthree\n") << "at 1 3; type !"
                             << QByteArray("one\ntwo!\nthree\n");
-        QTest::newRow("CR") << QByteArray("one\rtwo\rthree\r") << 1 << 3 << "!"
+        QTest::newRow("CR") << QByteArray("one\rtwo\rthree\r") << "at 1 3; type !"
                             << QByteArray("one\rtwo!\rthree\r");
-        QTest::newRow("CR LF") << QByteArray("one\r\ntwo\r\n") << 0 << 0 << "!"
+        QTest::newRow("CR LF") << QByteArray("one\r\ntwo\r\n") << "at 0 0; type !"
                                << QByteArray("!one\r\ntwo\r\n");
-        QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd\n\r") << 2 << 1 << "!"
+        QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd\n\r") << "at 2 1; type !"
                                << QByteArray("a\r\nb\nc!\rd\n\r");
         QTest::newRow("no line end at the end")
-            << QByteArray("a\nb") << 1 << 1 << "!" << QByteArray("a\nb!");
-        QTest::newRow("a line break typed inside a line")
-            << QByteArray("ab\ncd\n") << 0 << 1 << "\n"
-            << QByteArray("a\r\nb\ncd\n");
-        QTest::newRow("a line break typed at the end") << QByteArray("ab\rcd") << 1 << 2 << "x\n"
-                                                       << QByteArray("ab\rcdx\r\n");
-        QTest::newRow("two lines joined keep the later line end")
-            << QByteArray("a\rb\nc") << 1 << 0 << "\b" << QByteArray("ab\nc");
-        QTest::newRow("every byte value") << allBytes() + "\r\n" + allBytes() << 2 << 0 << "!"
+            << QByteArray("a\nb") << "at 1 1; type !" << QByteArray("a\nb!");
+        QTest::newRow("every byte value") << allBytes() + "\r\n" + allBytes() << "at 2 0; type !"
                                           << allBytes().insert(14, '!') + "\r\n" + allBytes();
+        QTest::newRow("a line break typed inside a line")
+            << QByteArray("ab\ncd\n") << "at 0 1; key Return" << QByteArray("a\r\nb\ncd\n");
+        QTest::newRow("a line break typed at the end")
+            << QByteArray("ab\rcd") << "at 1 2; type x; key Return" << QByteArray("ab\rcdx\r\n");
+        QTest::newRow("a line typed in an empty line")
+            << QByteArray("a\n\nb\n") << "at 1 0; type x; key Return; type y"
+            << QByteArray("a\nx\r\ny\nb\n");
+        QTest::newRow("two lines joined keep the later line end")
+            << QByteArray("a\rb\nc") << "at 1 0; key Backspace" << QByteArray("ab\nc");
+        QTest::newRow("two lines joined, undone")
+            << Mixed << "at 2 0; key Backspace; key Undo" << Mixed;
+        QTest::newRow("two lines joined, undone and redone")
+            << Mixed << "at 2 0; key Backspace; key Undo; key Redo"
+            << QByteArray("a1\nb2c3\r\nd4\n");
+        QTest::newRow("pasted at the start") << Mixed << "clip XY\nZ\n; at 0 0; key Paste"
+                                             << "XY\r\nZ\r\n" + Mixed;
+        QTest::newRow("pasted inside a line") << Mixed << "clip XY\nZ\n; at 1 1; key Paste"
+                                              << QByteArray("a1\nbXY\r\nZ\r\n2\rc3\r\nd4\n");
+        QTest::newRow("pasted at the end")
+            << Mixed << "clip XY\nZ\n; at 4 0; key Paste" << Mixed + "XY\r\nZ\r\n";
+        QTest::newRow("pasted with CR LF from another program")
+            << Mixed << "clip P\r\nQ; at 1 0; key Paste" << QByteArray("a1\nP\r\nQb2\rc3\r\nd4\n");
+        QTest::newRow("a line deleted with its end, undone")
+            << Mixed << "select 1 0 2 0; key Delete; key Undo" << Mixed;
+        QTest::newRow("a line deleted with its end, undone and redone")
+            << Mixed << "select 1 0 2 0; key Delete; key Undo; key Redo"
+            << QByteArray("a1\nc3\r\nd4\n");
+        QTest::newRow("lines typed over, undone")
+            << Mixed << "select 0 1 2 1; type Z; key Undo" << Mixed;
+        QTest::newRow("a line cut and pasted back")
+            << Mixed << "select 1 0 2 0; key Cut; key Paste" << Mixed;
+        QTest::newRow("a line cut and pasted above")
+            << Mixed << "select 1 0 2 0; key Cut; at 0 0; key Paste"
+            << QByteArray("b2\ra1\nc3\r\nd4\n");
+        QTest::newRow("lines copied and pasted twice")
+            << Mixed << "select 0 0 2 0; key Copy; at 4 0; key Paste; key Paste"
+            << Mixed + "a1\nb2\ra1\nb2\r";
     }
     void untouchedBytesComeBackUnchanged()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, line);
-        QFETCH(int, column);
-        QFETCH(QString, keys);
+        QFETCH(QString, steps);
         QFETCH(QByteArray, written);
         writeFile("Add.txt", bytes);
         displayScores("Add.txt");
         QPlainTextEdit *box = viewer()->txtScore;
-        placeCursor(box, line, column);
-        for (const QChar key : keys) {
-            if (key == u'\n')
-                QTest::keyClick(box, Qt::Key_Return);
-            else if (key == u'\b')
-                QTest::keyClick(box, Qt::Key_Backspace);
-            else
-                QTest::keyClicks(box, key);
+        const QHash<QString, Qt::Key> keys = {{"Return", Qt::Key_Return},
+                                              {"Backspace", Qt::Key_Backspace},
+                                              {"Delete", Qt::Key_Delete}};
+        const QHash<QString, QKeySequence::StandardKey> commands = {{"Undo", QKeySequence::Undo},
+                                                                    {"Redo", QKeySequence::Redo},
+                                                                    {"Cut", QKeySequence::Cut},
+                                                                    {"Copy", QKeySequence::Copy},
+                                                                    {"Paste", QKeySequence::Paste}};
+        for (const QString &step : steps.split(QStringLiteral("; "))) {
+            const QString command = step.section(u' ', 0, 0);
+            const QString rest = step.section(u' ', 1);
+            const QStringList numbers = rest.split(u' ');
+            if (command == "at") {
+                placeCursor(box, numbers[0].toInt(), numbers[1].toInt());
+            } else if (command == "select") {
+                placeCursor(box, numbers[0].toInt(), numbers[1].toInt());
+                QTextCursor cursor = box->textCursor();
+                cursor.setPosition(
+                    box->document()->findBlockByNumber(numbers[2].toInt()).position() +
+                        numbers[3].toInt(),
+                    QTextCursor::KeepAnchor);
+                box->setTextCursor(cursor);
+            } else if (command == "type") {
+                QTest::keyClicks(box, rest);
+            } else if (command == "key") {
+                QVERIFY2(keys.contains(rest) || commands.contains(rest), qPrintable(rest));
+                if (keys.contains(rest))
+                    QTest::keyClick(box, keys[rest]);
+                else
+                    QTest::keySequence(box, commands[rest]);
+            } else {
+                QCOMPARE(command, "clip");
+                QApplication::clipboard()->setText(rest);
+            }
         }
         dialogs::answerNextMessage(QMessageBox::Yes);
         viewer()->unload();
@@ -677,7 +735,16 @@ private slots:
         QCOMPARE(bytesOf("Add.txt"), written);
     }
 
-    // Edits anywhere, over any lines, against the same edits made to the file's bytes.
+    void copiedLinesReachOtherProgramsAsPlainText()
+    {
+        writeFile("Add.txt", Mixed);
+        displayScores("Add.txt");
+        viewer()->txtScore->selectAll();
+        QTest::keySequence(viewer()->txtScore, QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), "a1\nb2\nc3\nd4\n");
+    }
+
+    // Pastes anywhere, over any lines, against the same edits made to the file's bytes.
     void lineEndsFollowEveryEdit()
     {
         QRandomGenerator random(13);
@@ -690,7 +757,8 @@ private slots:
         }
         writeFile("Add.txt", characters.join());
         displayScores("Add.txt");
-        QTextDocument *document = viewer()->txtScore->document();
+        QPlainTextEdit *box = viewer()->txtScore;
+        QTextDocument *document = box->document();
         for (int edit = 0; edit < 200; ++edit) {
             const int from = random.bounded(document->characterCount() - 1);
             const int to =
@@ -699,7 +767,9 @@ private slots:
             QTextCursor cursor(document);
             cursor.setPosition(from);
             cursor.setPosition(to, QTextCursor::KeepAnchor);
-            cursor.insertText(typed);
+            box->setTextCursor(cursor);
+            QApplication::clipboard()->setText(typed); // as another program's text
+            box->paste();
             characters.remove(from, to - from);
             for (qsizetype i = typed.size() - 1; i >= 0; --i)
                 characters.insert(from, typed[i] == u'\n' ? "\r\n" : typed.mid(i, 1).toLatin1());

@@ -53,6 +53,11 @@ inline constexpr MemberBinder bindTo = [](Form &form, QObject *control) {
     }
 };
 
+// A multi-line text box of the window's own class: .make = makeAs<ScoreBox>.
+template<class Widget>
+inline constexpr WidgetMaker makeAs =
+    [](QWidget *window) -> QWidget * { return new Widget(window); };
+
 template<auto Method>
 inline constexpr Handler on = [](Form &form) {
     using Traits = detail::MemberOf<decltype(Method)>;

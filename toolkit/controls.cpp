@@ -50,7 +50,11 @@ QWidget *createWidget(const ControlRow &row, QWidget *window, const QString &cap
     }
     case Kind::TextBox: {
         if (flags & MultiLine) {
-            auto *box = new QPlainTextEdit(caption, window);
+            auto *box = row.make ? qobject_cast<QPlainTextEdit *>(row.make(window))
+                                 : new QPlainTextEdit(window);
+            if (!box)
+                qFatal("The control %s is made as no text box of many lines", row.name);
+            box->setPlainText(caption);
             box->setLineWrapMode(QPlainTextEdit::NoWrap);
             box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

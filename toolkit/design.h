@@ -9,6 +9,7 @@
 #include <cstdint>
 
 class QObject;
+class QWidget;
 
 namespace toolkit {
 
@@ -76,6 +77,10 @@ struct LineEnds
 using MemberBinder = void (*)(Form &window, QObject *control);
 using Handler = void (*)(Form &window);
 
+// Makes a text box of many lines as a class of the window's own that keeps more than its text;
+// made by makeAs<> (binding.h).
+using WidgetMaker = QWidget *(*)(QWidget *window);
+
 // What a control is to its window's logic, numbered by the window; 0 for nothing.
 using Role = std::uint16_t;
 
@@ -102,7 +107,8 @@ struct ControlRow
     const char *description = nullptr;
     Role role = 0;
     MemberBinder member = nullptr;
-    Handler handler = nullptr; // a button's click, a text box's change, a timer's tick
+    Handler handler = nullptr;  // a button's click, a text box's change, a timer's tick
+    WidgetMaker make = nullptr; // a text box of many lines only
 };
 
 // A menu bar entry, or an item of the entry above it.
