@@ -260,6 +260,12 @@ def limit_shapes(most_bytes, most_lines, longest):
     yield "one long line", [long_line]
     yield "real records", record_pieces(most_bytes)
     yield "long lines", (long_line + b"\r\n" for _ in range(most_bytes // (longest + 2)))
+    # Characters no font has a picture for: the NUL, and the five bytes the code page leaves
+    # undefined, read as C1 controls.
+    for name, line in (("lines of NULs", bytes(longest)),
+                       ("lines of C1 controls", bytes(b"\x81\x8d\x8f\x90\x9d"[i % 5]
+                                                      for i in range(longest)))):
+        yield name, (line + b"\r\n" for _ in range(most_bytes // (longest + 2)))
     # Records, runs of empty lines and long lines, as many bytes and lines as accepted: records
     # take about 58 bytes a line, an empty line 2, so both limits are reached together.
     parts = 100

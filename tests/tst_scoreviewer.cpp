@@ -744,6 +744,23 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), "a1\nb2\nc3\nd4\n");
     }
 
+    // The box looks for a character in its own font only: searching every other font for control
+    // characters that none has made typing in long lines of them slow. Every character a score
+    // file holds must be in it.
+    void theBoxShowsTheCodePageInItsOwnFont()
+    {
+        displayScores("Add.txt");
+        const QFont font = viewer()->txtScore->font();
+        QVERIFY(font.styleStrategy() & QFont::NoFontMerging);
+        const QFontMetrics metrics(font);
+        const QByteArray undefined("\x7f\x81\x8d\x8f\x90\x9d");
+        for (int byte = 0x20; byte < 0x100; ++byte) {
+            if (!undefined.contains(char(byte)))
+                QVERIFY2(metrics.inFont(toolkit::decode(QByteArray(1, char(byte)))[0]),
+                         qPrintable(QString::number(byte, 16)));
+        }
+    }
+
     // Pastes anywhere, over any lines, against the same edits made to the file's bytes.
     void lineEndsFollowEveryEdit()
     {
