@@ -5,6 +5,7 @@
 #include "toolkit/dialogs.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,6 +111,24 @@ private slots:
         const QFontMetrics metrics(bold);
         QVERIFY2(width >= metrics.horizontalAdvance(title) + 6 * metrics.height(),
                  qPrintable(QString::number(width)));
+    }
+
+    // A pasted line break shows as the blank it becomes: the field holds one line, as typed.
+    void theRealInputBoxHoldsOneLine()
+    {
+        QString shown;
+        whenABoxOpens([&](QWidget *box) {
+            auto *edit = box->findChild<QLineEdit *>();
+            QTest::keyClicks(edit, QStringLiteral("Eve"));
+            QApplication::clipboard()->setText(QStringLiteral("\r\nX\nY"));
+            QTest::keySequence(edit, QKeySequence::Paste);
+            QTest::keyClick(edit, Qt::Key_Home);
+            QTest::keyClicks(edit, QStringLiteral("A"));
+            shown = edit->text();
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        QCOMPARE(inputBox(nullptr, "Please Enter Your Name", "Math Score"), "AEve X Y");
+        QCOMPARE(shown, "AEve X Y");
     }
 
     void theRealInputBoxGivesNothingOnCancelOrAnEmptyOk_data()

@@ -84,6 +84,15 @@ private slots:
             << &DivisionScores << "Dav \"D\"" << Captions{"0.00%", "1"} << "Divide.txt"
             << QByteArray("\"Dav \"D\" On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on "
                           "Divide 2 decimal places and \r\n\"\r\n");
+        // The name box holds one line: pasted line breaks are blanks, the record keeps two lines.
+        QTest::newRow("a line break pasted into the name")
+            << &DivisionScores << "Eve\r\nX" << Captions{"0.00%", "1"} << "Divide.txt"
+            << QByteArray("\"Eve X On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on "
+                          "Divide 2 decimal places and \r\n\"\r\n");
+        QTest::newRow("lines of every end pasted into the name")
+            << &DivisionScores << "A\n\rB\u2029C" << Captions{"0.00%", "1"} << "Divide.txt"
+            << QByteArray("\"A  B C On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on "
+                          "Divide 2 decimal places and \r\n\"\r\n");
     }
     void appendsTheRecordOfEachDrill()
     {

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QList>
 #include <QPushButton>
+#include <QValidator>
 
 #include <variant>
 
@@ -28,6 +29,38 @@ QList<dialogs::AnsweredBox> &answered()
     static QList<dialogs::AnsweredBox> boxes;
     return boxes;
 }
+
+// Each line break (CR LF, LF, CR, a line or paragraph separator) becomes a blank; the cursor keeps
+// its place in the text.
+QString oneLine(QStringView text, int *cursor = nullptr)
+{
+    QString line;
+    line.reserve(text.size());
+    const qsizetype at = cursor ? *cursor : 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            if (cursor && at > i + 1)
+                --*cursor;
+            ++i;
+        }
+        const QChar c = text[i];
+        const bool lineBreak =
+            c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+        line += lineBreak ? QChar(u' ') : c;
+    }
+    return line;
+}
+
+class OneLine : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &cursor) const override
+    {
+        input = oneLine(input, &cursor);
+        return Acceptable;
+    }
+};
 
 template<class T>
 T takeAnswer(const char *kind)
@@ -56,7 +89,8 @@ QString inputBox(QWidget *parent, const QString &prompt, const QString &title, c
 {
     if (!answers().isEmpty()) {
         answered().append({dialogs::AnsweredBox::Input, prompt, title, {}, {}, {}, text});
-        return takeAnswer<QString>("input");
+        const QString typed = takeAnswer<QString>("input");
+        return typed.isNull() ? typed : oneLine(typed);
     }
     QInputDialog box(parent);
     box.setWindowTitle(title);
@@ -67,6 +101,7 @@ QString inputBox(QWidget *parent, const QString &prompt, const QString &title, c
     const QMargins margins = box.layout()->contentsMargins();
     box.findChild<QLineEdit *>()->setMinimumWidth(titleBarWidth(title) - margins.left() -
                                                   margins.right());
+    box.findChild<QLineEdit *>()->setValidator(new OneLine(&box));
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 

@@ -12,7 +12,8 @@ class QWidget;
 namespace toolkit {
 
 // The text typed when OK is pressed; a null string on Cancel. The box is wide enough for its
-// title.
+// title. The field holds one line: a line break typed or pasted into it becomes a blank, so that
+// what is shown is what is returned.
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                  const QString &text = QString());
 
