@@ -7,6 +7,7 @@
 #include "toolkit/textfile.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace scores {
 
@@ -72,7 +73,7 @@ bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder)
 bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions, QDate today)
 {
     QString name;
-    do {
+    for (;;) {
         // Going back shows the name as it was typed.
         name = toolkit::inputBox(window,
                                  QCoreApplication::translate("SaveScore", "Please Enter Your Name"),
@@ -80,7 +81,18 @@ bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
                                  QCoreApplication::translate("SaveScore", "Math Score"), name);
         if (name.isEmpty())
             return false;
-    } while (!saveDespiteUnencodable(window, name, Holder::Name));
+        if (name.size() > LongestName) // sent back whole: cut, it would not be the name typed
+            toolkit::messageBox(
+                window,
+                QCoreApplication::translate("SaveScore",
+                                            "The name is longer than the %1 characters a score can "
+                                            "hold. Please make it shorter.")
+                    .arg(QLocale().toString(LongestName)),
+                QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
+                QMessageBox::Warning);
+        else if (saveDespiteUnencodable(window, name, Holder::Name))
+            break;
+    }
 
     const QString fileName = QString::fromLatin1(file.fileName);
     const QString error =

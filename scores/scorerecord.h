@@ -50,9 +50,14 @@ QString scoreRecord(const QString &sentence);
 enum class Holder { Name, Text };
 bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder);
 
+// The longest name a score holds: its record's sentence line, name and all, stays well within what
+// the score viewer shows in a line.
+inline constexpr qsizetype LongestName = 1000;
+
 // Asks for the name and appends the record to the score file in the current folder. True when
 // the record is on the disk: the window then starts its tallies afresh. Nothing changes when the
-// name is left empty; a failed write is reported in a message and leaves the file as it was.
+// name is left empty; a name longer than LongestName is sent back to be shortened; a failed write
+// is reported in a message and leaves the file as it was.
 bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
                QDate today = QDate::currentDate());
 

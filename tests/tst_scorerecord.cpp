@@ -5,6 +5,7 @@
 #include "filecheck.h"
 
 #include "scores/scorerecord.h"
+#include "scores/scoretext.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/textfile.h"
 
@@ -155,6 +156,47 @@ private slots:
         QCOMPARE(boxes[1].defaultButton, QMessageBox::No);
         if (boxes.size() == 3) // the name as it was typed, to be changed
             QCOMPARE(boxes[2].field, QString::fromUtf8("Łucja é"));
+    }
+
+    // A name is never cut: one longer than a score holds is sent back whole, with a word.
+    void aNameTooLongIsSentBackWhole()
+    {
+        const QString pasted(100000, u'x');
+        dialogs::answerNextInput(pasted);
+        dialogs::answerNextMessage(QMessageBox::Ok);
+        dialogs::answerNextInput("Eve");
+        QVERIFY(saveScore(nullptr, AdditionScores, Scored, SixthOfDecember));
+        QVERIFY(bytesOf("Add.txt").startsWith("\"Eve On the Day"));
+
+        const auto boxes = dialogs::takeAnsweredBoxes();
+        QCOMPARE(boxes.size(), 3);
+        QCOMPARE(boxes[1].text, QString("The name is longer than the %1 characters a score can "
+                                        "hold. Please make it shorter.")
+                                    .arg(QLocale().toString(1000)));
+        QCOMPARE(boxes[1].icon, QMessageBox::Warning);
+        QCOMPARE(boxes[2].field, pasted);
+    }
+
+    // Every name the box takes is saved whole, and the viewer shows the file it is saved in.
+    void theLongestNameIsSavedWholeAndShown_data()
+    {
+        QTest::addColumn<const ScoreFile *>("drill");
+        QTest::newRow("Addition") << &AdditionScores;
+        QTest::newRow("Subtraction") << &SubtractionScores;
+        QTest::newRow("Multiplication") << &MultiplicationScores;
+        QTest::newRow("Division") << &DivisionScores;
+    }
+    void theLongestNameIsSavedWholeAndShown()
+    {
+        QFETCH(const ScoreFile *, drill);
+        const QString name(LongestName, u'W');
+        dialogs::answerNextInput(name);
+        // The longest captions a summary shows.
+        QVERIFY(saveScore(nullptr, *drill, {"100.00%", "-32768", "100.00%", "-32768"},
+                          SixthOfDecember));
+        const QByteArray bytes = bytesOf(QString::fromLatin1(drill->fileName));
+        QVERIFY(bytes.startsWith("\"" + name.toLatin1() + " On the Day"));
+        QCOMPARE(beyondLimits(false, linesOf(bytes)), QString());
     }
 
     void anEmptyNameSavesNothing_data()

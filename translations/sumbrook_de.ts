@@ -95,6 +95,10 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
         <source>The score could not be saved in &quot;%1&quot;: %2</source>
         <translation>Die Punkte konnten nicht in „%1“ gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>The name is longer than the %1 characters a score can hold. Please make it shorter.</source>
+        <translation>Der Name ist zu lang: Er darf höchstens %1 Zeichen haben. Bitte kürze ihn.</translation>
+    </message>
 </context>
 <context>
     <name>about::AboutWindow</name>

@@ -95,6 +95,10 @@ Save all the same? No goes back to the text.</source>
         <source>The score could not be saved in &quot;%1&quot;: %2</source>
         <translation>No se pudieron guardar los puntos en «%1»: %2</translation>
     </message>
+    <message>
+        <source>The name is longer than the %1 characters a score can hold. Please make it shorter.</source>
+        <translation>El nombre es demasiado largo: puede tener como máximo %1 caracteres. Acórtalo, por favor.</translation>
+    </message>
 </context>
 <context>
     <name>about::AboutWindow</name>

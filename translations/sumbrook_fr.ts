@@ -95,6 +95,10 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
         <source>The score could not be saved in &quot;%1&quot;: %2</source>
         <translation>Le score n’a pas pu être enregistré dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>The name is longer than the %1 characters a score can hold. Please make it shorter.</source>
+        <translation>Le nom est trop long&#xa0;: il peut avoir au plus %1 caractères. Raccourcis-le, s’il te plaît.</translation>
+    </message>
 </context>
 <context>
     <name>about::AboutWindow</name>
