@@ -16,12 +16,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+
+#include <fcntl.h>
+#include <grp.h>
 
 using namespace toolkit;
 
@@ -55,6 +61,49 @@ bool ignoresFileSizeSignal(qint64 pid)
     const auto match = ignored.match(QString::fromLatin1(status.readAll()));
     return match.hasMatch() && (match.captured(1).toULongLong(nullptr, 16) >> (SIGXFSZ - 1)) & 1;
 }
+
+// Runs the call in a child process as the user, whose first group is its own; the call's result.
+int asUser(uint user, const QList<uint> &groups, const std::function<bool()> &call)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        const std::vector<gid_t> ids(groups.begin(), groups.end());
+        if (::setgroups(ids.size(), ids.data()) != 0 || ::setgid(ids.front()) != 0 ||
+            ::setuid(user) != 0)
+            _exit(2);
+        _exit(call() ? 0 : 1);
+    }
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool canChange(uint user, const QList<uint> &groups, const char *fileName)
+{
+    return asUser(user, groups, [&] { return ::open(fileName, O_WRONLY) >= 0; }) == 0;
+}
+
+// An access ACL as the file system stores it: entries of tag, rights and user or group.
+QByteArray aclOf(std::initializer_list<std::array<quint32, 3>> entries)
+{
+    QByteArray bytes("\x02\0\0\0", 4);
+    for (const auto &[tag, perm, id] : entries) {
+        const quint16 head[2] = {quint16(tag), quint16(perm)};
+        bytes.append(reinterpret_cast<const char *>(head), sizeof head);
+        bytes.append(reinterpret_cast<const char *>(&id), sizeof id);
+    }
+    return bytes;
+}
+
+QByteArray aclOf(const char *fileName)
+{
+    QByteArray bytes(4096, Qt::Uninitialized);
+    const ssize_t size = ::getxattr(fileName, "system.posix_acl_access", bytes.data(), 4096);
+    return bytes.first(std::max<ssize_t>(size, 0));
+}
+
+// A class folder: the teacher's file, the class's group, read and written by the class.
+constexpr uint Teacher = 4242, Class = 4343, Pupil = 4244, PupilsOwn = 4344, OtherPupil = 4245,
+               Stranger = 4246;
 
 } // namespace
 
@@ -317,6 +366,77 @@ private slots:
         QCOMPARE(bytesOf("real.txt"), "new");
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden | QDir::System),
                  QStringList({"Add.txt", "real.txt"}));
+    }
+
+    // The new file put in the old one's place keeps who may change it. Another user cannot give it
+    // to the old owner or, outside the group, to the old group: those who could change it still
+    // can, through the ACL where the mode no longer lets them.
+    void theReplaceKeepsWhoMayChangeTheFile_data()
+    {
+        QTest::addColumn<uint>("writer");
+        QTest::addColumn<QList<uint>>("groups");
+        QTest::addColumn<QByteArray>("acl"); // the file's before, besides its mode
+        QTest::addColumn<uint>("owner");
+        QTest::addColumn<uint>("group");
+        QTest::newRow("root keeps owner, group, mode and ACL")
+            << 0u << QList<uint>{0}
+            << aclOf({{1, 6, ~0u}, {2, 6, Stranger}, {4, 6, ~0u}, {16, 6, ~0u}, {32, 4, ~0u}})
+            << Teacher << Class;
+        QTest::newRow("a pupil of the class keeps group and mode")
+            << Pupil << QList<uint>{PupilsOwn, Class} << QByteArray() << Pupil << Class;
+        QTest::newRow("a pupil the ACL names, not of the class")
+            << Pupil << QList<uint>{PupilsOwn}
+            << aclOf({{1, 6, ~0u}, {2, 6, Pupil}, {4, 6, ~0u}, {16, 6, ~0u}, {32, 4, ~0u}}) << Pupil
+            << PupilsOwn;
+    }
+    void theReplaceKeepsWhoMayChangeTheFile()
+    {
+        QFETCH(uint, writer);
+        QFETCH(QList<uint>, groups);
+        QFETCH(QByteArray, acl);
+        QFETCH(uint, owner);
+        QFETCH(uint, group);
+        if (::geteuid() != 0)
+            QSKIP("Files of other users are made by root");
+        QCOMPARE(::chmod(".", 0777), 0);
+        writeFile("Add.txt", "old");
+        QCOMPARE(::chown("Add.txt", Teacher, Class), 0);
+        QCOMPARE(::chmod("Add.txt", 0664), 0);
+        if (!acl.isEmpty())
+            QCOMPARE(::setxattr("Add.txt", "system.posix_acl_access", acl.data(), acl.size(), 0),
+                     0);
+
+        const QList<QPair<uint, QList<uint>>> people = {
+            {Teacher, {Teacher}},
+            {Pupil, writer == Pupil ? groups : QList<uint>{PupilsOwn}},
+            {OtherPupil, {OtherPupil, Class}},
+            {Stranger, {Stranger}}};
+        const auto whoCanChange = [&] {
+            QList<uint> can;
+            for (const auto &[user, theirs] : people) {
+                if (canChange(user, theirs, "Add.txt"))
+                    can.append(user);
+            }
+            return can;
+        };
+        const QList<uint> before = whoCanChange();
+
+        QCOMPARE(asUser(writer, groups,
+                        [] {
+                            return replaceKeepingAppended("Add.txt", fingerprintOf("old"), "new")
+                                       .outcome == Replaced::Written;
+                        }),
+                 0);
+        QCOMPARE(bytesOf("Add.txt"), "new");
+        struct stat info;
+        QCOMPARE(::stat("Add.txt", &info), 0);
+        QCOMPARE(info.st_uid, owner);
+        QCOMPARE(info.st_gid, group);
+        QCOMPARE(info.st_mode & 07777, 0664u);
+        if (writer == 0)
+            QCOMPARE(aclOf("Add.txt"), acl);
+        QCOMPARE(whoCanChange(), before);
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"Add.txt"});
     }
 
     void aWriterKilledMidWayLeavesTheOldContentWhole()

@@ -686,5 +686,9 @@ Soll sie durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie 
         <source>It is larger than %1 bytes.</source>
         <translation>Die Datei ist größer als %1 Bytes.</translation>
     </message>
+    <message>
+        <source>Saved by you, it could no longer be changed by everyone who can change it now.</source>
+        <translation>Würdest du sie speichern, könnten nicht mehr alle sie ändern, die das jetzt dürfen.</translation>
+    </message>
 </context>
 </TS>

@@ -686,5 +686,9 @@ Replace it with the text shown here? No keeps the file as it is, and this window
         <source>It is larger than %1 bytes.</source>
         <translation>El archivo ocupa más de %1 bytes.</translation>
     </message>
+    <message>
+        <source>Saved by you, it could no longer be changed by everyone who can change it now.</source>
+        <translation>Si lo guardaras, algunas personas que ahora pueden cambiarlo ya no podrían hacerlo.</translation>
+    </message>
 </context>
 </TS>

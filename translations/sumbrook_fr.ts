@@ -686,5 +686,9 @@ Le remplacer par le texte affiché ici&#xa0;? Avec Non, le fichier reste tel que
         <source>It is larger than %1 bytes.</source>
         <translation>Le fichier dépasse %1 octets.</translation>
     </message>
+    <message>
+        <source>Saved by you, it could no longer be changed by everyone who can change it now.</source>
+        <translation>Si tu l’enregistrais, certaines personnes qui peuvent le modifier maintenant ne le pourraient plus.</translation>
+    </message>
 </context>
 </TS>
