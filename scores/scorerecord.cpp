@@ -96,7 +96,8 @@ bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
 
     const QString fileName = QString::fromLatin1(file.fileName);
     const QString error =
-        toolkit::appendText(fileName, scoreRecord(scoreSentence(file, name, today, captions)));
+        toolkit::appendText(fileName, scoreRecord(scoreSentence(file, name, today, captions)),
+                            toolkit::lockWaitBox(window, fileName));
     if (error.isEmpty())
         return true;
 

@@ -135,7 +135,8 @@ bool ScoreWindow::writeBack()
     const QByteArray bytes = encode(text);
     Fingerprint read = m_shown;
     for (;;) {
-        const Replaced replaced = replaceKeepingAppended(fileName, read, bytes);
+        const Replaced replaced =
+            replaceKeepingAppended(fileName, read, bytes, lockWaitBox(this, fileName));
         if (replaced.outcome == Replaced::Written)
             break;
         if (replaced.outcome == Replaced::Failed) {
@@ -184,7 +185,8 @@ void displayScores(const QString &fileName)
             return;
     }
 
-    const ReadBytes read = readBytes(fileName, ShownLimits.bytes);
+    const ReadBytes read =
+        readBytes(fileName, ShownLimits.bytes, lockWaitBox(QApplication::activeWindow(), fileName));
     QString problem;
     if (read.tooLarge)
         problem = beyondLimits(true, {});

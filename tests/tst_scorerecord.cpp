@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -197,6 +198,56 @@ private slots:
         const QByteArray bytes = bytesOf(QString::fromLatin1(drill->fileName));
         QVERIFY(bytes.startsWith("\"" + name.toLatin1() + " On the Day"));
         QCOMPARE(beyondLimits(false, linesOf(bytes)), QString());
+    }
+
+    // Another program holds the lock: the window keeps answering, with a busy cursor, and the
+    // learner can give up waiting. The record is saved once it is let go, or not at all.
+    void aHeldLockKeepsTheWindowAnswering_data()
+    {
+        QTest::addColumn<bool>("giveUp");
+        QTest::newRow("let go: saved after the other's bytes") << false;
+        QTest::newRow("given up: not saved, and said so") << true;
+    }
+    void aHeldLockKeepsTheWindowAnswering()
+    {
+        QFETCH(bool, giveUp);
+        QWidget window;
+        window.show();
+        HeldLock lock("Add.txt", giveUp ? 60000 : 1500, "other\r\n");
+        QVERIFY(lock.isHeld());
+        const Heartbeat heartbeat;
+        bool waited = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+            if (box && !waited) {
+                waited = true;
+                if (giveUp)
+                    box->cancel();
+            }
+        });
+        poll.start(10);
+
+        dialogs::answerNextInput("Dav");
+        if (giveUp)
+            dialogs::answerNextMessage(QMessageBox::Ok);
+        QCOMPARE(saveScore(&window, AdditionScores, Scored, SixthOfDecember), !giveUp);
+        QVERIFY(waited);
+        QVERIFY2(heartbeat.beats() > 10, qPrintable(QString::number(heartbeat.beats())));
+        QCOMPARE(heartbeat.busy(), heartbeat.beats());
+        const auto boxes = dialogs::takeAnsweredBoxes();
+        if (giveUp) {
+            QCOMPARE(boxes.size(), 2);
+            QCOMPARE(boxes[1].text, "The score could not be saved in \"Add.txt\": Another "
+                                    "program is using the file. Try again in a moment.");
+            QCOMPARE(bytesOf("Add.txt"), "");
+        } else {
+            QVERIFY(lock.waitForEnd());
+            QCOMPARE(bytesOf("Add.txt"),
+                     "other\r\n" +
+                         scoreRecord(scoreSentence(AdditionScores, "Dav", SixthOfDecember, Scored))
+                             .toLatin1());
+        }
     }
 
     void anEmptyNameSavesNothing_data()

@@ -27,6 +27,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -918,6 +919,62 @@ private slots:
         QCOMPARE(viewer()->blnChanged, qint16(-1));
         QVERIFY(m_window->isVisible());
         QVERIFY(drills::frmAddition().form()->isVisible());
+        QCOMPARE(bytesOf("Add.txt"), TwoRecords);
+    }
+
+    // Giving up on a lock another program holds loses nothing: the viewer stays as it was, with its
+    // edits; the window answered, with a busy cursor, while it waited.
+    void givingUpOnAHeldLockLosesNothing_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("writing back on closing")
+            << "viewer"
+            << "The scores could not be saved in \"Add.txt\": ";
+        QTest::newRow("Display in another drill")
+            << "display"
+            << "The scores in \"Sub.txt\" could not be shown: ";
+    }
+    void givingUpOnAHeldLockLosesNothing()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, said);
+        writeFile("Add.txt", TwoRecords);
+        writeFile("Sub.txt", SubRecord);
+        displayScores("Add.txt");
+        if (way == "viewer")
+            typeAtTheEnd(viewer()->txtScore, "Eve");
+        const HeldLock lock(way == "viewer" ? "Add.txt" : "Sub.txt");
+        QVERIFY(lock.isHeld());
+
+        m_guard->stop();
+        const Heartbeat heartbeat;
+        bool waited = false;
+        QTimer giveUp;
+        connect(&giveUp, &QTimer::timeout, this, [&] {
+            if (auto *box = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget())) {
+                waited = true;
+                box->cancel();
+            }
+        });
+        giveUp.start(10);
+        if (way == "viewer")
+            dialogs::answerNextMessage(QMessageBox::Yes);
+        dialogs::answerNextMessage(QMessageBox::Ok);
+        leaveViewer(m_window, way);
+        m_guard->start();
+
+        QVERIFY(waited);
+        QVERIFY2(heartbeat.beats() > 10, qPrintable(QString::number(heartbeat.beats())));
+        QCOMPARE(heartbeat.busy(), heartbeat.beats());
+        const auto boxes = dialogs::takeAnsweredBoxes();
+        QCOMPARE(boxes.last().text,
+                 said + "Another program is using the file. Try again in a moment.");
+        QVERIFY(viewer()->isVisible());
+        QCOMPARE(viewer()->lblPath->text(), "Add.txt");
+        QCOMPARE(viewer()->shownText(),
+                 QString::fromLatin1(TwoRecords + (way == "viewer" ? "Eve" : "")));
+        QCOMPARE(viewer()->blnChanged, qint16(way == "viewer" ? -1 : 0));
         QCOMPARE(bytesOf("Add.txt"), TwoRecords);
     }
 

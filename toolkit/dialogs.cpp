@@ -2,13 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs.h"
 
+#include "application.h"
+
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QInputDialog>
 #include <QLayout>
 #include <QLineEdit>
 #include <QList>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <QValidator>
+
+#include <memory>
 
 #include <variant>
 
@@ -60,6 +69,58 @@ public:
         input = oneLine(input, &cursor);
         return Acceptable;
     }
+};
+
+class LockWaitBox
+{
+public:
+    LockWaitBox(QWidget *parent, const QString &fileName)
+        : m_parent(parent)
+        , m_fileName(fileName)
+    {}
+    ~LockWaitBox()
+    {
+        delete m_box;
+        if (m_since.isValid())
+            QApplication::restoreOverrideCursor();
+    }
+    LockWaitBox(const LockWaitBox &) = delete;
+    LockWaitBox &operator=(const LockWaitBox &) = delete;
+
+    bool operator()()
+    {
+        // Most locks are let go within a few milliseconds: a box would only flash.
+        constexpr int BoxAfterMs = 400;
+        constexpr int StepMs = 20;
+        if (!m_since.isValid()) {
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+            m_since.start();
+        }
+        if (!m_box && m_since.elapsed() >= BoxAfterMs) {
+            m_box = new QProgressDialog(m_parent); // its Cancel in Qt's own words
+            m_box->setLabelText(QCoreApplication::translate("toolkit::TextFile",
+                                                            "Another program is using \"%1\". "
+                                                            "Waiting for it to finish…")
+                                    .arg(m_fileName));
+            m_box->setRange(0, 0);
+            m_box->setWindowTitle(QString::fromLatin1(ApplicationTitle));
+            m_box->setWindowModality(Qt::ApplicationModal);
+            m_box->setMinimumDuration(0);
+            m_box->show();
+        }
+        // Until the box shows, what the user does waits, so that nothing starts halfway through
+        // what waits for the lock; then the box keeps the other windows from it.
+        QEventLoop loop;
+        QTimer::singleShot(StepMs, &loop, &QEventLoop::quit);
+        loop.exec(m_box ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+        return !(m_box && m_box->wasCanceled());
+    }
+
+private:
+    QPointer<QWidget> m_parent;
+    QString m_fileName;
+    QElapsedTimer m_since;
+    QPointer<QProgressDialog> m_box;
 };
 
 template<class T>
@@ -127,6 +188,15 @@ QMessageBox::StandardButton messageBox(QWidget *parent, const QString &text, con
     box.exec();
     QAbstractButton *clicked = box.clickedButton();
     return clicked ? box.standardButton(clicked) : QMessageBox::Cancel;
+}
+
+std::function<bool()> lockWaitBox(QWidget *parent, const QString &fileName)
+{
+    // A program without windows has none to keep answering: it waits as when given no wait.
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return {};
+    auto box = std::make_shared<LockWaitBox>(parent, fileName);
+    return [box] { return (*box)(); };
 }
 
 namespace dialogs {

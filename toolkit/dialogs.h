@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace toolkit {
@@ -24,6 +26,12 @@ messageBox(QWidget *parent, const QString &text, const QString &title,
            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
            QMessageBox::Icon icon = QMessageBox::NoIcon);
+
+// A wait for another program to let go of a file's lock (toolkit::LockWait) that keeps the windows
+// answering: they repaint and can be moved, a busy cursor shows at once, and after a moment a
+// modal box says what is awaited, with Cancel to give up waiting. It ends with the last copy. A
+// program without windows gets none: the call then waits as when given no wait.
+std::function<bool()> lockWaitBox(QWidget *parent, const QString &fileName);
 
 namespace dialogs {
 

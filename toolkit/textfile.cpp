@@ -60,7 +60,8 @@ qsizetype lengthAt(QStringView text, qsizetype i)
 
 constexpr auto DigestKind = QCryptographicHash::Blake2b_256;
 constexpr qint64 Chunk = 1024 * 1024;
-// Another copy of the program holds the lock for one save or one write-back, well under this.
+// Another copy of the program holds the lock for one save or one write-back, well under this: how
+// long a call given no wait of its own waits.
 constexpr int LockWaitMs = 5000;
 
 QString reasonOf(int error)
@@ -118,10 +119,16 @@ struct Opened
 // while the lock is awaited (a write-back renamed a new one over it, or it was removed), the new
 // one is opened instead: bytes written to the old one would be lost with it. Opening never waits,
 // not even for a pipe's other end, and anything but a regular file is refused.
-Opened openLocked(const QString &fileName, int flags, int lock)
+Opened openLocked(const QString &fileName, int flags, int lock, const LockWait &wait)
 {
     const QByteArray path = QFile::encodeName(fileName);
     const QDeadlineTimer deadline(LockWaitMs);
+    const auto giveUp = [&] {
+        if (wait)
+            return !wait();
+        QThread::msleep(2);
+        return deadline.hasExpired();
+    };
     for (;;) {
         Opened file;
         // A device is not even opened: opening some of them does something.
@@ -152,13 +159,12 @@ Opened openLocked(const QString &fileName, int flags, int lock)
                 file.error = reasonOf(errno);
                 return file;
             }
-            if (deadline.hasExpired()) {
+            if (giveUp()) {
                 file.error = QCoreApplication::translate(
                     "toolkit::TextFile",
                     "Another program is using the file. Try again in a moment.");
                 return file;
             }
-            QThread::msleep(2);
         }
         if (::stat(path.constData(), &atPath) == 0 && atPath.st_dev == file.info.st_dev &&
             atPath.st_ino == file.info.st_ino) {
@@ -166,7 +172,7 @@ Opened openLocked(const QString &fileName, int flags, int lock)
                 file.error = reasonOf(errno);
             return file;
         }
-        if (deadline.hasExpired()) {
+        if (giveUp()) {
             file.error = QCoreApplication::translate(
                 "toolkit::TextFile", "The file keeps being replaced. Try again in a moment.");
             return file;
@@ -434,12 +440,12 @@ Fingerprint fingerprintOf(QByteArrayView bytes)
     return {bytes.size(), QCryptographicHash::hash(bytes, DigestKind)};
 }
 
-QString appendBytes(const QString &fileName, QByteArrayView bytes)
+QString appendBytes(const QString &fileName, QByteArrayView bytes, const LockWait &wait)
 {
-    Opened file = openLocked(fileName, O_WRONLY | O_APPEND, LOCK_EX);
+    Opened file = openLocked(fileName, O_WRONLY | O_APPEND, LOCK_EX, wait);
     const bool created = file.missing;
     if (created)
-        file = openLocked(fileName, O_WRONLY | O_APPEND | O_CREAT, LOCK_EX);
+        file = openLocked(fileName, O_WRONLY | O_APPEND | O_CREAT, LOCK_EX, wait);
     if (!file.error.isEmpty())
         return file.error;
     const int fd = file.fd.get();
@@ -460,15 +466,15 @@ QString appendBytes(const QString &fileName, QByteArrayView bytes)
     return {};
 }
 
-QString appendText(const QString &fileName, QStringView text)
+QString appendText(const QString &fileName, QStringView text, const LockWait &wait)
 {
-    return appendBytes(fileName, encode(text));
+    return appendBytes(fileName, encode(text), wait);
 }
 
-ReadBytes readBytes(const QString &fileName, qint64 limit)
+ReadBytes readBytes(const QString &fileName, qint64 limit, const LockWait &wait)
 {
     ReadBytes read;
-    const Opened file = openLocked(fileName, O_RDONLY, LOCK_SH);
+    const Opened file = openLocked(fileName, O_RDONLY, LOCK_SH, wait);
     read.missing = file.missing;
     read.error = file.error;
     if (file.missing || !file.error.isEmpty())
@@ -495,11 +501,11 @@ ReadBytes readBytes(const QString &fileName, qint64 limit)
 }
 
 Replaced replaceKeepingAppended(const QString &fileName, const Fingerprint &read,
-                                QByteArrayView bytes)
+                                QByteArrayView bytes, const LockWait &wait)
 {
     // A file read as empty may be missing: creating it takes the lock against a save creating it.
     const Opened file =
-        openLocked(fileName, read.size == 0 ? O_RDONLY | O_CREAT : O_RDONLY, LOCK_EX);
+        openLocked(fileName, read.size == 0 ? O_RDONLY | O_CREAT : O_RDONLY, LOCK_EX, wait);
     if (file.missing)
         return changed(fingerprintOf({}), true);
     if (!file.error.isEmpty())

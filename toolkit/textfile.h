@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <functional>
+
 namespace toolkit {
 
 // A character the code page cannot hold becomes '?'.
@@ -34,11 +36,14 @@ struct Fingerprint
 Fingerprint fingerprintOf(QByteArrayView bytes);
 
 // Each function returns an empty string on success, or the reason it failed, ready for a message.
+// Each waits while another program holds the file's lock: it calls the wait given, which waits a
+// moment and says whether to go on waiting, or, given none, waits up to five seconds.
+using LockWait = std::function<bool()>;
 
 // Appends to the end without reading what is there; a missing file is created. A write that fails
 // part-way is cut off again, back to the size the file had just before it.
-QString appendBytes(const QString &fileName, QByteArrayView bytes);
-QString appendText(const QString &fileName, QStringView text);
+QString appendBytes(const QString &fileName, QByteArrayView bytes, const LockWait &wait = {});
+QString appendText(const QString &fileName, QStringView text, const LockWait &wait = {});
 
 struct ReadBytes
 {
@@ -49,7 +54,7 @@ struct ReadBytes
     QString error;
 };
 // Reads no more than the limit allows, whatever size the file claims.
-ReadBytes readBytes(const QString &fileName, qint64 limit);
+ReadBytes readBytes(const QString &fileName, qint64 limit, const LockWait &wait = {});
 
 struct Replaced
 {
@@ -64,6 +69,6 @@ struct Replaced
 // replacing it all the same means calling again with the fingerprint found. A new file is written
 // beside the old one and renamed over it, so a failure or a crash leaves the old content whole.
 Replaced replaceKeepingAppended(const QString &fileName, const Fingerprint &read,
-                                QByteArrayView bytes);
+                                QByteArrayView bytes, const LockWait &wait = {});
 
 } // namespace toolkit

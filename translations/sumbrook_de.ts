@@ -690,5 +690,9 @@ Soll sie durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie 
         <source>Saved by you, it could no longer be changed by everyone who can change it now.</source>
         <translation>Würdest du sie speichern, könnten nicht mehr alle sie ändern, die das jetzt dürfen.</translation>
     </message>
+    <message>
+        <source>Another program is using &quot;%1&quot;. Waiting for it to finish…</source>
+        <translation>Ein anderes Programm benutzt gerade „%1“. Warte kurz, bis es fertig ist …</translation>
+    </message>
 </context>
 </TS>

@@ -690,5 +690,9 @@ Replace it with the text shown here? No keeps the file as it is, and this window
         <source>Saved by you, it could no longer be changed by everyone who can change it now.</source>
         <translation>Si lo guardaras, algunas personas que ahora pueden cambiarlo ya no podrían hacerlo.</translation>
     </message>
+    <message>
+        <source>Another program is using &quot;%1&quot;. Waiting for it to finish…</source>
+        <translation>Otro programa está usando «%1». Espera a que termine…</translation>
+    </message>
 </context>
 </TS>

@@ -690,5 +690,9 @@ Le remplacer par le texte affiché ici&#xa0;? Avec Non, le fichier reste tel que
         <source>Saved by you, it could no longer be changed by everyone who can change it now.</source>
         <translation>Si tu l’enregistrais, certaines personnes qui peuvent le modifier maintenant ne le pourraient plus.</translation>
     </message>
+    <message>
+        <source>Another program is using &quot;%1&quot;. Waiting for it to finish…</source>
+        <translation>Un autre programme utilise «&#xa0;%1&#xa0;». Attends qu’il ait fini…</translation>
+    </message>
 </context>
 </TS>
