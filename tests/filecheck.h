@@ -6,14 +6,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QCursor>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <optional>
 
@@ -83,58 +79,6 @@ inline bool makeOddFile(const QString &kind, const QString &name)
         return symlink("/dev/zero", path.constData()) == 0;
     return QDir().mkdir(name);
 }
-
-#ifdef SCOREWRITER
-// Another copy of the program holding a file's lock, as while it saves, for as long as it is
-// told, when it appends its bytes, or until this object goes.
-class HeldLock
-{
-public:
-    explicit HeldLock(const QString &fileName, int ms = 60000, const QString &bytes = {})
-    {
-        m_holder.start(QStringLiteral(SCOREWRITER),
-                       {QStringLiteral("hold"), fileName, QString::number(ms), bytes});
-        m_held = m_holder.waitForReadyRead() && m_holder.readAllStandardOutput() == "held\n";
-    }
-    ~HeldLock()
-    {
-        m_holder.kill();
-        m_holder.waitForFinished();
-    }
-    bool isHeld() const { return m_held; }
-    bool waitForEnd()
-    {
-        return m_holder.state() == QProcess::NotRunning || m_holder.waitForFinished();
-    }
-
-private:
-    QProcess m_holder;
-    bool m_held = false;
-};
-
-// Something on the event loop that must keep running while a lock is awaited: it counts its
-// turns, and whether the busy cursor showed at each.
-class Heartbeat
-{
-public:
-    Heartbeat()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            ++m_beats;
-            const QCursor *cursor = QGuiApplication::overrideCursor();
-            m_busy += cursor && cursor->shape() == Qt::BusyCursor;
-        });
-        m_timer.start(10);
-    }
-    int beats() const { return m_beats; }
-    int busy() const { return m_busy; }
-
-private:
-    QTimer m_timer;
-    int m_beats = 0;
-    int m_busy = 0;
-};
-#endif
 
 // Each test case runs in an empty folder of its own, made the current directory, as the score
 // files are named relative to it.

@@ -199,38 +199,6 @@ private slots:
                  QMessageBox::Cancel);
         QCOMPARE(shown, QStringList({"Yes", "No"}));
     }
-
-    // While another program holds a lock: the event loop runs, the cursor is busy, and after a
-    // moment a box says what is awaited; its Cancel gives up, and all of it goes with the wait.
-    void aLockWaitKeepsTheWindowsAnsweringUntilCancelled()
-    {
-        QWidget window;
-        window.show();
-        int beats = 0;
-        QTimer heartbeat;
-        connect(&heartbeat, &QTimer::timeout, [&] { ++beats; });
-        heartbeat.start(5);
-        QString asked;
-        Qt::CursorShape cursor = Qt::ArrowCursor;
-        int beatsBefore = 0;
-        whenABoxOpens([&](QWidget *box) {
-            beatsBefore = beats;
-            cursor = QApplication::overrideCursor()->shape();
-            asked = box->findChild<QLabel *>()->text();
-            QTest::mouseClick(buttonOf(box, "Cancel"), Qt::LeftButton);
-        });
-
-        std::function<bool()> wait = lockWaitBox(&window, "Add.txt");
-        for (int waits = 0; wait(); ++waits)
-            QVERIFY(waits < 500);
-        QVERIFY2(beatsBefore > 10, qPrintable(QString::number(beatsBefore)));
-        QCOMPARE(cursor, Qt::BusyCursor);
-        QCOMPARE(asked, QString::fromUtf8("Another program is using \"Add.txt\". Waiting for it "
-                                          "to finish…"));
-        wait = nullptr;
-        QVERIFY(!QApplication::overrideCursor());
-        QVERIFY(!QApplication::activeModalWidget());
-    }
 };
 
 QTEST_MAIN(TestDialogs)

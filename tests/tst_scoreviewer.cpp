@@ -6,6 +6,7 @@
 #include "filecheck.h"
 
 #include "drills/drilldesign.h"
+#include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
@@ -19,6 +20,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -77,6 +79,36 @@ void placeCursor(QPlainTextEdit *box, int line, int column)
     QTextCursor cursor(box->document()->findBlockByNumber(line));
     cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, column);
     box->setTextCursor(cursor);
+}
+
+// Edits as a user does, in steps joined by "; ": "at line column", "select line column line
+// column", "type text", "key Return|Backspace|Delete|Undo|Redo|Cut|Copy|Paste", and "clip text"
+// for another program's text on the clipboard.
+void edit(QPlainTextEdit *box, const QString &steps)
+{
+    const QHash<QString, QKeySequence> keys = {
+        {"Return", Qt::Key_Return},   {"Backspace", Qt::Key_Backspace}, {"Delete", Qt::Key_Delete},
+        {"Undo", QKeySequence::Undo}, {"Redo", QKeySequence::Redo},     {"Cut", QKeySequence::Cut},
+        {"Copy", QKeySequence::Copy}, {"Paste", QKeySequence::Paste}};
+    for (const QString &step : steps.split(QStringLiteral("; "))) {
+        const QString command = step.section(u' ', 0, 0);
+        const QString rest = step.section(u' ', 1);
+        const QStringList at = rest.split(u' ');
+        if (command == u"at" || command == u"select")
+            placeCursor(box, at[0].toInt(), at[1].toInt());
+        if (command == u"select") {
+            QTextCursor cursor = box->textCursor();
+            const int line = box->document()->findBlockByNumber(at[2].toInt()).position();
+            cursor.setPosition(line + at[3].toInt(), QTextCursor::KeepAnchor);
+            box->setTextCursor(cursor);
+        } else if (command == u"type") {
+            QTest::keyClicks(box, rest);
+        } else if (command == u"key") {
+            QTest::keySequence(box, keys.value(rest));
+        } else if (command == u"clip") {
+            QApplication::clipboard()->setText(rest);
+        }
+    }
 }
 
 // Leaves the viewer as a user does: closing it, closing the main window, or choosing Display in
@@ -201,6 +233,9 @@ private slots:
         while (records.size() < 300000)
             records += TwoRecords;
         QTest::newRow("many records") << records + "\x80" << int(records.count('\n')) + 1;
+        // As many lines as the viewer shows: a final line end begins no line of its own.
+        const QByteArray most = QByteArray("x\r\n").repeated(scores::ShownLimits.lines);
+        QTest::newRow("the most lines, each ending in CR LF") << most << int(most.count('\n')) + 1;
     }
 
     void aLargeFileComesBackByteForByte()
@@ -456,55 +491,45 @@ private slots:
     // viewer stays on the file it wrote and must know it as written, so that later edits land once.
     void aViewerLeftOpenKnowsTheFileAsItWroteIt_data()
     {
-        QTest::addColumn<QString>("before"); // what happened to Add.txt before the Display
-        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QByteArray>("meanwhile"); // Add.txt as another program left it
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<QByteArray>("written");
-        QTest::newRow("typing at the end") << ""
-                                           << "end" << TwoRecords + "Teacher done";
-        QTest::newRow("a word deleted at the end") << ""
-                                                   << "word" << TwoRecords;
-        QTest::newRow("typing at the start") << ""
-                                             << "start"
+        QTest::newRow("typing at the end")
+            << QByteArray() << "at 4 7; type  done" << TwoRecords + "Teacher done";
+        QTest::newRow("a word deleted")
+            << QByteArray() << "select 4 0 4 7; key Delete" << TwoRecords;
+        QTest::newRow("typing at the start") << QByteArray() << "at 0 0; type X"
                                              << "X" + TwoRecords + "Teacher";
-        QTest::newRow("a record saved since") << "saved"
-                                              << "end" << TwoRecords + "Teacher done" + SubRecord;
-        QTest::newRow("replaced after it was changed elsewhere")
-            << "rewritten"
-            << "end" << TwoRecords + "Teacher done";
+        QTest::newRow("after a record was saved")
+            << TwoRecords + "Teacher" + SubRecord << "at 4 7; type  done"
+            << TwoRecords + "Teacher done" + SubRecord;
+        QTest::newRow("after replacing a file changed elsewhere")
+            << SubRecord << "at 4 7; type  done" << TwoRecords + "Teacher done";
     }
     void aViewerLeftOpenKnowsTheFileAsItWroteIt()
     {
-        QFETCH(QString, before);
-        QFETCH(QString, edit);
+        QFETCH(QByteArray, meanwhile);
+        QFETCH(QString, steps);
         QFETCH(QByteArray, written);
         writeFile("Add.txt", TwoRecords);
         writeFile("Sub.txt", QByteArray(scores::ShownLimits.lines + 1, '\n'));
         displayScores("Add.txt");
         typeAtTheEnd(viewer()->txtScore, "Teacher");
-        dialogs::answerNextMessage(QMessageBox::Yes);
-        if (before == "rewritten") {
+        const bool rewritten = meanwhile == SubRecord;
+        if (rewritten)
             writeFile("Add.txt", SubRecord);
-            dialogs::answerNextMessage(QMessageBox::Yes);
-        }
-        dialogs::answerNextMessage(QMessageBox::Ok); // Sub.txt could not be shown
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        if (rewritten)
+            dialogs::answerNextMessage(QMessageBox::Yes); // replace it all the same
+        dialogs::answerNextMessage(QMessageBox::Ok);      // Sub.txt could not be shown
         displayScores("Sub.txt");
-        QCOMPARE(dialogs::pendingAnswers(), 0);
         QCOMPARE(viewer()->lblPath->text(), "Add.txt");
         QCOMPARE(bytesOf("Add.txt"), TwoRecords + "Teacher");
-        if (before == "saved")
-            QVERIFY(toolkit::appendBytes("Add.txt", SubRecord).isEmpty());
+        if (!meanwhile.isEmpty() && !rewritten)
+            writeFile("Add.txt", meanwhile);
         dialogs::takeAnsweredBoxes();
 
-        QPlainTextEdit *box = viewer()->txtScore;
-        if (edit == "end") {
-            typeAtTheEnd(box, " done");
-        } else if (edit == "word") {
-            QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
-            QTest::keyClick(box, Qt::Key_Backspace, Qt::ControlModifier);
-        } else {
-            QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
-            QTest::keyClicks(box, "X");
-        }
+        edit(viewer()->txtScore, steps);
         dialogs::answerNextMessage(QMessageBox::Yes);
         viewer()->unload();
         QTRY_VERIFY(!frmScore().isLoaded());
@@ -587,51 +612,8 @@ private slots:
         QCOMPARE(viewer()->blnChanged, qint16(0));
     }
 
-    // As a text editor counts them: a final line end begins no line of its own.
-    void linesAreCountedAsAnEditorCountsThem_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<qsizetype>("count");
-        QTest::addColumn<qsizetype>("longest");
-        QTest::newRow("empty") << QByteArray() << qsizetype(0) << qsizetype(0);
-        QTest::newRow("no line end") << QByteArray("abc") << qsizetype(1) << qsizetype(3);
-        QTest::newRow("a final CR LF") << QByteArray("abc\r\n") << qsizetype(1) << qsizetype(3);
-        QTest::newRow("a last line without one")
-            << QByteArray("a\r\nbc") << qsizetype(2) << qsizetype(2);
-        QTest::newRow("empty lines of each end")
-            << QByteArray("\r\r\n\n") << qsizetype(3) << qsizetype(0);
-    }
-    void linesAreCountedAsAnEditorCountsThem()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(qsizetype, count);
-        QFETCH(qsizetype, longest);
-        const scores::Lines lines = scores::linesOf(bytes);
-        QCOMPARE(lines.count, count);
-        QCOMPARE(lines.longest, longest);
-    }
-
-    void theLineLimitCountsLinesWhateverTheirEnds_data()
-    {
-        QTest::addColumn<QByteArray>("end");
-        QTest::newRow("CR LF") << QByteArray("\r\n");
-        QTest::newRow("LF") << QByteArray("\n");
-        QTest::newRow("CR") << QByteArray("\r");
-    }
-    void theLineLimitCountsLinesWhateverTheirEnds()
-    {
-        QFETCH(QByteArray, end);
-        const qsizetype most = scores::ShownLimits.lines;
-        const QByteArray full = ("x" + end).repeated(most);
-        QCOMPARE(scores::beyondLimits(false, scores::linesOf(full)), QString());
-        QVERIFY(scores::beyondLimits(false, scores::linesOf(full + "x"))
-                    .startsWith(QString("It has %1 lines").arg(QLocale().toString(most + 1))));
-    }
-
     // Each line keeps the line end it was read with through every edit; a line break the user
-    // types, or pastes from another program, is CR LF. Steps: "at line column", "select line
-    // column line column", "type text", "key Return|Backspace|Delete|Undo|Redo|Cut|Copy|Paste",
-    // "clip text" (another program's text on the clipboard).
+    // types, or pastes from another program, is CR LF.
     void untouchedBytesComeBackUnchanged_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -694,55 +676,11 @@ private slots:
         QFETCH(QByteArray, written);
         writeFile("Add.txt", bytes);
         displayScores("Add.txt");
-        QPlainTextEdit *box = viewer()->txtScore;
-        const QHash<QString, Qt::Key> keys = {{"Return", Qt::Key_Return},
-                                              {"Backspace", Qt::Key_Backspace},
-                                              {"Delete", Qt::Key_Delete}};
-        const QHash<QString, QKeySequence::StandardKey> commands = {{"Undo", QKeySequence::Undo},
-                                                                    {"Redo", QKeySequence::Redo},
-                                                                    {"Cut", QKeySequence::Cut},
-                                                                    {"Copy", QKeySequence::Copy},
-                                                                    {"Paste", QKeySequence::Paste}};
-        for (const QString &step : steps.split(QStringLiteral("; "))) {
-            const QString command = step.section(u' ', 0, 0);
-            const QString rest = step.section(u' ', 1);
-            const QStringList numbers = rest.split(u' ');
-            if (command == "at") {
-                placeCursor(box, numbers[0].toInt(), numbers[1].toInt());
-            } else if (command == "select") {
-                placeCursor(box, numbers[0].toInt(), numbers[1].toInt());
-                QTextCursor cursor = box->textCursor();
-                cursor.setPosition(
-                    box->document()->findBlockByNumber(numbers[2].toInt()).position() +
-                        numbers[3].toInt(),
-                    QTextCursor::KeepAnchor);
-                box->setTextCursor(cursor);
-            } else if (command == "type") {
-                QTest::keyClicks(box, rest);
-            } else if (command == "key") {
-                QVERIFY2(keys.contains(rest) || commands.contains(rest), qPrintable(rest));
-                if (keys.contains(rest))
-                    QTest::keyClick(box, keys[rest]);
-                else
-                    QTest::keySequence(box, commands[rest]);
-            } else {
-                QCOMPARE(command, "clip");
-                QApplication::clipboard()->setText(rest);
-            }
-        }
+        edit(viewer()->txtScore, steps);
         dialogs::answerNextMessage(QMessageBox::Yes);
         viewer()->unload();
         QTRY_VERIFY(!frmScore().isLoaded());
         QCOMPARE(bytesOf("Add.txt"), written);
-    }
-
-    void copiedLinesReachOtherProgramsAsPlainText()
-    {
-        writeFile("Add.txt", Mixed);
-        displayScores("Add.txt");
-        viewer()->txtScore->selectAll();
-        QTest::keySequence(viewer()->txtScore, QKeySequence::Copy);
-        QCOMPARE(QApplication::clipboard()->text(), "a1\nb2\nc3\nd4\n");
     }
 
     // The box looks for a character in its own font only: searching every other font for control
@@ -922,59 +860,81 @@ private slots:
         QCOMPARE(bytesOf("Add.txt"), TwoRecords);
     }
 
-    // Giving up on a lock another program holds loses nothing: the viewer stays as it was, with its
-    // edits; the window answered, with a busy cursor, while it waited.
-    void givingUpOnAHeldLockLosesNothing_data()
+    // While another program holds the lock, the window keeps answering with a busy cursor, and
+    // after a moment a box lets the user give up. Nothing is lost: Save Score keeps the count
+    // and says so, the viewer keeps its edits and the file it shows.
+    void aHeldLockKeepsTheWindowAnswering_data()
     {
         QTest::addColumn<QString>("way");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("writing back on closing")
-            << "viewer"
-            << "The scores could not be saved in \"Add.txt\": ";
-        QTest::newRow("Display in another drill")
-            << "display"
-            << "The scores in \"Sub.txt\" could not be shown: ";
+        QTest::addColumn<bool>("giveUp");
+        QTest::newRow("Save Score, let go") << "save" << false;
+        QTest::newRow("Save Score, given up") << "save" << true;
+        QTest::newRow("writing back, given up") << "viewer" << true;
+        QTest::newRow("Display in another drill, given up") << "display" << true;
     }
-    void givingUpOnAHeldLockLosesNothing()
+    void aHeldLockKeepsTheWindowAnswering()
     {
         QFETCH(QString, way);
-        QFETCH(QString, said);
+        QFETCH(bool, giveUp);
         writeFile("Add.txt", TwoRecords);
         writeFile("Sub.txt", SubRecord);
+        auto *drill = static_cast<drills::DrillWindow *>(drills::frmAddition().show());
+        drill->intTotalA = 3;
         displayScores("Add.txt");
-        if (way == "viewer")
-            typeAtTheEnd(viewer()->txtScore, "Eve");
-        const HeldLock lock(way == "viewer" ? "Add.txt" : "Sub.txt");
-        QVERIFY(lock.isHeld());
+        const QString edits = way == "display" ? "" : "Eve";
+        typeAtTheEnd(viewer()->txtScore, edits);
+        QProcess other; // another copy, holding the lock as while it saves
+        other.start(SCOREWRITER, {"hold", way == "display" ? "Sub.txt" : "Add.txt",
+                                  giveUp ? "60000" : "1500", "other"});
+        QVERIFY(other.waitForReadyRead());
 
+        // The user's turns while the lock is awaited, and the cursor each shows.
         m_guard->stop();
-        const Heartbeat heartbeat;
+        int turns = 0, busy = 0;
         bool waited = false;
-        QTimer giveUp;
-        connect(&giveUp, &QTimer::timeout, this, [&] {
+        QTimer user;
+        connect(&user, &QTimer::timeout, this, [&] {
+            ++turns;
+            const QCursor *cursor = QApplication::overrideCursor();
+            busy += cursor && cursor->shape() == Qt::BusyCursor;
             if (auto *box = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget())) {
                 waited = true;
-                box->cancel();
+                if (giveUp)
+                    box->cancel();
             }
         });
-        giveUp.start(10);
+        user.start(10);
+        if (way == "save")
+            dialogs::answerNextInput("Dav");
         if (way == "viewer")
             dialogs::answerNextMessage(QMessageBox::Yes);
-        dialogs::answerNextMessage(QMessageBox::Ok);
-        leaveViewer(m_window, way);
+        if (giveUp)
+            dialogs::answerNextMessage(QMessageBox::Ok);
+        if (way == "save")
+            drill->menuItem("mnuitemSaveScore")->trigger();
+        else
+            leaveViewer(m_window, way);
+        user.stop();
         m_guard->start();
+        other.kill();
+        other.waitForFinished();
 
         QVERIFY(waited);
-        QVERIFY2(heartbeat.beats() > 10, qPrintable(QString::number(heartbeat.beats())));
-        QCOMPARE(heartbeat.busy(), heartbeat.beats());
-        const auto boxes = dialogs::takeAnsweredBoxes();
-        QCOMPARE(boxes.last().text,
+        QVERIFY2(turns > 10, qPrintable(QString::number(turns)));
+        QCOMPARE(busy, turns);
+        QCOMPARE(dialogs::pendingAnswers(), 0);
+        QCOMPARE(drill->intTotalA, qint16(way == "save" && !giveUp ? 0 : 3));
+        if (!giveUp) {
+            QVERIFY(bytesOf("Add.txt").startsWith(TwoRecords + "other\"Dav On the Day"));
+            return;
+        }
+        const QString said = way == "save"     ? "The score could not be saved in \"Add.txt\": "
+                             : way == "viewer" ? "The scores could not be saved in \"Add.txt\": "
+                                               : "The scores in \"Sub.txt\" could not be shown: ";
+        QCOMPARE(dialogs::takeAnsweredBoxes().last().text,
                  said + "Another program is using the file. Try again in a moment.");
-        QVERIFY(viewer()->isVisible());
         QCOMPARE(viewer()->lblPath->text(), "Add.txt");
-        QCOMPARE(viewer()->shownText(),
-                 QString::fromLatin1(TwoRecords + (way == "viewer" ? "Eve" : "")));
-        QCOMPARE(viewer()->blnChanged, qint16(way == "viewer" ? -1 : 0));
+        QCOMPARE(viewer()->shownText(), QString::fromLatin1(TwoRecords) + edits);
         QCOMPARE(bytesOf("Add.txt"), TwoRecords);
     }
 
