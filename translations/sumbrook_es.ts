@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>You got %1 right out of %2: %3</source>
-        <translation>Tienes %1 aciertos de %2: %3</translation>
+        <translation>Aciertos: %1 de %2. Porcentaje: %3</translation>
     </message>
     <message>
         <source>right: the faces take turns</source>

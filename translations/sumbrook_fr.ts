@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>You got %1 right out of %2: %3</source>
-        <translation>Tu as %1 réponses justes sur %2&#xa0;: %3</translation>
+        <translation>Justes&#xa0;: %1 sur %2. Réussite&#xa0;: %3</translation>
     </message>
     <message>
         <source>right: the faces take turns</source>
