@@ -5,8 +5,8 @@
 #include "divisionwindow.h"
 
 #include "drills/designparts.h"
-#include "drills/exerciseview.h"
 #include "toolkit/binding.h"
+#include "toolkit/shape.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +18,6 @@ namespace division {
 using namespace toolkit;
 using namespace drills::parts;
 using enum toolkit::Kind;
-using enum drills::Part;
 
 namespace {
 
@@ -41,19 +40,19 @@ const ControlRow DivisionWindow::Rows[] = {
     {.kind = Shape, .name = "Shape17", .geometry = {3120, 2160, 1095, 495}, .outline = Pink,
      .outlineWidth = 12, .flags = Rounded},
     {.kind = Shape, .name = "Shape10", .geometry = {3000, 1200, 1815, 735}, .outline = Yellow,
-     .outlineWidth = 12, .flags = Rounded, .role = AwaitingFrame},
+     .outlineWidth = 12, .flags = Rounded, .member = bindTo<&DivisionWindow::Shape10>},
     {.kind = Shape, .name = "Shape12", .geometry = {3000, 1200, 1815, 735}, .outline = Blue,
-     .outlineWidth = 12, .flags = Hidden | Rounded, .role = RightFrame},
+     .outlineWidth = 12, .flags = Hidden | Rounded, .member = bindTo<&DivisionWindow::Shape12>},
     {.kind = Shape, .name = "Shape13", .geometry = {3000, 1200, 1815, 735}, .outline = Red,
-     .outlineWidth = 12, .flags = Hidden | Rounded, .role = WrongFrame},
+     .outlineWidth = 12, .flags = Hidden | Rounded, .member = bindTo<&DivisionWindow::Shape13>},
     {.kind = Shape, .name = "Shape3", .geometry = {5640, 840, 1095, 495}, .outline = Blue,
      .outlineWidth = 25, .flags = Rounded},
     {.kind = Shape, .name = "Shape4", .geometry = {5640, 1560, 1095, 495}, .outline = Blue,
      .outlineWidth = 25, .flags = Rounded},
     {.kind = Shape, .name = "Shape7", .geometry = {5640, 840, 1095, 495}, .outline = Yellow,
-     .outlineWidth = 25, .flags = Rounded, .role = ResetRim},
+     .outlineWidth = 25, .flags = Rounded, .member = bindTo<&DivisionWindow::Shape7>},
     {.kind = Shape, .name = "Shape8", .geometry = {5640, 1560, 1095, 495}, .outline = Yellow,
-     .outlineWidth = 25, .flags = Hidden | Rounded, .role = AnswerRim},
+     .outlineWidth = 25, .flags = Hidden | Rounded, .member = bindTo<&DivisionWindow::Shape8>},
     {.kind = Shape, .name = "Shape16", .geometry = {5640, 2400, 975, 495}, .outline = Magenta,
      .outlineWidth = 25, .flags = Rounded},
     // The division bracket: two plain bars, one pixel thin, drawn solid by their outline,
@@ -69,26 +68,26 @@ const ControlRow DivisionWindow::Rows[] = {
     {.kind = Label, .name = "lblNumber(3)", .geometry = {1800, 720, 3375, 375},
      //: Above the correct answer after a wrong one; short and kind.
      .caption = QT_TR_NOOP("The Correct Answer is "), .font = LeadIn, .flags = Centred | SingleLine,
-     .role = LeadInText, .member = bindTo<&DivisionWindow::lblNumber, 3>},
+     .member = bindTo<&DivisionWindow::lblNumber, 3>},
     {.kind = Label, .name = "lblGood", .geometry = {2640, 720, 1605, 315},
      .caption = QT_TR_NOOP("You are good."), .font = Praise, .flags = Hidden | AutoSize,
-     .role = PraiseText, .member = bindTo<&DivisionWindow::lblGood>},
+     .member = bindTo<&DivisionWindow::lblGood>},
     {.kind = Label, .name = "lblNumber(2)", .geometry = {3120, 1320, 1575, 495}, .font = Tile,
      .back = SystemColour::ActiveTitleText, .flags = Hidden | Centred | Border,
-     .description = QT_TR_NOOP("correct answer, to two decimal places"), .role = CorrectAnswer,
+     .description = QT_TR_NOOP("correct answer, to two decimal places"),
      .member = bindTo<&DivisionWindow::lblNumber, 2>},
     {.kind = Image, .name = "imgImage", .geometry = {2040, 1320, 735, 615}, .flags = Stretch,
-     .description = QT_TR_NOOP("whether the answer was right"), .role = FeedbackPicture,
+     .description = QT_TR_NOOP("whether the answer was right"),
      .member = bindTo<&DivisionWindow::imgImage>},
     {.kind = Label, .name = "lblNumber(1)", .geometry = {1800, 2160, 1095, 495}, .font = Tile,
      .back = Peach, .flags = Centred, .description = QT_TR_NOOP("number to divide by"),
-     .role = SecondOperand, .member = bindTo<&DivisionWindow::lblNumber, 1>},
+     .member = bindTo<&DivisionWindow::lblNumber, 1>},
     {.kind = Label, .name = "lblNumber(0)", .geometry = {3120, 2160, 1095, 495}, .font = Tile,
      .back = Pink, .flags = Centred, .description = QT_TR_NOOP("number to divide"),
-     .role = FirstOperand, .member = bindTo<&DivisionWindow::lblNumber, 0>},
-    {.kind = Timer, .name = "Timer1", .interval = 500, .role = FirstTimer,
+     .member = bindTo<&DivisionWindow::lblNumber, 0>},
+    {.kind = Timer, .name = "Timer1", .interval = 500,
      .member = bindTo<&DivisionWindow::Timer1>, .handler = on<&DivisionWindow::Timer1_Timer>},
-    {.kind = Timer, .name = "Timer2", .interval = 500, .role = SecondTimer,
+    {.kind = Timer, .name = "Timer2", .interval = 500,
      .member = bindTo<&DivisionWindow::Timer2>, .handler = on<&DivisionWindow::Timer2_Timer>},
     {.kind = Image, .name = "imgFace(0)", .geometry = {0, 0, 480, 480}, .picture = ":/face0.xpm",
      .flags = Hidden, .accessibleName = QT_TR_NOOP("frowning face"),
@@ -116,36 +115,34 @@ const ControlRow DivisionWindow::Rows[] = {
      //: ("Right:", "Total:", "That is"), not as a piece of a sentence.
      .caption = QT_TR_NOOP("You got "), .font = Panel, .flags = AutoSize},
     {.kind = Label, .name = "lblCorrectA", .geometry = {2160, 3240, 735, 375}, .font = Panel,
-     .description = QT_TR_NOOP("number of right answers"), .role = CorrectLabel,
+     .description = QT_TR_NOOP("number of right answers"),
      .member = bindTo<&DivisionWindow::lblCorrectA>},
     {.kind = Label, .name = "Label9", .geometry = {3120, 3240, 1815, 615},
      //: Before the percentage, on the same line.
      .caption = QT_TR_NOOP("Questions Giving you a "), .font = Panel, .flags = Centred},
     {.kind = Label, .name = "lblPercentA", .geometry = {5040, 3240, 1695, 615}, .font = Percent,
-     .description = QT_TR_NOOP("percentage of right answers"), .role = PercentLabel,
+     .description = QT_TR_NOOP("percentage of right answers"),
      .member = bindTo<&DivisionWindow::lblPercentA>},
     {.kind = Label, .name = "Label6", .geometry = {1080, 3600, 720, 255},
      //: Before the number of questions answered.
      .caption = QT_TR_NOOP("Out of "), .font = Panel, .flags = AutoSize},
     {.kind = Label, .name = "lblTotalA", .geometry = {2160, 3600, 735, 255}, .font = Panel,
-     .description = QT_TR_NOOP("number of problems answered"), .role = TotalLabel,
+     .description = QT_TR_NOOP("number of problems answered"),
      .member = bindTo<&DivisionWindow::lblTotalA>},
     // The answer box and the buttons, in front.
     {.kind = TextBox, .name = "txtAnswer", .geometry = {3120, 1320, 1575, 555}, .font = Tile,
      .tabIndex = 0,
      .description = QT_TR_NOOP("type the answer to two decimal places and press Enter; Tab moves "
                                "on to the buttons"),
-     .role = AnswerBox,
      .member = bindTo<&DivisionWindow::txtAnswer>},
     {.kind = Button, .name = "cmdReset", .geometry = {5640, 840, 1095, 495},
      .caption = QT_TR_NOOP("Reset"), .flags = Disabled, .tabIndex = 1,
-     .description = QT_TR_NOOP("press Enter for a new problem"), .role = ResetButton,
+     .description = QT_TR_NOOP("press Enter for a new problem"),
      .member = bindTo<&DivisionWindow::cmdReset>, .handler = on<&DivisionWindow::cmdReset_Click>},
     {.kind = Button, .name = "cmdAnswer", .geometry = {5640, 1560, 1095, 495},
      .caption = QT_TR_NOOP("Answer"), .tabIndex = 2,
      .description = QT_TR_NOOP("press Enter to check the answer"),
-     .role = AnswerButton, .member = bindTo<&DivisionWindow::cmdAnswer>,
-     .handler = on<&DivisionWindow::cmdAnswer_Click>},
+     .member = bindTo<&DivisionWindow::cmdAnswer>, .handler = on<&DivisionWindow::cmdAnswer_Click>},
     {.kind = Button, .name = "cmdScore1", .geometry = {5640, 2400, 975, 495},
      .caption = QT_TR_NOOP("Score"), .tabIndex = 4,
      .description = QT_TR_NOOP("press Enter for the score"),

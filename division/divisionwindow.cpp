@@ -19,11 +19,29 @@ using drills::Operation;
 DivisionWindow::DivisionWindow(QWidget *parent)
     : Form(divisionDesign(), parent)
     , m_exercise(Operation::Divide, Face::Smiling)
-    , m_view(*this, 0, Operation::Divide, imgFace)
+    , m_view(*this, Operation::Divide, imgFace)
 {
     // The answer box has no change handler: typing moves no default button here.
     build(divisionRows());
     buildMenus(divisionMenuRows());
+    m_view.setControls({.operands = {lblNumber[0], lblNumber[1]},
+                        .answerBox = txtAnswer,
+                        .correctAnswer = lblNumber[2],
+                        .leadIn = lblNumber[3],
+                        .answerButton = cmdAnswer,
+                        .resetButton = cmdReset,
+                        .answerRim = Shape8,
+                        .resetRim = Shape7,
+                        .awaitingFrame = Shape10,
+                        .rightFrame = Shape12,
+                        .wrongFrame = Shape13,
+                        .picture = imgImage,
+                        .praise = lblGood,
+                        .firstTimer = Timer1,
+                        .secondTimer = Timer2,
+                        .correct = lblCorrectA,
+                        .total = lblTotalA,
+                        .percent = lblPercentA});
 }
 
 void DivisionWindow::Form_Load()

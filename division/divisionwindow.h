@@ -61,6 +61,11 @@ public:
     QLabel *lblPercentA;
     QTimer *Timer1;
     QTimer *Timer2;
+    toolkit::Shape *Shape7;
+    toolkit::Shape *Shape8;
+    toolkit::Shape *Shape10;
+    toolkit::Shape *Shape12;
+    toolkit::Shape *Shape13;
 
 private:
     drills::ExerciseView m_view;

@@ -51,7 +51,6 @@ struct DrillRow
     int interval = 0;
     PerDrill<const char *> accessibleName = nullptr;
     const char *description = nullptr;
-    toolkit::Role role = 0;
     toolkit::MemberBinder member = nullptr;
     toolkit::Handler handler = nullptr;
 

@@ -91,6 +91,16 @@ public:
     QTimer *Timer2;
     QTimer *Timer3;
     QTimer *Timer4;
+    toolkit::Shape *Shape7;
+    toolkit::Shape *Shape8;
+    toolkit::Shape *Shape10;
+    toolkit::Shape *Shape12;
+    toolkit::Shape *Shape13;
+    toolkit::Shape *Shape5;
+    toolkit::Shape *Shape6;
+    toolkit::Shape *Shape9;
+    toolkit::Shape *Shape14;
+    toolkit::Shape *Shape11;
 
 protected:
     void boxEntered(QWidget *box) override;

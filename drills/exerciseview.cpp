@@ -15,8 +15,6 @@
 
 namespace drills {
 
-using toolkit::Shape;
-
 namespace {
 
 // How a problem of each operation is read, with two numbers and with three.
@@ -46,26 +44,17 @@ void disable(QPushButton *button)
 
 } // namespace
 
-ExerciseView::ExerciseView(toolkit::Form &window, toolkit::Role set, Operation operation,
+ExerciseView::ExerciseView(toolkit::Form &window, Operation operation,
                            std::span<toolkit::Picture *const> faces)
     : m_window(window)
-    , m_set(set)
     , m_operation(operation)
     , m_faces(faces)
 {}
 
-QList<QLabel *> ExerciseView::operands() const
-{
-    QList<QLabel *> tiles{part<QLabel>(FirstOperand), part<QLabel>(SecondOperand)};
-    if (m_set == ThreeNumber)
-        tiles.append(part<QLabel>(ThirdOperand));
-    return tiles;
-}
-
 QStringList ExerciseView::operandCaptions() const
 {
     QStringList captions;
-    for (const QLabel *operand : operands())
+    for (const QLabel *operand : m_controls.operands)
         captions.append(operand->text());
     return captions;
 }
@@ -80,40 +69,40 @@ QString ExerciseView::spokenProblem(const QStringList &captions) const
 
 void ExerciseView::showDealt(const QStringList &captions) const
 {
-    const QList<QLabel *> tiles = operands();
+    const QList<QLabel *> &tiles = m_controls.operands;
     for (qsizetype i = 0; i < tiles.size(); ++i)
         tiles[i]->setText(captions.value(i));
     // Named before the focus lands, which has the screen reader read the problem.
-    part<QLineEdit>(AnswerBox)->setAccessibleName(spokenProblem(captions));
+    m_controls.answerBox->setAccessibleName(spokenProblem(captions));
 }
 
 void ExerciseView::showAwaiting() const
 {
-    auto *answerButton = part<QPushButton>(AnswerButton);
-    auto *resetButton = part<QPushButton>(ResetButton);
-    part<Shape>(ResetRim)->show();
-    part<Shape>(AnswerRim)->hide();
-    part<Shape>(AwaitingFrame)->show();
-    part<Shape>(RightFrame)->hide();
-    part<Shape>(WrongFrame)->hide();
-    part<QLabel>(FeedbackPicture)->hide();
-    part<QLabel>(PraiseText)->hide();
-    part<QLabel>(CorrectAnswer)->hide();
-    part<QLabel>(LeadInText)->hide();
+    auto *answerButton = m_controls.answerButton;
+    auto *resetButton = m_controls.resetButton;
+    m_controls.resetRim->show();
+    m_controls.answerRim->hide();
+    m_controls.awaitingFrame->show();
+    m_controls.rightFrame->hide();
+    m_controls.wrongFrame->hide();
+    m_controls.picture->hide();
+    m_controls.praise->hide();
+    m_controls.correctAnswer->hide();
+    m_controls.leadIn->hide();
     disable(resetButton);
     if (!m_resetDescription.isNull())
         resetButton->setAccessibleDescription(m_resetDescription);
     m_window.takeDefault(resetButton);
     m_window.makeDefault(answerButton);
     answerButton->setEnabled(true);
-    toolkit::setEnabled(part<QTimer>(SecondTimer), false);
-    toolkit::setEnabled(part<QTimer>(FirstTimer), false);
+    toolkit::setEnabled(m_controls.secondTimer, false);
+    toolkit::setEnabled(m_controls.firstTimer, false);
 }
 
 void ExerciseView::showNewProblem(const QStringList &captions) const
 {
     showDealt(captions);
-    auto *box = part<QLineEdit>(AnswerBox);
+    auto *box = m_controls.answerBox;
     box->show();
     // The focus lands before the old answer goes: emptied first, the box would report its moved
     // caret, and Orca would take it as the focus silently, never reading the new problem. A box
@@ -127,26 +116,26 @@ void ExerciseView::showNewProblem(const QStringList &captions) const
 
 void ExerciseView::showAnswered(const Exercise::Answered &answered)
 {
-    auto *answerButton = part<QPushButton>(AnswerButton);
-    auto *resetButton = part<QPushButton>(ResetButton);
-    auto *box = part<QLineEdit>(AnswerBox);
-    auto *correctAnswer = part<QLabel>(CorrectAnswer);
-    auto *picture = part<QLabel>(FeedbackPicture);
+    auto *answerButton = m_controls.answerButton;
+    auto *resetButton = m_controls.resetButton;
+    auto *box = m_controls.answerBox;
+    auto *correctAnswer = m_controls.correctAnswer;
+    auto *picture = m_controls.picture;
     // What the learner hears as the focus lands on Reset: right or wrong, the correct answer, and
     // the praise at its first showing, which would otherwise cut that short half a second later.
     const QString problem = spokenProblem(operandCaptions());
     QStringList verdict{(answered.right ? tr("Right! %1 is %2.") : tr("Wrong. %1 is %2."))
                             .arg(problem, answered.correctText)};
     if (answered.animationStarts)
-        verdict << part<QLabel>(PraiseText)->text();
+        verdict << m_controls.praise->text();
     verdict << tr("Press Enter for a new problem.");
     if (m_resetDescription.isNull())
         m_resetDescription = resetButton->accessibleDescription();
 
-    part<Shape>(AnswerRim)->show();
-    part<Shape>(ResetRim)->hide();
-    part<Shape>(AwaitingFrame)->hide();
-    part<Shape>(RightFrame)->hide();
+    m_controls.answerRim->show();
+    m_controls.resetRim->hide();
+    m_controls.awaitingFrame->hide();
+    m_controls.rightFrame->hide();
     disable(answerButton);
     m_window.takeDefault(answerButton);
     resetButton->setAccessibleDescription(verdict.join(u' '));
@@ -160,15 +149,15 @@ void ExerciseView::showAnswered(const Exercise::Answered &answered)
         box->setText(answered.typedText);
 
     if (answered.right) {
-        part<Shape>(RightFrame)->show();
+        m_controls.rightFrame->show();
         if (answered.faceChanges)
             showFace(answered.face);
         if (answered.animationStarts)
-            toolkit::setEnabled(part<QTimer>(FirstTimer), true);
+            toolkit::setEnabled(m_controls.firstTimer, true);
     } else {
-        part<Shape>(WrongFrame)->show();
+        m_controls.wrongFrame->show();
         box->hide();
-        part<QLabel>(LeadInText)->show();
+        m_controls.leadIn->show();
         correctAnswer->show();
         showFace(answered.face);
     }
@@ -177,20 +166,20 @@ void ExerciseView::showAnswered(const Exercise::Answered &answered)
 void ExerciseView::showTick(const Exercise::Ticked &ticked, bool firstTimer) const
 {
     if (ticked.praiseShows)
-        part<QLabel>(PraiseText)->show();
+        m_controls.praise->show();
     // The picture keeps the name it took with the answer: renamed at every tick, it would have
     // the desktop's accessibility bus hear of it twice a second.
     if (ticked.faceChanges)
         showFace(ticked.face);
-    toolkit::setEnabled(part<QTimer>(firstTimer ? FirstTimer : SecondTimer), false);
-    toolkit::setEnabled(part<QTimer>(firstTimer ? SecondTimer : FirstTimer), true);
+    toolkit::setEnabled(firstTimer ? m_controls.firstTimer : m_controls.secondTimer, false);
+    toolkit::setEnabled(firstTimer ? m_controls.secondTimer : m_controls.firstTimer, true);
 }
 
 void ExerciseView::showScore(const Exercise::Score &score) const
 {
-    part<QLabel>(CorrectLabel)->setText(score.correct);
-    part<QLabel>(TotalLabel)->setText(score.total);
-    part<QLabel>(PercentLabel)->setText(score.percent);
+    m_controls.correct->setText(score.correct);
+    m_controls.total->setText(score.total);
+    m_controls.percent->setText(score.percent);
     // The focus stays on Score, and Orca on Qt 6.4 speaks no change of a focused control's name.
     toolkit::announce(
         &m_window,
@@ -199,8 +188,8 @@ void ExerciseView::showScore(const Exercise::Score &score) const
 
 void ExerciseView::takeEnter() const
 {
-    auto *answerButton = part<QPushButton>(AnswerButton);
-    m_window.makeDefault(answerButton->isEnabled() ? answerButton : part<QPushButton>(ResetButton));
+    auto *answerButton = m_controls.answerButton;
+    m_window.makeDefault(answerButton->isEnabled() ? answerButton : m_controls.resetButton);
 }
 
 QString ExerciseView::pictureName(const Exercise::Answered &answered) const
@@ -214,7 +203,7 @@ QString ExerciseView::pictureName(const Exercise::Answered &answered) const
 
 void ExerciseView::showFace(Face face) const
 {
-    auto *picture = part<toolkit::Picture>(FeedbackPicture);
+    auto *picture = m_controls.picture;
     const toolkit::Picture *shown = m_faces[qsizetype(face)];
     if (picture->picture() != shown->picture())
         picture->setPicture(*shown);

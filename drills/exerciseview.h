@@ -15,38 +15,39 @@
 #include <span>
 
 class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
 
 namespace toolkit {
 class Picture;
-}
+class Shape;
+} // namespace toolkit
 
 namespace drills {
 
-// The parts a control plays in its exercise, given in the windows' design tables.
-enum Part : toolkit::Role {
-    FirstOperand = 1,
-    SecondOperand,
-    ThirdOperand,
-    AnswerBox,
-    CorrectAnswer, // at the answer box's place
-    LeadInText,    // "The Correct Answer is "
-    AnswerButton,
-    ResetButton,
-    AnswerRim, // yellow, on the Answer button while it is disabled
-    ResetRim,  // yellow, on the Reset button while it is disabled
-    AwaitingFrame,
-    RightFrame,
-    WrongFrame,
-    FeedbackPicture,
-    PraiseText,
-    FirstTimer,
-    SecondTimer,
-    CorrectLabel,
-    TotalLabel,
-    PercentLabel,
+// The controls of one exercise, as its window binds them.
+struct ExerciseControls
+{
+    QList<QLabel *> operands; // the tiles that hold the problem, first to last
+    QLineEdit *answerBox;
+    QLabel *correctAnswer; // at the answer box's place
+    QLabel *leadIn;        // "The Correct Answer is "
+    QPushButton *answerButton;
+    QPushButton *resetButton;
+    toolkit::Shape *answerRim; // yellow, on the Answer button while it is disabled
+    toolkit::Shape *resetRim;  // yellow, on the Reset button while it is disabled
+    toolkit::Shape *awaitingFrame;
+    toolkit::Shape *rightFrame;
+    toolkit::Shape *wrongFrame;
+    toolkit::Picture *picture;
+    QLabel *praise;
+    QTimer *firstTimer;
+    QTimer *secondTimer;
+    QLabel *correct;
+    QLabel *total;
+    QLabel *percent;
 };
-// The three-number exercise's controls play their parts in a set of their own.
-inline constexpr toolkit::Role ThreeNumber = 0x100;
 
 // What a screen reader hears follows the focus, since Orca reads the control that takes it: the
 // answer box's name is its problem, and after an answer the focus lands on Reset, whose description
@@ -56,10 +57,12 @@ class ExerciseView
     Q_DECLARE_TR_FUNCTIONS(ExerciseView)
 
 public:
-    // The controls that play the parts of the set, found when they are needed, the operation its
-    // problems are read with, and the faces the picture shows.
-    ExerciseView(toolkit::Form &window, toolkit::Role set, Operation operation,
+    // The operation its problems are read with, and the faces the picture shows.
+    ExerciseView(toolkit::Form &window, Operation operation,
                  std::span<toolkit::Picture *const> faces);
+
+    // The exercise's controls, once the window has built them.
+    void setControls(const ExerciseControls &controls) { m_controls = controls; }
 
     QStringList operandCaptions() const;
     // The problem as it is read aloud: "5 plus 3".
@@ -77,17 +80,11 @@ public:
     void takeEnter() const;
 
 private:
-    template<class T>
-    T *part(Part part) const
-    {
-        return m_window.withRole<T>(m_set | part);
-    }
-    QList<QLabel *> operands() const;
     QString pictureName(const Exercise::Answered &answered) const;
     void showFace(Face face) const;
 
     toolkit::Form &m_window;
-    toolkit::Role m_set;
+    ExerciseControls m_controls = {};
     Operation m_operation;
     std::span<toolkit::Picture *const> m_faces;
     QString m_resetDescription; // Reset's own, while no verdict stands in for it

@@ -50,7 +50,7 @@ constexpr ControlRow Rows[] = {
     {.kind = Kind::Shape, .name = "ShapePanel", .geometry = {3000, 1500, 1200, 900},
      .back = rgb(0xFFFFC0), .outline = rgb(0xFFFFC0), .outlineWidth = 1, .flags = Rounded},
     {.kind = Kind::Label, .name = "lblOnPanel", .geometry = {3150, 1650, 600, 300}, .caption = "on",
-     .font = {"Arial", 9.75, true, true}, .role = 2, .member = bindTo<&SampleForm::lblArray, 1>},
+     .font = {"Arial", 9.75, true, true}, .member = bindTo<&SampleForm::lblArray, 1>},
     {.kind = Kind::Label, .name = "lblUnder", .geometry = {150, 150, 900, 450},
      .back = rgb(0xFFC0C0), .flags = Centred, .member = bindTo<&SampleForm::lblArray, 0>},
     {.kind = Kind::Label, .name = "lblAuto", .geometry = {150, 1800, 3000, 3000}, .caption = "Sized",
@@ -64,7 +64,7 @@ constexpr ControlRow Rows[] = {
      .font = {"MS Sans Serif", 18}, .tabIndex = 3},
     {.kind = Kind::TextBox, .name = "txtSecond", .geometry = {150, 900, 900, 450}, .tabIndex = 1},
     {.kind = Kind::Button, .name = "cmdOne", .geometry = {1500, 150, 900, 450}, .caption = "One",
-     .tabIndex = 0, .role = 1, .member = bindTo<&SampleForm::cmdOne>,
+     .tabIndex = 0, .member = bindTo<&SampleForm::cmdOne>,
      .handler = on<&SampleForm::cmdOne_Click>},
     {.kind = Kind::Button, .name = "cmdTwo", .geometry = {1500, 750, 900, 450}, .caption = "Two",
      .flags = Disabled, .tabIndex = 2},
@@ -166,8 +166,6 @@ private slots:
         QCOMPARE(form.cmdOne, form.button("cmdOne"));
         QCOMPARE(form.lblArray[0], form.control<QLabel>("lblUnder"));
         QCOMPARE(form.lblArray[1], form.control<QLabel>("lblOnPanel"));
-        QCOMPARE(form.withRole<QPushButton>(1), form.cmdOne);
-        QCOMPARE(form.withRole<QLabel>(2), form.lblArray[1]);
         QTest::mouseClick(form.cmdOne, Qt::LeftButton);
         QCOMPARE(form.clicks, 1);
     }

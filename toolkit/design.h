@@ -81,9 +81,6 @@ using Handler = void (*)(Form &window);
 // made by makeAs<> (binding.h).
 using WidgetMaker = QWidget *(*)(QWidget *window);
 
-// What a control is to its window's logic, numbered by the window; 0 for nothing.
-using Role = std::uint16_t;
-
 // Rows stand back to front: a control lies above the rows before it.
 struct ControlRow
 {
@@ -105,7 +102,6 @@ struct ControlRow
     // follows every change.
     const char *accessibleName = nullptr;
     const char *description = nullptr;
-    Role role = 0;
     MemberBinder member = nullptr;
     Handler handler = nullptr;  // a button's click, a text box's change, a timer's tick
     WidgetMaker make = nullptr; // a text box of many lines only

@@ -60,8 +60,6 @@ void Form::build(std::span<const ControlRow> rows)
         const QString name = QString::fromLatin1(row.name);
         control->setObjectName(name);
         m_controls.insert(name, control);
-        if (row.role)
-            m_roles.insert(row.role, control);
         if (row.member)
             row.member(*this, control);
         if (row.handler)
@@ -128,14 +126,6 @@ void Form::closeEvent(QCloseEvent *event)
 QAction *Form::menuItem(const QString &name) const
 {
     return findChild<QAction *>(name);
-}
-
-QObject *Form::withRole(Role role) const
-{
-    QObject *control = m_roles.value(role);
-    if (!control)
-        qFatal("No control of %s plays the role %d", m_design.name, int(role));
-    return control;
 }
 
 void Form::focusFirst()

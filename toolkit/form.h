@@ -60,14 +60,6 @@ public:
     }
     QAction *menuItem(const QString &name) const;
 
-    // The control that plays the role; the window's table must give it one.
-    QObject *withRole(Role role) const;
-    template<class T>
-    T *withRole(Role role) const
-    {
-        return static_cast<T *>(withRole(role));
-    }
-
     // Puts the focus where typing goes: in the first text box of the tab order that can take it,
     // or else on the first control that can.
     void focusFirst();
@@ -93,7 +85,6 @@ private:
 
     const WindowDesign &m_design;
     QHash<QString, QObject *> m_controls;
-    QHash<Role, QObject *> m_roles;
     QList<QMenu *> m_menus;
     QList<QWidget *> m_tabOrder;
     Legibility m_legibility;
