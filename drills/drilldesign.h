@@ -29,40 +29,31 @@ struct PerDrill
     constexpr PerDrill(T addition, T subtraction, T multiplication)
         : value{addition, subtraction, multiplication}
     {}
-    constexpr T operator[](Drill drill) const { return value[static_cast<int>(drill)]; }
+    constexpr const T &operator[](Drill drill) const { return value[static_cast<int>(drill)]; }
 };
 
-// A control's row with a column per window where they differ; the fields mean what they mean in
-// toolkit::ControlRow.
+// A control's row: what the three windows share, and a column for each field that differs by
+// window. The shared row leaves those five fields unset, or they would be lost.
 struct DrillRow
 {
-    toolkit::Kind kind = toolkit::Kind::Label;
-    const char *name = nullptr;
+    toolkit::ControlRow shared = {};
     PerDrill<toolkit::Twips> geometry = {};
     PerDrill<const char *> caption = "";
-    const char *picture = nullptr;
     PerDrill<toolkit::Font> font = toolkit::Font{};
-    toolkit::Colour fore = {};
-    toolkit::Colour back = {};
-    toolkit::Colour outline = {};
-    int outlineWidth = 0;
-    unsigned flags = toolkit::NoFlags;
     PerDrill<int> tabIndex = -1;
-    int interval = 0;
     PerDrill<const char *> accessibleName = nullptr;
-    const char *description = nullptr;
-    toolkit::MemberBinder member = nullptr;
-    toolkit::Handler handler = nullptr;
 
     toolkit::ControlRow at(Drill drill) const;
 };
 
+// A menu row: what the three windows share, and a column for the name and caption.
 struct DrillMenuRow
 {
+    toolkit::MenuRow shared = {};
     PerDrill<const char *> name;
     PerDrill<const char *> caption;
-    bool item = false;
-    toolkit::Handler handler = nullptr;
+
+    toolkit::MenuRow at(Drill drill) const;
 };
 
 std::span<const DrillRow> drillRows();
@@ -78,7 +69,19 @@ struct OperandRanges
     std::array<Range, 3> threeAtReset;
 };
 
-const OperandRanges &operandRanges(Drill drill);
-Operation operationOf(Drill drill);
+// Each window's operand ranges: Addition alone deals smaller numbers for its first problems.
+// clang-format off
+inline constexpr PerDrill<OperandRanges> Ranges{
+    {{{{1, 10}, {1, 10}}}, {{{1, 25}, {1, 25}}}, {{{1, 10}, {1, 10}, {1, 10}}},
+     {{{1, 25}, {1, 25}, {1, 25}}}},
+    {{{{25, 74}, {1, 25}}}, {{{25, 74}, {1, 25}}}, {{{35, 84}, {20, 54}, {1, 20}}},
+     {{{35, 84}, {20, 54}, {1, 20}}}},
+    {{{{1, 25}, {1, 25}}}, {{{1, 25}, {1, 25}}}, {{{1, 25}, {1, 25}, {1, 25}}},
+     {{{1, 25}, {1, 25}, {1, 25}}}},
+};
+// clang-format on
+
+inline constexpr PerDrill<Operation> Operations{Operation::Add, Operation::Subtract,
+                                                Operation::Multiply};
 
 } // namespace drills

@@ -27,9 +27,8 @@ std::vector<toolkit::ControlRow> rowsOf(Drill drill)
 std::vector<toolkit::MenuRow> menuRowsOf(Drill drill)
 {
     std::vector<toolkit::MenuRow> rows;
-    std::ranges::transform(drillMenuRows(), std::back_inserter(rows), [drill](const auto &row) {
-        return toolkit::MenuRow{row.name[drill], row.caption[drill], row.item, row.handler};
-    });
+    std::ranges::transform(drillMenuRows(), std::back_inserter(rows),
+                           [drill](const DrillMenuRow &row) { return row.at(drill); });
     return rows;
 }
 
@@ -40,12 +39,12 @@ constexpr PerDrill<const scores::ScoreFile *> ScoreFiles{
 
 DrillWindow::DrillWindow(Drill drill, QWidget *parent)
     : Form(windowDesign(drill), parent)
-    , m_two(operationOf(drill), Face::Smiling)
-    , m_three(operationOf(drill), Face::Laughing)
+    , m_two(Operations[drill], Face::Smiling)
+    , m_three(Operations[drill], Face::Laughing)
     , m_drill(drill)
-    , m_ranges(operandRanges(drill))
-    , m_twoView(*this, operationOf(drill), imgFace)
-    , m_threeView(*this, operationOf(drill), imgFace)
+    , m_ranges(Ranges[drill])
+    , m_twoView(*this, Operations[drill], imgFace)
+    , m_threeView(*this, Operations[drill], imgFace)
 {
     build(rowsOf(drill));
     buildMenus(menuRowsOf(drill));

@@ -47,7 +47,7 @@ public:
     // The design of the three windows, in drilldesign.cpp.
     static const DrillRow Rows[];
     static const DrillMenuRow MenuRows[];
-    static const toolkit::WindowDesign Windows[];
+    static const PerDrill<toolkit::WindowDesign> Windows;
 
 private:
     // The two-number exercise (A) and the three-number one.

@@ -95,7 +95,7 @@ void saveScreenshot(QWidget *window, const char *name)
 // both feedback pictures and one correct answer show.
 void answerBoth(drills::DrillWindow *w)
 {
-    const drills::Exercise exercise(drills::operationOf(w->drill()), drills::Face::Smiling);
+    const drills::Exercise exercise(drills::Operations[w->drill()], drills::Face::Smiling);
     w->txtAnswer->setText(exercise.correctText({w->lblNumber[0]->text(), w->lblNumber[1]->text()}));
     w->cmdAnswer_Click();
     w->txtNumber2->setText(QStringLiteral("-1000"));

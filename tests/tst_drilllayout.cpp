@@ -67,7 +67,7 @@ private slots:
         QTest::addColumn<int>("row");
         for (const Drill drill : AllDrills)
             for (int i = 0; i < int(drillRows().size()); ++i)
-                QTest::addRow("%s %s", drillName(drill), drillRows()[i].name) << drill << i;
+                QTest::addRow("%s %s", drillName(drill), drillRows()[i].shared.name) << drill << i;
     }
     void everyControlAsDesigned()
     {

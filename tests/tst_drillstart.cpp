@@ -110,7 +110,7 @@ private slots:
     void operandsStayInTheirRanges()
     {
         QFETCH(Drill, drill);
-        const OperandRanges &ranges = operandRanges(drill);
+        const OperandRanges &ranges = Ranges[drill];
         DrillWindow w(drill);
         w.Form_Load();
         checkOperands(w.lblNumber, ranges.twoAtLoad);

@@ -89,7 +89,7 @@ Window drillWindow(Drill drill, const char *name, const char *fileName)
 {
     auto *w = static_cast<DrillWindow *>(drills::drillWindow(drill).show());
     const auto result = [drill](const QStringList &operands) {
-        return drills::Exercise(drills::operationOf(drill), drills::Face::Smiling)
+        return drills::Exercise(drills::Operations[drill], drills::Face::Smiling)
             .correctText(operands);
     };
     Exercise two{"two numbers",

@@ -258,7 +258,7 @@ QList<std::function<void()>> lessons(toolkit::Form *form)
 {
     using drills::Operation;
     if (auto *w = qobject_cast<DrillWindow *>(form)) {
-        const Operation op = drills::operationOf(w->drill());
+        const Operation op = drills::Operations[w->drill()];
         const auto left = [w, op](bool praise) {
             w->cmdReset_Click();
             if (!praise) {

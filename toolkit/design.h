@@ -24,6 +24,8 @@ struct Font
     double points = 0;
     bool bold = false;
     bool italic = false;
+
+    friend constexpr bool operator==(const Font &, const Font &) = default;
 };
 
 // A fixed #RRGGBB colour, a numbered system colour of the desktop's scheme, or none.
@@ -110,8 +112,8 @@ struct ControlRow
 // A menu bar entry, or an item of the entry above it.
 struct MenuRow
 {
-    const char *name;
-    const char *caption;
+    const char *name = nullptr;
+    const char *caption = nullptr;
     bool item = false;
     Handler handler = nullptr;
 };

@@ -25,6 +25,7 @@ struct Twips
     int height = 0;
 
     constexpr bool isNull() const { return width == 0 && height == 0 && left == 0 && top == 0; }
+    friend constexpr bool operator==(const Twips &, const Twips &) = default;
     QRect toPixels() const
     {
         return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
