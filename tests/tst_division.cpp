@@ -21,6 +21,82 @@ namespace {
 
 constexpr float Largest = 1.0f - 0x1p-24f;
 
+constexpr char Tile[] = "MS Sans Serif 18";
+constexpr char Panel[] = "Arial 11.25 bold italic";
+
+// The window's controls as the design describes them.
+// clang-format off
+constexpr DesignedLook Looks[] = {
+    {"Label11", "Divide 2 decimal places  ", "MS Sans Serif 13.5 bold italic", "auto-size"},
+    {"lblNumber(3)", "The Correct Answer is ", "MS Sans Serif 12 bold", "centred one-line"},
+    {"lblGood", "You are good.", "MS Serif 13.5", "auto-size hidden"},
+    {"txtAnswer", "", Tile, ""},
+    {"lblNumber(2)", "", Tile, "sys9 border centred hidden"},
+    {"imgImage", nullptr, nullptr, "stretch"},
+    {"Shape21 Shape24", nullptr, nullptr, "text 5px"},
+    {"lblNumber(1)", "", Tile, "#FFE0C0 centred"},
+    {"lblNumber(0)", "", Tile, "#FFC0C0 centred"},
+    {"Shape18", nullptr, nullptr, "#FFE0C0 12px rounded"},
+    {"Shape17", nullptr, nullptr, "#FFC0C0 12px rounded"},
+    {"Shape10", nullptr, nullptr, "#FFFF00 12px rounded"},
+    {"Shape12", nullptr, nullptr, "#0000FF 12px rounded hidden"},
+    {"Shape13", nullptr, nullptr, "#FF0000 12px rounded hidden"},
+    {"cmdReset", "Reset", nullptr, "disabled"},
+    {"cmdAnswer", "Answer", nullptr, ""},
+    {"cmdScore1", "Score", nullptr, ""},
+    {"cmdExit", "Exit", nullptr, ""},
+    {"Shape3 Shape4", nullptr, nullptr, "#0000FF 25px rounded"},
+    {"Shape7", nullptr, nullptr, "#FFFF00 25px rounded"},
+    {"Shape8", nullptr, nullptr, "#FFFF00 25px rounded hidden"},
+    {"Shape16", nullptr, nullptr, "#FF00FF 25px rounded"},
+    {"Shape22", nullptr, nullptr, "#FFFFC0 1px rounded filled"},
+    {"Label4", "You got ", Panel, "auto-size"},
+    {"lblCorrectA", "", Panel, ""},
+    {"Label9", "Questions Giving you a ", Panel, "centred"},
+    {"lblPercentA", "", "Arial 15.75 bold italic", ""},
+    {"Label6", "Out of ", Panel, "auto-size"},
+    {"lblTotalA", "", Panel, ""},
+    {"Label8", nullptr, nullptr, ""},
+    {"Label10", "For more information or comment Email to *", nullptr, "centred"},
+    {"Timer1 Timer2", nullptr, nullptr, "500ms"},
+    {"imgFace(0) imgFace(1) imgFace(2) imgFace(3) imgFace(4)", nullptr, nullptr, "hidden"},
+};
+
+// The design's geometry table.
+constexpr DesignedPlace Places[] = {
+    {"Label11", {{1560, 360, 3675, 360}}},
+    {"lblNumber(3)", {{1800, 720, 3375, 375}}},
+    {"lblGood", {{2640, 720, 1605, 315}}},
+    {"txtAnswer", {{3120, 1320, 1575, 555}}},
+    {"lblNumber(2)", {{3120, 1320, 1575, 495}}},
+    {"imgImage", {{2040, 1320, 735, 615}}},
+    {"Shape21", {{3030, 2010, 1815, 15}}},
+    {"Shape24", {{3060, 2040, 15, 735}}},
+    {"lblNumber(1)", {{1800, 2160, 1095, 495}}},
+    {"lblNumber(0)", {{3120, 2160, 1095, 495}}},
+    {"Shape18", {}, "lblNumber(1)"},
+    {"Shape17", {}, "lblNumber(0)"},
+    {"Shape10 Shape12 Shape13", {{3000, 1200, 1815, 735}}},
+    {"cmdReset", {{5640, 840, 1095, 495}}},
+    {"cmdAnswer", {{5640, 1560, 1095, 495}}},
+    {"cmdScore1", {{5640, 2400, 975, 495}}},
+    {"cmdExit", {{1800, 5160, 1215, 495}}},
+    {"Shape3 Shape7", {}, "cmdReset"},
+    {"Shape4 Shape8", {}, "cmdAnswer"},
+    {"Shape16", {}, "cmdScore1"},
+    {"Shape22", {{960, 3120, 5895, 855}}},
+    {"Label4", {{1080, 3240, 975, 255}}},
+    {"lblCorrectA", {{2160, 3240, 735, 375}}},
+    {"Label9", {{3120, 3240, 1815, 615}}},
+    {"lblPercentA", {{5040, 3240, 1695, 615}}},
+    {"Label6", {{1080, 3600, 720, 255}}},
+    {"lblTotalA", {{2160, 3600, 735, 255}}},
+    {"Label8", {{1560, 4200, 1305, 675}}},
+    {"Label10", {{3840, 4200, 1980, 675}}},
+    {"imgFace(0) imgFace(1) imgFace(2) imgFace(3) imgFace(4)", {{-1, -1, 480, 480}}},
+};
+// clang-format on
+
 void pose(DivisionWindow &w, int dividend, int divisor)
 {
     w.lblNumber[0]->setText(QString::number(dividend));
@@ -49,18 +125,8 @@ private slots:
     void initTestCase() { toolkit::installFontSubstitutes(); }
     void cleanup() { RandomSource::instance().clearSupplied(); }
 
-    void everyControlAsDesigned_data()
-    {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(division::divisionRows().size()); ++i)
-            QTest::newRow(division::divisionRows()[i].name) << i;
-    }
-    void everyControlAsDesigned()
-    {
-        QFETCH(int, row);
-        const DivisionWindow window;
-        checkControl(window, division::divisionRows()[row]);
-    }
+    void everyControlAsDesigned_data() { addDesignedRows(Looks, {"frmDivision"}); }
+    void everyControlAsDesigned() { checkDesignedControl(DivisionWindow(), Looks, Places); }
 
     void windowAsDesigned()
     {
@@ -69,15 +135,12 @@ private slots:
         QCOMPARE(w.windowTitle(), "Division ");
         QCOMPARE(w.size(), QSize(448, 377));
         QVERIFY(!w.windowIcon().isNull());
-        QCOMPARE(w.control<QLabel>("Label11")->text(), "Divide 2 decimal places  ");
-        QCOMPARE(w.lblPercentA->font().pointSizeF(), 15.75);
-        QCOMPARE(w.lblCorrectA->font().pointSizeF(), 11.25);
         const QMenu *score = w.menus().first();
         QCOMPARE(score->title(), " Score");
         QCOMPARE(score->actions()[0]->objectName(), "mnuitemSaveScore");
         QCOMPARE(score->actions()[1]->text(), "Display Scores");
-        for (const char *absent : {"txtNumber2", "cmdAnswer1", "lblNumber(4)", "Timer3", "Label12"})
-            QVERIFY(!w.control(absent));
+        // The window builds the design's controls and no others.
+        QCOMPARE(builtControls(w), designedControls(Looks));
     }
 
     void theBracketIsOneBlackCorner()

@@ -23,6 +23,7 @@ using toolkit::RandomSource;
 using toolkit::Shape;
 
 Q_DECLARE_METATYPE(drills::Drill)
+Q_DECLARE_METATYPE(drills::Range)
 
 namespace {
 
@@ -33,23 +34,16 @@ bool shown(const DrillWindow &w, const char *name)
     return !w.control<QWidget>(name)->isHidden();
 }
 
-void checkOperands(QLabel *const *tiles, std::span<const Range> ranges)
+void checkOperands(const QList<QLabel *> &tiles, const QList<Range> &ranges)
 {
     static const QRegularExpression digitsOnly(QStringLiteral("^[0-9]+$"));
-    for (std::size_t i = 0; i < ranges.size(); ++i) {
+    for (qsizetype i = 0; i < ranges.size(); ++i) {
         const QString caption = tiles[i]->text();
         QVERIFY2(digitsOnly.match(caption).hasMatch(), qPrintable(caption));
         const int value = caption.toInt();
         QVERIFY2(value >= ranges[i].lo && value <= ranges[i].hi,
                  qPrintable(tiles[i]->objectName() + " = " + caption));
     }
-}
-
-void addDrillRows()
-{
-    QTest::addColumn<Drill>("drill");
-    for (const Drill drill : AllDrills)
-        QTest::newRow(windowDesign(drill).name) << drill;
 }
 
 // Puts the focus where a user's typing would go.
@@ -106,41 +100,41 @@ private slots:
         QCOMPARE(w.lblNumber[1]->text(), "1");
     }
 
-    void operandsStayInTheirRanges_data() { addDrillRows(); }
+    // The design's ranges, lo to hi, of lblNumber(0), lblNumber(1) and lblnumber2(0) to (2).
+    void operandsStayInTheirRanges_data()
+    {
+        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<QList<Range>>("atLoad");
+        QTest::addColumn<QList<Range>>("atReset");
+        const QList<Range> upTo10(5, {1, 10}), upTo25(5, {1, 25});
+        const QList<Range> subtraction{{25, 74}, {1, 25}, {35, 84}, {20, 54}, {1, 20}};
+        QTest::newRow("frmAddition") << Drill::Addition << upTo10 << upTo25;
+        QTest::newRow("frmSubtraction") << Drill::Subtraction << subtraction << subtraction;
+        QTest::newRow("frmMultiplication") << Drill::Multiplication << upTo25 << upTo25;
+    }
     void operandsStayInTheirRanges()
     {
         QFETCH(Drill, drill);
-        const OperandRanges &ranges = Ranges[drill];
+        QFETCH(QList<Range>, atLoad);
+        QFETCH(QList<Range>, atReset);
         DrillWindow w(drill);
+        const QList<QLabel *> tiles{w.lblNumber[0], w.lblNumber[1], w.lblnumber2[0],
+                                    w.lblnumber2[1], w.lblnumber2[2]};
         w.Form_Load();
-        checkOperands(w.lblNumber, ranges.twoAtLoad);
-        checkOperands(w.lblnumber2, ranges.threeAtLoad);
+        checkOperands(tiles, atLoad);
         // The extremes of the source give the ends of every range, at load and at Reset.
         for (const float r : {0.0f, Largest}) {
+            const auto end = [r](const Range &range) { return r == 0 ? range.lo : range.hi; };
             RandomSource::instance().supply(QList<float>(5, r));
             w.Form_Load();
+            for (int i = 0; i < 5; ++i)
+                QCOMPARE(tiles[i]->text().toInt(), end(atLoad[i]));
             RandomSource::instance().supply(QList<float>(5, r));
             w.cmdReset_Click();
             w.cmdReset1_Click();
-            const auto end = [r](const Range &range) { return r == 0 ? range.lo : range.hi; };
-            QCOMPARE(w.lblNumber[0]->text().toInt(), end(ranges.twoAtReset[0]));
-            QCOMPARE(w.lblNumber[1]->text().toInt(), end(ranges.twoAtReset[1]));
-            for (int i = 0; i < 3; ++i)
-                QCOMPARE(w.lblnumber2[i]->text().toInt(), end(ranges.threeAtReset[i]));
+            for (int i = 0; i < 5; ++i)
+                QCOMPARE(tiles[i]->text().toInt(), end(atReset[i]));
         }
-    }
-
-    void additionDealsSmallerNumbersOnlyAtLoad()
-    {
-        DrillWindow w(Drill::Addition);
-        RandomSource::instance().supply({Largest, Largest, Largest, Largest, Largest});
-        w.Form_Load();
-        QCOMPARE(w.lblNumber[0]->text(), "10");
-        QCOMPARE(w.lblnumber2[2]->text(), "10");
-        RandomSource::instance().supply({Largest, Largest});
-        w.cmdReset_Click();
-        QCOMPARE(w.lblNumber[0]->text(), "25");
-        QCOMPARE(w.lblNumber[1]->text(), "25");
     }
 
     void resetReturnsAnAnsweredExerciseToAwaiting()

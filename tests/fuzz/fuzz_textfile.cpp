@@ -6,33 +6,54 @@
 
 #include "toolkit/textfile.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <vector>
+
 using fuzzcheck::require;
 using fuzzcheck::spelled;
 
 namespace {
 
-// Windows-1252 from 0x80 to 0x9F. The five bytes the code page leaves undefined (81, 8D, 8F, 90,
-// 9D) read as the C1 controls of the same value, so that no byte is lost on the way through.
-constexpr char16_t HighRow[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-QChar charOf(uchar byte)
+// Windows-1252 as the system's converter (ICU) has it, independent of the program's own table:
+// the character of each byte, and the byte of each character of the plane or -1. The five bytes
+// the code page leaves undefined (81, 8D, 8F, 90, 9D) stand for the C1 controls of the same
+// value, so that no byte is lost, whatever a converter makes of them.
+struct CodePage
 {
-    return QChar(byte >= 0x80 && byte < 0xA0 ? HighRow[byte - 0x80] : char16_t(byte));
-}
+    char16_t charOf[256];
+    std::vector<int> byteOf = std::vector<int>(0x10000, -1);
 
-// The byte of a character the code page holds, or -1.
-int byteOf(QChar c)
-{
-    if (c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF))
-        return c.unicode();
-    for (int i = 0; i < 32; ++i) {
-        if (HighRow[i] == c.unicode())
-            return 0x80 + i;
+    CodePage()
+    {
+        const auto undefined = [](int byte) {
+            return byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+        };
+        QStringDecoder decoder("windows-1252");
+        for (int byte = 0; byte < 256; ++byte) {
+            const QString read = decoder(QByteArray(1, char(byte)));
+            charOf[byte] = undefined(byte) ? char16_t(byte) : read.front().unicode();
+        }
+        // A character the converter writes as one byte without an error is in the code page.
+        for (char32_t c = 0; c < 0x10000; ++c) {
+            QStringEncoder encoder("windows-1252"); // its error stays set until it goes
+            const char16_t unit = char16_t(c);
+            const QByteArray bytes = encoder(QStringView(&unit, 1));
+            if (bytes.size() == 1 && !encoder.hasError())
+                byteOf[c] = uchar(bytes[0]);
+        }
+        for (int byte = 0; byte < 256; ++byte) {
+            if (undefined(byte))
+                byteOf[byte] = byte;
+        }
     }
-    return -1;
+};
+
+const CodePage &codePage()
+{
+    static const CodePage table;
+    return table;
 }
 
 // What the file must hold for a text: a surrogate pair is one character, and one '?'.
@@ -40,7 +61,7 @@ QByteArray expectedBytes(const QString &text)
 {
     QByteArray bytes;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const int byte = byteOf(text[i]);
+        const int byte = codePage().byteOf[text[i].unicode()];
         bytes += byte < 0 ? '?' : char(byte);
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
@@ -59,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString read = toolkit::decode(bytes);
     require(read.size() == bytes.size(), "one character per byte", spelled(read));
     for (qsizetype i = 0; i < read.size(); ++i) {
-        require(read[i] == charOf(uchar(bytes[i])), "decode follows the code page",
+        require(read[i] == codePage().charOf[uchar(bytes[i])], "decode follows the code page",
                 QString::asprintf("byte %02X read as U+%04X", uchar(bytes[i]), read[i].unicode()));
     }
     require(toolkit::encode(read) == bytes, "decode then encode gives the bytes back",
@@ -74,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString typed;
     while (in.remaining_bytes() >= 2) {
         const auto pick = in.ConsumeIntegral<uint8_t>();
-        typed += pick < 160 ? charOf(in.ConsumeIntegral<uint8_t>())
+        typed += pick < 160 ? QChar(codePage().charOf[in.ConsumeIntegral<uint8_t>()])
                             : QChar(in.ConsumeIntegral<char16_t>());
     }
     const QByteArray written = toolkit::encode(typed);
