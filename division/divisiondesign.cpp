@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "divisiondesign.h"
-
+// The Division window's design, a written long division with one exercise, and the constructor
+// that builds the window from it.
 #include "divisionwindow.h"
 
 #include "drills/designparts.h"
@@ -17,6 +17,8 @@ namespace division {
 
 using namespace toolkit;
 using namespace drills::parts;
+using drills::Face;
+using drills::Operation;
 using enum toolkit::Kind;
 
 namespace {
@@ -165,19 +167,34 @@ const WindowDesign DivisionWindow::Design{.name = "frmDivision", .caption = QT_T
                                           .clientArea = {6720, 5655}, .icon = "divide"};
 // clang-format on
 
-std::span<const ControlRow> divisionRows()
+// Builds the window from the design: its controls and menu, and its exercise's controls handed to
+// its view.
+DivisionWindow::DivisionWindow(QWidget *parent)
+    : Form(Design, parent)
+    , m_exercise(Operation::Divide, Face::Smiling)
+    , m_view(*this, Operation::Divide, imgFace)
 {
-    return DivisionWindow::Rows;
-}
-
-std::span<const MenuRow> divisionMenuRows()
-{
-    return DivisionWindow::MenuRows;
-}
-
-const WindowDesign &divisionDesign()
-{
-    return DivisionWindow::Design;
+    // The answer box has no change handler: typing moves no default button here.
+    build(Rows);
+    buildMenus(MenuRows);
+    m_view.setControls({.operands = {lblNumber[0], lblNumber[1]},
+                        .answerBox = txtAnswer,
+                        .correctAnswer = lblNumber[2],
+                        .leadIn = lblNumber[3],
+                        .answerButton = cmdAnswer,
+                        .resetButton = cmdReset,
+                        .answerRim = Shape8,
+                        .resetRim = Shape7,
+                        .awaitingFrame = Shape10,
+                        .rightFrame = Shape12,
+                        .wrongFrame = Shape13,
+                        .picture = imgImage,
+                        .praise = lblGood,
+                        .firstTimer = Timer1,
+                        .secondTimer = Timer2,
+                        .correct = lblCorrectA,
+                        .total = lblTotalA,
+                        .percent = lblPercentA});
 }
 
 } // namespace division

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "divisionwindow.h"
 
-#include "divisiondesign.h"
-
 #include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
 #include "toolkit/random.h"
@@ -12,37 +10,6 @@
 #include <QLineEdit>
 
 namespace division {
-
-using drills::Face;
-using drills::Operation;
-
-DivisionWindow::DivisionWindow(QWidget *parent)
-    : Form(divisionDesign(), parent)
-    , m_exercise(Operation::Divide, Face::Smiling)
-    , m_view(*this, Operation::Divide, imgFace)
-{
-    // The answer box has no change handler: typing moves no default button here.
-    build(divisionRows());
-    buildMenus(divisionMenuRows());
-    m_view.setControls({.operands = {lblNumber[0], lblNumber[1]},
-                        .answerBox = txtAnswer,
-                        .correctAnswer = lblNumber[2],
-                        .leadIn = lblNumber[3],
-                        .answerButton = cmdAnswer,
-                        .resetButton = cmdReset,
-                        .answerRim = Shape8,
-                        .resetRim = Shape7,
-                        .awaitingFrame = Shape10,
-                        .rightFrame = Shape12,
-                        .wrongFrame = Shape13,
-                        .picture = imgImage,
-                        .praise = lblGood,
-                        .firstTimer = Timer1,
-                        .secondTimer = Timer2,
-                        .correct = lblCorrectA,
-                        .total = lblTotalA,
-                        .percent = lblPercentA});
-}
 
 void DivisionWindow::Form_Load()
 {

@@ -9,12 +9,17 @@
 #include "toolkit/picture.h"
 #include "toolkit/windowinstance.h"
 
+#include <array>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
 
 namespace division {
+
+// Dividend 25 to 99, then divisor 1 to 25, at load and at Reset alike.
+inline constexpr std::array<drills::Range, 2> OperandRanges{{{25, 99}, {1, 25}}};
 
 class DivisionWindow : public toolkit::Form
 {
@@ -33,7 +38,7 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
 
-    // The window's design, in divisiondesign.cpp.
+    // The window's design, in divisiondesign.cpp beside the constructor.
     static const toolkit::ControlRow Rows[];
     static const toolkit::MenuRow MenuRows[];
     static const toolkit::WindowDesign Design;

@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The design of the Addition, Subtraction and Multiplication windows, and the constructor that
+// builds a window from it.
 #include "drilldesign.h"
 
 #include "designparts.h"
@@ -14,6 +16,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <iterator>
+#include <vector>
 
 namespace drills {
 
@@ -412,19 +416,75 @@ MenuRow DrillMenuRow::at(Drill drill) const
     return row;
 }
 
-std::span<const DrillRow> drillRows()
+namespace {
+
+std::vector<toolkit::ControlRow> rowsOf(Drill drill)
 {
-    return DrillWindow::Rows;
+    std::vector<toolkit::ControlRow> rows;
+    std::ranges::transform(DrillWindow::Rows, std::back_inserter(rows),
+                           [drill](const DrillRow &row) { return row.at(drill); });
+    return rows;
 }
 
-std::span<const DrillMenuRow> drillMenuRows()
+std::vector<toolkit::MenuRow> menuRowsOf(Drill drill)
 {
-    return DrillWindow::MenuRows;
+    std::vector<toolkit::MenuRow> rows;
+    std::ranges::transform(DrillWindow::MenuRows, std::back_inserter(rows),
+                           [drill](const DrillMenuRow &row) { return row.at(drill); });
+    return rows;
 }
 
-const WindowDesign &windowDesign(Drill drill)
+} // namespace
+
+// Builds the window from the design: its controls and menu, and each exercise's controls handed
+// to its view.
+DrillWindow::DrillWindow(Drill drill, QWidget *parent)
+    : Form(Windows[drill], parent)
+    , m_two(Operations[drill], Face::Smiling)
+    , m_three(Operations[drill], Face::Laughing)
+    , m_drill(drill)
+    , m_ranges(Ranges[drill])
+    , m_twoView(*this, Operations[drill], imgFace)
+    , m_threeView(*this, Operations[drill], imgFace)
 {
-    return DrillWindow::Windows[drill];
+    build(rowsOf(drill));
+    buildMenus(menuRowsOf(drill));
+    m_twoView.setControls({.operands = {lblNumber[0], lblNumber[1]},
+                           .answerBox = txtAnswer,
+                           .correctAnswer = lblNumber[2],
+                           .leadIn = lblNumber[3],
+                           .answerButton = cmdAnswer,
+                           .resetButton = cmdReset,
+                           .answerRim = Shape8,
+                           .resetRim = Shape7,
+                           .awaitingFrame = Shape10,
+                           .rightFrame = Shape12,
+                           .wrongFrame = Shape13,
+                           .picture = imgImage,
+                           .praise = lblGood,
+                           .firstTimer = Timer1,
+                           .secondTimer = Timer2,
+                           .correct = lblCorrectA,
+                           .total = lblTotalA,
+                           .percent = lblPercentA});
+    m_threeView.setControls({.operands = {lblnumber2[0], lblnumber2[1], lblnumber2[2]},
+                             .answerBox = txtNumber2,
+                             .correctAnswer = lblnumber2[3],
+                             .leadIn = lblNumber[4],
+                             .answerButton = cmdAnswer1,
+                             .resetButton = cmdReset1,
+                             .answerRim = Shape6,
+                             .resetRim = Shape5,
+                             .awaitingFrame = Shape9,
+                             .rightFrame = Shape14,
+                             .wrongFrame = Shape11,
+                             .picture = imgAnswer,
+                             .praise = lblGood1,
+                             .firstTimer = Timer3,
+                             .secondTimer = Timer4,
+                             .correct = lblCorrect,
+                             .total = lblTotal,
+                             .percent = lblPersent});
 }
 
 } // namespace drills

@@ -9,7 +9,6 @@
 #include "toolkit/design.h"
 
 #include <array>
-#include <span>
 
 namespace drills {
 
@@ -55,10 +54,6 @@ struct DrillMenuRow
 
     toolkit::MenuRow at(Drill drill) const;
 };
-
-std::span<const DrillRow> drillRows();
-std::span<const DrillMenuRow> drillMenuRows();
-const toolkit::WindowDesign &windowDesign(Drill drill);
 
 // The operand ranges of one exercise when the window loads and at Reset.
 struct OperandRanges

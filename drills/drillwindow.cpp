@@ -10,81 +10,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
-
 namespace drills {
 
 namespace {
-
-std::vector<toolkit::ControlRow> rowsOf(Drill drill)
-{
-    std::vector<toolkit::ControlRow> rows;
-    std::ranges::transform(drillRows(), std::back_inserter(rows),
-                           [drill](const DrillRow &row) { return row.at(drill); });
-    return rows;
-}
-
-std::vector<toolkit::MenuRow> menuRowsOf(Drill drill)
-{
-    std::vector<toolkit::MenuRow> rows;
-    std::ranges::transform(drillMenuRows(), std::back_inserter(rows),
-                           [drill](const DrillMenuRow &row) { return row.at(drill); });
-    return rows;
-}
 
 constexpr PerDrill<const scores::ScoreFile *> ScoreFiles{
     &scores::AdditionScores, &scores::SubtractionScores, &scores::MultiplicationScores};
 
 } // namespace
-
-DrillWindow::DrillWindow(Drill drill, QWidget *parent)
-    : Form(windowDesign(drill), parent)
-    , m_two(Operations[drill], Face::Smiling)
-    , m_three(Operations[drill], Face::Laughing)
-    , m_drill(drill)
-    , m_ranges(Ranges[drill])
-    , m_twoView(*this, Operations[drill], imgFace)
-    , m_threeView(*this, Operations[drill], imgFace)
-{
-    build(rowsOf(drill));
-    buildMenus(menuRowsOf(drill));
-    m_twoView.setControls({.operands = {lblNumber[0], lblNumber[1]},
-                           .answerBox = txtAnswer,
-                           .correctAnswer = lblNumber[2],
-                           .leadIn = lblNumber[3],
-                           .answerButton = cmdAnswer,
-                           .resetButton = cmdReset,
-                           .answerRim = Shape8,
-                           .resetRim = Shape7,
-                           .awaitingFrame = Shape10,
-                           .rightFrame = Shape12,
-                           .wrongFrame = Shape13,
-                           .picture = imgImage,
-                           .praise = lblGood,
-                           .firstTimer = Timer1,
-                           .secondTimer = Timer2,
-                           .correct = lblCorrectA,
-                           .total = lblTotalA,
-                           .percent = lblPercentA});
-    m_threeView.setControls({.operands = {lblnumber2[0], lblnumber2[1], lblnumber2[2]},
-                             .answerBox = txtNumber2,
-                             .correctAnswer = lblnumber2[3],
-                             .leadIn = lblNumber[4],
-                             .answerButton = cmdAnswer1,
-                             .resetButton = cmdReset1,
-                             .answerRim = Shape6,
-                             .resetRim = Shape5,
-                             .awaitingFrame = Shape9,
-                             .rightFrame = Shape14,
-                             .wrongFrame = Shape11,
-                             .picture = imgAnswer,
-                             .praise = lblGood1,
-                             .firstTimer = Timer3,
-                             .secondTimer = Timer4,
-                             .correct = lblCorrect,
-                             .total = lblTotal,
-                             .percent = lblPersent});
-}
 
 void DrillWindow::Form_Load()
 {

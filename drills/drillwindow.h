@@ -44,7 +44,7 @@ public:
     void mnuitemSaveScore_Click() { mnuItemSaveScore_Click(); } // the Addition window's spelling
     void mnuItemRetrievScores_Click();
 
-    // The design of the three windows, in drilldesign.cpp.
+    // The design of the three windows, in drilldesign.cpp beside the constructor.
     static const DrillRow Rows[];
     static const DrillMenuRow MenuRows[];
     static const PerDrill<toolkit::WindowDesign> Windows;

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Division window: its long-division layout, dealing, the two-decimal answer as it shows, and
 // the feedback, animation and summary it shares with the other drills.
-#include "division/divisiondesign.h"
 #include "division/divisionwindow.h"
 #include "layoutcheck.h"
 #include "shell/mdisumbrook.h"

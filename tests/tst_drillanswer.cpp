@@ -132,7 +132,7 @@ void addExerciseRows()
     QTest::addColumn<bool>("three");
     for (const Drill drill : AllDrills)
         for (const bool three : {false, true})
-            QTest::addRow("%s %s", windowDesign(drill).name, three ? "three" : "two")
+            QTest::addRow("%s %s", DrillWindow::Windows[drill].name, three ? "three" : "two")
                 << drill << three;
 }
 

@@ -26,7 +26,7 @@ namespace {
 
 const char *drillName(Drill drill)
 {
-    return windowDesign(drill).name;
+    return DrillWindow::Windows[drill].name;
 }
 
 // The design's fonts, face, points and style.

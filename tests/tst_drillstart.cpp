@@ -264,7 +264,7 @@ private slots:
                                                  "cmdAnswer1", "txtNumber2", "cmdScore",
                                                  "cmdScore1",  "txtAnswer"};
         for (const Drill drill : {Drill::Subtraction, Drill::Multiplication})
-            QTest::newRow(windowDesign(drill).name)
+            QTest::newRow(DrillWindow::Windows[drill].name)
                 << drill << QStringList{"txtNumber2", "cmdAnswer1", "cmdExit",  "cmdAnswer",
                                         "txtAnswer",  "cmdScore1",  "cmdScore", "txtNumber2"};
     }
