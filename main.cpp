@@ -5,7 +5,7 @@
 #include "toolkit/appearance.h"
 #include "toolkit/application.h"
 #include "toolkit/focusstyle.h"
-#include "toolkit/textfile.h"
+#include "toolkit/lockedfile.h"
 #include "toolkit/translations.h"
 
 #include <QApplication>

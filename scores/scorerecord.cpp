@@ -3,8 +3,9 @@
 #include "scorerecord.h"
 
 #include "toolkit/application.h"
+#include "toolkit/codepage.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/textfile.h"
+#include "toolkit/lockedfile.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -95,9 +96,9 @@ bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
     }
 
     const QString fileName = QString::fromLatin1(file.fileName);
-    const QString error =
-        toolkit::appendText(fileName, scoreRecord(scoreSentence(file, name, today, captions)),
-                            toolkit::lockWaitBox(window, fileName));
+    const QString error = toolkit::appendBytes(
+        fileName, toolkit::encode(scoreRecord(scoreSentence(file, name, today, captions))),
+        toolkit::lockWaitBox(window, fileName));
     if (error.isEmpty())
         return true;
 

@@ -4,8 +4,9 @@
 
 #include "toolkit/application.h"
 #include "toolkit/binding.h"
+#include "toolkit/codepage.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/textfile.h"
+#include "toolkit/replacefile.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -114,7 +115,7 @@ bool ScoreWindow::settleChanges()
 void ScoreWindow::showScores(const QString &fileName, const ReadBytes &read)
 {
     txtScore->load(read.bytes);
-    m_shown = read.fingerprint;
+    m_shown = fingerprintOf(read.bytes);
     lblPath->setText(fileName);
     lblPath->adjustSize();
     blnChanged = False;

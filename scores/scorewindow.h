@@ -8,7 +8,7 @@
 #include "scorerecord.h"
 
 #include "toolkit/form.h"
-#include "toolkit/textfile.h"
+#include "toolkit/replacefile.h"
 #include "toolkit/windowinstance.h"
 
 class QLabel;

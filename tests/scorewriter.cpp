@@ -8,7 +8,7 @@
 //       locks the file as a save does, prints "held", waits, appends the bytes and lets go
 #include "scores/scorerecord.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/textfile.h"
+#include "toolkit/lockedfile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "scores/scorerecord.h"
 #include "scores/scoretext.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/textfile.h"
+#include "toolkit/lockedfile.h"
 
 #include <QApplication>
 #include <QDir>

@@ -11,8 +11,9 @@
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/appearance.h"
+#include "toolkit/codepage.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/textfile.h"
+#include "toolkit/lockedfile.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

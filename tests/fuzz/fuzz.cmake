@@ -6,7 +6,7 @@ option(SUMBROOK_FUZZ "Build the libFuzzer targets (clang only)" OFF)
 
 if(SUMBROOK_FUZZ AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     add_custom_target(sumbrook_fuzz)
-    foreach(target numbers formats textfile scorerecord)
+    foreach(target numbers formats codepage scorerecord)
         add_executable(fuzz_${target} ${CMAKE_CURRENT_LIST_DIR}/fuzz_${target}.cpp
                                       ${CMAKE_CURRENT_LIST_DIR}/fuzzcheck.h)
         target_link_libraries(fuzz_${target} PRIVATE sumbrook_core)

@@ -6,7 +6,7 @@
 #include "fuzzcheck.h"
 
 #include "scores/scorerecord.h"
-#include "toolkit/textfile.h"
+#include "toolkit/codepage.h"
 
 using fuzzcheck::require;
 using fuzzcheck::spelled;
