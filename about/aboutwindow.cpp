@@ -4,13 +4,14 @@
 
 #include "toolkit/application.h"
 #include "toolkit/binding.h"
+#include "toolkit/dialogs.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace about {
 
@@ -60,10 +61,6 @@ constexpr WindowDesign Design{.name = "frmAbout",
                               .icon = nullptr,
                               .mdiChild = false};
 
-constexpr char gREGKEYSYSINFOLOC[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
-constexpr char gREGVALSYSINFOLOC[] = "MSINFO";
-constexpr char gREGKEYSYSINFO[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr char gREGVALSYSINFO[] = "PATH";
 constexpr char ProgramFile[] = "\\MSINFO32.EXE";
 
 bool plainFileExists(const QString &path)
@@ -74,15 +71,31 @@ bool plainFileExists(const QString &path)
 
 } // namespace
 
+std::unique_ptr<Registry> systemRegistry()
+{
+#ifdef Q_OS_WIN
+    return windowsRegistry();
+#else
+    return standInRegistry(systemInfoProgram().toLocal8Bit().toStdString());
+#endif
+}
+
+QString systemInfoProgram(const QStringList &folders)
+{
+    for (const char *program :
+         {"hardinfo", "kinfocenter", "gnome-system-monitor", "xfce4-taskmanager"}) {
+        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(program), folders);
+        if (!found.isEmpty())
+            return found;
+    }
+    return {};
+}
+
 SystemInfoServices &systemInfoServices()
 {
-    static SystemInfoServices services{
-        systemRegistry(),
-        [](const QString &program) { return QProcess::startDetached(nativePath(program), {}); },
-        [](const QString &text, const QString &title) {
-            QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
-            box.exec();
-        }};
+    static SystemInfoServices services{systemRegistry(), [](const QString &program) {
+                                           return QProcess::startDetached(nativePath(program), {});
+                                       }};
     return services;
 }
 
@@ -137,7 +150,6 @@ void AboutWindow::cmdSysInfo_Click()
 
 void AboutWindow::StartSysInfo()
 {
-    SystemInfoServices &services = systemInfoServices();
     try {
         QString SysInfoPath;
         bool found = GetKeyValue(LocalMachine, gREGKEYSYSINFO, gREGVALSYSINFO, SysInfoPath);
@@ -147,12 +159,12 @@ void AboutWindow::StartSysInfo()
             SysInfoPath += ProgramFile;
             found = true;
         }
-        if (found && services.start(SysInfoPath))
+        if (found && systemInfoServices().start(SysInfoPath))
             return;
     } catch (const LookupFailed &) {
     }
-    services.message(tr("System Information Is Unavailable At This Time"),
-                     QString::fromLatin1(ApplicationTitle));
+    messageBox(this, tr("System Information Is Unavailable At This Time"),
+               QString::fromLatin1(ApplicationTitle));
 }
 
 qint16 AboutWindow::GetKeyValue(RegKey KeyRoot, const QString &KeyName, const QString &SubKeyRef,

@@ -8,7 +8,10 @@
 #include "toolkit/form.h"
 #include "toolkit/windowinstance.h"
 
+#include <QStringList>
+
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -42,12 +45,19 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
-// What the lookup reaches outside the program; tests put fakes in.
+// The registry the lookup reads: the system's on Windows; elsewhere a stand-in whose first location
+// names the system information program found.
+std::unique_ptr<Registry> systemRegistry();
+
+// The first desktop system information program found in the folders, or on PATH given none: its
+// full path, or an empty string.
+QString systemInfoProgram(const QStringList &folders = {});
+
+// What the lookup reaches outside the program; tests put their own in.
 struct SystemInfoServices
 {
     std::unique_ptr<Registry> registry = systemRegistry();
     std::function<bool(const QString &program)> start; // without waiting; false when it fails
-    std::function<void(const QString &text, const QString &title)> message;
 };
 SystemInfoServices &systemInfoServices();
 

@@ -2,10 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "registry.h"
 
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <sstream>
+#include <utility>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -15,20 +13,39 @@ namespace about {
 
 namespace {
 
-constexpr char InfoKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr char InfoValue[] = "PATH";
-
-// Answers the first location with a program found on PATH, as a string with its terminating zero.
-class StandInRegistry : public FakeRegistry
+class StandInRegistry : public Registry
 {
 public:
-    StandInRegistry()
+    explicit StandInRegistry(std::string program)
+        : m_program(std::move(program))
+    {}
+
+    long RegOpenKeyExA(RegKey root, const char *subKey, std::uint32_t, std::uint32_t,
+                       RegKey *result) override
     {
-        const char *path = std::getenv("PATH");
-        const std::string program = findOnPath(systemInfoPrograms(), path ? path : "");
-        if (!program.empty())
-            setString(InfoKey, InfoValue, program);
+        if (m_program.empty() || root != LocalMachine || std::strcmp(subKey, gREGKEYSYSINFO) != 0)
+            return NotFound;
+        *result = Key;
+        return Success;
     }
+    long RegQueryValueExA(RegKey key, const char *valueName, std::uint32_t *, std::uint32_t *type,
+                          unsigned char *data, std::uint32_t *size) override
+    {
+        if (key != Key || std::strcmp(valueName, gREGVALSYSINFO) != 0)
+            return NotFound;
+        *type = TypeString;
+        const auto length = std::uint32_t(m_program.size() + 1); // with its terminating zero
+        const bool fits = length <= *size;
+        if (fits)
+            std::memcpy(data, m_program.c_str(), length);
+        *size = length;
+        return fits ? Success : MoreData;
+    }
+    long RegCloseKey(RegKey key) override { return key == Key ? Success : NotFound; }
+
+private:
+    static constexpr RegKey Key = 1;
+    std::string m_program;
 };
 
 #ifdef _WIN32
@@ -60,58 +77,6 @@ public:
 #endif
 
 } // namespace
-
-void FakeRegistry::setValue(const std::string &key, const std::string &name, std::uint32_t type,
-                            std::vector<unsigned char> data)
-{
-    m_keys[key][name] = Value{type, std::move(data)};
-}
-
-void FakeRegistry::setString(const std::string &key, const std::string &name,
-                             const std::string &text, bool terminatingZero)
-{
-    std::vector<unsigned char> data(text.begin(), text.end());
-    if (terminatingZero)
-        data.push_back(0);
-    setValue(key, name, TypeString, std::move(data));
-}
-
-long FakeRegistry::RegOpenKeyExA(RegKey root, const char *subKey, std::uint32_t, std::uint32_t,
-                                 RegKey *result)
-{
-    if (root != LocalMachine || !m_keys.count(subKey))
-        return NotFound;
-    *result = m_next++;
-    m_open[*result] = subKey;
-    return Success;
-}
-
-long FakeRegistry::RegQueryValueExA(RegKey key, const char *valueName, std::uint32_t *,
-                                    std::uint32_t *type, unsigned char *data, std::uint32_t *size)
-{
-    const auto open = m_open.find(key);
-    if (open == m_open.end())
-        return NotFound;
-    const auto &values = m_keys[open->second];
-    const auto value = values.find(valueName);
-    if (value == values.end())
-        return NotFound;
-    *type = value->second.type;
-    const std::uint32_t length = std::uint32_t(value->second.data.size());
-    if (length > *size) {
-        *size = length;
-        return MoreData;
-    }
-    if (length > 0) // memcpy from an empty vector's null data is undefined even for no bytes
-        std::memcpy(data, value->second.data.data(), length);
-    *size = length;
-    return Success;
-}
-
-long FakeRegistry::RegCloseKey(RegKey key)
-{
-    return m_open.erase(key) ? Success : NotFound;
-}
 
 bool getKeyValue(Registry &registry, RegKey keyRoot, const std::string &keyName,
                  const std::string &subKeyRef, std::string &keyVal)
@@ -153,38 +118,16 @@ bool getKeyValue(Registry &registry, RegKey keyRoot, const std::string &keyName,
     return result;
 }
 
-std::vector<std::string> systemInfoPrograms()
+std::unique_ptr<Registry> standInRegistry(const std::string &program)
 {
-    return {"hardinfo", "kinfocenter", "gnome-system-monitor", "xfce4-taskmanager"};
+    return std::make_unique<StandInRegistry>(program);
 }
 
-std::string findOnPath(const std::vector<std::string> &programs, const std::string &path)
-{
-    std::vector<std::string> folders;
-    std::stringstream list(path);
-    for (std::string folder; std::getline(list, folder, ':');)
-        if (!folder.empty())
-            folders.push_back(folder);
-    for (const std::string &program : programs) {
-        for (const std::string &folder : folders) {
-            const std::filesystem::path candidate = std::filesystem::path(folder) / program;
-            std::error_code error;
-            if (std::filesystem::is_regular_file(candidate, error) &&
-                (std::filesystem::status(candidate, error).permissions() &
-                 std::filesystem::perms::owner_exec) != std::filesystem::perms::none)
-                return candidate.string();
-        }
-    }
-    return {};
-}
-
-std::unique_ptr<Registry> systemRegistry()
-{
 #ifdef _WIN32
+std::unique_ptr<Registry> windowsRegistry()
+{
     return std::make_unique<WindowsRegistry>();
-#else
-    return std::make_unique<StandInRegistry>();
-#endif
 }
+#endif
 
 } // namespace about

@@ -2,15 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The three registry operations the About window's system information lookup calls, with the
 // results of the Windows functions of the same names: 0 on success, the value's type, its data
-// and its size. Plain C++, so that the lookup runs on a real registry, a stand-in or a fake.
+// and its size. Plain C++, so that the lookup runs on a real registry, a stand-in or a test's.
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace about {
 
@@ -40,34 +37,6 @@ public:
     virtual long RegCloseKey(RegKey key) = 0;
 };
 
-// Keys and values held in memory, byte for byte.
-class FakeRegistry : public Registry
-{
-public:
-    void setValue(const std::string &key, const std::string &name, std::uint32_t type,
-                  std::vector<unsigned char> data);
-    void setString(const std::string &key, const std::string &name, const std::string &text,
-                   bool terminatingZero = true);
-
-    long RegOpenKeyExA(RegKey root, const char *subKey, std::uint32_t options, std::uint32_t access,
-                       RegKey *result) override;
-    long RegQueryValueExA(RegKey key, const char *valueName, std::uint32_t *reserved,
-                          std::uint32_t *type, unsigned char *data, std::uint32_t *size) override;
-    long RegCloseKey(RegKey key) override;
-
-    int openKeys() const { return int(m_open.size()); }
-
-private:
-    struct Value
-    {
-        std::uint32_t type;
-        std::vector<unsigned char> data;
-    };
-    std::map<std::string, std::map<std::string, Value>> m_keys;
-    std::map<RegKey, std::string> m_open;
-    RegKey m_next = 1;
-};
-
 // A failure inside the lookup, such as a read of no bytes, which ends it with the message.
 struct LookupFailed
 {
@@ -79,13 +48,19 @@ struct LookupFailed
 bool getKeyValue(Registry &registry, RegKey keyRoot, const std::string &keyName,
                  const std::string &subKeyRef, std::string &keyVal);
 
-// The system's registry on Windows; elsewhere a stand-in whose first location names the first
-// desktop system-information program found on PATH.
-std::unique_ptr<Registry> systemRegistry();
+// Where the system information tool is looked for: the first location's key and value, which name
+// the program, then the second's, which name its folder.
+inline constexpr char gREGKEYSYSINFO[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+inline constexpr char gREGVALSYSINFO[] = "PATH";
+inline constexpr char gREGKEYSYSINFOLOC[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
+inline constexpr char gREGVALSYSINFOLOC[] = "MSINFO";
 
-// The stand-in's programs, in the order they are looked for.
-std::vector<std::string> systemInfoPrograms();
-// The full path of the first of the programs found in the folders of a PATH-style list.
-std::string findOnPath(const std::vector<std::string> &programs, const std::string &path);
+// A registry holding one value, as a system without a registry stands in for one: the first
+// location, naming the program given; none when no program is given.
+std::unique_ptr<Registry> standInRegistry(const std::string &program);
+
+#ifdef _WIN32
+std::unique_ptr<Registry> windowsRegistry();
+#endif
 
 } // namespace about

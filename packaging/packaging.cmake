@@ -79,7 +79,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
 # Qt's own catalogues put Yes, No, OK and Cancel in the learner's language too.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
-# "System Info..." starts the first of these found on PATH (about/registry.cpp); any one will do.
+# "System Info..." starts the first of these found on PATH (about/aboutwindow.cpp); any one
+# will do.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS
     "hardinfo | kinfocenter | gnome-system-monitor | xfce4-taskmanager")
 

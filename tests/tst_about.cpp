@@ -3,9 +3,10 @@
 // The About window and the lookup of the system information tool, on a fake registry, on the
 // stand-in registry with a real program started, and on the real dialog.
 #include "about/aboutwindow.h"
-#include "about/registry.h"
+#include "fakeregistry.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/appearance.h"
+#include "toolkit/dialogs.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -23,7 +24,7 @@ namespace {
 const std::string InfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string LocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
-// Swaps fakes into the lookup for the length of a test.
+// Swaps fakes into the lookup for the length of a test, and answers its message boxes.
 class Services
 {
 public:
@@ -37,19 +38,30 @@ public:
             started << program;
             return startSucceeds;
         };
-        systemInfoServices().message = [this](const QString &text, const QString &title) {
-            messages << title + ": " + text;
-        };
+        for (int box = 0; box < 3; ++box)
+            toolkit::dialogs::answerNextMessage(QMessageBox::Ok);
     }
-    ~Services() { systemInfoServices() = std::move(m_saved); }
+    ~Services()
+    {
+        systemInfoServices() = std::move(m_saved);
+        toolkit::dialogs::clearAnswers();
+    }
+
+    // The messages shown so far, each as its title and text.
+    const QStringList &messages()
+    {
+        for (const auto &box : toolkit::dialogs::takeAnsweredBoxes())
+            m_messages << box.title + ": " + box.text;
+        return m_messages;
+    }
 
     FakeRegistry *registry;
     QStringList started;
-    QStringList messages;
     bool startSucceeds = true;
 
 private:
     SystemInfoServices m_saved;
+    QStringList m_messages;
 };
 
 const QString Unavailable = "Sumbrook: System Information Is Unavailable At This Time";
@@ -75,7 +87,7 @@ private slots:
         AboutWindow w;
         w.StartSysInfo();
         QCOMPARE(services.started, QStringList{"C:\\Tools\\info.exe"});
-        QVERIFY(services.messages.isEmpty());
+        QVERIFY(services.messages().isEmpty());
         QCOMPARE(services.registry->openKeys(), 0);
     }
 
@@ -87,7 +99,7 @@ private slots:
         services.registry->setString(LocationKey, "MSINFO", registryFolder.toStdString());
         AboutWindow w;
         w.StartSysInfo();
-        QCOMPARE(services.messages, QStringList{Unavailable});
+        QCOMPARE(services.messages(), QStringList{Unavailable});
         QVERIFY(services.started.isEmpty());
 
         QFile program(folder.filePath("MSINFO32.EXE"));
@@ -95,13 +107,13 @@ private slots:
         program.close();
         w.StartSysInfo();
         QCOMPARE(services.started, QStringList{registryFolder + "\\MSINFO32.EXE"});
-        QCOMPARE(services.messages.size(), 1);
+        QCOMPARE(services.messages().size(), 1);
 
         // A folder of that name is no program file.
         QVERIFY(program.remove());
         QVERIFY(QDir(folder.path()).mkdir("MSINFO32.EXE"));
         w.StartSysInfo();
-        QCOMPARE(services.messages.size(), 2);
+        QCOMPARE(services.messages().size(), 2);
     }
 
     void neitherLocationShowsTheMessage()
@@ -109,7 +121,7 @@ private slots:
         Services services;
         AboutWindow w;
         w.StartSysInfo();
-        QCOMPARE(services.messages, QStringList{Unavailable});
+        QCOMPARE(services.messages(), QStringList{Unavailable});
         QVERIFY(services.started.isEmpty());
     }
 
@@ -121,7 +133,7 @@ private slots:
         AboutWindow w;
         w.StartSysInfo();
         QCOMPARE(services.started.size(), 1);
-        QCOMPARE(services.messages, QStringList{Unavailable});
+        QCOMPARE(services.messages(), QStringList{Unavailable});
     }
 
     void readsStringsWithOrWithoutTheirZero()
@@ -186,7 +198,7 @@ private slots:
         AboutWindow w;
         w.StartSysInfo();
         QCOMPARE(services.started, QStringList{QString()});
-        QCOMPARE(services.messages, QStringList{Unavailable});
+        QCOMPARE(services.messages(), QStringList{Unavailable});
     }
 
     void anEmptyReadEndsInTheMessage()
@@ -196,7 +208,7 @@ private slots:
         AboutWindow w;
         w.StartSysInfo();
         QVERIFY(services.started.isEmpty());
-        QCOMPARE(services.messages, QStringList{Unavailable});
+        QCOMPARE(services.messages(), QStringList{Unavailable});
         QCOMPARE(services.registry->openKeys(), 0);
     }
 
@@ -215,20 +227,19 @@ private slots:
         SystemInfoServices saved = std::move(systemInfoServices());
         systemInfoServices().registry = systemRegistry();
         systemInfoServices().start = saved.start;
-        QStringList messages;
-        systemInfoServices().message = [&](const QString &text, const QString &) {
-            messages << text;
-        };
+        toolkit::dialogs::answerNextMessage(QMessageBox::Ok);
         AboutWindow w;
         w.StartSysInfo();
         QTRY_VERIFY(QFile::exists(marker));
-        QVERIFY(messages.isEmpty());
+        QCOMPARE(toolkit::dialogs::pendingAnswers(), 1); // no message
 
         // With none of the programs on the path the message is shown.
         qputenv("PATH", bin.filePath("empty").toUtf8());
         systemInfoServices().registry = systemRegistry();
         w.StartSysInfo();
-        QCOMPARE(messages, QStringList{"System Information Is Unavailable At This Time"});
+        const auto boxes = toolkit::dialogs::takeAnsweredBoxes();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.first().text, "System Information Is Unavailable At This Time");
         qputenv("PATH", savedPath);
         systemInfoServices() = std::move(saved);
     }
@@ -244,14 +255,10 @@ private slots:
             f.close();
             f.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
             // Each tool the package suggests is found on its own.
-            QCOMPARE(
-                QString::fromStdString(findOnPath(systemInfoPrograms(), dir->path().toStdString())),
-                f.fileName());
+            QCOMPARE(systemInfoProgram({dir->path()}), f.fileName());
         }
-        const std::string path = one.path().toStdString() + ":" + two.path().toStdString();
-        QCOMPARE(QString::fromStdString(findOnPath(systemInfoPrograms(), path)),
-                 two.filePath("hardinfo"));
-        QVERIFY(findOnPath(systemInfoPrograms(), "").empty());
+        QCOMPARE(systemInfoProgram({one.path(), two.path()}), two.filePath("hardinfo"));
+        QVERIFY(systemInfoProgram({one.filePath("empty")}).isEmpty());
     }
 
     void theSeparatorIsEtchedGreyOverWhite()

@@ -52,7 +52,7 @@ int main()
     write("Number", REG_DWORD, {0x0A, 0x00, 0x2B, 0x01});
     write("Binary", REG_BINARY, {0x01, 0x02});
 
-    const auto registry = systemRegistry();
+    const auto registry = windowsRegistry();
     const auto read = [&](const char *name, std::string &value) {
         return getKeyValue(*registry, CurrentUser, ProbeKey, name, value);
     };
