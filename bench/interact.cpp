@@ -228,7 +228,7 @@ void save(shell::mdiSumbrook &main, int reps, const QString &full, const QString
             form->cmdScore_Click();
             toolkit::dialogs::answerNextInput(QStringLiteral("Bench"));
             const qint64 start = bench::now();
-            form->mnuitemSaveScore_Click();
+            form->mnuItemSaveScore_Click();
             print(folder == empty ? "empty" : "full", start, bench::now());
             if (toolkit::dialogs::pendingAnswers() != 0)
                 qFatal("Save Score asked for no name");

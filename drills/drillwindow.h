@@ -40,8 +40,8 @@ public:
     void Timer4_Timer();
     void cmdScore1_Click();
     void cmdScore_Click();
+    // Save Score, whether its item is named mnuitemSaveScore (Addition) or mnuItemSaveScore.
     void mnuItemSaveScore_Click();
-    void mnuitemSaveScore_Click() { mnuItemSaveScore_Click(); } // the Addition window's spelling
     void mnuItemRetrievScores_Click();
 
     // The design of the three windows, in drilldesign.cpp beside the constructor.

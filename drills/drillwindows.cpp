@@ -28,17 +28,4 @@ toolkit::WindowInstance &frmMultiplication()
     return g_multiplication;
 }
 
-toolkit::WindowInstance &drillWindow(Drill drill)
-{
-    switch (drill) {
-    case Drill::Subtraction:
-        return frmSubtraction();
-    case Drill::Multiplication:
-        return frmMultiplication();
-    case Drill::Addition:
-        break;
-    }
-    return frmAddition();
-}
-
 } // namespace drills

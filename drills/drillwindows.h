@@ -7,11 +7,8 @@
 
 namespace drills {
 
-enum class Drill;
-
 toolkit::WindowInstance &frmAddition();
 toolkit::WindowInstance &frmSubtraction();
 toolkit::WindowInstance &frmMultiplication();
-toolkit::WindowInstance &drillWindow(Drill drill);
 
 } // namespace drills

@@ -10,8 +10,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
 namespace scores {
 
@@ -55,13 +53,6 @@ ScoreWindow::ScoreWindow(QWidget *parent)
 {
     build(Rows);
     setFocusProxy(txtScore);
-
-    if (QMdiArea *area = WindowInstance::mdiArea()) {
-        connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *child) {
-            if (child && child == parentWidget())
-                Form_Activate();
-        });
-    }
 }
 
 void ScoreWindow::Form_Load()
@@ -69,12 +60,6 @@ void ScoreWindow::Form_Load()
     blnChanged = False;
     txtScore->resize(width(), txtScore->height());
     txtScore->setFocus();
-}
-
-void ScoreWindow::Form_Activate()
-{
-    // Edits made before switching to another window are still unsaved when the user comes back,
-    // so activation leaves blnChanged as it is.
 }
 
 void ScoreWindow::Form_Resize()

@@ -23,7 +23,6 @@ public:
     explicit ScoreWindow(QWidget *parent = nullptr);
 
     void Form_Load() override;
-    void Form_Activate();
     void Form_Resize();
     void txtScore_Change();
     void Form_Unload(bool &cancel) override;
@@ -43,7 +42,9 @@ public:
     static const toolkit::WindowDesign Design;
     static const toolkit::ControlRow Rows[];
 
-    qint16 blnChanged = 0; // True is -1, False 0
+    // True (-1) once the text has changed since it was shown or saved, False (0) before. Coming
+    // back to the window leaves it as it is: edits made before switching away are still unsaved.
+    qint16 blnChanged = 0;
 
     ScoreBox *txtScore;
     QLabel *lblPath;

@@ -35,7 +35,6 @@ struct MenuItem
     const char *name;
     const char *caption;
     void (mdiSumbrook::*handler)();
-    bool available;
 };
 
 // The "Sumbrook" list, in order; no separators, access keys or shortcuts. The program's name
@@ -43,20 +42,20 @@ struct MenuItem
 // clang-format off
 constexpr MenuItem SumbrookItems[] = {
     {.name = "mnuitemAddition", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Addition"),
-     .handler = &mdiSumbrook::mnuitemAddition_Click, .available = true},
+     .handler = &mdiSumbrook::mnuitemAddition_Click},
     {.name = "mnuItemSubtraction",
      .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Subtraction"),
-     .handler = &mdiSumbrook::mnuItemSubtraction_Click, .available = true},
+     .handler = &mdiSumbrook::mnuItemSubtraction_Click},
     {.name = "mnuItemMultiplication",
      .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Multiplication"),
-     .handler = &mdiSumbrook::mnuItemMultiplication_Click, .available = true},
+     .handler = &mdiSumbrook::mnuItemMultiplication_Click},
     {.name = "mnuItemDivision", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Division"),
-     .handler = &mdiSumbrook::mnuItemDivision_Click, .available = true},
+     .handler = &mdiSumbrook::mnuItemDivision_Click},
 };
 
 constexpr MenuItem AboutCommand{
     .name = "mnuAbout", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "About Sumbrook"),
-    .handler = &mdiSumbrook::mnuAbout_Click, .available = true};
+    .handler = &mdiSumbrook::mnuAbout_Click};
 // clang-format on
 
 } // namespace
@@ -75,7 +74,6 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
     const auto action = [this](const MenuItem &item) {
         auto *a = new QAction(tr(item.caption), this);
         a->setObjectName(QString::fromLatin1(item.name));
-        a->setEnabled(item.available);
         connect(a, &QAction::triggered, this, item.handler);
         return a;
     };

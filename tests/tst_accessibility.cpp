@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader hears of every window (names, descriptions, announcements), and the whole
 // program driven from the keyboard alone: each drill from its opening to Exit, and About.
+#include "drillinstance.h"
 #include "filecheck.h"
 
 #include "about/aboutwindow.h"
@@ -221,8 +222,8 @@ private slots:
     {
         toolkit::RandomSource::instance().clearSupplied();
         for (const auto drill : drills::AllDrills) {
-            drills::drillWindow(drill).unload();
-            QTRY_VERIFY(!drills::drillWindow(drill).isLoaded());
+            instanceOf(drill).unload();
+            QTRY_VERIFY(!instanceOf(drill).isLoaded());
         }
         division::frmDivision().unload();
         QTRY_VERIFY(!division::frmDivision().isLoaded());
@@ -369,7 +370,7 @@ private slots:
         shell::mdiSumbrook main;
         main.showMaximized();
         for (const auto drill : drills::AllDrills)
-            checkHeardOnce(drills::drillWindow(drill).show());
+            checkHeardOnce(instanceOf(drill).show());
         checkHeardOnce(division::frmDivision().show());
         auto *viewer = static_cast<scores::ScoreWindow *>(scores::frmScore().show());
         QCOMPARE(nameOf(viewer->txtScore), "scores");

@@ -4,6 +4,7 @@
 // colours follow it, the design's fixed colours stay, and every text stays legible.
 #include "about/aboutwindow.h"
 #include "division/divisionwindow.h"
+#include "drillinstance.h"
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
 #include "drills/exercise.h"
@@ -119,7 +120,7 @@ private slots:
     void cleanup()
     {
         for (const auto drill : drills::AllDrills)
-            drills::drillWindow(drill).unload();
+            instanceOf(drill).unload();
         division::frmDivision().unload();
         about::frmAbout().unload();
         usePalette(m_light);
@@ -162,7 +163,7 @@ private slots:
         main.showMaximized();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         for (const auto drill : drills::AllDrills) {
-            auto *w = static_cast<drills::DrillWindow *>(drills::drillWindow(drill).show());
+            auto *w = static_cast<drills::DrillWindow *>(instanceOf(drill).show());
             answerBoth(w);
         }
         if (!darkFirst)
@@ -170,7 +171,7 @@ private slots:
 
         QCOMPARE(main.mdiArea()->background().color(), dark.color(QPalette::Dark));
         for (const auto drill : drills::AllDrills) {
-            auto *w = static_cast<drills::DrillWindow *>(drills::drillWindow(drill).form());
+            auto *w = static_cast<drills::DrillWindow *>(instanceOf(drill).form());
             QVERIFY(w->lblnumber2[3]->isVisible());
             QCOMPARE(w->palette().color(w->backgroundRole()), dark.color(QPalette::Window));
             // The fixed colours stay as designed: light tiles keep dark text.

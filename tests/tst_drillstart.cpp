@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A drill window's start, its Resets, Enter routing between the two exercises, focus and Exit.
+#include "drillinstance.h"
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
 #include "shell/mdisumbrook.h"
@@ -276,7 +277,7 @@ private slots:
         main.showMaximized();
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
-        auto *w = static_cast<DrillWindow *>(drillWindow(drill).show());
+        auto *w = static_cast<DrillWindow *>(instanceOf(drill).show());
         QTRY_COMPARE(focused(), w->control<QWidget>(round.first()));
         for (const QString &next : round.mid(1)) {
             QTest::keyClick(focused(), Qt::Key_Tab);
@@ -286,8 +287,8 @@ private slots:
             QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
             QCOMPARE(focused()->objectName(), previous);
         }
-        drillWindow(drill).unload();
-        QTRY_VERIFY(!drillWindow(drill).isLoaded());
+        instanceOf(drill).unload();
+        QTRY_VERIFY(!instanceOf(drill).isLoaded());
     }
 
     void exitClosesAndReopeningStartsAfresh()

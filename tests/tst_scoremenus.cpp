@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drill windows' score menus on the real windows: Save Score appends the record built from the
 // summary labels and starts a new count only once it is written; Display opens the drill's file.
+#include "drillinstance.h"
 #include "filecheck.h"
 
 #include "division/divisionwindow.h"
@@ -40,7 +41,7 @@ void choose(toolkit::Form *window, const char *item)
 
 DrillWindow *openScored(Drill drill)
 {
-    auto *window = static_cast<DrillWindow *>(drills::drillWindow(drill).show());
+    auto *window = static_cast<DrillWindow *>(instanceOf(drill).show());
     window->intTotalA = 10;
     window->intCorrectA = 8;
     window->intTotal = 4;
@@ -72,7 +73,7 @@ private slots:
         dialogs::clearAnswers();
         scores::frmScore().unload();
         for (const auto drill : drills::AllDrills)
-            drills::drillWindow(drill).unload();
+            instanceOf(drill).unload();
         division::frmDivision().unload();
         delete m_window;
         m_folder.leave();
@@ -196,7 +197,7 @@ private slots:
             file.write(QByteArray("\"") + name + "\r\n\"\r\n");
         }
         toolkit::Form *window =
-            drill < 3 ? drills::drillWindow(Drill(drill)).show() : division::frmDivision().show();
+            drill < 3 ? instanceOf(Drill(drill)).show() : division::frmDivision().show();
         choose(window, "mnuItemRetrievScores");
         QVERIFY(scores::frmScore().isLoaded());
         auto *viewer = static_cast<scores::ScoreWindow *>(scores::frmScore().form());

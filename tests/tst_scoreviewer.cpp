@@ -3,6 +3,7 @@
 // The score viewer on the real widgets in the main window: showing a drill's file as stored,
 // following the window's width, asking before edits are lost, and writing back exactly what it
 // shows, atomically, keeping the viewer open when the write fails.
+#include "drillinstance.h"
 #include "filecheck.h"
 
 #include "drills/drilldesign.h"
@@ -162,7 +163,7 @@ private slots:
         frmScore().unload();
         QTRY_VERIFY(!frmScore().isLoaded());
         for (const auto drill : drills::AllDrills)
-            drills::drillWindow(drill).unload();
+            instanceOf(drill).unload();
         dialogs::clearAnswers();
         delete m_guard;
         delete m_window;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its menu, one instance per drill window, menu-bar swapping and closing.
 #include "division/divisionwindow.h"
+#include "drillinstance.h"
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
 #include "scores/scorewindow.h"
@@ -82,8 +83,8 @@ private slots:
     {
         // Every test starts with no drill window loaded.
         for (const auto drill : drills::AllDrills) {
-            drills::drillWindow(drill).unload();
-            QTRY_VERIFY(!drills::drillWindow(drill).isLoaded());
+            instanceOf(drill).unload();
+            QTRY_VERIFY(!instanceOf(drill).isLoaded());
         }
         for (toolkit::WindowInstance *other : {&division::frmDivision(), &scores::frmScore()}) {
             other->unload();

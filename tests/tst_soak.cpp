@@ -4,6 +4,7 @@
 // reward animation ticking, scores saved and displayed by the thousand. The memory the process
 // holds must stay flat once everything has been used, and the 16-bit tallies must stop at their
 // ceiling instead of wrapping round.
+#include "drillinstance.h"
 #include "filecheck.h"
 
 #include "division/divisionwindow.h"
@@ -87,7 +88,7 @@ struct Window
 
 Window drillWindow(Drill drill, const char *name, const char *fileName)
 {
-    auto *w = static_cast<DrillWindow *>(drills::drillWindow(drill).show());
+    auto *w = static_cast<DrillWindow *>(instanceOf(drill).show());
     const auto result = [drill](const QStringList &operands) {
         return drills::Exercise(drills::Operations[drill], drills::Face::Smiling)
             .correctText(operands);
@@ -127,11 +128,11 @@ Window drillWindow(Drill drill, const char *name, const char *fileName)
                        return result({w->lblnumber2[0]->text(), w->lblnumber2[1]->text(),
                                       w->lblnumber2[2]->text()});
                    }};
-    // The Addition window spells its menu item differently; both reach the same command.
-    const auto save = drill == Drill::Addition
-                          ? std::function<void()>([w] { w->mnuitemSaveScore_Click(); })
-                          : std::function<void()>([w] { w->mnuItemSaveScore_Click(); });
-    return {name, {two, three}, save, [w] { w->mnuItemRetrievScores_Click(); }, fileName};
+    return {name,
+            {two, three},
+            [w] { w->mnuItemSaveScore_Click(); },
+            [w] { w->mnuItemRetrievScores_Click(); },
+            fileName};
 }
 
 Window divisionWindow()
@@ -193,7 +194,7 @@ private slots:
         toolkit::dialogs::clearAnswers();
         scores::frmScore().unload();
         for (const auto drill : drills::AllDrills)
-            drills::drillWindow(drill).unload();
+            instanceOf(drill).unload();
         division::frmDivision().unload();
         delete m_main;
         m_folder.leave();

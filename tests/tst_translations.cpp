@@ -398,7 +398,7 @@ private slots:
         dialogs::answerNextInput(QStringLiteral("\u0141ucja"));
         dialogs::answerNextMessage(QMessageBox::No);
         dialogs::answerNextInput(QString());
-        addition->mnuitemSaveScore_Click();
+        addition->mnuItemSaveScore_Click();
         QVERIFY(QDir().mkdir(QStringLiteral("Sub.txt")));
         dialogs::answerNextMessage(QMessageBox::Ok);
         scores::displayScores(QStringLiteral("Sub.txt"));
@@ -521,7 +521,7 @@ private slots:
             window.cmdScore1_Click();
             window.cmdScore_Click();
             toolkit::dialogs::answerNextInput(QStringLiteral("Dav"));
-            window.mnuitemSaveScore_Click();
+            window.mnuItemSaveScore_Click();
             QFile file(QStringLiteral("Add.txt"));
             QVERIFY(file.open(QIODevice::ReadOnly));
             records[i] = file.readAll();

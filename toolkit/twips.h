@@ -24,7 +24,6 @@ struct Twips
     int width = 0;
     int height = 0;
 
-    constexpr bool isNull() const { return width == 0 && height == 0 && left == 0 && top == 0; }
     friend constexpr bool operator==(const Twips &, const Twips &) = default;
     QRect toPixels() const
     {
