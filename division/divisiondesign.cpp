@@ -177,24 +177,7 @@ DivisionWindow::DivisionWindow(QWidget *parent)
     // The answer box has no change handler: typing moves no default button here.
     build(Rows);
     buildMenus(MenuRows);
-    m_view.setControls({.operands = {lblNumber[0], lblNumber[1]},
-                        .answerBox = txtAnswer,
-                        .correctAnswer = lblNumber[2],
-                        .leadIn = lblNumber[3],
-                        .answerButton = cmdAnswer,
-                        .resetButton = cmdReset,
-                        .answerRim = Shape8,
-                        .resetRim = Shape7,
-                        .awaitingFrame = Shape10,
-                        .rightFrame = Shape12,
-                        .wrongFrame = Shape13,
-                        .picture = imgImage,
-                        .praise = lblGood,
-                        .firstTimer = Timer1,
-                        .secondTimer = Timer2,
-                        .correct = lblCorrectA,
-                        .total = lblTotalA,
-                        .percent = lblPercentA});
+    m_view.setControls(drills::twoNumberControls(*this));
 }
 
 } // namespace division

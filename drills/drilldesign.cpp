@@ -449,24 +449,7 @@ DrillWindow::DrillWindow(Drill drill, QWidget *parent)
 {
     build(rowsOf(drill));
     buildMenus(menuRowsOf(drill));
-    m_twoView.setControls({.operands = {lblNumber[0], lblNumber[1]},
-                           .answerBox = txtAnswer,
-                           .correctAnswer = lblNumber[2],
-                           .leadIn = lblNumber[3],
-                           .answerButton = cmdAnswer,
-                           .resetButton = cmdReset,
-                           .answerRim = Shape8,
-                           .resetRim = Shape7,
-                           .awaitingFrame = Shape10,
-                           .rightFrame = Shape12,
-                           .wrongFrame = Shape13,
-                           .picture = imgImage,
-                           .praise = lblGood,
-                           .firstTimer = Timer1,
-                           .secondTimer = Timer2,
-                           .correct = lblCorrectA,
-                           .total = lblTotalA,
-                           .percent = lblPercentA});
+    m_twoView.setControls(twoNumberControls(*this));
     m_threeView.setControls({.operands = {lblnumber2[0], lblnumber2[1], lblnumber2[2]},
                              .answerBox = txtNumber2,
                              .correctAnswer = lblnumber2[3],

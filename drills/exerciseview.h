@@ -49,6 +49,30 @@ struct ExerciseControls
     QLabel *percent;
 };
 
+// The controls of the two-number exercise, named alike in the drill windows and Division.
+template<class Window>
+ExerciseControls twoNumberControls(Window &window)
+{
+    return {.operands = {window.lblNumber[0], window.lblNumber[1]},
+            .answerBox = window.txtAnswer,
+            .correctAnswer = window.lblNumber[2],
+            .leadIn = window.lblNumber[3],
+            .answerButton = window.cmdAnswer,
+            .resetButton = window.cmdReset,
+            .answerRim = window.Shape8,
+            .resetRim = window.Shape7,
+            .awaitingFrame = window.Shape10,
+            .rightFrame = window.Shape12,
+            .wrongFrame = window.Shape13,
+            .picture = window.imgImage,
+            .praise = window.lblGood,
+            .firstTimer = window.Timer1,
+            .secondTimer = window.Timer2,
+            .correct = window.lblCorrectA,
+            .total = window.lblTotalA,
+            .percent = window.lblPercentA};
+}
+
 // What a screen reader hears follows the focus, since Orca reads the control that takes it: the
 // answer box's name is its problem, and after an answer the focus lands on Reset, whose description
 // says how it went.
