@@ -240,74 +240,74 @@ QStringList crowdedCaptions(const toolkit::Form *form)
     return crowded;
 }
 
-// A right answer that is the fifth in a row, so that the praise shows at the first tick.
-void answerFifthRight(QLineEdit *box, QPushButton *answer, qint16 &reward,
-                      const QList<QLabel *> &tiles, drills::Operation operation)
+// One exercise of a window, a side of a drill window, as a lesson drives it.
+struct Side
 {
+    std::function<void()> reset, firstTick;
+    QLineEdit *box;
+    QPushButton *answer;
+    qint16 *reward;
+    QList<QLabel *> tiles;
+    drills::Operation operation;
+};
+
+// A new problem answered wrong, which brings out the lead-in, or right as the fifth in a row,
+// which brings out the praise at the first tick.
+void answer(const Side &side, bool praise)
+{
+    side.reset();
     QStringList operands;
-    for (const QLabel *tile : tiles)
+    for (const QLabel *tile : side.tiles)
         operands << tile->text();
-    reward = 4;
-    box->setText(drills::Exercise(operation, drills::Face::Smiling).correctText(operands));
-    answer->click();
+    if (praise)
+        *side.reward = 4;
+    side.box->setText(
+        praise ? drills::Exercise(side.operation, drills::Face::Smiling).correctText(operands)
+               : QStringLiteral("x"));
+    side.answer->click();
+    if (praise)
+        side.firstTick();
 }
 
 // What a lesson brings out, one state after another: the lead-in of a wrong answer and the
 // praise of a fifth right one, on each side in turn, and a score of 100 of 100.
 QList<std::function<void()>> lessons(toolkit::Form *form)
 {
-    using drills::Operation;
     if (auto *w = qobject_cast<DrillWindow *>(form)) {
-        const Operation op = drills::Operations[w->drill()];
-        const auto left = [w, op](bool praise) {
-            w->cmdReset_Click();
-            if (!praise) {
-                w->txtAnswer->setText(QStringLiteral("x"));
-                w->cmdAnswer_Click();
-                return;
-            }
-            answerFifthRight(w->txtAnswer, w->cmdAnswer, w->intRewardA,
-                             {w->lblNumber[0], w->lblNumber[1]}, op);
-            w->Timer1_Timer();
-        };
-        const auto right = [w, op](bool praise) {
-            w->cmdReset1_Click();
-            if (!praise) {
-                w->txtNumber2->setText(QStringLiteral("x"));
-                w->cmdAnswer1_Click();
-                return;
-            }
-            answerFifthRight(w->txtNumber2, w->cmdAnswer1, w->intReward,
-                             {w->lblnumber2[0], w->lblnumber2[1], w->lblnumber2[2]}, op);
-            w->Timer3_Timer();
-        };
-        const auto score = [w] {
+        const drills::Operation operation = drills::Operations[w->drill()];
+        const Side two{[w] { w->cmdReset_Click(); },
+                       [w] { w->Timer1_Timer(); },
+                       w->txtAnswer,
+                       w->cmdAnswer,
+                       &w->intRewardA,
+                       {w->lblNumber[0], w->lblNumber[1]},
+                       operation};
+        const Side three{[w] { w->cmdReset1_Click(); },
+                         [w] { w->Timer3_Timer(); },
+                         w->txtNumber2,
+                         w->cmdAnswer1,
+                         &w->intReward,
+                         {w->lblnumber2[0], w->lblnumber2[1], w->lblnumber2[2]},
+                         operation};
+        const auto lesson = [=](bool praiseOnTheLeft) {
+            answer(two, praiseOnTheLeft);
+            answer(three, !praiseOnTheLeft);
             w->intCorrectA = w->intTotalA = w->intCorrect = w->intTotal = 100;
             w->cmdScore1_Click();
             w->cmdScore_Click();
         };
-        return {[=] {
-                    left(false);
-                    right(true);
-                    score();
-                },
-                [=] {
-                    left(true);
-                    right(false);
-                    score();
-                }};
+        return {[=] { lesson(false); }, [=] { lesson(true); }};
     }
     if (auto *w = qobject_cast<division::DivisionWindow *>(form)) {
-        const auto lesson = [w](bool praise) {
-            w->cmdReset_Click();
-            if (praise) {
-                answerFifthRight(w->txtAnswer, w->cmdAnswer, w->intRewardA,
-                                 {w->lblNumber[0], w->lblNumber[1]}, drills::Operation::Divide);
-                w->Timer1_Timer();
-            } else {
-                w->txtAnswer->setText(QStringLiteral("x"));
-                w->cmdAnswer_Click();
-            }
+        const Side one{[w] { w->cmdReset_Click(); },
+                       [w] { w->Timer1_Timer(); },
+                       w->txtAnswer,
+                       w->cmdAnswer,
+                       &w->intRewardA,
+                       {w->lblNumber[0], w->lblNumber[1]},
+                       drills::Operation::Divide};
+        const auto lesson = [=](bool praise) {
+            answer(one, praise);
             w->intCorrectA = w->intTotalA = 100;
             w->cmdScore1_Click();
         };
