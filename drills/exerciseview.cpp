@@ -51,6 +51,12 @@ ExerciseView::ExerciseView(toolkit::Form &window, Operation operation,
     , m_faces(faces)
 {}
 
+void ExerciseView::setControls(const ExerciseControls &controls)
+{
+    m_controls = controls;
+    m_resetDescription = controls.resetButton->accessibleDescription();
+}
+
 QStringList ExerciseView::operandCaptions() const
 {
     QStringList captions;
@@ -90,8 +96,7 @@ void ExerciseView::showAwaiting() const
     m_controls.correctAnswer->hide();
     m_controls.leadIn->hide();
     disable(resetButton);
-    if (!m_resetDescription.isNull())
-        resetButton->setAccessibleDescription(m_resetDescription);
+    resetButton->setAccessibleDescription(m_resetDescription);
     m_window.takeDefault(resetButton);
     m_window.makeDefault(answerButton);
     answerButton->setEnabled(true);
@@ -114,7 +119,7 @@ void ExerciseView::showNewProblem(const QStringList &captions) const
     box->setText(QString());
 }
 
-void ExerciseView::showAnswered(const Exercise::Answered &answered)
+void ExerciseView::showAnswered(const Exercise::Answered &answered) const
 {
     auto *answerButton = m_controls.answerButton;
     auto *resetButton = m_controls.resetButton;
@@ -129,8 +134,6 @@ void ExerciseView::showAnswered(const Exercise::Answered &answered)
     if (answered.animationStarts)
         verdict << m_controls.praise->text();
     verdict << tr("Press Enter for a new problem.");
-    if (m_resetDescription.isNull())
-        m_resetDescription = resetButton->accessibleDescription();
 
     m_controls.answerRim->show();
     m_controls.resetRim->hide();

@@ -86,7 +86,7 @@ public:
                  std::span<toolkit::Picture *const> faces);
 
     // The exercise's controls, once the window has built them.
-    void setControls(const ExerciseControls &controls) { m_controls = controls; }
+    void setControls(const ExerciseControls &controls);
 
     QStringList operandCaptions() const;
     // The problem as it is read aloud: "5 plus 3".
@@ -97,7 +97,7 @@ public:
     void showAwaiting() const;
     // The new problem, and the answer box ready for it.
     void showNewProblem(const QStringList &captions) const;
-    void showAnswered(const Exercise::Answered &answered);
+    void showAnswered(const Exercise::Answered &answered) const;
     void showTick(const Exercise::Ticked &ticked, bool firstTimer) const;
     void showScore(const Exercise::Score &score) const;
     // Enter takes the exercise's next step: its Answer while it awaits one, else its Reset.
@@ -111,7 +111,7 @@ private:
     ExerciseControls m_controls = {};
     Operation m_operation;
     std::span<toolkit::Picture *const> m_faces;
-    QString m_resetDescription; // Reset's own, while no verdict stands in for it
+    QString m_resetDescription; // Reset's own, which a verdict stands in for until the next deal
 };
 
 } // namespace drills
