@@ -418,20 +418,14 @@ MenuRow DrillMenuRow::at(Drill drill) const
 
 namespace {
 
-std::vector<toolkit::ControlRow> rowsOf(Drill drill)
+// One window's rows, from rows with a column per window.
+template<class Row, std::size_t Count>
+auto rowsOf(const Row (&rows)[Count], Drill drill)
 {
-    std::vector<toolkit::ControlRow> rows;
-    std::ranges::transform(DrillWindow::Rows, std::back_inserter(rows),
-                           [drill](const DrillRow &row) { return row.at(drill); });
-    return rows;
-}
-
-std::vector<toolkit::MenuRow> menuRowsOf(Drill drill)
-{
-    std::vector<toolkit::MenuRow> rows;
-    std::ranges::transform(DrillWindow::MenuRows, std::back_inserter(rows),
-                           [drill](const DrillMenuRow &row) { return row.at(drill); });
-    return rows;
+    std::vector<decltype(rows[0].at(drill))> own;
+    std::ranges::transform(rows, std::back_inserter(own),
+                           [drill](const Row &row) { return row.at(drill); });
+    return own;
 }
 
 } // namespace
@@ -447,8 +441,8 @@ DrillWindow::DrillWindow(Drill drill, QWidget *parent)
     , m_twoView(*this, Operations[drill], imgFace)
     , m_threeView(*this, Operations[drill], imgFace)
 {
-    build(rowsOf(drill));
-    buildMenus(menuRowsOf(drill));
+    build(rowsOf(Rows, drill));
+    buildMenus(rowsOf(MenuRows, drill));
     m_twoView.setControls(twoNumberControls(*this));
     m_threeView.setControls({.operands = {lblnumber2[0], lblnumber2[1], lblnumber2[2]},
                              .answerBox = txtNumber2,
