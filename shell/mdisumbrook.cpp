@@ -12,6 +12,7 @@
 #include "toolkit/windowinstance.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -103,6 +104,7 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
     // as quick as the next.
     toolkit::WindowInstance::prepareAllAfterFirstPaint(m_area->viewport());
     connect(m_area, &QMdiArea::subWindowActivated, this, &mdiSumbrook::showMenusOf);
+    connect(m_area, &QMdiArea::subWindowActivated, this, &mdiSumbrook::keepTheFocus);
 }
 
 mdiSumbrook::~mdiSumbrook()
@@ -195,6 +197,12 @@ void mdiSumbrook::showMenusOf(QMdiSubWindow *child)
     }
     menuBar()->addAction(m_mnuSumbrook->menuAction());
     menuBar()->addAction(m_mnuAbout);
+}
+
+void mdiSumbrook::keepTheFocus()
+{
+    if (m_area->subWindowList().isEmpty() && isActiveWindow() && !QApplication::focusWidget())
+        setFocus();
 }
 
 } // namespace shell

@@ -38,6 +38,9 @@ protected:
 private:
     // The active child's menu bar takes the place of the frame's while it has one.
     void showMenusOf(QMdiSubWindow *child);
+    // With its last child closed the frame itself takes the focus, so that a screen reader says
+    // where the user is and the keys go on from there.
+    void keepTheFocus();
     void showWorkspaceColour();
 
     QMdiArea *m_area;
