@@ -4,8 +4,8 @@
 #include "shell/mdisumbrook.h"
 #include "toolkit/appearance.h"
 #include "toolkit/application.h"
+#include "toolkit/files/lockedfile.h"
 #include "toolkit/focusstyle.h"
-#include "toolkit/lockedfile.h"
 #include "toolkit/translations.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scorebox.h"
 
-#include "toolkit/codepage.h"
+#include "toolkit/files/codepage.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

@@ -3,9 +3,9 @@
 #include "scorerecord.h"
 
 #include "toolkit/application.h"
-#include "toolkit/codepage.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/lockedfile.h"
+#include "toolkit/files/codepage.h"
+#include "toolkit/files/lockedfile.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -13,19 +13,36 @@
 namespace scores {
 
 namespace {
+
 constexpr QLatin1String LineEnd("\r\n");
+
+// A number as the file can hold it: a digit of any script as its ASCII digit, and what the code
+// page lacks (a regional decimal separator) as ".".
+QString storable(const QString &number)
+{
+    QString text;
+    for (const QChar c : number) {
+        if (const int digit = c.digitValue(); digit >= 0)
+            text += QChar(u'0' + digit);
+        else
+            text += toolkit::unencodable(QStringView(&c, 1)).isEmpty() ? c : QChar(u'.');
+    }
+    return text;
 }
+
+} // namespace
 
 QString scoreSentence(const ScoreFile &file, const QString &name, QDate date,
                       const Captions &captions)
 {
     // The C locale's date text: a slash always, whatever the user's regional separator.
     QString sentence = name + QLatin1String(" On the Day of ") + date.toString(u"MM/dd/yy") +
-                       QLatin1String(" Got A ") + captions.lblPercentA + QLatin1String(" Out of ") +
-                       captions.lblTotalA + QLatin1String(file.firstText);
+                       QLatin1String(" Got A ") + storable(captions.lblPercentA) +
+                       QLatin1String(" Out of ") + storable(captions.lblTotalA) +
+                       QLatin1String(file.firstText);
     if (file.secondText)
-        sentence += captions.lblPersent + QLatin1String(" out of ") + captions.lblTotal +
-                    QLatin1String(file.secondText);
+        sentence += storable(captions.lblPersent) + QLatin1String(" out of ") +
+                    storable(captions.lblTotal) + QLatin1String(file.secondText);
     return sentence + LineEnd;
 }
 
@@ -74,6 +91,7 @@ bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder)
 bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions, QDate today)
 {
     QString name;
+    QString record;
     for (;;) {
         // Going back shows the name as it was typed.
         name = toolkit::inputBox(window,
@@ -82,7 +100,9 @@ bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
                                  QCoreApplication::translate("SaveScore", "Math Score"), name);
         if (name.isEmpty())
             return false;
-        if (name.size() > LongestName) // sent back whole: cut, it would not be the name typed
+        // Counted in characters, as the learner sees them; sent back whole: cut, it would not be
+        // the name typed.
+        if (QStringView(name).toUcs4().size() > LongestName)
             toolkit::messageBox(
                 window,
                 QCoreApplication::translate("SaveScore",
@@ -91,14 +111,14 @@ bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
                     .arg(QLocale().toString(LongestName)),
                 QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
                 QMessageBox::Warning);
-        else if (saveDespiteUnencodable(window, name, Holder::Name))
+        else if (record = scoreRecord(scoreSentence(file, name, today, captions));
+                 saveDespiteUnencodable(window, record, Holder::Name))
             break;
     }
 
     const QString fileName = QString::fromLatin1(file.fileName);
-    const QString error = toolkit::appendBytes(
-        fileName, toolkit::encode(scoreRecord(scoreSentence(file, name, today, captions))),
-        toolkit::lockWaitBox(window, fileName));
+    const QString error = toolkit::appendLine(fileName, toolkit::encode(record),
+                                              toolkit::lockWaitBox(window, fileName));
     if (error.isEmpty())
         return true;
 

@@ -3,6 +3,8 @@
 #include "scoretext.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QList>
 #include <QLocale>
 
 #include <algorithm>
@@ -40,6 +42,46 @@ Lines linesOf(QByteArrayView bytes)
     lines.longest = std::max(lines.longest, bytes.size() - start);
     lines.count = ends + (start < bytes.size() ? 1 : 0);
     return lines;
+}
+
+namespace {
+
+QList<QByteArrayView> recordsOf(QByteArrayView bytes)
+{
+    constexpr QByteArrayView Closing("\r\n\"\r\n");
+    QList<QByteArrayView> records;
+    for (qsizetype at = 0; at < bytes.size();) {
+        qsizetype end = at;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        if (bytes[at] == '"' && bytes.sliced(end).startsWith(Closing)) {
+            records.append(bytes.sliced(at, end + Closing.size() - at));
+            at = end + Closing.size();
+            continue;
+        }
+        const bool crLf = end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n';
+        at = end + (crLf ? 2 : 1);
+    }
+    return records;
+}
+
+} // namespace
+
+Records recordsNotShown(QByteArrayView shown, QByteArrayView now)
+{
+    QHash<QByteArrayView, qsizetype> seen;
+    for (const QByteArrayView record : recordsOf(shown))
+        ++seen[record];
+    Records unseen;
+    for (const QByteArrayView record : recordsOf(now)) {
+        if (qsizetype &times = seen[record]; times > 0) {
+            --times;
+        } else {
+            unseen.bytes += record;
+            ++unseen.count;
+        }
+    }
+    return unseen;
 }
 
 QString beyondLimits(bool tooManyBytes, const Lines &lines, const ViewerLimits &limits)

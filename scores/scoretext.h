@@ -4,6 +4,7 @@
 // which the viewer shows a file promptly.
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QLatin1StringView>
 #include <QString>
@@ -35,6 +36,16 @@ struct ViewerLimits
     qsizetype lineLength;
 };
 inline constexpr ViewerLimits ShownLimits{qint64(12) * 1024 * 1024, 250000, 10000};
+
+// The records of a file's bytes, as Save Score writes them (a line opening with a double quote,
+// then a line holding only a double quote, each ended by CR LF), that the bytes shown in the viewer
+// do not hold: in the file's order, each as often as the file holds it more often than they do.
+struct Records
+{
+    QByteArray bytes;
+    qsizetype count = 0;
+};
+Records recordsNotShown(QByteArrayView shown, QByteArrayView now);
 
 // Which limit the file passes, and how to see it all the same; empty when it is within them.
 QString beyondLimits(bool tooManyBytes, const Lines &lines,

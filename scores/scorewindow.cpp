@@ -4,12 +4,14 @@
 
 #include "toolkit/application.h"
 #include "toolkit/binding.h"
-#include "toolkit/codepage.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/replacefile.h"
+#include "toolkit/files/codepage.h"
+#include "toolkit/files/replacefile.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QLocale>
 
 namespace scores {
 
@@ -19,6 +21,14 @@ namespace {
 
 constexpr qint16 True = -1;
 constexpr qint16 False = 0;
+
+// A new line for what follows the text, where the text does not end in one.
+QByteArray onNewLine(const QByteArray &text, const QByteArray &next)
+{
+    if (text.isEmpty() || next.isEmpty() || text.endsWith('\n') || text.endsWith('\r'))
+        return text + next;
+    return text + "\r\n" + next;
+}
 
 } // namespace
 
@@ -100,7 +110,9 @@ bool ScoreWindow::settleChanges()
 void ScoreWindow::showScores(const QString &fileName, const ReadBytes &read)
 {
     txtScore->load(read.bytes);
-    m_shown = fingerprintOf(read.bytes);
+    m_path = QDir::current().absoluteFilePath(fileName);
+    m_folder = read.folder;
+    m_shown = read.bytes;
     lblPath->setText(fileName);
     lblPath->adjustSize();
     blnChanged = False;
@@ -119,12 +131,16 @@ bool ScoreWindow::writeBack()
         return false;
 
     const QByteArray bytes = encode(text);
-    Fingerprint read = m_shown;
+    QByteArray written = bytes;
+    Fingerprint read = fingerprintOf(m_shown);
+    const FolderId *readFrom = &m_folder;
     for (;;) {
         const Replaced replaced =
-            replaceKeepingAppended(fileName, read, bytes, lockWaitBox(this, fileName));
-        if (replaced.outcome == Replaced::Written)
+            replaceKeepingAppended(m_path, read, written, lockWaitBox(this, fileName), readFrom);
+        if (replaced.outcome == Replaced::Written) {
+            m_folder = replaced.folder;
             break;
+        }
         if (replaced.outcome == Replaced::Failed) {
             messageBox(
                 this,
@@ -133,23 +149,43 @@ bool ScoreWindow::writeBack()
                 QMessageBox::Warning);
             return false;
         }
-        const auto answer = messageBox(
-            this,
-            (replaced.removed ? tr("\"%1\" was changed elsewhere since it was shown here: it was "
-                                   "removed.\n\nReplace it with the text shown here? No keeps the "
-                                   "file as it is, and this window stays open with its text.")
-                              : tr("\"%1\" was changed elsewhere since it was shown here.\n\n"
-                                   "Replace it with the text shown here? No keeps the file as it "
-                                   "is, and this window stays open with its text."))
-                .arg(fileName),
-            QString::fromLatin1(ApplicationTitle), QMessageBox::Yes | QMessageBox::No,
-            QMessageBox::No, QMessageBox::Warning);
+        if (replaced.outcome == Replaced::Moved) {
+            const auto answer = messageBox(
+                this,
+                tr("The folder \"%1\" was shown from was renamed or replaced since.\n\nSave the "
+                   "text shown here as \"%2\"? No keeps this window open with its text.")
+                    .arg(fileName, QDir::toNativeSeparators(m_path)),
+                QString::fromLatin1(ApplicationTitle), QMessageBox::Yes | QMessageBox::No,
+                QMessageBox::No, QMessageBox::Warning);
+            if (answer != QMessageBox::Yes)
+                return false;
+            readFrom = nullptr;
+            continue;
+        }
+        // Scores saved in it since it was shown are never lost, whatever else changed.
+        const Records kept = recordsNotShown(m_shown, replaced.bytes);
+        QString question = replaced.removed
+                               ? tr("\"%1\" was changed elsewhere since it was shown here: it "
+                                    "was removed.")
+                               : tr("\"%1\" was changed elsewhere since it was shown here.");
+        question += QStringLiteral("\n\n");
+        if (kept.count > 0)
+            question += tr("Scores saved in it since: %1. They stay, after the text shown here; "
+                           "every other change made elsewhere is replaced.")
+                            .arg(QLocale().toString(kept.count)) +
+                        QStringLiteral("\n\n");
+        question += tr("Replace it with the text shown here? No keeps the file as it is, and "
+                       "this window stays open with its text.");
+        const auto answer =
+            messageBox(this, question.arg(fileName), QString::fromLatin1(ApplicationTitle),
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Warning);
         if (answer != QMessageBox::Yes)
             return false;
         read = replaced.found; // what is added from now on is still kept
+        written = onNewLine(bytes, kept.bytes);
     }
     // The file now begins with these bytes, whether the viewer closes or stays open with them.
-    m_shown = fingerprintOf(bytes);
+    m_shown = bytes;
     blnChanged = False;
     return true;
 }

@@ -7,8 +7,8 @@
 #include "scorebox.h"
 #include "scorerecord.h"
 
+#include "toolkit/files/lockedfile.h"
 #include "toolkit/form.h"
-#include "toolkit/replacefile.h"
 #include "toolkit/windowinstance.h"
 
 class QLabel;
@@ -27,7 +27,8 @@ public:
     void txtScore_Change();
     void Form_Unload(bool &cancel) override;
 
-    // Puts a file's content in the box and makes that file the target of the write-back.
+    // Puts a file's content in the box and makes that file, in the folder it was read from, the
+    // target of the write-back.
     void showScores(const QString &fileName, const toolkit::ReadBytes &read);
     // Asks whether to save unsaved edits and saves them on Yes. False while they are still unsaved:
     // the question was cancelled, the user went back to them, or the write-back failed or was
@@ -56,7 +57,9 @@ protected:
 private:
     bool writeBack();
 
-    toolkit::Fingerprint m_shown; // the file's bytes as shown
+    QString m_path;             // the file shown, named from the root
+    toolkit::FolderId m_folder; // the folder it was read from
+    QByteArray m_shown;         // the bytes the file began with when shown or last written
 };
 
 toolkit::WindowInstance &frmScore();

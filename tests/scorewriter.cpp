@@ -5,10 +5,13 @@
 //       saves <count> Addition records named <name>0, <name>1, ... through Save Score, under the
 //       file size limit if one is given; prints "saved <n> failed <n>" and each failure's reason
 //   scorewriter hold <file> <ms> <bytes>
-//       locks the file as a save does, prints "held", waits, appends the bytes and lets go
+//       takes the file's lock as a save does, prints "held", waits, appends the bytes and lets go
+//   scorewriter writeback <file> <bytes>
+//       reads the file as the score viewer shows it and writes the bytes back in its place
 #include "scores/scorerecord.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/lockedfile.h"
+#include "toolkit/files/lockedfile.h"
+#include "toolkit/files/replacefile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -55,15 +58,26 @@ int main(int argc, char *argv[])
     }
 
     if (args.value(1) == u"hold") {
+        const QString lockName = QStringLiteral(".%1.lock").arg(fileName);
+        const int lock =
+            ::open(QFile::encodeName(lockName).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0200);
         const int fd =
             ::open(QFile::encodeName(fileName).constData(), O_WRONLY | O_APPEND | O_CREAT, 0666);
-        if (fd < 0 || ::flock(fd, LOCK_EX) != 0)
+        if (lock < 0 || fd < 0 || ::flock(lock, LOCK_EX) != 0)
             return 1;
         std::printf("held\n");
         std::fflush(stdout);
         QThread::msleep(args.value(3).toULong());
         const QByteArray bytes = args.value(4).toLatin1();
         return ::write(fd, bytes.constData(), bytes.size()) == bytes.size() ? 0 : 1;
+    }
+    if (args.value(1) == u"writeback") {
+        const toolkit::ReadBytes read = toolkit::readBytes(fileName, qint64(1) << 30);
+        const toolkit::Replaced replaced =
+            toolkit::replaceKeepingAppended(fileName, toolkit::fingerprintOf(read.bytes),
+                                            args.value(3).toLatin1(), {}, &read.folder);
+        std::printf("%d %s\n", int(replaced.outcome), qPrintable(read.error + replaced.error));
+        return replaced.outcome == toolkit::Replaced::Written ? 0 : 1;
     }
     return 2;
 }

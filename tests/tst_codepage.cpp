@@ -4,7 +4,7 @@
 // becomes, and every byte read back as it was.
 #include "filecheck.h"
 
-#include "toolkit/codepage.h"
+#include "toolkit/files/codepage.h"
 
 #include <QTest>
 

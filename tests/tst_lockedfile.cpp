@@ -4,8 +4,8 @@
 // and waits for another copy's lock, the bounded read, and what is not a plain file.
 #include "filecheck.h"
 
-#include "toolkit/lockedfile.h"
-#include "toolkit/replacefile.h"
+#include "toolkit/files/lockedfile.h"
+#include "toolkit/files/replacefile.h"
 
 #include <QFile>
 #include <QProcess>
@@ -44,13 +44,16 @@ private slots:
 
     void appendCreatesAndKeepsEarlierContent()
     {
-        QVERIFY(appendBytes("Add.txt", "one\r\n").isEmpty());
+        QVERIFY(appendLine("Add.txt", "one\r\n").isEmpty());
         QCOMPARE(bytesOf("Add.txt"), "one\r\n");
 
-        const QByteArray earlier = allBytes() + "\r no line end";
-        writeFile("Sub.txt", earlier);
-        QVERIFY(appendBytes("Sub.txt", "\xa3x\r\n").isEmpty());
-        QCOMPARE(bytesOf("Sub.txt"), earlier + "\xa3x\r\n");
+        // What follows a file that ends without a line end starts a line of its own.
+        for (const QByteArray end : {"\r", "\n", " no line end"}) {
+            const QByteArray earlier = allBytes() + end;
+            writeFile("Sub.txt", earlier);
+            QVERIFY(appendLine("Sub.txt", "\xa3x\r\n").isEmpty());
+            QCOMPARE(bytesOf("Sub.txt"), earlier + (end.endsWith('d') ? "\r\n" : "") + "\xa3x\r\n");
+        }
     }
 
     void aWriteCutOffByTheSizeLimitIsTakenBack()
@@ -60,7 +63,7 @@ private slots:
         QString partWay;
         {
             const FileSizeLimit limit(earlier.size() + 10);
-            partWay = appendBytes("Sub.txt", QByteArray(100, 'r'));
+            partWay = appendLine("Sub.txt", QByteArray(100, 'r'));
         }
         QCOMPARE(partWay, QStringLiteral("File too large"));
         QCOMPARE(bytesOf("Sub.txt"), earlier);
@@ -91,7 +94,7 @@ private slots:
         other.start(QStringLiteral(SCOREWRITER), {"hold", "Add.txt", "300", "other\r\n"});
         QVERIFY(other.waitForReadyRead());
         QCOMPARE(other.readAllStandardOutput(), "held\n");
-        QVERIFY(appendBytes("Add.txt", "mine\r\n").isEmpty());
+        QVERIFY(appendLine("Add.txt", "mine\r\n").isEmpty());
         QVERIFY(other.waitForFinished());
         QCOMPARE(bytesOf("Add.txt"), "other\r\nmine\r\n");
     }
@@ -184,7 +187,7 @@ private slots:
         QVERIFY(makeOddFile(kind, "Add.txt"));
         const Watchdog watchdog(10);
         QCOMPARE(readBytes("Add.txt", Limit).error, reason);
-        QCOMPARE(appendBytes("Add.txt", "record"), reason);
+        QCOMPARE(appendLine("Add.txt", "record"), reason);
         const Replaced replaced = replaceKeepingAppended("Add.txt", {}, "text");
         QCOMPARE(replaced.outcome, Replaced::Failed);
         QCOMPARE(replaced.error, reason);

@@ -4,7 +4,7 @@
 // the file, never overwrites a changed file unasked, and leaves the old content whole on failure.
 #include "filecheck.h"
 
-#include "toolkit/replacefile.h"
+#include "toolkit/files/replacefile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -96,8 +96,8 @@ private slots:
         const QByteArray old = "\"old\r\n\"\r\n";
         const QByteArray record = "\"rec\r\n\"\r\n";
         QTest::newRow("unchanged") << old << old << QByteArray("new");
-        QTest::newRow("appended since") << old << old + record << "new" + record;
-        QTest::newRow("first saved since") << QByteArray() << record << "new" + record;
+        QTest::newRow("appended since") << old << old + record << "new\r\n" + record;
+        QTest::newRow("first saved since") << QByteArray() << record << "new\r\n" + record;
         QTest::newRow("still missing") << QByteArray() << QByteArray() << QByteArray("new");
         QTest::newRow("rewritten") << old << QByteArray("\"odd\r\n\"\r\n") << QByteArray();
         QTest::newRow("shortened") << old << old.first(4) << QByteArray();
@@ -127,7 +127,8 @@ private slots:
                      Replaced::Written);
             QCOMPARE(bytesOf("Add.txt"), "new");
         }
-        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"Add.txt"});
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden),
+                 QStringList({".Add.txt.lock", "Add.txt"}));
     }
 
     void theReplaceWritesThroughALinkOrLeavesTheOldWhole()
@@ -149,7 +150,7 @@ private slots:
         QCOMPARE(replaced.error, QStringLiteral("File too large"));
         QCOMPARE(bytesOf("real.txt"), "new");
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden | QDir::System),
-                 QStringList({"Add.txt", "real.txt"}));
+                 QStringList({".real.txt.lock", "Add.txt", "real.txt"}));
     }
 
     // The new file put in the old one's place keeps who may change it. Another user cannot give it
@@ -210,7 +211,8 @@ private slots:
         QCOMPARE(info.st_gid, group);
         QCOMPARE(info.st_mode & 07777, 0664u);
         QCOMPARE(whoCanChange(), before);
-        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"Add.txt"});
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden),
+                 QStringList({".Add.txt.lock", "Add.txt"}));
     }
 
     void aWriterKilledMidWayLeavesTheOldContentWhole()

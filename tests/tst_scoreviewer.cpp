@@ -12,9 +12,9 @@
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/appearance.h"
-#include "toolkit/codepage.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/lockedfile.h"
+#include "toolkit/files/codepage.h"
+#include "toolkit/files/lockedfile.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -504,9 +504,9 @@ private slots:
                                              << "X" + TwoRecords + "Teacher";
         QTest::newRow("after a record was saved")
             << TwoRecords + "Teacher" + SubRecord << "at 4 7; type  done"
-            << TwoRecords + "Teacher done" + SubRecord;
+            << TwoRecords + "Teacher done\r\n" + SubRecord;
         QTest::newRow("after replacing a file changed elsewhere")
-            << SubRecord << "at 4 7; type  done" << TwoRecords + "Teacher done";
+            << SubRecord << "at 4 7; type  done" << TwoRecords + "Teacher done\r\n" + SubRecord;
     }
     void aViewerLeftOpenKnowsTheFileAsItWroteIt()
     {
@@ -526,7 +526,9 @@ private slots:
         dialogs::answerNextMessage(QMessageBox::Ok);      // Sub.txt could not be shown
         displayScores("Sub.txt");
         QCOMPARE(viewer()->lblPath->text(), "Add.txt");
-        QCOMPARE(bytesOf("Add.txt"), TwoRecords + "Teacher");
+        // The record saved elsewhere is kept on a line of its own.
+        QCOMPARE(bytesOf("Add.txt"),
+                 TwoRecords + "Teacher" + (rewritten ? "\r\n" + SubRecord : ""));
         if (!meanwhile.isEmpty() && !rewritten)
             writeFile("Add.txt", meanwhile);
         dialogs::takeAnsweredBoxes();
@@ -764,16 +766,18 @@ private slots:
         dialogs::answerNextMessage(QMessageBox::Yes);
         leaveViewer(m_window, way);
         QCOMPARE(dialogs::pendingAnswers(), 0);
-        QCOMPARE(bytesOf("Add.txt"), TwoRecords + "Eve" + saved);
+        QCOMPARE(bytesOf("Add.txt"), TwoRecords + "Eve\r\n" + saved);
     }
 
+    // Another copy wrote the file back without the first record and a pupil saved P2 while the
+    // viewer was open: the question says what stays, and no answer loses a score it never showed.
     void aFileChangedElsewhereIsNeverOverwrittenSilently_data()
     {
         QTest::addColumn<bool>("removed");
         QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::newRow("rewritten, replaced") << false << QMessageBox::Yes;
-        QTest::newRow("rewritten, kept") << false << QMessageBox::No;
-        QTest::newRow("rewritten, kept on Esc") << false << QMessageBox::Cancel;
+        QTest::newRow("rewritten, kept, then P3 saved") << false << QMessageBox::No;
+        QTest::newRow("rewritten, kept on Esc, then P3 saved") << false << QMessageBox::Cancel;
         QTest::newRow("removed, replaced") << true << QMessageBox::Yes;
         QTest::newRow("removed, kept") << true << QMessageBox::No;
     }
@@ -781,14 +785,15 @@ private slots:
     {
         QFETCH(bool, removed);
         QFETCH(QMessageBox::StandardButton, answer);
+        const QByteArray bob = TwoRecords.sliced(TwoRecords.indexOf("\"Bob"));
+        const QByteArray p2 = "\"P2 On the Day\r\n\"\r\n", p3 = "\"P3 On the Day\r\n\"\r\n";
         writeFile("Add.txt", TwoRecords);
         displayScores("Add.txt");
         typeAtTheEnd(viewer()->txtScore, "Eve");
-        const QByteArray elsewhere = "\"Rewritten\r\n\"\r\n";
         if (removed)
             QVERIFY(QFile::remove("Add.txt"));
         else
-            writeFile("Add.txt", elsewhere);
+            writeFile("Add.txt", bob + p2);
 
         dialogs::answerNextMessage(QMessageBox::Yes);
         dialogs::answerNextMessage(answer);
@@ -796,22 +801,35 @@ private slots:
         const auto boxes = dialogs::takeAnsweredBoxes();
         QCOMPARE(boxes.size(), 2);
         QCOMPARE(boxes[1].text,
-                 QString("\"Add.txt\" was changed elsewhere since it was shown here%1.\n\n"
-                         "Replace it with the text shown here? No keeps the file as it is, and "
-                         "this window stays open with its text.")
-                     .arg(removed ? ": it was removed" : ""));
+                 removed ? QString("\"Add.txt\" was changed elsewhere since it was shown here: it "
+                                   "was removed.\n\nReplace it with the text shown here? No keeps "
+                                   "the file as it is, and this window stays open with its text.")
+                         : QString("\"Add.txt\" was changed elsewhere since it was shown here.\n\n"
+                                   "Scores saved in it since: 1. They stay, after the text shown "
+                                   "here; every other change made elsewhere is replaced.\n\n"
+                                   "Replace it with the text shown here? No keeps the file as it "
+                                   "is, and this window stays open with its text."));
         QCOMPARE(boxes[1].defaultButton, QMessageBox::No);
         if (answer == QMessageBox::Yes) {
             QTRY_VERIFY(!frmScore().isLoaded());
-            QCOMPARE(bytesOf("Add.txt"), TwoRecords + "Eve");
+            QCOMPARE(bytesOf("Add.txt"), TwoRecords + "Eve" + (removed ? "" : "\r\n" + p2));
             return;
         }
         QVERIFY(viewer()->isVisible());
         QCOMPARE(viewer()->shownText(), QString::fromLatin1(TwoRecords + "Eve"));
         QCOMPARE(viewer()->blnChanged, qint16(-1));
         QCOMPARE(QFileInfo::exists("Add.txt"), !removed);
-        if (!removed)
-            QCOMPARE(bytesOf("Add.txt"), elsewhere);
+        if (removed)
+            return;
+        QCOMPARE(bytesOf("Add.txt"), bob + p2);
+
+        writeFile("Add.txt", bob + p2 + p3);
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        viewer()->unload();
+        QTRY_VERIFY(!frmScore().isLoaded());
+        QVERIFY(dialogs::takeAnsweredBoxes()[1].text.contains("Scores saved in it since: 2."));
+        QCOMPARE(bytesOf("Add.txt"), TwoRecords + "Eve\r\n" + p2 + p3);
     }
 
     // On the real box: Esc or its close button call off what asked, the edits kept.
@@ -927,7 +945,7 @@ private slots:
         QCOMPARE(dialogs::pendingAnswers(), 0);
         QCOMPARE(drill->intTotalA, qint16(way == "save" && !giveUp ? 0 : 3));
         if (!giveUp) {
-            QVERIFY(bytesOf("Add.txt").startsWith(TwoRecords + "other\"Dav On the Day"));
+            QVERIFY(bytesOf("Add.txt").startsWith(TwoRecords + "other\r\n\"Dav On the Day"));
             return;
         }
         const QString said = way == "save"     ? "The score could not be saved in \"Add.txt\": "

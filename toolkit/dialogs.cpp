@@ -98,7 +98,7 @@ public:
         }
         if (!m_box && m_since.elapsed() >= BoxAfterMs) {
             m_box = new QProgressDialog(m_parent); // its Cancel in Qt's own words
-            m_box->setLabelText(QCoreApplication::translate("toolkit::TextFile",
+            m_box->setLabelText(QCoreApplication::translate("toolkit::dialogs",
                                                             "Another program is using \"%1\". "
                                                             "Waiting for it to finish…")
                                     .arg(m_fileName));

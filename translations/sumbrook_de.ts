@@ -605,28 +605,36 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
         <translation>Die Punkte konnten nicht in „%1“ gespeichert werden: %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; was changed elsewhere since it was shown here: it was removed.
-
-Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation>„%1“ wurde woanders geändert, seit die Datei hier angezeigt wird: Sie wurde gelöscht.
-
-Soll sie durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie ist, und dieses Fenster bleibt mit seinem Text offen.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was changed elsewhere since it was shown here.
-
-Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation>„%1“ wurde woanders geändert, seit die Datei hier angezeigt wird.
-
-Soll sie durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie ist, und dieses Fenster bleibt mit seinem Text offen.</translation>
-    </message>
-    <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
         <translation>Die Punkte in „%1“ können nicht angezeigt werden: %2</translation>
     </message>
     <message>
         <source>the scores saved in the file, one record a line; edits are saved when the window closes; Ctrl+F4 closes it, Ctrl+Tab goes to the other windows</source>
         <translation>die in der Datei gespeicherten Punkte, ein Eintrag pro Zeile; Änderungen werden beim Schließen des Fensters gespeichert; Strg+F4 schließt es, Strg+Tab wechselt zu den anderen Fenstern</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; was shown from was renamed or replaced since.
+
+Save the text shown here as &quot;%2&quot;? No keeps this window open with its text.</source>
+        <translation>Der Ordner, aus dem „%1“ angezeigt wurde, wurde inzwischen umbenannt oder ersetzt.
+
+Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenster mit seinem Text offen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed elsewhere since it was shown here: it was removed.</source>
+        <translation>„%1“ wurde woanders geändert, seit die Datei hier angezeigt wird: Sie wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed elsewhere since it was shown here.</source>
+        <translation>„%1“ wurde woanders geändert, seit die Datei hier angezeigt wird.</translation>
+    </message>
+    <message>
+        <source>Scores saved in it since: %1. They stay, after the text shown here; every other change made elsewhere is replaced.</source>
+        <translation>Seitdem darin gespeicherte Punkte: %1. Sie bleiben erhalten, nach dem Text hier; alle anderen Änderungen von woanders werden ersetzt.</translation>
+    </message>
+    <message>
+        <source>Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
+        <translation>Soll sie durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie ist, und dieses Fenster bleibt mit seinem Text offen.</translation>
     </message>
 </context>
 <context>
@@ -653,7 +661,14 @@ Soll sie durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie 
     </message>
 </context>
 <context>
-    <name>toolkit::TextFile</name>
+    <name>toolkit::dialogs</name>
+    <message>
+        <source>Another program is using &quot;%1&quot;. Waiting for it to finish…</source>
+        <translation>Ein anderes Programm benutzt gerade „%1“. Warte kurz, bis es fertig ist …</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::files</name>
     <message>
         <source>It is a folder, not a file.</source>
         <translation>Das ist ein Ordner, keine Datei.</translation>
@@ -691,8 +706,28 @@ Soll sie durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie 
         <translation>Würdest du sie speichern, könnten nicht mehr alle sie ändern, die das jetzt dürfen.</translation>
     </message>
     <message>
-        <source>Another program is using &quot;%1&quot;. Waiting for it to finish…</source>
-        <translation>Ein anderes Programm benutzt gerade „%1“. Warte kurz, bis es fertig ist …</translation>
+        <source>It is a symbolic link made by another user (%1): it is not followed.</source>
+        <translation>Das ist eine Verknüpfung, die ein anderer Benutzer (%1) angelegt hat: Ihr wird nicht gefolgt.</translation>
+    </message>
+    <message>
+        <source>Its lock &quot;%1&quot; is a symbolic link.</source>
+        <translation>Ihre Sperrdatei „%1“ ist eine Verknüpfung.</translation>
+    </message>
+    <message>
+        <source>Its lock &quot;%1&quot; is not a file.</source>
+        <translation>Ihre Sperrdatei „%1“ ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>Its folder &quot;%1&quot; is no longer there.</source>
+        <translation>Ihr Ordner „%1“ ist nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link to a file that does not exist: nothing is created through it.</source>
+        <translation>Das ist eine Verknüpfung auf eine Datei, die es nicht gibt: Darüber wird nichts angelegt.</translation>
+    </message>
+    <message>
+        <source>It was changed elsewhere and is now larger than %1 bytes.</source>
+        <translation>Sie wurde woanders geändert und ist jetzt größer als %1 Bytes.</translation>
     </message>
 </context>
 </TS>

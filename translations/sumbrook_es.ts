@@ -605,28 +605,36 @@ Save all the same? No goes back to the text.</source>
         <translation>No se pudieron guardar los puntos en «%1»: %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; was changed elsewhere since it was shown here: it was removed.
-
-Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation>«%1» se cambió en otro sitio desde que se muestra aquí: se ha borrado.
-
-¿Reemplazarlo con el texto de aquí? Con No, el archivo se queda como está y esta ventana sigue abierta con su texto.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was changed elsewhere since it was shown here.
-
-Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation>«%1» se cambió en otro sitio desde que se muestra aquí.
-
-¿Reemplazarlo con el texto de aquí? Con No, el archivo se queda como está y esta ventana sigue abierta con su texto.</translation>
-    </message>
-    <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
         <translation>No se pueden mostrar los puntos de «%1»: %2</translation>
     </message>
     <message>
         <source>the scores saved in the file, one record a line; edits are saved when the window closes; Ctrl+F4 closes it, Ctrl+Tab goes to the other windows</source>
         <translation>los puntos guardados en el archivo, un registro por línea; los cambios se guardan al cerrar la ventana; Ctrl+F4 la cierra, Ctrl+Tab pasa a las otras ventanas</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; was shown from was renamed or replaced since.
+
+Save the text shown here as &quot;%2&quot;? No keeps this window open with its text.</source>
+        <translation>La carpeta desde la que se mostró «%1» se ha renombrado o sustituido desde entonces.
+
+¿Guardar el texto de aquí como «%2»? Con No, esta ventana sigue abierta con su texto.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed elsewhere since it was shown here: it was removed.</source>
+        <translation>«%1» se cambió en otro sitio desde que se muestra aquí: se ha borrado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed elsewhere since it was shown here.</source>
+        <translation>«%1» se cambió en otro sitio desde que se muestra aquí.</translation>
+    </message>
+    <message>
+        <source>Scores saved in it since: %1. They stay, after the text shown here; every other change made elsewhere is replaced.</source>
+        <translation>Puntos guardados en él desde entonces: %1. Se conservan, después del texto de aquí; todos los demás cambios hechos en otro sitio se sustituyen.</translation>
+    </message>
+    <message>
+        <source>Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
+        <translation>¿Reemplazarlo con el texto de aquí? Con No, el archivo se queda como está y esta ventana sigue abierta con su texto.</translation>
     </message>
 </context>
 <context>
@@ -653,7 +661,14 @@ Replace it with the text shown here? No keeps the file as it is, and this window
     </message>
 </context>
 <context>
-    <name>toolkit::TextFile</name>
+    <name>toolkit::dialogs</name>
+    <message>
+        <source>Another program is using &quot;%1&quot;. Waiting for it to finish…</source>
+        <translation>Otro programa está usando «%1». Espera a que termine…</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::files</name>
     <message>
         <source>It is a folder, not a file.</source>
         <translation>Es una carpeta, no un archivo.</translation>
@@ -691,8 +706,28 @@ Replace it with the text shown here? No keeps the file as it is, and this window
         <translation>Si lo guardaras, algunas personas que ahora pueden cambiarlo ya no podrían hacerlo.</translation>
     </message>
     <message>
-        <source>Another program is using &quot;%1&quot;. Waiting for it to finish…</source>
-        <translation>Otro programa está usando «%1». Espera a que termine…</translation>
+        <source>It is a symbolic link made by another user (%1): it is not followed.</source>
+        <translation>Es un enlace simbólico creado por otro usuario (%1): no se sigue.</translation>
+    </message>
+    <message>
+        <source>Its lock &quot;%1&quot; is a symbolic link.</source>
+        <translation>Su archivo de bloqueo «%1» es un enlace simbólico.</translation>
+    </message>
+    <message>
+        <source>Its lock &quot;%1&quot; is not a file.</source>
+        <translation>Su archivo de bloqueo «%1» no es un archivo.</translation>
+    </message>
+    <message>
+        <source>Its folder &quot;%1&quot; is no longer there.</source>
+        <translation>Su carpeta «%1» ya no existe.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link to a file that does not exist: nothing is created through it.</source>
+        <translation>Es un enlace simbólico a un archivo que no existe: no se crea nada a través de él.</translation>
+    </message>
+    <message>
+        <source>It was changed elsewhere and is now larger than %1 bytes.</source>
+        <translation>Se ha cambiado en otro sitio y ahora ocupa más de %1 bytes.</translation>
     </message>
 </context>
 </TS>

@@ -605,28 +605,36 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
         <translation>Les scores n’ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; was changed elsewhere since it was shown here: it was removed.
-
-Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation>«&#xa0;%1&#xa0;» a été modifié ailleurs depuis qu’il est affiché ici&#xa0;: il a été supprimé.
-
-Le remplacer par le texte affiché ici&#xa0;? Avec Non, le fichier reste tel quel et cette fenêtre reste ouverte avec son texte.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was changed elsewhere since it was shown here.
-
-Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation>«&#xa0;%1&#xa0;» a été modifié ailleurs depuis qu’il est affiché ici.
-
-Le remplacer par le texte affiché ici&#xa0;? Avec Non, le fichier reste tel quel et cette fenêtre reste ouverte avec son texte.</translation>
-    </message>
-    <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
         <translation>Les scores de «&#xa0;%1&#xa0;» ne peuvent pas être affichés&#xa0;: %2</translation>
     </message>
     <message>
         <source>the scores saved in the file, one record a line; edits are saved when the window closes; Ctrl+F4 closes it, Ctrl+Tab goes to the other windows</source>
         <translation>les scores enregistrés dans le fichier, un par ligne&#xa0;; les modifications sont enregistrées à la fermeture de la fenêtre&#xa0;; Ctrl+F4 la ferme, Ctrl+Tab passe aux autres fenêtres</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; was shown from was renamed or replaced since.
+
+Save the text shown here as &quot;%2&quot;? No keeps this window open with its text.</source>
+        <translation>Le dossier d’où «&#xa0;%1&#xa0;» a été affiché a été renommé ou remplacé depuis.
+
+Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Avec Non, cette fenêtre reste ouverte avec son texte.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed elsewhere since it was shown here: it was removed.</source>
+        <translation>«&#xa0;%1&#xa0;» a été modifié ailleurs depuis qu’il est affiché ici&#xa0;: il a été supprimé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed elsewhere since it was shown here.</source>
+        <translation>«&#xa0;%1&#xa0;» a été modifié ailleurs depuis qu’il est affiché ici.</translation>
+    </message>
+    <message>
+        <source>Scores saved in it since: %1. They stay, after the text shown here; every other change made elsewhere is replaced.</source>
+        <translation>Scores enregistrés dedans depuis&#xa0;: %1. Ils restent, après le texte affiché ici&#xa0;; toutes les autres modifications faites ailleurs sont remplacées.</translation>
+    </message>
+    <message>
+        <source>Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
+        <translation>Le remplacer par le texte affiché ici&#xa0;? Avec Non, le fichier reste tel quel et cette fenêtre reste ouverte avec son texte.</translation>
     </message>
 </context>
 <context>
@@ -653,7 +661,14 @@ Le remplacer par le texte affiché ici&#xa0;? Avec Non, le fichier reste tel que
     </message>
 </context>
 <context>
-    <name>toolkit::TextFile</name>
+    <name>toolkit::dialogs</name>
+    <message>
+        <source>Another program is using &quot;%1&quot;. Waiting for it to finish…</source>
+        <translation>Un autre programme utilise «&#xa0;%1&#xa0;». Attends qu’il ait fini…</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::files</name>
     <message>
         <source>It is a folder, not a file.</source>
         <translation>C’est un dossier, pas un fichier.</translation>
@@ -691,8 +706,28 @@ Le remplacer par le texte affiché ici&#xa0;? Avec Non, le fichier reste tel que
         <translation>Si tu l’enregistrais, certaines personnes qui peuvent le modifier maintenant ne le pourraient plus.</translation>
     </message>
     <message>
-        <source>Another program is using &quot;%1&quot;. Waiting for it to finish…</source>
-        <translation>Un autre programme utilise «&#xa0;%1&#xa0;». Attends qu’il ait fini…</translation>
+        <source>It is a symbolic link made by another user (%1): it is not followed.</source>
+        <translation>C’est un lien symbolique créé par un autre utilisateur (%1)&#xa0;: il n’est pas suivi.</translation>
+    </message>
+    <message>
+        <source>Its lock &quot;%1&quot; is a symbolic link.</source>
+        <translation>Son fichier de verrou «&#xa0;%1&#xa0;» est un lien symbolique.</translation>
+    </message>
+    <message>
+        <source>Its lock &quot;%1&quot; is not a file.</source>
+        <translation>Son fichier de verrou «&#xa0;%1&#xa0;» n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>Its folder &quot;%1&quot; is no longer there.</source>
+        <translation>Son dossier «&#xa0;%1&#xa0;» n’existe plus.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link to a file that does not exist: nothing is created through it.</source>
+        <translation>C’est un lien symbolique vers un fichier qui n’existe pas&#xa0;: rien n’est créé à travers lui.</translation>
+    </message>
+    <message>
+        <source>It was changed elsewhere and is now larger than %1 bytes.</source>
+        <translation>Il a été modifié ailleurs et dépasse maintenant %1&#xa0;octets.</translation>
     </message>
 </context>
 </TS>

@@ -4,7 +4,7 @@
 // code page holds comes back from its bytes, and each character it cannot hold becomes one '?'.
 #include "fuzzcheck.h"
 
-#include "toolkit/codepage.h"
+#include "toolkit/files/codepage.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -6,7 +6,7 @@
 #include "fuzzcheck.h"
 
 #include "scores/scorerecord.h"
-#include "toolkit/codepage.h"
+#include "toolkit/files/codepage.h"
 
 using fuzzcheck::require;
 using fuzzcheck::spelled;

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A file replaced whole by new bytes, as the score viewer writes back what it shows: it keeps what
-// was appended since the file was read and who may change it, and never overwrites a file changed
-// elsewhere unasked.
+// was appended since the file was read and who may change it, never overwrites a file changed
+// elsewhere unasked, and writes only the file it checked, in the folder it was read from.
 #pragma once
 
 #include "lockedfile.h"
@@ -24,18 +24,23 @@ Fingerprint fingerprintOf(QByteArrayView bytes);
 
 struct Replaced
 {
-    enum Outcome { Written, Changed, Failed };
+    enum Outcome { Written, Changed, Moved, Failed };
     Outcome outcome = Written;
     QString error;        // Failed: why
     bool removed = false; // Changed: there is no such file any more
     Fingerprint found;    // Changed: the file as it is now
+    QByteArray bytes;     // Changed: and its bytes
+    FolderId folder;      // the folder the name was found in
 };
 // Replaces the file with the bytes, followed by what it holds beyond the bytes it was read with
-// (records appended since). A file that no longer begins with them is left as it is (Changed);
-// replacing it all the same means calling again with the fingerprint found. A new file is written
-// beside the old one and renamed over it, so a failure or a crash leaves the old content whole.
-// It waits for the file's lock as lockedfile.h says.
+// (records appended since), on a line of its own. A file that no longer begins with them is left as
+// it is (Changed); replacing it all the same means calling again with the fingerprint found. Given
+// the folder the file was read from, a name whose folder was renamed or replaced since is left
+// alone (Moved). A new file is written in the folder and renamed over the very name that was
+// checked, so a failure or a crash leaves the old content whole. It waits for the file's lock as
+// lockedfile.h says.
 Replaced replaceKeepingAppended(const QString &fileName, const Fingerprint &read,
-                                QByteArrayView bytes, const LockWait &wait = {});
+                                QByteArrayView bytes, const LockWait &wait = {},
+                                const FolderId *readFrom = nullptr);
 
 } // namespace toolkit
