@@ -152,7 +152,8 @@ bool ScoreWindow::writeBack()
         if (replaced.outcome == Replaced::Moved) {
             const auto answer = messageBox(
                 this,
-                tr("The folder \"%1\" was shown from was renamed or replaced since.\n\nSave the "
+                tr("The folder that \"%1\" was shown from has been renamed or replaced "
+                   "since.\n\nSave the "
                    "text shown here as \"%2\"? No keeps this window open with its text.")
                     .arg(fileName, QDir::toNativeSeparators(m_path)),
                 QString::fromLatin1(ApplicationTitle), QMessageBox::Yes | QMessageBox::No,

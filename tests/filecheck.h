@@ -11,10 +11,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <optional>
 
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 inline QByteArray bytesOf(const QString &fileName)
@@ -100,3 +103,23 @@ public:
 private:
     std::optional<QTemporaryDir> m_dir;
 };
+
+// A class folder's accounts, by number alone: the teacher's file in the class's group; pupils
+// have groups of their own.
+constexpr uint Teacher = 4242, Class = 4343, Pupil = 4244, PupilsOwn = 4344, OtherPupil = 4245,
+               Stranger = 4246;
+
+// Whether the call succeeds in a child process run as the user, in the groups, the first its own.
+inline bool asUser(uint user, const QList<uint> &groups, const std::function<bool()> &call)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        const std::vector<gid_t> ids(groups.begin(), groups.end());
+        _exit(::setgroups(ids.size(), ids.data()) == 0 && ::setgid(ids[0]) == 0 &&
+                      ::setuid(user) == 0 && call()
+                  ? 0
+                  : 1);
+    }
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}

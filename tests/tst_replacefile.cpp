@@ -42,25 +42,6 @@ qint64 sizeOfOpenFileIn(pid_t pid, const QString &folder)
     return largest;
 }
 
-// Whether the call succeeds in a child process run as the user, in the groups, the first its own.
-bool asUser(uint user, const QList<uint> &groups, const std::function<bool()> &call)
-{
-    const pid_t child = fork();
-    if (child == 0) {
-        const std::vector<gid_t> ids(groups.begin(), groups.end());
-        _exit(::setgroups(ids.size(), ids.data()) == 0 && ::setgid(ids[0]) == 0 &&
-                      ::setuid(user) == 0 && call()
-                  ? 0
-                  : 1);
-    }
-    int status = 0;
-    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-// A class folder: the teacher's file in the class's group; pupils have groups of their own.
-constexpr uint Teacher = 4242, Class = 4343, Pupil = 4244, PupilsOwn = 4344, OtherPupil = 4245,
-               Stranger = 4246;
-
 // An access ACL, as the file system stores it, that lets the user read and write besides the mode
 // rw-rw-r--.
 QByteArray aclNaming(quint32 user)

@@ -85,6 +85,11 @@ private slots:
             << &DivisionScores << "Dav \"D\"" << Captions{"0.00%", "1"} << "Divide.txt"
             << QByteArray("\"Dav \"D\" On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on "
                           "Divide 2 decimal places and \r\n\"\r\n");
+        QTest::newRow("a regional separator the file lacks")
+            << &DivisionScores << "Dav" << Captions{QStringLiteral("50\u066B00%"), "2"}
+            << "Divide.txt"
+            << QByteArray("\"Dav On the Day of 12/06/26 Got A 50.00% Out of 2 Questions on "
+                          "Divide 2 decimal places and \r\n\"\r\n");
         // The name box holds one line: pasted line breaks are blanks, the record keeps two lines.
         QTest::newRow("line breaks pasted into the name")
             << &DivisionScores << "A\r\nB\nC\rD\u2029E" << Captions{"0.00%", "1"} << "Divide.txt"
@@ -160,18 +165,20 @@ private slots:
     void aNameTooLongIsSentBackWhole()
     {
         const QString pasted(100000, u'x');
-        const QString longest(LongestName, u'W');
+        // Counted in characters: each of these takes two UTF-16 units.
+        const QString longest = QStringLiteral("\U0001F600").repeated(LongestName);
         dialogs::answerNextInput(pasted);
         dialogs::answerNextMessage(QMessageBox::Ok);
         dialogs::answerNextInput(longest);
+        dialogs::answerNextMessage(QMessageBox::Yes); // saved as "?" all the same
         QVERIFY(saveScore(nullptr, MultiplicationScores, {"100.00%", "-32768", "100.00%", "-32768"},
                           SixthOfDecember));
         const QByteArray bytes = bytesOf("Multiply.txt");
-        QVERIFY(bytes.startsWith("\"" + longest.toLatin1() + " On the Day"));
+        QVERIFY(bytes.startsWith("\"" + QByteArray(LongestName, '?') + " On the Day"));
         QCOMPARE(beyondLimits(false, linesOf(bytes)), QString());
 
         const auto boxes = dialogs::takeAnsweredBoxes();
-        QCOMPARE(boxes.size(), 3);
+        QCOMPARE(boxes.size(), 4);
         QCOMPARE(boxes[1].text, QString("The name is longer than the %1 characters a score can "
                                         "hold. Please make it shorter.")
                                     .arg(QLocale().toString(1000)));

@@ -832,6 +832,55 @@ private slots:
         QCOMPARE(bytesOf("Add.txt"), TwoRecords + "Eve\r\n" + p2 + p3);
     }
 
+    // The folder the scores were shown from is renamed, or another takes its name, while the
+    // viewer is open: the write-back says so and asks, instead of writing silently elsewhere.
+    void aFolderRenamedMeanwhileIsNotWrittenSilently_data()
+    {
+        QTest::addColumn<bool>("replaced");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::newRow("renamed") << false << QMessageBox::Ok;
+        QTest::newRow("replaced, saved in the new one") << true << QMessageBox::Yes;
+        QTest::newRow("replaced, kept") << true << QMessageBox::No;
+    }
+    void aFolderRenamedMeanwhileIsNotWrittenSilently()
+    {
+        QFETCH(bool, replaced);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QVERIFY(QDir().mkdir("class") && QDir::setCurrent("class"));
+        const QString folder = QDir::currentPath();
+        writeFile("Add.txt", TwoRecords);
+        displayScores("Add.txt");
+        typeAtTheEnd(viewer()->txtScore, "Eve");
+        QVERIFY(QDir().rename(folder, folder + "-old"));
+        if (replaced)
+            QVERIFY(QDir().mkdir(folder));
+
+        dialogs::answerNextMessage(QMessageBox::Yes);
+        dialogs::answerNextMessage(answer);
+        if (answer ==
+            QMessageBox::Yes) // the new folder holds no such file: replace it all the same
+            dialogs::answerNextMessage(QMessageBox::Yes);
+        viewer()->unload();
+        const auto boxes = dialogs::takeAnsweredBoxes();
+        QCOMPARE(boxes[1].text,
+                 replaced ? QString("The folder that \"Add.txt\" was shown from has been renamed "
+                                    "or replaced since.\n\nSave the text shown here as \"%1\"? "
+                                    "No keeps this window open with its text.")
+                                .arg(folder + "/Add.txt")
+                          : QString("The scores could not be saved in \"Add.txt\": Its folder "
+                                    "\"%1\" is no longer there.")
+                                .arg(folder));
+        QCOMPARE(bytesOf(folder + "-old/Add.txt"), TwoRecords);
+        if (answer == QMessageBox::Yes) {
+            QTRY_VERIFY(!frmScore().isLoaded());
+            QCOMPARE(bytesOf(folder + "/Add.txt"), TwoRecords + "Eve");
+            return;
+        }
+        QVERIFY(viewer()->isVisible());
+        QCOMPARE(viewer()->shownText(), QString::fromLatin1(TwoRecords + "Eve"));
+        QVERIFY(!QFileInfo::exists(folder + "/Add.txt"));
+    }
+
     // On the real box: Esc or its close button call off what asked, the edits kept.
     void closingTheQuestionCallsOffWhatAsked_data()
     {

@@ -613,7 +613,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
         <translation>die in der Datei gespeicherten Punkte, ein Eintrag pro Zeile; Änderungen werden beim Schließen des Fensters gespeichert; Strg+F4 schließt es, Strg+Tab wechselt zu den anderen Fenstern</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; was shown from was renamed or replaced since.
+        <source>The folder that &quot;%1&quot; was shown from has been renamed or replaced since.
 
 Save the text shown here as &quot;%2&quot;? No keeps this window open with its text.</source>
         <translation>Der Ordner, aus dem „%1“ angezeigt wurde, wurde inzwischen umbenannt oder ersetzt.

@@ -613,7 +613,7 @@ Save all the same? No goes back to the text.</source>
         <translation>los puntos guardados en el archivo, un registro por línea; los cambios se guardan al cerrar la ventana; Ctrl+F4 la cierra, Ctrl+Tab pasa a las otras ventanas</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; was shown from was renamed or replaced since.
+        <source>The folder that &quot;%1&quot; was shown from has been renamed or replaced since.
 
 Save the text shown here as &quot;%2&quot;? No keeps this window open with its text.</source>
         <translation>La carpeta desde la que se mostró «%1» se ha renombrado o sustituido desde entonces.

@@ -613,7 +613,7 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
         <translation>les scores enregistrés dans le fichier, un par ligne&#xa0;; les modifications sont enregistrées à la fermeture de la fenêtre&#xa0;; Ctrl+F4 la ferme, Ctrl+Tab passe aux autres fenêtres</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; was shown from was renamed or replaced since.
+        <source>The folder that &quot;%1&quot; was shown from has been renamed or replaced since.
 
 Save the text shown here as &quot;%2&quot;? No keeps this window open with its text.</source>
         <translation>Le dossier d’où «&#xa0;%1&#xa0;» a été affiché a été renommé ou remplacé depuis.
