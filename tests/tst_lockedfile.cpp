@@ -109,7 +109,7 @@ private slots:
         second.start(QStringLiteral(SCOREWRITER),
                      {"save", "Add.txt", "500", "B" + QString(100, u'b'), "80000"});
         QVERIFY(first.waitForFinished(60000) && second.waitForFinished(60000));
-        QCOMPARE(first.readAllStandardOutput(), "saved 500 failed 0\n");
+        QCOMPARE(first.readAllStandardOutput(), "begin\nsaved 500 failed 0\n");
         const QString secondSaid = QString::fromLatin1(second.readAllStandardOutput());
         const auto counts =
             QRegularExpression(QStringLiteral("saved (\\d+) failed (\\d+)")).match(secondSaid);
