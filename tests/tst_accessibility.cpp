@@ -21,6 +21,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <unistd.h>
 
 using drills::Drill;
 using drills::DrillWindow;
@@ -203,6 +206,42 @@ void typeIntoNextBox(const QString &text)
     poll->start(20);
 }
 
+// What goes wrong as a screen reader asks the box about its text, in each of the texts: each
+// character, word, sentence and line before, at and after every offset is the text there, the line
+// there is all of it, and so is the run of text attributes it is read by.
+QStringList textFaults(QLineEdit *box)
+{
+    QStringList faults;
+    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(box)->textInterface();
+    for (const QString all : {"", "7", "57", "12", "2.29", "-3", "Mia", "Mia de. 12 ok"}) {
+        box->setText(all);
+        for (int offset = 0; offset <= all.size(); ++offset) {
+            const QString where = QStringLiteral("\"%1\" at %2").arg(all).arg(offset);
+            int start = -1;
+            int end = -1;
+            text->attributes(offset, &start, &end);
+            if (start != 0 || end != all.size())
+                faults << where + ": attributes";
+            for (const auto unit : {QAccessible::CharBoundary, QAccessible::WordBoundary,
+                                    QAccessible::SentenceBoundary, QAccessible::ParagraphBoundary,
+                                    QAccessible::LineBoundary, QAccessible::NoBoundary}) {
+                for (const auto ask : {&QAccessibleTextInterface::textBeforeOffset,
+                                       &QAccessibleTextInterface::textAtOffset,
+                                       &QAccessibleTextInterface::textAfterOffset}) {
+                    const QString said = (text->*ask)(offset, unit, &start, &end);
+                    if (start < 0 || end < start || end > all.size() ||
+                        said != all.mid(start, end - start))
+                        faults << where + QStringLiteral(", unit %1").arg(unit);
+                }
+                if (unit == QAccessible::LineBoundary &&
+                    text->textAtOffset(offset, unit, &start, &end) != all)
+                    faults << where + ": the line";
+            }
+        }
+    }
+    return faults;
+}
+
 } // namespace
 
 class TestAccessibility : public QObject
@@ -313,6 +352,38 @@ private slots:
         QCOMPARE(nameOf(w.imgImage), "wrong: frowning face");
         QCOMPARE(nameOf(w.lblNumber[2]), w.lblNumber[2]->text());
         checkHeardOnce(&w);
+    }
+
+    // Every box a learner types into answers a screen reader's questions about its text, digits
+    // and all, as the caret moves by word (Ctrl+Left, Ctrl+Right): the answer boxes of each
+    // window and the box that asks for a name as the score is saved.
+    void textBoxesAnswerWhatTheirTextHolds()
+    {
+        // Qt's own answers never came for digits: SIGALRM ends a run that hangs.
+        alarm(30);
+        DrillWindow addition(Drill::Addition);
+        DrillWindow subtraction(Drill::Subtraction);
+        DrillWindow multiplication(Drill::Multiplication);
+        division::DivisionWindow division;
+        for (DrillWindow *w : {&addition, &subtraction, &multiplication}) {
+            QCOMPARE(textFaults(w->txtAnswer), QStringList());
+            QCOMPARE(textFaults(w->txtNumber2), QStringList());
+        }
+        QCOMPARE(textFaults(division.txtAnswer), QStringList());
+
+        QStringList nameBoxFaults{"no name box"};
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (auto *name = box ? box->findChild<QLineEdit *>() : nullptr) {
+                nameBoxFaults = textFaults(name);
+                static_cast<QDialog *>(box)->reject();
+            }
+        });
+        poll.start(20);
+        toolkit::inputBox(&addition, "Please Enter Your Name", "Math Score", "Mia");
+        QCOMPARE(nameBoxFaults, QStringList());
+        alarm(0);
     }
 
     void feedbackPictureSaysTheVerdictAndTheFace_data()

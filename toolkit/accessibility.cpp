@@ -4,10 +4,15 @@
 
 #include "form.h"
 #include "shape.h"
+#include "textunits.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QValidator>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace toolkit {
 
@@ -109,12 +114,192 @@ private:
     }
 };
 
+// A text box as Qt's own line edit presents it, but for the words, sentences and lines a screen
+// reader asks for as the caret moves, which Qt 6.4 searches for without end in a text of digits,
+// and for the run of text attributes, which Qt gives as empty, so the last character went unread.
+class TextBoxAccessible : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface
+{
+public:
+    explicit TextBoxAccessible(QLineEdit *box)
+        : QAccessibleWidget(box, QAccessible::EditableText)
+    {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = !box()->isReadOnly();
+        state.readOnly = box()->isReadOnly();
+        state.passwordEdit = box()->echoMode() != QLineEdit::Normal;
+        state.selectableText = true;
+        return state;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return shown();
+        QString text = QAccessibleWidget::text(t);
+        if (text.isEmpty() && t == QAccessible::Description)
+            text = box()->placeholderText();
+        return text;
+    }
+
+    void setText(QAccessible::Text t, const QString &text) override
+    {
+        if (t != QAccessible::Value)
+            return QAccessibleWidget::setText(t, text);
+        QString typed = text;
+        int position = 0;
+        if (!box()->validator() ||
+            box()->validator()->validate(typed, position) == QValidator::Acceptable)
+            box()->setText(typed);
+    }
+
+    // QAccessibleTextInterface
+    QString text(int startOffset, int endOffset) const override
+    {
+        return shown().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(shown().size()); }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        if (index == 0 && box()->hasSelectedText()) {
+            *startOffset = box()->selectionStart();
+            *endOffset = box()->selectionEnd();
+        }
+    }
+    void addSelection(int startOffset, int endOffset) override
+    {
+        setSelection(0, startOffset, endOffset);
+    }
+    void removeSelection(int index) override
+    {
+        if (index == 0)
+            box()->deselect();
+    }
+    void setSelection(int index, int startOffset, int endOffset) override
+    {
+        if (index == 0)
+            box()->setSelection(startOffset, endOffset - startOffset);
+    }
+
+    // The box has one look throughout, so its one run of attributes is the whole text.
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        Q_UNUSED(offset);
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return QString();
+    }
+
+    QRect characterRect(int offset) const override
+    {
+        const QString all = shown();
+        if (offset < 0 || offset >= all.size())
+            return {};
+        // Measured from the caret, the one place the box tells.
+        const QFontMetrics metrics(box()->font());
+        const int caret = box()->cursorPosition();
+        const QRect caretRect = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const int x = caretRect.center().x() +
+                      (offset < caret ? -metrics.horizontalAdvance(all.mid(offset, caret - offset))
+                                      : metrics.horizontalAdvance(all.mid(caret, offset - caret)));
+        const int width = std::max(metrics.horizontalAdvance(all.mid(offset, 1)), 1);
+        return QRect(box()->mapToGlobal(QPoint(x, caretRect.top())),
+                     QSize(width, caretRect.height()));
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        const QPoint inside = box()->mapFromGlobal(point);
+        return box()->rect().contains(inside) ? box()->cursorPositionAt(inside) : -1;
+    }
+    void scrollToSubstring(int startIndex, int endIndex) override
+    {
+        box()->setCursorPosition(endIndex);
+        box()->setCursorPosition(startIndex);
+    }
+
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType unit, int *startOffset,
+                             int *endOffset) const override
+    {
+        return answer(offset, unit, &unitBefore, startOffset, endOffset);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType unit, int *startOffset,
+                         int *endOffset) const override
+    {
+        return answer(offset, unit, &unitAt, startOffset, endOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType unit, int *startOffset,
+                            int *endOffset) const override
+    {
+        return answer(offset, unit, &unitAfter, startOffset, endOffset);
+    }
+
+    // QAccessibleEditableTextInterface
+    void deleteText(int startOffset, int endOffset) override
+    {
+        box()->setText(box()->text().remove(startOffset, endOffset - startOffset));
+    }
+    void insertText(int offset, const QString &text) override
+    {
+        box()->setText(box()->text().insert(offset, text));
+    }
+    void replaceText(int startOffset, int endOffset, const QString &text) override
+    {
+        box()->setText(box()->text().replace(startOffset, endOffset - startOffset, text));
+    }
+
+private:
+    QLineEdit *box() const { return static_cast<QLineEdit *>(widget()); }
+
+    // What a listener may hear: the text, or its stand-ins in a box that hides it.
+    QString shown() const { return box()->displayText(); }
+
+    using Finder = TextSpan (*)(QStringView, int, QAccessible::TextBoundaryType);
+    QString answer(int offset, QAccessible::TextBoundaryType unit, Finder find, int *startOffset,
+                   int *endOffset) const
+    {
+        const QString all = shown();
+        // -1 asks about the end of the text, -2 about the caret.
+        if (offset == -1)
+            offset = int(all.size());
+        else if (offset == -2)
+            offset = box()->cursorPosition();
+        if (offset < 0 || offset > all.size()) {
+            *startOffset = *endOffset = -1;
+            return QString();
+        }
+        const TextSpan span = find(all, offset, unit);
+        *startOffset = span.start;
+        *endOffset = span.end;
+        return all.mid(span.start, span.end - span.start);
+    }
+};
+
 QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 {
     if (className == QLatin1String("toolkit::Form"))
         return new FormAccessible(static_cast<Form *>(object));
     if (className == QLatin1String("toolkit::Notice"))
         return new NoticeAccessible(static_cast<Notice *>(object));
+    if (className == QLatin1String("QLineEdit"))
+        return new TextBoxAccessible(static_cast<QLineEdit *>(object));
     return nullptr;
 }
 
@@ -122,6 +307,18 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 [[maybe_unused]] const bool g_installed = (QAccessible::installFactory(&interfaceFor), true);
 
 } // namespace
+
+void putAccessibilityFirst()
+{
+    // The application puts Qt's own factory last, so asked first, as it starts: this one goes
+    // after it again, once, so that the text boxes are the program's.
+    static const bool moved = [] {
+        QAccessible::removeFactory(&interfaceFor);
+        QAccessible::installFactory(&interfaceFor);
+        return true;
+    }();
+    Q_UNUSED(moved);
+}
 
 void describe(QWidget *control, const ControlRow &row, const char *context)
 {

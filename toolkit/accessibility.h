@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive tools hear of a window: the names and descriptions of its design rows, the window
-// itself without its decorative shapes, and announcements spoken wherever the focus is.
+// itself without its decorative shapes, its text boxes read whole and word by word, and
+// announcements spoken wherever the focus is.
 #pragma once
 
 #include "design.h"
@@ -12,6 +13,10 @@ class QString;
 class QWidget;
 
 namespace toolkit {
+
+// Has the program's own accessible interfaces answer for its windows and text boxes, ahead of Qt's,
+// which the application installs as it starts. Called as each window is made; the first call acts.
+void putAccessibilityFirst();
 
 // Names and describes the control as its row says, translated in the context.
 void describe(QWidget *control, const ControlRow &row, const char *context);

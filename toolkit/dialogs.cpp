@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs.h"
 
+#include "accessibility.h"
 #include "application.h"
 
 #include <QApplication>
@@ -153,6 +154,7 @@ QString inputBox(QWidget *parent, const QString &prompt, const QString &title, c
         const QString typed = takeAnswer<QString>("input");
         return typed.isNull() ? typed : oneLine(typed);
     }
+    putAccessibilityFirst(); // its name box is read as the windows' text boxes are
     QInputDialog box(parent);
     box.setWindowTitle(title);
     box.setLabelText(prompt);

@@ -34,6 +34,7 @@ Form::Form(const WindowDesign &design, QWidget *parent)
     , m_design(design)
     , m_covered(new CoveredLabels(this))
 {
+    putAccessibilityFirst();
     setObjectName(QString::fromLatin1(design.name));
     if (design.icon)
         setWindowIcon(designIcon(design.icon));
