@@ -6,6 +6,7 @@
 #include "toolkit/form.h"
 #include "toolkit/picture.h"
 #include "toolkit/shape.h"
+#include "toolkit/speech/readaloud.h"
 #include "toolkit/timers.h"
 
 #include <QLabel>
@@ -142,6 +143,7 @@ void ExerciseView::showAnswered(const Exercise::Answered &answered) const
     disable(answerButton);
     m_window.takeDefault(answerButton);
     resetButton->setAccessibleDescription(verdict.join(u' '));
+    toolkit::speech::say(verdict.join(u' '));
     resetButton->setEnabled(true);
     m_window.makeDefault(resetButton);
     resetButton->setFocus();

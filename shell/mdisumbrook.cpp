@@ -9,12 +9,14 @@
 #include "toolkit/appearance.h"
 #include "toolkit/design.h"
 #include "toolkit/form.h"
+#include "toolkit/speech/readaloud.h"
 #include "toolkit/windowinstance.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -98,6 +100,12 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
         if (QMenu *menu = first->menu())
             menu->setActiveAction(menu->actions().value(0));
     });
+
+    // Reading aloud: its keys work in every window, and its switch joins the first menu shown.
+    addAction(toolkit::speech::readAloudAction());
+    addAction(toolkit::speech::sayAgainAction());
+    connect(toolkit::speech::sayAgainAction(), &QAction::triggered, this,
+            &mdiSumbrook::sayTheProblemAgain);
 
     toolkit::WindowInstance::setMdiArea(m_area);
     // The windows it opens are prepared unseen, once it is on screen, so their first opening is
@@ -193,10 +201,37 @@ void mdiSumbrook::showMenusOf(QMdiSubWindow *child)
     if (form && !form->menus().isEmpty()) {
         for (QMenu *menu : form->menus())
             menuBar()->addAction(menu->menuAction());
+        offerReadingAloud(form->menus().first());
         return;
     }
     menuBar()->addAction(m_mnuSumbrook->menuAction());
     menuBar()->addAction(m_mnuAbout);
+    offerReadingAloud(m_mnuSumbrook);
+}
+
+void mdiSumbrook::offerReadingAloud(QMenu *menu)
+{
+    if (menu->actions().contains(toolkit::speech::readAloudAction()))
+        return;
+    menu->addSeparator();
+    menu->addAction(toolkit::speech::readAloudAction());
+    menu->addAction(toolkit::speech::sayAgainAction());
+}
+
+void mdiSumbrook::sayTheProblemAgain()
+{
+    // The problem is the name of the answer box that has the keyboard, or else of the first one.
+    QMdiSubWindow *child = m_area->currentSubWindow();
+    QWidget *form = child ? child->widget() : nullptr;
+    if (!form)
+        return;
+    auto *box = qobject_cast<QLineEdit *>(form->focusWidget());
+    for (QLineEdit *other : form->findChildren<QLineEdit *>()) {
+        if (!box && other->isVisible())
+            box = other;
+    }
+    if (box)
+        toolkit::speech::say(box->accessibleName());
 }
 
 void mdiSumbrook::keepTheFocus()

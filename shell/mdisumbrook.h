@@ -42,6 +42,9 @@ private:
     // where the user is and the keys go on from there.
     void keepTheFocus();
     void showWorkspaceColour();
+    // Reading aloud's switch and its key to say the problem again, in the menu the frame shows.
+    void offerReadingAloud(QMenu *menu);
+    void sayTheProblemAgain();
 
     QMdiArea *m_area;
     QMenu *m_mnuSumbrook;

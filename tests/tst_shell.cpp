@@ -109,9 +109,12 @@ private slots:
             names << a->objectName();
             captions << a->text();
         }
-        QCOMPARE(names, QStringList({"mnuitemAddition", "mnuItemSubtraction",
-                                     "mnuItemMultiplication", "mnuItemDivision"}));
-        QCOMPARE(captions, QStringList({"Addition", "Subtraction", "Multiplication", "Division"}));
+        // The design's items, then reading aloud's switch after a separator.
+        QCOMPARE(names,
+                 QStringList({"mnuitemAddition", "mnuItemSubtraction", "mnuItemMultiplication",
+                              "mnuItemDivision", "", "mnuReadAloud", "mnuSayAgain"}));
+        QCOMPARE(captions, QStringList({"Addition", "Subtraction", "Multiplication", "Division", "",
+                                        "Read Aloud", "Say the Problem Again"}));
         QVERIFY(window.findChild<QAction *>("mnuAbout"));
     }
 
@@ -167,8 +170,9 @@ private slots:
         QStringList items;
         for (const QAction *a : score->actions())
             items << a->objectName() + '=' + a->text();
-        QCOMPARE(items, QStringList({"mnuitemSaveScore=Save Score",
-                                     "mnuItemRetrievScores=Display Scores"}));
+        QCOMPARE(items, QStringList(
+                            {"mnuitemSaveScore=Save Score", "mnuItemRetrievScores=Display Scores",
+                             "=", "mnuReadAloud=Read Aloud", "mnuSayAgain=Say the Problem Again"}));
 
         choose(window, "mnuitemAddition");
         choose(window, "mnuItemSubtraction");

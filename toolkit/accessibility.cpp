@@ -4,6 +4,7 @@
 
 #include "form.h"
 #include "shape.h"
+#include "speech/readaloud.h"
 #include "textunits.h"
 
 #include <QAccessibleWidget>
@@ -330,6 +331,7 @@ void describe(QWidget *control, const ControlRow &row, const char *context)
 
 void announce(QWidget *window, const QString &text)
 {
+    speech::say(text);
     if (const auto &listener = announcementListener())
         listener(text);
     auto *notice = window->findChild<Notice *>(QString(), Qt::FindDirectChildrenOnly);

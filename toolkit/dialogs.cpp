@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs.h"
 
+#include "speech/readaloud.h"
+
 #include "accessibility.h"
 #include "application.h"
 
@@ -149,6 +151,7 @@ int titleBarWidth(const QString &title)
 
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title, const QString &text)
 {
+    speech::say(prompt);
     if (!answers().isEmpty()) {
         answered().append({dialogs::AnsweredBox::Input, prompt, title, {}, {}, {}, text});
         const QString typed = takeAnswer<QString>("input");
@@ -173,6 +176,7 @@ QMessageBox::StandardButton messageBox(QWidget *parent, const QString &text, con
                                        QMessageBox::StandardButton defaultButton,
                                        QMessageBox::Icon icon)
 {
+    speech::say(text);
     if (!answers().isEmpty()) {
         answered().append(
             {dialogs::AnsweredBox::Message, text, title, buttons, defaultButton, icon, {}});

@@ -7,6 +7,7 @@
 #include "binding.h"
 #include "controls.h"
 #include "menus.h"
+#include "speech/readaloud.h"
 
 #include <QAction>
 #include <QApplication>
@@ -195,6 +196,8 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
             QCoreApplication::sendEvent(watched, &plain);
             return true;
         }
+        // Read aloud too: its name is the problem it awaits.
+        speech::say(static_cast<QWidget *>(watched)->accessibleName());
         boxEntered(static_cast<QWidget *>(watched));
     }
     if (watched != parentWidget())

@@ -11,14 +11,18 @@ namespace toolkit {
 
 namespace {
 
-void install(const QLocale &locale, const QString &name, const QString &folder)
+QLocale g_shown = QLocale(QLocale::English);
+
+bool install(const QLocale &locale, const QString &name, const QString &folder)
 {
     auto *translator = new QTranslator(QCoreApplication::instance());
     // Tried for each of the locale's languages in turn, "de-AT" before "de".
-    if (translator->load(locale, name, QStringLiteral("_"), folder))
+    if (translator->load(locale, name, QStringLiteral("_"), folder)) {
         QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+        return true;
+    }
+    delete translator;
+    return false;
 }
 
 } // namespace
@@ -27,7 +31,19 @@ void installTranslations(const QLocale &locale)
 {
     // The buttons of Qt's own boxes (Yes, No, OK, Cancel) from the system's catalogues.
     install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    install(locale, QStringLiteral("sumbrook"), QStringLiteral(":/translations"));
+    g_shown = QLocale(QLocale::English);
+    const QString folder = QStringLiteral(":/translations");
+    for (const QString &language : locale.uiLanguages()) {
+        if (install(QLocale(language), QStringLiteral("sumbrook"), folder)) {
+            g_shown = QLocale(language);
+            return;
+        }
+    }
+}
+
+QLocale shownLanguage()
+{
+    return g_shown;
 }
 
 } // namespace toolkit

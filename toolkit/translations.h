@@ -12,4 +12,7 @@ namespace toolkit {
 // design's English texts.
 void installTranslations(const QLocale &locale);
 
+// The language the program's texts are shown in: the catalogue's that was installed, or English.
+QLocale shownLanguage();
+
 } // namespace toolkit

@@ -730,4 +730,35 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
         <translation>Sie wurde woanders geändert und ist jetzt größer als %1 Bytes.</translation>
     </message>
 </context>
+<context>
+    <name>toolkit::speech</name>
+    <message>
+        <source>Read Aloud</source>
+        <translation>Vorlesen</translation>
+    </message>
+    <message>
+        <source>Say the Problem Again</source>
+        <translation>Aufgabe noch einmal sagen</translation>
+    </message>
+    <message>
+        <source>Reading aloud is on.</source>
+        <translation>Vorlesen ist an.</translation>
+    </message>
+    <message>
+        <source>The speech module is missing.</source>
+        <translation>Das Sprachmodul fehlt.</translation>
+    </message>
+    <message>
+        <source>No voice is installed.</source>
+        <translation>Es ist keine Stimme installiert.</translation>
+    </message>
+    <message>
+        <source>Sumbrook cannot read aloud on this computer: %1
+
+It goes on without reading aloud. A voice comes with the packages speech-dispatcher and espeak-ng.</source>
+        <translation>Sumbrook kann auf diesem Computer nicht vorlesen: %1
+
+Es geht ohne Vorlesen weiter. Eine Stimme bringen die Pakete speech-dispatcher und espeak-ng mit.</translation>
+    </message>
+</context>
 </TS>

@@ -730,4 +730,35 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
         <translation>Se ha cambiado en otro sitio y ahora ocupa más de %1 bytes.</translation>
     </message>
 </context>
+<context>
+    <name>toolkit::speech</name>
+    <message>
+        <source>Read Aloud</source>
+        <translation>Leer en voz alta</translation>
+    </message>
+    <message>
+        <source>Say the Problem Again</source>
+        <translation>Repetir la operación</translation>
+    </message>
+    <message>
+        <source>Reading aloud is on.</source>
+        <translation>La lectura en voz alta está activada.</translation>
+    </message>
+    <message>
+        <source>The speech module is missing.</source>
+        <translation>Falta el módulo de voz.</translation>
+    </message>
+    <message>
+        <source>No voice is installed.</source>
+        <translation>No hay ninguna voz instalada.</translation>
+    </message>
+    <message>
+        <source>Sumbrook cannot read aloud on this computer: %1
+
+It goes on without reading aloud. A voice comes with the packages speech-dispatcher and espeak-ng.</source>
+        <translation>Sumbrook no puede leer en voz alta en este ordenador: %1
+
+Sigue sin leer en voz alta. Los paquetes speech-dispatcher y espeak-ng traen una voz.</translation>
+    </message>
+</context>
 </TS>

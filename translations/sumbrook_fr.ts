@@ -730,4 +730,35 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Avec Non, cette
         <translation>Il a été modifié ailleurs et dépasse maintenant %1&#xa0;octets.</translation>
     </message>
 </context>
+<context>
+    <name>toolkit::speech</name>
+    <message>
+        <source>Read Aloud</source>
+        <translation>Lire à voix haute</translation>
+    </message>
+    <message>
+        <source>Say the Problem Again</source>
+        <translation>Redire le calcul</translation>
+    </message>
+    <message>
+        <source>Reading aloud is on.</source>
+        <translation>La lecture à voix haute est activée.</translation>
+    </message>
+    <message>
+        <source>The speech module is missing.</source>
+        <translation>Le module de parole manque.</translation>
+    </message>
+    <message>
+        <source>No voice is installed.</source>
+        <translation>Aucune voix n’est installée.</translation>
+    </message>
+    <message>
+        <source>Sumbrook cannot read aloud on this computer: %1
+
+It goes on without reading aloud. A voice comes with the packages speech-dispatcher and espeak-ng.</source>
+        <translation>Sumbrook ne peut pas lire à voix haute sur cet ordinateur&#xa0;: %1
+
+Il continue sans lire à voix haute. Une voix est fournie par les paquets speech-dispatcher et espeak-ng.</translation>
+    </message>
+</context>
 </TS>
