@@ -7,7 +7,8 @@
 //   interact tick <ticks>          reward animation tick times, the other exercise animating too
 //   interact save <reps> <full> <empty>  Save Score into Add.txt of each folder in turn
 //   interact display <reps>        displayScores("Add.txt") to the viewer's first paint
-//   interact type <reps>           one typed character in the viewer on Add.txt to its repaint
+//   interact type <reps> [end]     one typed character in the viewer on Add.txt to its repaint,
+//                                  at the start of the first line or at its end
 //   interact limits                the most the viewer shows: bytes, lines, characters in a line
 // Each line printed is "<what> <milliseconds>" or "<what> <count> ...".
 #include "paintwatch.h"
@@ -270,11 +271,15 @@ void display(int reps)
     }
 }
 
-void typeInViewer(int reps)
+void typeInViewer(int reps, bool atEnd)
 {
     displayShown();
     bench::settle(300);
     QPlainTextEdit *box = viewer()->txtScore;
+    if (atEnd) {
+        box->moveCursor(QTextCursor::EndOfLine);
+        bench::settle(300);
+    }
     for (int rep = 0; rep < reps; ++rep) {
         PaintWatch painted([&](const QWidget *w) { return bench::within(w, box); });
         const qint64 start = bench::now();
@@ -328,7 +333,7 @@ int main(int argc, char *argv[])
     else if (mode == u"display")
         display(count);
     else if (mode == u"type")
-        typeInViewer(count);
+        typeInViewer(count, args.value(3) == u"end");
     else
         qFatal("Unknown arguments");
     return 0;
