@@ -7,7 +7,10 @@
 //   interact tick <ticks>          reward animation tick times, the other exercise animating too
 //   interact save <reps> <full> <empty>  Save Score into Add.txt of each folder in turn
 //   interact display <reps>        displayScores("Add.txt") to the viewer's first paint
-//   interact type <reps>           one typed character in the viewer on Add.txt to its repaint
+//   interact type <reps> [end]     one typed character in the viewer on Add.txt to its repaint,
+//                                  at the start of the first line or at its end
+//   interact idle <seconds>        CPU ms a second of the viewer on Add.txt left alone, its caret
+//                                  blinking at the end of the first line
 //   interact limits                the most the viewer shows: bytes, lines, characters in a line
 // Each line printed is "<what> <milliseconds>" or "<what> <count> ...".
 #include "paintwatch.h"
@@ -35,6 +38,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace {
 
@@ -270,11 +274,15 @@ void display(int reps)
     }
 }
 
-void typeInViewer(int reps)
+void typeInViewer(int reps, bool atEnd)
 {
     displayShown();
     bench::settle(300);
     QPlainTextEdit *box = viewer()->txtScore;
+    if (atEnd) {
+        box->moveCursor(QTextCursor::EndOfLine);
+        bench::settle(300);
+    }
     for (int rep = 0; rep < reps; ++rep) {
         PaintWatch painted([&](const QWidget *w) { return bench::within(w, box); });
         const qint64 start = bench::now();
@@ -283,6 +291,55 @@ void typeInViewer(int reps)
         bench::settle();
     }
     // Nothing to ask about on the way out.
+    viewer()->blnChanged = 0;
+}
+
+// Counts the paints of a widget and of what lies inside it.
+class PaintCount : public QObject
+{
+public:
+    explicit PaintCount(const QWidget *widget)
+        : m_widget(widget)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            bench::within(static_cast<QWidget *>(watched), m_widget))
+            ++count;
+        return false;
+    }
+
+private:
+    const QWidget *m_widget;
+};
+
+qint64 cpuMicroseconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (qint64(usage.ru_utime.tv_sec) + usage.ru_stime.tv_sec) * 1000000 +
+           usage.ru_utime.tv_usec + usage.ru_stime.tv_usec;
+}
+
+void idle(int seconds)
+{
+    displayShown();
+    QPlainTextEdit *box = viewer()->txtScore;
+    box->moveCursor(QTextCursor::EndOfLine);
+    bench::settle(500);
+    PaintCount paints(box);
+    const qint64 start = cpuMicroseconds();
+    QEventLoop loop; // waits, where settle() would spin
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+    std::printf("cpu %.4f\n", double(cpuMicroseconds() - start) / 1000 / seconds);
+    if (paints.count < seconds)
+        qFatal("The caret did not blink: %d paints in %d s", paints.count, seconds);
     viewer()->blnChanged = 0;
 }
 
@@ -327,8 +384,10 @@ int main(int argc, char *argv[])
         save(window, count, args.value(3), args.value(4));
     else if (mode == u"display")
         display(count);
+    else if (mode == u"idle")
+        idle(count);
     else if (mode == u"type")
-        typeInViewer(count);
+        typeInViewer(count, args.value(3) == u"end");
     else
         qFatal("Unknown arguments");
     return 0;

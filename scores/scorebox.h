@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer's text box: each line keeps the line end it was read with through every edit, undo
 // and redo, cut, copy and paste; a line break the user types or pastes from another program ends
-// its line with CR LF.
+// its line with CR LF. A long line is drawn from what is in view, however many tabs it holds.
 #pragma once
 
 #include "scoretext.h"
@@ -28,6 +28,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     QMimeData *createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData *source) override;
 };

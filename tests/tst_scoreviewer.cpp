@@ -30,8 +30,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -702,6 +704,61 @@ private slots:
                 QVERIFY2(metrics.inFont(toolkit::decode(QByteArray(1, char(byte)))[0]),
                          qPrintable(QString::number(byte, 16)));
         }
+    }
+
+    // Lines with tabs are drawn from the part in view: wherever the box is scrolled, with a
+    // selection or the caret there, it must look as a plain box holding the same text looks.
+    void linesOfTabsLookAsAPlainBoxShowsThem_data()
+    {
+        QTest::addColumn<double>("scrolled"); // the share of the way to the right
+        QTest::addColumn<bool>("focused");
+        for (const double scrolled : {0.0, 0.37, 1.0}) {
+            QTest::addRow("%.2f", scrolled) << scrolled << false;
+            QTest::addRow("%.2f, the caret in view", scrolled) << scrolled << true;
+        }
+    }
+    void linesOfTabsLookAsAPlainBoxShowsThem()
+    {
+        QFETCH(double, scrolled);
+        QFETCH(bool, focused);
+        QByteArray bytes; // text between tabs of every width, so that stops fall everywhere
+        for (int line = 0; line < 12; ++line) {
+            for (int i = 0; i < 60; ++i)
+                bytes +=
+                    QByteArray(i % (line + 2) ? 0 : (i + line) % 5, i % 3 ? 'W' : '\xe9') + '\t';
+            bytes += "end\r\n";
+        }
+        writeFile("Add.txt", bytes);
+        displayScores("Add.txt");
+        QPlainTextEdit *box = viewer()->txtScore;
+        if (focused)
+            box->setFocus();
+        else
+            box->clearFocus();
+        QTRY_COMPARE(box->hasFocus(), focused);
+        QPlainTextEdit plain(box->toPlainText(), box->parentWidget());
+        plain.setGeometry(box->geometry());
+        plain.setFont(box->font());
+        plain.setLineWrapMode(QPlainTextEdit::NoWrap);
+        plain.show();
+        for (QPlainTextEdit *edit : {box, &plain})
+            edit->horizontalScrollBar()->setValue(scrolled *
+                                                  edit->horizontalScrollBar()->maximum());
+        // Selected from the second line's start to the caret, in the middle of the view.
+        const int caret = box->cursorForPosition(box->viewport()->rect().center()).position();
+        for (QPlainTextEdit *edit : {box, &plain}) {
+            QTextCursor cursor(edit->document()->findBlockByNumber(1));
+            cursor.setPosition(caret, QTextCursor::KeepAnchor);
+            edit->setTextCursor(cursor);
+        }
+        QImage shown = box->viewport()->grab().toImage();
+        QImage expected = plain.viewport()->grab().toImage();
+        if (focused) { // the caret is all that may differ
+            QVERIFY(shown != expected);
+            for (QImage *image : {&shown, &expected})
+                QPainter(image).fillRect(box->cursorRect().adjusted(-1, -1, 1, 1), Qt::black);
+        }
+        QCOMPARE(shown, expected);
     }
 
     // Pastes anywhere, over any lines, against the same edits made to the file's bytes.
