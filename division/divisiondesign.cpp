@@ -69,7 +69,7 @@ const ControlRow DivisionWindow::Rows[] = {
      .caption = QT_TR_NOOP("Divide 2 decimal places  "), .font = Heading, .flags = AutoSize},
     {.kind = Label, .name = "lblNumber(3)", .geometry = {1800, 720, 3375, 375},
      //: Above the correct answer after a wrong one; short and kind.
-     .caption = QT_TR_NOOP("The Correct Answer is "), .font = LeadIn, .flags = Centred | SingleLine,
+     .caption = QT_TR_NOOP("The Correct Answer is "), .font = LeadIn, .flags = Centred | SingleLine | Unheard,
      .member = bindTo<&DivisionWindow::lblNumber, 3>},
     {.kind = Label, .name = "lblGood", .geometry = {2640, 720, 1605, 315},
      .caption = QT_TR_NOOP("You are good."), .font = Praise, .flags = Hidden | AutoSize,
@@ -115,19 +115,20 @@ const ControlRow DivisionWindow::Rows[] = {
      //: The score panel is three labels at fixed places, each before a number the program
      //: writes: right answers, questions answered and the percentage. Write each as a label
      //: ("Right:", "Total:", "That is"), not as a piece of a sentence.
-     .caption = QT_TR_NOOP("You got "), .font = Panel, .flags = AutoSize},
+     .caption = QT_TR_NOOP("You got "), .font = Panel, .flags = AutoSize | Unheard},
     {.kind = Label, .name = "lblCorrectA", .geometry = {2160, 3240, 735, 375}, .font = Panel,
      .description = QT_TR_NOOP("number of right answers"),
      .member = bindTo<&DivisionWindow::lblCorrectA>},
     {.kind = Label, .name = "Label9", .geometry = {3120, 3240, 1815, 615},
      //: Before the percentage, on the same line.
-     .caption = QT_TR_NOOP("Questions Giving you a "), .font = Panel, .flags = Centred},
+     .caption = QT_TR_NOOP("Questions Giving you a "), .font = Panel,
+     .flags = Centred | Unheard},
     {.kind = Label, .name = "lblPercentA", .geometry = {5040, 3240, 1695, 615}, .font = Percent,
      .description = QT_TR_NOOP("percentage of right answers"),
      .member = bindTo<&DivisionWindow::lblPercentA>},
     {.kind = Label, .name = "Label6", .geometry = {1080, 3600, 720, 255},
      //: Before the number of questions answered.
-     .caption = QT_TR_NOOP("Out of "), .font = Panel, .flags = AutoSize},
+     .caption = QT_TR_NOOP("Out of "), .font = Panel, .flags = AutoSize | Unheard},
     {.kind = Label, .name = "lblTotalA", .geometry = {2160, 3600, 735, 255}, .font = Panel,
      .description = QT_TR_NOOP("number of problems answered"),
      .member = bindTo<&DivisionWindow::lblTotalA>},

@@ -152,7 +152,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
                 .member = bindTo<&DrillWindow::lblGood>},
      .geometry = {{1680, 3720, 1605, 315}, {120, 2760, 1575, 285}, {0, 3000, 1605, 315}},
      .caption = QT_TR_NOOP("You are good."), .font = PraiseLeft},
-    {.shared = {.kind = Label, .name = "lblNumber(3)", .flags = Centred,
+    {.shared = {.kind = Label, .name = "lblNumber(3)", .flags = Centred | Unheard,
                 .member = bindTo<&DrillWindow::lblNumber, 3>},
      .geometry = {{240, 1680, 1095, 1335}, {120, 2400, 1215, 975}, {120, 2280, 1215, 1215}},
      //: Beside the correct answer after a wrong one; short and kind. It wraps in a narrow
@@ -163,7 +163,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
     {.shared = {.kind = Timer, .name = "Timer2", .interval = 500,
                 .member = bindTo<&DrillWindow::Timer2>, .handler = on<&DrillWindow::Timer2_Timer>}},
     // Its score panel.
-    {.shared = {.kind = Label, .name = "Label4", .flags = AutoSize},
+    {.shared = {.kind = Label, .name = "Label4", .flags = AutoSize | Unheard},
      .geometry = {{360, 4440, 870, 255}, {360, 4080, 795, 240}, {240, 3840, 795, 240}},
      //: The score panel is three labels at fixed places, each before a number the program
      //: writes: right answers, questions answered and the percentage. Write each as a label
@@ -174,7 +174,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
                 .member = bindTo<&DrillWindow::lblCorrectA>},
      .geometry = {{1440, 4440, 735, 375}, {1440, 4080, 735, 375}, {1320, 3840, 615, 375}},
      .font = Panel},
-    {.shared = {.kind = Label, .name = "Label9", .flags = Centred},
+    {.shared = {.kind = Label, .name = "Label9", .flags = Centred | Unheard},
      .geometry = {{2160, 4440, 1815, 615}, {2400, 4080, 1815, 615}, {2160, 3840, 1695, 615}},
      //: Before the percentage, on the same line.
      .caption = QT_TR_NOOP("Questions Giving you a "), .font = Panel},
@@ -184,7 +184,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
                 .member = bindTo<&DrillWindow::lblPercentA>},
      .geometry = {{3840, 4440, 1215, 615}, {4320, 4080, 1215, 615}, {3960, 3840, 975, 615}},
      .font = Panel},
-    {.shared = {.kind = Label, .name = "Label6", .flags = AutoSize},
+    {.shared = {.kind = Label, .name = "Label6", .flags = AutoSize | Unheard},
      .geometry = {{360, 4800, 720, 255}, {360, 4440, 630, 240}, {240, 4200, 630, 240}},
      //: Before the number of questions answered.
      .caption = QT_TR_NOOP("Out of "), .font = Panel},
@@ -239,7 +239,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
                 .member = bindTo<&DrillWindow::lblGood1>},
      .geometry = {{5880, 4560, 1605, 315}, {3960, 2760, 1605, 315}, {4200, 3000, 1605, 315}},
      .caption = QT_TR_NOOP("You are good."), .font = Praise},
-    {.shared = {.kind = Label, .name = "lblNumber(4)", .flags = Hidden | Centred,
+    {.shared = {.kind = Label, .name = "lblNumber(4)", .flags = Hidden | Centred | Unheard,
                 .member = bindTo<&DrillWindow::lblNumber, 4>},
      .geometry = {{4200, 2760, 1095, 1215}, {4200, 2280, 1215, 975}, {4320, 2520, 1335, 1095}},
      .caption = QT_TR_NOOP("The Correct Answer is "), .font = LeadIn},
@@ -248,7 +248,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
     {.shared = {.kind = Timer, .name = "Timer4", .interval = 500,
                 .member = bindTo<&DrillWindow::Timer4>, .handler = on<&DrillWindow::Timer4_Timer>}},
     // Its score panel.
-    {.shared = {.kind = Label, .name = "Label3", .flags = AutoSize},
+    {.shared = {.kind = Label, .name = "Label3", .flags = AutoSize | Unheard},
      .geometry = {{5280, 5280, 870, 255}, {5520, 4920, 795, 240}, {4560, 4800, 795, 240}},
      .caption = QT_TR_NOOP("You got "), .font = Panel},
     {.shared = {.kind = Label, .name = "lblCorrect",
@@ -256,7 +256,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
                 .member = bindTo<&DrillWindow::lblCorrect>},
      .geometry = {{6360, 5280, 735, 375}, {6600, 4920, 735, 375}, {5640, 4800, 615, 375}},
      .font = Panel},
-    {.shared = {.kind = Label, .name = "Label7", .flags = Centred},
+    {.shared = {.kind = Label, .name = "Label7", .flags = Centred | Unheard},
      .geometry = {{7200, 5280, 1815, 615}, {7560, 4920, 1815, 615}, {6480, 4800, 1575, 615}},
      .caption = QT_TR_NOOP("Questions Giving you a "), .font = Panel},
     {.shared = {.kind = Label, .name = "lblPersent",
@@ -265,7 +265,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
                 .member = bindTo<&DrillWindow::lblPersent>},
      .geometry = {{8880, 5280, 1335, 615}, {9720, 4920, 1095, 615}, {8400, 4800, 975, 615}},
      .font = Panel},
-    {.shared = {.kind = Label, .name = "Label5", .flags = AutoSize},
+    {.shared = {.kind = Label, .name = "Label5", .flags = AutoSize | Unheard},
      .geometry = {{5280, 5640, 720, 255}, {5520, 5280, 630, 240}, {4560, 5160, 630, 240}},
      .caption = QT_TR_NOOP("Out of "), .font = Panel},
     {.shared = {.kind = Label, .name = "lblTotal",

@@ -62,14 +62,15 @@ void DrillWindow::txtAnswer_Change()
 {
     takeDefault(cmdAnswer1);
     takeDefault(cmdReset1);
-    makeDefault(cmdAnswer);
+    // Typing after a right answer, with Answer disabled, makes Enter deal the next problem.
+    m_twoView.takeEnter();
 }
 
 void DrillWindow::txtNumber2_Change()
 {
     takeDefault(cmdReset);
     takeDefault(cmdAnswer);
-    makeDefault(cmdAnswer1);
+    m_threeView.takeEnter();
 }
 
 void DrillWindow::boxEntered(QWidget *box)

@@ -6,6 +6,10 @@
 #include "toolkit/numbers.h"
 #include "toolkit/random.h"
 
+#include <QLocale>
+
+#include <cmath>
+
 namespace drills {
 
 using namespace toolkit;
@@ -58,9 +62,23 @@ Exercise::Answered Exercise::answer(const QStringList &operandCaptions, const QS
     if (m_operation == Operation::Divide) {
         if (const std::optional<double> value = readNumber(typed))
             answered.typedText = twoDecimalText(*value);
+        const double hundredths =
+            leadingNumber(operandCaptions.value(0)) / leadingNumber(operandCaptions.value(1)) * 100;
+        answered.rounded =
+            std::isfinite(hundredths) && std::fabs(hundredths - std::round(hundredths)) > 1e-6;
     }
 
     answered.right = answered.typedText == answered.correctText;
+    if (!answered.right && m_operation == Operation::Divide) {
+        // "8.09" where the learner's language writes "8,09": the same digits, told how to write.
+        const QString point = QLocale().decimalPoint();
+        const QString other = point == u"," ? QStringLiteral(".") : QStringLiteral(",");
+        if (typed.contains(other)) {
+            const std::optional<double> value = readNumber(QString(typed).replace(other, point));
+            if (value && twoDecimalText(*value) == answered.correctText)
+                answered.separatorWanted = point;
+        }
+    }
     if (!answered.right) {
         m_shown = Face::Frowning;
         answered.face = m_shown;

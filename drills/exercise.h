@@ -35,6 +35,8 @@ public:
         Face face = Face::None;   // what the picture shows from now on
         bool faceChanges = false; // a fifth right answer leaves the picture until the first tick
         bool animationStarts = false;
+        bool rounded = false;    // the quotient has more decimals than the two shown
+        QString separatorWanted; // the decimal separator, when the learner typed the other one
     };
 
     struct Ticked

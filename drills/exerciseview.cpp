@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exerciseview.h"
 
+#include "sentences.h"
+
 #include "toolkit/accessibility.h"
 #include "toolkit/form.h"
 #include "toolkit/picture.h"
@@ -17,22 +19,6 @@
 namespace drills {
 
 namespace {
-
-// How a problem of each operation is read, with two numbers and with three.
-struct Reading
-{
-    const char *two;
-    const char *three;
-};
-constexpr Reading Readings[] = {
-    {QT_TRANSLATE_NOOP("ExerciseView", "%1 plus %2"),
-     QT_TRANSLATE_NOOP("ExerciseView", "%1 plus %2 plus %3")},
-    {QT_TRANSLATE_NOOP("ExerciseView", "%1 minus %2"),
-     QT_TRANSLATE_NOOP("ExerciseView", "%1 minus %2 minus %3")},
-    {QT_TRANSLATE_NOOP("ExerciseView", "%1 times %2"),
-     QT_TRANSLATE_NOOP("ExerciseView", "%1 times %2 times %3")},
-    {QT_TRANSLATE_NOOP("ExerciseView", "%1 divided by %2"), nullptr},
-};
 
 // A button about to be disabled gives up the focus first: Qt would hand it on down the tab order,
 // selecting a box's text, and a screen reader would read a control the learner never chose.
@@ -55,7 +41,7 @@ ExerciseView::ExerciseView(toolkit::Form &window, Operation operation,
 void ExerciseView::setControls(const ExerciseControls &controls)
 {
     m_controls = controls;
-    m_resetDescription = controls.resetButton->accessibleDescription();
+    m_resetName = controls.resetButton->accessibleName();
 }
 
 QStringList ExerciseView::operandCaptions() const
@@ -68,10 +54,7 @@ QStringList ExerciseView::operandCaptions() const
 
 QString ExerciseView::spokenProblem(const QStringList &captions) const
 {
-    const Reading &reading = Readings[int(m_operation)];
-    if (captions.size() == 3 && reading.three)
-        return tr(reading.three).arg(captions[0], captions[1], captions[2]);
-    return tr(reading.two).arg(captions.value(0), captions.value(1));
+    return drills::spokenProblem(m_operation, captions);
 }
 
 void ExerciseView::showDealt(const QStringList &captions) const
@@ -97,7 +80,7 @@ void ExerciseView::showAwaiting() const
     m_controls.correctAnswer->hide();
     m_controls.leadIn->hide();
     disable(resetButton);
-    resetButton->setAccessibleDescription(m_resetDescription);
+    resetButton->setAccessibleName(m_resetName);
     m_window.takeDefault(resetButton);
     m_window.makeDefault(answerButton);
     answerButton->setEnabled(true);
@@ -110,14 +93,17 @@ void ExerciseView::showNewProblem(const QStringList &captions) const
     showDealt(captions);
     auto *box = m_controls.answerBox;
     box->show();
+    // The long hint went with the window's first problem: a short one keeps each next one quick.
+    box->setAccessibleDescription(tr("type the answer, then press Enter"));
     // The focus lands before the old answer goes: emptied first, the box would report its moved
     // caret, and Orca would take it as the focus silently, never reading the new problem. A box
-    // that kept the focus (Enter in an answered box) gives it up for a moment, since Orca reads a
-    // control as it takes the focus, and not as it is renamed.
-    if (box->hasFocus())
-        box->clearFocus();
+    // that keeps the focus (Enter in an answered box) is not read again by Orca, whatever its
+    // name: the problem is announced.
+    const bool kept = box->hasFocus();
     box->setFocus();
     box->setText(QString());
+    if (kept)
+        toolkit::announce(&m_window, box->accessibleName());
 }
 
 void ExerciseView::showAnswered(const Exercise::Answered &answered) const
@@ -127,14 +113,11 @@ void ExerciseView::showAnswered(const Exercise::Answered &answered) const
     auto *box = m_controls.answerBox;
     auto *correctAnswer = m_controls.correctAnswer;
     auto *picture = m_controls.picture;
-    // What the learner hears as the focus lands on Reset: right or wrong, the correct answer, and
-    // the praise at its first showing, which would otherwise cut that short half a second later.
-    const QString problem = spokenProblem(operandCaptions());
-    QStringList verdict{(answered.right ? tr("Right! %1 is %2.") : tr("Wrong. %1 is %2."))
-                            .arg(problem, answered.correctText)};
-    if (answered.animationStarts)
-        verdict << m_controls.praise->text();
-    verdict << tr("Press Enter for a new problem.");
+    // What the learner hears first as the focus lands on Reset: right or wrong, the correct
+    // answer, and the praise at its first showing, which would otherwise cut that short half a
+    // second later. Reset's own description follows.
+    const QString verdict =
+        verdictSentence(spokenProblem(operandCaptions()), answered, m_controls.praise->text());
 
     m_controls.answerRim->show();
     m_controls.resetRim->hide();
@@ -142,8 +125,8 @@ void ExerciseView::showAnswered(const Exercise::Answered &answered) const
     m_controls.rightFrame->hide();
     disable(answerButton);
     m_window.takeDefault(answerButton);
-    resetButton->setAccessibleDescription(verdict.join(u' '));
-    toolkit::speech::say(verdict.join(u' '));
+    resetButton->setAccessibleName(verdict);
+    toolkit::speech::say(verdict);
     resetButton->setEnabled(true);
     m_window.makeDefault(resetButton);
     resetButton->setFocus();
@@ -186,9 +169,7 @@ void ExerciseView::showScore(const Exercise::Score &score) const
     m_controls.total->setText(score.total);
     m_controls.percent->setText(score.percent);
     // The focus stays on Score, and Orca on Qt 6.4 speaks no change of a focused control's name.
-    toolkit::announce(
-        &m_window,
-        tr("You got %1 right out of %2: %3").arg(score.correct, score.total, score.percent));
+    toolkit::announce(&m_window, scoreSentence(score));
 }
 
 void ExerciseView::takeEnter() const

@@ -111,7 +111,7 @@ private:
     ExerciseControls m_controls = {};
     Operation m_operation;
     std::span<toolkit::Picture *const> m_faces;
-    QString m_resetDescription; // Reset's own, which a verdict stands in for until the next deal
+    QString m_resetName; // Reset's own, which the verdict stands in for until the next deal
 };
 
 } // namespace drills

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scorerecord.h"
 
+#include "toolkit/accessibility.h"
 #include "toolkit/application.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/files/codepage.h"
@@ -88,6 +89,11 @@ bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder)
     return answer == QMessageBox::Yes;
 }
 
+QString savedNotice(const QString &name)
+{
+    return QCoreApplication::translate("SaveScore", "Saved for %1. A new count starts.").arg(name);
+}
+
 bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions, QDate today)
 {
     QString name;
@@ -119,8 +125,12 @@ bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
     const QString fileName = QString::fromLatin1(file.fileName);
     const QString error = toolkit::appendLine(fileName, toolkit::encode(record),
                                               toolkit::lockWaitBox(window, fileName));
-    if (error.isEmpty())
+    if (error.isEmpty()) {
+        // The box has closed and the focus is back where it was, which says nothing new.
+        if (window)
+            toolkit::announce(window, savedNotice(name));
         return true;
+    }
 
     toolkit::messageBox(
         window,

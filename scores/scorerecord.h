@@ -54,10 +54,13 @@ bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder);
 // the score viewer shows in a line.
 inline constexpr qsizetype LongestName = 1000;
 
+// "Saved for Mia. A new count starts.": what the learner hears once the record is on the disk.
+QString savedNotice(const QString &name);
+
 // Asks for the name and appends the record to the score file in the current folder. True when
 // the record is on the disk: the window then starts its tallies afresh. Nothing changes when the
 // name is left empty; a name longer than LongestName is sent back to be shortened; a failed write
-// is reported in a message and leaves the file as it was.
+// is reported in a message and leaves the file as it was. A saved record is announced.
 bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
                QDate today = QDate::currentDate());
 

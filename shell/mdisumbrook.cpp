@@ -6,6 +6,7 @@
 #include "division/divisionwindow.h"
 #include "drills/drillwindows.h"
 #include "scores/scorewindow.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/appearance.h"
 #include "toolkit/design.h"
 #include "toolkit/form.h"
@@ -65,9 +66,11 @@ constexpr MenuItem AboutCommand{
 
 mdiSumbrook::mdiSumbrook(QWidget *parent)
     : QMainWindow(parent)
-    , m_area(new QMdiArea(this))
+    , m_area((toolkit::putAccessibilityFirst(), new QMdiArea(this)))
     , m_mnuSumbrook(new QMenu(QStringLiteral("Sumbrook"), this))
 {
+    // The workspace above was made with the program's accessible interfaces first, so a screen
+    // reader does not name it at each change of window.
     setObjectName(QString::fromLatin1(Design.name));
     setWindowTitle(QString::fromLatin1(Design.caption));
     setWindowIcon(toolkit::designIcon(Design.icon));
@@ -89,15 +92,22 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
     const QSize client = Design.clientArea.toPixels();
     resize(client.width(), client.height() + menuBar()->heightForWidth(client.width()));
 
-    // Alt alone reaches the menu bar already; F10, as on Windows, opens its first menu. Its first
-    // item is chosen as when the list is opened with Down, so that Enter alone takes it.
+    // Alt alone reaches the menu bar already; F10, as on Windows, opens its first menu. It goes
+    // the way Alt and Down go, so that the bar keeps the keyboard: Right then moves to a command
+    // of the bar itself ("About Sumbrook"), which Enter takes and a screen reader names. The first
+    // item is chosen, so that Enter alone takes it.
     auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, this, [this] {
-        QAction *first = menuBar()->actions().value(0);
-        if (!first)
+        if (menuBar()->actions().isEmpty())
             return;
-        menuBar()->setActiveAction(first);
-        if (QMenu *menu = first->menu())
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent alt(type, Qt::Key_Alt,
+                          type == QEvent::KeyPress ? Qt::AltModifier : Qt::NoModifier);
+            QCoreApplication::sendEvent(this, &alt);
+        }
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(menuBar(), &down);
+        if (QMenu *menu = menuBar()->actions().first()->menu(); menu && !menu->activeAction())
             menu->setActiveAction(menu->actions().value(0));
     });
 

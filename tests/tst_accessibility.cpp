@@ -97,8 +97,17 @@ void checkHeardOnce(QWidget *form)
     } else {
         QVERIFY(!nameOf(form).isEmpty());
     }
-    for (int i = 0; i < window->childCount(); ++i)
-        QVERIFY(!qobject_cast<toolkit::Shape *>(window->child(i)->object()));
+    // What is exposed is there to see and says something whole: no hidden face, no empty label,
+    // no fragment such as "You got ", whose sentence ends elsewhere.
+    for (int i = 0; i < window->childCount(); ++i) {
+        auto *child = static_cast<QWidget *>(window->child(i)->object());
+        QVERIFY(!qobject_cast<toolkit::Shape *>(child));
+        QVERIFY2(child->isVisibleTo(form), qPrintable(child->objectName()));
+        static const QStringList fragments{"You got ", "Questions Giving you a ", "Out of ",
+                                           "The Correct Answer is "};
+        QVERIFY2(!nameOf(child).isEmpty() && !fragments.contains(nameOf(child)),
+                 qPrintable(child->objectName()));
+    }
     for (auto *shape : form->findChildren<toolkit::Shape *>())
         QCOMPARE(window->indexOfChild(QAccessible::queryAccessibleInterface(shape)), -1);
 
@@ -448,6 +457,9 @@ private slots:
         QCOMPARE(nameOf(about->lblVersion), "Sumbrook, Version 2.0.0");
         QCOMPARE(nameOf(about->cmdSysInfo), "System Info...");
         QCOMPARE(nameOf(about->control<QLabel>("picIcon")), "Sumbrook icon");
+        QCOMPARE(QAccessible::queryAccessibleInterface(about)->indexOfChild(
+                     QAccessible::queryAccessibleInterface(about->lblTitle)),
+                 -1);
         checkHeardOnce(about);
     }
 
@@ -574,16 +586,27 @@ private slots:
             const bool right = round > 0;
             QTest::keyClicks(focused(), right ? problem.answer : "0.5");
             press(Qt::Key_Return);
-            QCOMPARE(nameOf(focused()), "Reset" + exercise);
-            QString verdict = QString(right ? "Right! %1 is %2." : "Wrong. %1 is %2.")
-                                  .arg(problem.spoken, problem.answer);
+            // The verdict comes first, as Reset's name; its description says what Enter does.
+            QVERIFY(focused()->objectName().startsWith("cmdReset"));
+            QString verdict =
+                QString(right ? "Right! %1 is %2." : "Wrong. %1 is %2.")
+                    .arg(problem.spoken, problem.answer.endsWith(u'.') ? problem.answer.chopped(1)
+                                                                       : problem.answer);
+            const auto operand = [form](int i) {
+                return form->findChild<QLabel *>(QStringLiteral("lblNumber(%1)").arg(i))->text();
+            };
+            if (operation == Operation::Divide && operand(0).toInt() * 100 % operand(1).toInt())
+                verdict.replace(" is ", " is about ");
             if (round == 5)
                 verdict += " You are good.";
-            QCOMPARE(descriptionOf(focused()), verdict + " Press Enter for a new problem.");
+            QCOMPARE(nameOf(focused()), verdict);
+            QVERIFY(descriptionOf(focused()).startsWith("press Enter for a new"));
             press(Qt::Key_Return);
             QCOMPARE(focused(), box);
             problem = problemIn(form, box, operation);
             QCOMPARE(nameOf(box), problem.spoken);
+            // The long hint was for the first problem.
+            QCOMPARE(descriptionOf(box), "type the answer, then press Enter");
             QVERIFY(box->text().isEmpty());
         }
 
@@ -603,6 +626,7 @@ private slots:
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QVERIFY(bytesOf(scoreFile).contains("83.33%"));
         QVERIFY(bytesOf(scoreFile).contains("of 6 Questions"));
+        QCOMPARE(m_announced.last(), "Saved for Dav. A new count starts.");
         // A window manager gives the frame back its activation after the box; offscreen, the test.
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
@@ -643,7 +667,10 @@ private slots:
         QTRY_VERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
         QTRY_COMPARE(main.menuBar()->activeAction()->objectName(), "mnuAbout");
-        QTest::keyClick(main.menuBar(), Qt::Key_Return);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        // The bar has the keyboard: Enter reaches it as a key does, where the focus is.
+        QCOMPARE(focused(), main.menuBar());
+        press(Qt::Key_Return);
         QTRY_VERIFY(about::frmAbout().isLoaded());
         QVERIFY(QTest::qWaitForWindowActive(about::frmAbout().form()));
         QTRY_COMPARE(nameOf(focused()), "OK");
@@ -681,15 +708,48 @@ private slots:
         QCOMPARE(w->defaultButton(), w->cmdAnswer1);
         while (focused() != w->txtAnswer)
             press(Qt::Key_Tab);
-        // Enter deals its next problem; the empty three-number box stays unanswered. The box
-        // that kept the focus takes it afresh once renamed, so the new problem is read.
+        // Enter deals its next problem; the empty three-number box stays unanswered.
         QCOMPARE(w->defaultButton(), w->cmdReset);
-        const NamesAt focusedAs(w->txtAnswer, QEvent::FocusIn);
         press(Qt::Key_Return);
-        QCOMPARE(focusedAs.names, QStringList{nameOf(w->txtAnswer)});
         QCOMPARE(w->intTotal, qint16(0));
         QVERIFY(w->cmdAnswer->isEnabled());
         QCOMPARE(focused(), w->txtAnswer);
+    }
+
+    // However a new problem is dealt after a right answer, the learner hears it: read as the box
+    // takes the focus, or announced when the box keeps it.
+    void everyNewProblemIsHeard_data()
+    {
+        QTest::addColumn<bool>("backInTheBox");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("Enter on Reset") << false << "";
+        QTest::newRow("Enter in the answered box") << true << "";
+        QTest::newRow("typing, then Enter") << true << "4";
+    }
+    void everyNewProblemIsHeard()
+    {
+        QFETCH(bool, backInTheBox);
+        QFETCH(QString, typed);
+        shell::mdiSumbrook main;
+        main.showMaximized();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        auto *w = static_cast<DrillWindow *>(drills::frmAddition().show());
+        QTRY_COMPARE(focused(), w->txtAnswer);
+        QTest::keyClicks(w->txtAnswer, problemIn(w, w->txtAnswer, Operation::Add).answer);
+        press(Qt::Key_Return);
+        QCOMPARE(focused(), w->cmdReset);
+        if (backInTheBox)
+            press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClicks(focused(), typed);
+
+        const NamesAt focusedAs(w->txtAnswer, QEvent::FocusIn);
+        m_announced.clear();
+        press(Qt::Key_Return);
+        QCOMPARE(focused(), w->txtAnswer);
+        QVERIFY(w->cmdAnswer->isEnabled() && w->txtAnswer->text().isEmpty());
+        QCOMPARE(focusedAs.names + m_announced,
+                 QStringList{problemIn(w, w->txtAnswer, Operation::Add).spoken});
     }
 
 private:

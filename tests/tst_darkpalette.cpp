@@ -22,6 +22,8 @@
 #include <QStyle>
 #include <QTest>
 
+#include <cmath>
+
 using namespace toolkit;
 
 namespace {
@@ -230,9 +232,9 @@ private slots:
         QCOMPARE(w->lblTitle->palette().color(QPalette::WindowText), QColor(Qt::black));
     }
 
-    // Where the keyboard is shows in either palette: a dotted rectangle in the text colour inside
-    // the focused button, which the default button without the focus does not wear, and inside
-    // the frameless answer box.
+    // Where the keyboard is shows in either palette: a solid mark two pixels wide in the text
+    // colour inside the focused button, which the default button without the focus does not
+    // wear, and inside the frameless answer box, 3:1 at least against the face around it.
     void focusShowsInEitherPalette_data()
     {
         QTest::addColumn<bool>("dark");
@@ -244,15 +246,33 @@ private slots:
         QFETCH(bool, dark);
         if (dark)
             usePalette(darkPalette());
-        const auto dotted = [](QWidget *control, QPalette::ColorRole role) {
-            // The rectangle's left side, away from the centred caption or caret.
+        const auto luminance = [](QColor c) {
+            const auto linear = [](float v) {
+                return v <= 0.03928f ? v / 12.92f : std::pow((v + 0.055f) / 1.055f, 2.4f);
+            };
+            return 0.2126f * linear(c.redF()) + 0.7152f * linear(c.greenF()) +
+                   0.0722f * linear(c.blueF());
+        };
+        // The rows of the mark's left side, away from the centred caption or caret, where two
+        // neighbouring columns both wear the ink.
+        const auto dotted = [&](QWidget *control, QPalette::ColorRole role) {
             const QImage image = control->grab().toImage();
             const QColor ink = control->palette().color(role);
-            int dots = 0;
-            for (int y = 4; y < image.height() - 4; ++y)
+            const QColor face = control->palette().color(
+                role == QPalette::ButtonText ? QPalette::Button : QPalette::Base);
+            const float lighter = std::max(luminance(ink), luminance(face));
+            const float darker = std::min(luminance(ink), luminance(face));
+            if ((lighter + 0.05f) / (darker + 0.05f) < 3)
+                return -1;
+            int rows = 0;
+            for (int y = 4; y < image.height() - 4; ++y) {
+                bool wide = false;
                 for (int x = 1; x < 6; ++x)
-                    dots += image.pixelColor(x, y) == ink;
-            return dots;
+                    wide = wide ||
+                           (image.pixelColor(x, y) == ink && image.pixelColor(x + 1, y) == ink);
+                rows += wide;
+            }
+            return rows >= (image.height() - 8) / 2 ? rows : 0;
         };
         auto *about = static_cast<about::AboutWindow *>(about::frmAbout().show());
         about->activateWindow();

@@ -4,6 +4,7 @@
 // and their ceiling, the reward run, the animation's steps and the score summary, for every
 // operation.
 #include "drills/exercise.h"
+#include "drills/sentences.h"
 #include "toolkit/random.h"
 
 #include <QTest>
@@ -180,6 +181,41 @@ private slots:
         QCOMPARE(answered.correctText, "49,5");
         QCOMPARE(answered.typedText, "49,5");
         QCOMPARE(e.score().percent, "100,00%");
+    }
+
+    // A rounded quotient is "about" its two places, and digits right but for the separator are
+    // told how to write.
+    void theVerdictSaysWhatAQuotientIs_data()
+    {
+        QTest::addColumn<QLocale::Language>("language");
+        QTest::addColumn<QStringList>("operands");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("verdict");
+        const QLocale::Language c = QLocale::C;
+        QTest::newRow("exact") << c << QStringList{"50", "25"} << "2"
+                               << "Right! 50 divided by 25 is 2.";
+        QTest::newRow("rounded") << c << QStringList{"50", "23"} << "2.17"
+                                 << "Right! 50 divided by 23 is about 2.17.";
+        QTest::newRow("comma for a point")
+            << c << QStringList{"50", "23"} << "2,17"
+            << "Wrong. 50 divided by 23 is about 2.17. Write the decimals after a point: 2.17.";
+        QTest::newRow("point for a comma")
+            << QLocale::German << QStringList{"99", "2"} << "49.50"
+            << "Wrong. 99 divided by 2 is 49,5. Write the decimals after a comma: 49,5.";
+        QTest::newRow("other digits too") << QLocale::German << QStringList{"99", "2"} << "49.6"
+                                          << "Wrong. 99 divided by 2 is 49,5.";
+    }
+    void theVerdictSaysWhatAQuotientIs()
+    {
+        QFETCH(QLocale::Language, language);
+        QFETCH(QStringList, operands);
+        QFETCH(QString, typed);
+        QFETCH(QString, verdict);
+        QLocale::setDefault(QLocale(language));
+        Exercise e(Operation::Divide, Face::Smiling);
+        QCOMPARE(drills::verdictSentence(drills::spokenProblem(Operation::Divide, operands),
+                                         e.answer(operands, typed), "You are good."),
+                 verdict);
     }
 
     void everyFifthRightAnswerStartsTheAnimation_data() { addOperationRows(); }

@@ -9,7 +9,10 @@
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QValidator>
 #include <QWidget>
 
@@ -75,8 +78,9 @@ public:
 };
 
 // A top-level window is a dialog, which a screen reader reads whole as it opens; one inside the
-// frame is a pane, named by the frame around it. The shapes and lines only decorate: they are left
-// out.
+// frame is a pane, named by the frame around it. The shapes and lines only decorate, and hidden
+// controls, empty labels and fragments of sentences said elsewhere tell a listener nothing: they
+// are left out.
 class FormAccessible : public QAccessibleWidget
 {
 public:
@@ -103,13 +107,20 @@ public:
     }
 
 private:
+    const Form *form() const { return static_cast<const Form *>(widget()); }
+
     QList<QWidget *> exposed() const
     {
         QList<QWidget *> children;
         for (QObject *object : widget()->children()) {
             auto *w = qobject_cast<QWidget *>(object);
-            if (w && !w->isWindow() && !qobject_cast<Shape *>(w))
-                children.append(w);
+            if (!w || w->isWindow() || w->isHidden() || qobject_cast<Shape *>(w) ||
+                !form()->heard(w))
+                continue;
+            if (const auto *label = qobject_cast<QLabel *>(w);
+                label && label->text().isEmpty() && label->pixmap().isNull())
+                continue;
+            children.append(w);
         }
         return children;
     }
@@ -293,8 +304,37 @@ private:
     }
 };
 
+// The workspace only holds the windows inside the frame. Presented as Qt presents it, a layered
+// pane, a screen reader names it at every change of window; as a plain client area it goes
+// unsaid.
+class WorkspaceAccessible : public QAccessibleWidget
+{
+public:
+    explicit WorkspaceAccessible(QMdiArea *area)
+        : QAccessibleWidget(area, QAccessible::Client)
+    {}
+
+    int childCount() const override { return int(windows().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        return QAccessible::queryAccessibleInterface(windows().value(index));
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child ? int(windows().indexOf(qobject_cast<QMdiSubWindow *>(child->object()))) : -1;
+    }
+
+private:
+    QList<QMdiSubWindow *> windows() const
+    {
+        return static_cast<QMdiArea *>(widget())->subWindowList();
+    }
+};
+
 QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 {
+    if (className == QLatin1String("QMdiArea"))
+        return new WorkspaceAccessible(static_cast<QMdiArea *>(object));
     if (className == QLatin1String("toolkit::Form"))
         return new FormAccessible(static_cast<Form *>(object));
     if (className == QLatin1String("toolkit::Notice"))

@@ -63,6 +63,7 @@ enum Flag : unsigned {
     Stretch = 1u << 6,    // an image scales its picture to fill the control
     SingleLine = 1u << 7, // a label that does not wrap
     MultiLine = 1u << 8,  // a text box of many lines, with both scroll bars and no wrapping
+    Unheard = 1u << 9,    // a label a listener hears within a sentence said elsewhere
 };
 
 // A line's end points, in twips from the client area's top-left corner.

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where the keyboard is, plain to see in any palette and at any scale: a dotted rectangle inside
-// the focused button, as the platform the windows come from draws it, and inside a frameless text
-// box, whose blinking caret would be its only sign. Fusion's own sign, a thin frame in the
+// Where the keyboard is, plain to see in any palette and at any scale: a solid rectangle two
+// pixels wide inside the focused button, and inside a frameless text box, whose blinking caret
+// would be its only sign. Fusion's own sign, a thin frame in the
 // highlight colour, is lost on the blue rims around the drills' buttons and is the one a default
 // button wears too.
 #pragma once

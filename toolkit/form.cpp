@@ -68,6 +68,8 @@ void Form::build(std::span<const ControlRow> rows)
             connectHandler(control, row.handler);
         if (auto *widget = qobject_cast<QWidget *>(control)) {
             describe(widget, row, context);
+            if (row.flags & Unheard)
+                m_unheard.append(widget);
             if (row.tabIndex >= 0)
                 tabOrder.emplace(row.tabIndex, widget);
         }

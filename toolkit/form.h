@@ -53,6 +53,8 @@ public:
     QPushButton *defaultButton() const { return m_default.button(); }
 
     QObject *control(const QString &name) const { return m_controls.value(name); }
+    // Whether a screen reader meets the control: not a fragment of a sentence said elsewhere.
+    bool heard(const QWidget *control) const { return !m_unheard.contains(control); }
     template<class T>
     T *control(const QString &name) const
     {
@@ -87,6 +89,7 @@ private:
     QHash<QString, QObject *> m_controls;
     QList<QMenu *> m_menus;
     QList<QWidget *> m_tabOrder;
+    QList<const QWidget *> m_unheard;
     Legibility m_legibility;
     CoveredLabels *m_covered;
     DefaultButton m_default;

@@ -40,24 +40,40 @@
         <translation>%1 geteilt durch %2</translation>
     </message>
     <message>
-        <source>Right! %1 is %2.</source>
-        <translation>Richtig! %1 ist %2.</translation>
-    </message>
-    <message>
-        <source>Wrong. %1 is %2.</source>
-        <translation>Leider falsch. %1 ist %2.</translation>
-    </message>
-    <message>
-        <source>Press Enter for a new problem.</source>
-        <translation>Drücke die Eingabetaste für eine neue Aufgabe.</translation>
-    </message>
-    <message>
         <source>You got %1 right out of %2: %3</source>
         <translation>Du hast %1 von %2 richtig: %3</translation>
     </message>
     <message>
         <source>right: the faces take turns</source>
-        <translation>richtig: die Gesichter wechseln sich ab</translation>
+        <translation>richtig: Die Gesichter wechseln sich ab</translation>
+    </message>
+    <message>
+        <source>type the answer, then press Enter</source>
+        <translation>gib das Ergebnis ein und drücke die Eingabetaste</translation>
+    </message>
+    <message>
+        <source>%1 is about %2.</source>
+        <translation>%1 ist ungefähr %2.</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 ist %2.</translation>
+    </message>
+    <message>
+        <source>Right! %1</source>
+        <translation>Richtig! %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <translation>Leider falsch. %1</translation>
+    </message>
+    <message>
+        <source>Write the decimals after a comma: %1.</source>
+        <translation>Schreib die Nachkommastellen nach einem Komma: %1.</translation>
+    </message>
+    <message>
+        <source>Write the decimals after a point: %1.</source>
+        <translation>Schreib die Nachkommastellen nach einem Punkt: %1.</translation>
     </message>
 </context>
 <context>
@@ -84,7 +100,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Bitte gib deinen Namen ein</translation>
+        <translation>Wie heißt du? Gib deinen Namen ein:</translation>
     </message>
     <message>
         <source>Math Score</source>
@@ -98,6 +114,10 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     <message>
         <source>The name is longer than the %1 characters a score can hold. Please make it shorter.</source>
         <translation>Der Name ist zu lang: Er darf höchstens %1 Zeichen haben. Bitte kürze ihn.</translation>
+    </message>
+    <message>
+        <source>Saved for %1. A new count starts.</source>
+        <translation>Für %1 gespeichert. Jetzt wird neu gezählt.</translation>
     </message>
 </context>
 <context>
@@ -116,7 +136,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Systeminfo...</translation>
+        <translation>&amp;Systeminfo …</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -309,7 +329,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     </message>
     <message>
         <source>-</source>
-        <translation>-</translation>
+        <translation>−</translation>
     </message>
     <message>
         <source>X</source>

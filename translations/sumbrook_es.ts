@@ -40,24 +40,40 @@
         <translation>%1 dividido entre %2</translation>
     </message>
     <message>
-        <source>Right! %1 is %2.</source>
-        <translation>¡Correcto! %1 son %2.</translation>
-    </message>
-    <message>
-        <source>Wrong. %1 is %2.</source>
-        <translation>Incorrecto. %1 son %2.</translation>
-    </message>
-    <message>
-        <source>Press Enter for a new problem.</source>
-        <translation>Pulsa Intro para otra operación.</translation>
-    </message>
-    <message>
         <source>You got %1 right out of %2: %3</source>
         <translation>Aciertos: %1 de %2. Porcentaje: %3</translation>
     </message>
     <message>
         <source>right: the faces take turns</source>
-        <translation>correcto: las caras se turnan</translation>
+        <translation>correcto: las caras van cambiando</translation>
+    </message>
+    <message>
+        <source>type the answer, then press Enter</source>
+        <translation>escribe tu resultado y pulsa Intro</translation>
+    </message>
+    <message>
+        <source>%1 is about %2.</source>
+        <translation>%1 es aproximadamente %2.</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 es igual a %2.</translation>
+    </message>
+    <message>
+        <source>Right! %1</source>
+        <translation>¡Correcto! %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <translation>Incorrecto. %1</translation>
+    </message>
+    <message>
+        <source>Write the decimals after a comma: %1.</source>
+        <translation>Escribe los decimales después de una coma: %1.</translation>
+    </message>
+    <message>
+        <source>Write the decimals after a point: %1.</source>
+        <translation>Escribe los decimales después de un punto: %1.</translation>
     </message>
 </context>
 <context>
@@ -98,6 +114,10 @@ Save all the same? No goes back to the text.</source>
     <message>
         <source>The name is longer than the %1 characters a score can hold. Please make it shorter.</source>
         <translation>El nombre es demasiado largo: puede tener como máximo %1 caracteres. Acórtalo, por favor.</translation>
+    </message>
+    <message>
+        <source>Saved for %1. A new count starts.</source>
+        <translation>Guardado para %1. Empieza una cuenta nueva.</translation>
     </message>
 </context>
 <context>
@@ -170,11 +190,11 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>number to divide by</source>
-        <translation>número por el que se divide</translation>
+        <translation>divisor</translation>
     </message>
     <message>
         <source>number to divide</source>
-        <translation>número que se divide</translation>
+        <translation>dividendo</translation>
     </message>
     <message>
         <source>frowning face</source>
@@ -309,7 +329,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>-</source>
-        <translation>-</translation>
+        <translation>−</translation>
     </message>
     <message>
         <source>X</source>
@@ -606,7 +626,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
-        <translation>No se pueden mostrar los puntos de «%1»: %2</translation>
+        <translation>No se pudieron mostrar los puntos de «%1»: %2</translation>
     </message>
     <message>
         <source>the scores saved in the file, one record a line; edits are saved when the window closes; Ctrl+F4 closes it, Ctrl+Tab goes to the other windows</source>
@@ -664,7 +684,7 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
     <name>toolkit::dialogs</name>
     <message>
         <source>Another program is using &quot;%1&quot;. Waiting for it to finish…</source>
-        <translation>Otro programa está usando «%1». Espera a que termine…</translation>
+        <translation>Otro programa está usando «%1». Esperando a que termine…</translation>
     </message>
 </context>
 <context>

@@ -40,24 +40,40 @@
         <translation>%1 divisé par %2</translation>
     </message>
     <message>
-        <source>Right! %1 is %2.</source>
-        <translation>Juste&#xa0;! %1 égale %2.</translation>
-    </message>
-    <message>
-        <source>Wrong. %1 is %2.</source>
-        <translation>C’est faux. %1 égale %2.</translation>
-    </message>
-    <message>
-        <source>Press Enter for a new problem.</source>
-        <translation>Appuie sur Entrée pour un nouveau calcul.</translation>
-    </message>
-    <message>
         <source>You got %1 right out of %2: %3</source>
         <translation>Justes&#xa0;: %1 sur %2. Réussite&#xa0;: %3</translation>
     </message>
     <message>
         <source>right: the faces take turns</source>
         <translation>juste&#xa0;: les visages se relaient</translation>
+    </message>
+    <message>
+        <source>type the answer, then press Enter</source>
+        <translation>écris ta réponse, puis appuie sur Entrée</translation>
+    </message>
+    <message>
+        <source>%1 is about %2.</source>
+        <translation>%1 égale environ %2.</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 égale %2.</translation>
+    </message>
+    <message>
+        <source>Right! %1</source>
+        <translation>C’est juste&#xa0;! %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <translation>C’est faux. %1</translation>
+    </message>
+    <message>
+        <source>Write the decimals after a comma: %1.</source>
+        <translation>Écris les décimales après une virgule&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Write the decimals after a point: %1.</source>
+        <translation>Écris les décimales après un point&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -70,7 +86,7 @@
         <source>The name holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the name.</source>
-        <translation>Le nom contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait enregistré comme «&#xa0;?&#xa0;».
+        <translation>Le nom contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait remplacé par «&#xa0;?&#xa0;».
 
 Enregistrer quand même&#xa0;? Avec Non, tu reviens au nom.</translation>
     </message>
@@ -78,7 +94,7 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au nom.</translation>
         <source>The text holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the text.</source>
-        <translation>Le texte contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait enregistré comme «&#xa0;?&#xa0;».
+        <translation>Le texte contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait remplacé par «&#xa0;?&#xa0;».
 
 Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     </message>
@@ -98,6 +114,10 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     <message>
         <source>The name is longer than the %1 characters a score can hold. Please make it shorter.</source>
         <translation>Le nom est trop long&#xa0;: il peut avoir au plus %1 caractères. Raccourcis-le, s’il te plaît.</translation>
+    </message>
+    <message>
+        <source>Saved for %1. A new count starts.</source>
+        <translation>Enregistré pour %1. Un nouveau compte commence.</translation>
     </message>
 </context>
 <context>
@@ -229,7 +249,7 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     </message>
     <message>
         <source>number of problems answered</source>
-        <translation>nombre de calculs faits</translation>
+        <translation>nombre de calculs que tu as faits</translation>
     </message>
     <message>
         <source>Reset</source>
@@ -309,7 +329,7 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     </message>
     <message>
         <source>-</source>
-        <translation>-</translation>
+        <translation>−</translation>
     </message>
     <message>
         <source>X</source>
@@ -381,7 +401,7 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     </message>
     <message>
         <source>number of two-number problems answered</source>
-        <translation>nombre de calculs à deux nombres faits</translation>
+        <translation>nombre de calculs à deux nombres que tu as faits</translation>
     </message>
     <message>
         <source>ADD 3</source>
@@ -425,7 +445,7 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     </message>
     <message>
         <source>number of three-number problems answered</source>
-        <translation>nombre de calculs à trois nombres faits</translation>
+        <translation>nombre de calculs à trois nombres que tu as faits</translation>
     </message>
     <message>
         <source>Sumbrook is freeware: share it freely.</source>
@@ -664,7 +684,7 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Avec Non, cette
     <name>toolkit::dialogs</name>
     <message>
         <source>Another program is using &quot;%1&quot;. Waiting for it to finish…</source>
-        <translation>Un autre programme utilise «&#xa0;%1&#xa0;». Attends qu’il ait fini…</translation>
+        <translation>Un autre programme utilise «&#xa0;%1&#xa0;». Sumbrook attend qu’il ait fini…</translation>
     </message>
 </context>
 <context>

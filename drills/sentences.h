@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The sentences a learner hears of an exercise, each made in one place: the problem, the correct
+// answer, the verdict and the score. The windows hand them to a screen reader; speech can say
+// them too.
+#pragma once
+
+#include "exercise.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace drills {
+
+// "5 plus 3", from the operand captions.
+QString spokenProblem(Operation operation, const QStringList &captions);
+
+// "5 plus 3 is 8.", or "50 divided by 23 is about 2.17." when the result is rounded.
+QString correctAnswerSentence(const QString &problem, const Exercise::Answered &answered);
+
+// "Right! 5 plus 3 is 8." or "Wrong. …", with how to write the decimals when the learner used the
+// other separator, and the praise when the answer starts the faces.
+QString verdictSentence(const QString &problem, const Exercise::Answered &answered,
+                        const QString &praise);
+
+// "You got 5 right out of 6: 83.33%".
+QString scoreSentence(const Exercise::Score &score);
+
+} // namespace drills
