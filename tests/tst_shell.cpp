@@ -109,9 +109,12 @@ private slots:
             names << a->objectName();
             captions << a->text();
         }
+        // The design's four, then Progress.
         QCOMPARE(names, QStringList({"mnuitemAddition", "mnuItemSubtraction",
-                                     "mnuItemMultiplication", "mnuItemDivision"}));
-        QCOMPARE(captions, QStringList({"Addition", "Subtraction", "Multiplication", "Division"}));
+                                     "mnuItemMultiplication", "mnuItemDivision",
+                                     "mnuItemProgress"}));
+        QCOMPARE(captions, QStringList({"Addition", "Subtraction", "Multiplication", "Division",
+                                        "Progress"}));
         QVERIFY(window.findChild<QAction *>("mnuAbout"));
     }
 
@@ -168,7 +171,8 @@ private slots:
         for (const QAction *a : score->actions())
             items << a->objectName() + '=' + a->text();
         QCOMPARE(items, QStringList({"mnuitemSaveScore=Save Score",
-                                     "mnuItemRetrievScores=Display Scores"}));
+                                     "mnuItemRetrievScores=Display Scores",
+                                     "mnuItemProgress=Progress"}));
 
         choose(window, "mnuitemAddition");
         choose(window, "mnuItemSubtraction");
