@@ -110,9 +110,9 @@ private slots:
             captions << a->text();
         }
         // The design's four, then Progress.
-        QCOMPARE(names, QStringList({"mnuitemAddition", "mnuItemSubtraction",
-                                     "mnuItemMultiplication", "mnuItemDivision",
-                                     "mnuItemProgress"}));
+        QCOMPARE(names,
+                 QStringList({"mnuitemAddition", "mnuItemSubtraction", "mnuItemMultiplication",
+                              "mnuItemDivision", "mnuItemProgress"}));
         QCOMPARE(captions, QStringList({"Addition", "Subtraction", "Multiplication", "Division",
                                         "Progress"}));
         QVERIFY(window.findChild<QAction *>("mnuAbout"));
@@ -170,9 +170,9 @@ private slots:
         QStringList items;
         for (const QAction *a : score->actions())
             items << a->objectName() + '=' + a->text();
-        QCOMPARE(items, QStringList({"mnuitemSaveScore=Save Score",
-                                     "mnuItemRetrievScores=Display Scores",
-                                     "mnuItemProgress=Progress"}));
+        QCOMPARE(items,
+                 QStringList({"mnuitemSaveScore=Save Score", "mnuItemRetrievScores=Display Scores",
+                              "mnuItemProgress=Progress"}));
 
         choose(window, "mnuitemAddition");
         choose(window, "mnuItemSubtraction");
