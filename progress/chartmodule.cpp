@@ -23,6 +23,8 @@ public:
     {
         m_view->setRenderHint(QPainter::Antialiasing);
         m_view->chart()->legend()->setAlignment(Qt::AlignBottom);
+        // A shadow is drawn as a picture: in a PDF, megabytes and seconds at print resolution.
+        m_view->chart()->setDropShadowEnabled(false);
         m_view->setObjectName(QStringLiteral("picChart"));
     }
     ~ProgressChart() override = default;
@@ -45,7 +47,7 @@ public:
         auto *percents = new QValueAxis;
         percents->setTitleText(texts.percents);
         percents->setRange(0, 100);
-        percents->setLabelFormat(QStringLiteral("%d"));
+        percents->setLabelFormat(QStringLiteral("%.0f"));
         chart->addAxis(dates, Qt::AlignBottom);
         chart->addAxis(percents, Qt::AlignLeft);
 

@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 #include <QSplitter>
@@ -136,6 +137,14 @@ MakeChart chartMaker()
     return make;
 }
 
+// The learner's name as a file's: the file box reads quotes as a list of names, and a slash as a
+// folder.
+QString fileNameFor(const QString &learner, const char *suffix)
+{
+    static const QRegularExpression unsafe(QStringLiteral("[\"/\\\\:*?<>|]"));
+    return QString(learner).remove(unsafe).trimmed() + QLatin1String(suffix);
+}
+
 QString csvField(const QString &text)
 {
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
@@ -203,6 +212,7 @@ ProgressWindow::ProgressWindow(QWidget *parent)
             table->setSelectionMode(QAbstractItemView::SingleSelection);
             table->setEditTriggers(QAbstractItemView::NoEditTriggers);
             table->verticalHeader()->hide();
+            table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
             table->setTabKeyNavigation(false);
             part = table;
             break;
@@ -229,7 +239,9 @@ ProgressWindow::ProgressWindow(QWidget *parent)
             break;
         }
     }
-    split->setStretchFactor(1, 2);
+    // The learners' columns, one per exercise, want about as much room as the chart.
+    split->setStretchFactor(0, 4);
+    split->setStretchFactor(1, 5);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(split, 1);
@@ -474,7 +486,7 @@ QString ProgressWindow::trend() const
 void ProgressWindow::cmdSaveTable_Click()
 {
     const QString fileName = QFileDialog::getSaveFileName(
-        this, tr("Save the Table"), QDir(m_folder).filePath(learnerName() + QStringLiteral(".csv")),
+        this, tr("Save the Table"), QDir(m_folder).filePath(fileNameFor(learnerName(), ".csv")),
         tr("Spreadsheet (*.csv)"));
     if (!fileName.isEmpty())
         saveTable(fileName);
@@ -483,7 +495,7 @@ void ProgressWindow::cmdSaveTable_Click()
 void ProgressWindow::cmdSavePdf_Click()
 {
     const QString fileName = QFileDialog::getSaveFileName(
-        this, tr("Save as PDF"), QDir(m_folder).filePath(learnerName() + QStringLiteral(".pdf")),
+        this, tr("Save as PDF"), QDir(m_folder).filePath(fileNameFor(learnerName(), ".pdf")),
         tr("PDF (*.pdf)"));
     if (!fileName.isEmpty())
         savePdf(fileName);
@@ -516,6 +528,7 @@ bool ProgressWindow::savePdf(const QString &fileName) const
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(300);
     printer.setOutputFileName(fileName);
     printer.setDocName(tr("Progress of %1").arg(learnerName()));
     QPainter painter;
