@@ -17,7 +17,7 @@
 #include <QLabel>
 #include <QLibrary>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -526,11 +526,14 @@ bool ProgressWindow::saveTable(const QString &fileName) const
 
 bool ProgressWindow::savePdf(const QString &fileName) const
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
+    // QPdfWriter is Qt's PDF engine without the print dialogs: no print support library loads
+    // with the program.
+    QPdfWriter printer(fileName);
     printer.setResolution(300);
-    printer.setOutputFileName(fileName);
-    printer.setDocName(tr("Progress of %1").arg(learnerName()));
+    printer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::MetricSystem
+                                      ? QPageSize::A4
+                                      : QPageSize::Letter));
+    printer.setTitle(tr("Progress of %1").arg(learnerName()));
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
