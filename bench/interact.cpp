@@ -12,6 +12,8 @@
 //   interact idle <seconds>        CPU ms a second of the viewer on Add.txt left alone, its caret
 //                                  blinking at the end of the first line
 //   interact limits                the most the viewer shows: bytes, lines, characters in a line
+//   interact progress <reps>       the Progress window on the folder's score files to its first
+//                                  paint, the chart included
 // Each line printed is "<what> <milliseconds>" or "<what> <count> ...".
 #include "paintwatch.h"
 
@@ -19,6 +21,7 @@
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
 #include "drills/exercise.h"
+#include "progress/progresswindow.h"
 #include "scores/scoretext.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
@@ -343,6 +346,22 @@ void idle(int seconds)
     viewer()->blnChanged = 0;
 }
 
+void showProgress(int reps)
+{
+    for (int rep = 0; rep < reps; ++rep) {
+        // The window does not exist until it opens: its paints are told by their ancestor.
+        PaintWatch painted([](const QWidget *w) {
+            const QWidget *form = progress::frmProgress().form();
+            return form && bench::within(w, form);
+        });
+        const qint64 start = bench::now();
+        progress::showProgress();
+        print(rep == 0 ? "cold" : "warm", start, painted.wait());
+        progress::frmProgress().unload();
+        bench::settle();
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -388,6 +407,8 @@ int main(int argc, char *argv[])
         idle(count);
     else if (mode == u"type")
         typeInViewer(count, args.value(3) == u"end");
+    else if (mode == u"progress")
+        showProgress(count);
     else
         qFatal("Unknown arguments");
     return 0;

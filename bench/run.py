@@ -320,6 +320,34 @@ def timed_display(folder):
     return float(re.search(r"^cold (\S+)$", out, re.M).group(1)), usage.ru_maxrss
 
 
+def progress_window(scratch):
+    """The Progress window on 250,000 lines of records, against the same window on no scores:
+    time to its first paint, and the peak memory above that of the empty folder's process."""
+    full = os.path.join(scratch, "progress-250000")
+    _, size, lines = write_add(full, (record_chunk() for _ in range(125)))
+    empty = os.path.join(scratch, "progress-empty")
+    os.makedirs(empty, exist_ok=True)
+    shown, bare, peaks, bare_peaks = [], [], [], []
+    for _ in range(RUNS):
+        for folder, times, memory in ((full, shown, peaks), (empty, bare, bare_peaks)):
+            process = subprocess.Popen([program("bench_interact"), "progress", "1"], cwd=folder,
+                                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                       text=True)
+            out = process.stdout.read()
+            _, status, usage = os.wait4(process.pid, 0)
+            if status != 0:
+                sys.exit(f"The Progress window on {folder} failed ({status})")
+            times.append(float(re.search(r"^cold (\S+)$", out, re.M).group(1)))
+            memory.append(usage.ru_maxrss)
+    m, b = statistics.median(shown), statistics.median(bare)
+    above = (statistics.median(peaks) - statistics.median(bare_peaks)) / 1024
+    row(f"Progress window on {lines:,} lines of records ({size / MIB:.1f} MiB): shown; peak "
+        f"memory above the empty folder's", f"{m:.0f} ms; {above:.1f} MiB",
+        f"{b:.0f} ms, {statistics.median(bare_peaks) / 1024:.0f} MiB on no scores",
+        f"< 1000 ms; < {2 * size / MIB:.1f} MiB (twice the file)",
+        m < 1000 and above * MIB < 2 * size)
+
+
 def memory(scratch, bare_runs):
     path = score_file(os.path.join(scratch, "memory-1MB"), 1024 * 1024)
     env = dict(os.environ, SUMBROOK_BENCH_OPEN_ALL=path)
@@ -385,6 +413,8 @@ def main():
                 viewer(scratch)
             if chosen("limits"):
                 viewer_limits(scratch, None if "limits" in parts else shapes)
+            if chosen("progress"):
+                progress_window(scratch)
             if chosen("save"):
                 save(scratch)
             if chosen("memory"):

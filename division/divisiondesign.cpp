@@ -162,6 +162,9 @@ const MenuRow DivisionWindow::MenuRows[] = {
      .handler = on<&DivisionWindow::mnuitemSaveScore_Click>},
     {.name = "mnuItemRetrievScores", .caption = QT_TR_NOOP("Display Scores"), .item = true,
      .handler = on<&DivisionWindow::mnuItemRetrievScores_Click>},
+    // Beyond the design: each learner's progress, opened on Division.
+    {.name = "mnuItemProgress", .caption = QT_TR_NOOP("Progress"), .item = true,
+     .handler = on<&DivisionWindow::mnuItemProgress_Click>},
 };
 
 const WindowDesign DivisionWindow::Design{.name = "frmDivision", .caption = QT_TR_NOOP("Division "),

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "divisionwindow.h"
 
+#include "progress/progresswindow.h"
 #include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
 #include "toolkit/random.h"
@@ -61,6 +62,11 @@ void DivisionWindow::mnuitemSaveScore_Click()
 void DivisionWindow::mnuItemRetrievScores_Click()
 {
     scores::displayScores(scores::DivisionScores);
+}
+
+void DivisionWindow::mnuItemProgress_Click()
+{
+    progress::showProgress(progress::Drill::Division);
 }
 
 void DivisionWindow::Timer1_Timer()

@@ -35,6 +35,7 @@ public:
     void cmdExit_Click();
     void mnuitemSaveScore_Click();
     void mnuItemRetrievScores_Click();
+    void mnuItemProgress_Click();
     void Timer1_Timer();
     void Timer2_Timer();
 

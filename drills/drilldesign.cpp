@@ -373,6 +373,9 @@ constexpr DrillMenuRow DrillWindow::MenuRows[] = {
      .name = "mnuItemRetrievScores",
      .caption = {QT_TR_NOOP("Display Scores"), QT_TR_NOOP("Desplay Scores"),
                  QT_TR_NOOP("Desplay Scores")}},
+    // Beyond the design: each learner's progress, opened on this drill.
+    {.shared = {.item = true, .handler = on<&DrillWindow::mnuItemProgress_Click>},
+     .name = "mnuItemProgress", .caption = QT_TR_NOOP("Progress")},
 };
 
 const PerDrill<WindowDesign> DrillWindow::Windows{

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drillwindow.h"
 
+#include "progress/progresswindow.h"
 #include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
 #include "toolkit/random.h"
@@ -137,6 +138,11 @@ void DrillWindow::mnuItemSaveScore_Click()
 void DrillWindow::mnuItemRetrievScores_Click()
 {
     scores::displayScores(*ScoreFiles[m_drill]);
+}
+
+void DrillWindow::mnuItemProgress_Click()
+{
+    progress::showProgress(progress::Drill(int(m_drill)));
 }
 
 } // namespace drills

@@ -43,6 +43,7 @@ public:
     // Save Score, whether its item is named mnuitemSaveScore (Addition) or mnuItemSaveScore.
     void mnuItemSaveScore_Click();
     void mnuItemRetrievScores_Click();
+    void mnuItemProgress_Click();
 
     // The design of the three windows, in drilldesign.cpp beside the constructor.
     static const DrillRow Rows[];

@@ -11,6 +11,7 @@ set(SUMBROOK_APP_ID org.example.Sumbrook)
 set(SUMBROOK_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 install(TARGETS sumbrook RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS sumbrook_chart LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/sumbrook)
 # A stripped install (the package's) also drops the compiler's .comment and .note, as dh_strip.
 install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)

@@ -5,6 +5,7 @@
 #include "about/aboutwindow.h"
 #include "division/divisionwindow.h"
 #include "drills/drillwindows.h"
+#include "progress/progresswindow.h"
 #include "scores/scorewindow.h"
 #include "toolkit/accessibility.h"
 #include "toolkit/appearance.h"
@@ -55,6 +56,9 @@ constexpr MenuItem SumbrookItems[] = {
      .handler = &mdiSumbrook::mnuItemMultiplication_Click},
     {.name = "mnuItemDivision", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Division"),
      .handler = &mdiSumbrook::mnuItemDivision_Click},
+    // Beyond the design: each learner's progress in every drill.
+    {.name = "mnuItemProgress", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Progress"),
+     .handler = &mdiSumbrook::mnuItemProgress_Click},
 };
 
 constexpr MenuItem AboutCommand{
@@ -156,6 +160,11 @@ void mdiSumbrook::mnuItemDivision_Click()
 void mdiSumbrook::mnuAbout_Click()
 {
     about::frmAbout().show();
+}
+
+void mdiSumbrook::mnuItemProgress_Click()
+{
+    progress::showProgress();
 }
 
 void mdiSumbrook::closeEvent(QCloseEvent *event)

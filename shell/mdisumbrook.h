@@ -27,6 +27,7 @@ public:
     void mnuItemMultiplication_Click();
     void mnuItemDivision_Click();
     void mnuAbout_Click();
+    void mnuItemProgress_Click();
 
 protected:
     // Children close first, each with its own unload steps; one that stays open keeps the frame.

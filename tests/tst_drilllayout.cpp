@@ -218,11 +218,12 @@ private slots:
         QCOMPARE(window.menus().size(), 1);
         const QMenu *score = window.menus().first();
         QCOMPARE(score->title(), menu[0]);
-        QCOMPARE(score->actions().size(), 2);
+        QCOMPARE(score->actions().size(), 3); // the design's two, then Progress
         QCOMPARE(score->actions()[0]->objectName(), menu[1]);
         QCOMPARE(score->actions()[0]->text(), "Save Score");
         QCOMPARE(score->actions()[1]->objectName(), "mnuItemRetrievScores");
         QCOMPARE(score->actions()[1]->text(), menu[2]);
+        QCOMPARE(score->actions()[2]->objectName(), "mnuItemProgress");
         QVERIFY(!window.control<QLabel>("Label8")->text().isEmpty());
         // The window builds the design's controls and no others.
         QCOMPARE(builtControls(window), designedControls(Looks));

@@ -109,12 +109,12 @@ private slots:
             names << a->objectName();
             captions << a->text();
         }
-        // The design's items, then reading aloud's switch after a separator.
-        QCOMPARE(names,
-                 QStringList({"mnuitemAddition", "mnuItemSubtraction", "mnuItemMultiplication",
-                              "mnuItemDivision", "", "mnuReadAloud", "mnuSayAgain"}));
-        QCOMPARE(captions, QStringList({"Addition", "Subtraction", "Multiplication", "Division", "",
-                                        "Read Aloud", "Say the Problem Again"}));
+        // The design's four, then Progress, then reading aloud's switch after a separator.
+        QCOMPARE(names, QStringList({"mnuitemAddition", "mnuItemSubtraction",
+                                     "mnuItemMultiplication", "mnuItemDivision", "mnuItemProgress",
+                                     "", "mnuReadAloud", "mnuSayAgain"}));
+        QCOMPARE(captions, QStringList({"Addition", "Subtraction", "Multiplication", "Division",
+                                        "Progress", "", "Read Aloud", "Say the Problem Again"}));
         QVERIFY(window.findChild<QAction *>("mnuAbout"));
     }
 
@@ -170,9 +170,10 @@ private slots:
         QStringList items;
         for (const QAction *a : score->actions())
             items << a->objectName() + '=' + a->text();
-        QCOMPARE(items, QStringList(
-                            {"mnuitemSaveScore=Save Score", "mnuItemRetrievScores=Display Scores",
-                             "=", "mnuReadAloud=Read Aloud", "mnuSayAgain=Say the Problem Again"}));
+        QCOMPARE(items,
+                 QStringList({"mnuitemSaveScore=Save Score", "mnuItemRetrievScores=Display Scores",
+                              "mnuItemProgress=Progress", "=", "mnuReadAloud=Read Aloud",
+                              "mnuSayAgain=Say the Problem Again"}));
 
         choose(window, "mnuitemAddition");
         choose(window, "mnuItemSubtraction");

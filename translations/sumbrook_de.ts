@@ -303,6 +303,10 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
         <source>press Enter to close the window</source>
         <translation>drücke die Eingabetaste, um das Fenster zu schließen</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
 </context>
 <context>
     <name>drills::DrillWindow</name>
@@ -575,6 +579,207 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
         <source>press Enter to close the window</source>
         <translation>drücke die Eingabetaste, um das Fenster zu schließen</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>progress::ProgressWindow</name>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>&amp;Ordner öffnen...</translation>
+    </message>
+    <message>
+        <source>shows the scores saved in another folder</source>
+        <translation>zeigt die Punkte aus einem anderen Ordner</translation>
+    </message>
+    <message>
+        <source>drill</source>
+        <translation>Aufgabenart</translation>
+    </message>
+    <message>
+        <source>learners</source>
+        <translation>Kinder</translation>
+    </message>
+    <message>
+        <source>each learner&apos;s saves, last day, and latest and best percentage; choose one to see their progress</source>
+        <translation>wie oft jedes Kind Punkte gespeichert hat, der letzte Tag, die letzten und die besten Prozente; wähle ein Kind, um seinen Fortschritt zu sehen</translation>
+    </message>
+    <message>
+        <source>records</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>the chosen learner&apos;s saved scores, as the chart shows them</source>
+        <translation>die gespeicherten Punkte des gewählten Kindes, wie sie das Diagramm zeigt</translation>
+    </message>
+    <message>
+        <source>Save &amp;Table...</source>
+        <translation>&amp;Tabelle speichern...</translation>
+    </message>
+    <message>
+        <source>saves the table for a spreadsheet</source>
+        <translation>speichert die Tabelle für eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>saves the chart and the table to print</source>
+        <translation>speichert das Diagramm und die Tabelle zum Drucken</translation>
+    </message>
+    <message>
+        <source>All drills</source>
+        <translation>Alle Aufgaben</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Plusaufgaben</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Minusaufgaben</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Malaufgaben</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Geteiltaufgaben</translation>
+    </message>
+    <message>
+        <source>Addition, 2 numbers</source>
+        <translation>Plusaufgaben, 2 Zahlen</translation>
+    </message>
+    <message>
+        <source>Addition, 3 numbers</source>
+        <translation>Plusaufgaben, 3 Zahlen</translation>
+    </message>
+    <message>
+        <source>Subtraction, 2 numbers</source>
+        <translation>Minusaufgaben, 2 Zahlen</translation>
+    </message>
+    <message>
+        <source>Subtraction, 3 numbers</source>
+        <translation>Minusaufgaben, 3 Zahlen</translation>
+    </message>
+    <message>
+        <source>Multiplication, 2 numbers</source>
+        <translation>Malaufgaben, 2 Zahlen</translation>
+    </message>
+    <message>
+        <source>Multiplication, 3 numbers</source>
+        <translation>Malaufgaben, 3 Zahlen</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>The chart cannot be drawn: its module is missing. The table below holds every score.</source>
+        <translation>Das Diagramm kann nicht gezeigt werden: Sein Modul fehlt. Die Tabelle darunter enthält alle Punkte.</translation>
+    </message>
+    <message>
+        <source>Open a Folder of Scores</source>
+        <translation>Ordner mit Punkten öffnen</translation>
+    </message>
+    <message>
+        <source>Scores in %1</source>
+        <translation>Punkte in %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>1 line is not a score.</source>
+        <translation>1 Zeile ist kein Punkteeintrag.</translation>
+    </message>
+    <message>
+        <source>%1 lines are not scores.</source>
+        <translation>%1 Zeilen sind keine Punkteeinträge.</translation>
+    </message>
+    <message>
+        <source>Learner</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Saves</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>Last saved</source>
+        <translation>Zuletzt gespeichert</translation>
+    </message>
+    <message>
+        <source>%1, best %2</source>
+        <extracomment>A learner&apos;s latest percentage in an exercise, then their best.</extracomment>
+        <translation>%1, bestes %2</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Aufgabenart</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>not scored</source>
+        <translation>ohne Punkte</translation>
+    </message>
+    <message>
+        <source>Chart of %1&apos;s percentages</source>
+        <translation>Diagramm der Prozente von %1</translation>
+    </message>
+    <message>
+        <source>No scores saved yet.</source>
+        <translation>Noch keine Punkte gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1: %2 in 1 save</source>
+        <translation>%1: %2 in 1 Eintrag</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3 in %4 saves</source>
+        <translation>%1: von %2 auf %3 in %4 Einträgen</translation>
+    </message>
+    <message>
+        <source>Save the Table</source>
+        <translation>Tabelle speichern</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.csv)</source>
+        <translation>Tabellenkalkulation (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>Fortschritt von %1</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A percentage: the number, then the per cent sign as the language writes it.</extracomment>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>scores::ScoreWindow</name>
@@ -678,6 +883,10 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
     <message>
         <source>About Sumbrook</source>
         <translation>Über Sumbrook</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
     </message>
 </context>
 <context>

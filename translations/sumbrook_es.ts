@@ -303,6 +303,10 @@ Save all the same? No goes back to the text.</source>
         <source>press Enter to close the window</source>
         <translation>pulsa Intro para cerrar la ventana</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
 </context>
 <context>
     <name>drills::DrillWindow</name>
@@ -575,6 +579,207 @@ Save all the same? No goes back to the text.</source>
         <source>press Enter to close the window</source>
         <translation>pulsa Intro para cerrar la ventana</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+</context>
+<context>
+    <name>progress::ProgressWindow</name>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>Abrir &amp;carpeta...</translation>
+    </message>
+    <message>
+        <source>shows the scores saved in another folder</source>
+        <translation>muestra los puntos guardados en otra carpeta</translation>
+    </message>
+    <message>
+        <source>drill</source>
+        <translation>ejercicio</translation>
+    </message>
+    <message>
+        <source>learners</source>
+        <translation>alumnos</translation>
+    </message>
+    <message>
+        <source>each learner&apos;s saves, last day, and latest and best percentage; choose one to see their progress</source>
+        <translation>de cada alumno: veces guardado, último día, último y mejor porcentaje; elige uno para ver su progreso</translation>
+    </message>
+    <message>
+        <source>records</source>
+        <translation>registros</translation>
+    </message>
+    <message>
+        <source>the chosen learner&apos;s saved scores, as the chart shows them</source>
+        <translation>los puntos guardados del alumno elegido, como los muestra el gráfico</translation>
+    </message>
+    <message>
+        <source>Save &amp;Table...</source>
+        <translation>Guardar &amp;tabla...</translation>
+    </message>
+    <message>
+        <source>saves the table for a spreadsheet</source>
+        <translation>guarda la tabla para una hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF...</source>
+        <translation>Guardar como &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>saves the chart and the table to print</source>
+        <translation>guarda el gráfico y la tabla para imprimir</translation>
+    </message>
+    <message>
+        <source>All drills</source>
+        <translation>Todos los ejercicios</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>División</translation>
+    </message>
+    <message>
+        <source>Addition, 2 numbers</source>
+        <translation>Suma, con 2</translation>
+    </message>
+    <message>
+        <source>Addition, 3 numbers</source>
+        <translation>Suma, con 3</translation>
+    </message>
+    <message>
+        <source>Subtraction, 2 numbers</source>
+        <translation>Resta, con 2</translation>
+    </message>
+    <message>
+        <source>Subtraction, 3 numbers</source>
+        <translation>Resta, con 3</translation>
+    </message>
+    <message>
+        <source>Multiplication, 2 numbers</source>
+        <translation>Multiplicación, con 2</translation>
+    </message>
+    <message>
+        <source>Multiplication, 3 numbers</source>
+        <translation>Multiplicación, con 3</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>The chart cannot be drawn: its module is missing. The table below holds every score.</source>
+        <translation>No se puede dibujar el gráfico: falta su módulo. La tabla de abajo tiene todos los puntos.</translation>
+    </message>
+    <message>
+        <source>Open a Folder of Scores</source>
+        <translation>Abrir una carpeta de puntos</translation>
+    </message>
+    <message>
+        <source>Scores in %1</source>
+        <translation>Puntos en %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2</source>
+        <translation>«%1» no se pudo leer: %2</translation>
+    </message>
+    <message>
+        <source>1 line is not a score.</source>
+        <translation>1 línea no es de puntos.</translation>
+    </message>
+    <message>
+        <source>%1 lines are not scores.</source>
+        <translation>%1 líneas no son de puntos.</translation>
+    </message>
+    <message>
+        <source>Learner</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Saves</source>
+        <translation>Guardados</translation>
+    </message>
+    <message>
+        <source>Last saved</source>
+        <translation>Último guardado</translation>
+    </message>
+    <message>
+        <source>%1, best %2</source>
+        <extracomment>A learner&apos;s latest percentage in an exercise, then their best.</extracomment>
+        <translation>%1, mejor %2</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Operaciones</translation>
+    </message>
+    <message>
+        <source>not scored</source>
+        <translation>sin puntos</translation>
+    </message>
+    <message>
+        <source>Chart of %1&apos;s percentages</source>
+        <translation>Gráfico de los porcentajes de %1</translation>
+    </message>
+    <message>
+        <source>No scores saved yet.</source>
+        <translation>Aún no hay puntos guardados.</translation>
+    </message>
+    <message>
+        <source>%1: %2 in 1 save</source>
+        <translation>%1: %2 en 1 guardado</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3 in %4 saves</source>
+        <translation>%1: de %2 a %3 en %4 guardados</translation>
+    </message>
+    <message>
+        <source>Save the Table</source>
+        <translation>Guardar la tabla</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.csv)</source>
+        <translation>Hoja de cálculo (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>Progreso de %1</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A percentage: the number, then the per cent sign as the language writes it.</extracomment>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>scores::ScoreWindow</name>
@@ -678,6 +883,10 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
     <message>
         <source>About Sumbrook</source>
         <translation>Acerca de Sumbrook</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
     </message>
 </context>
 <context>

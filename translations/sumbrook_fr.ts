@@ -303,6 +303,10 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
         <source>press Enter to close the window</source>
         <translation>appuie sur Entrée pour fermer la fenêtre</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
 </context>
 <context>
     <name>drills::DrillWindow</name>
@@ -575,6 +579,207 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
         <source>press Enter to close the window</source>
         <translation>appuie sur Entrée pour fermer la fenêtre</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+</context>
+<context>
+    <name>progress::ProgressWindow</name>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>Ouvrir un &amp;dossier...</translation>
+    </message>
+    <message>
+        <source>shows the scores saved in another folder</source>
+        <translation>montre les scores d’un autre dossier</translation>
+    </message>
+    <message>
+        <source>drill</source>
+        <translation>exercice</translation>
+    </message>
+    <message>
+        <source>learners</source>
+        <translation>élèves</translation>
+    </message>
+    <message>
+        <source>each learner&apos;s saves, last day, and latest and best percentage; choose one to see their progress</source>
+        <translation>pour chaque élève : les enregistrements, le dernier jour, le dernier et le meilleur pourcentage ; choisis un élève pour voir ses progrès</translation>
+    </message>
+    <message>
+        <source>records</source>
+        <translation>enregistrements</translation>
+    </message>
+    <message>
+        <source>the chosen learner&apos;s saved scores, as the chart shows them</source>
+        <translation>les scores enregistrés de l’élève choisi, comme le graphique les montre</translation>
+    </message>
+    <message>
+        <source>Save &amp;Table...</source>
+        <translation>Enregistrer le &amp;tableau...</translation>
+    </message>
+    <message>
+        <source>saves the table for a spreadsheet</source>
+        <translation>enregistre le tableau pour un tableur</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF...</source>
+        <translation>Enregistrer en &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>saves the chart and the table to print</source>
+        <translation>enregistre le graphique et le tableau pour l’imprimer</translation>
+    </message>
+    <message>
+        <source>All drills</source>
+        <translation>Tous les exercices</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Addition, 2 numbers</source>
+        <translation>Addition, 2 termes</translation>
+    </message>
+    <message>
+        <source>Addition, 3 numbers</source>
+        <translation>Addition, 3 termes</translation>
+    </message>
+    <message>
+        <source>Subtraction, 2 numbers</source>
+        <translation>Soustraction, 2 termes</translation>
+    </message>
+    <message>
+        <source>Subtraction, 3 numbers</source>
+        <translation>Soustraction, 3 termes</translation>
+    </message>
+    <message>
+        <source>Multiplication, 2 numbers</source>
+        <translation>Multiplication, 2 facteurs</translation>
+    </message>
+    <message>
+        <source>Multiplication, 3 numbers</source>
+        <translation>Multiplication, 3 facteurs</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>The chart cannot be drawn: its module is missing. The table below holds every score.</source>
+        <translation>Le graphique ne peut pas être dessiné : son module manque. Le tableau en dessous contient tous les scores.</translation>
+    </message>
+    <message>
+        <source>Open a Folder of Scores</source>
+        <translation>Ouvrir un dossier de scores</translation>
+    </message>
+    <message>
+        <source>Scores in %1</source>
+        <translation>Scores dans %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2</source>
+        <translation>« %1 » n’a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>1 line is not a score.</source>
+        <translation>1 ligne n’est pas un score.</translation>
+    </message>
+    <message>
+        <source>%1 lines are not scores.</source>
+        <translation>%1 lignes ne sont pas des scores.</translation>
+    </message>
+    <message>
+        <source>Learner</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Saves</source>
+        <translation>Enregistrements</translation>
+    </message>
+    <message>
+        <source>Last saved</source>
+        <translation>Dernier enregistrement</translation>
+    </message>
+    <message>
+        <source>%1, best %2</source>
+        <extracomment>A learner&apos;s latest percentage in an exercise, then their best.</extracomment>
+        <translation>%1, meilleur %2</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Calculs</translation>
+    </message>
+    <message>
+        <source>not scored</source>
+        <translation>sans score</translation>
+    </message>
+    <message>
+        <source>Chart of %1&apos;s percentages</source>
+        <translation>Graphique des pourcentages de %1</translation>
+    </message>
+    <message>
+        <source>No scores saved yet.</source>
+        <translation>Aucun score enregistré pour l’instant.</translation>
+    </message>
+    <message>
+        <source>%1: %2 in 1 save</source>
+        <translation>%1 : %2 en 1 enregistrement</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3 in %4 saves</source>
+        <translation>%1 : de %2 à %3 en %4 enregistrements</translation>
+    </message>
+    <message>
+        <source>Save the Table</source>
+        <translation>Enregistrer le tableau</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.csv)</source>
+        <translation>Tableur (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>Progrès de %1</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A percentage: the number, then the per cent sign as the language writes it.</extracomment>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>scores::ScoreWindow</name>
@@ -678,6 +883,10 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Avec Non, cette
     <message>
         <source>About Sumbrook</source>
         <translation>À propos de Sumbrook</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
     </message>
 </context>
 <context>

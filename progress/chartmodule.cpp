@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The module that draws the Progress window's chart with Qt Charts, loaded when the window first
+// opens.
+#include "chart.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QLineSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace {
+
+class ProgressChart final : public progress::Chart
+{
+public:
+    explicit ProgressChart(QWidget *parent)
+        : m_view(new QChartView(new QChart, parent))
+    {
+        m_view->setRenderHint(QPainter::Antialiasing);
+        m_view->chart()->legend()->setAlignment(Qt::AlignBottom);
+        // A shadow is drawn as a picture: in a PDF, megabytes and seconds at print resolution.
+        m_view->chart()->setDropShadowEnabled(false);
+        m_view->setObjectName(QStringLiteral("picChart"));
+    }
+    ~ProgressChart() override = default;
+
+    QWidget *widget() override { return m_view; }
+
+    void show(const QList<progress::ChartSeries> &series,
+              const progress::ChartTexts &texts) override
+    {
+        QChart *chart = m_view->chart();
+        chart->removeAllSeries();
+        for (QAbstractAxis *axis : chart->axes())
+            chart->removeAxis(axis);
+        chart->setLocalizeNumbers(true);
+        chart->setLocale(texts.locale);
+
+        auto *dates = new QDateTimeAxis;
+        dates->setTitleText(texts.dates);
+        dates->setFormat(texts.locale.dateFormat(QLocale::ShortFormat));
+        auto *percents = new QValueAxis;
+        percents->setTitleText(texts.percents);
+        percents->setRange(0, 100);
+        percents->setLabelFormat(QStringLiteral("%.0f"));
+        chart->addAxis(dates, Qt::AlignBottom);
+        chart->addAxis(percents, Qt::AlignLeft);
+
+        double first = 0, last = 0;
+        bool any = false;
+        for (const progress::ChartSeries &one : series) {
+            auto *line = new QLineSeries;
+            line->setName(one.name);
+            line->append(one.points);
+            line->setPointsVisible(true);
+            chart->addSeries(line);
+            line->attachAxis(dates);
+            line->attachAxis(percents);
+            for (const QPointF &p : one.points) {
+                first = any ? std::min(first, p.x()) : p.x();
+                last = any ? std::max(last, p.x()) : p.x();
+                any = true;
+            }
+        }
+        // A day either side, so that a single day's saves stand inside the axis.
+        constexpr double Day = 24 * 3600 * 1000.0;
+        dates->setRange(QDateTime::fromMSecsSinceEpoch(qint64(first - Day)),
+                        QDateTime::fromMSecsSinceEpoch(qint64(last + Day)));
+        dates->setTickCount(std::clamp(int((last - first) / Day) + 3, 2, 7));
+    }
+
+private:
+    QChartView *m_view;
+};
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT progress::Chart *sumbrookMakeProgressChart(QWidget *parent)
+{
+    return new ProgressChart(parent);
+}

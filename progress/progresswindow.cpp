@@ -1,0 +1,616 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "progresswindow.h"
+
+#include "texttable.h"
+
+#include "toolkit/binding.h"
+#include "toolkit/files/lockedfile.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLibrary>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSettings>
+#include <QSplitter>
+#include <QTableView>
+#include <QThread>
+#include <QVBoxLayout>
+
+namespace progress {
+
+using namespace toolkit;
+
+namespace {
+
+// Where a control stands: the bar above, the learners' list, the chosen learner's column, the bar
+// below. The window is new to the program and grows with its frame, so it is laid out, not placed.
+enum class Place : std::uint8_t { Top, Learners, Learner, Bottom };
+enum class Part : std::uint8_t { Label, Button, Choice, Table };
+
+struct PartRow
+{
+    Part kind = Part::Label;
+    const char *name = nullptr;
+    Place place = Place::Top;
+    const char *caption = "";
+    const char *accessibleName = nullptr;
+    const char *description = nullptr;
+    MemberBinder member = nullptr;
+    Handler handler = nullptr; // a button's click, a choice's change
+};
+
+// clang-format off
+constexpr PartRow Rows[] = {
+    {.kind = Part::Label, .name = "lblFolder", .place = Place::Top,
+     .member = bindTo<&ProgressWindow::lblFolder>},
+    {.kind = Part::Button, .name = "cmdFolder", .place = Place::Top,
+     .caption = QT_TRANSLATE_NOOP("progress::ProgressWindow", "Open &Folder..."),
+     .description = QT_TRANSLATE_NOOP("progress::ProgressWindow",
+                                      "shows the scores saved in another folder"),
+     .member = bindTo<&ProgressWindow::cmdFolder>, .handler = on<&ProgressWindow::cmdFolder_Click>},
+    {.kind = Part::Choice, .name = "cboDrill", .place = Place::Top,
+     .accessibleName = QT_TRANSLATE_NOOP("progress::ProgressWindow", "drill"),
+     .member = bindTo<&ProgressWindow::cboDrill>, .handler = on<&ProgressWindow::cboDrill_Click>},
+    {.kind = Part::Table, .name = "lstLearners", .place = Place::Learners,
+     .accessibleName = QT_TRANSLATE_NOOP("progress::ProgressWindow", "learners"),
+     .description = QT_TRANSLATE_NOOP("progress::ProgressWindow",
+                                      "each learner's saves, last day, and latest and best "
+                                      "percentage; choose one to see their progress"),
+     .member = bindTo<&ProgressWindow::lstLearners>},
+    {.kind = Part::Label, .name = "lblTrend", .place = Place::Learner,
+     .member = bindTo<&ProgressWindow::lblTrend>},
+    {.kind = Part::Table, .name = "grdRecords", .place = Place::Learner,
+     .accessibleName = QT_TRANSLATE_NOOP("progress::ProgressWindow", "records"),
+     .description = QT_TRANSLATE_NOOP("progress::ProgressWindow",
+                                      "the chosen learner's saved scores, as the chart shows "
+                                      "them"),
+     .member = bindTo<&ProgressWindow::grdRecords>},
+    {.kind = Part::Label, .name = "lblNotScores", .place = Place::Bottom,
+     .member = bindTo<&ProgressWindow::lblNotScores>},
+    {.kind = Part::Button, .name = "cmdSaveTable", .place = Place::Bottom,
+     .caption = QT_TRANSLATE_NOOP("progress::ProgressWindow", "Save &Table..."),
+     .description = QT_TRANSLATE_NOOP("progress::ProgressWindow",
+                                      "saves the table for a spreadsheet"),
+     .member = bindTo<&ProgressWindow::cmdSaveTable>,
+     .handler = on<&ProgressWindow::cmdSaveTable_Click>},
+    {.kind = Part::Button, .name = "cmdSavePdf", .place = Place::Bottom,
+     .caption = QT_TRANSLATE_NOOP("progress::ProgressWindow", "Save as &PDF..."),
+     .description = QT_TRANSLATE_NOOP("progress::ProgressWindow",
+                                      "saves the chart and the table to print"),
+     .member = bindTo<&ProgressWindow::cmdSavePdf>,
+     .handler = on<&ProgressWindow::cmdSavePdf_Click>},
+};
+
+constexpr const char *DrillNames[] = {
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "All drills"),
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Addition"),
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Subtraction"),
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Multiplication"),
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Division"),
+};
+
+constexpr const char *ExerciseNames[ExerciseCount] = {
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Addition, 2 numbers"),
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Addition, 3 numbers"),
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Subtraction, 2 numbers"),
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Subtraction, 3 numbers"),
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Multiplication, 2 numbers"),
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Multiplication, 3 numbers"),
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Division"),
+};
+// clang-format on
+
+constexpr auto FolderKey = "progress/folder";
+// Far more than the viewer shows: a file it could not show is still read here.
+constexpr qint64 ReadLimit = qint64(256) << 20;
+
+QString tr(const char *text, int n = -1)
+{
+    return QCoreApplication::translate("progress::ProgressWindow", text, nullptr, n);
+}
+
+// The chart module, loaded once, from beside the program (or the build folder's tests and
+// benchmarks one below it) or from where the package installs it.
+MakeChart chartMaker()
+{
+    static const MakeChart make = [] {
+        const QString here = QCoreApplication::applicationDirPath();
+        for (const QString &folder :
+             {here, here + QStringLiteral("/.."), QStringLiteral(SUMBROOK_MODULE_DIR)}) {
+            QLibrary module(folder + u'/' + QLatin1String(ChartModule));
+            if (auto make = reinterpret_cast<MakeChart>(module.resolve(MakeChartName)))
+                return make;
+        }
+        return MakeChart(nullptr);
+    }();
+    return make;
+}
+
+// The learner's name as a file's: the file box reads quotes as a list of names, and a slash as a
+// folder.
+QString fileNameFor(const QString &learner, const char *suffix)
+{
+    static const QRegularExpression unsafe(QStringLiteral("[\"/\\\\:*?<>|]"));
+    return QString(learner).remove(unsafe).trimmed() + QLatin1String(suffix);
+}
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
+        !text.contains(u'\r'))
+        return text;
+    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+} // namespace
+
+QString exerciseName(int exercise)
+{
+    return tr(ExerciseNames[exercise]);
+}
+
+QString percentText(double percent)
+{
+    //: A percentage: the number, then the per cent sign as the language writes it.
+    return QCoreApplication::translate("progress::ProgressWindow", "%1 %")
+        .arg(QLocale().toString(percent, 'f', QLocale::FloatingPointShortest));
+}
+
+const WindowDesign ProgressWindow::Design{.name = "frmProgress",
+                                          .caption = QT_TR_NOOP("Progress"),
+                                          .clientArea = {12000, 7200},
+                                          .icon = "target"};
+
+ProgressWindow::ProgressWindow(QWidget *parent)
+    : Form(Design, parent)
+    , m_learnerTable(new TextTable(this))
+    , m_recordTable(new TextTable(this))
+{
+    setWindowTitle(tr(Design.caption));
+    auto *top = new QHBoxLayout;
+    auto *learner = new QVBoxLayout;
+    auto *bottom = new QHBoxLayout;
+    auto *split = new QSplitter(this);
+    auto *learnerColumn = new QWidget(split);
+    learnerColumn->setLayout(learner);
+    learner->setContentsMargins({});
+    for (const PartRow &row : Rows) {
+        QWidget *part = nullptr;
+        switch (row.kind) {
+        case Part::Label:
+            part = new QLabel(this);
+            static_cast<QLabel *>(part)->setWordWrap(true);
+            break;
+        case Part::Button:
+            part = new QPushButton(tr(row.caption), this);
+            connect(static_cast<QPushButton *>(part), &QPushButton::clicked, this,
+                    [this, h = row.handler] { h(*this); });
+            break;
+        case Part::Choice: {
+            auto *choice = new QComboBox(this);
+            for (const char *name : DrillNames)
+                choice->addItem(tr(name));
+            connect(choice, &QComboBox::currentIndexChanged, this,
+                    [this, h = row.handler] { h(*this); });
+            part = choice;
+            break;
+        }
+        case Part::Table: {
+            auto *table = new QTableView(this);
+            table->setSelectionBehavior(QAbstractItemView::SelectRows);
+            table->setSelectionMode(QAbstractItemView::SingleSelection);
+            table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            table->verticalHeader()->hide();
+            table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+            table->setTabKeyNavigation(false);
+            part = table;
+            break;
+        }
+        }
+        part->setObjectName(QString::fromLatin1(row.name));
+        if (row.accessibleName)
+            part->setAccessibleName(tr(row.accessibleName));
+        if (row.description)
+            part->setAccessibleDescription(tr(row.description));
+        row.member(*this, part);
+        switch (row.place) {
+        case Place::Top:
+            top->addWidget(part, row.kind == Part::Label ? 1 : 0);
+            break;
+        case Place::Learners:
+            split->insertWidget(0, part);
+            break;
+        case Place::Learner:
+            learner->addWidget(part, row.kind == Part::Table ? 1 : 0);
+            break;
+        case Place::Bottom:
+            bottom->addWidget(part, row.kind == Part::Label ? 1 : 0);
+            break;
+        }
+    }
+    // The learners' columns, one per exercise, want about as much room as the chart.
+    split->setStretchFactor(0, 4);
+    split->setStretchFactor(1, 5);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(split, 1);
+    layout->addLayout(bottom);
+
+    lstLearners->setModel(m_learnerTable);
+    grdRecords->setModel(m_recordTable);
+    connect(lstLearners->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &ProgressWindow::lstLearners_Click);
+
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(100);
+    connect(&m_settle, &QTimer::timeout, this, &ProgressWindow::reread);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle,
+            qOverload<>(&QTimer::start));
+}
+
+ProgressWindow::~ProgressWindow() = default;
+
+void ProgressWindow::Form_Load()
+{
+    // The chart's library is loaded here, not when the window is made: the program prepares every
+    // window unseen after it starts, and needs no chart for that.
+    if (const MakeChart make = chartMaker()) {
+        m_chart.reset(make(this));
+        picChart = m_chart->widget();
+    } else {
+        auto *missing = new QLabel(tr("The chart cannot be drawn: its module is missing. The table "
+                                      "below holds every score."),
+                                   this);
+        missing->setObjectName(QStringLiteral("picChart"));
+        missing->setWordWrap(true);
+        picChart = missing;
+    }
+    picChart->setMinimumHeight(200);
+    static_cast<QVBoxLayout *>(lblTrend->parentWidget()->layout())->insertWidget(0, picChart, 2);
+
+    const QString remembered = QSettings().value(FolderKey).toString();
+    showFolder(!remembered.isEmpty() && QDir(remembered).exists() ? remembered
+                                                                  : QDir::currentPath());
+}
+
+void ProgressWindow::cmdFolder_Click()
+{
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, tr("Open a Folder of Scores"), m_folder);
+    if (!folder.isEmpty()) {
+        showFolder(folder);
+        QSettings().setValue(FolderKey, folder);
+    }
+}
+
+void ProgressWindow::cboDrill_Click()
+{
+    showLearners();
+}
+
+void ProgressWindow::lstLearners_Click()
+{
+    showLearner();
+}
+
+void ProgressWindow::showDrill(std::optional<Drill> drill)
+{
+    cboDrill->setCurrentIndex(drill ? int(*drill) + 1 : 0);
+}
+
+void ProgressWindow::showFolder(const QString &folder)
+{
+    m_folder = QDir(folder).absolutePath();
+    lblFolder->setText(tr("Scores in %1").arg(QDir::toNativeSeparators(m_folder)));
+    if (!m_watcher.directories().isEmpty())
+        m_watcher.removePaths(m_watcher.directories());
+    m_watcher.addPath(m_folder);
+    reread();
+}
+
+void ProgressWindow::reread()
+{
+    History history;
+    QStringList problems;
+    QStringList watched;
+    for (const Drill drill : Drills) {
+        const QString path = QDir(m_folder).filePath(QLatin1String(scoreFileOf(drill).fileName));
+        // A save holds the lock for a moment: rather than keep the window waiting, the file is
+        // read again when the save's change is seen.
+        const QDeadlineTimer deadline(200);
+        const ReadBytes read = readBytes(path, ReadLimit, [&deadline] {
+            QThread::msleep(2);
+            return !deadline.hasExpired();
+        });
+        if (!read.missing)
+            watched << path;
+        if (!read.error.isEmpty())
+            problems << tr("\"%1\" could not be read: %2")
+                            .arg(QLatin1String(scoreFileOf(drill).fileName), read.error);
+        else
+            history.read(drill, read.bytes);
+    }
+    m_history = std::move(history);
+    if (!m_watcher.files().isEmpty())
+        m_watcher.removePaths(m_watcher.files());
+    if (!watched.isEmpty())
+        m_watcher.addPaths(watched);
+
+    if (m_history.notScores() > 0)
+        problems.prepend(
+            m_history.notScores() == 1
+                ? tr("1 line is not a score.")
+                : tr("%1 lines are not scores.").arg(QLocale().toString(m_history.notScores())));
+    lblNotScores->setText(problems.join(u' '));
+    showLearners();
+}
+
+std::vector<int> ProgressWindow::shownExercises() const
+{
+    std::vector<int> shown;
+    for (int i = 0; i < ExerciseCount; ++i) {
+        if (cboDrill->currentIndex() == 0 || int(drillOf(i)) + 1 == cboDrill->currentIndex())
+            shown.push_back(i);
+    }
+    return shown;
+}
+
+QString ProgressWindow::learnerName() const
+{
+    const int row = lstLearners->currentIndex().row();
+    return row >= 0 && row < int(m_learners.size()) ? m_learners[row].name : QString();
+}
+
+void ProgressWindow::showLearners()
+{
+    const QString chosen = learnerName();
+    m_learners = summarize(m_history);
+    const std::vector<int> shown = shownExercises();
+    QStringList headers{tr("Learner"), tr("Saves"), tr("Last saved")};
+    for (const int exercise : shown)
+        headers << exerciseName(exercise);
+    m_learnerTable->show(headers, int(m_learners.size()), [this, shown](int row, int column) {
+        const LearnerSummary &learner = m_learners[row];
+        switch (column) {
+        case 0:
+            return learner.name;
+        case 1:
+            return QLocale().toString(learner.saves);
+        case 2:
+            return QLocale().toString(learner.last, QLocale::ShortFormat);
+        }
+        const ExerciseSummary &exercise = learner.exercises[shown[column - 3]];
+        if (exercise.scored == 0)
+            return QString();
+        //: A learner's latest percentage in an exercise, then their best.
+        return tr("%1, best %2").arg(percentText(exercise.latest), percentText(exercise.best));
+    });
+    lstLearners->resizeColumnsToContents();
+
+    const auto again = std::ranges::find(m_learners, chosen, &LearnerSummary::name);
+    const int row = again != m_learners.end() ? int(again - m_learners.begin())
+                    : m_learners.empty()      ? -1
+                                              : 0;
+    if (row >= 0)
+        lstLearners->setCurrentIndex(m_learnerTable->index(row, 0));
+    showLearner();
+}
+
+void ProgressWindow::showLearner()
+{
+    const int row = lstLearners->currentIndex().row();
+    const std::vector<int> shown = shownExercises();
+    m_lines.clear();
+    if (row >= 0 && row < int(m_learners.size())) {
+        const int learner = m_learners[row].learner;
+        for (const Record &record : m_history.records()) {
+            if (record.learner != learner)
+                continue;
+            for (int i = 0; i < exercisesOf(record.drill); ++i) {
+                const int exercise = exerciseIndex(record.drill, i);
+                if (std::ranges::find(shown, exercise) != shown.end())
+                    m_lines.push_back({record.date, exercise, record.results[i]});
+            }
+        }
+    }
+    // In the order of the days; saves of one day in the order they were made.
+    std::ranges::stable_sort(m_lines, {}, &Line::date);
+
+    m_recordTable->show(
+        {tr("Date"), tr("Exercise"), tr("Percentage"), tr("Questions")}, int(m_lines.size()),
+        [this](int row, int column) {
+            const Line &line = m_lines[row];
+            switch (column) {
+            case 0:
+                return QLocale().toString(line.date, QLocale::ShortFormat);
+            case 1:
+                return exerciseName(line.exercise);
+            case 2:
+                return line.result.scored ? percentText(line.result.percent) : tr("not scored");
+            }
+            return line.result.answered < 0 ? QString() : QLocale().toString(line.result.answered);
+        });
+    grdRecords->resizeColumnsToContents();
+
+    QList<ChartSeries> series;
+    for (const int exercise : shown) {
+        ChartSeries one{exerciseName(exercise), {}};
+        for (const Line &line : m_lines) {
+            if (line.exercise == exercise && line.result.scored)
+                one.points.append({double(QDateTime(line.date, QTime(12, 0)).toMSecsSinceEpoch()),
+                                   line.result.percent});
+        }
+        if (!one.points.isEmpty())
+            series.append(one);
+    }
+    if (m_chart)
+        m_chart->show(series, {tr("Date"), tr("Percentage"), QLocale()});
+    const QString words = trend();
+    lblTrend->setText(words);
+    picChart->setAccessibleName(tr("Chart of %1's percentages").arg(learnerName()));
+    picChart->setAccessibleDescription(words);
+}
+
+QString ProgressWindow::trend() const
+{
+    const int row = lstLearners->currentIndex().row();
+    if (row < 0 || row >= int(m_learners.size()))
+        return tr("No scores saved yet.");
+    QStringList words;
+    for (const int exercise : shownExercises()) {
+        const ExerciseSummary &summary = m_learners[row].exercises[exercise];
+        if (summary.scored > 0)
+            words << (summary.scored == 1
+                          ? tr("%1: %2 in 1 save")
+                                .arg(exerciseName(exercise), percentText(summary.latest))
+                          : tr("%1: from %2 to %3 in %4 saves")
+                                .arg(exerciseName(exercise), percentText(summary.first),
+                                     percentText(summary.latest),
+                                     QLocale().toString(summary.scored)));
+    }
+    return words.isEmpty() ? tr("No scores saved yet.") : words.join(QStringLiteral("; ")) + u'.';
+}
+
+void ProgressWindow::cmdSaveTable_Click()
+{
+    const QString fileName = QFileDialog::getSaveFileName(
+        this, tr("Save the Table"), QDir(m_folder).filePath(fileNameFor(learnerName(), ".csv")),
+        tr("Spreadsheet (*.csv)"));
+    if (!fileName.isEmpty())
+        saveTable(fileName);
+}
+
+void ProgressWindow::cmdSavePdf_Click()
+{
+    const QString fileName = QFileDialog::getSaveFileName(
+        this, tr("Save as PDF"), QDir(m_folder).filePath(fileNameFor(learnerName(), ".pdf")),
+        tr("PDF (*.pdf)"));
+    if (!fileName.isEmpty())
+        savePdf(fileName);
+}
+
+bool ProgressWindow::saveTable(const QString &fileName) const
+{
+    // Spreadsheets take a file with a byte-order mark as UTF-8, and dates and numbers written
+    // the one way they all read.
+    QString text =
+        QChar(0xFEFF) +
+        QStringList{tr("Learner"), tr("Date"), tr("Exercise"), tr("Percentage"), tr("Questions")}
+            .join(u',') +
+        QStringLiteral("\r\n");
+    const QString name = csvField(learnerName());
+    for (const Line &line : m_lines) {
+        text += QStringList{name, line.date.toString(Qt::ISODate),
+                            csvField(exerciseName(line.exercise)),
+                            line.result.scored ? QString::number(line.result.percent) : QString(),
+                            line.result.answered < 0 ? QString()
+                                                     : QString::number(line.result.answered)}
+                    .join(u',') +
+                QStringLiteral("\r\n");
+    }
+    QSaveFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0 && file.commit();
+}
+
+bool ProgressWindow::savePdf(const QString &fileName) const
+{
+    // QPdfWriter is Qt's PDF engine without the print dialogs: no print support library loads
+    // with the program.
+    QPdfWriter printer(fileName);
+    printer.setResolution(300);
+    printer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::MetricSystem
+                                      ? QPageSize::A4
+                                      : QPageSize::Letter));
+    printer.setTitle(tr("Progress of %1").arg(learnerName()));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    QFont font = this->font();
+    font.setPointSizeF(11);
+    painter.setFont(font);
+    const double lineHeight = painter.fontMetrics().height() * 1.3;
+    double y = 0;
+    const auto write = [&](const QString &text, int flags = Qt::TextWordWrap) {
+        const QRectF box =
+            painter.boundingRect(QRectF(0, y, page.width(), page.height()), flags, text);
+        painter.drawText(box, flags, text);
+        y += box.height() + lineHeight * 0.3;
+    };
+
+    QFont title = font;
+    title.setPointSizeF(16);
+    title.setBold(true);
+    painter.setFont(title);
+    write(tr("Progress of %1").arg(learnerName()) + QStringLiteral(" - ") +
+          cboDrill->currentText());
+    painter.setFont(font);
+
+    // The chart as drawn on screen, scaled to the page's width: lines stay lines in the PDF.
+    if (m_chart) {
+        const QSize shown = picChart->size().isEmpty() ? QSize(800, 400) : picChart->size();
+        const double scale =
+            std::min(page.width() / shown.width(), page.height() * 0.45 / shown.height());
+        painter.save();
+        painter.translate(0, y);
+        painter.scale(scale, scale);
+        picChart->render(&painter, {}, {}, QWidget::DrawChildren);
+        painter.restore();
+        y += shown.height() * scale + lineHeight;
+    }
+    write(trend());
+
+    // The table: its columns at fixed places, a page at a time.
+    const QStringList headers = m_recordTable->headers();
+    const double columns[] = {0, 0.2, 0.55, 0.75};
+    const auto row = [&](const QStringList &cells) {
+        if (y + lineHeight > page.height()) {
+            printer.newPage();
+            y = 0;
+        }
+        for (int c = 0; c < cells.size(); ++c)
+            painter.drawText(QRectF(columns[c] * page.width(), y, page.width() * 0.35, lineHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
+        y += lineHeight;
+    };
+    font.setBold(true);
+    painter.setFont(font);
+    row(headers);
+    font.setBold(false);
+    painter.setFont(font);
+    for (int r = 0; r < m_recordTable->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < headers.size(); ++c)
+            cells << m_recordTable->cell(r, c);
+        row(cells);
+    }
+    return painter.end();
+}
+
+namespace {
+toolkit::WindowInstance g_instance([] { return new ProgressWindow; });
+}
+
+toolkit::WindowInstance &frmProgress()
+{
+    return g_instance;
+}
+
+void showProgress(std::optional<Drill> drill)
+{
+    static_cast<ProgressWindow *>(frmProgress().show())->showDrill(drill);
+}
+
+} // namespace progress
