@@ -244,14 +244,14 @@ private slots:
         QTest::keyClick(w.txtAnswer, Qt::Key_Return);
         QCOMPARE(answer.count(), 2);
 
-        // Editing the box after a right answer gives the role to the disabled Answer: Enter then
-        // does nothing at all.
+        // Typing in the box after a right answer leaves Enter with Reset: it deals the next
+        // problem, as it does after a wrong one.
         w.txtAnswer->setFocus();
         QTest::keyClicks(w.txtAnswer, "5");
-        QCOMPARE(w.defaultButton(), w.cmdAnswer);
+        QCOMPARE(w.defaultButton(), w.cmdReset);
         QTest::keyClick(w.txtAnswer, Qt::Key_Return);
         QCOMPARE(answer.count(), 2);
-        QCOMPARE(reset.count(), 1);
+        QCOMPARE(reset.count(), 2);
     }
 
     // Typing goes to the first box of the design's tab order, and Tab goes round every control
