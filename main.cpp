@@ -25,6 +25,7 @@ int main(int argc, char *argv[])
 #endif
     toolkit::installFontSubstitutes();
     QApplication app(argc, argv);
+    toolkit::keepProportionalFont();
     QApplication::setStyle(new toolkit::FocusStyle);
     toolkit::installTranslations(QLocale::system());
     QApplication::setApplicationName(QStringLiteral("Sumbrook"));

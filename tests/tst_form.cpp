@@ -8,11 +8,13 @@
 #include "toolkit/shape.h"
 #include "toolkit/windowinstance.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -113,6 +115,31 @@ private slots:
                  QColor(0xFF, 0xC0, 0xC0));
         QCOMPARE(form.control<QTimer>("TimerA")->interval(), 500);
         QVERIFY(!form.control<QTimer>("TimerA")->isActive());
+    }
+
+    // Menus and boxes use the application's font: a monospace face the desktop's fontconfig
+    // falls to gives way to the window font's, a proportional one stays.
+    void applicationFontStaysProportional_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("monospace") << "Liberation Mono"
+                                   << "Liberation Sans";
+        QTest::newRow("proportional") << "Liberation Serif"
+                                      << "Liberation Serif";
+    }
+    void applicationFontStaysProportional()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QString, shown);
+        const QFont before = QApplication::font();
+        const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
+        QFont font(desktop);
+        font.setPointSizeF(9);
+        QApplication::setFont(font);
+        keepProportionalFont();
+        QCOMPARE(QFontInfo(QApplication::font()).family(), shown);
+        QCOMPARE(QApplication::font().pointSizeF(), 9.0);
     }
 
     void autoSizeKeepsLeftAndTop()

@@ -4,8 +4,9 @@
 
 #include "picture.h"
 
+#include <QApplication>
+#include <QFontInfo>
 #include <QHash>
-
 #include <QWidget>
 
 #include <algorithm>
@@ -25,6 +26,16 @@ QFont windowFont()
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     return font;
+}
+
+void keepProportionalFont()
+{
+    QFont font = QApplication::font();
+    if (!QFontInfo(font).fixedPitch())
+        return;
+    font.setFamilies({windowFont().family()});
+    font.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(font);
 }
 
 QFont toQFont(const Font &font, const QFont &base)

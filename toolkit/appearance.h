@@ -20,6 +20,12 @@ void installFontSubstitutes();
 // The font every window uses where its design names none.
 QFont windowFont();
 
+// Keeps the application's font (menus, boxes) proportional. Where the desktop names no face
+// that is installed, fontconfig may answer "sans-serif" with a monospace one (Liberation Mono
+// where the Liberation fonts are all there is); the window font's face then takes its place, at
+// the size the desktop asked for. Call it once the application exists.
+void keepProportionalFont();
+
 QFont toQFont(const Font &font, const QFont &base);
 
 // The palette role that carries a numbered system colour, so dark themes stay legible.

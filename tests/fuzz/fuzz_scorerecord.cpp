@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Score records from any name and captions: the record is the sentence between double quotes and
-// CR LF, the sentence starts with the name as typed and the date as mm/dd/yy, and the record comes
-// back from the score file's code page as written wherever the code page holds its characters.
+// CR LF, the sentence starts with the name as typed, the date as mm/dd/yy and the captions as the
+// file holds them, and the record comes back from the score file's code page as written wherever
+// the code page holds its characters.
 #include "fuzzcheck.h"
 
 #include "scores/scorerecord.h"
@@ -19,6 +20,20 @@ const scores::ScoreFile &fileOf(uint8_t pick)
         &scores::AdditionScores, &scores::SubtractionScores, &scores::MultiplicationScores,
         &scores::DivisionScores};
     return *files[pick % std::size(files)];
+}
+
+// A caption as the score file holds it: a digit of any script as its ASCII digit, a character the
+// code page lacks (one encode() turns into '?') as ".".
+QString stored(const QString &caption)
+{
+    QString text;
+    for (const QChar c : caption) {
+        if (c.digitValue() >= 0)
+            text += QChar(u'0' + c.digitValue());
+        else
+            text += c == u'?' || toolkit::encode(QString(c)) != "?" ? c : QChar(u'.');
+    }
+    return text;
 }
 
 } // namespace
@@ -52,12 +67,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                                                 date.day(), date.year() % 100)
                                             : QString();
     require(sentence.startsWith(name + " On the Day of " + dateText + " Got A " +
-                                captions.lblPercentA + " Out of " + captions.lblTotalA +
-                                QLatin1String(file.firstText)),
+                                stored(captions.lblPercentA) + " Out of " +
+                                stored(captions.lblTotalA) + QLatin1String(file.firstText)),
             "the name as typed, then the date and the first exercise's score", where);
     if (file.secondText) {
-        require(sentence.endsWith(captions.lblPersent + " out of " + captions.lblTotal +
-                                  QLatin1String(file.secondText) + "\r\n"),
+        require(sentence.endsWith(stored(captions.lblPersent) + " out of " +
+                                  stored(captions.lblTotal) + QLatin1String(file.secondText) +
+                                  "\r\n"),
                 "the second exercise's score last", where);
     } else {
         require(sentence.size() == name.size() + 15 + dateText.size() + 7 +
