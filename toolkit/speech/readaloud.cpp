@@ -52,10 +52,11 @@ struct State
     bool told = false; // why nothing can be said
 };
 
+// Never destroyed: the speech engine cannot outlive the application it was made in.
 State &state()
 {
-    static State instance;
-    return instance;
+    static State *const instance = new State;
+    return *instance;
 }
 
 // The module beside the program (the build tree, where the tests are one folder down) or where
