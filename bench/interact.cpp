@@ -28,6 +28,7 @@
 #include "toolkit/appearance.h"
 #include "toolkit/application.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/speech/readaloud.h"
 
 #include <QApplication>
 #include <QDir>
@@ -165,6 +166,28 @@ void answer(shell::mdiSumbrook &main, int reps)
         else
             sendButton(form->cmdAnswer, QEvent::MouseButtonRelease);
         print(byKey ? "enter" : "release", start, painted.wait());
+        bench::settle();
+        click(form->cmdReset);
+        bench::settle();
+    }
+}
+
+// Enter in Addition's box with reading aloud on and off in turn, from the key to the end of its
+// handling: by then the request to say the verdict has left for the speech service.
+void speak(shell::mdiSumbrook &main, int reps)
+{
+    drills::DrillWindow *form = openAddition(main);
+    toolkit::speech::setOn(true); // opens the speech module and reaches the service
+    bench::settle(1000);
+    for (int rep = 0; rep < reps; ++rep) {
+        const bool on = rep % 2 == 0;
+        toolkit::speech::setOn(on);
+        form->txtAnswer->setText(rightAnswer(std::span(form->lblNumber, 2)));
+        form->txtAnswer->setFocus();
+        bench::settle();
+        const qint64 start = bench::now();
+        sendKey(form->txtAnswer, Qt::Key_Return);
+        print(on ? "speaking" : "silent", start, bench::now());
         bench::settle();
         click(form->cmdReset);
         bench::settle();
@@ -407,6 +430,8 @@ int main(int argc, char *argv[])
         idle(count);
     else if (mode == u"type")
         typeInViewer(count, args.value(3) == u"end");
+    else if (mode == u"speak")
+        speak(window, count);
     else if (mode == u"progress")
         showProgress(count);
     else

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QLibrary>
 #include <QSettings>
+#include <QThread>
 
 #include <memory>
 #include <optional>
@@ -48,8 +49,12 @@ struct State
     bool turnedOnThisRun = false;
     bool tried = false; // to load the module, once
     QLibrary module;
+    // The speech service is asked in a thread of its own, where the engine lives: however slowly
+    // it answers, no window waits for it.
+    QThread *thread = nullptr;
+    QObject *voice = nullptr; // in that thread
     std::unique_ptr<Engine> engine;
-    bool told = false; // why nothing can be said
+    bool silent = false; // nothing can be said, and that was told
 };
 
 // Never destroyed: the speech engine cannot outlive the application it was made in.
@@ -59,25 +64,60 @@ State &state()
     return *instance;
 }
 
-// The module beside the program (the build tree, where the tests are one folder down) or where
-// the package installs it.
-Engine *engine()
+void tellWhySilent(const QString &problem)
+{
+    messageBox(nullptr,
+               tr("Sumbrook cannot read aloud on this computer: %1\n\nIt goes on without reading "
+                  "aloud. A voice comes with the packages speech-dispatcher and espeak-ng.")
+                   .arg(problem),
+               QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
+               QMessageBox::Information);
+}
+
+// Opens the module beside the program (the build tree, where the tests are one folder down) or
+// where the package installs it, and makes its engine in the speech thread. False where there is
+// none.
+bool startVoice()
 {
     State &s = state();
     if (s.tried)
-        return s.engine.get();
+        return s.voice;
     s.tried = true;
+    MakeEngine make = nullptr;
     const QString app = QCoreApplication::applicationDirPath();
     for (const QString &folder :
          {app, app + QStringLiteral("/.."), QStringLiteral(SUMBROOK_SPEECH_MODULE_DIR)}) {
         s.module.setFileName(QDir(folder).filePath(QStringLiteral("libsumbrook_speech.so")));
-        if (!s.module.load())
-            continue;
-        if (const auto make = reinterpret_cast<MakeEngine>(s.module.resolve(MakeEngineSymbol)))
-            s.engine.reset(make());
-        break;
+        if (s.module.load()) {
+            make = reinterpret_cast<MakeEngine>(s.module.resolve(MakeEngineSymbol));
+            break;
+        }
     }
-    return s.engine.get();
+    if (!make) {
+        s.silent = true;
+        tellWhySilent(tr("The speech module is missing."));
+        return false;
+    }
+    s.thread = new QThread;
+    s.thread->setObjectName(QStringLiteral("speech"));
+    s.voice = new QObject;
+    s.voice->moveToThread(s.thread);
+    s.thread->start();
+    QMetaObject::invokeMethod(s.voice, [make] {
+        State &s = state();
+        s.engine.reset(make());
+        const QString problem = !s.engine->serviceError().isEmpty() ? s.engine->serviceError()
+                                : !s.engine->hasVoice()             ? tr("No voice is installed.")
+                                                                    : QString();
+        if (problem.isEmpty())
+            return;
+        s.engine.reset();
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [problem] {
+            state().silent = true;
+            tellWhySilent(problem);
+        });
+    });
+    return true;
 }
 
 } // namespace
@@ -139,24 +179,12 @@ void say(const QString &text)
     if (text.isEmpty() || !isOn())
         return;
     State &s = state();
-    Engine *speaker = engine();
-    const QString problem = !speaker ? tr("The speech module is missing.")
-                            : !speaker->serviceError().isEmpty() ? speaker->serviceError()
-                            : !speaker->hasVoice()               ? tr("No voice is installed.")
-                                                                 : QString();
-    if (problem.isEmpty()) {
-        speaker->say(text, shownLanguage());
+    if (s.silent || !startVoice())
         return;
-    }
-    if (s.told)
-        return;
-    s.told = true;
-    messageBox(nullptr,
-               tr("Sumbrook cannot read aloud on this computer: %1\n\nIt goes on without reading "
-                  "aloud. A voice comes with the packages speech-dispatcher and espeak-ng.")
-                   .arg(problem),
-               QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
-               QMessageBox::Information);
+    QMetaObject::invokeMethod(s.voice, [text, language = shownLanguage()] {
+        if (Engine *engine = state().engine.get())
+            engine->say(text, language);
+    });
 }
 
 } // namespace toolkit::speech

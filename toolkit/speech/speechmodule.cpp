@@ -27,8 +27,8 @@ public:
             m_language = language;
             setVoiceFor(language);
         }
-        // Old news is cut short: a child who answers quickly does not wait for it.
-        m_speech.stop(QTextToSpeech::BoundaryHint::Immediate);
+        // Old news is cut short (the engine cancels what it is still saying before it says more):
+        // a child who answers quickly does not wait for it.
         m_speech.say(text);
     }
 
