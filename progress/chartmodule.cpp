@@ -36,8 +36,11 @@ public:
     {
         QChart *chart = m_view->chart();
         chart->removeAllSeries();
-        for (QAbstractAxis *axis : chart->axes())
+        // A removed axis is the caller's again.
+        for (QAbstractAxis *axis : chart->axes()) {
             chart->removeAxis(axis);
+            delete axis;
+        }
         chart->setLocalizeNumbers(true);
         chart->setLocale(texts.locale);
 
