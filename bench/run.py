@@ -12,6 +12,7 @@ at the viewer's limits ("limits:lines of tabs").
 
 import os
 import re
+import shutil
 import statistics
 import subprocess
 import sys
@@ -50,9 +51,9 @@ def spawn(command, env=None):
     return (int(match.group(1)) - start) / 1e6, (end - start) / 1e6, usage.ru_maxrss
 
 
-def measure(command, cwd=None):
+def measure(command, cwd=None, env=None):
     """Runs a benchmark program; returns its printed lines as {key: [values...]}."""
-    done = subprocess.run(command, cwd=cwd, capture_output=True, text=True)
+    done = subprocess.run(command, cwd=cwd, env=env, capture_output=True, text=True)
     if done.returncode != 0:
         sys.exit(f"{' '.join(command)} failed: {done.stderr}")
     values = {}
@@ -205,6 +206,37 @@ def answer():
     for what, times in (("Enter in the answer box", keys), ("a click's release", releases)):
         m = statistics.median(times)
         row(f"Answer, {what}, to repainted window", ms(m), trip, "< 1 ms", m < 1)
+
+
+def speak(scratch):
+    """Reading aloud: Enter in the answer box with the verdict handed to the speech thread, against
+    the same key with reading aloud off, taking turns in one process. speech-dispatcher's only
+    output module writes what it is given to a file, as the reading-aloud test has it."""
+    if not shutil.which("speech-dispatcher"):
+        row("Reading aloud, Enter to the request handed on", "-", "no speech-dispatcher", "< 20 ms",
+            False)
+        return
+    config = os.path.join(scratch, "speech-config")
+    modules = os.path.join(config, "speech-dispatcher", "modules")
+    os.makedirs(modules, exist_ok=True)
+    with open(os.path.join(config, "speech-dispatcher", "speechd.conf"), "w") as conf:
+        conf.write('AudioOutputMethod "libao"\nAddModule "file" "sd_generic" "file.conf"\n'
+                   'DefaultModule file\nDefaultLanguage "en"\nTimeout 5\n')
+    with open(os.path.join(modules, "file.conf"), "w") as conf:
+        conf.write(f"GenericExecuteSynth \"printf '%s\\\\n' \\'$DATA\\' >> {scratch}/spoken.txt\"\n"
+                   'GenericCmdDependency "printf"\nAddVoice "en" "MALE1" "en"\n'
+                   'DefaultVoice "en"\n')
+    env = dict(os.environ, XDG_CONFIG_HOME=config)
+    speaking, silent = [], []
+    for _ in range(RUNS):
+        got = measure([program("bench_interact"), "speak", "20"], env=env)
+        speaking += column(got, "speaking")
+        silent += column(got, "silent")
+    m, s = statistics.median(speaking), statistics.median(silent)
+    row("Reading aloud, Enter to the request handed on", ms(m),
+        f"{ms(s)} with it off (ratio {m / s:.2f})", "< 20 ms", m < 20)
+    row("Reading aloud, worst", ms(max(speaking)), f"{ms(max(silent))} with it off", "< 20 ms",
+        max(speaking) < 20)
 
 
 def ticks():
@@ -419,6 +451,8 @@ def main():
                 save(scratch)
             if chosen("memory"):
                 memory(scratch, bare_runs)
+            if chosen("speak"):
+                speak(scratch)
             if chosen("ticks"):
                 ticks()
     window = f"main window {int(WINDOW[0])}x{int(WINDOW[1])}" if WINDOW else "no window timed"
