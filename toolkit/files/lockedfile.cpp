@@ -151,9 +151,16 @@ Found follow(Descriptor folder, QByteArray name)
     }
 }
 
-bool lockOnce(int fd, int kind)
+// Takes the flock(2) lock, calling giveUp while another program holds it. Empty, or why not.
+QString lock(int fd, int kind, const std::function<bool()> &giveUp)
 {
-    return ::flock(fd, kind | LOCK_NB) == 0;
+    while (::flock(fd, kind | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return reasonOf(errno);
+        if (giveUp())
+            return tr("Another program is using the file. Try again in a moment.");
+    }
+    return {};
 }
 
 // The lock beside the file, which only those who may write the scores can open: nobody who may
@@ -192,11 +199,6 @@ Descriptor openLockFile(const Found &found, bool create, QString &error)
         ::fchmod(lock.get(), info.st_mode & 07333); // made readable elsewhere
     }
     return lock;
-}
-
-QString lockBusy()
-{
-    return tr("Another program is using the file. Try again in a moment.");
 }
 
 } // namespace
@@ -287,16 +289,10 @@ Locked openLocked(const QString &fileName, Access access, const LockWait &wait,
             file.error = lockError;
             return file;
         }
-        const int lockKind = access == Access::Read ? LOCK_SH : LOCK_EX;
-        while (file.lock.get() >= 0 && !lockOnce(file.lock.get(), lockKind)) {
-            if (errno != EWOULDBLOCK && errno != EINTR) {
-                file.error = reasonOf(errno);
+        if (file.lock.get() >= 0) {
+            file.error = lock(file.lock.get(), access == Access::Read ? LOCK_SH : LOCK_EX, giveUp);
+            if (!file.error.isEmpty())
                 return file;
-            }
-            if (giveUp()) {
-                file.error = lockBusy();
-                return file;
-            }
         }
 
         int flags = (access == Access::Append ? O_RDWR | O_APPEND : O_RDONLY) | O_NOFOLLOW |
@@ -339,16 +335,9 @@ Locked openLocked(const QString &fileName, Access access, const LockWait &wait,
         // Without a lock file of its own (a folder this user may not write), the file itself is
         // locked, as copies without one do.
         if (file.lock.get() < 0 && access != Access::Read) {
-            while (!lockOnce(file.fd.get(), LOCK_EX)) {
-                if (errno != EWOULDBLOCK && errno != EINTR) {
-                    file.error = reasonOf(errno);
-                    return file;
-                }
-                if (giveUp()) {
-                    file.error = lockBusy();
-                    return file;
-                }
-            }
+            file.error = lock(file.fd.get(), LOCK_EX, giveUp);
+            if (!file.error.isEmpty())
+                return file;
         }
         file.folder = std::move(found.folder);
         file.name = found.name;
