@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sumbrook: arithmetic drills in a multiple-document window.
 #include "shell/mdisumbrook.h"
-#include "toolkit/appearance.h"
 #include "toolkit/application.h"
 #include "toolkit/files/lockedfile.h"
-#include "toolkit/focusstyle.h"
-#include "toolkit/translations.h"
+#include "toolkit/look/appearance.h"
+#include "toolkit/look/focusstyle.h"
+#include "toolkit/text/translations.h"
 
 #include <QApplication>
 #include <QLocale>

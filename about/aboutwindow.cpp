@@ -3,8 +3,8 @@
 #include "aboutwindow.h"
 
 #include "toolkit/application.h"
-#include "toolkit/binding.h"
-#include "toolkit/dialogs.h"
+#include "toolkit/forms/binding.h"
+#include "toolkit/forms/dialogs.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>

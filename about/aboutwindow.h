@@ -5,8 +5,8 @@
 
 #include "registry.h"
 
-#include "toolkit/form.h"
-#include "toolkit/windowinstance.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/windowinstance.h"
 
 #include <QStringList>
 

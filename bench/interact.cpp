@@ -25,9 +25,9 @@
 #include "scores/scoretext.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/appearance.h"
 #include "toolkit/application.h"
-#include "toolkit/dialogs.h"
+#include "toolkit/forms/dialogs.h"
+#include "toolkit/look/appearance.h"
 #include "toolkit/speech/readaloud.h"
 
 #include <QApplication>

@@ -5,8 +5,8 @@
 #include "divisionwindow.h"
 
 #include "drills/designparts.h"
-#include "toolkit/binding.h"
-#include "toolkit/shape.h"
+#include "toolkit/forms/binding.h"
+#include "toolkit/forms/shape.h"
 
 #include <QLabel>
 #include <QLineEdit>

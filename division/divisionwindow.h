@@ -5,9 +5,9 @@
 
 #include "drills/exercise.h"
 #include "drills/exerciseview.h"
-#include "toolkit/form.h"
-#include "toolkit/picture.h"
-#include "toolkit/windowinstance.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/picture.h"
+#include "toolkit/forms/windowinstance.h"
 
 #include <array>
 

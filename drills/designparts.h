@@ -3,7 +3,7 @@
 // Fonts and colours that every drill window's design shares, Division's included.
 #pragma once
 
-#include "toolkit/design.h"
+#include "toolkit/forms/design.h"
 
 namespace drills::parts {
 

@@ -7,8 +7,8 @@
 #include "designparts.h"
 #include "drillwindow.h"
 
-#include "toolkit/binding.h"
-#include "toolkit/shape.h"
+#include "toolkit/forms/binding.h"
+#include "toolkit/forms/shape.h"
 
 #include <QLabel>
 #include <QLineEdit>

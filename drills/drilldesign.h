@@ -6,7 +6,7 @@
 
 #include "exercise.h"
 
-#include "toolkit/design.h"
+#include "toolkit/forms/design.h"
 
 #include <array>
 

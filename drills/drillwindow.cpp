@@ -5,7 +5,7 @@
 #include "progress/progresswindow.h"
 #include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
-#include "toolkit/random.h"
+#include "toolkit/text/random.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -7,8 +7,8 @@
 #include "exercise.h"
 #include "exerciseview.h"
 
-#include "toolkit/form.h"
-#include "toolkit/picture.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/picture.h"
 
 class QLabel;
 class QLineEdit;

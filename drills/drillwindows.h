@@ -3,7 +3,7 @@
 // The program's one Addition, Subtraction and Multiplication window.
 #pragma once
 
-#include "toolkit/windowinstance.h"
+#include "toolkit/forms/windowinstance.h"
 
 namespace drills {
 

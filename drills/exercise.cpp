@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise.h"
 
-#include "toolkit/formats.h"
-#include "toolkit/numbers.h"
-#include "toolkit/random.h"
+#include "toolkit/text/formats.h"
+#include "toolkit/text/numbers.h"
+#include "toolkit/text/random.h"
 
 #include <QLocale>
 

@@ -4,12 +4,12 @@
 
 #include "sentences.h"
 
-#include "toolkit/accessibility.h"
-#include "toolkit/form.h"
-#include "toolkit/picture.h"
-#include "toolkit/shape.h"
+#include "toolkit/accessibility/accessibility.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/picture.h"
+#include "toolkit/forms/shape.h"
+#include "toolkit/forms/timers.h"
 #include "toolkit/speech/readaloud.h"
-#include "toolkit/timers.h"
 
 #include <QLabel>
 #include <QLineEdit>

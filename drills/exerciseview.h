@@ -7,7 +7,7 @@
 
 #include "exercise.h"
 
-#include "toolkit/form.h"
+#include "toolkit/forms/form.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -4,8 +4,8 @@
 
 #include "texttable.h"
 
-#include "toolkit/binding.h"
 #include "toolkit/files/lockedfile.h"
+#include "toolkit/forms/binding.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

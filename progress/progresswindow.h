@@ -8,8 +8,8 @@
 #include "chart.h"
 #include "scorehistory.h"
 
-#include "toolkit/form.h"
-#include "toolkit/windowinstance.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/windowinstance.h"
 
 #include <QFileSystemWatcher>
 #include <QTimer>

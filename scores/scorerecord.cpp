@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scorerecord.h"
 
-#include "toolkit/accessibility.h"
+#include "toolkit/accessibility/accessibility.h"
 #include "toolkit/application.h"
-#include "toolkit/dialogs.h"
 #include "toolkit/files/codepage.h"
 #include "toolkit/files/lockedfile.h"
+#include "toolkit/forms/dialogs.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -3,10 +3,10 @@
 #include "scorewindow.h"
 
 #include "toolkit/application.h"
-#include "toolkit/binding.h"
-#include "toolkit/dialogs.h"
 #include "toolkit/files/codepage.h"
 #include "toolkit/files/replacefile.h"
+#include "toolkit/forms/binding.h"
+#include "toolkit/forms/dialogs.h"
 
 #include <QApplication>
 #include <QDir>

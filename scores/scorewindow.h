@@ -8,8 +8,8 @@
 #include "scorerecord.h"
 
 #include "toolkit/files/lockedfile.h"
-#include "toolkit/form.h"
-#include "toolkit/windowinstance.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/windowinstance.h"
 
 class QLabel;
 

@@ -7,12 +7,12 @@
 #include "drills/drillwindows.h"
 #include "progress/progresswindow.h"
 #include "scores/scorewindow.h"
-#include "toolkit/accessibility.h"
-#include "toolkit/appearance.h"
-#include "toolkit/design.h"
-#include "toolkit/form.h"
+#include "toolkit/accessibility/accessibility.h"
+#include "toolkit/forms/design.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/windowinstance.h"
+#include "toolkit/look/appearance.h"
 #include "toolkit/speech/readaloud.h"
-#include "toolkit/windowinstance.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,10 +4,10 @@
 // place in twips, caption, font and look. A wrong value in a window's table then fails.
 #pragma once
 
-#include "toolkit/appearance.h"
-#include "toolkit/form.h"
-#include "toolkit/picture.h"
-#include "toolkit/shape.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/picture.h"
+#include "toolkit/forms/shape.h"
+#include "toolkit/look/appearance.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -10,9 +10,9 @@
 //       reads the file as the score viewer shows it and writes the bytes back in its place
 // Each prints "begin" once started, before it touches the file.
 #include "scores/scorerecord.h"
-#include "toolkit/dialogs.h"
 #include "toolkit/files/lockedfile.h"
 #include "toolkit/files/replacefile.h"
+#include "toolkit/forms/dialogs.h"
 
 #include <QCoreApplication>
 #include <QFile>

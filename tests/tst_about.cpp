@@ -5,8 +5,8 @@
 #include "about/aboutwindow.h"
 #include "fakeregistry.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/appearance.h"
-#include "toolkit/dialogs.h"
+#include "toolkit/forms/dialogs.h"
+#include "toolkit/look/appearance.h"
 
 #include <QDir>
 #include <QElapsedTimer>

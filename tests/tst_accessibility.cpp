@@ -12,12 +12,12 @@
 #include "drills/exercise.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/accessibility.h"
-#include "toolkit/appearance.h"
-#include "toolkit/dialogs.h"
-#include "toolkit/form.h"
-#include "toolkit/random.h"
-#include "toolkit/shape.h"
+#include "toolkit/accessibility/accessibility.h"
+#include "toolkit/forms/dialogs.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/shape.h"
+#include "toolkit/look/appearance.h"
+#include "toolkit/text/random.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -9,9 +9,9 @@
 #include "drills/drillwindows.h"
 #include "drills/exercise.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/appearance.h"
-#include "toolkit/focusstyle.h"
-#include "toolkit/shape.h"
+#include "toolkit/forms/shape.h"
+#include "toolkit/look/appearance.h"
+#include "toolkit/look/focusstyle.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The modal box seam: answers given in advance are taken in order, and with none waiting the real
 // input and message boxes are shown and answered by a user.
-#include "toolkit/dialogs.h"
+#include "toolkit/forms/dialogs.h"
 
 #include <QApplication>
 #include <QClipboard>

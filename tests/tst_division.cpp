@@ -5,8 +5,8 @@
 #include "division/divisionwindow.h"
 #include "layoutcheck.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/appearance.h"
-#include "toolkit/random.h"
+#include "toolkit/look/appearance.h"
+#include "toolkit/text/random.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

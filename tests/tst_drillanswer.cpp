@@ -4,8 +4,8 @@
 // feedback, the reward animation and the score panels. What is counted and compared is the
 // exercise's own test.
 #include "drills/drillwindow.h"
-#include "toolkit/appearance.h"
-#include "toolkit/shape.h"
+#include "toolkit/forms/shape.h"
+#include "toolkit/look/appearance.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

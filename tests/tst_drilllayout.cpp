@@ -6,8 +6,8 @@
 #include "drills/drilldesign.h"
 #include "drills/drillwindow.h"
 #include "layoutcheck.h"
-#include "toolkit/appearance.h"
-#include "toolkit/shape.h"
+#include "toolkit/forms/shape.h"
+#include "toolkit/look/appearance.h"
 
 #include <QLabel>
 #include <QLineEdit>

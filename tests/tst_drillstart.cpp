@@ -5,9 +5,9 @@
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/appearance.h"
-#include "toolkit/random.h"
-#include "toolkit/shape.h"
+#include "toolkit/forms/shape.h"
+#include "toolkit/look/appearance.h"
+#include "toolkit/text/random.h"
 
 #include <QLabel>
 #include <QLineEdit>

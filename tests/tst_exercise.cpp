@@ -5,7 +5,7 @@
 // operation.
 #include "drills/exercise.h"
 #include "drills/sentences.h"
-#include "toolkit/random.h"
+#include "toolkit/text/random.h"
 
 #include <QTest>
 

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The form services: controls from a design table, stacking, the default button and Enter, and
 // one instance per window that loads on open and unloads on close.
-#include "toolkit/appearance.h"
-#include "toolkit/binding.h"
-#include "toolkit/form.h"
-#include "toolkit/shape.h"
-#include "toolkit/windowinstance.h"
+#include "toolkit/forms/binding.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/shape.h"
+#include "toolkit/forms/windowinstance.h"
+#include "toolkit/look/appearance.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Percentages, the two-decimal pattern and reading typed numbers, under more than one locale.
-#include "toolkit/formats.h"
+#include "toolkit/text/formats.h"
 
 #include <QTest>
 

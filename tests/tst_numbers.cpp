@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Number captions: written plainly, read back leniently; 16-bit tallies stop at their ceiling.
-#include "toolkit/numbers.h"
+#include "toolkit/text/numbers.h"
 
 #include <QTest>
 

@@ -5,8 +5,8 @@
 // The windows' pictures are checked again under QT_SCALE_FACTOR 1.25, 1.5, 2 and 3.
 #include "about/aboutwindow.h"
 #include "drills/drillwindow.h"
-#include "toolkit/appearance.h"
-#include "toolkit/picture.h"
+#include "toolkit/forms/picture.h"
+#include "toolkit/look/appearance.h"
 
 #include <QLineEdit>
 #include <QPainter>

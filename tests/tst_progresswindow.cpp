@@ -7,7 +7,7 @@
 #include "division/divisionwindow.h"
 #include "progress/progresswindow.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/dialogs.h"
+#include "toolkit/forms/dialogs.h"
 
 #include <QAbstractItemModel>
 #include <QAction>

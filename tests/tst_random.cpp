@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The random source and the dealing of operands from it.
-#include "toolkit/random.h"
+#include "toolkit/text/random.h"
 
 #include <QTest>
 

@@ -7,9 +7,9 @@
 
 #include "drills/exercise.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/dialogs.h"
+#include "toolkit/forms/dialogs.h"
 #include "toolkit/speech/readaloud.h"
-#include "toolkit/translations.h"
+#include "toolkit/text/translations.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "filecheck.h"
 
 #include "progress/scorehistory.h"
-#include "toolkit/dialogs.h"
+#include "toolkit/forms/dialogs.h"
 
 #include <QTest>
 

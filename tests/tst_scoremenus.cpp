@@ -10,8 +10,8 @@
 #include "drills/drillwindows.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/appearance.h"
-#include "toolkit/dialogs.h"
+#include "toolkit/forms/dialogs.h"
+#include "toolkit/look/appearance.h"
 
 #include <QAction>
 #include <QDir>

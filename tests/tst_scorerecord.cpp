@@ -6,8 +6,8 @@
 
 #include "scores/scorerecord.h"
 #include "scores/scoretext.h"
-#include "toolkit/dialogs.h"
 #include "toolkit/files/lockedfile.h"
+#include "toolkit/forms/dialogs.h"
 
 #include <QApplication>
 #include <QDir>

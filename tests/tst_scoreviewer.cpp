@@ -11,10 +11,10 @@
 #include "drills/drillwindows.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/appearance.h"
-#include "toolkit/dialogs.h"
 #include "toolkit/files/codepage.h"
 #include "toolkit/files/lockedfile.h"
+#include "toolkit/forms/dialogs.h"
+#include "toolkit/look/appearance.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

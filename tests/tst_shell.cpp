@@ -7,8 +7,8 @@
 #include "drills/drillwindows.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/appearance.h"
-#include "toolkit/form.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/look/appearance.h"
 
 #include <QAction>
 #include <QApplication>

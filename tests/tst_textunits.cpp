@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The characters, words, sentences and lines a screen reader hears of a text box, at every offset.
-#include "toolkit/textunits.h"
+#include "toolkit/accessibility/textunits.h"
 
 #include <QTest>
 

@@ -11,10 +11,10 @@
 #include "drills/exercise.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/appearance.h"
-#include "toolkit/dialogs.h"
-#include "toolkit/shape.h"
-#include "toolkit/translations.h"
+#include "toolkit/forms/dialogs.h"
+#include "toolkit/forms/shape.h"
+#include "toolkit/look/appearance.h"
+#include "toolkit/text/translations.h"
 
 #include <QAction>
 #include <QBitmap>

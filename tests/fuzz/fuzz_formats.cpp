@@ -5,7 +5,7 @@
 // "0.00%" to "100.00%", rounded as exact arithmetic rounds it.
 #include "fuzzcheck.h"
 
-#include "toolkit/formats.h"
+#include "toolkit/text/formats.h"
 
 #include <QLocale>
 #include <QRegularExpression>

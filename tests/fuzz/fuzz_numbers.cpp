@@ -5,8 +5,8 @@
 // with the C library on the value; a number's caption reads back as the same caption.
 #include "fuzzcheck.h"
 
-#include "toolkit/formats.h"
-#include "toolkit/numbers.h"
+#include "toolkit/text/formats.h"
+#include "toolkit/text/numbers.h"
 
 #include <QLocale>
 

@@ -5,8 +5,8 @@
 #include "engine.h"
 
 #include "toolkit/application.h"
-#include "toolkit/dialogs.h"
-#include "toolkit/translations.h"
+#include "toolkit/forms/dialogs.h"
+#include "toolkit/text/translations.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -8,7 +8,7 @@
 #include "coveredlabels.h"
 #include "defaultbutton.h"
 #include "design.h"
-#include "legibility.h"
+#include "toolkit/look/legibility.h"
 
 #include <QHash>
 #include <QList>

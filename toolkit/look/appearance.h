@@ -3,7 +3,7 @@
 // Fonts and colours of the design, mapped onto what this desktop has.
 #pragma once
 
-#include "design.h"
+#include "toolkit/forms/design.h"
 
 #include <QColor>
 #include <QFont>

@@ -5,7 +5,7 @@
 // announcements spoken wherever the focus is.
 #pragma once
 
-#include "design.h"
+#include "toolkit/forms/design.h"
 
 #include <functional>
 

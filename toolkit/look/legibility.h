@@ -5,7 +5,7 @@
 // scheme under the design's light panels) takes a colour that does.
 #pragma once
 
-#include "design.h"
+#include "toolkit/forms/design.h"
 
 #include <QHash>
 #include <QString>

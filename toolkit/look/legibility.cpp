@@ -3,8 +3,8 @@
 #include "legibility.h"
 
 #include "appearance.h"
-#include "controls.h"
-#include "shape.h"
+#include "toolkit/forms/controls.h"
+#include "toolkit/forms/shape.h"
 
 #include <QWidget>
 

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs.h"
 
-#include "speech/readaloud.h"
+#include "toolkit/speech/readaloud.h"
 
-#include "accessibility.h"
-#include "application.h"
+#include "toolkit/accessibility/accessibility.h"
+#include "toolkit/application.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

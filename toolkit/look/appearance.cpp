@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appearance.h"
 
-#include "picture.h"
+#include "toolkit/forms/picture.h"
 
 #include <QApplication>
 #include <QFontInfo>

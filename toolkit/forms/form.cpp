@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form.h"
 
-#include "accessibility.h"
-#include "appearance.h"
 #include "binding.h"
 #include "controls.h"
 #include "menus.h"
-#include "speech/readaloud.h"
+#include "toolkit/accessibility/accessibility.h"
+#include "toolkit/look/appearance.h"
+#include "toolkit/speech/readaloud.h"
 
 #include <QAction>
 #include <QApplication>

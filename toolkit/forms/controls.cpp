@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
-#include "appearance.h"
 #include "picture.h"
 #include "shape.h"
+#include "toolkit/look/appearance.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessibility.h"
 
-#include "form.h"
-#include "shape.h"
-#include "speech/readaloud.h"
 #include "textunits.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/shape.h"
+#include "toolkit/speech/readaloud.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
