@@ -186,4 +186,13 @@ DivisionWindow::DivisionWindow(QWidget *parent)
     m_view.controlsBuilt();
 }
 
+namespace {
+toolkit::WindowInstance g_instance([] { return new DivisionWindow; });
+}
+
+toolkit::WindowInstance &frmDivision()
+{
+    return g_instance;
+}
+
 } // namespace division

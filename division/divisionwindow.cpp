@@ -79,13 +79,4 @@ void DivisionWindow::Timer2_Timer()
     m_view.showTick(m_exercise.tick(false), false);
 }
 
-namespace {
-toolkit::WindowInstance g_instance([] { return new DivisionWindow; });
-}
-
-toolkit::WindowInstance &frmDivision()
-{
-    return g_instance;
-}
-
 } // namespace division

@@ -6,6 +6,7 @@
 
 #include "designparts.h"
 #include "drillwindow.h"
+#include "drillwindows.h"
 
 #include "toolkit/forms/binding.h"
 #include "toolkit/forms/shape.h"
@@ -451,6 +452,27 @@ DrillWindow::DrillWindow(Drill drill, QWidget *parent)
     buildMenus(rowsOf(MenuRows, drill));
     m_twoView.controlsBuilt();
     m_threeView.controlsBuilt();
+}
+
+namespace {
+toolkit::WindowInstance g_addition([] { return new DrillWindow(Drill::Addition); });
+toolkit::WindowInstance g_subtraction([] { return new DrillWindow(Drill::Subtraction); });
+toolkit::WindowInstance g_multiplication([] { return new DrillWindow(Drill::Multiplication); });
+} // namespace
+
+toolkit::WindowInstance &frmAddition()
+{
+    return g_addition;
+}
+
+toolkit::WindowInstance &frmSubtraction()
+{
+    return g_subtraction;
+}
+
+toolkit::WindowInstance &frmMultiplication()
+{
+    return g_multiplication;
 }
 
 } // namespace drills
