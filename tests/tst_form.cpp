@@ -51,9 +51,9 @@ private:
 constexpr ControlRow Rows[] = {
     {.kind = Kind::Shape, .name = "ShapePanel", .geometry = {3000, 1500, 1200, 900},
      .back = rgb(0xFFFFC0), .outline = rgb(0xFFFFC0), .outlineWidth = 1, .flags = Rounded},
-    {.kind = Kind::Label, .name = "lblOnPanel", .geometry = {3150, 1650, 600, 300}, .caption = "on",
+    {.kind = Kind::Label, .name = "lblArray(1)", .geometry = {3150, 1650, 600, 300}, .caption = "on",
      .font = {"Arial", 9.75, true, true}, .member = bindTo<&SampleForm::lblArray, 1>},
-    {.kind = Kind::Label, .name = "lblUnder", .geometry = {150, 150, 900, 450},
+    {.kind = Kind::Label, .name = "lblArray(0)", .geometry = {150, 150, 900, 450},
      .back = rgb(0xFFC0C0), .flags = Centred, .member = bindTo<&SampleForm::lblArray, 0>},
     {.kind = Kind::Label, .name = "lblAuto", .geometry = {150, 1800, 3000, 3000}, .caption = "Sized",
      .font = {"Arial", 12}, .flags = AutoSize},
@@ -72,6 +72,11 @@ constexpr ControlRow Rows[] = {
      .flags = Disabled, .tabIndex = 2},
 };
 // clang-format on
+
+// A member named as its control carries that name, checked against the row's as the form is built.
+static_assert(bindTo<&SampleForm::cmdOne>.member == "cmdOne");
+static_assert(bindTo<&SampleForm::lblArray, 1>.member == "lblArray" &&
+              bindTo<&SampleForm::lblArray, 1>.index == 1);
 
 SampleForm::SampleForm(int *loads)
     : Form(Design)
@@ -110,8 +115,8 @@ private slots:
         QCOMPARE(first->font().pointSizeF(), 18.0);
         QVERIFY(!form.button("cmdTwo")->isEnabled());
         QVERIFY(form.control<QLabel>("lblHidden")->isHidden());
-        QVERIFY(!form.control<QLabel>("lblUnder")->isHidden());
-        QCOMPARE(form.control<QLabel>("lblUnder")->palette().color(QPalette::Window),
+        QVERIFY(!form.control<QLabel>("lblArray(0)")->isHidden());
+        QCOMPARE(form.control<QLabel>("lblArray(0)")->palette().color(QPalette::Window),
                  QColor(0xFF, 0xC0, 0xC0));
         QCOMPARE(form.control<QTimer>("TimerA")->interval(), 500);
         QVERIFY(!form.control<QTimer>("TimerA")->isActive());
@@ -188,11 +193,11 @@ private slots:
                 rows << row.name;
         QCOMPARE(names, rows);
         QVERIFY(indexAmongSiblings(form.control<QLineEdit>("txtFirst")) >
-                indexAmongSiblings(form.control<QLabel>("lblUnder")));
+                indexAmongSiblings(form.control<QLabel>("lblArray(0)")));
 
         QCOMPARE(form.cmdOne, form.button("cmdOne"));
-        QCOMPARE(form.lblArray[0], form.control<QLabel>("lblUnder"));
-        QCOMPARE(form.lblArray[1], form.control<QLabel>("lblOnPanel"));
+        QCOMPARE(form.lblArray[0], form.control<QLabel>("lblArray(0)"));
+        QCOMPARE(form.lblArray[1], form.control<QLabel>("lblArray(1)"));
         QTest::mouseClick(form.cmdOne, Qt::LeftButton);
         QCOMPARE(form.clicks, 1);
     }
@@ -288,7 +293,7 @@ private slots:
         QCOMPARE(loads, 1);
         QCOMPARE(area.subWindowList().size(), 1);
 
-        QPointer<QLabel> control = first->control<QLabel>("lblUnder");
+        QPointer<QLabel> control = first->control<QLabel>("lblArray(0)");
         first->unload();
         QTRY_VERIFY(!instance.isLoaded());
         QTRY_VERIFY(control.isNull());
@@ -296,7 +301,7 @@ private slots:
 
         Form *second = instance.show();
         QCOMPARE(loads, 2);
-        QVERIFY(second->control<QLabel>("lblUnder"));
+        QVERIFY(second->control<QLabel>("lblArray(0)"));
         instance.unload();
         QTRY_VERIFY(!instance.isLoaded());
         WindowInstance::setMdiArea(nullptr);
