@@ -7,6 +7,7 @@
 #include "designparts.h"
 #include "drillwindow.h"
 #include "drillwindows.h"
+#include "operations.h"
 
 #include "toolkit/forms/binding.h"
 #include "toolkit/forms/shape.h"
@@ -35,6 +36,10 @@ template<auto... Field>
 constexpr MemberBinder twoNumber = bindTo<&DrillWindow::two, Field...>;
 template<auto... Field>
 constexpr MemberBinder threeNumber = bindTo<&DrillWindow::three, Field...>;
+
+// The sign between the tiles, and what a screen reader calls it, from each window's operation.
+constexpr PerDrill<const char *> Signs{Adding.sign, Subtracting.sign, Multiplying.sign};
+constexpr PerDrill<const char *> SignNames{Adding.word, Subtracting.word, Multiplying.word};
 
 constexpr PerDrill<Font> PraiseLeft{Praise, Font{"MS Serif", 12, true}, Praise};
 constexpr PerDrill<Font> Panel{Font{"Arial", 11.25, true, true}, Font{"Arial", 9.75, true, true},
@@ -135,8 +140,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
      .font = Tile},
     {.shared = {.kind = Label, .name = "Label2(0)", .flags = AutoSize | Centred},
      .geometry = {{1440, 1320, 285, 555}, {1200, 1200, 165, 555}, {1200, 1320, 345, 555}},
-     .caption = {QT_TR_NOOP("+"), QT_TR_NOOP("-"), QT_TR_NOOP("X")}, .font = Sign,
-     .accessibleName = {QT_TR_NOOP("plus"), QT_TR_NOOP("minus"), QT_TR_NOOP("times")}},
+     .caption = Signs, .font = Sign, .accessibleName = SignNames},
     {.shared = {.kind = Label, .name = "lblNumber(1)", .back = Peach, .flags = Centred,
                 .description = QT_TR_NOOP("second number of the two-number problem"),
                 .member = twoNumber<&Controls::operands, 1>},
@@ -213,8 +217,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
      .font = Tile},
     {.shared = {.kind = Label, .name = "Label2(1)", .flags = AutoSize | Centred},
      .geometry = {{5520, 1320, 285, 555}, {5760, 1800, 165, 555}, {5760, 1080, 345, 555}},
-     .caption = {QT_TR_NOOP("+"), QT_TR_NOOP("-"), QT_TR_NOOP("X")}, .font = Sign,
-     .accessibleName = {QT_TR_NOOP("plus"), QT_TR_NOOP("minus"), QT_TR_NOOP("times")}},
+     .caption = Signs, .font = Sign, .accessibleName = SignNames},
     {.shared = {.kind = Label, .name = "lblnumber2(1)", .back = LightGreen, .flags = Centred,
                 .description = QT_TR_NOOP("second number of the three-number problem"),
                 .member = threeNumber<&Controls::operands, 1>},
@@ -222,8 +225,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
      .font = Tile},
     {.shared = {.kind = Label, .name = "Label2(2)", .flags = AutoSize | Centred},
      .geometry = {{5520, 2040, 285, 555}, {5880, 1200, 165, 555}, {5760, 1680, 345, 555}},
-     .caption = {QT_TR_NOOP("+"), QT_TR_NOOP("-"), QT_TR_NOOP("X")}, .font = Sign,
-     .accessibleName = {QT_TR_NOOP("plus"), QT_TR_NOOP("minus"), QT_TR_NOOP("times")}},
+     .caption = Signs, .font = Sign, .accessibleName = SignNames},
     {.shared = {.kind = Label, .name = "lblnumber2(2)", .back = Lavender, .flags = Centred,
                 .description = QT_TR_NOOP("third number of the three-number problem"),
                 .member = threeNumber<&Controls::operands, 2>},

@@ -1,55 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise.h"
+#include "operations.h"
 
-#include "division/dividing.h"
 #include "toolkit/text/formats.h"
 #include "toolkit/text/numbers.h"
 #include "toolkit/text/random.h"
 
 #include <algorithm>
-#include <array>
 
 namespace drills {
 
 using namespace toolkit;
-
-namespace {
-
-// clang-format off
-constexpr OperationRow Adding{
-    .operation = Operation::Add, .apply = [](double l, double r) { return l + r; },
-    .resultText = numberText,
-    .readTwo = QT_TRANSLATE_NOOP("ExerciseView", "%1 plus %2"),
-    .readThree = QT_TRANSLATE_NOOP("ExerciseView", "%1 plus %2 plus %3")};
-constexpr OperationRow Subtracting{
-    .operation = Operation::Subtract, .apply = [](double l, double r) { return l - r; },
-    .resultText = numberText,
-    .readTwo = QT_TRANSLATE_NOOP("ExerciseView", "%1 minus %2"),
-    .readThree = QT_TRANSLATE_NOOP("ExerciseView", "%1 minus %2 minus %3")};
-constexpr OperationRow Multiplying{
-    .operation = Operation::Multiply, .apply = [](double l, double r) { return l * r; },
-    .resultText = numberText,
-    .readTwo = QT_TRANSLATE_NOOP("ExerciseView", "%1 times %2"),
-    .readThree = QT_TRANSLATE_NOOP("ExerciseView", "%1 times %2 times %3")};
-// clang-format on
-
-constexpr const OperationRow *Operations[] = {&Adding, &Subtracting, &Multiplying,
-                                              &division::Dividing};
-static_assert(std::size(Operations) == std::size_t(Operation::Divide) + 1,
-              "a row for every operation");
-static_assert(std::ranges::equal(Operations,
-                                 std::array{Operation::Add, Operation::Subtract,
-                                            Operation::Multiply, Operation::Divide},
-                                 {}, &OperationRow::operation),
-              "each row in its operation's place");
-
-} // namespace
-
-const OperationRow &operationRow(Operation operation)
-{
-    return *Operations[std::size_t(operation)];
-}
 
 Exercise::Exercise(Operation operation, Face rightFace)
     : m_operation(&operationRow(operation))

@@ -79,11 +79,15 @@ private:
     Face m_shown = Face::None;
 };
 
-// One operation: how a problem of it is worked out, checked and read aloud. The rows are one table
-// keyed by the operation (operationRow()); Division's row lives with the Division window.
+// One operation: its sign, how a problem of it is worked out, checked and read aloud. The rows are
+// one table keyed by the operation (operations.h).
 struct OperationRow
 {
     Operation operation = Operation::Add;
+    // Its sign between the tiles and the sign's name, translated in the drill window's context;
+    // null where no drill window shows the operation.
+    const char *sign = nullptr;
+    const char *word = nullptr;
     double (*apply)(double left, double right) = nullptr; // from left to right over the operands
     QString (*resultText)(double result) = nullptr; // the correct answer as the answer box holds it
     // Compares the typed answer with answered.correctText, setting what the check finds; null
@@ -92,7 +96,5 @@ struct OperationRow
     const char *readTwo = nullptr;   // "%1 plus %2", translated in the ExerciseView context
     const char *readThree = nullptr; // null where three operands never come
 };
-
-const OperationRow &operationRow(Operation operation);
 
 } // namespace drills

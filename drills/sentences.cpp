@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sentences.h"
 
+#include "operations.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
