@@ -173,10 +173,11 @@ const WindowDesign DivisionWindow::Design{.name = "frmDivision", .caption = QT_T
 
 // Builds the window from the design: its controls and menu, and its exercise's controls handed to
 // its view.
-DivisionWindow::DivisionWindow(QWidget *parent)
+DivisionWindow::DivisionWindow(toolkit::RandomSource &random, QWidget *parent)
     : Form(Design, parent)
     , m_exercise(Operation::Divide, Face::Smiling)
     , m_view(*this, Operation::Divide, imgFace)
+    , m_random(random)
 {
     // The answer box has no change handler: typing moves no default button here.
     build(Rows);

@@ -435,12 +435,13 @@ auto rowsOf(const Row (&rows)[Count], Drill drill)
 
 // Builds the window from the design: its controls and menu, and each exercise's controls handed
 // to its view.
-DrillWindow::DrillWindow(Drill drill, QWidget *parent)
+DrillWindow::DrillWindow(Drill drill, toolkit::RandomSource &random, QWidget *parent)
     : Form(Windows[drill], parent)
     , m_two(Operations[drill], Face::Smiling)
     , m_three(Operations[drill], Face::Laughing)
     , m_drill(drill)
     , m_ranges(Ranges[drill])
+    , m_random(random)
     , m_twoView(*this, Operations[drill], imgFace)
     , m_threeView(*this, Operations[drill], imgFace)
 {

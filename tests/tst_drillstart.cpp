@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A drill window's start, its Resets, Enter routing between the two exercises, focus and Exit.
+#include "controls.h"
 #include "drillinstance.h"
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
@@ -32,7 +33,7 @@ constexpr float Largest = 1.0f - 0x1p-24f;
 
 bool shown(const DrillWindow &w, const char *name)
 {
-    return !w.control<QWidget>(name)->isHidden();
+    return !control<QWidget>(w, name)->isHidden();
 }
 
 void checkOperands(const QList<QLabel *> &tiles, const QList<Range> &ranges)
@@ -61,7 +62,6 @@ class TestDrillStart : public QObject
 
 private slots:
     void initTestCase() { toolkit::installFontSubstitutes(); }
-    void cleanup() { RandomSource::instance().clearSupplied(); }
 
     void loadStartsBothExercisesAwaitingAnswers()
     {
@@ -71,7 +71,7 @@ private slots:
         for (const qint16 counter : {w.intTotalA, w.intCorrectA, w.intRewardA, w.intStepA,
                                      w.intTotal, w.intCorrect, w.intReward, w.intStep})
             QCOMPARE(counter, qint16(0));
-        QCOMPARE(w.defaultButton(), w.cmdAnswer);
+        QCOMPARE(defaultButton(w), w.cmdAnswer);
         QVERIFY(w.lblNumber[2]->isHidden());
         QVERIFY(w.lblNumber[3]->isHidden());
         QVERIFY(!w.txtAnswer->isHidden());
@@ -84,15 +84,15 @@ private slots:
         QVERIFY(shown(w, "Shape9") && !shown(w, "Shape14") && !shown(w, "Shape11"));
         QVERIFY(w.imgImage->pixmap().isNull() && w.imgAnswer->pixmap().isNull());
         QVERIFY(w.lblCorrectA->text().isEmpty() && w.lblPersent->text().isEmpty());
-        QCOMPARE(w.control<QLabel>("Label4")->text(), "You got ");
-        QCOMPARE(w.control<QLabel>("Label6")->text(), "Out of ");
-        QCOMPARE(w.control<QLabel>("Label9")->text(), "Questions Giving you a ");
+        QCOMPARE(control<QLabel>(w, "Label4")->text(), "You got ");
+        QCOMPARE(control<QLabel>(w, "Label6")->text(), "Out of ");
+        QCOMPARE(control<QLabel>(w, "Label9")->text(), "Questions Giving you a ");
     }
 
     void loadDealsThreeNumbersFirstFromTheLoadRanges()
     {
-        RandomSource::instance().supply({0.0f, 0.5f, Largest, Largest, 0.0f});
-        DrillWindow w(Drill::Subtraction);
+        RandomSource chosen({0.0f, 0.5f, Largest, Largest, 0.0f});
+        DrillWindow w(Drill::Subtraction, chosen);
         w.Form_Load();
         QCOMPARE(w.lblnumber2[0]->text(), "35");
         QCOMPARE(w.lblnumber2[1]->text(), "37"); // 20 + 0.5 * 35
@@ -118,24 +118,26 @@ private slots:
         QFETCH(Drill, drill);
         QFETCH(QList<Range>, atLoad);
         QFETCH(QList<Range>, atReset);
-        DrillWindow w(drill);
-        const QList<QLabel *> tiles{w.lblNumber[0], w.lblNumber[1], w.lblnumber2[0],
-                                    w.lblnumber2[1], w.lblnumber2[2]};
-        w.Form_Load();
-        checkOperands(tiles, atLoad);
         // The extremes of the source give the ends of every range, at load and at Reset.
+        RandomSource chosen(QList<float>(10, 0.0f) + QList<float>(10, Largest));
+        DrillWindow w(drill, chosen);
+        QList<QLabel *> tiles;
+        for (const char *name :
+             {"lblNumber(0)", "lblNumber(1)", "lblnumber2(0)", "lblnumber2(1)", "lblnumber2(2)"})
+            tiles << control<QLabel>(w, name);
         for (const float r : {0.0f, Largest}) {
             const auto end = [r](const Range &range) { return r == 0 ? range.lo : range.hi; };
-            RandomSource::instance().supply(QList<float>(5, r));
             w.Form_Load();
             for (int i = 0; i < 5; ++i)
                 QCOMPARE(tiles[i]->text().toInt(), end(atLoad[i]));
-            RandomSource::instance().supply(QList<float>(5, r));
             w.cmdReset_Click();
             w.cmdReset1_Click();
             for (int i = 0; i < 5; ++i)
                 QCOMPARE(tiles[i]->text().toInt(), end(atReset[i]));
         }
+        // Past the chosen values the source deals at random, within the ranges still.
+        w.Form_Load();
+        checkOperands(tiles, atLoad);
     }
 
     void resetReturnsAnAnsweredExerciseToAwaiting()
@@ -144,10 +146,10 @@ private slots:
         w.show();
         w.Form_Load();
         // The state an answer leaves behind, with the animation running.
-        w.control<Shape>("Shape8")->show();
-        w.control<Shape>("Shape7")->hide();
-        w.control<Shape>("Shape10")->hide();
-        w.control<Shape>("Shape13")->show();
+        control<Shape>(w, "Shape8")->show();
+        control<Shape>(w, "Shape7")->hide();
+        control<Shape>(w, "Shape10")->hide();
+        control<Shape>(w, "Shape13")->show();
         w.txtAnswer->setText("99");
         w.txtAnswer->hide();
         w.lblNumber[2]->show();
@@ -169,7 +171,7 @@ private slots:
         QVERIFY(w.lblNumber[2]->isHidden() && w.lblNumber[3]->isHidden());
         QVERIFY(!w.cmdReset->isEnabled());
         QVERIFY(w.cmdAnswer->isEnabled());
-        QCOMPARE(w.defaultButton(), w.cmdAnswer);
+        QCOMPARE(defaultButton(w), w.cmdAnswer);
         QVERIFY(!w.Timer1->isActive() && !w.Timer2->isActive());
         QVERIFY(!w.txtAnswer->isHidden());
         QVERIFY(w.txtAnswer->text().isEmpty());
@@ -183,10 +185,10 @@ private slots:
         DrillWindow w(Drill::Addition);
         w.show();
         w.Form_Load();
-        w.control<Shape>("Shape6")->show();
-        w.control<Shape>("Shape5")->hide();
-        w.control<Shape>("Shape9")->hide();
-        w.control<Shape>("Shape14")->show();
+        control<Shape>(w, "Shape6")->show();
+        control<Shape>(w, "Shape5")->hide();
+        control<Shape>(w, "Shape9")->hide();
+        control<Shape>(w, "Shape14")->show();
         w.lblNumber[4]->show();
         w.lblGood1->show();
         w.cmdAnswer1->setEnabled(false);
@@ -200,7 +202,7 @@ private slots:
         QVERIFY(w.imgAnswer->isHidden() && w.lblGood1->isHidden());
         QVERIFY(w.lblnumber2[3]->isHidden() && w.lblNumber[4]->isHidden());
         QVERIFY(!w.cmdReset1->isEnabled() && w.cmdAnswer1->isEnabled());
-        QCOMPARE(w.defaultButton(), w.cmdAnswer1);
+        QCOMPARE(defaultButton(w), w.cmdAnswer1);
         QVERIFY(!w.Timer3->isActive() && !w.Timer4->isActive());
         QVERIFY(w.txtNumber2->text().isEmpty());
     }
@@ -219,25 +221,25 @@ private slots:
         // After load, Enter anywhere presses the two-number Answer.
         QTest::keyClick(w.txtNumber2, Qt::Key_Return);
         QCOMPARE(answer.count(), 1);
-        QCOMPARE(w.defaultButton(), w.cmdReset);
+        QCOMPARE(defaultButton(w), w.cmdReset);
 
         // Typing in the three-number box hands Enter to its exercise, even while the other one
         // awaits its Reset; the next Enter then deals its next problem.
         w.txtNumber2->setFocus();
         QTest::keyClicks(w.txtNumber2, "12");
-        QCOMPARE(w.defaultButton(), w.cmdAnswer1);
+        QCOMPARE(defaultButton(w), w.cmdAnswer1);
         QTest::keyClick(w.txtNumber2, Qt::Key_Return);
         QCOMPARE(answer1.count(), 1);
-        QCOMPARE(w.defaultButton(), w.cmdReset1);
+        QCOMPARE(defaultButton(w), w.cmdReset1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(reset1.count(), 1);
-        QCOMPARE(w.defaultButton(), w.cmdAnswer1);
+        QCOMPARE(defaultButton(w), w.cmdAnswer1);
         QCOMPARE(focused(), w.txtNumber2);
         QCOMPARE(reset.count(), 0);
 
         // Reset of the two-number exercise gives it Enter and the focus back.
         QTest::mouseClick(w.cmdReset, Qt::LeftButton);
-        QCOMPARE(w.defaultButton(), w.cmdAnswer);
+        QCOMPARE(defaultButton(w), w.cmdAnswer);
         QCOMPARE(focused(), w.txtAnswer);
         const int sum = w.lblNumber[0]->text().toInt() + w.lblNumber[1]->text().toInt();
         QTest::keyClicks(w.txtAnswer, QString::number(sum));
@@ -248,7 +250,7 @@ private slots:
         // problem, as it does after a wrong one.
         w.txtAnswer->setFocus();
         QTest::keyClicks(w.txtAnswer, "5");
-        QCOMPARE(w.defaultButton(), w.cmdReset);
+        QCOMPARE(defaultButton(w), w.cmdReset);
         QTest::keyClick(w.txtAnswer, Qt::Key_Return);
         QCOMPARE(answer.count(), 2);
         QCOMPARE(reset.count(), 2);
@@ -278,7 +280,7 @@ private slots:
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         auto *w = static_cast<DrillWindow *>(instanceOf(drill).show());
-        QTRY_COMPARE(focused(), w->control<QWidget>(round.first()));
+        QTRY_COMPARE(focused(), control<QWidget>(*w, round.first()));
         for (const QString &next : round.mid(1)) {
             QTest::keyClick(focused(), Qt::Key_Tab);
             QCOMPARE(focused()->objectName(), next);
