@@ -153,21 +153,21 @@ void answer(shell::mdiSumbrook &main, int reps)
     drills::DrillWindow *form = openAddition(main);
     for (int rep = 0; rep < reps; ++rep) {
         const bool byKey = rep % 2;
-        const QString right = rightAnswer(std::span(form->lblNumber, 2));
-        form->txtAnswer->setText((rep / 2) % 2 ? QStringLiteral("-1") : right);
-        form->txtAnswer->setFocus();
+        const QString right = rightAnswer(std::span(form->two.operands).first(2));
+        form->two.answerBox->setText((rep / 2) % 2 ? QStringLiteral("-1") : right);
+        form->two.answerBox->setFocus();
         if (!byKey)
-            sendButton(form->cmdAnswer, QEvent::MouseButtonPress);
+            sendButton(form->two.answerButton, QEvent::MouseButtonPress);
         bench::settle();
-        PaintWatch painted([&](const QWidget *w) { return w == form->imgImage; });
+        PaintWatch painted([&](const QWidget *w) { return w == form->two.picture; });
         const qint64 start = bench::now();
         if (byKey)
-            sendKey(form->txtAnswer, Qt::Key_Return);
+            sendKey(form->two.answerBox, Qt::Key_Return);
         else
-            sendButton(form->cmdAnswer, QEvent::MouseButtonRelease);
+            sendButton(form->two.answerButton, QEvent::MouseButtonRelease);
         print(byKey ? "enter" : "release", start, painted.wait());
         bench::settle();
-        click(form->cmdReset);
+        click(form->two.resetButton);
         bench::settle();
     }
 }
@@ -182,14 +182,14 @@ void speak(shell::mdiSumbrook &main, int reps)
     for (int rep = 0; rep < reps; ++rep) {
         const bool on = rep % 2 == 0;
         toolkit::speech::setOn(on);
-        form->txtAnswer->setText(rightAnswer(std::span(form->lblNumber, 2)));
-        form->txtAnswer->setFocus();
+        form->two.answerBox->setText(rightAnswer(std::span(form->two.operands).first(2)));
+        form->two.answerBox->setFocus();
         bench::settle();
         const qint64 start = bench::now();
-        sendKey(form->txtAnswer, Qt::Key_Return);
+        sendKey(form->two.answerBox, Qt::Key_Return);
         print(on ? "speaking" : "silent", start, bench::now());
         bench::settle();
-        click(form->cmdReset);
+        click(form->two.resetButton);
         bench::settle();
     }
 }
@@ -214,11 +214,11 @@ void tick(shell::mdiSumbrook &main, int ticks)
     drills::DrillWindow *form = openAddition(main);
     int otherTicks = 0;
     const auto countOther = [&] { ++otherTicks; };
-    QObject::connect(form->Timer3, &QTimer::timeout, form, countOther);
-    QObject::connect(form->Timer4, &QTimer::timeout, form, countOther);
-    startAnimation(form->txtNumber2, form->cmdAnswer1, form->cmdReset1,
-                   std::span(form->lblnumber2, 3));
-    if (!form->Timer3->isActive())
+    QObject::connect(form->three.firstTimer, &QTimer::timeout, form, countOther);
+    QObject::connect(form->three.secondTimer, &QTimer::timeout, form, countOther);
+    startAnimation(form->three.answerBox, form->three.answerButton, form->three.resetButton,
+                   std::span(form->three.operands));
+    if (!form->three.firstTimer->isActive())
         qFatal("The three-number exercise's animation did not start");
 
     QList<qint64> times;
@@ -228,12 +228,13 @@ void tick(shell::mdiSumbrook &main, int ticks)
         if (times.size() > ticks)
             loop.quit();
     };
-    QObject::connect(form->Timer1, &QTimer::timeout, form, record);
-    QObject::connect(form->Timer2, &QTimer::timeout, form, record);
-    startAnimation(form->txtAnswer, form->cmdAnswer, form->cmdReset, std::span(form->lblNumber, 2));
+    QObject::connect(form->two.firstTimer, &QTimer::timeout, form, record);
+    QObject::connect(form->two.secondTimer, &QTimer::timeout, form, record);
+    startAnimation(form->two.answerBox, form->two.answerButton, form->two.resetButton,
+                   std::span(form->two.operands).first(2));
     // The animation's first interval starts with the last right answer.
     times.append(bench::now());
-    if (!form->Timer1->isActive())
+    if (!form->two.firstTimer->isActive())
         qFatal("The two-number exercise's animation did not start");
     loop.exec();
     for (qsizetype i = 1; i < times.size(); ++i)

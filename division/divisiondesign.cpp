@@ -23,6 +23,11 @@ using enum toolkit::Kind;
 
 namespace {
 
+// Rows bind into the exercise's controls: .member = exercise<&Controls::answerBox>.
+using Controls = drills::ExerciseControls;
+template<auto... Field>
+constexpr MemberBinder exercise = bindTo<&DivisionWindow::two, Field...>;
+
 constexpr Font Panel{"Arial", 11.25, true, true};
 constexpr Font Percent{"Arial", 15.75, true, true};
 
@@ -42,19 +47,19 @@ const ControlRow DivisionWindow::Rows[] = {
     {.kind = Shape, .name = "Shape17", .geometry = {3120, 2160, 1095, 495}, .outline = Pink,
      .outlineWidth = 12, .flags = Rounded},
     {.kind = Shape, .name = "Shape10", .geometry = {3000, 1200, 1815, 735}, .outline = Yellow,
-     .outlineWidth = 12, .flags = Rounded, .member = bindTo<&DivisionWindow::Shape10>},
+     .outlineWidth = 12, .flags = Rounded, .member = exercise<&Controls::awaitingFrame>},
     {.kind = Shape, .name = "Shape12", .geometry = {3000, 1200, 1815, 735}, .outline = Blue,
-     .outlineWidth = 12, .flags = Hidden | Rounded, .member = bindTo<&DivisionWindow::Shape12>},
+     .outlineWidth = 12, .flags = Hidden | Rounded, .member = exercise<&Controls::rightFrame>},
     {.kind = Shape, .name = "Shape13", .geometry = {3000, 1200, 1815, 735}, .outline = Red,
-     .outlineWidth = 12, .flags = Hidden | Rounded, .member = bindTo<&DivisionWindow::Shape13>},
+     .outlineWidth = 12, .flags = Hidden | Rounded, .member = exercise<&Controls::wrongFrame>},
     {.kind = Shape, .name = "Shape3", .geometry = {5640, 840, 1095, 495}, .outline = Blue,
      .outlineWidth = 25, .flags = Rounded},
     {.kind = Shape, .name = "Shape4", .geometry = {5640, 1560, 1095, 495}, .outline = Blue,
      .outlineWidth = 25, .flags = Rounded},
     {.kind = Shape, .name = "Shape7", .geometry = {5640, 840, 1095, 495}, .outline = Yellow,
-     .outlineWidth = 25, .flags = Rounded, .member = bindTo<&DivisionWindow::Shape7>},
+     .outlineWidth = 25, .flags = Rounded, .member = exercise<&Controls::resetRim>},
     {.kind = Shape, .name = "Shape8", .geometry = {5640, 1560, 1095, 495}, .outline = Yellow,
-     .outlineWidth = 25, .flags = Hidden | Rounded, .member = bindTo<&DivisionWindow::Shape8>},
+     .outlineWidth = 25, .flags = Hidden | Rounded, .member = exercise<&Controls::answerRim>},
     {.kind = Shape, .name = "Shape16", .geometry = {5640, 2400, 975, 495}, .outline = Magenta,
      .outlineWidth = 25, .flags = Rounded},
     // The division bracket: two plain bars, one pixel thin, drawn solid by their outline,
@@ -70,27 +75,27 @@ const ControlRow DivisionWindow::Rows[] = {
     {.kind = Label, .name = "lblNumber(3)", .geometry = {1800, 720, 3375, 375},
      //: Above the correct answer after a wrong one; short and kind.
      .caption = QT_TR_NOOP("The Correct Answer is "), .font = LeadIn, .flags = Centred | SingleLine | Unheard,
-     .member = bindTo<&DivisionWindow::lblNumber, 3>},
+     .member = exercise<&Controls::leadIn>},
     {.kind = Label, .name = "lblGood", .geometry = {2640, 720, 1605, 315},
      .caption = QT_TR_NOOP("You are good."), .font = Praise, .flags = Hidden | AutoSize,
-     .member = bindTo<&DivisionWindow::lblGood>},
+     .member = exercise<&Controls::praise>},
     {.kind = Label, .name = "lblNumber(2)", .geometry = {3120, 1320, 1575, 495}, .font = Tile,
      .back = SystemColour::ActiveTitleText, .flags = Hidden | Centred | Border,
      .description = QT_TR_NOOP("correct answer, to two decimal places"),
-     .member = bindTo<&DivisionWindow::lblNumber, 2>},
+     .member = exercise<&Controls::correctAnswer>},
     {.kind = Image, .name = "imgImage", .geometry = {2040, 1320, 735, 615}, .flags = Stretch,
      .description = QT_TR_NOOP("whether the answer was right"),
-     .member = bindTo<&DivisionWindow::imgImage>},
+     .member = exercise<&Controls::picture>},
     {.kind = Label, .name = "lblNumber(1)", .geometry = {1800, 2160, 1095, 495}, .font = Tile,
      .back = Peach, .flags = Centred, .description = QT_TR_NOOP("number to divide by"),
-     .member = bindTo<&DivisionWindow::lblNumber, 1>},
+     .member = exercise<&Controls::operands, 1>},
     {.kind = Label, .name = "lblNumber(0)", .geometry = {3120, 2160, 1095, 495}, .font = Tile,
      .back = Pink, .flags = Centred, .description = QT_TR_NOOP("number to divide"),
-     .member = bindTo<&DivisionWindow::lblNumber, 0>},
+     .member = exercise<&Controls::operands, 0>},
     {.kind = Timer, .name = "Timer1", .interval = 500,
-     .member = bindTo<&DivisionWindow::Timer1>, .handler = on<&DivisionWindow::Timer1_Timer>},
+     .member = exercise<&Controls::firstTimer>, .handler = on<&DivisionWindow::Timer1_Timer>},
     {.kind = Timer, .name = "Timer2", .interval = 500,
-     .member = bindTo<&DivisionWindow::Timer2>, .handler = on<&DivisionWindow::Timer2_Timer>},
+     .member = exercise<&Controls::secondTimer>, .handler = on<&DivisionWindow::Timer2_Timer>},
     {.kind = Image, .name = "imgFace(0)", .geometry = {0, 0, 480, 480}, .picture = ":/face0.xpm",
      .flags = Hidden, .accessibleName = QT_TR_NOOP("frowning face"),
      .member = bindTo<&DivisionWindow::imgFace, 0>},
@@ -118,42 +123,40 @@ const ControlRow DivisionWindow::Rows[] = {
      .caption = QT_TR_NOOP("You got "), .font = Panel, .flags = AutoSize | Unheard},
     {.kind = Label, .name = "lblCorrectA", .geometry = {2160, 3240, 735, 375}, .font = Panel,
      .description = QT_TR_NOOP("number of right answers"),
-     .member = bindTo<&DivisionWindow::lblCorrectA>},
+     .member = exercise<&Controls::correct>},
     {.kind = Label, .name = "Label9", .geometry = {3120, 3240, 1815, 615},
      //: Before the percentage, on the same line.
      .caption = QT_TR_NOOP("Questions Giving you a "), .font = Panel,
      .flags = Centred | Unheard},
     {.kind = Label, .name = "lblPercentA", .geometry = {5040, 3240, 1695, 615}, .font = Percent,
      .description = QT_TR_NOOP("percentage of right answers"),
-     .member = bindTo<&DivisionWindow::lblPercentA>},
+     .member = exercise<&Controls::percent>},
     {.kind = Label, .name = "Label6", .geometry = {1080, 3600, 720, 255},
      //: Before the number of questions answered.
      .caption = QT_TR_NOOP("Out of "), .font = Panel, .flags = AutoSize | Unheard},
     {.kind = Label, .name = "lblTotalA", .geometry = {2160, 3600, 735, 255}, .font = Panel,
      .description = QT_TR_NOOP("number of problems answered"),
-     .member = bindTo<&DivisionWindow::lblTotalA>},
+     .member = exercise<&Controls::total>},
     // The answer box and the buttons, in front.
     {.kind = TextBox, .name = "txtAnswer", .geometry = {3120, 1320, 1575, 555}, .font = Tile,
      .tabIndex = 0,
      .description = QT_TR_NOOP("type the answer to two decimal places and press Enter; Tab moves "
                                "on to the buttons"),
-     .member = bindTo<&DivisionWindow::txtAnswer>},
+     .member = exercise<&Controls::answerBox>},
     {.kind = Button, .name = "cmdReset", .geometry = {5640, 840, 1095, 495},
      .caption = QT_TR_NOOP("Reset"), .flags = Disabled, .tabIndex = 1,
      .description = QT_TR_NOOP("press Enter for a new problem"),
-     .member = bindTo<&DivisionWindow::cmdReset>, .handler = on<&DivisionWindow::cmdReset_Click>},
+     .member = exercise<&Controls::resetButton>, .handler = on<&DivisionWindow::cmdReset_Click>},
     {.kind = Button, .name = "cmdAnswer", .geometry = {5640, 1560, 1095, 495},
      .caption = QT_TR_NOOP("Answer"), .tabIndex = 2,
      .description = QT_TR_NOOP("press Enter to check the answer"),
-     .member = bindTo<&DivisionWindow::cmdAnswer>, .handler = on<&DivisionWindow::cmdAnswer_Click>},
+     .member = exercise<&Controls::answerButton>, .handler = on<&DivisionWindow::cmdAnswer_Click>},
     {.kind = Button, .name = "cmdScore1", .geometry = {5640, 2400, 975, 495},
      .caption = QT_TR_NOOP("Score"), .tabIndex = 4,
-     .description = QT_TR_NOOP("press Enter for the score"),
-     .member = bindTo<&DivisionWindow::cmdScore1>, .handler = on<&DivisionWindow::cmdScore1_Click>},
+     .description = QT_TR_NOOP("press Enter for the score"), .handler = on<&DivisionWindow::cmdScore1_Click>},
     {.kind = Button, .name = "cmdExit", .geometry = {1800, 5160, 1215, 495},
      .caption = QT_TR_NOOP("Exit"), .tabIndex = 3,
-     .description = QT_TR_NOOP("press Enter to close the window"),
-     .member = bindTo<&DivisionWindow::cmdExit>, .handler = on<&DivisionWindow::cmdExit_Click>},
+     .description = QT_TR_NOOP("press Enter to close the window"), .handler = on<&DivisionWindow::cmdExit_Click>},
 };
 
 const MenuRow DivisionWindow::MenuRows[] = {
@@ -171,18 +174,26 @@ const WindowDesign DivisionWindow::Design{.name = "frmDivision", .caption = QT_T
                                           .clientArea = {6720, 5655}, .icon = "divide"};
 // clang-format on
 
-// Builds the window from the design: its controls and menu, and its exercise's controls handed to
-// its view.
+// Builds the window from the design: its controls and menu, bound into its exercise's controls.
 DivisionWindow::DivisionWindow(toolkit::RandomSource &random, QWidget *parent)
     : Form(Design, parent)
     , m_exercise(Operation::Divide, Face::Smiling)
-    , m_view(*this, Operation::Divide, imgFace)
+    , m_view(*this, Operation::Divide, two, 2, imgFace)
     , m_random(random)
 {
     // The answer box has no change handler: typing moves no default button here.
     build(Rows);
     buildMenus(MenuRows);
-    m_view.setControls(drills::twoNumberControls(*this));
+    m_view.controlsBuilt();
+}
+
+namespace {
+toolkit::WindowInstance g_instance([] { return new DivisionWindow; });
+}
+
+toolkit::WindowInstance &frmDivision()
+{
+    return g_instance;
 }
 
 } // namespace division

@@ -17,25 +17,25 @@ void DivisionWindow::Form_Load()
     intRewardA = 0;
     intCorrectA = 0;
     intTotalA = 0;
-    makeDefault(cmdAnswer);
+    makeDefault(two.answerButton);
     m_random.reseed();
-    m_view.showDealt(m_exercise.deal(OperandRanges, m_random));
-    lblNumber[2]->hide();
-    lblNumber[3]->hide();
-    txtAnswer->show();
-    txtAnswer->setText(QString());
+    m_view.showDealt(m_exercise.deal(Ranges, m_random));
+    two.correctAnswer->hide();
+    two.leadIn->hide();
+    two.answerBox->show();
+    two.answerBox->setText(QString());
 }
 
 void DivisionWindow::cmdReset_Click()
 {
     m_view.showAwaiting();
     m_random.reseed();
-    m_view.showNewProblem(m_exercise.deal(OperandRanges, m_random));
+    m_view.showNewProblem(m_exercise.deal(Ranges, m_random));
 }
 
 void DivisionWindow::cmdAnswer_Click()
 {
-    m_view.showAnswered(m_exercise.answer(m_view.operandCaptions(), txtAnswer->text()));
+    m_view.showAnswered(m_exercise.answer(m_view.operandCaptions(), two.answerBox->text()));
 }
 
 void DivisionWindow::cmdScore1_Click()
@@ -51,11 +51,11 @@ void DivisionWindow::cmdExit_Click()
 void DivisionWindow::mnuitemSaveScore_Click()
 {
     // The count starts afresh only once the record is safely in the file.
-    if (!scores::saveScore(this, scores::DivisionScores, {lblPercentA->text(), lblTotalA->text()}))
+    if (!scores::saveScore(this, scores::DivisionScores, {two.percent->text(), two.total->text()}))
         return;
     intTotalA = 0;
     intCorrectA = 0;
-    lblPercentA->clear();
+    two.percent->clear();
 }
 
 void DivisionWindow::mnuItemRetrievScores_Click()
@@ -76,15 +76,6 @@ void DivisionWindow::Timer1_Timer()
 void DivisionWindow::Timer2_Timer()
 {
     m_view.showTick(m_exercise.tick(false), false);
-}
-
-namespace {
-toolkit::WindowInstance g_instance([] { return new DivisionWindow; });
-}
-
-toolkit::WindowInstance &frmDivision()
-{
-    return g_instance;
 }
 
 } // namespace division

@@ -12,15 +12,10 @@
 
 #include <array>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTimer;
-
 namespace division {
 
 // Dividend 25 to 99, then divisor 1 to 25, at load and at Reset alike.
-inline constexpr std::array<drills::Range, 2> OperandRanges{{{25, 99}, {1, 25}}};
+inline constexpr std::array<drills::Range, 2> Ranges{{{25, 99}, {1, 25}}};
 
 class DivisionWindow : public toolkit::Form
 {
@@ -56,25 +51,10 @@ public:
     qint16 &intRewardA = m_exercise.reward;
     qint16 &intStepA = m_exercise.step;
 
-    QLabel *lblNumber[4];
-    toolkit::Picture *imgFace[5];
-    QLineEdit *txtAnswer;
-    QPushButton *cmdAnswer;
-    QPushButton *cmdReset;
-    QPushButton *cmdScore1;
-    QPushButton *cmdExit;
-    toolkit::Picture *imgImage;
-    QLabel *lblGood;
-    QLabel *lblCorrectA;
-    QLabel *lblTotalA;
-    QLabel *lblPercentA;
-    QTimer *Timer1;
-    QTimer *Timer2;
-    toolkit::Shape *Shape7;
-    toolkit::Shape *Shape8;
-    toolkit::Shape *Shape10;
-    toolkit::Shape *Shape12;
-    toolkit::Shape *Shape13;
+    // The controls of its one exercise, named as the drill windows' two-number one, as the design's
+    // rows bind them, and the faces they show.
+    drills::ExerciseControls two;
+    toolkit::Picture *imgFace[5] = {};
 
 private:
     drills::ExerciseView m_view;

@@ -6,6 +6,7 @@
 
 #include "designparts.h"
 #include "drillwindow.h"
+#include "drillwindows.h"
 
 #include "toolkit/forms/binding.h"
 #include "toolkit/forms/shape.h"
@@ -27,6 +28,13 @@ using enum toolkit::Kind;
 using namespace parts;
 
 namespace {
+
+// Rows bind into each exercise's controls: .member = twoNumber<&Controls::answerBox>.
+using Controls = ExerciseControls;
+template<auto... Field>
+constexpr MemberBinder twoNumber = bindTo<&DrillWindow::two, Field...>;
+template<auto... Field>
+constexpr MemberBinder threeNumber = bindTo<&DrillWindow::three, Field...>;
 
 constexpr PerDrill<Font> PraiseLeft{Praise, Font{"MS Serif", 12, true}, Praise};
 constexpr PerDrill<Font> Panel{Font{"Arial", 11.25, true, true}, Font{"Arial", 9.75, true, true},
@@ -65,22 +73,22 @@ constexpr DrillRow DrillWindow::Rows[] = {
     // Answer frames: yellow while an answer is awaited, blue after a right one, red after a
     // wrong one.
     {.shared = {.kind = Shape, .name = "Shape10", .outline = Yellow, .outlineWidth = 12,
-                .flags = Rounded, .member = bindTo<&DrillWindow::Shape10>},
+                .flags = Rounded, .member = twoNumber<&Controls::awaitingFrame>},
      .geometry = {{1920, 1680, 1215, 855}, {1440, 1800, 1215, 735}, {1560, 1920, 1215, 735}}},
     {.shared = {.kind = Shape, .name = "Shape12", .outline = Blue, .outlineWidth = 12,
-                .flags = Hidden | Rounded, .member = bindTo<&DrillWindow::Shape12>},
+                .flags = Hidden | Rounded, .member = twoNumber<&Controls::rightFrame>},
      .geometry = {{1920, 1680, 1215, 855}, {1440, 1800, 1215, 735}, {1560, 1920, 1215, 735}}},
     {.shared = {.kind = Shape, .name = "Shape13", .outline = Red, .outlineWidth = 12,
-                .flags = Hidden | Rounded, .member = bindTo<&DrillWindow::Shape13>},
+                .flags = Hidden | Rounded, .member = twoNumber<&Controls::wrongFrame>},
      .geometry = {{1920, 1680, 1215, 855}, {1440, 1800, 1215, 735}, {1560, 1920, 1215, 735}}},
     {.shared = {.kind = Shape, .name = "Shape9", .outline = Yellow, .outlineWidth = 12,
-                .flags = Rounded, .member = bindTo<&DrillWindow::Shape9>},
+                .flags = Rounded, .member = threeNumber<&Controls::awaitingFrame>},
      .geometry = {{6000, 2670, 1215, 735}, {6120, 2430, 1215, 735}, {6120, 2400, 1575, 645}}},
     {.shared = {.kind = Shape, .name = "Shape14", .outline = Blue, .outlineWidth = 12,
-                .flags = Hidden | Rounded, .member = bindTo<&DrillWindow::Shape14>},
+                .flags = Hidden | Rounded, .member = threeNumber<&Controls::rightFrame>},
      .geometry = {{6000, 2670, 1215, 765}, {6120, 2430, 1215, 735}, {6120, 2430, 1575, 645}}},
     {.shared = {.kind = Shape, .name = "Shape11", .outline = Red, .outlineWidth = 12,
-                .flags = Hidden | Rounded, .member = bindTo<&DrillWindow::Shape11>},
+                .flags = Hidden | Rounded, .member = threeNumber<&Controls::wrongFrame>},
      .geometry = {{6000, 2670, 1215, 765}, {6120, 2400, 1215, 735}, {6120, 2430, 1575, 615}}},
     // Button rims: the blue ones always, a yellow one above while its button is disabled.
     {.shared = {.kind = Shape, .name = "Shape3", .outline = Blue, .outlineWidth = 25,
@@ -96,16 +104,16 @@ constexpr DrillRow DrillWindow::Rows[] = {
                 .flags = Rounded},
      .geometry = {{7680, 1200, 975, 495}, {7920, 1320, 975, 495}, {8160, 1200, 975, 495}}},
     {.shared = {.kind = Shape, .name = "Shape7", .outline = Yellow, .outlineWidth = 25,
-                .flags = Rounded, .member = bindTo<&DrillWindow::Shape7>},
+                .flags = Rounded, .member = twoNumber<&Controls::resetRim>},
      .geometry = {{3600, 360, 975, 495}, {3000, 600, 975, 495}, {3120, 720, 1095, 495}}},
     {.shared = {.kind = Shape, .name = "Shape8", .outline = Yellow, .outlineWidth = 25,
-                .flags = Hidden | Rounded, .member = bindTo<&DrillWindow::Shape8>},
+                .flags = Hidden | Rounded, .member = twoNumber<&Controls::answerRim>},
      .geometry = {{3600, 1080, 975, 495}, {3000, 1320, 975, 495}, {3120, 1440, 1095, 495}}},
     {.shared = {.kind = Shape, .name = "Shape5", .outline = Yellow, .outlineWidth = 25,
-                .flags = Rounded, .member = bindTo<&DrillWindow::Shape5>},
+                .flags = Rounded, .member = threeNumber<&Controls::resetRim>},
      .geometry = {{7680, 480, 975, 495}, {7920, 600, 975, 495}, {8160, 480, 975, 495}}},
     {.shared = {.kind = Shape, .name = "Shape6", .outline = Yellow, .outlineWidth = 25,
-                .flags = Hidden | Rounded, .member = bindTo<&DrillWindow::Shape6>},
+                .flags = Hidden | Rounded, .member = threeNumber<&Controls::answerRim>},
      .geometry = {{7680, 1200, 975, 495}, {7920, 1320, 975, 495}, {8160, 1200, 975, 495}}},
     {.shared = {.kind = Shape, .name = "Shape16", .outline = Magenta, .outlineWidth = 25,
                 .flags = Rounded},
@@ -122,7 +130,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
      .font = Heading},
     {.shared = {.kind = Label, .name = "lblNumber(0)", .back = Pink, .flags = Centred,
                 .description = QT_TR_NOOP("first number of the two-number problem"),
-                .member = bindTo<&DrillWindow::lblNumber, 0>},
+                .member = twoNumber<&Controls::operands, 0>},
      .geometry = {{2040, 480, 1095, 495}, {1560, 600, 1095, 495}, {1680, 720, 1095, 495}},
      .font = Tile},
     {.shared = {.kind = Label, .name = "Label2(0)", .flags = AutoSize | Centred},
@@ -131,7 +139,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
      .accessibleName = {QT_TR_NOOP("plus"), QT_TR_NOOP("minus"), QT_TR_NOOP("times")}},
     {.shared = {.kind = Label, .name = "lblNumber(1)", .back = Peach, .flags = Centred,
                 .description = QT_TR_NOOP("second number of the two-number problem"),
-                .member = bindTo<&DrillWindow::lblNumber, 1>},
+                .member = twoNumber<&Controls::operands, 1>},
      .geometry = {{2040, 1080, 1095, 495}, {1560, 1200, 1095, 495}, {1680, 1320, 1095, 495}},
      .font = Tile},
     {.shared = {.kind = Label, .name = "Label1(0)", .flags = AutoSize},
@@ -140,28 +148,28 @@ constexpr DrillRow DrillWindow::Rows[] = {
     {.shared = {.kind = Label, .name = "lblNumber(2)", .back = SystemColour::ActiveTitleText,
                 .flags = Hidden | Centred | Border,
                 .description = QT_TR_NOOP("correct answer to the two-number problem"),
-                .member = bindTo<&DrillWindow::lblNumber, 2>},
+                .member = twoNumber<&Controls::correctAnswer>},
      .geometry = {{2040, 1800, 975, 615}, {1560, 1920, 975, 495}, {1680, 2040, 975, 495}},
      .font = Tile},
     {.shared = {.kind = Image, .name = "imgImage", .flags = Stretch,
                 .description = QT_TR_NOOP("whether the answer to the two-number problem was "
                                           "right"),
-                .member = bindTo<&DrillWindow::imgImage>},
+                .member = twoNumber<&Controls::picture>},
      .geometry = {{2040, 2880, 855, 735}, {1680, 2640, 735, 615}, {1680, 2880, 735, 615}}},
     {.shared = {.kind = Label, .name = "lblGood", .flags = Hidden | AutoSize,
-                .member = bindTo<&DrillWindow::lblGood>},
+                .member = twoNumber<&Controls::praise>},
      .geometry = {{1680, 3720, 1605, 315}, {120, 2760, 1575, 285}, {0, 3000, 1605, 315}},
      .caption = QT_TR_NOOP("You are good."), .font = PraiseLeft},
     {.shared = {.kind = Label, .name = "lblNumber(3)", .flags = Centred | Unheard,
-                .member = bindTo<&DrillWindow::lblNumber, 3>},
+                .member = twoNumber<&Controls::leadIn>},
      .geometry = {{240, 1680, 1095, 1335}, {120, 2400, 1215, 975}, {120, 2280, 1215, 1215}},
      //: Beside the correct answer after a wrong one; short and kind. It wraps in a narrow
      //: column, each line clear of the "=" and of the Score button's rim.
      .caption = QT_TR_NOOP("The Correct Answer is "), .font = LeadIn},
     {.shared = {.kind = Timer, .name = "Timer1", .interval = 500,
-                .member = bindTo<&DrillWindow::Timer1>, .handler = on<&DrillWindow::Timer1_Timer>}},
+                .member = twoNumber<&Controls::firstTimer>, .handler = on<&DrillWindow::Timer1_Timer>}},
     {.shared = {.kind = Timer, .name = "Timer2", .interval = 500,
-                .member = bindTo<&DrillWindow::Timer2>, .handler = on<&DrillWindow::Timer2_Timer>}},
+                .member = twoNumber<&Controls::secondTimer>, .handler = on<&DrillWindow::Timer2_Timer>}},
     // Its score panel.
     {.shared = {.kind = Label, .name = "Label4", .flags = AutoSize | Unheard},
      .geometry = {{360, 4440, 870, 255}, {360, 4080, 795, 240}, {240, 3840, 795, 240}},
@@ -171,7 +179,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
      .caption = QT_TR_NOOP("You got "), .font = Panel},
     {.shared = {.kind = Label, .name = "lblCorrectA",
                 .description = QT_TR_NOOP("number of right answers to the two-number problem"),
-                .member = bindTo<&DrillWindow::lblCorrectA>},
+                .member = twoNumber<&Controls::correct>},
      .geometry = {{1440, 4440, 735, 375}, {1440, 4080, 735, 375}, {1320, 3840, 615, 375}},
      .font = Panel},
     {.shared = {.kind = Label, .name = "Label9", .flags = Centred | Unheard},
@@ -181,7 +189,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
     {.shared = {.kind = Label, .name = "lblPercentA",
                 .description = QT_TR_NOOP("percentage of right answers to the two-number "
                                           "problem"),
-                .member = bindTo<&DrillWindow::lblPercentA>},
+                .member = twoNumber<&Controls::percent>},
      .geometry = {{3840, 4440, 1215, 615}, {4320, 4080, 1215, 615}, {3960, 3840, 975, 615}},
      .font = Panel},
     {.shared = {.kind = Label, .name = "Label6", .flags = AutoSize | Unheard},
@@ -190,7 +198,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
      .caption = QT_TR_NOOP("Out of "), .font = Panel},
     {.shared = {.kind = Label, .name = "lblTotalA",
                 .description = QT_TR_NOOP("number of two-number problems answered"),
-                .member = bindTo<&DrillWindow::lblTotalA>},
+                .member = twoNumber<&Controls::total>},
      .geometry = {{1440, 4800, 735, 255}, {1440, 4440, 735, 255}, {1320, 4200, 615, 255}},
      .font = Panel},
     // The three-number exercise.
@@ -200,7 +208,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
      .font = Heading},
     {.shared = {.kind = Label, .name = "lblnumber2(0)", .back = Peach, .flags = Centred,
                 .description = QT_TR_NOOP("first number of the three-number problem"),
-                .member = bindTo<&DrillWindow::lblnumber2, 0>},
+                .member = threeNumber<&Controls::operands, 0>},
      .geometry = {{6120, 555, 975, 495}, {6240, 675, 975, 495}, {6360, 555, 975, 495}},
      .font = Tile},
     {.shared = {.kind = Label, .name = "Label2(1)", .flags = AutoSize | Centred},
@@ -209,7 +217,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
      .accessibleName = {QT_TR_NOOP("plus"), QT_TR_NOOP("minus"), QT_TR_NOOP("times")}},
     {.shared = {.kind = Label, .name = "lblnumber2(1)", .back = LightGreen, .flags = Centred,
                 .description = QT_TR_NOOP("second number of the three-number problem"),
-                .member = bindTo<&DrillWindow::lblnumber2, 1>},
+                .member = threeNumber<&Controls::operands, 1>},
      .geometry = {{6120, 1275, 975, 495}, {6240, 1275, 975, 495}, {6360, 1155, 975, 495}},
      .font = Tile},
     {.shared = {.kind = Label, .name = "Label2(2)", .flags = AutoSize | Centred},
@@ -218,7 +226,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
      .accessibleName = {QT_TR_NOOP("plus"), QT_TR_NOOP("minus"), QT_TR_NOOP("times")}},
     {.shared = {.kind = Label, .name = "lblnumber2(2)", .back = Lavender, .flags = Centred,
                 .description = QT_TR_NOOP("third number of the three-number problem"),
-                .member = bindTo<&DrillWindow::lblnumber2, 2>},
+                .member = threeNumber<&Controls::operands, 2>},
      .geometry = {{6120, 1995, 975, 495}, {6240, 1875, 975, 495}, {6360, 1755, 975, 495}},
      .font = Tile},
     {.shared = {.kind = Label, .name = "Label1(1)", .flags = AutoSize},
@@ -227,33 +235,33 @@ constexpr DrillRow DrillWindow::Rows[] = {
     {.shared = {.kind = Label, .name = "lblnumber2(3)", .back = SystemColour::HighlightText,
                 .flags = Centred | Border,
                 .description = QT_TR_NOOP("correct answer to the three-number problem"),
-                .member = bindTo<&DrillWindow::lblnumber2, 3>},
+                .member = threeNumber<&Controls::correctAnswer>},
      .geometry = {{6120, 2760, 975, 615}, {6240, 2520, 975, 495}, {6240, 2520, 1335, 495}},
      .font = Tile},
     {.shared = {.kind = Image, .name = "imgAnswer", .flags = Stretch,
                 .description = QT_TR_NOOP("whether the answer to the three-number problem was "
                                           "right"),
-                .member = bindTo<&DrillWindow::imgAnswer>},
+                .member = threeNumber<&Controls::picture>},
      .geometry = {{6240, 3720, 855, 735}, {6360, 3360, 735, 615}, {6480, 3240, 735, 615}}},
     {.shared = {.kind = Label, .name = "lblGood1", .flags = Hidden | AutoSize,
-                .member = bindTo<&DrillWindow::lblGood1>},
+                .member = threeNumber<&Controls::praise>},
      .geometry = {{5880, 4560, 1605, 315}, {3960, 2760, 1605, 315}, {4200, 3000, 1605, 315}},
      .caption = QT_TR_NOOP("You are good."), .font = Praise},
     {.shared = {.kind = Label, .name = "lblNumber(4)", .flags = Hidden | Centred | Unheard,
-                .member = bindTo<&DrillWindow::lblNumber, 4>},
+                .member = threeNumber<&Controls::leadIn>},
      .geometry = {{4200, 2760, 1095, 1215}, {4200, 2280, 1215, 975}, {4320, 2520, 1335, 1095}},
      .caption = QT_TR_NOOP("The Correct Answer is "), .font = LeadIn},
     {.shared = {.kind = Timer, .name = "Timer3", .interval = 500,
-                .member = bindTo<&DrillWindow::Timer3>, .handler = on<&DrillWindow::Timer3_Timer>}},
+                .member = threeNumber<&Controls::firstTimer>, .handler = on<&DrillWindow::Timer3_Timer>}},
     {.shared = {.kind = Timer, .name = "Timer4", .interval = 500,
-                .member = bindTo<&DrillWindow::Timer4>, .handler = on<&DrillWindow::Timer4_Timer>}},
+                .member = threeNumber<&Controls::secondTimer>, .handler = on<&DrillWindow::Timer4_Timer>}},
     // Its score panel.
     {.shared = {.kind = Label, .name = "Label3", .flags = AutoSize | Unheard},
      .geometry = {{5280, 5280, 870, 255}, {5520, 4920, 795, 240}, {4560, 4800, 795, 240}},
      .caption = QT_TR_NOOP("You got "), .font = Panel},
     {.shared = {.kind = Label, .name = "lblCorrect",
                 .description = QT_TR_NOOP("number of right answers to the three-number problem"),
-                .member = bindTo<&DrillWindow::lblCorrect>},
+                .member = threeNumber<&Controls::correct>},
      .geometry = {{6360, 5280, 735, 375}, {6600, 4920, 735, 375}, {5640, 4800, 615, 375}},
      .font = Panel},
     {.shared = {.kind = Label, .name = "Label7", .flags = Centred | Unheard},
@@ -262,7 +270,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
     {.shared = {.kind = Label, .name = "lblPersent",
                 .description = QT_TR_NOOP("percentage of right answers to the three-number "
                                           "problem"),
-                .member = bindTo<&DrillWindow::lblPersent>},
+                .member = threeNumber<&Controls::percent>},
      .geometry = {{8880, 5280, 1335, 615}, {9720, 4920, 1095, 615}, {8400, 4800, 975, 615}},
      .font = Panel},
     {.shared = {.kind = Label, .name = "Label5", .flags = AutoSize | Unheard},
@@ -270,7 +278,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
      .caption = QT_TR_NOOP("Out of "), .font = Panel},
     {.shared = {.kind = Label, .name = "lblTotal",
                 .description = QT_TR_NOOP("number of three-number problems answered"),
-                .member = bindTo<&DrillWindow::lblTotal>},
+                .member = threeNumber<&Controls::total>},
      .geometry = {{6360, 5640, 735, 255}, {6600, 5280, 735, 255}, {5640, 5160, 615, 255}},
      .font = Panel},
     // Shared by the window: the notices and the faces the feedback pictures show.
@@ -299,13 +307,13 @@ constexpr DrillRow DrillWindow::Rows[] = {
     {.shared = {.kind = TextBox, .name = "txtAnswer",
                 .description = QT_TR_NOOP("type the answer and press Enter; Tab moves on to the "
                                           "buttons"),
-                .member = bindTo<&DrillWindow::txtAnswer>,
+                .member = twoNumber<&Controls::answerBox>,
                 .handler = on<&DrillWindow::txtAnswer_Change>},
      .geometry = {{2040, 1800, 975, 675}, {1560, 1875, 975, 555}, {1680, 2040, 975, 555}},
      .font = Tile, .tabIndex = {0, 8, 8}},
     {.shared = {.kind = Button, .name = "cmdReset", .flags = Disabled,
                 .description = QT_TR_NOOP("press Enter for a new two-number problem"),
-                .member = bindTo<&DrillWindow::cmdReset>,
+                .member = twoNumber<&Controls::resetButton>,
                 .handler = on<&DrillWindow::cmdReset_Click>},
      .geometry = {{3600, 360, 975, 495}, {3000, 600, 975, 495}, {3120, 720, 1095, 495}},
      .caption = QT_TR_NOOP("Reset"), .tabIndex = {1, 7, 7},
@@ -313,14 +321,13 @@ constexpr DrillRow DrillWindow::Rows[] = {
     {.shared = {.kind = Button, .name = "cmdAnswer",
                 .description = QT_TR_NOOP("press Enter to check the answer to the two-number "
                                           "problem"),
-                .member = bindTo<&DrillWindow::cmdAnswer>,
+                .member = twoNumber<&Controls::answerButton>,
                 .handler = on<&DrillWindow::cmdAnswer_Click>},
      .geometry = {{3600, 1080, 975, 495}, {3000, 1320, 975, 495}, {3120, 1440, 1095, 495}},
      .caption = QT_TR_NOOP("Answer"), .tabIndex = {2, 6, 6},
      .accessibleName = QT_TR_NOOP("Answer, two numbers")},
     {.shared = {.kind = Button, .name = "cmdScore1",
                 .description = QT_TR_NOOP("press Enter for the score of the two-number problem"),
-                .member = bindTo<&DrillWindow::cmdScore1>,
                 .handler = on<&DrillWindow::cmdScore1_Click>},
      .geometry = {{3600, 1800, 975, 495}, {3000, 1920, 975, 495}, {3120, 2160, 1095, 495}},
      .caption = QT_TR_NOOP("Score"), .tabIndex = {8, 0, 0},
@@ -328,13 +335,13 @@ constexpr DrillRow DrillWindow::Rows[] = {
     {.shared = {.kind = TextBox, .name = "txtNumber2",
                 .description = QT_TR_NOOP("type the answer and press Enter; Tab moves on to the "
                                           "buttons"),
-                .member = bindTo<&DrillWindow::txtNumber2>,
+                .member = threeNumber<&Controls::answerBox>,
                 .handler = on<&DrillWindow::txtNumber2_Change>},
      .geometry = {{6120, 2760, 975, 555}, {6240, 2520, 975, 555}, {6240, 2520, 1335, 495}},
      .font = Tile, .tabIndex = {6, 2, 2}},
     {.shared = {.kind = Button, .name = "cmdReset1", .flags = Disabled,
                 .description = QT_TR_NOOP("press Enter for a new three-number problem"),
-                .member = bindTo<&DrillWindow::cmdReset1>,
+                .member = threeNumber<&Controls::resetButton>,
                 .handler = on<&DrillWindow::cmdReset1_Click>},
      .geometry = {{7680, 480, 975, 495}, {7920, 600, 975, 495}, {8160, 480, 975, 495}},
      .caption = QT_TR_NOOP("Reset"), .tabIndex = 4,
@@ -342,7 +349,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
     {.shared = {.kind = Button, .name = "cmdAnswer1",
                 .description = QT_TR_NOOP("press Enter to check the answer to the three-number "
                                           "problem"),
-                .member = bindTo<&DrillWindow::cmdAnswer1>,
+                .member = threeNumber<&Controls::answerButton>,
                 .handler = on<&DrillWindow::cmdAnswer1_Click>},
      .geometry = {{7680, 1200, 975, 495}, {7920, 1320, 975, 495}, {8160, 1200, 975, 495}},
      .caption = QT_TR_NOOP("Answer"), .tabIndex = {5, 3, 3},
@@ -350,14 +357,12 @@ constexpr DrillRow DrillWindow::Rows[] = {
     {.shared = {.kind = Button, .name = "cmdScore",
                 .description = QT_TR_NOOP("press Enter for the score of the three-number "
                                           "problem"),
-                .member = bindTo<&DrillWindow::cmdScore>,
                 .handler = on<&DrillWindow::cmdScore_Click>},
      .geometry = {{7680, 1920, 975, 495}, {7920, 1920, 975, 495}, {8160, 1920, 975, 495}},
      .caption = QT_TR_NOOP("Score"), .tabIndex = {7, 1, 1},
      .accessibleName = QT_TR_NOOP("Score, three numbers")},
     {.shared = {.kind = Button, .name = "cmdExit",
                 .description = QT_TR_NOOP("press Enter to close the window"),
-                .member = bindTo<&DrillWindow::cmdExit>,
                 .handler = on<&DrillWindow::cmdExit_Click>},
      .geometry = {{600, 6120, 1215, 495}, {120, 5040, 1215, 495}, {840, 5880, 1215, 495}},
      .caption = QT_TR_NOOP("Exit"), .tabIndex = {3, 5, 5}},
@@ -433,8 +438,7 @@ auto rowsOf(const Row (&rows)[Count], Drill drill)
 
 } // namespace
 
-// Builds the window from the design: its controls and menu, and each exercise's controls handed
-// to its view.
+// Builds the window from the design: its controls and menu, bound into each exercise's controls.
 DrillWindow::DrillWindow(Drill drill, toolkit::RandomSource &random, QWidget *parent)
     : Form(Windows[drill], parent)
     , m_two(Operations[drill], Face::Smiling)
@@ -442,30 +446,34 @@ DrillWindow::DrillWindow(Drill drill, toolkit::RandomSource &random, QWidget *pa
     , m_drill(drill)
     , m_ranges(Ranges[drill])
     , m_random(random)
-    , m_twoView(*this, Operations[drill], imgFace)
-    , m_threeView(*this, Operations[drill], imgFace)
+    , m_twoView(*this, Operations[drill], two, 2, imgFace)
+    , m_threeView(*this, Operations[drill], three, 3, imgFace)
 {
     build(rowsOf(Rows, drill));
     buildMenus(rowsOf(MenuRows, drill));
-    m_twoView.setControls(twoNumberControls(*this));
-    m_threeView.setControls({.operands = {lblnumber2[0], lblnumber2[1], lblnumber2[2]},
-                             .answerBox = txtNumber2,
-                             .correctAnswer = lblnumber2[3],
-                             .leadIn = lblNumber[4],
-                             .answerButton = cmdAnswer1,
-                             .resetButton = cmdReset1,
-                             .answerRim = Shape6,
-                             .resetRim = Shape5,
-                             .awaitingFrame = Shape9,
-                             .rightFrame = Shape14,
-                             .wrongFrame = Shape11,
-                             .picture = imgAnswer,
-                             .praise = lblGood1,
-                             .firstTimer = Timer3,
-                             .secondTimer = Timer4,
-                             .correct = lblCorrect,
-                             .total = lblTotal,
-                             .percent = lblPersent});
+    m_twoView.controlsBuilt();
+    m_threeView.controlsBuilt();
+}
+
+namespace {
+toolkit::WindowInstance g_addition([] { return new DrillWindow(Drill::Addition); });
+toolkit::WindowInstance g_subtraction([] { return new DrillWindow(Drill::Subtraction); });
+toolkit::WindowInstance g_multiplication([] { return new DrillWindow(Drill::Multiplication); });
+} // namespace
+
+toolkit::WindowInstance &frmAddition()
+{
+    return g_addition;
+}
+
+toolkit::WindowInstance &frmSubtraction()
+{
+    return g_subtraction;
+}
+
+toolkit::WindowInstance &frmMultiplication()
+{
+    return g_multiplication;
 }
 
 } // namespace drills

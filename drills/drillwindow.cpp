@@ -29,14 +29,14 @@ void DrillWindow::Form_Load()
     intTotalA = 0;
     intReward = 0;
     intTotal = 0;
-    makeDefault(cmdAnswer);
+    makeDefault(two.answerButton);
     m_random.reseed();
     m_threeView.showDealt(m_three.deal(m_ranges.threeAtLoad, m_random));
     m_twoView.showDealt(m_two.deal(m_ranges.twoAtLoad, m_random));
-    lblNumber[2]->hide();
-    lblNumber[3]->hide();
-    txtAnswer->show();
-    txtAnswer->setText(QString());
+    two.correctAnswer->hide();
+    two.leadIn->hide();
+    two.answerBox->show();
+    two.answerBox->setText(QString());
 }
 
 void DrillWindow::cmdReset_Click()
@@ -60,33 +60,34 @@ void DrillWindow::cmdExit_Click()
 
 void DrillWindow::txtAnswer_Change()
 {
-    takeDefault(cmdAnswer1);
-    takeDefault(cmdReset1);
+    takeDefault(three.answerButton);
+    takeDefault(three.resetButton);
     // Typing after a right answer, with Answer disabled, makes Enter deal the next problem.
     m_twoView.takeEnter();
 }
 
 void DrillWindow::txtNumber2_Change()
 {
-    takeDefault(cmdReset);
-    takeDefault(cmdAnswer);
+    takeDefault(two.resetButton);
+    takeDefault(two.answerButton);
     m_threeView.takeEnter();
 }
 
 void DrillWindow::boxEntered(QWidget *box)
 {
     // As typing does: Enter never answers the other exercise, with a box nobody filled in.
-    (box == txtNumber2 ? m_threeView : m_twoView).takeEnter();
+    (box == three.answerBox ? m_threeView : m_twoView).takeEnter();
 }
 
 void DrillWindow::cmdAnswer_Click()
 {
-    m_twoView.showAnswered(m_two.answer(m_twoView.operandCaptions(), txtAnswer->text()));
+    m_twoView.showAnswered(m_two.answer(m_twoView.operandCaptions(), two.answerBox->text()));
 }
 
 void DrillWindow::cmdAnswer1_Click()
 {
-    m_threeView.showAnswered(m_three.answer(m_threeView.operandCaptions(), txtNumber2->text()));
+    m_threeView.showAnswered(
+        m_three.answer(m_threeView.operandCaptions(), three.answerBox->text()));
 }
 
 void DrillWindow::Timer1_Timer()
@@ -122,16 +123,16 @@ void DrillWindow::cmdScore_Click()
 void DrillWindow::mnuItemSaveScore_Click()
 {
     // The count starts afresh only once the record is safely in the file.
-    const scores::Captions shown{lblPercentA->text(), lblTotalA->text(), lblPersent->text(),
-                                 lblTotal->text()};
+    const scores::Captions shown{two.percent->text(), two.total->text(), three.percent->text(),
+                                 three.total->text()};
     if (!scores::saveScore(this, *ScoreFiles[m_drill], shown))
         return;
     intCorrect = 0;
     intTotal = 0;
     intTotalA = 0;
     intCorrectA = 0;
-    lblPercentA->clear();
-    lblPersent->clear();
+    two.percent->clear();
+    three.percent->clear();
 }
 
 void DrillWindow::mnuItemRetrievScores_Click()

@@ -11,11 +11,6 @@
 #include "toolkit/forms/picture.h"
 #include "toolkit/text/random.h"
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTimer;
-
 namespace drills {
 
 class DrillWindow : public toolkit::Form
@@ -68,42 +63,10 @@ public:
     qint16 &intReward = m_three.reward;
     qint16 &intStep = m_three.step;
 
-    QLabel *lblNumber[5];
-    QLabel *lblnumber2[4];
-    toolkit::Picture *imgFace[5];
-    QLineEdit *txtAnswer;
-    QLineEdit *txtNumber2;
-    QPushButton *cmdAnswer;
-    QPushButton *cmdReset;
-    QPushButton *cmdScore1;
-    QPushButton *cmdAnswer1;
-    QPushButton *cmdReset1;
-    QPushButton *cmdScore;
-    QPushButton *cmdExit;
-    toolkit::Picture *imgImage;
-    toolkit::Picture *imgAnswer;
-    QLabel *lblGood;
-    QLabel *lblGood1;
-    QLabel *lblCorrectA;
-    QLabel *lblTotalA;
-    QLabel *lblPercentA;
-    QLabel *lblCorrect;
-    QLabel *lblTotal;
-    QLabel *lblPersent;
-    QTimer *Timer1;
-    QTimer *Timer2;
-    QTimer *Timer3;
-    QTimer *Timer4;
-    toolkit::Shape *Shape7;
-    toolkit::Shape *Shape8;
-    toolkit::Shape *Shape10;
-    toolkit::Shape *Shape12;
-    toolkit::Shape *Shape13;
-    toolkit::Shape *Shape5;
-    toolkit::Shape *Shape6;
-    toolkit::Shape *Shape9;
-    toolkit::Shape *Shape14;
-    toolkit::Shape *Shape11;
+    // The controls of each exercise, as the design's rows bind them, and the faces they show.
+    ExerciseControls two;
+    ExerciseControls three;
+    toolkit::Picture *imgFace[5] = {};
 
 protected:
     void boxEntered(QWidget *box) override;

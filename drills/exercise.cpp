@@ -2,20 +2,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise.h"
 
+#include "division/dividing.h"
 #include "toolkit/text/formats.h"
 #include "toolkit/text/numbers.h"
 #include "toolkit/text/random.h"
 
-#include <QLocale>
-
-#include <cmath>
+#include <algorithm>
+#include <array>
 
 namespace drills {
 
 using namespace toolkit;
 
+namespace {
+
+// clang-format off
+constexpr OperationRow Adding{
+    .operation = Operation::Add, .apply = [](double l, double r) { return l + r; },
+    .resultText = numberText,
+    .readTwo = QT_TRANSLATE_NOOP("ExerciseView", "%1 plus %2"),
+    .readThree = QT_TRANSLATE_NOOP("ExerciseView", "%1 plus %2 plus %3")};
+constexpr OperationRow Subtracting{
+    .operation = Operation::Subtract, .apply = [](double l, double r) { return l - r; },
+    .resultText = numberText,
+    .readTwo = QT_TRANSLATE_NOOP("ExerciseView", "%1 minus %2"),
+    .readThree = QT_TRANSLATE_NOOP("ExerciseView", "%1 minus %2 minus %3")};
+constexpr OperationRow Multiplying{
+    .operation = Operation::Multiply, .apply = [](double l, double r) { return l * r; },
+    .resultText = numberText,
+    .readTwo = QT_TRANSLATE_NOOP("ExerciseView", "%1 times %2"),
+    .readThree = QT_TRANSLATE_NOOP("ExerciseView", "%1 times %2 times %3")};
+// clang-format on
+
+constexpr const OperationRow *Operations[] = {&Adding, &Subtracting, &Multiplying,
+                                              &division::Dividing};
+static_assert(std::size(Operations) == std::size_t(Operation::Divide) + 1,
+              "a row for every operation");
+static_assert(std::ranges::equal(Operations,
+                                 std::array{Operation::Add, Operation::Subtract,
+                                            Operation::Multiply, Operation::Divide},
+                                 {}, &OperationRow::operation),
+              "each row in its operation's place");
+
+} // namespace
+
+const OperationRow &operationRow(Operation operation)
+{
+    return *Operations[std::size_t(operation)];
+}
+
 Exercise::Exercise(Operation operation, Face rightFace)
-    : m_operation(operation)
+    : m_operation(&operationRow(operation))
     , m_rightFace(rightFace)
 {}
 
@@ -30,24 +67,9 @@ QStringList Exercise::deal(std::span<const Range> ranges, RandomSource &random) 
 QString Exercise::correctText(const QStringList &operandCaptions) const
 {
     double result = leadingNumber(operandCaptions.value(0));
-    for (qsizetype i = 1; i < operandCaptions.size(); ++i) {
-        const double operand = leadingNumber(operandCaptions[i]);
-        switch (m_operation) {
-        case Operation::Add:
-            result += operand;
-            break;
-        case Operation::Subtract:
-            result -= operand;
-            break;
-        case Operation::Multiply:
-            result *= operand;
-            break;
-        case Operation::Divide:
-            result /= operand;
-            break;
-        }
-    }
-    return m_operation == Operation::Divide ? twoDecimalText(result) : numberText(result);
+    for (qsizetype i = 1; i < operandCaptions.size(); ++i)
+        result = m_operation->apply(result, leadingNumber(operandCaptions[i]));
+    return m_operation->resultText(result);
 }
 
 Exercise::Answered Exercise::answer(const QStringList &operandCaptions, const QString &typed)
@@ -55,29 +77,11 @@ Exercise::Answered Exercise::answer(const QStringList &operandCaptions, const QS
     Answered answered;
     addOne(total);
     answered.correctText = correctText(operandCaptions);
-    // A quotient is compared in the same two-decimal text, when the typed text reads as a number;
-    // whole numbers are compared exactly as typed.
     answered.typedText = typed;
-    if (m_operation == Operation::Divide) {
-        if (const std::optional<double> value = readNumber(typed))
-            answered.typedText = twoDecimalText(*value);
-        const double hundredths =
-            leadingNumber(operandCaptions.value(0)) / leadingNumber(operandCaptions.value(1)) * 100;
-        answered.rounded =
-            std::isfinite(hundredths) && std::fabs(hundredths - std::round(hundredths)) > 1e-6;
-    }
-
-    answered.right = answered.typedText == answered.correctText;
-    if (!answered.right && m_operation == Operation::Divide) {
-        // "8.09" where the learner's language writes "8,09": the same digits, told how to write.
-        const QString point = QLocale().decimalPoint();
-        const QString other = point == u"," ? QStringLiteral(".") : QStringLiteral(",");
-        if (typed.contains(other)) {
-            const std::optional<double> value = readNumber(QString(typed).replace(other, point));
-            if (value && twoDecimalText(*value) == answered.correctText)
-                answered.separatorWanted = point;
-        }
-    }
+    if (m_operation->check)
+        m_operation->check(answered, operandCaptions);
+    else
+        answered.right = typed == answered.correctText;
     if (!answered.right) {
         m_shown = Face::Frowning;
         answered.face = m_shown;

@@ -17,6 +17,7 @@ class RandomSource;
 namespace drills {
 
 enum class Operation { Add, Subtract, Multiply, Divide };
+struct OperationRow;
 
 // The faces imgFace(0) to imgFace(4), saddest first.
 enum class Face { None = -1, Frowning, Straight, Smiling, Laughing, LaughingWithNose };
@@ -77,9 +78,25 @@ public:
     qint16 step = 0;   // 1 to 5 once the animation has ticked
 
 private:
-    Operation m_operation;
+    const OperationRow *m_operation;
     Face m_rightFace;
     Face m_shown = Face::None;
 };
+
+// One operation: how a problem of it is worked out, checked and read aloud. The rows are one table
+// keyed by the operation (operationRow()); Division's row lives with the Division window.
+struct OperationRow
+{
+    Operation operation = Operation::Add;
+    double (*apply)(double left, double right) = nullptr; // from left to right over the operands
+    QString (*resultText)(double result) = nullptr; // the correct answer as the answer box holds it
+    // Compares the typed answer with answered.correctText, setting what the check finds; null
+    // compares the typed text exactly.
+    void (*check)(Exercise::Answered &answered, const QStringList &operandCaptions) = nullptr;
+    const char *readTwo = nullptr;   // "%1 plus %2", translated in the ExerciseView context
+    const char *readThree = nullptr; // null where three operands never come
+};
+
+const OperationRow &operationRow(Operation operation);
 
 } // namespace drills

@@ -31,24 +31,61 @@ void disable(QPushButton *button)
 
 } // namespace
 
+QString ExerciseControls::unbound(qsizetype operandCount) const
+{
+    for (qsizetype i = 0; i < operandCount; ++i) {
+        if (!operands[i])
+            return QStringLiteral("operands(%1)").arg(i);
+    }
+    const std::pair<const QObject *, const char *> fields[] = {
+        {answerBox, "answerBox"},     {correctAnswer, "correctAnswer"},
+        {leadIn, "leadIn"},           {answerButton, "answerButton"},
+        {resetButton, "resetButton"}, {answerRim, "answerRim"},
+        {resetRim, "resetRim"},       {awaitingFrame, "awaitingFrame"},
+        {rightFrame, "rightFrame"},   {wrongFrame, "wrongFrame"},
+        {picture, "picture"},         {praise, "praise"},
+        {firstTimer, "firstTimer"},   {secondTimer, "secondTimer"},
+        {correct, "correct"},         {total, "total"},
+        {percent, "percent"},
+    };
+    static_assert(sizeof(ExerciseControls) == sizeof(operands) + 17 * sizeof(QObject *),
+                  "every field is in the list above");
+    for (const auto &[control, name] : fields) {
+        if (!control)
+            return QLatin1String(name);
+    }
+    return {};
+}
+
 ExerciseView::ExerciseView(toolkit::Form &window, Operation operation,
+                           const ExerciseControls &controls, qsizetype operandCount,
                            std::span<toolkit::Picture *const> faces)
     : m_window(window)
+    , m_controls(controls)
+    , m_operandCount(operandCount)
     , m_operation(operation)
     , m_faces(faces)
 {}
 
-void ExerciseView::setControls(const ExerciseControls &controls)
+void ExerciseView::controlsBuilt()
 {
-    m_controls = controls;
-    m_resetName = controls.resetButton->accessibleName();
+    const QString missing = m_controls.unbound(m_operandCount);
+    if (!missing.isEmpty())
+        qFatal("No control of %s is bound to %s of its %d-number exercise: its row has no .member",
+               qPrintable(m_window.objectName()), qPrintable(missing), int(m_operandCount));
+    for (std::size_t i = 0; i < m_faces.size(); ++i) {
+        if (!m_faces[i])
+            qFatal("No control of %s is bound to imgFace(%d)", qPrintable(m_window.objectName()),
+                   int(i));
+    }
+    m_resetName = m_controls.resetButton->accessibleName();
 }
 
 QStringList ExerciseView::operandCaptions() const
 {
     QStringList captions;
-    for (const QLabel *operand : m_controls.operands)
-        captions.append(operand->text());
+    for (qsizetype i = 0; i < m_operandCount; ++i)
+        captions.append(m_controls.operands[i]->text());
     return captions;
 }
 
@@ -59,9 +96,8 @@ QString ExerciseView::spokenProblem(const QStringList &captions) const
 
 void ExerciseView::showDealt(const QStringList &captions) const
 {
-    const QList<QLabel *> &tiles = m_controls.operands;
-    for (qsizetype i = 0; i < tiles.size(); ++i)
-        tiles[i]->setText(captions.value(i));
+    for (qsizetype i = 0; i < m_operandCount; ++i)
+        m_controls.operands[i]->setText(captions.value(i));
     // Named before the focus lands, which has the screen reader read the problem.
     m_controls.answerBox->setAccessibleName(spokenProblem(captions));
 }

@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QList>
 
+#include <array>
+
 #include <span>
 
 class QLabel;
@@ -26,52 +28,32 @@ class Shape;
 
 namespace drills {
 
-// The controls of one exercise, as its window binds them.
+// The controls of one exercise, where its window's design rows bind them. Each starts null, and a
+// window whose rows leave one unbound stops with a message naming it.
 struct ExerciseControls
 {
-    QList<QLabel *> operands; // the tiles that hold the problem, first to last
-    QLineEdit *answerBox;
-    QLabel *correctAnswer; // at the answer box's place
-    QLabel *leadIn;        // "The Correct Answer is "
-    QPushButton *answerButton;
-    QPushButton *resetButton;
-    toolkit::Shape *answerRim; // yellow, on the Answer button while it is disabled
-    toolkit::Shape *resetRim;  // yellow, on the Reset button while it is disabled
-    toolkit::Shape *awaitingFrame;
-    toolkit::Shape *rightFrame;
-    toolkit::Shape *wrongFrame;
-    toolkit::Picture *picture;
-    QLabel *praise;
-    QTimer *firstTimer;
-    QTimer *secondTimer;
-    QLabel *correct;
-    QLabel *total;
-    QLabel *percent;
-};
+    std::array<QLabel *, 3> operands{}; // the tiles that hold the problem, first to last
+    QLineEdit *answerBox = nullptr;
+    QLabel *correctAnswer = nullptr; // at the answer box's place
+    QLabel *leadIn = nullptr;        // "The Correct Answer is "
+    QPushButton *answerButton = nullptr;
+    QPushButton *resetButton = nullptr;
+    toolkit::Shape *answerRim = nullptr; // yellow, on the Answer button while it is disabled
+    toolkit::Shape *resetRim = nullptr;  // yellow, on the Reset button while it is disabled
+    toolkit::Shape *awaitingFrame = nullptr;
+    toolkit::Shape *rightFrame = nullptr;
+    toolkit::Shape *wrongFrame = nullptr;
+    toolkit::Picture *picture = nullptr;
+    QLabel *praise = nullptr;
+    QTimer *firstTimer = nullptr;
+    QTimer *secondTimer = nullptr;
+    QLabel *correct = nullptr;
+    QLabel *total = nullptr;
+    QLabel *percent = nullptr;
 
-// The controls of the two-number exercise, named alike in the drill windows and Division.
-template<class Window>
-ExerciseControls twoNumberControls(Window &window)
-{
-    return {.operands = {window.lblNumber[0], window.lblNumber[1]},
-            .answerBox = window.txtAnswer,
-            .correctAnswer = window.lblNumber[2],
-            .leadIn = window.lblNumber[3],
-            .answerButton = window.cmdAnswer,
-            .resetButton = window.cmdReset,
-            .answerRim = window.Shape8,
-            .resetRim = window.Shape7,
-            .awaitingFrame = window.Shape10,
-            .rightFrame = window.Shape12,
-            .wrongFrame = window.Shape13,
-            .picture = window.imgImage,
-            .praise = window.lblGood,
-            .firstTimer = window.Timer1,
-            .secondTimer = window.Timer2,
-            .correct = window.lblCorrectA,
-            .total = window.lblTotalA,
-            .percent = window.lblPercentA};
-}
+    // The first control no row bound ("answerBox", "operands(1)"), or an empty text.
+    QString unbound(qsizetype operandCount) const;
+};
 
 // What a screen reader hears follows the focus, since Orca reads the control that takes it: the
 // answer box's name is its problem, and after an answer the focus lands on Reset, whose description
@@ -81,12 +63,13 @@ class ExerciseView
     Q_DECLARE_TR_FUNCTIONS(ExerciseView)
 
 public:
-    // The operation its problems are read with, and the faces the picture shows.
-    ExerciseView(toolkit::Form &window, Operation operation,
-                 std::span<toolkit::Picture *const> faces);
+    // The operation its problems are read with, its controls with their number of operands, and
+    // the faces the picture shows.
+    ExerciseView(toolkit::Form &window, Operation operation, const ExerciseControls &controls,
+                 qsizetype operandCount, std::span<toolkit::Picture *const> faces);
 
-    // The exercise's controls, once the window has built them.
-    void setControls(const ExerciseControls &controls);
+    // Once the window has built its controls: stops with a message naming any left unbound.
+    void controlsBuilt();
 
     QStringList operandCaptions() const;
     // The problem as it is read aloud: "5 plus 3".
@@ -108,7 +91,8 @@ private:
     void showFace(Face face) const;
 
     toolkit::Form &m_window;
-    ExerciseControls m_controls = {};
+    const ExerciseControls &m_controls;
+    qsizetype m_operandCount;
     Operation m_operation;
     std::span<toolkit::Picture *const> m_faces;
     QString m_resetName; // Reset's own, which the verdict stands in for until the next deal

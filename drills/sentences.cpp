@@ -15,30 +15,14 @@ QString said(const char *text)
     return QCoreApplication::translate("ExerciseView", text);
 }
 
-// How a problem of each operation is read, with two numbers and with three.
-struct Reading
-{
-    const char *two;
-    const char *three;
-};
-constexpr Reading Readings[] = {
-    {QT_TRANSLATE_NOOP("ExerciseView", "%1 plus %2"),
-     QT_TRANSLATE_NOOP("ExerciseView", "%1 plus %2 plus %3")},
-    {QT_TRANSLATE_NOOP("ExerciseView", "%1 minus %2"),
-     QT_TRANSLATE_NOOP("ExerciseView", "%1 minus %2 minus %3")},
-    {QT_TRANSLATE_NOOP("ExerciseView", "%1 times %2"),
-     QT_TRANSLATE_NOOP("ExerciseView", "%1 times %2 times %3")},
-    {QT_TRANSLATE_NOOP("ExerciseView", "%1 divided by %2"), nullptr},
-};
-
 } // namespace
 
 QString spokenProblem(Operation operation, const QStringList &captions)
 {
-    const Reading &reading = Readings[int(operation)];
-    if (captions.size() == 3 && reading.three)
-        return said(reading.three).arg(captions[0], captions[1], captions[2]);
-    return said(reading.two).arg(captions.value(0), captions.value(1));
+    const OperationRow &row = operationRow(operation);
+    if (captions.size() == 3 && row.readThree)
+        return said(row.readThree).arg(captions[0], captions[1], captions[2]);
+    return said(row.readTwo).arg(captions.value(0), captions.value(1));
 }
 
 QString correctAnswerSentence(const QString &problem, const Exercise::Answered &answered)

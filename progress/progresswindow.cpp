@@ -46,7 +46,7 @@ struct PartRow
     const char *caption = "";
     const char *accessibleName = nullptr;
     const char *description = nullptr;
-    MemberBinder member = nullptr;
+    MemberBinder member = {};
     Handler handler = nullptr; // a button's click, a choice's change
 };
 

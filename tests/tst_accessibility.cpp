@@ -446,11 +446,11 @@ private slots:
         QCOMPARE(nameOf(&w), caption);
 
         const std::pair<QLabel *, const char *> tiles[] = {
-            {w.lblNumber[0], "first number of the two-number problem"},
-            {w.lblNumber[1], "second number of the two-number problem"},
-            {w.lblnumber2[0], "first number of the three-number problem"},
-            {w.lblnumber2[1], "second number of the three-number problem"},
-            {w.lblnumber2[2], "third number of the three-number problem"},
+            {w.two.operands[0], "first number of the two-number problem"},
+            {w.two.operands[1], "second number of the two-number problem"},
+            {w.three.operands[0], "first number of the three-number problem"},
+            {w.three.operands[1], "second number of the three-number problem"},
+            {w.three.operands[2], "third number of the three-number problem"},
         };
         const auto checkProblems = [&] {
             for (const auto &[tile, description] : tiles) {
@@ -459,7 +459,7 @@ private slots:
                 QCOMPARE(descriptionOf(tile), QString::fromLatin1(description));
             }
             // Each box is named by its problem, so the focus landing there reads it.
-            for (QLineEdit *box : {w.txtAnswer, w.txtNumber2})
+            for (QLineEdit *box : {w.two.answerBox, w.three.answerBox})
                 QCOMPARE(nameOf(box), problemIn(&w, box, operation).spoken);
         };
         checkProblems();
@@ -469,12 +469,12 @@ private slots:
         checkProblems();
 
         const std::pair<QLabel *, const char *> counts[] = {
-            {w.lblCorrectA, "number of right answers to the two-number problem"},
-            {w.lblTotalA, "number of two-number problems answered"},
-            {w.lblPercentA, "percentage of right answers to the two-number problem"},
-            {w.lblCorrect, "number of right answers to the three-number problem"},
-            {w.lblTotal, "number of three-number problems answered"},
-            {w.lblPersent, "percentage of right answers to the three-number problem"},
+            {w.two.correct, "number of right answers to the two-number problem"},
+            {w.two.total, "number of two-number problems answered"},
+            {w.two.percent, "percentage of right answers to the two-number problem"},
+            {w.three.correct, "number of right answers to the three-number problem"},
+            {w.three.total, "number of three-number problems answered"},
+            {w.three.percent, "percentage of right answers to the three-number problem"},
         };
         w.cmdScore1_Click();
         w.cmdScore_Click();
@@ -482,7 +482,7 @@ private slots:
             QCOMPARE(descriptionOf(label), QString::fromLatin1(description));
             QCOMPARE(nameOf(label), label->text());
         }
-        QCOMPARE(nameOf(w.lblTotalA), "1");
+        QCOMPARE(nameOf(w.two.total), "1");
         // Score leaves the focus where it is: its values are announced, by a notice that is gone
         // at once, not to be news again when its window shows again.
         QCOMPARE(m_announced, QStringList(2, "You got 0 right out of 1: 0.00%"));
@@ -495,17 +495,17 @@ private slots:
         division::DivisionWindow w;
         w.Form_Load();
         QCOMPARE(nameOf(&w), "Division ");
-        QCOMPARE(nameOf(w.lblNumber[0]), w.lblNumber[0]->text());
-        QCOMPARE(descriptionOf(w.lblNumber[0]), "number to divide");
-        QCOMPARE(nameOf(w.lblNumber[1]), w.lblNumber[1]->text());
-        QCOMPARE(descriptionOf(w.lblNumber[1]), "number to divide by");
-        QCOMPARE(nameOf(w.txtAnswer), problemIn(&w, w.txtAnswer, Operation::Divide).spoken);
-        QVERIFY(descriptionOf(w.txtAnswer).contains("two decimal places"));
-        QCOMPARE(descriptionOf(w.lblPercentA), "percentage of right answers");
-        w.txtAnswer->setText(QStringLiteral("x"));
+        QCOMPARE(nameOf(w.two.operands[0]), w.two.operands[0]->text());
+        QCOMPARE(descriptionOf(w.two.operands[0]), "number to divide");
+        QCOMPARE(nameOf(w.two.operands[1]), w.two.operands[1]->text());
+        QCOMPARE(descriptionOf(w.two.operands[1]), "number to divide by");
+        QCOMPARE(nameOf(w.two.answerBox), problemIn(&w, w.two.answerBox, Operation::Divide).spoken);
+        QVERIFY(descriptionOf(w.two.answerBox).contains("two decimal places"));
+        QCOMPARE(descriptionOf(w.two.percent), "percentage of right answers");
+        w.two.answerBox->setText(QStringLiteral("x"));
         w.cmdAnswer_Click();
-        QCOMPARE(nameOf(w.imgImage), "wrong: frowning face");
-        QCOMPARE(nameOf(w.lblNumber[2]), w.lblNumber[2]->text());
+        QCOMPARE(nameOf(w.two.picture), "wrong: frowning face");
+        QCOMPARE(nameOf(w.two.correctAnswer), w.two.correctAnswer->text());
         checkHeardOnce(&w);
     }
 
@@ -521,10 +521,10 @@ private slots:
         DrillWindow multiplication(Drill::Multiplication);
         division::DivisionWindow division;
         for (DrillWindow *w : {&addition, &subtraction, &multiplication}) {
-            QCOMPARE(textFaults(w->txtAnswer), QStringList());
-            QCOMPARE(textFaults(w->txtNumber2), QStringList());
+            QCOMPARE(textFaults(w->two.answerBox), QStringList());
+            QCOMPARE(textFaults(w->three.answerBox), QStringList());
         }
-        QCOMPARE(textFaults(division.txtAnswer), QStringList());
+        QCOMPARE(textFaults(division.two.answerBox), QStringList());
 
         QStringList nameBoxFaults{"no name box"};
         QTimer poll;
@@ -555,8 +555,8 @@ private slots:
         DrillWindow w(Drill::Multiplication);
         w.Form_Load();
         w.show();
-        QLineEdit *box = three ? w.txtNumber2 : w.txtAnswer;
-        QLabel *picture = three ? w.imgAnswer : w.imgImage;
+        QLineEdit *box = three ? w.three.answerBox : w.two.answerBox;
+        QLabel *picture = three ? w.three.picture : w.two.picture;
         const auto answer = [&](bool right) {
             box->setText(right ? problemIn(&w, box, Operation::Multiply).answer : "-1");
             three ? w.cmdAnswer1_Click() : w.cmdAnswer_Click();
@@ -581,7 +581,7 @@ private slots:
                   : (i % 2 ? w.Timer2_Timer() : w.Timer1_Timer());
             QCOMPARE(nameOf(picture), "right: the faces take turns");
         }
-        QVERIFY((three ? w.lblGood1 : w.lblGood)->isVisible());
+        QVERIFY((three ? w.three.praise : w.two.praise)->isVisible());
     }
 
     void everyWindowIsHeardOnce()
@@ -785,24 +785,25 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&main));
         auto *w = static_cast<DrillWindow *>(drills::frmSubtraction().show());
         // Subtraction opens in the three-number box: Enter there answers that exercise.
-        QTRY_COMPARE(focused(), w->txtNumber2);
-        QCOMPARE(defaultButton(*w), w->cmdAnswer1);
+        QTRY_COMPARE(focused(), w->three.answerBox);
+        QCOMPARE(defaultButton(*w), w->three.answerButton);
 
         // The two-number problem answered, the learner goes on to the other box and back.
-        w->txtAnswer->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(w->txtAnswer, problemIn(w, w->txtAnswer, Operation::Subtract).answer);
+        w->two.answerBox->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(w->two.answerBox,
+                         problemIn(w, w->two.answerBox, Operation::Subtract).answer);
         press(Qt::Key_Return);
-        QCOMPARE(focused(), w->cmdReset);
-        tabTo(nameOf(w->txtNumber2));
-        QCOMPARE(defaultButton(*w), w->cmdAnswer1);
-        while (focused() != w->txtAnswer)
+        QCOMPARE(focused(), w->two.resetButton);
+        tabTo(nameOf(w->three.answerBox));
+        QCOMPARE(defaultButton(*w), w->three.answerButton);
+        while (focused() != w->two.answerBox)
             press(Qt::Key_Tab);
         // Enter deals its next problem; the empty three-number box stays unanswered.
-        QCOMPARE(defaultButton(*w), w->cmdReset);
+        QCOMPARE(defaultButton(*w), w->two.resetButton);
         press(Qt::Key_Return);
         QCOMPARE(w->intTotal, qint16(0));
-        QVERIFY(w->cmdAnswer->isEnabled());
-        QCOMPARE(focused(), w->txtAnswer);
+        QVERIFY(w->two.answerButton->isEnabled());
+        QCOMPARE(focused(), w->two.answerBox);
     }
 
     // However a new problem is dealt after a right answer, the learner hears it: read as the box
@@ -824,21 +825,21 @@ private slots:
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         auto *w = static_cast<DrillWindow *>(drills::frmAddition().show());
-        QTRY_COMPARE(focused(), w->txtAnswer);
-        QTest::keyClicks(w->txtAnswer, problemIn(w, w->txtAnswer, Operation::Add).answer);
+        QTRY_COMPARE(focused(), w->two.answerBox);
+        QTest::keyClicks(w->two.answerBox, problemIn(w, w->two.answerBox, Operation::Add).answer);
         press(Qt::Key_Return);
-        QCOMPARE(focused(), w->cmdReset);
+        QCOMPARE(focused(), w->two.resetButton);
         if (backInTheBox)
             press(Qt::Key_Backtab, Qt::ShiftModifier);
         QTest::keyClicks(focused(), typed);
 
-        const NamesAt focusedAs(w->txtAnswer, QEvent::FocusIn);
+        const NamesAt focusedAs(w->two.answerBox, QEvent::FocusIn);
         m_announced.clear();
         press(Qt::Key_Return);
-        QCOMPARE(focused(), w->txtAnswer);
-        QVERIFY(w->cmdAnswer->isEnabled() && w->txtAnswer->text().isEmpty());
+        QCOMPARE(focused(), w->two.answerBox);
+        QVERIFY(w->two.answerButton->isEnabled() && w->two.answerBox->text().isEmpty());
         QCOMPARE(focusedAs.names + m_announced,
-                 QStringList{problemIn(w, w->txtAnswer, Operation::Add).spoken});
+                 QStringList{problemIn(w, w->two.answerBox, Operation::Add).spoken});
     }
 
 private:

@@ -100,10 +100,10 @@ void saveScreenshot(QWidget *window, const char *name)
 // both feedback pictures and one correct answer show.
 void answerBoth(drills::DrillWindow *w)
 {
-    w->txtAnswer->setText(
-        rightAnswer(operationOf(*w), {w->lblNumber[0]->text(), w->lblNumber[1]->text()}));
+    w->two.answerBox->setText(
+        rightAnswer(operationOf(*w), {w->two.operands[0]->text(), w->two.operands[1]->text()}));
     w->cmdAnswer_Click();
-    w->txtNumber2->setText(QStringLiteral("-1000"));
+    w->three.answerBox->setText(QStringLiteral("-1000"));
     w->cmdAnswer1_Click();
 }
 
@@ -176,11 +176,11 @@ private slots:
         QCOMPARE(main.mdiArea()->background().color(), dark.color(QPalette::Dark));
         for (const auto drill : drills::AllDrills) {
             auto *w = static_cast<drills::DrillWindow *>(instanceOf(drill).form());
-            QVERIFY(w->lblnumber2[3]->isVisible());
+            QVERIFY(w->three.correctAnswer->isVisible());
             QCOMPARE(w->palette().color(w->backgroundRole()), dark.color(QPalette::Window));
             // The fixed colours stay as designed: light tiles keep dark text.
-            QCOMPARE(w->lblNumber[0]->palette().color(QPalette::Window), QColor(0xFFC0C0));
-            QCOMPARE(w->lblNumber[0]->palette().color(QPalette::WindowText), QColor(Qt::black));
+            QCOMPARE(w->two.operands[0]->palette().color(QPalette::Window), QColor(0xFFC0C0));
+            QCOMPARE(w->two.operands[0]->palette().color(QPalette::WindowText), QColor(Qt::black));
             QCOMPARE(control<Shape>(*w, "Shape10")->style().outline, QColor(0xFFFF00));
             QCOMPARE(control<QLabel>(*w, "Label11")->palette().color(QPalette::WindowText),
                      dark.color(QPalette::WindowText));
@@ -203,7 +203,7 @@ private slots:
         shell::mdiSumbrook main;
         main.show();
         auto *w = static_cast<division::DivisionWindow *>(division::frmDivision().show());
-        w->txtAnswer->setText(QStringLiteral("0"));
+        w->two.answerBox->setText(QStringLiteral("0"));
         w->cmdAnswer_Click();
         const QPalette dark = darkPalette();
         usePalette(dark);
@@ -289,9 +289,9 @@ private slots:
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         auto *w = static_cast<drills::DrillWindow *>(drills::frmAddition().show());
-        QTRY_COMPARE(QApplication::focusWidget(), w->txtAnswer);
-        QVERIFY(dotted(w->txtAnswer, QPalette::Text) >= 3);
-        QCOMPARE(dotted(w->txtNumber2, QPalette::Text), 0);
+        QTRY_COMPARE(QApplication::focusWidget(), w->two.answerBox);
+        QVERIFY(dotted(w->two.answerBox, QPalette::Text) >= 3);
+        QCOMPARE(dotted(w->three.answerBox, QPalette::Text), 0);
     }
 
 private:

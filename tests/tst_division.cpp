@@ -99,20 +99,20 @@ constexpr DesignedPlace Places[] = {
 
 void pose(DivisionWindow &w, int dividend, int divisor)
 {
-    w.lblNumber[0]->setText(QString::number(dividend));
-    w.lblNumber[1]->setText(QString::number(divisor));
+    w.two.operands[0]->setText(QString::number(dividend));
+    w.two.operands[1]->setText(QString::number(divisor));
 }
 
 void answerWith(DivisionWindow &w, const QString &text)
 {
-    w.txtAnswer->clear();
-    QTest::keyClicks(w.txtAnswer, text);
-    QTest::mouseClick(w.cmdAnswer, Qt::LeftButton);
+    w.two.answerBox->clear();
+    QTest::keyClicks(w.two.answerBox, text);
+    QTest::mouseClick(w.two.answerButton, Qt::LeftButton);
 }
 
 bool showsFace(const DivisionWindow &w, int face)
 {
-    return w.imgImage->pixmap().cacheKey() == w.imgFace[face]->pixmap().cacheKey();
+    return w.two.picture->pixmap().cacheKey() == w.imgFace[face]->pixmap().cacheKey();
 }
 
 } // namespace
@@ -149,8 +149,8 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QImage image = w.grab().toImage();
-        const QRect dividend = w.lblNumber[0]->geometry();
-        const QRect divisor = w.lblNumber[1]->geometry();
+        const QRect dividend = w.two.operands[0]->geometry();
+        const QRect divisor = w.two.operands[1]->geometry();
         // A bar above the dividend, a stroke to its left, meeting at its top-left corner.
         QCOMPARE(image.pixelColor(dividend.center().x(), dividend.top() - 10), QColor(Qt::black));
         QCOMPARE(image.pixelColor(dividend.left() - 6, dividend.center().y()), QColor(Qt::black));
@@ -159,7 +159,7 @@ private slots:
                  QColor(Qt::yellow)); // the answer frame above the bar
         QVERIFY(divisor.right() < dividend.left() - 8);
         QCOMPARE(divisor.top(), dividend.top());
-        QVERIFY(w.txtAnswer->geometry().bottom() < dividend.top() - 12);
+        QVERIFY(w.two.answerBox->geometry().bottom() < dividend.top() - 12);
     }
 
     void dealsFromItsRanges()
@@ -168,11 +168,11 @@ private slots:
         RandomSource chosen({Largest, 0.0f, 0.0f, Largest});
         DivisionWindow w(chosen);
         w.cmdReset_Click();
-        QCOMPARE(w.lblNumber[0]->text(), "99");
-        QCOMPARE(w.lblNumber[1]->text(), "1");
+        QCOMPARE(w.two.operands[0]->text(), "99");
+        QCOMPARE(w.two.operands[1]->text(), "1");
         w.Form_Load();
-        QCOMPARE(w.lblNumber[0]->text(), "25");
-        QCOMPARE(w.lblNumber[1]->text(), "25");
+        QCOMPARE(w.two.operands[0]->text(), "25");
+        QCOMPARE(w.two.operands[1]->text(), "25");
     }
 
     void theAnswerShowsInTwoDecimalText_data()
@@ -192,18 +192,18 @@ private slots:
         w.show();
         pose(w, 50, 25);
         answerWith(w, typed);
-        QCOMPARE(w.lblNumber[2]->text(), "2.");
+        QCOMPARE(w.two.correctAnswer->text(), "2.");
         if (right) {
-            QCOMPARE(w.txtAnswer->text(), "2.");
+            QCOMPARE(w.two.answerBox->text(), "2.");
             QVERIFY(!control<QWidget>(w, "Shape12")->isHidden());
             QVERIFY(showsFace(w, 2));
         } else {
-            QVERIFY(w.txtAnswer->isHidden());
-            QVERIFY(!w.lblNumber[2]->isHidden() && !w.lblNumber[3]->isHidden());
+            QVERIFY(w.two.answerBox->isHidden());
+            QVERIFY(!w.two.correctAnswer->isHidden() && !w.two.leadIn->isHidden());
             QVERIFY(!control<QWidget>(w, "Shape13")->isHidden());
             QVERIFY(showsFace(w, 0));
         }
-        QCOMPARE(defaultButton(w), w.cmdReset);
+        QCOMPARE(defaultButton(w), w.two.resetButton);
     }
 
     void typingMovesNoDefaultButton()
@@ -213,11 +213,11 @@ private slots:
         w.show();
         pose(w, 50, 25);
         answerWith(w, "2");
-        QTest::keyClicks(w.txtAnswer, "5");
-        QCOMPARE(defaultButton(w), w.cmdReset);
-        QTest::keyClick(w.txtAnswer, Qt::Key_Return);
-        QVERIFY(!w.cmdReset->isEnabled());
-        QVERIFY(w.txtAnswer->text().isEmpty());
+        QTest::keyClicks(w.two.answerBox, "5");
+        QCOMPARE(defaultButton(w), w.two.resetButton);
+        QTest::keyClick(w.two.answerBox, Qt::Key_Return);
+        QVERIFY(!w.two.resetButton->isEnabled());
+        QVERIFY(w.two.answerBox->text().isEmpty());
     }
 
     void enterDealsTheNextProblemAfterAWrongAnswer()
@@ -227,16 +227,16 @@ private slots:
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         auto *w = static_cast<DivisionWindow *>(division::frmDivision().show());
-        QTRY_COMPARE(QApplication::focusWidget(), w->txtAnswer);
-        QTest::keyClicks(w->txtAnswer, "x");
-        QTest::keyClick(w->txtAnswer, Qt::Key_Return);
-        QVERIFY(w->txtAnswer->isHidden());
+        QTRY_COMPARE(QApplication::focusWidget(), w->two.answerBox);
+        QTest::keyClicks(w->two.answerBox, "x");
+        QTest::keyClick(w->two.answerBox, Qt::Key_Return);
+        QVERIFY(w->two.answerBox->isHidden());
         // The box that had the focus is hidden; Enter still reaches the window.
         QWidget *focus = QApplication::focusWidget();
         QVERIFY(focus);
         QTest::keyClick(focus, Qt::Key_Return);
-        QVERIFY(!w->txtAnswer->isHidden());
-        QCOMPARE(QApplication::focusWidget(), w->txtAnswer);
+        QVERIFY(!w->two.answerBox->isHidden());
+        QCOMPARE(QApplication::focusWidget(), w->two.answerBox);
         division::frmDivision().unload();
         QTRY_VERIFY(!division::frmDivision().isLoaded());
     }
@@ -249,21 +249,21 @@ private slots:
         w.intRewardA = 4;
         pose(w, 25, 3);
         answerWith(w, "8.33"); // the fifth right one
-        QVERIFY(w.Timer1->isActive());
+        QVERIFY(w.two.firstTimer->isActive());
         w.Timer1_Timer();
-        QVERIFY(!w.lblGood->isHidden());
+        QVERIFY(!w.two.praise->isHidden());
         QVERIFY(showsFace(w, 1));
-        QVERIFY(w.Timer2->isActive());
+        QVERIFY(w.two.secondTimer->isActive());
         w.Timer2_Timer();
         QVERIFY(showsFace(w, 2));
         w.cmdReset_Click();
-        QVERIFY(!w.Timer1->isActive() && !w.Timer2->isActive());
-        QVERIFY(w.lblGood->isHidden() && w.imgImage->isHidden());
+        QVERIFY(!w.two.firstTimer->isActive() && !w.two.secondTimer->isActive());
+        QVERIFY(w.two.praise->isHidden() && w.two.picture->isHidden());
 
         w.cmdScore1_Click();
-        QCOMPARE(w.lblCorrectA->text(), "1");
-        QCOMPARE(w.lblTotalA->text(), "1");
-        QCOMPARE(w.lblPercentA->text(), "100.00%");
+        QCOMPARE(w.two.correct->text(), "1");
+        QCOMPARE(w.two.total->text(), "1");
+        QCOMPARE(w.two.percent->text(), "100.00%");
     }
 
     void opensFromTheMenuAndOnlyActivatesAfter()

@@ -41,54 +41,54 @@ Side side(DrillWindow &w, bool three)
     const auto shape = [&w](const char *name) { return control<QWidget>(w, name); };
     if (!three)
         return {false,
-                w.txtAnswer,
-                w.cmdAnswer,
-                w.cmdReset,
-                w.cmdScore1,
-                w.lblNumber[2],
-                w.lblNumber[3],
-                w.imgImage,
-                w.lblGood,
+                w.two.answerBox,
+                w.two.answerButton,
+                w.two.resetButton,
+                w.findChild<QPushButton *>("cmdScore1"),
+                w.two.correctAnswer,
+                w.two.leadIn,
+                w.two.picture,
+                w.two.praise,
                 shape("Shape8"),
                 shape("Shape7"),
                 shape("Shape10"),
                 shape("Shape12"),
                 shape("Shape13"),
-                w.Timer1,
-                w.Timer2,
+                w.two.firstTimer,
+                w.two.secondTimer,
                 &w.intTotalA,
                 &w.intCorrectA,
                 &w.intRewardA,
                 &w.intStepA,
-                w.lblCorrectA,
-                w.lblTotalA,
-                w.lblPercentA,
-                {w.lblNumber[0], w.lblNumber[1]},
+                w.two.correct,
+                w.two.total,
+                w.two.percent,
+                {w.two.operands[0], w.two.operands[1]},
                 2};
     return {true,
-            w.txtNumber2,
-            w.cmdAnswer1,
-            w.cmdReset1,
-            w.cmdScore,
-            w.lblnumber2[3],
-            w.lblNumber[4],
-            w.imgAnswer,
-            w.lblGood1,
+            w.three.answerBox,
+            w.three.answerButton,
+            w.three.resetButton,
+            w.findChild<QPushButton *>("cmdScore"),
+            w.three.correctAnswer,
+            w.three.leadIn,
+            w.three.picture,
+            w.three.praise,
             shape("Shape6"),
             shape("Shape5"),
             shape("Shape9"),
             shape("Shape14"),
             shape("Shape11"),
-            w.Timer3,
-            w.Timer4,
+            w.three.firstTimer,
+            w.three.secondTimer,
             &w.intTotal,
             &w.intCorrect,
             &w.intReward,
             &w.intStep,
-            w.lblCorrect,
-            w.lblTotal,
-            w.lblPersent,
-            {w.lblnumber2[0], w.lblnumber2[1], w.lblnumber2[2]},
+            w.three.correct,
+            w.three.total,
+            w.three.percent,
+            {w.three.operands[0], w.three.operands[1], w.three.operands[2]},
             3};
 }
 
@@ -324,26 +324,26 @@ private slots:
         *two.reward = 4;
         answerRight(Drill::Multiplication, two);
         w.Timer1_Timer();
-        QVERIFY(w.Timer2->isActive());
+        QVERIFY(w.two.secondTimer->isActive());
 
         // The other exercise answers, animates and resets meanwhile.
         *three.reward = 4;
         answerRight(Drill::Multiplication, three);
-        QVERIFY(w.Timer3->isActive());
+        QVERIFY(w.three.firstTimer->isActive());
         w.Timer3_Timer();
         w.Timer2_Timer();
         QCOMPARE(w.intStepA, qint16(2));
         QCOMPARE(w.intStep, qint16(1));
-        QVERIFY(showsFace(w, w.imgImage, 2));
-        QVERIFY(showsFace(w, w.imgAnswer, 1));
+        QVERIFY(showsFace(w, w.two.picture, 2));
+        QVERIFY(showsFace(w, w.three.picture, 1));
         nextProblem(three);
-        QVERIFY(!w.Timer3->isActive() && !w.Timer4->isActive());
-        QVERIFY(w.Timer1->isActive());
-        QVERIFY(!w.lblGood->isHidden());
-        QVERIFY(w.lblGood1->isHidden());
+        QVERIFY(!w.three.firstTimer->isActive() && !w.three.secondTimer->isActive());
+        QVERIFY(w.two.firstTimer->isActive());
+        QVERIFY(!w.two.praise->isHidden());
+        QVERIFY(w.three.praise->isHidden());
         answerWith(three, "x");
-        QVERIFY(w.Timer1->isActive());
-        QVERIFY(showsFace(w, w.imgImage, 2));
+        QVERIFY(w.two.firstTimer->isActive());
+        QVERIFY(showsFace(w, w.two.picture, 2));
     }
 
     void theRealTimersTickEveryHalfSecond()
@@ -355,13 +355,13 @@ private slots:
         *s.reward = 4;
         QElapsedTimer clock;
         QList<qint64> ticks;
-        for (QTimer *timer : {w.Timer1, w.Timer2})
+        for (QTimer *timer : {w.two.firstTimer, w.two.secondTimer})
             connect(timer, &QTimer::timeout, this, [&] { ticks.append(clock.elapsed()); });
         clock.start();
         answerRight(Drill::Addition, s);
         QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= 3, 3000);
         QCOMPARE(w.intStepA, qint16(ticks.size()));
-        QVERIFY(!w.lblGood->isHidden());
+        QVERIFY(!w.two.praise->isHidden());
         // Generous bounds: this checks the hand-over between the pair, not the clock.
         qint64 previous = 0;
         for (const qint64 at : ticks) {
@@ -398,15 +398,15 @@ private slots:
         answerRight(Drill::Addition, s);
         w.cmdScore1_Click();
         w.cmdScore1_Click();
-        QCOMPARE(w.lblCorrectA->text(), "1");
-        QCOMPARE(w.lblTotalA->text(), "1");
-        QCOMPARE(w.lblPercentA->text(), "100.00%");
+        QCOMPARE(w.two.correct->text(), "1");
+        QCOMPARE(w.two.total->text(), "1");
+        QCOMPARE(w.two.percent->text(), "100.00%");
         nextProblem(s);
         answerWith(s, "x");
-        QCOMPARE(w.lblPercentA->text(), "100.00%");
+        QCOMPARE(w.two.percent->text(), "100.00%");
         w.cmdScore1_Click();
-        QCOMPARE(w.lblTotalA->text(), "2");
-        QCOMPARE(w.lblPercentA->text(), "50.00%");
+        QCOMPARE(w.two.total->text(), "2");
+        QCOMPARE(w.two.percent->text(), "50.00%");
     }
 };
 

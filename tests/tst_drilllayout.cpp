@@ -244,8 +244,8 @@ private slots:
                 QByteArray(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()));
         }
         QCOMPARE(pictures.size(), 5);
-        QVERIFY(window.imgImage->pixmap().isNull());
-        QVERIFY(window.imgImage->hasScaledContents());
+        QVERIFY(window.two.picture->pixmap().isNull());
+        QVERIFY(window.two.picture->hasScaledContents());
     }
 
     void stackingFollowsTheDesign_data()
@@ -282,9 +282,9 @@ private slots:
                     QVERIFY(stackIndex(label) > stackIndex(shape));
         }
         // The three-number correct-answer label is shown at creation, beneath its box.
-        QVERIFY(!window.lblnumber2[3]->isHidden());
-        QCOMPARE(window.txtNumber2->pos(), window.lblnumber2[3]->pos());
-        QCOMPARE(window.txtNumber2->width(), window.lblnumber2[3]->width());
+        QVERIFY(!window.three.correctAnswer->isHidden());
+        QCOMPARE(window.three.answerBox->pos(), window.three.correctAnswer->pos());
+        QCOMPARE(window.three.answerBox->width(), window.three.correctAnswer->width());
     }
 
     void borderedAnswersSitWhereTheTilesDo_data()
@@ -338,18 +338,18 @@ private slots:
         window.Form_Load();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QLabel *label = window.lblnumber2[3];
+        QLabel *label = window.three.correctAnswer;
         const QImage covered = window.grab().toImage();
         label->hide();
         const QImage absent = window.grab().toImage();
         label->show();
-        for (const QRect &r : QRegion(label->geometry()) - window.txtNumber2->geometry())
+        for (const QRect &r : QRegion(label->geometry()) - window.three.answerBox->geometry())
             for (int y = r.top(); y <= r.bottom(); ++y)
                 for (int x = r.left(); x <= r.right(); ++x)
                     QCOMPARE(covered.pixelColor(x, y), absent.pixelColor(x, y));
 
         // Uncovered after a wrong answer it shows whole, down to its bottom border.
-        window.txtNumber2->setText("x");
+        window.three.answerBox->setText("x");
         window.cmdAnswer1_Click();
         const QImage uncovered = window.grab().toImage();
         const QPoint bottom(label->geometry().center().x(), label->geometry().bottom());
@@ -371,14 +371,14 @@ private slots:
         const auto leftOf = [&](QWidget *w) {
             return image.pixelColor(w->geometry().left() - 6, w->geometry().center().y());
         };
-        QCOMPARE(leftOf(window.cmdReset), QColor(Qt::yellow));
-        QCOMPARE(leftOf(window.cmdAnswer), QColor(Qt::blue));
-        QCOMPARE(leftOf(window.cmdScore1), QColor(Qt::magenta));
-        QCOMPARE(leftOf(window.cmdReset1), QColor(Qt::yellow));
-        QCOMPARE(leftOf(window.cmdAnswer1), QColor(Qt::blue));
-        QCOMPARE(image.pixelColor(window.lblNumber[0]->geometry().center() + QPoint(0, 12)),
+        QCOMPARE(leftOf(window.two.resetButton), QColor(Qt::yellow));
+        QCOMPARE(leftOf(window.two.answerButton), QColor(Qt::blue));
+        QCOMPARE(leftOf(window.findChild<QPushButton *>("cmdScore1")), QColor(Qt::magenta));
+        QCOMPARE(leftOf(window.three.resetButton), QColor(Qt::yellow));
+        QCOMPARE(leftOf(window.three.answerButton), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(window.two.operands[0]->geometry().center() + QPoint(0, 12)),
                  QColor(0xFF, 0xC0, 0xC0));
-        QCOMPARE(above(window.txtAnswer), QColor(Qt::yellow)); // the awaiting frame
+        QCOMPARE(above(window.two.answerBox), QColor(Qt::yellow)); // the awaiting frame
     }
 };
 

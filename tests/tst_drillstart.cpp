@@ -71,19 +71,19 @@ private slots:
         for (const qint16 counter : {w.intTotalA, w.intCorrectA, w.intRewardA, w.intStepA,
                                      w.intTotal, w.intCorrect, w.intReward, w.intStep})
             QCOMPARE(counter, qint16(0));
-        QCOMPARE(defaultButton(w), w.cmdAnswer);
-        QVERIFY(w.lblNumber[2]->isHidden());
-        QVERIFY(w.lblNumber[3]->isHidden());
-        QVERIFY(!w.txtAnswer->isHidden());
-        QVERIFY(w.txtAnswer->text().isEmpty());
-        QVERIFY(w.cmdAnswer->isEnabled() && w.cmdAnswer1->isEnabled());
-        QVERIFY(!w.cmdReset->isEnabled() && !w.cmdReset1->isEnabled());
+        QCOMPARE(defaultButton(w), w.two.answerButton);
+        QVERIFY(w.two.correctAnswer->isHidden());
+        QVERIFY(w.two.leadIn->isHidden());
+        QVERIFY(!w.two.answerBox->isHidden());
+        QVERIFY(w.two.answerBox->text().isEmpty());
+        QVERIFY(w.two.answerButton->isEnabled() && w.three.answerButton->isEnabled());
+        QVERIFY(!w.two.resetButton->isEnabled() && !w.three.resetButton->isEnabled());
         QVERIFY(shown(w, "Shape7") && !shown(w, "Shape8"));
         QVERIFY(shown(w, "Shape5") && !shown(w, "Shape6"));
         QVERIFY(shown(w, "Shape10") && !shown(w, "Shape12") && !shown(w, "Shape13"));
         QVERIFY(shown(w, "Shape9") && !shown(w, "Shape14") && !shown(w, "Shape11"));
-        QVERIFY(w.imgImage->pixmap().isNull() && w.imgAnswer->pixmap().isNull());
-        QVERIFY(w.lblCorrectA->text().isEmpty() && w.lblPersent->text().isEmpty());
+        QVERIFY(w.two.picture->pixmap().isNull() && w.three.picture->pixmap().isNull());
+        QVERIFY(w.two.correct->text().isEmpty() && w.three.percent->text().isEmpty());
         QCOMPARE(control<QLabel>(w, "Label4")->text(), "You got ");
         QCOMPARE(control<QLabel>(w, "Label6")->text(), "Out of ");
         QCOMPARE(control<QLabel>(w, "Label9")->text(), "Questions Giving you a ");
@@ -94,11 +94,11 @@ private slots:
         RandomSource chosen({0.0f, 0.5f, Largest, Largest, 0.0f});
         DrillWindow w(Drill::Subtraction, chosen);
         w.Form_Load();
-        QCOMPARE(w.lblnumber2[0]->text(), "35");
-        QCOMPARE(w.lblnumber2[1]->text(), "37"); // 20 + 0.5 * 35
-        QCOMPARE(w.lblnumber2[2]->text(), "20");
-        QCOMPARE(w.lblNumber[0]->text(), "74");
-        QCOMPARE(w.lblNumber[1]->text(), "1");
+        QCOMPARE(w.three.operands[0]->text(), "35");
+        QCOMPARE(w.three.operands[1]->text(), "37"); // 20 + 0.5 * 35
+        QCOMPARE(w.three.operands[2]->text(), "20");
+        QCOMPARE(w.two.operands[0]->text(), "74");
+        QCOMPARE(w.two.operands[1]->text(), "1");
     }
 
     // The design's ranges, lo to hi, of lblNumber(0), lblNumber(1) and lblnumber2(0) to (2).
@@ -150,34 +150,34 @@ private slots:
         control<Shape>(w, "Shape7")->hide();
         control<Shape>(w, "Shape10")->hide();
         control<Shape>(w, "Shape13")->show();
-        w.txtAnswer->setText("99");
-        w.txtAnswer->hide();
-        w.lblNumber[2]->show();
-        w.lblNumber[3]->show();
-        w.imgImage->show();
-        w.lblGood->show();
-        w.cmdAnswer->setEnabled(false);
-        w.cmdReset->setEnabled(true);
-        w.makeDefault(w.cmdReset);
-        w.Timer1->start();
+        w.two.answerBox->setText("99");
+        w.two.answerBox->hide();
+        w.two.correctAnswer->show();
+        w.two.leadIn->show();
+        w.two.picture->show();
+        w.two.praise->show();
+        w.two.answerButton->setEnabled(false);
+        w.two.resetButton->setEnabled(true);
+        w.makeDefault(w.two.resetButton);
+        w.two.firstTimer->start();
         w.intStepA = 3;
         w.intTotalA = 4;
-        const QString threeNumberProblem = w.lblnumber2[0]->text();
+        const QString threeNumberProblem = w.three.operands[0]->text();
 
         w.cmdReset_Click();
         QVERIFY(shown(w, "Shape7") && !shown(w, "Shape8"));
         QVERIFY(shown(w, "Shape10") && !shown(w, "Shape12") && !shown(w, "Shape13"));
-        QVERIFY(w.imgImage->isHidden() && w.lblGood->isHidden());
-        QVERIFY(w.lblNumber[2]->isHidden() && w.lblNumber[3]->isHidden());
-        QVERIFY(!w.cmdReset->isEnabled());
-        QVERIFY(w.cmdAnswer->isEnabled());
-        QCOMPARE(defaultButton(w), w.cmdAnswer);
-        QVERIFY(!w.Timer1->isActive() && !w.Timer2->isActive());
-        QVERIFY(!w.txtAnswer->isHidden());
-        QVERIFY(w.txtAnswer->text().isEmpty());
+        QVERIFY(w.two.picture->isHidden() && w.two.praise->isHidden());
+        QVERIFY(w.two.correctAnswer->isHidden() && w.two.leadIn->isHidden());
+        QVERIFY(!w.two.resetButton->isEnabled());
+        QVERIFY(w.two.answerButton->isEnabled());
+        QCOMPARE(defaultButton(w), w.two.answerButton);
+        QVERIFY(!w.two.firstTimer->isActive() && !w.two.secondTimer->isActive());
+        QVERIFY(!w.two.answerBox->isHidden());
+        QVERIFY(w.two.answerBox->text().isEmpty());
         QCOMPARE(w.intStepA, qint16(3)); // survives Reset
         QCOMPARE(w.intTotalA, qint16(4));
-        QCOMPARE(w.lblnumber2[0]->text(), threeNumberProblem);
+        QCOMPARE(w.three.operands[0]->text(), threeNumberProblem);
     }
 
     void resetOfTheThreeNumberExercise()
@@ -189,22 +189,22 @@ private slots:
         control<Shape>(w, "Shape5")->hide();
         control<Shape>(w, "Shape9")->hide();
         control<Shape>(w, "Shape14")->show();
-        w.lblNumber[4]->show();
-        w.lblGood1->show();
-        w.cmdAnswer1->setEnabled(false);
-        w.cmdReset1->setEnabled(true);
-        w.Timer4->start();
-        w.txtNumber2->setText("12");
+        w.three.leadIn->show();
+        w.three.praise->show();
+        w.three.answerButton->setEnabled(false);
+        w.three.resetButton->setEnabled(true);
+        w.three.secondTimer->start();
+        w.three.answerBox->setText("12");
 
         w.cmdReset1_Click();
         QVERIFY(shown(w, "Shape5") && !shown(w, "Shape6"));
         QVERIFY(shown(w, "Shape9") && !shown(w, "Shape14") && !shown(w, "Shape11"));
-        QVERIFY(w.imgAnswer->isHidden() && w.lblGood1->isHidden());
-        QVERIFY(w.lblnumber2[3]->isHidden() && w.lblNumber[4]->isHidden());
-        QVERIFY(!w.cmdReset1->isEnabled() && w.cmdAnswer1->isEnabled());
-        QCOMPARE(defaultButton(w), w.cmdAnswer1);
-        QVERIFY(!w.Timer3->isActive() && !w.Timer4->isActive());
-        QVERIFY(w.txtNumber2->text().isEmpty());
+        QVERIFY(w.three.picture->isHidden() && w.three.praise->isHidden());
+        QVERIFY(w.three.correctAnswer->isHidden() && w.three.leadIn->isHidden());
+        QVERIFY(!w.three.resetButton->isEnabled() && w.three.answerButton->isEnabled());
+        QCOMPARE(defaultButton(w), w.three.answerButton);
+        QVERIFY(!w.three.firstTimer->isActive() && !w.three.secondTimer->isActive());
+        QVERIFY(w.three.answerBox->text().isEmpty());
     }
 
     void enterFollowsTheDefaultButton()
@@ -213,45 +213,45 @@ private slots:
         w.Form_Load();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QSignalSpy answer(w.cmdAnswer, &QPushButton::clicked);
-        QSignalSpy answer1(w.cmdAnswer1, &QPushButton::clicked);
-        QSignalSpy reset(w.cmdReset, &QPushButton::clicked);
-        QSignalSpy reset1(w.cmdReset1, &QPushButton::clicked);
+        QSignalSpy answer(w.two.answerButton, &QPushButton::clicked);
+        QSignalSpy answer1(w.three.answerButton, &QPushButton::clicked);
+        QSignalSpy reset(w.two.resetButton, &QPushButton::clicked);
+        QSignalSpy reset1(w.three.resetButton, &QPushButton::clicked);
 
         // After load, Enter anywhere presses the two-number Answer.
-        QTest::keyClick(w.txtNumber2, Qt::Key_Return);
+        QTest::keyClick(w.three.answerBox, Qt::Key_Return);
         QCOMPARE(answer.count(), 1);
-        QCOMPARE(defaultButton(w), w.cmdReset);
+        QCOMPARE(defaultButton(w), w.two.resetButton);
 
         // Typing in the three-number box hands Enter to its exercise, even while the other one
         // awaits its Reset; the next Enter then deals its next problem.
-        w.txtNumber2->setFocus();
-        QTest::keyClicks(w.txtNumber2, "12");
-        QCOMPARE(defaultButton(w), w.cmdAnswer1);
-        QTest::keyClick(w.txtNumber2, Qt::Key_Return);
+        w.three.answerBox->setFocus();
+        QTest::keyClicks(w.three.answerBox, "12");
+        QCOMPARE(defaultButton(w), w.three.answerButton);
+        QTest::keyClick(w.three.answerBox, Qt::Key_Return);
         QCOMPARE(answer1.count(), 1);
-        QCOMPARE(defaultButton(w), w.cmdReset1);
+        QCOMPARE(defaultButton(w), w.three.resetButton);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(reset1.count(), 1);
-        QCOMPARE(defaultButton(w), w.cmdAnswer1);
-        QCOMPARE(focused(), w.txtNumber2);
+        QCOMPARE(defaultButton(w), w.three.answerButton);
+        QCOMPARE(focused(), w.three.answerBox);
         QCOMPARE(reset.count(), 0);
 
         // Reset of the two-number exercise gives it Enter and the focus back.
-        QTest::mouseClick(w.cmdReset, Qt::LeftButton);
-        QCOMPARE(defaultButton(w), w.cmdAnswer);
-        QCOMPARE(focused(), w.txtAnswer);
-        const int sum = w.lblNumber[0]->text().toInt() + w.lblNumber[1]->text().toInt();
-        QTest::keyClicks(w.txtAnswer, QString::number(sum));
-        QTest::keyClick(w.txtAnswer, Qt::Key_Return);
+        QTest::mouseClick(w.two.resetButton, Qt::LeftButton);
+        QCOMPARE(defaultButton(w), w.two.answerButton);
+        QCOMPARE(focused(), w.two.answerBox);
+        const int sum = w.two.operands[0]->text().toInt() + w.two.operands[1]->text().toInt();
+        QTest::keyClicks(w.two.answerBox, QString::number(sum));
+        QTest::keyClick(w.two.answerBox, Qt::Key_Return);
         QCOMPARE(answer.count(), 2);
 
         // Typing in the box after a right answer leaves Enter with Reset: it deals the next
         // problem, as it does after a wrong one.
-        w.txtAnswer->setFocus();
-        QTest::keyClicks(w.txtAnswer, "5");
-        QCOMPARE(defaultButton(w), w.cmdReset);
-        QTest::keyClick(w.txtAnswer, Qt::Key_Return);
+        w.two.answerBox->setFocus();
+        QTest::keyClicks(w.two.answerBox, "5");
+        QCOMPARE(defaultButton(w), w.two.resetButton);
+        QTest::keyClick(w.two.answerBox, Qt::Key_Return);
         QCOMPARE(answer.count(), 2);
         QCOMPARE(reset.count(), 2);
     }
@@ -299,15 +299,15 @@ private slots:
         main.showMaximized();
         QPointer<DrillWindow> w = static_cast<DrillWindow *>(frmSubtraction().show());
         w->intCorrect = 5;
-        QPointer<QTimer> timer = w->Timer3;
-        w->Timer3->start();
-        QTest::mouseClick(w->cmdExit, Qt::LeftButton);
+        QPointer<QTimer> timer = w->three.firstTimer;
+        w->three.firstTimer->start();
+        QTest::mouseClick(w->findChild<QPushButton *>("cmdExit"), Qt::LeftButton);
         QTRY_VERIFY(w.isNull());
         QVERIFY(timer.isNull());
         QVERIFY(main.mdiArea()->subWindowList().isEmpty());
         auto *again = static_cast<DrillWindow *>(frmSubtraction().show());
         QCOMPARE(again->intCorrect, qint16(0));
-        QVERIFY(!again->Timer3->isActive());
+        QVERIFY(!again->three.firstTimer->isActive());
         frmSubtraction().unload();
         QTRY_VERIFY(!frmSubtraction().isLoaded());
     }

@@ -52,9 +52,9 @@ private:
 constexpr ControlRow Rows[] = {
     {.kind = Kind::Shape, .name = "ShapePanel", .geometry = {3000, 1500, 1200, 900},
      .back = rgb(0xFFFFC0), .outline = rgb(0xFFFFC0), .outlineWidth = 1, .flags = Rounded},
-    {.kind = Kind::Label, .name = "lblOnPanel", .geometry = {3150, 1650, 600, 300}, .caption = "on",
+    {.kind = Kind::Label, .name = "lblArray(1)", .geometry = {3150, 1650, 600, 300}, .caption = "on",
      .font = {"Arial", 9.75, true, true}, .member = bindTo<&SampleForm::lblArray, 1>},
-    {.kind = Kind::Label, .name = "lblUnder", .geometry = {150, 150, 900, 450},
+    {.kind = Kind::Label, .name = "lblArray(0)", .geometry = {150, 150, 900, 450},
      .back = rgb(0xFFC0C0), .flags = Centred, .member = bindTo<&SampleForm::lblArray, 0>},
     {.kind = Kind::Label, .name = "lblAuto", .geometry = {150, 1800, 3000, 3000}, .caption = "Sized",
      .font = {"Arial", 12}, .flags = AutoSize},
@@ -73,6 +73,11 @@ constexpr ControlRow Rows[] = {
      .flags = Disabled, .tabIndex = 2},
 };
 // clang-format on
+
+// A member named as its control carries that name, checked against the row's as the form is built.
+static_assert(bindTo<&SampleForm::cmdOne>.member == "cmdOne");
+static_assert(bindTo<&SampleForm::lblArray, 1>.member == "lblArray" &&
+              bindTo<&SampleForm::lblArray, 1>.index == 1);
 
 SampleForm::SampleForm(int *loads)
     : Form(Design)
@@ -111,8 +116,8 @@ private slots:
         QCOMPARE(first->font().pointSizeF(), 18.0);
         QVERIFY(!form.button("cmdTwo")->isEnabled());
         QVERIFY(control<QLabel>(form, "lblHidden")->isHidden());
-        QVERIFY(!control<QLabel>(form, "lblUnder")->isHidden());
-        QCOMPARE(control<QLabel>(form, "lblUnder")->palette().color(QPalette::Window),
+        QVERIFY(!control<QLabel>(form, "lblArray(0)")->isHidden());
+        QCOMPARE(control<QLabel>(form, "lblArray(0)")->palette().color(QPalette::Window),
                  QColor(0xFF, 0xC0, 0xC0));
         QCOMPARE(control<QTimer>(form, "TimerA")->interval(), 500);
         QVERIFY(!control<QTimer>(form, "TimerA")->isActive());
@@ -189,11 +194,11 @@ private slots:
                 rows << row.name;
         QCOMPARE(names, rows);
         QVERIFY(indexAmongSiblings(control<QLineEdit>(form, "txtFirst")) >
-                indexAmongSiblings(control<QLabel>(form, "lblUnder")));
+                indexAmongSiblings(control<QLabel>(form, "lblArray(0)")));
 
         QCOMPARE(form.cmdOne, form.button("cmdOne"));
-        QCOMPARE(form.lblArray[0], control<QLabel>(form, "lblUnder"));
-        QCOMPARE(form.lblArray[1], control<QLabel>(form, "lblOnPanel"));
+        QCOMPARE(form.lblArray[0], control<QLabel>(form, "lblArray(0)"));
+        QCOMPARE(form.lblArray[1], control<QLabel>(form, "lblArray(1)"));
         QTest::mouseClick(form.cmdOne, Qt::LeftButton);
         QCOMPARE(form.clicks, 1);
     }
@@ -289,7 +294,7 @@ private slots:
         QCOMPARE(loads, 1);
         QCOMPARE(area.subWindowList().size(), 1);
 
-        QPointer<QLabel> label = control<QLabel>(*first, "lblUnder");
+        QPointer<QLabel> label = control<QLabel>(*first, "lblArray(0)");
         first->unload();
         QTRY_VERIFY(!instance.isLoaded());
         QTRY_VERIFY(label.isNull());
@@ -297,7 +302,7 @@ private slots:
 
         Form *second = instance.show();
         QCOMPARE(loads, 2);
-        QVERIFY(control<QLabel>(*second, "lblUnder"));
+        QVERIFY(control<QLabel>(*second, "lblArray(0)"));
         instance.unload();
         QTRY_VERIFY(!instance.isLoaded());
         WindowInstance::setMdiArea(nullptr);

@@ -221,15 +221,17 @@ private slots:
                 value += operand->text().toInt();
             return QString::number(value);
         };
-        QTest::keyClicks(window.txtAnswer, sum({window.lblNumber[0], window.lblNumber[1]}));
-        QTest::mouseClick(window.cmdAnswer, Qt::LeftButton);
-        QTest::keyClicks(window.txtNumber2,
-                         sum({window.lblnumber2[0], window.lblnumber2[1], window.lblnumber2[2]}));
-        QTest::mouseClick(window.cmdAnswer1, Qt::LeftButton);
+        QTest::keyClicks(window.two.answerBox,
+                         sum({window.two.operands[0], window.two.operands[1]}));
+        QTest::mouseClick(window.two.answerButton, Qt::LeftButton);
+        QTest::keyClicks(
+            window.three.answerBox,
+            sum({window.three.operands[0], window.three.operands[1], window.three.operands[2]}));
+        QTest::mouseClick(window.three.answerButton, Qt::LeftButton);
 
         const qreal ratio = window.devicePixelRatioF();
-        for (const auto &[picture, face] : {std::pair{window.imgImage, ":/face2.xpm"},
-                                            std::pair{window.imgAnswer, ":/face3.xpm"}}) {
+        for (const auto &[picture, face] : {std::pair{window.two.picture, ":/face2.xpm"},
+                                            std::pair{window.three.picture, ":/face3.xpm"}}) {
             QCOMPARE(picture->picture(), face);
             const QImage drawn = argb(drawPicture(face, picture->size(), ratio));
             QCOMPARE(painted(picture).copy(drawn.rect()), drawn);

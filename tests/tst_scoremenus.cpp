@@ -48,8 +48,8 @@ DrillWindow *openScored(Drill drill)
     window->intTotal = 4;
     window->intCorrect = 2;
     window->intRewardA = 1;
-    QTest::mouseClick(window->cmdScore1, Qt::LeftButton);
-    QTest::mouseClick(window->cmdScore, Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton *>("cmdScore1"), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton *>("cmdScore"), Qt::LeftButton);
     return window;
 }
 
@@ -113,10 +113,10 @@ private slots:
         QCOMPARE(window->intTotal, qint16(0));
         QCOMPARE(window->intCorrect, qint16(0));
         QCOMPARE(window->intRewardA, qint16(1));
-        QCOMPARE(window->lblPercentA->text(), "");
-        QCOMPARE(window->lblPersent->text(), "");
-        QCOMPARE(window->lblTotalA->text(), "10");
-        QCOMPARE(window->lblTotal->text(), "4");
+        QCOMPARE(window->two.percent->text(), "");
+        QCOMPARE(window->three.percent->text(), "");
+        QCOMPARE(window->two.total->text(), "10");
+        QCOMPARE(window->three.total->text(), "4");
     }
 
     void anUnsavedScoreKeepsTheCount_data()
@@ -140,8 +140,8 @@ private slots:
         QCOMPARE(dialogs::pendingAnswers(), 0);
         QCOMPARE(window->intTotalA, qint16(10));
         QCOMPARE(window->intCorrect, qint16(2));
-        QCOMPARE(window->lblPercentA->text(), "80.00%");
-        QCOMPARE(window->lblPersent->text(), "50.00%");
+        QCOMPARE(window->two.percent->text(), "80.00%");
+        QCOMPARE(window->three.percent->text(), "50.00%");
     }
 
     void theNextScoreCountsFromTheSave()
@@ -151,15 +151,15 @@ private slots:
         choose(window, "mnuitemSaveScore");
         for (int i = 0; i < 2; ++i) {
             const int sum =
-                window->lblNumber[0]->text().toInt() + window->lblNumber[1]->text().toInt();
-            QTest::keyClicks(window->txtAnswer, QString::number(sum));
-            QTest::keyClick(window->txtAnswer, Qt::Key_Return);
-            QTest::mouseClick(window->cmdReset, Qt::LeftButton);
+                window->two.operands[0]->text().toInt() + window->two.operands[1]->text().toInt();
+            QTest::keyClicks(window->two.answerBox, QString::number(sum));
+            QTest::keyClick(window->two.answerBox, Qt::Key_Return);
+            QTest::mouseClick(window->two.resetButton, Qt::LeftButton);
         }
-        QTest::mouseClick(window->cmdScore1, Qt::LeftButton);
-        QCOMPARE(window->lblCorrectA->text(), "2");
-        QCOMPARE(window->lblTotalA->text(), "2");
-        QCOMPARE(window->lblPercentA->text(), "100.00%");
+        QTest::mouseClick(window->findChild<QPushButton *>("cmdScore1"), Qt::LeftButton);
+        QCOMPARE(window->two.correct->text(), "2");
+        QCOMPARE(window->two.total->text(), "2");
+        QCOMPARE(window->two.percent->text(), "100.00%");
     }
 
     void divisionSavesItsOneExercise()
@@ -167,7 +167,7 @@ private slots:
         auto *window = static_cast<division::DivisionWindow *>(division::frmDivision().show());
         window->intTotalA = 4;
         window->intCorrectA = 1;
-        QTest::mouseClick(window->cmdScore1, Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton *>("cmdScore1"), Qt::LeftButton);
         dialogs::answerNextInput("Dav");
         choose(window, "mnuitemSaveScore");
         QCOMPARE(bytesOf("Divide.txt"),
@@ -175,8 +175,8 @@ private slots:
                      " Got A 25.00% Out of 4 Questions on Divide 2 decimal places and \r\n\"\r\n");
         QCOMPARE(window->intTotalA, qint16(0));
         QCOMPARE(window->intCorrectA, qint16(0));
-        QCOMPARE(window->lblPercentA->text(), "");
-        QCOMPARE(window->lblTotalA->text(), "4");
+        QCOMPARE(window->two.percent->text(), "");
+        QCOMPARE(window->two.total->text(), "4");
     }
 
     void displayShowsTheDrillsOwnFile_data()

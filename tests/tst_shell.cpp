@@ -127,14 +127,14 @@ private slots:
         QVERIFY(addition);
         QCOMPARE(addition->objectName(), "frmAddition");
         QVERIFY(window.mdiArea()->activeSubWindow()->isMaximized());
-        const QString operand = addition->lblNumber[0]->text();
+        const QString operand = addition->two.operands[0]->text();
         addition->intTotalA = 3;
 
         choose(window, "mnuitemAddition");
         QCOMPARE(window.mdiArea()->subWindowList().size(), 1);
         QCOMPARE(openedDrill(window), addition);
         QCOMPARE(addition->intTotalA, qint16(3));
-        QCOMPARE(addition->lblNumber[0]->text(), operand);
+        QCOMPARE(addition->two.operands[0]->text(), operand);
     }
 
     void severalKindsOpenAtOnceEachWithItsState()
@@ -183,9 +183,9 @@ private slots:
         QCOMPARE(subtraction->actions().at(1)->text(), "Desplay Scores");
 
         // Closing the active child hands the bar to the next one, then back to the frame.
-        openedDrill(window)->cmdExit->click();
+        openedDrill(window)->findChild<QPushButton *>("cmdExit")->click();
         QTRY_COMPARE(menuBarCaptions(window), QStringList({" Score"}));
-        openedDrill(window)->cmdExit->click();
+        openedDrill(window)->findChild<QPushButton *>("cmdExit")->click();
         QTRY_COMPARE(menuBarCaptions(window), QStringList({"Sumbrook", "About Sumbrook"}));
     }
 
@@ -197,7 +197,7 @@ private slots:
         QPointer<DrillWindow> first = openedDrill(window);
         first->intTotalA = 9;
         first->intStepA = 4;
-        first->cmdExit->click();
+        first->findChild<QPushButton *>("cmdExit")->click();
         QTRY_VERIFY(first.isNull());
         QVERIFY(!drills::frmMultiplication().isLoaded());
 
@@ -206,7 +206,7 @@ private slots:
         QVERIFY(second);
         QCOMPARE(second->intTotalA, qint16(0));
         QCOMPARE(second->intStepA, qint16(0));
-        QVERIFY(!second->lblNumber[0]->text().isEmpty());
+        QVERIFY(!second->two.operands[0]->text().isEmpty());
     }
 
     void childWindowsRestoreToTheirClientArea_data()
@@ -263,20 +263,20 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         auto *addition = static_cast<DrillWindow *>(drills::frmAddition().show());
         auto *frame = qobject_cast<QMdiSubWindow *>(addition->parentWidget());
-        addition->txtAnswer->setText("4");
-        addition->txtNumber2->setFocus();
-        QTest::keyClicks(addition->txtNumber2, "7");
+        addition->two.answerBox->setText("4");
+        addition->three.answerBox->setFocus();
+        QTest::keyClicks(addition->three.answerBox, "7");
         for (const auto state :
              {Qt::WindowNoState, Qt::WindowMaximized, Qt::WindowMinimized, Qt::WindowNoState}) {
             frame->setWindowState(state);
             if (state == Qt::WindowMinimized)
                 continue;
-            QCOMPARE(QApplication::focusWidget(), addition->txtNumber2);
-            QVERIFY(!addition->txtAnswer->hasSelectedText());
+            QCOMPARE(QApplication::focusWidget(), addition->three.answerBox);
+            QVERIFY(!addition->two.answerBox->hasSelectedText());
         }
         QTest::keyClicks(QApplication::focusWidget(), "1");
-        QCOMPARE(addition->txtNumber2->text(), "71");
-        QCOMPARE(addition->txtAnswer->text(), "4");
+        QCOMPARE(addition->three.answerBox->text(), "71");
+        QCOMPARE(addition->two.answerBox->text(), "4");
     }
 
     // Where the desktop's Close is another key (Ctrl+W on X11), no shortcut takes Ctrl+F4: it

@@ -94,39 +94,39 @@ Window drillWindow(Drill drill, const char *name, const char *fileName)
         return rightAnswer(drills::Operations[drill], operands);
     };
     Exercise two{"two numbers",
-                 w->txtAnswer,
+                 w->two.answerBox,
                  [w] { w->cmdAnswer_Click(); },
                  [w] { w->cmdReset_Click(); },
                  [w] { w->cmdScore1_Click(); },
                  [w] { w->Timer1_Timer(); },
                  [w] { w->Timer2_Timer(); },
-                 w->Timer1,
-                 w->Timer2,
+                 w->two.firstTimer,
+                 w->two.secondTimer,
                  &w->intTotalA,
                  &w->intCorrectA,
                  &w->intStepA,
-                 w->lblTotalA,
-                 w->lblPercentA,
+                 w->two.total,
+                 w->two.percent,
                  [w, result] {
-                     return result({w->lblNumber[0]->text(), w->lblNumber[1]->text()});
+                     return result({w->two.operands[0]->text(), w->two.operands[1]->text()});
                  }};
     Exercise three{"three numbers",
-                   w->txtNumber2,
+                   w->three.answerBox,
                    [w] { w->cmdAnswer1_Click(); },
                    [w] { w->cmdReset1_Click(); },
                    [w] { w->cmdScore_Click(); },
                    [w] { w->Timer3_Timer(); },
                    [w] { w->Timer4_Timer(); },
-                   w->Timer3,
-                   w->Timer4,
+                   w->three.firstTimer,
+                   w->three.secondTimer,
                    &w->intTotal,
                    &w->intCorrect,
                    &w->intStep,
-                   w->lblTotal,
-                   w->lblPersent,
+                   w->three.total,
+                   w->three.percent,
                    [w, result] {
-                       return result({w->lblnumber2[0]->text(), w->lblnumber2[1]->text(),
-                                      w->lblnumber2[2]->text()});
+                       return result({w->three.operands[0]->text(), w->three.operands[1]->text(),
+                                      w->three.operands[2]->text()});
                    }};
     return {name,
             {two, three},
@@ -139,22 +139,22 @@ Window divisionWindow()
 {
     auto *w = static_cast<DivisionWindow *>(division::frmDivision().show());
     Exercise e{"quotient",
-               w->txtAnswer,
+               w->two.answerBox,
                [w] { w->cmdAnswer_Click(); },
                [w] { w->cmdReset_Click(); },
                [w] { w->cmdScore1_Click(); },
                [w] { w->Timer1_Timer(); },
                [w] { w->Timer2_Timer(); },
-               w->Timer1,
-               w->Timer2,
+               w->two.firstTimer,
+               w->two.secondTimer,
                &w->intTotalA,
                &w->intCorrectA,
                &w->intStepA,
-               w->lblTotalA,
-               w->lblPercentA,
+               w->two.total,
+               w->two.percent,
                [w] {
                    return rightAnswer(drills::Operation::Divide,
-                                      {w->lblNumber[0]->text(), w->lblNumber[1]->text()});
+                                      {w->two.operands[0]->text(), w->two.operands[1]->text()});
                }};
     return {"Division",
             {e},

@@ -276,17 +276,17 @@ QList<std::function<void()>> lessons(toolkit::Form *form)
         const drills::Operation operation = operationOf(*w);
         const Side two{[w] { w->cmdReset_Click(); },
                        [w] { w->Timer1_Timer(); },
-                       w->txtAnswer,
-                       w->cmdAnswer,
+                       w->two.answerBox,
+                       w->two.answerButton,
                        &w->intRewardA,
-                       {w->lblNumber[0], w->lblNumber[1]},
+                       {w->two.operands[0], w->two.operands[1]},
                        operation};
         const Side three{[w] { w->cmdReset1_Click(); },
                          [w] { w->Timer3_Timer(); },
-                         w->txtNumber2,
-                         w->cmdAnswer1,
+                         w->three.answerBox,
+                         w->three.answerButton,
                          &w->intReward,
-                         {w->lblnumber2[0], w->lblnumber2[1], w->lblnumber2[2]},
+                         {w->three.operands[0], w->three.operands[1], w->three.operands[2]},
                          operation};
         const auto lesson = [=](bool praiseOnTheLeft) {
             answer(two, praiseOnTheLeft);
@@ -300,10 +300,10 @@ QList<std::function<void()>> lessons(toolkit::Form *form)
     if (auto *w = qobject_cast<division::DivisionWindow *>(form)) {
         const Side one{[w] { w->cmdReset_Click(); },
                        [w] { w->Timer1_Timer(); },
-                       w->txtAnswer,
-                       w->cmdAnswer,
+                       w->two.answerBox,
+                       w->two.answerButton,
                        &w->intRewardA,
-                       {w->lblNumber[0], w->lblNumber[1]},
+                       {w->two.operands[0], w->two.operands[1]},
                        drills::Operation::Divide};
         const auto lesson = [=](bool praise) {
             answer(one, praise);
@@ -383,9 +383,9 @@ private slots:
         // What the windows say as they are used: a verdict on an answer, the question before
         // closing edited scores.
         auto *addition = static_cast<DrillWindow *>(drills::frmAddition().show());
-        addition->txtAnswer->setText(QStringLiteral("x"));
+        addition->two.answerBox->setText(QStringLiteral("x"));
         addition->cmdAnswer_Click();
-        texts << addition->imgImage->accessibleName();
+        texts << addition->two.picture->accessibleName();
         about::frmAbout().show();
         static_cast<about::AboutWindow *>(about::frmAbout().form())->Form_Load();
         texts << about::frmAbout().form()->windowTitle()
@@ -438,14 +438,14 @@ private slots:
             return text.isEmpty() ? QString::fromUtf8(english) : text;
         };
         auto *addition = static_cast<DrillWindow *>(drills::frmAddition().form());
-        QCOMPARE(addition->cmdAnswer->text(), german_("drills::DrillWindow", "Answer"));
-        QVERIFY(addition->cmdAnswer->text() != u"Answer");
-        QCOMPARE(addition->lblNumber[3]->text(),
+        QCOMPARE(addition->two.answerButton->text(), german_("drills::DrillWindow", "Answer"));
+        QVERIFY(addition->two.answerButton->text() != u"Answer");
+        QCOMPARE(addition->two.leadIn->text(),
                  german_("drills::DrillWindow", "The Correct Answer is "));
         QCOMPARE(addition->menus().first()->actions().first()->text(),
                  german_("drills::DrillWindow", "Save Score"));
         auto *division = static_cast<division::DivisionWindow *>(division::frmDivision().form());
-        QCOMPARE(division->cmdReset->text(), german_("division::DivisionWindow", "Reset"));
+        QCOMPARE(division->two.resetButton->text(), german_("division::DivisionWindow", "Reset"));
         auto *about = static_cast<about::AboutWindow *>(about::frmAbout().form());
         QCOMPARE(about->cmdSysInfo->text(), german_("about::AboutWindow", "&System Info..."));
         QCOMPARE(about->windowTitle(), german_("about::AboutWindow", "About %1").arg("Sumbrook"));

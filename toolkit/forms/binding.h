@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Binds a window's member and handler to a control where the control's row declares it, so that a
-// design name is written once: .member = bindTo<&DrillWindow::txtAnswer>,
+// Binds a window's member and handler to a control where the control's row declares it:
+// .member = bindTo<&DrillWindow::two, &ExerciseControls::answerBox>,
 // .handler = on<&DrillWindow::txtAnswer_Change>.
 #pragma once
 
@@ -36,21 +36,68 @@ T *cast(QObject *control)
     return typed;
 }
 
+// A window member's own name, as the compiler spells the member pointer ("&ns::Window::cmdOK" in
+// GCC's and Clang's function signatures): what a row's name is checked against.
+template<auto Member>
+constexpr std::string_view memberName()
+{
+    const std::string_view signature = __PRETTY_FUNCTION__;
+    const auto from = signature.find("Member = &");
+    const auto to = signature.find_first_of(";]", from);
+    const std::string_view path = signature.substr(from, to - from);
+    return path.substr(path.rfind(':') + 1);
+}
+
+// Follows a path of members and array elements from an object to the pointer a control goes in.
+template<class T>
+constexpr T &follow(T &object)
+{
+    return object;
+}
+
+template<auto Step, auto... Rest, class T>
+constexpr auto &follow(T &object)
+{
+    if constexpr (std::is_integral_v<decltype(Step)>) {
+        if constexpr (std::is_array_v<T>)
+            static_assert(Step < std::extent_v<T>, "index past the array");
+        return follow<Rest...>(object[Step]);
+    } else {
+        return follow<Rest...>(object.*Step);
+    }
+}
+
 } // namespace detail
 
-// A member pointer, or an element of a member array: bindTo<&DrillWindow::lblNumber, 2>.
-template<auto Member, int Index = -1>
-inline constexpr MemberBinder bindTo = [](Form &form, QObject *control) {
-    using Traits = detail::MemberOf<decltype(Member)>;
-    auto &window = static_cast<typename Traits::Class &>(form);
-    if constexpr (Index < 0) {
-        using Control = std::remove_pointer_t<typename Traits::Member>;
-        window.*Member = detail::cast<Control>(control);
-    } else {
-        using Control = std::remove_pointer_t<std::remove_extent_t<typename Traits::Member>>;
-        static_assert(Index < std::extent_v<typename Traits::Member>, "index past the array");
-        (window.*Member)[Index] = detail::cast<Control>(control);
-    }
+// A window member, an element of a member array, or a field down a path from a member, as a
+// layout builder binds into a struct: bindTo<&DrillWindow::imgFace, 2>,
+// bindTo<&DrillWindow::two, &ExerciseControls::answerBox>. A member that is no more than a control
+// is named as its control, and the row's name is checked against it.
+template<auto Member, auto... Path>
+inline constexpr MemberBinder bindTo = {
+    .bind =
+        [](Form &form, QObject *control) {
+            using Window = typename detail::MemberOf<decltype(Member)>::Class;
+            auto &slot = detail::follow<Path...>(static_cast<Window &>(form).*Member);
+            slot = detail::cast<std::remove_pointer_t<std::remove_reference_t<decltype(slot)>>>(
+                control);
+        },
+    .member =
+        [] {
+            if constexpr (sizeof...(Path) == 0)
+                return detail::memberName<Member>();
+            else if constexpr (sizeof...(Path) == 1 && (std::is_integral_v<decltype(Path)> && ...))
+                return detail::memberName<Member>();
+            else
+                return std::string_view();
+        }(),
+    .index =
+        [] {
+            if constexpr (sizeof...(Path) == 1 && (std::is_integral_v<decltype(Path)> && ...))
+                return int((Path, ...));
+            else
+                return -1;
+        }(),
 };
 
 // A multi-line text box of the window's own class: .make = makeAs<ScoreBox>.

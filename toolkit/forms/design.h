@@ -7,6 +7,7 @@
 #include "twips.h"
 
 #include <cstdint>
+#include <string_view>
 
 class QObject;
 class QWidget;
@@ -75,9 +76,20 @@ struct LineEnds
     int y2 = 0;
 };
 
-// Points a window's member at its control, and runs a window's handler; made by bindTo<> and
-// on<> (binding.h) where the control is declared.
-using MemberBinder = void (*)(Form &window, QObject *control);
+// Points a window's member at its control; made by bindTo<> (binding.h) where the control is
+// declared. A binding into a member named as a control carries that name, and binding it to a
+// control of another name stops the program: the row and the member cannot drift apart.
+struct MemberBinder
+{
+    void (*bind)(Form &window, QObject *control) = nullptr;
+    std::string_view member = {}; // the window member's name when it is the control's own
+    int index = -1;               // the element of a member array
+
+    constexpr explicit operator bool() const { return bind != nullptr; }
+    void operator()(Form &window, QObject *control) const;
+};
+
+// Runs a window's handler; made by on<> (binding.h) where the control is declared.
 using Handler = void (*)(Form &window);
 
 // Makes a text box of many lines as a class of the window's own that keeps more than its text;
@@ -105,7 +117,7 @@ struct ControlRow
     // follows every change.
     const char *accessibleName = nullptr;
     const char *description = nullptr;
-    MemberBinder member = nullptr;
+    MemberBinder member = {};
     Handler handler = nullptr;  // a button's click, a text box's change, a timer's tick
     WidgetMaker make = nullptr; // a text box of many lines only
 };

@@ -30,6 +30,21 @@ void detail::wrongKind(const QObject *control, const char *wanted)
            wanted);
 }
 
+void MemberBinder::operator()(Form &window, QObject *control) const
+{
+    if (!member.empty()) {
+        QString own = QString::fromLatin1(member.data(), qsizetype(member.size()));
+        if (index >= 0)
+            own += QStringLiteral("(%1)").arg(index);
+        if (own != control->objectName())
+            qFatal("The control \"%s\" of %s is bound to the member %s, named after another "
+                   "control",
+                   qPrintable(control->objectName()), qPrintable(window.objectName()),
+                   qPrintable(own));
+    }
+    bind(window, control);
+}
+
 Form::Form(const WindowDesign &design, QWidget *parent)
     : QWidget(parent)
     , m_design(design)
