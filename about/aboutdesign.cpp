@@ -55,8 +55,9 @@ const ControlRow AboutWindow::Rows[] = {
 };
 // clang-format on
 
-AboutWindow::AboutWindow(QWidget *parent)
+AboutWindow::AboutWindow(SystemInfoServices services, QWidget *parent)
     : Form(Design, parent)
+    , m_services(std::move(services))
 {
     build(Rows);
     makeDefault(cmdOK);

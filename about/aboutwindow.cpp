@@ -48,12 +48,9 @@ QString systemInfoProgram(const QStringList &folders)
     return {};
 }
 
-SystemInfoServices &systemInfoServices()
+bool startProgram(const QString &program)
 {
-    static SystemInfoServices services{systemRegistry(), [](const QString &program) {
-                                           return QProcess::startDetached(nativePath(program), {});
-                                       }};
-    return services;
+    return QProcess::startDetached(nativePath(program), {});
 }
 
 QString nativePath(const QString &path)
@@ -102,7 +99,7 @@ void AboutWindow::StartSysInfo()
             SysInfoPath += ProgramFile;
             found = true;
         }
-        if (found && systemInfoServices().start(SysInfoPath))
+        if (found && m_services.start(SysInfoPath))
             return;
     } catch (const LookupFailed &) {
     }
@@ -116,7 +113,7 @@ qint16 AboutWindow::GetKeyValue(RegKey KeyRoot, const QString &KeyName, const QS
     // The registry takes and gives text in the system's 8-bit code page.
     std::string value = KeyVal.toLocal8Bit().toStdString();
     const bool read =
-        getKeyValue(*systemInfoServices().registry, KeyRoot, KeyName.toLocal8Bit().toStdString(),
+        getKeyValue(*m_services.registry, KeyRoot, KeyName.toLocal8Bit().toStdString(),
                     SubKeyRef.toLocal8Bit().toStdString(), value);
     KeyVal = QString::fromLocal8Bit(value);
     return read ? -1 : 0;

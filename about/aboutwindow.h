@@ -18,12 +18,31 @@ class QPushButton;
 
 namespace about {
 
+// The registry the lookup reads: the system's on Windows; elsewhere a stand-in whose first location
+// names the system information program found.
+std::unique_ptr<Registry> systemRegistry();
+
+// The first desktop system information program found in the folders, or on PATH given none: its
+// full path, or an empty string.
+QString systemInfoProgram(const QStringList &folders = {});
+
+// Starts a program without waiting for it; false when it cannot start.
+bool startProgram(const QString &program);
+
+// What the lookup reaches outside the program: the system's registry and programs unless the
+// window is handed others.
+struct SystemInfoServices
+{
+    std::unique_ptr<Registry> registry = systemRegistry();
+    std::function<bool(const QString &program)> start = startProgram;
+};
+
 class AboutWindow : public toolkit::Form
 {
     Q_OBJECT
 
 public:
-    explicit AboutWindow(QWidget *parent = nullptr);
+    explicit AboutWindow(SystemInfoServices services = {}, QWidget *parent = nullptr);
 
     void Form_Load() override;
     void cmdOK_Click();
@@ -43,23 +62,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    SystemInfoServices m_services;
 };
-
-// The registry the lookup reads: the system's on Windows; elsewhere a stand-in whose first location
-// names the system information program found.
-std::unique_ptr<Registry> systemRegistry();
-
-// The first desktop system information program found in the folders, or on PATH given none: its
-// full path, or an empty string.
-QString systemInfoProgram(const QStringList &folders = {});
-
-// What the lookup reaches outside the program; tests put their own in.
-struct SystemInfoServices
-{
-    std::unique_ptr<Registry> registry = systemRegistry();
-    std::function<bool(const QString &program)> start; // without waiting; false when it fails
-};
-SystemInfoServices &systemInfoServices();
 
 // A path of the registry's kind, with "\" between its folders, as this system names it.
 QString nativePath(const QString &path);

@@ -175,10 +175,11 @@ const WindowDesign DivisionWindow::Design{.name = "frmDivision", .caption = QT_T
 // clang-format on
 
 // Builds the window from the design: its controls and menu, bound into its exercise's controls.
-DivisionWindow::DivisionWindow(QWidget *parent)
+DivisionWindow::DivisionWindow(toolkit::RandomSource &random, QWidget *parent)
     : Form(Design, parent)
     , m_exercise(Operation::Divide, Face::Smiling)
     , m_view(*this, Operation::Divide, two, 2, imgFace)
+    , m_random(random)
 {
     // The answer box has no change handler: typing moves no default button here.
     build(Rows);

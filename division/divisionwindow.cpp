@@ -5,7 +5,6 @@
 #include "progress/progresswindow.h"
 #include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
-#include "toolkit/text/random.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,8 +18,8 @@ void DivisionWindow::Form_Load()
     intCorrectA = 0;
     intTotalA = 0;
     makeDefault(two.answerButton);
-    toolkit::RandomSource::instance().reseed();
-    m_view.showDealt(m_exercise.deal(Ranges));
+    m_random.reseed();
+    m_view.showDealt(m_exercise.deal(Ranges, m_random));
     two.correctAnswer->hide();
     two.leadIn->hide();
     two.answerBox->show();
@@ -30,8 +29,8 @@ void DivisionWindow::Form_Load()
 void DivisionWindow::cmdReset_Click()
 {
     m_view.showAwaiting();
-    toolkit::RandomSource::instance().reseed();
-    m_view.showNewProblem(m_exercise.deal(Ranges));
+    m_random.reseed();
+    m_view.showNewProblem(m_exercise.deal(Ranges, m_random));
 }
 
 void DivisionWindow::cmdAnswer_Click()

@@ -8,6 +8,7 @@
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/picture.h"
 #include "toolkit/forms/windowinstance.h"
+#include "toolkit/text/random.h"
 
 #include <array>
 
@@ -21,7 +22,9 @@ class DivisionWindow : public toolkit::Form
     Q_OBJECT
 
 public:
-    explicit DivisionWindow(QWidget *parent = nullptr);
+    // Deals from the program's random source unless handed another.
+    explicit DivisionWindow(toolkit::RandomSource &random = toolkit::RandomSource::instance(),
+                            QWidget *parent = nullptr);
 
     void Form_Load() override;
     void cmdReset_Click();
@@ -55,6 +58,7 @@ public:
 
 private:
     drills::ExerciseView m_view;
+    toolkit::RandomSource &m_random;
 };
 
 toolkit::WindowInstance &frmDivision();

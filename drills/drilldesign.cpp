@@ -441,12 +441,13 @@ auto rowsOf(const Row (&rows)[Count], Drill drill)
 } // namespace
 
 // Builds the window from the design: its controls and menu, bound into each exercise's controls.
-DrillWindow::DrillWindow(Drill drill, QWidget *parent)
+DrillWindow::DrillWindow(Drill drill, toolkit::RandomSource &random, QWidget *parent)
     : Form(Windows[drill], parent)
     , m_two(Operations[drill], Face::Smiling)
     , m_three(Operations[drill], Face::Laughing)
     , m_drill(drill)
     , m_ranges(Ranges[drill])
+    , m_random(random)
     , m_twoView(*this, Operations[drill], two, 2, imgFace)
     , m_threeView(*this, Operations[drill], three, 3, imgFace)
 {

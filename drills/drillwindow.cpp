@@ -5,7 +5,6 @@
 #include "progress/progresswindow.h"
 #include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
-#include "toolkit/text/random.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -31,9 +30,9 @@ void DrillWindow::Form_Load()
     intReward = 0;
     intTotal = 0;
     makeDefault(two.answerButton);
-    toolkit::RandomSource::instance().reseed();
-    m_threeView.showDealt(m_three.deal(m_ranges.threeAtLoad));
-    m_twoView.showDealt(m_two.deal(m_ranges.twoAtLoad));
+    m_random.reseed();
+    m_threeView.showDealt(m_three.deal(m_ranges.threeAtLoad, m_random));
+    m_twoView.showDealt(m_two.deal(m_ranges.twoAtLoad, m_random));
     two.correctAnswer->hide();
     two.leadIn->hide();
     two.answerBox->show();
@@ -43,15 +42,15 @@ void DrillWindow::Form_Load()
 void DrillWindow::cmdReset_Click()
 {
     m_twoView.showAwaiting();
-    toolkit::RandomSource::instance().reseed();
-    m_twoView.showNewProblem(m_two.deal(m_ranges.twoAtReset));
+    m_random.reseed();
+    m_twoView.showNewProblem(m_two.deal(m_ranges.twoAtReset, m_random));
 }
 
 void DrillWindow::cmdReset1_Click()
 {
     m_threeView.showAwaiting();
-    toolkit::RandomSource::instance().reseed();
-    m_threeView.showNewProblem(m_three.deal(m_ranges.threeAtReset));
+    m_random.reseed();
+    m_threeView.showNewProblem(m_three.deal(m_ranges.threeAtReset, m_random));
 }
 
 void DrillWindow::cmdExit_Click()

@@ -9,6 +9,7 @@
 
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/picture.h"
+#include "toolkit/text/random.h"
 
 namespace drills {
 
@@ -17,9 +18,10 @@ class DrillWindow : public toolkit::Form
     Q_OBJECT
 
 public:
-    explicit DrillWindow(Drill drill, QWidget *parent = nullptr);
-
-    Drill drill() const { return m_drill; }
+    // Deals from the program's random source unless handed another.
+    explicit DrillWindow(Drill drill,
+                         toolkit::RandomSource &random = toolkit::RandomSource::instance(),
+                         QWidget *parent = nullptr);
 
     void Form_Load() override;
     void cmdReset_Click();
@@ -72,6 +74,7 @@ protected:
 private:
     const Drill m_drill;
     const OperandRanges &m_ranges;
+    toolkit::RandomSource &m_random;
     ExerciseView m_twoView;
     ExerciseView m_threeView;
 };

@@ -18,12 +18,11 @@ Exercise::Exercise(Operation operation, Face rightFace)
     , m_rightFace(rightFace)
 {}
 
-QStringList Exercise::deal(std::span<const Range> ranges) const
+QStringList Exercise::deal(std::span<const Range> ranges, RandomSource &random) const
 {
     QStringList captions;
     for (const Range &range : ranges)
-        captions.append(
-            QString::number(dealOperand(RandomSource::instance().next(), range.lo, range.hi)));
+        captions.append(QString::number(dealOperand(random.next(), range.lo, range.hi)));
     return captions;
 }
 

@@ -10,6 +10,10 @@
 
 #include <span>
 
+namespace toolkit {
+class RandomSource;
+}
+
 namespace drills {
 
 enum class Operation { Add, Subtract, Multiply, Divide };
@@ -56,8 +60,8 @@ public:
 
     Exercise(Operation operation, Face rightFace);
 
-    // Operand captions, one draw each from the random source, in tile order.
-    QStringList deal(std::span<const Range> ranges) const;
+    // Operand captions, one draw each from the source, in tile order.
+    QStringList deal(std::span<const Range> ranges, toolkit::RandomSource &random) const;
     // Checks the typed answer against the operands as their tiles show them and counts it.
     Answered answer(const QStringList &operandCaptions, const QString &typed);
     // A tick of the reward animation's first or second timer.

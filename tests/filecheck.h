@@ -88,6 +88,16 @@ inline bool makeOddFile(const QString &kind, const QString &name)
 class ScratchFolder
 {
 public:
+    ScratchFolder() = default;
+    ScratchFolder(const ScratchFolder &) = delete;
+    ScratchFolder &operator=(const ScratchFolder &) = delete;
+    // A test that stops at a failed comparison leaves the folder all the same.
+    ~ScratchFolder()
+    {
+        if (m_dir)
+            leave();
+    }
+
     void enter()
     {
         m_dir.emplace();

@@ -4,33 +4,73 @@
 // place in twips, caption, font and look. A wrong value in a window's table then fails.
 #pragma once
 
-#include "toolkit/forms/form.h"
 #include "toolkit/forms/picture.h"
 #include "toolkit/forms/shape.h"
 #include "toolkit/look/appearance.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 #include <span>
 
-// What the design gives one or more controls (their names blank-separated). The caption is null
-// where the design gives none, ends in '*' where it gives only its start, and holds the windows'
-// captions between '|' where they differ; the font likewise, as "MS Sans Serif 18 bold". The
-// words: hidden, disabled, auto-size, centred, one-line, border, stretch; a background or
-// outline colour (#RRGGBB, sysN for system colour N, text for the window text); a shape's
-// outline width (12px), rounded, filled; a timer's interval (500ms).
+// A font as the design names it.
+struct DesignedFont
+{
+    const char *family = nullptr;
+    double points = 0;
+    bool bold = false;
+    bool italic = false;
+};
+
+// What the design gives alike in every window, or one each for Addition, Subtraction and
+// Multiplication; given or not.
+template<class T>
+struct EachWindow
+{
+    constexpr EachWindow() = default;
+    constexpr EachWindow(T all)
+        : values{all, all, all}
+        , given(true)
+    {}
+    constexpr EachWindow(T addition, T subtraction, T multiplication)
+        : values{addition, subtraction, multiplication}
+        , given(true)
+    {}
+    constexpr T operator[](int window) const { return values[window]; }
+
+    T values[3] = {};
+    bool given = false;
+};
+
+// What the design gives one or more controls (their names blank-separated); what it leaves out
+// is not checked, or is the control's default: shown, enabled, no border and so on.
 struct DesignedLook
 {
     const char *names;
-    const char *caption;
-    const char *font;
-    const char *words;
+    EachWindow<const char *> caption = {};
+    const char *captionStart = nullptr; // where the design gives only the caption's start
+    EachWindow<DesignedFont> font = {};
+    std::optional<QRgb> back = {}; // a label's own background
+    int systemBack = -1;           // or the system colour of that number
+    bool border = false;
+    bool centred = false;
+    bool autoSize = false;
+    bool oneLine = false;
+    bool stretch = false;             // a picture's
+    std::optional<QRgb> outline = {}; // a shape's
+    bool outlineInText = false;       // or the window's text colour
+    int outlineWidth = 0;
+    bool rounded = false;
+    bool filled = false; // in the outline's colour
+    int interval = 0;    // a timer's, in milliseconds
+    bool hidden = false;
+    bool disabled = false;
 };
 
 // Where the design puts controls (their names blank-separated): Left, Top, Width, Height in twips
@@ -72,11 +112,13 @@ inline QStringList designedControls(std::span<const DesignedLook> looks)
     names.sort();
     return names;
 }
-inline QStringList builtControls(const toolkit::Form &form)
+inline QStringList builtControls(const QWidget &form)
 {
     QStringList names;
     for (const QObject *child : form.children()) {
-        if (form.control(child->objectName()) == child)
+        const bool control = (child->isWidgetType() && !qobject_cast<const QMenu *>(child)) ||
+                             qobject_cast<const QTimer *>(child);
+        if (control && !child->objectName().isEmpty())
             names << child->objectName();
     }
     names.sort();
@@ -84,7 +126,7 @@ inline QStringList builtControls(const toolkit::Form &form)
 }
 
 // Checks the control of the current row that addDesignedRows() added against the design.
-inline void checkDesignedControl(const toolkit::Form &form, std::span<const DesignedLook> looks,
+inline void checkDesignedControl(const QWidget &form, std::span<const DesignedLook> looks,
                                  std::span<const DesignedPlace> places)
 {
     QFETCH(int, window);
@@ -101,70 +143,47 @@ inline void checkDesignedControl(const toolkit::Form &form, std::span<const Desi
     const QRect twips = placeOf(name, placeOf);
     const DesignedLook &designed = *std::ranges::find_if(
         looks, [&](const DesignedLook &look) { return namesOf(look.names).contains(name); });
-    // One of the windows' values, where they are given between '|'; an empty caption is one.
-    const auto forWindow = [window](const char *values) -> QString {
-        if (!values)
-            return {};
-        const QStringList each = QString::fromLatin1(values).split(u'|');
-        const QString value = each.value(window, each.first());
-        return value.isNull() ? QStringLiteral("") : value;
-    };
-    const QString caption = forWindow(designed.caption);
-    const QString font = forWindow(designed.font);
-    const QStringList look = QString::fromLatin1(designed.words).split(u' ', Qt::SkipEmptyParts);
-    QObject *object = form.control(name);
+    QObject *object = form.findChild<QObject *>(name);
     QVERIFY2(object, qPrintable(name));
-    const auto has = [&](const char *word) { return look.contains(QLatin1String(word)); };
-    QColor colour;
-    int outline = 0;
-    for (const QString &word : look) {
-        if (word.startsWith(u'#'))
-            colour = QColor(word);
-        else if (word == u"text")
-            colour = form.palette().color(QPalette::WindowText);
-        else if (word.endsWith(u"px"))
-            outline = word.chopped(2).toInt();
-    }
     if (auto *timer = qobject_cast<QTimer *>(object)) {
-        QCOMPARE(timer->interval(), look.first().chopped(2).toInt());
+        QCOMPARE(timer->interval(), designed.interval);
         QVERIFY(!timer->isActive());
         return;
     }
     auto *widget = qobject_cast<QWidget *>(object);
-    QCOMPARE(widget->isHidden(), has("hidden"));
-    QCOMPARE(widget->isEnabled(), !has("disabled"));
+    QCOMPARE(widget->isHidden(), designed.hidden);
+    QCOMPARE(widget->isEnabled(), !designed.disabled);
     const auto pixels = [](int twips) { return qRound(twips / 15.0); };
     const QRect place(pixels(twips.left()), pixels(twips.top()), pixels(twips.width()),
                       pixels(twips.height()));
     if (auto *shape = qobject_cast<toolkit::Shape *>(widget)) {
+        const QColor outline = designed.outlineInText ? form.palette().color(QPalette::WindowText)
+                                                      : QColor::fromRgb(designed.outline.value());
         QCOMPARE(shape->nominalGeometry(), place);
-        QCOMPARE(shape->style().outline, colour);
-        QCOMPARE(shape->style().outlineWidth, outline);
-        QCOMPARE(shape->style().fill, has("filled") ? colour : QColor());
-        QCOMPARE(shape->style().rounded, has("rounded"));
+        QCOMPARE(shape->style().outline, outline);
+        QCOMPARE(shape->style().outlineWidth, designed.outlineWidth);
+        QCOMPARE(shape->style().fill, designed.filled ? outline : QColor());
+        QCOMPARE(shape->style().rounded, designed.rounded);
         return;
     }
     if (twips.left() < 0)
         QCOMPARE(widget->size(), place.size());
-    else if (has("auto-size"))
+    else if (designed.autoSize)
         QCOMPARE(widget->geometry(), QRect(place.topLeft(), widget->sizeHint()));
     else
         QCOMPARE(widget->geometry(), place);
-    if (!font.isEmpty()) {
-        static const QRegularExpression parts(
-            QStringLiteral("^(.+?) ([0-9.]+)( bold)?( italic)?$"));
-        const auto designed = parts.match(font);
-        QVERIFY2(designed.hasMatch(), qPrintable(font));
-        QCOMPARE(widget->font().family(), designed.captured(1));
-        QCOMPARE(widget->font().pointSizeF(), designed.captured(2).toDouble());
-        QCOMPARE(widget->font().bold(), designed.hasCaptured(3));
-        QCOMPARE(widget->font().italic(), designed.hasCaptured(4));
+    if (designed.font.given) {
+        const DesignedFont font = designed.font[window];
+        QCOMPARE(widget->font().family(), QString::fromLatin1(font.family));
+        QCOMPARE(widget->font().pointSizeF(), font.points);
+        QCOMPARE(widget->font().bold(), font.bold);
+        QCOMPARE(widget->font().italic(), font.italic);
     }
     const auto checkCaption = [&](const QString &text) {
-        if (caption.endsWith(u'*'))
-            QVERIFY2(text.startsWith(caption.chopped(1)), qPrintable(text));
-        else if (!caption.isNull())
-            QCOMPARE(text, caption);
+        if (designed.captionStart)
+            QVERIFY2(text.startsWith(QString::fromLatin1(designed.captionStart)), qPrintable(text));
+        else if (designed.caption.given)
+            QCOMPARE(text, QString::fromLatin1(designed.caption[window]));
     };
     if (auto *box = qobject_cast<QLineEdit *>(widget)) {
         QVERIFY(box->text().isEmpty());
@@ -172,17 +191,17 @@ inline void checkDesignedControl(const toolkit::Form &form, std::span<const Desi
     } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
         checkCaption(button->text());
     } else if (auto *image = qobject_cast<toolkit::Picture *>(widget)) {
-        QCOMPARE(image->hasScaledContents(), has("stretch"));
+        QCOMPARE(image->hasScaledContents(), designed.stretch);
     } else if (auto *label = qobject_cast<QLabel *>(widget)) {
         checkCaption(label->text());
-        QCOMPARE(bool(label->alignment() & Qt::AlignHCenter), has("centred"));
-        QCOMPARE(label->wordWrap(), !has("auto-size") && !has("one-line"));
-        QCOMPARE(label->frameShape() == QFrame::Box, has("border"));
-        const auto system = look.filter(QRegularExpression(QStringLiteral("^sys\\d+$")));
-        QCOMPARE(label->autoFillBackground(), colour.isValid() || !system.isEmpty());
-        if (colour.isValid())
-            QCOMPARE(label->palette().color(label->backgroundRole()), colour);
-        if (!system.isEmpty())
-            QCOMPARE(label->backgroundRole(), toolkit::systemRole(system.first().mid(3).toInt()));
+        QCOMPARE(bool(label->alignment() & Qt::AlignHCenter), designed.centred);
+        QCOMPARE(label->wordWrap(), !designed.autoSize && !designed.oneLine);
+        QCOMPARE(label->frameShape() == QFrame::Box, designed.border);
+        QCOMPARE(label->autoFillBackground(), designed.back || designed.systemBack >= 0);
+        if (designed.back)
+            QCOMPARE(label->palette().color(label->backgroundRole()),
+                     QColor::fromRgb(*designed.back));
+        if (designed.systemBack >= 0)
+            QCOMPARE(label->backgroundRole(), toolkit::systemRole(designed.systemBack));
     }
 }

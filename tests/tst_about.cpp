@@ -3,6 +3,7 @@
 // The About window and the lookup of the system information tool, on a fake registry, on the
 // stand-in registry with a real program started, and on the real dialog.
 #include "about/aboutwindow.h"
+#include "controls.h"
 #include "fakeregistry.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/forms/dialogs.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -24,27 +26,24 @@ namespace {
 const std::string InfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string LocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
-// Swaps fakes into the lookup for the length of a test, and answers its message boxes.
+// Fakes for the lookup, handed to the window of one test, and answers for its message boxes.
 class Services
 {
 public:
     Services()
-        : m_saved(std::move(systemInfoServices()))
     {
-        auto fake = std::make_unique<FakeRegistry>();
-        registry = fake.get();
-        systemInfoServices().registry = std::move(fake);
-        systemInfoServices().start = [this](const QString &program) {
-            started << program;
-            return startSucceeds;
-        };
         for (int box = 0; box < 3; ++box)
             toolkit::dialogs::answerNextMessage(QMessageBox::Ok);
     }
-    ~Services()
+    ~Services() { toolkit::dialogs::clearAnswers(); }
+
+    // The fake registry, and a start that notes the program and fails when told to.
+    SystemInfoServices forWindow()
     {
-        systemInfoServices() = std::move(m_saved);
-        toolkit::dialogs::clearAnswers();
+        return {std::move(m_registry), [this](const QString &program) {
+                    started << program;
+                    return startSucceeds;
+                }};
     }
 
     // The messages shown so far, each as its title and text.
@@ -55,12 +54,15 @@ public:
         return m_messages;
     }
 
-    FakeRegistry *registry;
+private:
+    std::unique_ptr<FakeRegistry> m_registry = std::make_unique<FakeRegistry>();
+
+public:
+    FakeRegistry *const registry = m_registry.get(); // the window's once handed over
     QStringList started;
     bool startSucceeds = true;
 
 private:
-    SystemInfoServices m_saved;
     QStringList m_messages;
 };
 
@@ -84,7 +86,7 @@ private slots:
     {
         Services services;
         services.registry->setString(InfoKey, "PATH", "C:\\Tools\\info.exe");
-        AboutWindow w;
+        AboutWindow w(services.forWindow());
         w.StartSysInfo();
         QCOMPARE(services.started, QStringList{"C:\\Tools\\info.exe"});
         QVERIFY(services.messages().isEmpty());
@@ -97,7 +99,7 @@ private slots:
         const QString registryFolder = QString(folder.path()).replace('/', '\\');
         Services services;
         services.registry->setString(LocationKey, "MSINFO", registryFolder.toStdString());
-        AboutWindow w;
+        AboutWindow w(services.forWindow());
         w.StartSysInfo();
         QCOMPARE(services.messages(), QStringList{Unavailable});
         QVERIFY(services.started.isEmpty());
@@ -119,7 +121,7 @@ private slots:
     void neitherLocationShowsTheMessage()
     {
         Services services;
-        AboutWindow w;
+        AboutWindow w(services.forWindow());
         w.StartSysInfo();
         QCOMPARE(services.messages(), QStringList{Unavailable});
         QVERIFY(services.started.isEmpty());
@@ -130,7 +132,7 @@ private slots:
         Services services;
         services.registry->setString(InfoKey, "PATH", "/nowhere/info");
         services.startSucceeds = false;
-        AboutWindow w;
+        AboutWindow w(services.forWindow());
         w.StartSysInfo();
         QCOMPARE(services.started.size(), 1);
         QCOMPARE(services.messages(), QStringList{Unavailable});
@@ -141,7 +143,7 @@ private slots:
         Services services;
         services.registry->setString(InfoKey, "PATH", "C:\\info.exe", true);
         services.registry->setString(LocationKey, "MSINFO", "C:\\info.exe", false);
-        AboutWindow w;
+        AboutWindow w(services.forWindow());
         QString first, second;
         QCOMPARE(w.GetKeyValue(LocalMachine, QString::fromStdString(InfoKey), "PATH", first),
                  qint16(-1));
@@ -165,7 +167,7 @@ private slots:
         QFETCH(bool, read);
         Services services;
         services.registry->setString(InfoKey, "PATH", std::string(length, 'a'));
-        AboutWindow w;
+        AboutWindow w(services.forWindow());
         QString value = "before";
         QCOMPARE(w.GetKeyValue(LocalMachine, QString::fromStdString(InfoKey), "PATH", value),
                  qint16(read ? -1 : 0));
@@ -178,7 +180,7 @@ private slots:
         Services services;
         services.registry->setValue(InfoKey, "NUMBER", TypeNumber, {0x0A, 0x00, 0x2B, 0x01});
         services.registry->setValue(InfoKey, "BINARY", 3, bytes("\x01\x02"));
-        AboutWindow w;
+        AboutWindow w(services.forWindow());
         QString number = "x";
         QCOMPARE(w.GetKeyValue(LocalMachine, QString::fromStdString(InfoKey), "NUMBER", number),
                  qint16(-1));
@@ -195,7 +197,7 @@ private slots:
         Services services;
         services.registry->setValue(InfoKey, "PATH", 3, bytes("C:\\info.exe"));
         services.startSucceeds = false;
-        AboutWindow w;
+        AboutWindow w(services.forWindow());
         w.StartSysInfo();
         QCOMPARE(services.started, QStringList{QString()});
         QCOMPARE(services.messages(), QStringList{Unavailable});
@@ -205,7 +207,7 @@ private slots:
     {
         Services services;
         services.registry->setValue(InfoKey, "PATH", TypeString, {});
-        AboutWindow w;
+        AboutWindow w(services.forWindow());
         w.StartSysInfo();
         QVERIFY(services.started.isEmpty());
         QCOMPARE(services.messages(), QStringList{Unavailable});
@@ -222,26 +224,24 @@ private slots:
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
+        // The window's own services, which look for the program as the window is made.
         const QByteArray savedPath = qgetenv("PATH");
+        const auto restorePath = qScopeGuard([&] { qputenv("PATH", savedPath); });
+        const auto clearAnswers = qScopeGuard(&toolkit::dialogs::clearAnswers);
         qputenv("PATH", bin.path().toUtf8() + ":" + savedPath);
-        SystemInfoServices saved = std::move(systemInfoServices());
-        systemInfoServices().registry = systemRegistry();
-        systemInfoServices().start = saved.start;
         toolkit::dialogs::answerNextMessage(QMessageBox::Ok);
-        AboutWindow w;
-        w.StartSysInfo();
+        AboutWindow found;
+        found.StartSysInfo();
         QTRY_VERIFY(QFile::exists(marker));
         QCOMPARE(toolkit::dialogs::pendingAnswers(), 1); // no message
 
         // With none of the programs on the path the message is shown.
         qputenv("PATH", bin.filePath("empty").toUtf8());
-        systemInfoServices().registry = systemRegistry();
-        w.StartSysInfo();
+        AboutWindow none;
+        none.StartSysInfo();
         const auto boxes = toolkit::dialogs::takeAnsweredBoxes();
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes.first().text, "System Information Is Unavailable At This Time");
-        qputenv("PATH", savedPath);
-        systemInfoServices() = std::move(saved);
     }
 
     void findsTheFirstProgramOfTheList()
@@ -286,8 +286,8 @@ private slots:
         QVERIFY(w->parentWidget() == nullptr);
         QVERIFY(
             !(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QVERIFY(w->control<QLabel>("Label1")->text().startsWith("Please send any comments to  "));
-        QVERIFY(!w->control<QLabel>("picIcon")->pixmap().isNull());
+        QVERIFY(control<QLabel>(*w, "Label1")->text().startsWith("Please send any comments to  "));
+        QVERIFY(!control<QLabel>(*w, "picIcon")->pixmap().isNull());
         QCOMPARE(w->cmdSysInfo->text(), "&System Info...");
         QCOMPARE(frmAbout().show(), w); // only activates
         frmAbout().unload();

@@ -3,11 +3,13 @@
 // The windows under a dark desktop palette, set before they open or while they are open: system
 // colours follow it, the design's fixed colours stay, and every text stays legible.
 #include "about/aboutwindow.h"
+#include "controls.h"
 #include "division/divisionwindow.h"
 #include "drillinstance.h"
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
 #include "drills/exercise.h"
+#include "rightanswer.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/forms/shape.h"
 #include "toolkit/look/appearance.h"
@@ -98,9 +100,8 @@ void saveScreenshot(QWidget *window, const char *name)
 // both feedback pictures and one correct answer show.
 void answerBoth(drills::DrillWindow *w)
 {
-    const drills::Exercise exercise(drills::Operations[w->drill()], drills::Face::Smiling);
     w->two.answerBox->setText(
-        exercise.correctText({w->two.operands[0]->text(), w->two.operands[1]->text()}));
+        rightAnswer(operationOf(*w), {w->two.operands[0]->text(), w->two.operands[1]->text()}));
     w->cmdAnswer_Click();
     w->three.answerBox->setText(QStringLiteral("-1000"));
     w->cmdAnswer1_Click();
@@ -180,8 +181,8 @@ private slots:
             // The fixed colours stay as designed: light tiles keep dark text.
             QCOMPARE(w->two.operands[0]->palette().color(QPalette::Window), QColor(0xFFC0C0));
             QCOMPARE(w->two.operands[0]->palette().color(QPalette::WindowText), QColor(Qt::black));
-            QCOMPARE(w->control<Shape>("Shape10")->style().outline, QColor(0xFFFF00));
-            QCOMPARE(w->control<QLabel>("Label11")->palette().color(QPalette::WindowText),
+            QCOMPARE(control<Shape>(*w, "Shape10")->style().outline, QColor(0xFFFF00));
+            QCOMPARE(control<QLabel>(*w, "Label11")->palette().color(QPalette::WindowText),
                      dark.color(QPalette::WindowText));
             checkLegible(w);
         }
@@ -192,7 +193,7 @@ private slots:
         // Back to the light scheme, the design's own colours return.
         usePalette(m_light);
         auto *addition = static_cast<drills::DrillWindow *>(drills::frmAddition().form());
-        QCOMPARE(addition->control<QLabel>("Label11")->palette().color(QPalette::WindowText),
+        QCOMPARE(control<QLabel>(*addition, "Label11")->palette().color(QPalette::WindowText),
                  m_light.color(QPalette::WindowText));
         checkLegible(addition);
     }
@@ -207,15 +208,15 @@ private slots:
         const QPalette dark = darkPalette();
         usePalette(dark);
         for (const char *bar : {"Shape24", "Shape21"}) {
-            auto *shape = w->control<Shape>(bar);
+            auto *shape = control<Shape>(*w, bar);
             QCOMPARE(shape->style().outline, dark.color(QPalette::WindowText));
             QCOMPARE(shape->objectName(), QString::fromLatin1(bar));
             QVERIFY(shape->isVisible());
         }
         // The answer frame the bar lies above is still beneath it.
         const auto siblings = w->children();
-        QVERIFY(siblings.indexOf(w->control<Shape>("Shape13")) <
-                siblings.indexOf(w->control<Shape>("Shape24")));
+        QVERIFY(siblings.indexOf(control<Shape>(*w, "Shape13")) <
+                siblings.indexOf(control<Shape>(*w, "Shape24")));
         checkLegible(w);
         saveScreenshot(&main, "division-darkened");
     }

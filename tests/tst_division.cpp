@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Division window: its long-division layout, dealing, the two-decimal answer as it shows, and
 // the feedback, animation and summary it shares with the other drills.
+#include "controls.h"
 #include "division/divisionwindow.h"
 #include "layoutcheck.h"
 #include "shell/mdisumbrook.h"
@@ -20,45 +21,45 @@ namespace {
 
 constexpr float Largest = 1.0f - 0x1p-24f;
 
-constexpr char Tile[] = "MS Sans Serif 18";
-constexpr char Panel[] = "Arial 11.25 bold italic";
+constexpr DesignedFont Tile{.family = "MS Sans Serif", .points = 18};
+constexpr DesignedFont Panel{.family = "Arial", .points = 11.25, .bold = true, .italic = true};
 
 // The window's controls as the design describes them.
 // clang-format off
 constexpr DesignedLook Looks[] = {
-    {"Label11", "Divide 2 decimal places  ", "MS Sans Serif 13.5 bold italic", "auto-size"},
-    {"lblNumber(3)", "The Correct Answer is ", "MS Sans Serif 12 bold", "centred one-line"},
-    {"lblGood", "You are good.", "MS Serif 13.5", "auto-size hidden"},
-    {"txtAnswer", "", Tile, ""},
-    {"lblNumber(2)", "", Tile, "sys9 border centred hidden"},
-    {"imgImage", nullptr, nullptr, "stretch"},
-    {"Shape21 Shape24", nullptr, nullptr, "text 5px"},
-    {"lblNumber(1)", "", Tile, "#FFE0C0 centred"},
-    {"lblNumber(0)", "", Tile, "#FFC0C0 centred"},
-    {"Shape18", nullptr, nullptr, "#FFE0C0 12px rounded"},
-    {"Shape17", nullptr, nullptr, "#FFC0C0 12px rounded"},
-    {"Shape10", nullptr, nullptr, "#FFFF00 12px rounded"},
-    {"Shape12", nullptr, nullptr, "#0000FF 12px rounded hidden"},
-    {"Shape13", nullptr, nullptr, "#FF0000 12px rounded hidden"},
-    {"cmdReset", "Reset", nullptr, "disabled"},
-    {"cmdAnswer", "Answer", nullptr, ""},
-    {"cmdScore1", "Score", nullptr, ""},
-    {"cmdExit", "Exit", nullptr, ""},
-    {"Shape3 Shape4", nullptr, nullptr, "#0000FF 25px rounded"},
-    {"Shape7", nullptr, nullptr, "#FFFF00 25px rounded"},
-    {"Shape8", nullptr, nullptr, "#FFFF00 25px rounded hidden"},
-    {"Shape16", nullptr, nullptr, "#FF00FF 25px rounded"},
-    {"Shape22", nullptr, nullptr, "#FFFFC0 1px rounded filled"},
-    {"Label4", "You got ", Panel, "auto-size"},
-    {"lblCorrectA", "", Panel, ""},
-    {"Label9", "Questions Giving you a ", Panel, "centred"},
-    {"lblPercentA", "", "Arial 15.75 bold italic", ""},
-    {"Label6", "Out of ", Panel, "auto-size"},
-    {"lblTotalA", "", Panel, ""},
-    {"Label8", nullptr, nullptr, ""},
-    {"Label10", "For more information or comment Email to *", nullptr, "centred"},
-    {"Timer1 Timer2", nullptr, nullptr, "500ms"},
-    {"imgFace(0) imgFace(1) imgFace(2) imgFace(3) imgFace(4)", nullptr, nullptr, "hidden"},
+    {.names = "Label11", .caption = "Divide 2 decimal places  ", .font = DesignedFont{.family = "MS Sans Serif", .points = 13.5, .bold = true, .italic = true}, .autoSize = true},
+    {.names = "lblNumber(3)", .caption = "The Correct Answer is ", .font = DesignedFont{.family = "MS Sans Serif", .points = 12, .bold = true}, .centred = true, .oneLine = true},
+    {.names = "lblGood", .caption = "You are good.", .font = DesignedFont{.family = "MS Serif", .points = 13.5}, .autoSize = true, .hidden = true},
+    {.names = "txtAnswer", .caption = "", .font = Tile},
+    {.names = "lblNumber(2)", .caption = "", .font = Tile, .systemBack = 9, .border = true, .centred = true, .hidden = true},
+    {.names = "imgImage", .stretch = true},
+    {.names = "Shape21 Shape24", .outlineInText = true, .outlineWidth = 5},
+    {.names = "lblNumber(1)", .caption = "", .font = Tile, .back = 0xFFE0C0, .centred = true},
+    {.names = "lblNumber(0)", .caption = "", .font = Tile, .back = 0xFFC0C0, .centred = true},
+    {.names = "Shape18", .outline = 0xFFE0C0, .outlineWidth = 12, .rounded = true},
+    {.names = "Shape17", .outline = 0xFFC0C0, .outlineWidth = 12, .rounded = true},
+    {.names = "Shape10", .outline = 0xFFFF00, .outlineWidth = 12, .rounded = true},
+    {.names = "Shape12", .outline = 0x0000FF, .outlineWidth = 12, .rounded = true, .hidden = true},
+    {.names = "Shape13", .outline = 0xFF0000, .outlineWidth = 12, .rounded = true, .hidden = true},
+    {.names = "cmdReset", .caption = "Reset", .disabled = true},
+    {.names = "cmdAnswer", .caption = "Answer"},
+    {.names = "cmdScore1", .caption = "Score"},
+    {.names = "cmdExit", .caption = "Exit"},
+    {.names = "Shape3 Shape4", .outline = 0x0000FF, .outlineWidth = 25, .rounded = true},
+    {.names = "Shape7", .outline = 0xFFFF00, .outlineWidth = 25, .rounded = true},
+    {.names = "Shape8", .outline = 0xFFFF00, .outlineWidth = 25, .rounded = true, .hidden = true},
+    {.names = "Shape16", .outline = 0xFF00FF, .outlineWidth = 25, .rounded = true},
+    {.names = "Shape22", .outline = 0xFFFFC0, .outlineWidth = 1, .rounded = true, .filled = true},
+    {.names = "Label4", .caption = "You got ", .font = Panel, .autoSize = true},
+    {.names = "lblCorrectA", .caption = "", .font = Panel},
+    {.names = "Label9", .caption = "Questions Giving you a ", .font = Panel, .centred = true},
+    {.names = "lblPercentA", .caption = "", .font = DesignedFont{.family = "Arial", .points = 15.75, .bold = true, .italic = true}},
+    {.names = "Label6", .caption = "Out of ", .font = Panel, .autoSize = true},
+    {.names = "lblTotalA", .caption = "", .font = Panel},
+    {.names = "Label8"},
+    {.names = "Label10", .captionStart = "For more information or comment Email to ", .centred = true},
+    {.names = "Timer1 Timer2", .interval = 500},
+    {.names = "imgFace(0) imgFace(1) imgFace(2) imgFace(3) imgFace(4)", .hidden = true},
 };
 
 // The design's geometry table.
@@ -122,7 +123,6 @@ class TestDivision : public QObject
 
 private slots:
     void initTestCase() { toolkit::installFontSubstitutes(); }
-    void cleanup() { RandomSource::instance().clearSupplied(); }
 
     void everyControlAsDesigned_data() { addDesignedRows(Looks, {"frmDivision"}); }
     void everyControlAsDesigned() { checkDesignedControl(DivisionWindow(), Looks, Places); }
@@ -164,13 +164,12 @@ private slots:
 
     void dealsFromItsRanges()
     {
-        DivisionWindow w;
         // Dividend first, then divisor; the largest value below 1 reaches neither 100 nor 26.
-        RandomSource::instance().supply({Largest, 0.0f});
+        RandomSource chosen({Largest, 0.0f, 0.0f, Largest});
+        DivisionWindow w(chosen);
         w.cmdReset_Click();
         QCOMPARE(w.two.operands[0]->text(), "99");
         QCOMPARE(w.two.operands[1]->text(), "1");
-        RandomSource::instance().supply({0.0f, Largest});
         w.Form_Load();
         QCOMPARE(w.two.operands[0]->text(), "25");
         QCOMPARE(w.two.operands[1]->text(), "25");
@@ -196,15 +195,15 @@ private slots:
         QCOMPARE(w.two.correctAnswer->text(), "2.");
         if (right) {
             QCOMPARE(w.two.answerBox->text(), "2.");
-            QVERIFY(!w.control<QWidget>("Shape12")->isHidden());
+            QVERIFY(!control<QWidget>(w, "Shape12")->isHidden());
             QVERIFY(showsFace(w, 2));
         } else {
             QVERIFY(w.two.answerBox->isHidden());
             QVERIFY(!w.two.correctAnswer->isHidden() && !w.two.leadIn->isHidden());
-            QVERIFY(!w.control<QWidget>("Shape13")->isHidden());
+            QVERIFY(!control<QWidget>(w, "Shape13")->isHidden());
             QVERIFY(showsFace(w, 0));
         }
-        QCOMPARE(w.defaultButton(), w.two.resetButton);
+        QCOMPARE(defaultButton(w), w.two.resetButton);
     }
 
     void typingMovesNoDefaultButton()
@@ -215,7 +214,7 @@ private slots:
         pose(w, 50, 25);
         answerWith(w, "2");
         QTest::keyClicks(w.two.answerBox, "5");
-        QCOMPARE(w.defaultButton(), w.two.resetButton);
+        QCOMPARE(defaultButton(w), w.two.resetButton);
         QTest::keyClick(w.two.answerBox, Qt::Key_Return);
         QVERIFY(!w.two.resetButton->isEnabled());
         QVERIFY(w.two.answerBox->text().isEmpty());

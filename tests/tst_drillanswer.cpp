@@ -3,6 +3,7 @@
 // Answering in the integer drills as the user sees it on the real window: right and wrong
 // feedback, the reward animation and the score panels. What is counted and compared is the
 // exercise's own test.
+#include "controls.h"
 #include "drills/drillwindow.h"
 #include "toolkit/forms/shape.h"
 #include "toolkit/look/appearance.h"
@@ -37,7 +38,7 @@ struct Side
 
 Side side(DrillWindow &w, bool three)
 {
-    const auto shape = [&w](const char *name) { return w.control<QWidget>(name); };
+    const auto shape = [&w](const char *name) { return control<QWidget>(w, name); };
     if (!three)
         return {false,
                 w.two.answerBox,
@@ -169,7 +170,7 @@ private slots:
         QVERIFY(showsFace(w, s.picture, s.rightFace));
         QVERIFY(!s.answer->isEnabled());
         QVERIFY(s.reset->isEnabled());
-        QCOMPARE(w.defaultButton(), s.reset);
+        QCOMPARE(defaultButton(w), s.reset);
         QVERIFY(!s.answerRim->isHidden() && s.resetRim->isHidden());
         QCOMPARE(*s.total, qint16(1));
         QCOMPARE(*s.correct, qint16(1));
@@ -204,7 +205,7 @@ private slots:
         QVERIFY(!s.correctAnswer->isHidden());
         QCOMPARE(s.correctAnswer->text(), QString::number(result(drill, s)));
         QVERIFY(showsFace(w, s.picture, 0));
-        QCOMPARE(w.defaultButton(), s.reset);
+        QCOMPARE(defaultButton(w), s.reset);
         QCOMPARE(*s.total, qint16(1));
         QCOMPARE(*s.correct, qint16(0));
         QCOMPARE(*s.reward, qint16(0));

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The three drill windows as built: every control of the design table at its place, in its font
 // and colours, in its initial state, stacked as the design wants.
+#include "controls.h"
 #include "division/divisionwindow.h"
 #include "drills/drilldesign.h"
 #include "drills/drillwindow.h"
@@ -30,55 +31,58 @@ const char *drillName(Drill drill)
 }
 
 // The design's fonts, face, points and style.
-constexpr char Heading[] = "MS Sans Serif 13.5 bold italic";
-constexpr char Tile[] = "MS Sans Serif 18";
-constexpr char Sign[] = "MS Sans Serif 24";
-constexpr char LeadIn[] = "MS Sans Serif 12 bold";
-constexpr char Panel[] = "Arial 11.25 bold italic|Arial 9.75 bold italic|Arial 9.75 bold italic";
+constexpr DesignedFont Heading{
+    .family = "MS Sans Serif", .points = 13.5, .bold = true, .italic = true};
+constexpr DesignedFont Tile{.family = "MS Sans Serif", .points = 18};
+constexpr DesignedFont Sign{.family = "MS Sans Serif", .points = 24};
+constexpr DesignedFont LeadIn{.family = "MS Sans Serif", .points = 12, .bold = true};
+constexpr DesignedFont Panel11{.family = "Arial", .points = 11.25, .bold = true, .italic = true};
+constexpr DesignedFont Panel10{.family = "Arial", .points = 9.75, .bold = true, .italic = true};
+constexpr EachWindow<DesignedFont> Panel{Panel11, Panel10, Panel10};
 
 // The controls of the three windows as the design describes them.
 // clang-format off
 constexpr DesignedLook Looks[] = {
-    {"Label11", "ADD 2|SUBTRACT  2|MULTIPLY  2", Heading, "auto-size"},
-    {"Label12", "ADD 3|SUBTRACT 3|MULTIPLY 3", Heading, "auto-size"},
-    {"lblNumber(0)", "", Tile, "#FFC0C0 centred"},
-    {"lblNumber(1) lblnumber2(0)", "", Tile, "#FFE0C0 centred"},
-    {"lblnumber2(1)", "", Tile, "#C0FFC0 centred"},
-    {"lblnumber2(2)", "", Tile, "#C0C0FF centred"},
-    {"Label2(0) Label2(1) Label2(2)", "+|-|X", Sign, "centred auto-size"},
-    {"Label1(0) Label1(1)", "=", Sign, "auto-size"},
-    {"txtAnswer txtNumber2", "", Tile, ""},
-    {"lblNumber(2)", "", Tile, "sys9 border centred hidden"},
-    {"lblnumber2(3)", "", Tile, "sys14 border centred"},
-    {"cmdReset cmdReset1", "Reset", nullptr, "disabled"},
-    {"cmdAnswer cmdAnswer1", "Answer", nullptr, ""},
-    {"cmdScore1 cmdScore", "Score", nullptr, ""},
-    {"cmdExit", "Exit", nullptr, ""},
-    {"imgImage imgAnswer", nullptr, nullptr, "stretch"},
-    {"lblGood", "You are good.", "MS Serif 13.5|MS Serif 12 bold|MS Serif 13.5", "auto-size hidden"},
-    {"lblGood1", "You are good.", "MS Serif 13.5", "auto-size hidden"},
-    {"lblNumber(3)", "The Correct Answer is ", LeadIn, "centred"},
-    {"lblNumber(4)", "The Correct Answer is ", LeadIn, "centred hidden"},
-    {"Timer1 Timer2 Timer3 Timer4", nullptr, nullptr, "500ms"},
-    {"Label4 Label3", "You got ", Panel, "auto-size"},
-    {"Label9 Label7", "Questions Giving you a ", Panel, "centred"},
-    {"Label6 Label5", "Out of ", Panel, "auto-size"},
-    {"lblCorrectA lblPercentA lblTotalA lblCorrect lblPersent lblTotal", "", Panel, ""},
-    {"Label10", "For more information or comment Email to *", nullptr, "centred"},
-    {"Label8", nullptr, nullptr, ""},
-    {"imgFace(0) imgFace(1) imgFace(2) imgFace(3) imgFace(4)", nullptr, nullptr, "hidden"},
-    {"Shape17", nullptr, nullptr, "#FFC0C0 12px rounded"},
-    {"Shape18 Shape19", nullptr, nullptr, "#FFE0C0 12px rounded"},
-    {"Shape20", nullptr, nullptr, "#C0FFC0 12px rounded"},
-    {"Shape21", nullptr, nullptr, "#C0C0FF 12px rounded"},
-    {"Shape10 Shape9", nullptr, nullptr, "#FFFF00 12px rounded"},
-    {"Shape12 Shape14", nullptr, nullptr, "#0000FF 12px rounded hidden"},
-    {"Shape13 Shape11", nullptr, nullptr, "#FF0000 12px rounded hidden"},
-    {"Shape3 Shape4 Shape1 Shape2", nullptr, nullptr, "#0000FF 25px rounded"},
-    {"Shape7 Shape5", nullptr, nullptr, "#FFFF00 25px rounded"},
-    {"Shape8 Shape6", nullptr, nullptr, "#FFFF00 25px rounded hidden"},
-    {"Shape16 Shape15", nullptr, nullptr, "#FF00FF 25px rounded"},
-    {"Shape22 Shape23", nullptr, nullptr, "#FFFFC0 1px rounded filled"},
+    {.names = "Label11", .caption = {"ADD 2", "SUBTRACT  2", "MULTIPLY  2"}, .font = Heading, .autoSize = true},
+    {.names = "Label12", .caption = {"ADD 3", "SUBTRACT 3", "MULTIPLY 3"}, .font = Heading, .autoSize = true},
+    {.names = "lblNumber(0)", .caption = "", .font = Tile, .back = 0xFFC0C0, .centred = true},
+    {.names = "lblNumber(1) lblnumber2(0)", .caption = "", .font = Tile, .back = 0xFFE0C0, .centred = true},
+    {.names = "lblnumber2(1)", .caption = "", .font = Tile, .back = 0xC0FFC0, .centred = true},
+    {.names = "lblnumber2(2)", .caption = "", .font = Tile, .back = 0xC0C0FF, .centred = true},
+    {.names = "Label2(0) Label2(1) Label2(2)", .caption = {"+", "-", "X"}, .font = Sign, .centred = true, .autoSize = true},
+    {.names = "Label1(0) Label1(1)", .caption = "=", .font = Sign, .autoSize = true},
+    {.names = "txtAnswer txtNumber2", .caption = "", .font = Tile},
+    {.names = "lblNumber(2)", .caption = "", .font = Tile, .systemBack = 9, .border = true, .centred = true, .hidden = true},
+    {.names = "lblnumber2(3)", .caption = "", .font = Tile, .systemBack = 14, .border = true, .centred = true},
+    {.names = "cmdReset cmdReset1", .caption = "Reset", .disabled = true},
+    {.names = "cmdAnswer cmdAnswer1", .caption = "Answer"},
+    {.names = "cmdScore1 cmdScore", .caption = "Score"},
+    {.names = "cmdExit", .caption = "Exit"},
+    {.names = "imgImage imgAnswer", .stretch = true},
+    {.names = "lblGood", .caption = "You are good.", .font = {{.family = "MS Serif", .points = 13.5}, {.family = "MS Serif", .points = 12, .bold = true}, {.family = "MS Serif", .points = 13.5}}, .autoSize = true, .hidden = true},
+    {.names = "lblGood1", .caption = "You are good.", .font = DesignedFont{.family = "MS Serif", .points = 13.5}, .autoSize = true, .hidden = true},
+    {.names = "lblNumber(3)", .caption = "The Correct Answer is ", .font = LeadIn, .centred = true},
+    {.names = "lblNumber(4)", .caption = "The Correct Answer is ", .font = LeadIn, .centred = true, .hidden = true},
+    {.names = "Timer1 Timer2 Timer3 Timer4", .interval = 500},
+    {.names = "Label4 Label3", .caption = "You got ", .font = Panel, .autoSize = true},
+    {.names = "Label9 Label7", .caption = "Questions Giving you a ", .font = Panel, .centred = true},
+    {.names = "Label6 Label5", .caption = "Out of ", .font = Panel, .autoSize = true},
+    {.names = "lblCorrectA lblPercentA lblTotalA lblCorrect lblPersent lblTotal", .caption = "", .font = Panel},
+    {.names = "Label10", .captionStart = "For more information or comment Email to ", .centred = true},
+    {.names = "Label8"},
+    {.names = "imgFace(0) imgFace(1) imgFace(2) imgFace(3) imgFace(4)", .hidden = true},
+    {.names = "Shape17", .outline = 0xFFC0C0, .outlineWidth = 12, .rounded = true},
+    {.names = "Shape18 Shape19", .outline = 0xFFE0C0, .outlineWidth = 12, .rounded = true},
+    {.names = "Shape20", .outline = 0xC0FFC0, .outlineWidth = 12, .rounded = true},
+    {.names = "Shape21", .outline = 0xC0C0FF, .outlineWidth = 12, .rounded = true},
+    {.names = "Shape10 Shape9", .outline = 0xFFFF00, .outlineWidth = 12, .rounded = true},
+    {.names = "Shape12 Shape14", .outline = 0x0000FF, .outlineWidth = 12, .rounded = true, .hidden = true},
+    {.names = "Shape13 Shape11", .outline = 0xFF0000, .outlineWidth = 12, .rounded = true, .hidden = true},
+    {.names = "Shape3 Shape4 Shape1 Shape2", .outline = 0x0000FF, .outlineWidth = 25, .rounded = true},
+    {.names = "Shape7 Shape5", .outline = 0xFFFF00, .outlineWidth = 25, .rounded = true},
+    {.names = "Shape8 Shape6", .outline = 0xFFFF00, .outlineWidth = 25, .rounded = true, .hidden = true},
+    {.names = "Shape16 Shape15", .outline = 0xFF00FF, .outlineWidth = 25, .rounded = true},
+    {.names = "Shape22 Shape23", .outline = 0xFFFFC0, .outlineWidth = 1, .rounded = true, .filled = true},
 };
 
 // The design's geometry table.
@@ -224,7 +228,7 @@ private slots:
         QCOMPARE(score->actions()[1]->objectName(), "mnuItemRetrievScores");
         QCOMPARE(score->actions()[1]->text(), menu[2]);
         QCOMPARE(score->actions()[2]->objectName(), "mnuItemProgress");
-        QVERIFY(!window.control<QLabel>("Label8")->text().isEmpty());
+        QVERIFY(!control<QLabel>(window, "Label8")->text().isEmpty());
         // The window builds the design's controls and no others.
         QCOMPARE(builtControls(window), designedControls(Looks));
     }
@@ -269,10 +273,10 @@ private slots:
                                            {"Shape8", "Shape4"},
                                            {"Shape5", "Shape1"},
                                            {"Shape6", "Shape2"}})
-            QVERIFY(stackIndex(window.control<QWidget>(yellow)) >
-                    stackIndex(window.control<QWidget>(blue)));
+            QVERIFY(stackIndex(control<QWidget>(window, yellow)) >
+                    stackIndex(control<QWidget>(window, blue)));
         for (const char *panel : {"Shape22", "Shape23"}) {
-            auto *shape = window.control<Shape>(panel);
+            auto *shape = control<Shape>(window, panel);
             for (QLabel *label : window.findChildren<QLabel *>())
                 if (shape->nominalGeometry().intersects(label->geometry()))
                     QVERIFY(stackIndex(label) > stackIndex(shape));
@@ -307,8 +311,8 @@ private slots:
             form = std::make_unique<DrillWindow>(AllDrills[window]);
         else
             form = std::make_unique<division::DivisionWindow>();
-        auto *plain = form->control<QLabel>(tile);
-        auto *framed = form->control<QLabel>(bordered);
+        auto *plain = control<QLabel>(*form, tile);
+        auto *framed = control<QLabel>(*form, bordered);
         plain->setText("88");
         framed->setText("88");
         const int expected = firstRowOfInk(plain) + framed->frameWidth();

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A drill window's start, its Resets, Enter routing between the two exercises, focus and Exit.
+#include "controls.h"
 #include "drillinstance.h"
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
@@ -32,7 +33,7 @@ constexpr float Largest = 1.0f - 0x1p-24f;
 
 bool shown(const DrillWindow &w, const char *name)
 {
-    return !w.control<QWidget>(name)->isHidden();
+    return !control<QWidget>(w, name)->isHidden();
 }
 
 void checkOperands(const QList<QLabel *> &tiles, const QList<Range> &ranges)
@@ -61,7 +62,6 @@ class TestDrillStart : public QObject
 
 private slots:
     void initTestCase() { toolkit::installFontSubstitutes(); }
-    void cleanup() { RandomSource::instance().clearSupplied(); }
 
     void loadStartsBothExercisesAwaitingAnswers()
     {
@@ -71,7 +71,7 @@ private slots:
         for (const qint16 counter : {w.intTotalA, w.intCorrectA, w.intRewardA, w.intStepA,
                                      w.intTotal, w.intCorrect, w.intReward, w.intStep})
             QCOMPARE(counter, qint16(0));
-        QCOMPARE(w.defaultButton(), w.two.answerButton);
+        QCOMPARE(defaultButton(w), w.two.answerButton);
         QVERIFY(w.two.correctAnswer->isHidden());
         QVERIFY(w.two.leadIn->isHidden());
         QVERIFY(!w.two.answerBox->isHidden());
@@ -84,15 +84,15 @@ private slots:
         QVERIFY(shown(w, "Shape9") && !shown(w, "Shape14") && !shown(w, "Shape11"));
         QVERIFY(w.two.picture->pixmap().isNull() && w.three.picture->pixmap().isNull());
         QVERIFY(w.two.correct->text().isEmpty() && w.three.percent->text().isEmpty());
-        QCOMPARE(w.control<QLabel>("Label4")->text(), "You got ");
-        QCOMPARE(w.control<QLabel>("Label6")->text(), "Out of ");
-        QCOMPARE(w.control<QLabel>("Label9")->text(), "Questions Giving you a ");
+        QCOMPARE(control<QLabel>(w, "Label4")->text(), "You got ");
+        QCOMPARE(control<QLabel>(w, "Label6")->text(), "Out of ");
+        QCOMPARE(control<QLabel>(w, "Label9")->text(), "Questions Giving you a ");
     }
 
     void loadDealsThreeNumbersFirstFromTheLoadRanges()
     {
-        RandomSource::instance().supply({0.0f, 0.5f, Largest, Largest, 0.0f});
-        DrillWindow w(Drill::Subtraction);
+        RandomSource chosen({0.0f, 0.5f, Largest, Largest, 0.0f});
+        DrillWindow w(Drill::Subtraction, chosen);
         w.Form_Load();
         QCOMPARE(w.three.operands[0]->text(), "35");
         QCOMPARE(w.three.operands[1]->text(), "37"); // 20 + 0.5 * 35
@@ -118,24 +118,26 @@ private slots:
         QFETCH(Drill, drill);
         QFETCH(QList<Range>, atLoad);
         QFETCH(QList<Range>, atReset);
-        DrillWindow w(drill);
-        const QList<QLabel *> tiles{w.two.operands[0], w.two.operands[1], w.three.operands[0],
-                                    w.three.operands[1], w.three.operands[2]};
-        w.Form_Load();
-        checkOperands(tiles, atLoad);
         // The extremes of the source give the ends of every range, at load and at Reset.
+        RandomSource chosen(QList<float>(10, 0.0f) + QList<float>(10, Largest));
+        DrillWindow w(drill, chosen);
+        QList<QLabel *> tiles;
+        for (const char *name :
+             {"lblNumber(0)", "lblNumber(1)", "lblnumber2(0)", "lblnumber2(1)", "lblnumber2(2)"})
+            tiles << control<QLabel>(w, name);
         for (const float r : {0.0f, Largest}) {
             const auto end = [r](const Range &range) { return r == 0 ? range.lo : range.hi; };
-            RandomSource::instance().supply(QList<float>(5, r));
             w.Form_Load();
             for (int i = 0; i < 5; ++i)
                 QCOMPARE(tiles[i]->text().toInt(), end(atLoad[i]));
-            RandomSource::instance().supply(QList<float>(5, r));
             w.cmdReset_Click();
             w.cmdReset1_Click();
             for (int i = 0; i < 5; ++i)
                 QCOMPARE(tiles[i]->text().toInt(), end(atReset[i]));
         }
+        // Past the chosen values the source deals at random, within the ranges still.
+        w.Form_Load();
+        checkOperands(tiles, atLoad);
     }
 
     void resetReturnsAnAnsweredExerciseToAwaiting()
@@ -144,10 +146,10 @@ private slots:
         w.show();
         w.Form_Load();
         // The state an answer leaves behind, with the animation running.
-        w.control<Shape>("Shape8")->show();
-        w.control<Shape>("Shape7")->hide();
-        w.control<Shape>("Shape10")->hide();
-        w.control<Shape>("Shape13")->show();
+        control<Shape>(w, "Shape8")->show();
+        control<Shape>(w, "Shape7")->hide();
+        control<Shape>(w, "Shape10")->hide();
+        control<Shape>(w, "Shape13")->show();
         w.two.answerBox->setText("99");
         w.two.answerBox->hide();
         w.two.correctAnswer->show();
@@ -169,7 +171,7 @@ private slots:
         QVERIFY(w.two.correctAnswer->isHidden() && w.two.leadIn->isHidden());
         QVERIFY(!w.two.resetButton->isEnabled());
         QVERIFY(w.two.answerButton->isEnabled());
-        QCOMPARE(w.defaultButton(), w.two.answerButton);
+        QCOMPARE(defaultButton(w), w.two.answerButton);
         QVERIFY(!w.two.firstTimer->isActive() && !w.two.secondTimer->isActive());
         QVERIFY(!w.two.answerBox->isHidden());
         QVERIFY(w.two.answerBox->text().isEmpty());
@@ -183,10 +185,10 @@ private slots:
         DrillWindow w(Drill::Addition);
         w.show();
         w.Form_Load();
-        w.control<Shape>("Shape6")->show();
-        w.control<Shape>("Shape5")->hide();
-        w.control<Shape>("Shape9")->hide();
-        w.control<Shape>("Shape14")->show();
+        control<Shape>(w, "Shape6")->show();
+        control<Shape>(w, "Shape5")->hide();
+        control<Shape>(w, "Shape9")->hide();
+        control<Shape>(w, "Shape14")->show();
         w.three.leadIn->show();
         w.three.praise->show();
         w.three.answerButton->setEnabled(false);
@@ -200,7 +202,7 @@ private slots:
         QVERIFY(w.three.picture->isHidden() && w.three.praise->isHidden());
         QVERIFY(w.three.correctAnswer->isHidden() && w.three.leadIn->isHidden());
         QVERIFY(!w.three.resetButton->isEnabled() && w.three.answerButton->isEnabled());
-        QCOMPARE(w.defaultButton(), w.three.answerButton);
+        QCOMPARE(defaultButton(w), w.three.answerButton);
         QVERIFY(!w.three.firstTimer->isActive() && !w.three.secondTimer->isActive());
         QVERIFY(w.three.answerBox->text().isEmpty());
     }
@@ -219,25 +221,25 @@ private slots:
         // After load, Enter anywhere presses the two-number Answer.
         QTest::keyClick(w.three.answerBox, Qt::Key_Return);
         QCOMPARE(answer.count(), 1);
-        QCOMPARE(w.defaultButton(), w.two.resetButton);
+        QCOMPARE(defaultButton(w), w.two.resetButton);
 
         // Typing in the three-number box hands Enter to its exercise, even while the other one
         // awaits its Reset; the next Enter then deals its next problem.
         w.three.answerBox->setFocus();
         QTest::keyClicks(w.three.answerBox, "12");
-        QCOMPARE(w.defaultButton(), w.three.answerButton);
+        QCOMPARE(defaultButton(w), w.three.answerButton);
         QTest::keyClick(w.three.answerBox, Qt::Key_Return);
         QCOMPARE(answer1.count(), 1);
-        QCOMPARE(w.defaultButton(), w.three.resetButton);
+        QCOMPARE(defaultButton(w), w.three.resetButton);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(reset1.count(), 1);
-        QCOMPARE(w.defaultButton(), w.three.answerButton);
+        QCOMPARE(defaultButton(w), w.three.answerButton);
         QCOMPARE(focused(), w.three.answerBox);
         QCOMPARE(reset.count(), 0);
 
         // Reset of the two-number exercise gives it Enter and the focus back.
         QTest::mouseClick(w.two.resetButton, Qt::LeftButton);
-        QCOMPARE(w.defaultButton(), w.two.answerButton);
+        QCOMPARE(defaultButton(w), w.two.answerButton);
         QCOMPARE(focused(), w.two.answerBox);
         const int sum = w.two.operands[0]->text().toInt() + w.two.operands[1]->text().toInt();
         QTest::keyClicks(w.two.answerBox, QString::number(sum));
@@ -248,7 +250,7 @@ private slots:
         // problem, as it does after a wrong one.
         w.two.answerBox->setFocus();
         QTest::keyClicks(w.two.answerBox, "5");
-        QCOMPARE(w.defaultButton(), w.two.resetButton);
+        QCOMPARE(defaultButton(w), w.two.resetButton);
         QTest::keyClick(w.two.answerBox, Qt::Key_Return);
         QCOMPARE(answer.count(), 2);
         QCOMPARE(reset.count(), 2);
@@ -278,7 +280,7 @@ private slots:
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         auto *w = static_cast<DrillWindow *>(instanceOf(drill).show());
-        QTRY_COMPARE(focused(), w->control<QWidget>(round.first()));
+        QTRY_COMPARE(focused(), control<QWidget>(*w, round.first()));
         for (const QString &next : round.mid(1)) {
             QTest::keyClick(focused(), Qt::Key_Tab);
             QCOMPARE(focused()->objectName(), next);

@@ -5,6 +5,7 @@
 // operation.
 #include "drills/exercise.h"
 #include "drills/sentences.h"
+#include "rightanswer.h"
 #include "toolkit/text/random.h"
 
 #include <QTest>
@@ -48,7 +49,7 @@ void addOperationRows()
 Exercise::Answered answerRight(Exercise &e, Operation operation)
 {
     const QStringList operands = problemOf(operation);
-    return e.answer(operands, e.correctText(operands));
+    return e.answer(operands, rightAnswer(operation, operands));
 }
 
 Exercise::Answered answerWrong(Exercise &e, Operation operation)
@@ -64,16 +65,15 @@ class TestExercise : public QObject
 
 private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
-    void cleanup() { RandomSource::instance().clearSupplied(); }
 
     void dealsEachTileFromItsRange()
     {
         const Exercise e(Operation::Subtract, Face::Laughing);
         const Range ranges[] = {{35, 84}, {20, 54}, {1, 20}};
-        RandomSource::instance().supply({0.0f, Largest, 0.5f});
-        QCOMPARE(e.deal(ranges), QStringList({"35", "54", "11"}));
+        RandomSource chosen({0.0f, Largest, 0.5f});
+        QCOMPARE(e.deal(ranges, chosen), QStringList({"35", "54", "11"}));
         for (int i = 0; i < 1000; ++i) {
-            const QStringList dealt = e.deal(ranges);
+            const QStringList dealt = e.deal(ranges, chosen);
             for (int tile = 0; tile < 3; ++tile) {
                 const int value = dealt[tile].toInt();
                 QVERIFY(value >= ranges[tile].lo && value <= ranges[tile].hi);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The form services: controls from a design table, stacking, the default button and Enter, and
 // one instance per window that loads on open and unloads on close.
+#include "controls.h"
 #include "toolkit/forms/binding.h"
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/shape.h"
@@ -36,7 +37,7 @@ public:
             ++*m_loads;
     }
     void cmdOne_Click() { ++clicks; }
-    QPushButton *button(const char *name) const { return control<QPushButton>(name); }
+    QPushButton *button(const char *name) const { return control<QPushButton>(*this, name); }
 
     QPushButton *cmdOne = nullptr;
     QLabel *lblArray[2] = {};
@@ -106,20 +107,20 @@ private slots:
         QCOMPARE(form.windowTitle(), "Sample");
         QCOMPARE(form.size(), QSize(300, 200));
         for (const ControlRow &row : Rows)
-            QVERIFY2(form.control(row.name), row.name);
-        auto *first = form.control<QLineEdit>("txtFirst");
+            QVERIFY2(form.findChild<QObject *>(row.name), row.name);
+        auto *first = control<QLineEdit>(form, "txtFirst");
         QCOMPARE(first->geometry(), QRect(10, 10, 60, 30));
         QCOMPARE(first->alignment(), Qt::AlignCenter);
         QVERIFY(!first->hasFrame());
         QCOMPARE(QFontInfo(first->font()).family(), "Liberation Sans");
         QCOMPARE(first->font().pointSizeF(), 18.0);
         QVERIFY(!form.button("cmdTwo")->isEnabled());
-        QVERIFY(form.control<QLabel>("lblHidden")->isHidden());
-        QVERIFY(!form.control<QLabel>("lblArray(0)")->isHidden());
-        QCOMPARE(form.control<QLabel>("lblArray(0)")->palette().color(QPalette::Window),
+        QVERIFY(control<QLabel>(form, "lblHidden")->isHidden());
+        QVERIFY(!control<QLabel>(form, "lblArray(0)")->isHidden());
+        QCOMPARE(control<QLabel>(form, "lblArray(0)")->palette().color(QPalette::Window),
                  QColor(0xFF, 0xC0, 0xC0));
-        QCOMPARE(form.control<QTimer>("TimerA")->interval(), 500);
-        QVERIFY(!form.control<QTimer>("TimerA")->isActive());
+        QCOMPARE(control<QTimer>(form, "TimerA")->interval(), 500);
+        QVERIFY(!control<QTimer>(form, "TimerA")->isActive());
     }
 
     // Menus and boxes use the application's font: a monospace face the desktop's fontconfig
@@ -150,7 +151,7 @@ private slots:
     void autoSizeKeepsLeftAndTop()
     {
         SampleForm form;
-        auto *label = form.control<QLabel>("lblAuto");
+        auto *label = control<QLabel>(form, "lblAuto");
         QCOMPARE(label->pos(), QPoint(10, 120));
         QCOMPARE(label->size(), label->sizeHint());
         QVERIFY(label->width() < 200);
@@ -159,7 +160,7 @@ private slots:
     void shapesDrawTheirOutlineAcrossTheEdge()
     {
         SampleForm form;
-        auto *rim = form.control<Shape>("ShapeRim");
+        auto *rim = control<Shape>(form, "ShapeRim");
         QCOMPARE(rim->nominalGeometry(), form.button("cmdOne")->geometry());
         QCOMPARE(rim->geometry(), form.button("cmdOne")->geometry().adjusted(-13, -13, 13, 13));
         QVERIFY(rim->testAttribute(Qt::WA_TransparentForMouseEvents));
@@ -192,12 +193,12 @@ private slots:
             if (row.kind != Kind::Timer)
                 rows << row.name;
         QCOMPARE(names, rows);
-        QVERIFY(indexAmongSiblings(form.control<QLineEdit>("txtFirst")) >
-                indexAmongSiblings(form.control<QLabel>("lblArray(0)")));
+        QVERIFY(indexAmongSiblings(control<QLineEdit>(form, "txtFirst")) >
+                indexAmongSiblings(control<QLabel>(form, "lblArray(0)")));
 
         QCOMPARE(form.cmdOne, form.button("cmdOne"));
-        QCOMPARE(form.lblArray[0], form.control<QLabel>("lblArray(0)"));
-        QCOMPARE(form.lblArray[1], form.control<QLabel>("lblArray(1)"));
+        QCOMPARE(form.lblArray[0], control<QLabel>(form, "lblArray(0)"));
+        QCOMPARE(form.lblArray[1], control<QLabel>(form, "lblArray(1)"));
         QTest::mouseClick(form.cmdOne, Qt::LeftButton);
         QCOMPARE(form.clicks, 1);
     }
@@ -209,13 +210,13 @@ private slots:
         QPushButton *two = form.button("cmdTwo");
         form.makeDefault(one);
         form.makeDefault(two);
-        QCOMPARE(form.defaultButton(), two);
+        QCOMPARE(defaultButton(form), two);
         QVERIFY(!one->isDefault());
         QVERIFY(two->isDefault());
         form.takeDefault(one); // not the default: nothing changes
-        QCOMPARE(form.defaultButton(), two);
+        QCOMPARE(defaultButton(form), two);
         form.takeDefault(two);
-        QCOMPARE(form.defaultButton(), nullptr);
+        QCOMPARE(defaultButton(form), nullptr);
         QVERIFY(!two->isDefault());
     }
 
@@ -228,7 +229,7 @@ private slots:
         QPushButton *two = form.button("cmdTwo");
         QSignalSpy oneClicks(one, &QPushButton::clicked);
         QSignalSpy twoClicks(two, &QPushButton::clicked);
-        auto *box = form.control<QLineEdit>("txtSecond");
+        auto *box = control<QLineEdit>(form, "txtSecond");
 
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(oneClicks.count(), 0); // no default button yet
@@ -262,9 +263,9 @@ private slots:
         form.activateWindow();
         form.focusFirst();
         // cmdOne stands first in the tab order, but typing goes to a box.
-        QCOMPARE(QApplication::focusWidget(), form.control<QWidget>("txtSecond"));
+        QCOMPARE(QApplication::focusWidget(), control<QWidget>(form, "txtSecond"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), form.control<QWidget>("txtFirst"));
+        QCOMPARE(QApplication::focusWidget(), control<QWidget>(form, "txtFirst"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), form.cmdOne);
         // Enter presses the focused button, default or not.
@@ -293,15 +294,15 @@ private slots:
         QCOMPARE(loads, 1);
         QCOMPARE(area.subWindowList().size(), 1);
 
-        QPointer<QLabel> control = first->control<QLabel>("lblArray(0)");
+        QPointer<QLabel> label = control<QLabel>(*first, "lblArray(0)");
         first->unload();
         QTRY_VERIFY(!instance.isLoaded());
-        QTRY_VERIFY(control.isNull());
+        QTRY_VERIFY(label.isNull());
         QVERIFY(area.subWindowList().isEmpty());
 
         Form *second = instance.show();
         QCOMPARE(loads, 2);
-        QVERIFY(second->control<QLabel>("lblArray(0)"));
+        QVERIFY(control<QLabel>(*second, "lblArray(0)"));
         instance.unload();
         QTRY_VERIFY(!instance.isLoaded());
         WindowInstance::setMdiArea(nullptr);

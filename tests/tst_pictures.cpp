@@ -4,6 +4,7 @@
 // ratio 1, otherwise the same drawing rendered from its vector at the device pixels of its place.
 // The windows' pictures are checked again under QT_SCALE_FACTOR 1.25, 1.5, 2 and 3.
 #include "about/aboutwindow.h"
+#include "controls.h"
 #include "drills/drillwindow.h"
 #include "toolkit/forms/picture.h"
 #include "toolkit/look/appearance.h"
@@ -237,7 +238,7 @@ private slots:
         }
 
         about::AboutWindow about;
-        const QImage shown = painted(about.control<Picture>("picIcon"));
+        const QImage shown = painted(control<Picture>(about, "picIcon"));
         const QImage drawn = argb(drawPicture(":/target-32.xpm", {32, 32}, ratio));
         QCOMPARE(shown.copy(QRect(inkBox(shown).topLeft(), drawn.size())), drawn);
     }

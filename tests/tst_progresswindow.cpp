@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Progress window on a class folder: opened from the menus, one learner's scores as table and
 // chart, saved as CSV and PDF, kept up to date by saves, and never a byte of a score file changed.
+#include "controls.h"
 #include "filecheck.h"
 
 #include "division/divisionwindow.h"
@@ -106,7 +107,7 @@ private slots:
         QCOMPARE(window->picChart->accessibleDescription(), window->trend());
         QVERIFY2(window->picChart->inherits("QChartView"), "the chart's module was not loaded");
 
-        division::frmDivision().show()->menuItem("mnuItemProgress")->trigger();
+        menuItem(*division::frmDivision().show(), "mnuItemProgress")->trigger();
         QCOMPARE(frmProgress().form(), window);
         QCOMPARE(window->cboDrill->currentText(), "Division");
         QCOMPARE(column(window->grdRecords, 0), QStringList({"3/1/26", "3/4/26", "3/5/26"}));

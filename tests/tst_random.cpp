@@ -63,10 +63,9 @@ private slots:
         QVERIFY(highest > 0.999f);
     }
 
-    void suppliedValuesComeFirstWhateverTheSeed()
+    void chosenValuesComeFirstWhateverTheSeed()
     {
-        RandomSource &source = RandomSource::instance();
-        source.supply({0.5f, Largest});
+        RandomSource source({0.5f, Largest});
         source.reseed();
         QCOMPARE(source.next(), 0.5f);
         QCOMPARE(source.next(), Largest);

@@ -4,6 +4,7 @@
 // file: a drill driven by keys says its problems, a wrong answer with the correct one, the praise
 // and the score, in English and in German, and nothing at all while reading aloud is off.
 #include "filecheck.h"
+#include "rightanswer.h"
 
 #include "drills/exercise.h"
 #include "shell/mdisumbrook.h"
@@ -116,8 +117,7 @@ private slots:
             const QStringList operands{
                 box->parentWidget()->findChild<QLabel *>("lblNumber(0)")->text(),
                 box->parentWidget()->findChild<QLabel *>("lblNumber(1)")->text()};
-            const QString answer = drills::Exercise(drills::Operation::Add, drills::Face::Smiling)
-                                       .correctText(operands);
+            const QString answer = rightAnswer(drills::Operation::Add, operands);
             QTest::keyClicks(focused(), round == 0 ? "0" : answer);
             press(Qt::Key_Return);
             // The verdict with the correct answer, and at the fifth right answer the praise.

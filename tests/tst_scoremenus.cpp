@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drill windows' score menus on the real windows: Save Score appends the record built from the
 // summary labels and starts a new count only once it is written; Display opens the drill's file.
+#include "controls.h"
 #include "drillinstance.h"
 #include "filecheck.h"
 
@@ -36,7 +37,7 @@ QByteArray today()
 
 void choose(toolkit::Form *window, const char *item)
 {
-    window->menuItem(QString::fromLatin1(item))->trigger();
+    menuItem(*window, QString::fromLatin1(item))->trigger();
 }
 
 DrillWindow *openScored(Drill drill)

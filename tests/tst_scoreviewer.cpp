@@ -3,6 +3,7 @@
 // The score viewer on the real widgets in the main window: showing a drill's file as stored,
 // following the window's width, asking before edits are lost, and writing back exactly what it
 // shows, atomically, keeping the viewer open when the write fails.
+#include "controls.h"
 #include "drillinstance.h"
 #include "filecheck.h"
 
@@ -814,7 +815,7 @@ private slots:
             QCOMPARE(QProcess::execute(SCOREWRITER, {"save", "Add.txt", "1", "Cy"}), 0);
         } else {
             dialogs::answerNextInput("Cy");
-            drills::frmAddition().show()->menuItem("mnuitemSaveScore")->trigger();
+            menuItem(*drills::frmAddition().show(), "mnuitemSaveScore")->trigger();
             frmScore().show();
         }
         const QByteArray saved = bytesOf("Add.txt").sliced(TwoRecords.size());
@@ -1037,7 +1038,7 @@ private slots:
         if (giveUp)
             dialogs::answerNextMessage(QMessageBox::Ok);
         if (way == "save")
-            drill->menuItem("mnuitemSaveScore")->trigger();
+            menuItem(*drill, "mnuitemSaveScore")->trigger();
         else
             leaveViewer(m_window, way);
         user.stop();

@@ -6,6 +6,7 @@
 // ceiling instead of wrapping round.
 #include "drillinstance.h"
 #include "filecheck.h"
+#include "rightanswer.h"
 
 #include "division/divisionwindow.h"
 #include "drills/drillwindow.h"
@@ -90,8 +91,7 @@ Window drillWindow(Drill drill, const char *name, const char *fileName)
 {
     auto *w = static_cast<DrillWindow *>(instanceOf(drill).show());
     const auto result = [drill](const QStringList &operands) {
-        return drills::Exercise(drills::Operations[drill], drills::Face::Smiling)
-            .correctText(operands);
+        return rightAnswer(drills::Operations[drill], operands);
     };
     Exercise two{"two numbers",
                  w->two.answerBox,
@@ -153,8 +153,8 @@ Window divisionWindow()
                w->two.total,
                w->two.percent,
                [w] {
-                   return drills::Exercise(drills::Operation::Divide, drills::Face::Smiling)
-                       .correctText({w->two.operands[0]->text(), w->two.operands[1]->text()});
+                   return rightAnswer(drills::Operation::Divide,
+                                      {w->two.operands[0]->text(), w->two.operands[1]->text()});
                }};
     return {"Division",
             {e},

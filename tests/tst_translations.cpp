@@ -9,6 +9,7 @@
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
 #include "drills/exercise.h"
+#include "rightanswer.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/forms/dialogs.h"
@@ -261,9 +262,7 @@ void answer(const Side &side, bool praise)
         operands << tile->text();
     if (praise)
         *side.reward = 4;
-    side.box->setText(
-        praise ? drills::Exercise(side.operation, drills::Face::Smiling).correctText(operands)
-               : QStringLiteral("x"));
+    side.box->setText(praise ? rightAnswer(side.operation, operands) : QStringLiteral("x"));
     side.answer->click();
     if (praise)
         side.firstTick();
@@ -274,7 +273,7 @@ void answer(const Side &side, bool praise)
 QList<std::function<void()>> lessons(toolkit::Form *form)
 {
     if (auto *w = qobject_cast<DrillWindow *>(form)) {
-        const drills::Operation operation = drills::Operations[w->drill()];
+        const drills::Operation operation = operationOf(*w);
         const Side two{[w] { w->cmdReset_Click(); },
                        [w] { w->Timer1_Timer(); },
                        w->two.answerBox,
@@ -495,7 +494,7 @@ private slots:
             }
             // The lessons did bring out the praise and the lead-in of every exercise.
             for (const char *name : {"lblGood", "lblNumber(3)", "lblGood1", "lblNumber(4)"})
-                if (form->control(QString::fromLatin1(name)))
+                if (form->findChild<QLabel *>(QString::fromLatin1(name)))
                     QVERIFY2(shown.contains(QString::fromLatin1(name)), name);
         }
         tight.removeDuplicates();

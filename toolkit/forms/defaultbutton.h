@@ -20,7 +20,6 @@ public:
     void make(QPushButton *button);
     // Takes the role from the button if it has it.
     void take(QPushButton *button);
-    QPushButton *button() const { return m_button; }
 
     // Presses the focused button, or else the default one, for Return or Enter (keypad included)
     // without modifiers; true when it did, and the key is used up.

@@ -142,11 +142,6 @@ void Form::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-QAction *Form::menuItem(const QString &name) const
-{
-    return findChild<QAction *>(name);
-}
-
 void Form::focusFirst()
 {
     const auto canTake = [](const QWidget *w) {

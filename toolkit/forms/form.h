@@ -50,17 +50,9 @@ public:
 
     void makeDefault(QPushButton *button) { m_default.make(button); }
     void takeDefault(QPushButton *button) { m_default.take(button); }
-    QPushButton *defaultButton() const { return m_default.button(); }
 
-    QObject *control(const QString &name) const { return m_controls.value(name); }
     // Whether a screen reader meets the control: not a fragment of a sentence said elsewhere.
     bool heard(const QWidget *control) const { return !m_unheard.contains(control); }
-    template<class T>
-    T *control(const QString &name) const
-    {
-        return qobject_cast<T *>(control(name));
-    }
-    QAction *menuItem(const QString &name) const;
 
     // Puts the focus where typing goes: in the first text box of the tab order that can take it,
     // or else on the first control that can.

@@ -31,20 +31,10 @@ void RandomSource::reseed()
 
 float RandomSource::next()
 {
-    if (!m_supplied.isEmpty())
-        return m_supplied.takeFirst();
+    if (!m_chosen.isEmpty())
+        return m_chosen.takeFirst();
     // 24 random bits fill a float's mantissa exactly, so the largest value is 1 - 2^-24.
     return static_cast<float>(m_engine() >> 8) * 0x1p-24f;
-}
-
-void RandomSource::supply(const QList<float> &values)
-{
-    m_supplied.append(values);
-}
-
-void RandomSource::clearSupplied()
-{
-    m_supplied.clear();
 }
 
 int dealOperand(float r, int lo, int hi)

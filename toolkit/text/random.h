@@ -1,17 +1,26 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's one random source: uniform single-precision values in [0, 1).
+// A random source of uniform single-precision values in [0, 1): the program's one, which every
+// window deals from unless it is handed another, or one whose first values are chosen.
 #pragma once
 
 #include <QList>
 
 #include <random>
+#include <utility>
 
 namespace toolkit {
 
 class RandomSource
 {
 public:
+    RandomSource() = default;
+    // next() returns these first, in order, whatever the seed.
+    explicit RandomSource(QList<float> chosen)
+        : m_chosen(std::move(chosen))
+    {}
+
+    // The program's one source.
     static RandomSource &instance();
 
     // Seeds anew from the clock, mixed with the current state so that two seeds in the same
@@ -19,13 +28,9 @@ public:
     void reseed();
     float next();
 
-    // Tests choose the numbers: next() returns these first, in order, whatever the seed.
-    void supply(const QList<float> &values);
-    void clearSupplied();
-
 private:
     std::mt19937 m_engine{std::random_device{}()};
-    QList<float> m_supplied;
+    QList<float> m_chosen;
 };
 
 // An operand from lo to hi: the integer part of r * (hi - lo + 1) + lo, in double precision.

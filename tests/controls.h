@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A window's controls and menu items found by their design names, and its default button by the
+// state a screen reader reads, as accessibility tools find them.
+#pragma once
+
+#include <QAction>
+#include <QPushButton>
+#include <QWidget>
+
+// The control of that name; a name the window does not hold stops the test program, naming it.
+template<class T = QWidget>
+T *control(const QObject &window, const QString &name)
+{
+    T *found = window.findChild<T *>(name);
+    if (!found)
+        qFatal("%s has no %s named %s", qPrintable(window.objectName()),
+               T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
+inline QAction *menuItem(const QObject &window, const QString &name)
+{
+    return control<QAction>(window, name);
+}
+
+// The one button Enter presses, or none.
+inline QPushButton *defaultButton(const QWidget &window)
+{
+    for (QPushButton *button : window.findChildren<QPushButton *>(Qt::FindDirectChildrenOnly)) {
+        if (button->isDefault())
+            return button;
+    }
+    return nullptr;
+}
