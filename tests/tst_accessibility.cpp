@@ -753,6 +753,97 @@ private slots:
                  QStringList{problemIn(w, w->two.answerBox, Operation::Add).spoken});
     }
 
+    // A drill is opened from a menu, and the frame becomes the active window again only after the
+    // menu has closed, after the box took the focus: the screen reader is told the focus is in the
+    // box once more, or it rests on the frame and the arrow keys in the box are silent.
+    void aDrillOpensWithTheScreenReaderInItsBox()
+    {
+        shell::mdiSumbrook main;
+        main.showMaximized();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QList<QWidget *> told;
+        toolkit::setFocusListener([&told](QWidget *control) { told << control; });
+        chooseByKeyboard(main, "mnuItemSubtraction");
+        QTRY_COMPARE(focused()->objectName(), "txtNumber2");
+        QTRY_COMPARE(told, QList<QWidget *>{focused()});
+        toolkit::setFocusListener(nullptr);
+    }
+
+    // The menus are heard by what they do, whatever the design's spelling on screen.
+    void menusAreHeardByTheirNames_data()
+    {
+        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("Addition") << Drill::Addition << " Score"
+                                  << "Display Scores";
+        QTest::newRow("Subtraction") << Drill::Subtraction << "Score"
+                                     << "Desplay Scores";
+    }
+    void menusAreHeardByTheirNames()
+    {
+        QFETCH(Drill, drill);
+        QFETCH(QString, entry);
+        QFETCH(QString, item);
+        shell::mdiSumbrook main;
+        main.showMaximized();
+        QMenu *menu = instanceOf(drill).show()->menus().first();
+        QCOMPARE(menu->title(), entry);
+        QCOMPARE(menu->actions().at(1)->text(), item);
+
+        QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(main.menuBar());
+        QAccessibleInterface *heard = nullptr;
+        for (int i = 0; i < bar->childCount() && !heard; ++i) {
+            if (bar->child(i)->object() == menu->menuAction())
+                heard = bar->child(i);
+        }
+        QVERIFY(heard);
+        QCOMPARE(heard->text(QAccessible::Name), "Score");
+        QCOMPARE(heard->role(), QAccessible::MenuItem);
+        QCOMPARE(heard->parent()->object(), main.menuBar());
+        QAccessibleInterface *list = heard->child(0);
+        QCOMPARE(list->object(), menu);
+        QCOMPARE(list->child(1)->text(QAccessible::Name), "Display Scores");
+        QCOMPARE(list->indexOfChild(list->child(1)), 1);
+    }
+
+    // The viewer takes the focus holding its file's text, so it is read once, whole; an empty one
+    // says it is empty.
+    void theViewerIsReadOnceAsItOpens()
+    {
+        ScratchFolder folder;
+        folder.enter();
+        writeFile("Add.txt", "\"Dav On the Day of 12/06/26 Got A 80.00%\"\r\n\"\r\n");
+        shell::mdiSumbrook main;
+        main.showMaximized();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        // What the box holds each time it takes the focus, as a screen reader reads it.
+        struct Reading : QObject
+        {
+            QStringList heard;
+            bool eventFilter(QObject *watched, QEvent *event) override
+            {
+                if (auto *box = qobject_cast<QPlainTextEdit *>(watched);
+                    box && event->type() == QEvent::FocusIn)
+                    heard << nameOf(box) + ": " + box->toPlainText().left(3);
+                return false;
+            }
+        } reading;
+        qApp->installEventFilter(&reading);
+        for (const char *file : {"Add.txt", "Sub.txt"}) {
+            scores::displayScores(file);
+            QTRY_VERIFY(qobject_cast<QPlainTextEdit *>(focused()));
+            scores::frmScore().unload();
+            QTRY_VERIFY(!scores::frmScore().isLoaded());
+        }
+        qApp->removeEventFilter(&reading);
+        const QStringList &heard = reading.heard;
+        QCOMPARE(heard, QStringList({"scores: \"Da", "scores, none saved yet: "}));
+        folder.leave();
+    }
+
 private:
     QStringList m_announced;
 };
