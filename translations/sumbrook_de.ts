@@ -862,7 +862,7 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
     </message>
     <message>
         <source>scores, none saved yet</source>
-        <translation>Punkte, noch keine gespeichert</translation>
+        <translation>gespeicherte Punkte: noch keine</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was removed since it was shown here.</source>

@@ -862,7 +862,7 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
     </message>
     <message>
         <source>scores, none saved yet</source>
-        <translation>puntos, todavía no hay ninguno guardado</translation>
+        <translation>puntos guardados: todavía ninguno</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was removed since it was shown here.</source>

@@ -862,7 +862,7 @@ Enregistrer le texte affiché ici sous « %2 » ? Si tu réponds Non, cette f
     </message>
     <message>
         <source>scores, none saved yet</source>
-        <translation>scores, aucun enregistré pour l’instant</translation>
+        <translation>scores enregistrés : aucun pour l’instant</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was removed since it was shown here.</source>
