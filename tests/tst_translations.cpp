@@ -9,6 +9,7 @@
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
 #include "drills/exercise.h"
+#include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/forms/dialogs.h"
@@ -508,6 +509,32 @@ private slots:
         tight.removeDuplicates();
         QVERIFY2(tight.isEmpty(), qPrintable(tight.join(QLatin1Char('\n'))));
         closeAll(main);
+    }
+
+    // Ten characters a file cannot hold are named, the rest counted in the form the count takes,
+    // with no comma before "und".
+    void theCharactersBeyondTenAreCounted_data()
+    {
+        QTest::addColumn<int>("characters");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("one more") << 11 << ") und 1 weiteres.";
+        QTest::newRow("two more") << 12 << ") und 2 weitere.";
+    }
+    void theCharactersBeyondTenAreCounted()
+    {
+        QFETCH(int, characters);
+        QFETCH(QString, said);
+        auto translator = std::make_unique<QTranslator>();
+        QVERIFY(translator->load(QLocale(QStringLiteral("de")), QStringLiteral("sumbrook"),
+                                 QStringLiteral("_"), QStringLiteral(":/translations")));
+        install(std::move(translator));
+        QString greek;
+        for (int i = 0; i < characters; ++i)
+            greek += QChar(0x03B1 + i);
+        toolkit::dialogs::answerNextMessage(QMessageBox::No);
+        QVERIFY(!scores::saveDespiteUnencodable(nullptr, greek, scores::Holder::Name));
+        QVERIFY2(toolkit::dialogs::takeAnsweredBoxes().value(0).text.contains(said),
+                 qPrintable(said));
     }
 
     void aRecordIsTheSameBytesInEveryLanguage()
