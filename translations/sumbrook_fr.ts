@@ -82,17 +82,17 @@
         <source>The name holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the name.</source>
-        <translation>Le nom contient des caractères qu’un fichier de scores ne peut pas enregistrer : %1. Chacun serait remplacé par « ? ».
+        <translation>Le nom contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait remplacé par «&#xa0;?&#xa0;».
 
-Enregistrer quand même ? Si tu réponds Non, tu pourras corriger le nom.</translation>
+Enregistrer quand même&#xa0;? Si tu réponds Non, tu pourras corriger le nom.</translation>
     </message>
     <message>
         <source>The text holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the text.</source>
-        <translation>Le texte contient des caractères qu’un fichier de scores ne peut pas enregistrer : %1. Chacun serait remplacé par « ? ».
+        <translation>Le texte contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait remplacé par «&#xa0;?&#xa0;».
 
-Enregistrer quand même ? Si tu réponds Non, tu pourras corriger le texte.</translation>
+Enregistrer quand même&#xa0;? Si tu réponds Non, tu pourras corriger le texte.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
@@ -105,7 +105,7 @@ Enregistrer quand même ? Si tu réponds Non, tu pourras corriger le texte.</tr
     </message>
     <message>
         <source>The score could not be saved in &quot;%1&quot;: %2</source>
-        <translation>Le score n’a pas pu être enregistré dans « %1 ». %2</translation>
+        <translation>Le score n’a pas pu être enregistré dans «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>The name is longer than the %1 characters a score can hold. Please make it shorter.</source>
@@ -830,23 +830,23 @@ Enregistrer quand même ? Si tu réponds Non, tu pourras corriger le texte.</tr
     </message>
     <message>
         <source>The scores could not be saved in &quot;%1&quot;: %2</source>
-        <translation>Les scores n’ont pas pu être enregistrés dans « %1 ». %2</translation>
+        <translation>Les scores n’ont pas pu être enregistrés dans «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
-        <translation>Les scores de « %1 » ne peuvent pas être affichés. %2</translation>
+        <translation>Les scores de «&#xa0;%1&#xa0;» ne peuvent pas être affichés. %2</translation>
     </message>
     <message>
         <source>the scores saved in the file, one record a line; edits are saved when the window closes; Ctrl+F4 closes it, Ctrl+Tab goes to the other windows</source>
-        <translation>les scores enregistrés dans le fichier, un par ligne ; en fermant la fenêtre, tu peux enregistrer tes modifications ; Ctrl+F4 la ferme, Ctrl+Tab passe aux autres fenêtres</translation>
+        <translation>les scores enregistrés dans le fichier, un par ligne&#xa0;; en fermant la fenêtre, tu peux enregistrer tes modifications&#xa0;; Ctrl+F4 la ferme, Ctrl+Tab passe aux autres fenêtres</translation>
     </message>
     <message>
         <source>The folder that &quot;%1&quot; was shown from has been renamed or replaced since.
 
 Save the text shown here as &quot;%2&quot;? No keeps this window open with its text.</source>
-        <translation>Le dossier d’où « %1 » a été affiché a été renommé ou remplacé depuis.
+        <translation>Le dossier d’où «&#xa0;%1&#xa0;» a été affiché a été renommé ou remplacé depuis.
 
-Enregistrer le texte affiché ici sous « %2 » ? Si tu réponds Non, cette fenêtre reste ouverte avec ton texte.</translation>
+Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Si tu réponds Non, cette fenêtre reste ouverte avec ton texte.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed elsewhere since it was shown here.</source>
@@ -858,19 +858,19 @@ Enregistrer le texte affiché ici sous « %2 » ? Si tu réponds Non, cette f
     </message>
     <message>
         <source>Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation>Le remplacer par le texte affiché ici ? Si tu réponds Non, le fichier ne change pas et cette fenêtre reste ouverte avec ton texte.</translation>
+        <translation>Le remplacer par le texte affiché ici&#xa0;? Si tu réponds Non, le fichier ne change pas et cette fenêtre reste ouverte avec ton texte.</translation>
     </message>
     <message>
         <source>scores, none saved yet</source>
-        <translation>scores enregistrés : aucun pour l’instant</translation>
+        <translation>scores enregistrés&#xa0;: aucun pour l’instant</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was removed since it was shown here.</source>
-        <translation>« %1 » a été supprimé pendant qu’il était affiché ici.</translation>
+        <translation>«&#xa0;%1&#xa0;» a été supprimé pendant qu’il était affiché ici.</translation>
     </message>
     <message>
         <source>Save the text shown here in its place? No leaves it removed, and this window stays open with its text.</source>
-        <translation>Enregistrer de nouveau le texte affiché ici ? Si tu réponds Non, le fichier reste supprimé et cette fenêtre reste ouverte avec ton texte.</translation>
+        <translation>Enregistrer de nouveau le texte affiché ici&#xa0;? Si tu réponds Non, le fichier reste supprimé et cette fenêtre reste ouverte avec ton texte.</translation>
     </message>
 </context>
 <context>
