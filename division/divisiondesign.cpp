@@ -77,7 +77,7 @@ const ControlRow DivisionWindow::Rows[] = {
      .caption = QT_TR_NOOP("The Correct Answer is "), .font = LeadIn, .flags = Centred | SingleLine | Unheard,
      .member = exercise<&Controls::leadIn>},
     {.kind = Label, .name = "lblGood", .geometry = {2640, 720, 1605, 315},
-     .caption = QT_TR_NOOP("You are good."), .font = Praise, .flags = Hidden | AutoSize,
+     .caption = QT_TR_NOOP("You are good."), .font = Praise, .flags = Hidden | AutoSize | Unheard,
      .member = exercise<&Controls::praise>},
     {.kind = Label, .name = "lblNumber(2)", .geometry = {3120, 1320, 1575, 495}, .font = Tile,
      .back = SystemColour::ActiveTitleText, .flags = Hidden | Centred | Border,
@@ -160,7 +160,7 @@ const ControlRow DivisionWindow::Rows[] = {
 };
 
 const MenuRow DivisionWindow::MenuRows[] = {
-    {.name = "mnuScore", .caption = QT_TR_NOOP(" Score")},
+    {.name = "mnuScore", .caption = QT_TR_NOOP(" Score"), .accessibleName = QT_TR_NOOP("Score")},
     {.name = "mnuitemSaveScore", .caption = QT_TR_NOOP("Save Score"), .item = true,
      .handler = on<&DivisionWindow::mnuitemSaveScore_Click>},
     {.name = "mnuItemRetrievScores", .caption = QT_TR_NOOP("Display Scores"), .item = true,

@@ -160,7 +160,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
                                           "right"),
                 .member = twoNumber<&Controls::picture>},
      .geometry = {{2040, 2880, 855, 735}, {1680, 2640, 735, 615}, {1680, 2880, 735, 615}}},
-    {.shared = {.kind = Label, .name = "lblGood", .flags = Hidden | AutoSize,
+    {.shared = {.kind = Label, .name = "lblGood", .flags = Hidden | AutoSize | Unheard,
                 .member = twoNumber<&Controls::praise>},
      .geometry = {{1680, 3720, 1605, 315}, {120, 2760, 1575, 285}, {0, 3000, 1605, 315}},
      .caption = QT_TR_NOOP("You are good."), .font = PraiseLeft},
@@ -245,7 +245,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
                                           "right"),
                 .member = threeNumber<&Controls::picture>},
      .geometry = {{6240, 3720, 855, 735}, {6360, 3360, 735, 615}, {6480, 3240, 735, 615}}},
-    {.shared = {.kind = Label, .name = "lblGood1", .flags = Hidden | AutoSize,
+    {.shared = {.kind = Label, .name = "lblGood1", .flags = Hidden | AutoSize | Unheard,
                 .member = threeNumber<&Controls::praise>},
      .geometry = {{5880, 4560, 1605, 315}, {3960, 2760, 1605, 315}, {4200, 3000, 1605, 315}},
      .caption = QT_TR_NOOP("You are good."), .font = Praise},
@@ -371,12 +371,13 @@ constexpr DrillRow DrillWindow::Rows[] = {
 };
 
 constexpr DrillMenuRow DrillWindow::MenuRows[] = {
-    {.name = "mnuScore",
+    {.shared = {.accessibleName = QT_TR_NOOP("Score")}, .name = "mnuScore",
      .caption = {QT_TR_NOOP(" Score"), QT_TR_NOOP("Score"), QT_TR_NOOP("Score")}},
     {.shared = {.item = true, .handler = on<&DrillWindow::mnuItemSaveScore_Click>},
      .name = {"mnuitemSaveScore", "mnuItemSaveScore", "mnuItemSaveScore"},
      .caption = QT_TR_NOOP("Save Score")},
-    {.shared = {.item = true, .handler = on<&DrillWindow::mnuItemRetrievScores_Click>},
+    {.shared = {.item = true, .handler = on<&DrillWindow::mnuItemRetrievScores_Click>,
+                .accessibleName = QT_TR_NOOP("Display Scores")},
      .name = "mnuItemRetrievScores",
      .caption = {QT_TR_NOOP("Display Scores"), QT_TR_NOOP("Desplay Scores"),
                  QT_TR_NOOP("Desplay Scores")}},

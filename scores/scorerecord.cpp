@@ -68,9 +68,13 @@ bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder)
         named.append(character + QStringLiteral(" (U+") +
                      QString::number(code, 16).toUpper().rightJustified(4, u'0') + u')');
     }
+    QString list = named.join(QStringLiteral(", "));
+    // One whole phrase, counted: some languages put no comma before "and", and "1 more" takes
+    // another form than "2 more".
     if (characters.size() > Listed)
-        named.append(QCoreApplication::translate("SaveScore", "and %1 more")
-                         .arg(characters.size() - Listed));
+        list = QCoreApplication::translate("SaveScore", "%1, and %n more", nullptr,
+                                           int(characters.size() - Listed))
+                   .arg(list);
     const char *question =
         holder == Holder::Name
             ? QT_TRANSLATE_NOOP("SaveScore",
@@ -82,8 +86,7 @@ bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder)
                                 "Each would be saved as \"?\".\n\nSave all the same? No goes "
                                 "back to the text.");
     const auto answer = toolkit::messageBox(
-        parent,
-        QCoreApplication::translate("SaveScore", question).arg(named.join(QStringLiteral(", "))),
+        parent, QCoreApplication::translate("SaveScore", question).arg(list),
         QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Yes | QMessageBox::No,
         QMessageBox::No, QMessageBox::Warning);
     return answer == QMessageBox::Yes;

@@ -82,6 +82,8 @@ void ScoreWindow::showScores(const QString &fileName, const ReadBytes &read)
     m_shown = read.bytes;
     lblPath->setText(fileName);
     lblPath->adjustSize();
+    // Orca says nothing of an empty box: the name tells.
+    txtScore->setAccessibleName(read.bytes.isEmpty() ? tr("scores, none saved yet") : tr("scores"));
     blnChanged = False;
 }
 
@@ -132,9 +134,9 @@ bool ScoreWindow::writeBack()
         }
         // Scores saved in it since it was shown are never lost, whatever else changed.
         const Records kept = recordsNotShown(m_shown, replaced.bytes);
+        // A file removed was neither changed nor is it replaced: it is saved again.
         QString question = replaced.removed
-                               ? tr("\"%1\" was changed elsewhere since it was shown here: it "
-                                    "was removed.")
+                               ? tr("\"%1\" was removed since it was shown here.")
                                : tr("\"%1\" was changed elsewhere since it was shown here.");
         question += QStringLiteral("\n\n");
         if (kept.count > 0)
@@ -142,8 +144,11 @@ bool ScoreWindow::writeBack()
                            "every other change made elsewhere is replaced.")
                             .arg(QLocale().toString(kept.count)) +
                         QStringLiteral("\n\n");
-        question += tr("Replace it with the text shown here? No keeps the file as it is, and "
-                       "this window stays open with its text.");
+        question += replaced.removed
+                        ? tr("Save the text shown here in its place? No leaves it removed, and "
+                             "this window stays open with its text.")
+                        : tr("Replace it with the text shown here? No keeps the file as it is, "
+                             "and this window stays open with its text.");
         const auto answer =
             messageBox(this, question.arg(fileName), QString::fromLatin1(ApplicationTitle),
                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Warning);
@@ -185,8 +190,8 @@ void displayScores(const QString &fileName)
         return;
     }
 
-    auto *viewer = static_cast<ScoreWindow *>(frmScore().show());
-    viewer->showScores(fileName, read);
+    frmScore().show(
+        [&](Form &viewer) { static_cast<ScoreWindow &>(viewer).showScores(fileName, read); });
 }
 
 } // namespace scores

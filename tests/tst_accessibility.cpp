@@ -842,6 +842,137 @@ private slots:
                  QStringList{problemIn(w, w->two.answerBox, Operation::Add).spoken});
     }
 
+    // A drill is opened from a menu, and the frame becomes the active window again only after the
+    // menu has closed, after the box took the focus: the screen reader is told the focus is in the
+    // box once more, or it rests on the frame and the arrow keys in the box are silent.
+    void aDrillOpensWithTheScreenReaderInItsBox()
+    {
+        shell::mdiSumbrook main;
+        main.showMaximized();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QList<QWidget *> told;
+        toolkit::setFocusListener([&told](QWidget *control) { told << control; });
+        chooseByKeyboard(main, "mnuItemSubtraction");
+        QTRY_COMPARE(focused()->objectName(), "txtNumber2");
+        QTRY_COMPARE(told, QList<QWidget *>{focused()});
+        toolkit::setFocusListener(nullptr);
+    }
+
+    // The menus are heard by what they do, whatever the design's spelling on screen.
+    void menusAreHeardByTheirNames_data()
+    {
+        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("Addition") << Drill::Addition << " Score"
+                                  << "Display Scores";
+        QTest::newRow("Subtraction") << Drill::Subtraction << "Score"
+                                     << "Desplay Scores";
+    }
+    void menusAreHeardByTheirNames()
+    {
+        QFETCH(Drill, drill);
+        QFETCH(QString, entry);
+        QFETCH(QString, item);
+        shell::mdiSumbrook main;
+        main.showMaximized();
+        QMenu *menu = instanceOf(drill).show()->menus().first();
+        QCOMPARE(menu->title(), entry);
+        QCOMPARE(menu->actions().at(1)->text(), item);
+
+        // As the bar presents its entry, and the entry its list.
+        QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(menu->menuAction());
+        QCOMPARE(heard->parent()->object(), main.menuBar());
+        QCOMPARE(heard->text(QAccessible::Name), "Score");
+        QCOMPARE(heard->child(0)->child(1)->text(QAccessible::Name), "Display Scores");
+    }
+
+    // The viewer takes the focus holding its file's text, so it is read once, whole; an empty one
+    // says it is empty.
+    void theViewerIsReadOnceAsItOpens()
+    {
+        ScratchFolder folder;
+        folder.enter();
+        writeFile("Add.txt", "\"Dav On the Day of 12/06/26 Got A 80.00%\"\r\n\"\r\n");
+        shell::mdiSumbrook main;
+        main.showMaximized();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        // What the box holds each time it takes the focus, as a screen reader reads it.
+        struct Reading : QObject
+        {
+            QStringList heard;
+            bool eventFilter(QObject *watched, QEvent *event) override
+            {
+                if (auto *box = qobject_cast<QPlainTextEdit *>(watched);
+                    box && event->type() == QEvent::FocusIn)
+                    heard << nameOf(box) + ": " + box->toPlainText().left(3);
+                return false;
+            }
+        } reading;
+        qApp->installEventFilter(&reading);
+        for (const char *file : {"Add.txt", "Sub.txt"}) {
+            scores::displayScores(file);
+            QTRY_VERIFY(qobject_cast<QPlainTextEdit *>(focused()));
+            scores::frmScore().unload();
+            QTRY_VERIFY(!scores::frmScore().isLoaded());
+        }
+        qApp->removeEventFilter(&reading);
+        const QStringList &heard = reading.heard;
+        QCOMPARE(heard, QStringList({"scores: \"Da", "scores, none saved yet: "}));
+        folder.leave();
+    }
+
+    // After praise, a save, a viewer of an unsaved file and About, the tree a screen reader walks
+    // holds nothing hidden and nothing said elsewhere: no face, fragment, praise, lead-in, file
+    // name, second title or old notice.
+    void nothingIsExposedThatTellsNothing()
+    {
+        ScratchFolder folder;
+        folder.enter();
+        shell::mdiSumbrook main;
+        main.showMaximized();
+        auto *w = static_cast<DrillWindow *>(drills::frmAddition().show());
+        for (int right = 0; right < 5; ++right) {
+            w->two.answerBox->setText(problemIn(w, w->two.answerBox, Operation::Add).answer);
+            w->cmdAnswer_Click();
+            if (right < 4)
+                w->cmdReset_Click();
+        }
+        for (int tick = 0; tick < 4 && !w->two.praise->isVisible(); ++tick)
+            w->Timer1_Timer();
+        QVERIFY(w->two.praise->isVisible());
+        typeIntoNextBox("Dav");
+        w->mnuItemSaveScore_Click();
+        scores::displayScores("Divide.txt");
+        about::frmAbout().show();
+
+        QStringList noise;
+        QStringList told{"You got ",
+                         "Questions Giving you a ",
+                         "Out of ",
+                         "You are good.",
+                         "The Correct Answer is ",
+                         "Divide.txt",
+                         "Saved for Dav. A new count starts."};
+        // A menu is hidden until it opens.
+        const std::function<void(QAccessibleInterface *, int)> walk =
+            [&](QAccessibleInterface *node, int depth) {
+                auto *widget = qobject_cast<QWidget *>(node->object());
+                if ((widget && !widget->isVisible() && !qobject_cast<QMenu *>(widget)) ||
+                    told.contains(node->text(QAccessible::Name)))
+                    noise << node->object()->objectName() + ": " + node->text(QAccessible::Name);
+                for (int i = 0; depth < 12 && i < node->childCount(); ++i)
+                    walk(node->child(i), depth + 1);
+            };
+        walk(QAccessible::queryAccessibleInterface(&main), 0);
+        told << "Sumbrook"; // About's title says it
+        walk(QAccessible::queryAccessibleInterface(about::frmAbout().form()), 0);
+        QVERIFY2(noise.isEmpty(), qPrintable(noise.join(", ")));
+        folder.leave();
+    }
+
 private:
     QStringList m_announced;
 };

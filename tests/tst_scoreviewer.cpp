@@ -859,9 +859,9 @@ private slots:
         const auto boxes = dialogs::takeAnsweredBoxes();
         QCOMPARE(boxes.size(), 2);
         QCOMPARE(boxes[1].text,
-                 removed ? QString("\"Add.txt\" was changed elsewhere since it was shown here: it "
-                                   "was removed.\n\nReplace it with the text shown here? No keeps "
-                                   "the file as it is, and this window stays open with its text.")
+                 removed ? QString("\"Add.txt\" was removed since it was shown here.\n\nSave the "
+                                   "text shown here in its place? No leaves it removed, and this "
+                                   "window stays open with its text.")
                          : QString("\"Add.txt\" was changed elsewhere since it was shown here.\n\n"
                                    "Scores saved in it since: 1. They stay, after the text shown "
                                    "here; every other change made elsewhere is replaced.\n\n"

@@ -10,6 +10,7 @@
 #include "drills/drillwindows.h"
 #include "drills/exercise.h"
 #include "rightanswer.h"
+#include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/forms/dialogs.h"
@@ -362,7 +363,9 @@ private slots:
             } else if (ts.name() == u"translation") {
                 const QString type = ts.attributes().value(QLatin1String("type")).toString();
                 QVERIFY2(type.isEmpty(), qPrintable(source + QStringLiteral(": ") + type));
-                QVERIFY2(!ts.readElementText().trimmed().isEmpty(), qPrintable(source));
+                // A counted text holds one form per count, each a <numerusform>.
+                const QString text = ts.readElementText(QXmlStreamReader::IncludeChildElements);
+                QVERIFY2(!text.trimmed().isEmpty(), qPrintable(source));
                 ++messages;
             }
         }
@@ -471,6 +474,11 @@ private slots:
                                      QStringLiteral("_"), QStringLiteral(":/translations")));
             install(std::move(translator));
         }
+        // Every window is built afresh in the language: none is left from an earlier row.
+        for (const toolkit::WindowInstance *window :
+             {&about::frmAbout(), &scores::frmScore(), &drills::frmAddition(),
+              &division::frmDivision()})
+            QVERIFY(!window->isLoaded());
         shell::mdiSumbrook main;
         main.show();
         drillWindowsOpened(main);
@@ -500,6 +508,32 @@ private slots:
         tight.removeDuplicates();
         QVERIFY2(tight.isEmpty(), qPrintable(tight.join(QLatin1Char('\n'))));
         closeAll(main);
+    }
+
+    // Ten characters a file cannot hold are named, the rest counted in the form the count takes,
+    // with no comma before "und".
+    void theCharactersBeyondTenAreCounted_data()
+    {
+        QTest::addColumn<int>("characters");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("one more") << 11 << ") und 1 weiteres.";
+        QTest::newRow("two more") << 12 << ") und 2 weitere.";
+    }
+    void theCharactersBeyondTenAreCounted()
+    {
+        QFETCH(int, characters);
+        QFETCH(QString, said);
+        auto translator = std::make_unique<QTranslator>();
+        QVERIFY(translator->load(QLocale(QStringLiteral("de")), QStringLiteral("sumbrook"),
+                                 QStringLiteral("_"), QStringLiteral(":/translations")));
+        install(std::move(translator));
+        QString greek;
+        for (int i = 0; i < characters; ++i)
+            greek += QChar(0x03B1 + i);
+        toolkit::dialogs::answerNextMessage(QMessageBox::No);
+        QVERIFY(!scores::saveDespiteUnencodable(nullptr, greek, scores::Holder::Name));
+        QVERIFY2(toolkit::dialogs::takeAnsweredBoxes().value(0).text.contains(said),
+                 qPrintable(said));
     }
 
     void aRecordIsTheSameBytesInEveryLanguage()

@@ -79,24 +79,20 @@
 <context>
     <name>SaveScore</name>
     <message>
-        <source>and %1 more</source>
-        <translation>und %1 weitere</translation>
-    </message>
-    <message>
         <source>The name holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the name.</source>
-        <translation>Der Name enthält Zeichen, die eine Punktedatei nicht speichern kann: %1. Jedes davon würde als „?“ gespeichert.
+        <translation>Diese Zeichen in deinem Namen kann Sumbrook nicht speichern: %1. Dafür steht dann ein „?“.
 
-Trotzdem speichern? Mit Nein geht es zurück zum Namen.</translation>
+Trotzdem speichern? Mit Nein kannst du den Namen ändern.</translation>
     </message>
     <message>
         <source>The text holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the text.</source>
-        <translation>Der Text enthält Zeichen, die eine Punktedatei nicht speichern kann: %1. Jedes davon würde als „?“ gespeichert.
+        <translation>Diese Zeichen im Text kann Sumbrook nicht speichern: %1. Dafür steht dann ein „?“.
 
-Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
+Trotzdem speichern? Mit Nein kannst du den Text ändern.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
@@ -118,6 +114,13 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     <message>
         <source>Saved for %1. A new count starts.</source>
         <translation>Für %1 gespeichert. Jetzt wird neu gezählt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weiteres</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -785,7 +788,7 @@ Trotzdem speichern? Mit Nein geht es zurück zum Text.</translation>
     <name>scores::ScoreWindow</name>
     <message>
         <source>It is larger than %1, the most the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
-        <translation>Die Datei ist größer als %1, mehr zeigt das Fenster „Gespeicherte Punkte“ nicht. Um sie hier zu sehen, öffne sie in einem Texteditor und verschiebe ältere Einträge in eine andere Datei.</translation>
+        <translation>Die Datei ist größer als %1. So große Dateien kann das Fenster „Gespeicherte Punkte“ nicht zeigen. Um sie hier zu sehen, öffne sie in einem Texteditor und verschiebe ältere Einträge in eine andere Datei.</translation>
     </message>
     <message>
         <source>It has %1 lines, more than the %2 the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
@@ -846,12 +849,8 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
 Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenster mit seinem Text offen.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; was changed elsewhere since it was shown here: it was removed.</source>
-        <translation>„%1“ wurde woanders geändert, seit die Datei hier angezeigt wird: Sie wurde gelöscht.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; was changed elsewhere since it was shown here.</source>
-        <translation>„%1“ wurde woanders geändert, seit die Datei hier angezeigt wird.</translation>
+        <translation>„%1“ wurde von einem anderen Programm geändert, während die Datei hier offen war.</translation>
     </message>
     <message>
         <source>Scores saved in it since: %1. They stay, after the text shown here; every other change made elsewhere is replaced.</source>
@@ -860,6 +859,18 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
     <message>
         <source>Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
         <translation>Soll sie durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie ist, und dieses Fenster bleibt mit seinem Text offen.</translation>
+    </message>
+    <message>
+        <source>scores, none saved yet</source>
+        <translation>gespeicherte Punkte: noch keine</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was removed since it was shown here.</source>
+        <translation>„%1“ wurde gelöscht, während die Datei hier offen war.</translation>
+    </message>
+    <message>
+        <source>Save the text shown here in its place? No leaves it removed, and this window stays open with its text.</source>
+        <translation>Soll sie mit dem Text hier neu gespeichert werden? Mit Nein bleibt sie gelöscht, und dieses Fenster bleibt mit seinem Text offen.</translation>
     </message>
 </context>
 <context>

@@ -79,24 +79,20 @@
 <context>
     <name>SaveScore</name>
     <message>
-        <source>and %1 more</source>
-        <translation>y %1 más</translation>
-    </message>
-    <message>
         <source>The name holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the name.</source>
-        <translation>El nombre tiene caracteres que un archivo de puntos no puede guardar: %1. Cada uno se guardaría como «?».
+        <translation>Un archivo de puntos no puede guardar el nombre tal como está: en lugar de %1 se guardaría «?».
 
-¿Guardar de todos modos? Con No vuelves al nombre.</translation>
+¿Guardar de todos modos? Si pulsas «No», vuelves al nombre.</translation>
     </message>
     <message>
         <source>The text holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the text.</source>
-        <translation>El texto tiene caracteres que un archivo de puntos no puede guardar: %1. Cada uno se guardaría como «?».
+        <translation>Un archivo de puntos no puede guardar el texto tal como está: en lugar de %1 se guardaría «?».
 
-¿Guardar de todos modos? Con No vuelves al texto.</translation>
+¿Guardar de todos modos? Si pulsas «No», vuelves al texto.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
@@ -118,6 +114,13 @@ Save all the same? No goes back to the text.</source>
     <message>
         <source>Saved for %1. A new count starts.</source>
         <translation>Guardado para %1. Empieza una cuenta nueva.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, and %n more</source>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -841,17 +844,13 @@ Save all the same? No goes back to the text.</source>
         <source>The folder that &quot;%1&quot; was shown from has been renamed or replaced since.
 
 Save the text shown here as &quot;%2&quot;? No keeps this window open with its text.</source>
-        <translation>La carpeta desde la que se mostró «%1» se ha renombrado o sustituido desde entonces.
+        <translation>La carpeta desde la que se abrió «%1» se ha renombrado o sustituido desde entonces.
 
-¿Guardar el texto de aquí como «%2»? Con No, esta ventana sigue abierta con su texto.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was changed elsewhere since it was shown here: it was removed.</source>
-        <translation>«%1» se cambió en otro sitio desde que se muestra aquí: se ha borrado.</translation>
+¿Guardar el texto de esta ventana como «%2»? Si pulsas «No», esta ventana sigue abierta con su texto.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed elsewhere since it was shown here.</source>
-        <translation>«%1» se cambió en otro sitio desde que se muestra aquí.</translation>
+        <translation>«%1» ha cambiado en otro sitio desde que se abrió aquí.</translation>
     </message>
     <message>
         <source>Scores saved in it since: %1. They stay, after the text shown here; every other change made elsewhere is replaced.</source>
@@ -859,7 +858,19 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
     </message>
     <message>
         <source>Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation>¿Reemplazarlo con el texto de aquí? Con No, el archivo se queda como está y esta ventana sigue abierta con su texto.</translation>
+        <translation>¿Reemplazarlo con el texto de esta ventana? Si pulsas «No», el archivo se queda como está y esta ventana sigue abierta con su texto.</translation>
+    </message>
+    <message>
+        <source>scores, none saved yet</source>
+        <translation>puntos guardados: todavía ninguno</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was removed since it was shown here.</source>
+        <translation>«%1» se ha borrado desde que se abrió aquí.</translation>
+    </message>
+    <message>
+        <source>Save the text shown here in its place? No leaves it removed, and this window stays open with its text.</source>
+        <translation>¿Guardarlo de nuevo con el texto de esta ventana? Si pulsas «No», sigue borrado y esta ventana sigue abierta con su texto.</translation>
     </message>
 </context>
 <context>

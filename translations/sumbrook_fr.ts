@@ -79,16 +79,12 @@
 <context>
     <name>SaveScore</name>
     <message>
-        <source>and %1 more</source>
-        <translation>et %1 de plus</translation>
-    </message>
-    <message>
         <source>The name holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the name.</source>
         <translation>Le nom contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait remplacé par «&#xa0;?&#xa0;».
 
-Enregistrer quand même&#xa0;? Avec Non, tu reviens au nom.</translation>
+Enregistrer quand même&#xa0;? Si tu réponds Non, tu pourras corriger le nom.</translation>
     </message>
     <message>
         <source>The text holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
@@ -96,7 +92,7 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au nom.</translation>
 Save all the same? No goes back to the text.</source>
         <translation>Le texte contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait remplacé par «&#xa0;?&#xa0;».
 
-Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
+Enregistrer quand même&#xa0;? Si tu réponds Non, tu pourras corriger le texte.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
@@ -109,7 +105,7 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     </message>
     <message>
         <source>The score could not be saved in &quot;%1&quot;: %2</source>
-        <translation>Le score n’a pas pu être enregistré dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+        <translation>Le score n’a pas pu être enregistré dans «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>The name is longer than the %1 characters a score can hold. Please make it shorter.</source>
@@ -118,6 +114,13 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     <message>
         <source>Saved for %1. A new count starts.</source>
         <translation>Enregistré pour %1. Un nouveau compte commence.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, and %n more</source>
+        <translation>
+            <numerusform>%1 et encore %n</numerusform>
+            <numerusform>%1 et encore %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -604,7 +607,7 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     </message>
     <message>
         <source>each learner&apos;s saves, last day, and latest and best percentage; choose one to see their progress</source>
-        <translation>pour chaque élève : les enregistrements, le dernier jour, le dernier et le meilleur pourcentage ; choisis un élève pour voir ses progrès</translation>
+        <translation>pour chaque élève&#xa0;: les enregistrements, le dernier jour, le dernier et le meilleur pourcentage&#xa0;; choisis un élève pour voir ses progrès</translation>
     </message>
     <message>
         <source>records</source>
@@ -680,7 +683,7 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     </message>
     <message>
         <source>The chart cannot be drawn: its module is missing. The table below holds every score.</source>
-        <translation>Le graphique ne peut pas être dessiné : son module manque. Le tableau en dessous contient tous les scores.</translation>
+        <translation>Le graphique ne peut pas être dessiné&#xa0;: son module manque. Le tableau en dessous contient tous les scores.</translation>
     </message>
     <message>
         <source>Open a Folder of Scores</source>
@@ -692,7 +695,7 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2</source>
-        <translation>« %1 » n’a pas pu être lu : %2</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>1 line is not a score.</source>
@@ -749,11 +752,11 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     </message>
     <message>
         <source>%1: %2 in 1 save</source>
-        <translation>%1 : %2 en 1 enregistrement</translation>
+        <translation>%1&#xa0;: %2 en 1 enregistrement</translation>
     </message>
     <message>
         <source>%1: from %2 to %3 in %4 saves</source>
-        <translation>%1 : de %2 à %3 en %4 enregistrements</translation>
+        <translation>%1&#xa0;: de %2 à %3 en %4 enregistrements</translation>
     </message>
     <message>
         <source>Save the Table</source>
@@ -778,7 +781,7 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     <message>
         <source>%1 %</source>
         <extracomment>A percentage: the number, then the per cent sign as the language writes it.</extracomment>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -827,15 +830,15 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
     </message>
     <message>
         <source>The scores could not be saved in &quot;%1&quot;: %2</source>
-        <translation>Les scores n’ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+        <translation>Les scores n’ont pas pu être enregistrés dans «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
-        <translation>Les scores de «&#xa0;%1&#xa0;» ne peuvent pas être affichés&#xa0;: %2</translation>
+        <translation>Les scores de «&#xa0;%1&#xa0;» ne peuvent pas être affichés. %2</translation>
     </message>
     <message>
         <source>the scores saved in the file, one record a line; edits are saved when the window closes; Ctrl+F4 closes it, Ctrl+Tab goes to the other windows</source>
-        <translation>les scores enregistrés dans le fichier, un par ligne&#xa0;; les modifications sont enregistrées à la fermeture de la fenêtre&#xa0;; Ctrl+F4 la ferme, Ctrl+Tab passe aux autres fenêtres</translation>
+        <translation>les scores enregistrés dans le fichier, un par ligne&#xa0;; en fermant la fenêtre, tu peux enregistrer tes modifications&#xa0;; Ctrl+F4 la ferme, Ctrl+Tab passe aux autres fenêtres</translation>
     </message>
     <message>
         <source>The folder that &quot;%1&quot; was shown from has been renamed or replaced since.
@@ -843,11 +846,7 @@ Enregistrer quand même&#xa0;? Avec Non, tu reviens au texte.</translation>
 Save the text shown here as &quot;%2&quot;? No keeps this window open with its text.</source>
         <translation>Le dossier d’où «&#xa0;%1&#xa0;» a été affiché a été renommé ou remplacé depuis.
 
-Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Avec Non, cette fenêtre reste ouverte avec son texte.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was changed elsewhere since it was shown here: it was removed.</source>
-        <translation>«&#xa0;%1&#xa0;» a été modifié ailleurs depuis qu’il est affiché ici&#xa0;: il a été supprimé.</translation>
+Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Si tu réponds Non, cette fenêtre reste ouverte avec ton texte.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed elsewhere since it was shown here.</source>
@@ -859,7 +858,19 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Avec Non, cette
     </message>
     <message>
         <source>Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
-        <translation>Le remplacer par le texte affiché ici&#xa0;? Avec Non, le fichier reste tel quel et cette fenêtre reste ouverte avec son texte.</translation>
+        <translation>Le remplacer par le texte affiché ici&#xa0;? Si tu réponds Non, le fichier ne change pas et cette fenêtre reste ouverte avec ton texte.</translation>
+    </message>
+    <message>
+        <source>scores, none saved yet</source>
+        <translation>scores enregistrés&#xa0;: aucun pour l’instant</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was removed since it was shown here.</source>
+        <translation>«&#xa0;%1&#xa0;» a été supprimé pendant qu’il était affiché ici.</translation>
+    </message>
+    <message>
+        <source>Save the text shown here in its place? No leaves it removed, and this window stays open with its text.</source>
+        <translation>Enregistrer de nouveau le texte affiché ici&#xa0;? Si tu réponds Non, le fichier reste supprimé et cette fenêtre reste ouverte avec ton texte.</translation>
     </message>
 </context>
 <context>

@@ -9,17 +9,22 @@
 
 #include <functional>
 
+class QAction;
 class QString;
 class QWidget;
 
 namespace toolkit {
 
 // Has the program's own accessible interfaces answer for its windows and text boxes, ahead of Qt's,
-// which the application installs as it starts. Called as each window is made; the first call acts.
+// which the application installs as it starts, and a screen reader follow the focus back from a
+// menu. Called as each window is made; the first call acts.
 void putAccessibilityFirst();
 
 // Names and describes the control as its row says, translated in the context.
 void describe(QWidget *control, const ControlRow &row, const char *context);
+
+// Has a screen reader call the menu item (or menu bar entry) so, whatever its caption.
+void nameMenuItem(QAction *item, const QString &name);
 
 // Has a screen reader speak the text wherever the focus is. Qt 6.4 hands no alert on to the
 // desktop's accessibility bus, but a screen reader speaks a notification as it appears: the window
@@ -28,5 +33,7 @@ void announce(QWidget *window, const QString &text);
 // Hears every announcement, whether or not an assistive tool listens: Qt hands accessibility
 // events only to a running platform bridge, so tests listen here.
 void setAnnouncementListener(std::function<void(const QString &text)> listener);
+// Hears where the screen reader is told the focus is, as it is told after a menu closes.
+void setFocusListener(std::function<void(QWidget *control)> listener);
 
 } // namespace toolkit

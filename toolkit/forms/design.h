@@ -129,6 +129,8 @@ struct MenuRow
     const char *caption = nullptr;
     bool item = false;
     Handler handler = nullptr;
+    // What a screen reader says where the caption is not what it should hear.
+    const char *accessibleName = nullptr;
 };
 
 // Window properties that the shell needs to place a window.

@@ -3,6 +3,7 @@
 #include "menus.h"
 
 #include "form.h"
+#include "toolkit/accessibility/accessibility.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -18,6 +19,9 @@ QList<QMenu *> buildMenus(Form &window, std::span<const MenuRow> rows, const cha
         if (!row.item) {
             auto *entry = new QMenu(caption, &window);
             entry->setObjectName(QString::fromLatin1(row.name));
+            if (row.accessibleName)
+                nameMenuItem(entry->menuAction(),
+                             QCoreApplication::translate(context, row.accessibleName));
             entries.append(entry);
             continue;
         }
@@ -25,6 +29,8 @@ QList<QMenu *> buildMenus(Form &window, std::span<const MenuRow> rows, const cha
             qFatal("The menu item %s stands before any menu entry", row.name);
         auto *item = new QAction(caption, &window);
         item->setObjectName(QString::fromLatin1(row.name));
+        if (row.accessibleName)
+            nameMenuItem(item, QCoreApplication::translate(context, row.accessibleName));
         if (const Handler handler = row.handler)
             QObject::connect(item, &QAction::triggered, &window,
                              [&window, handler] { handler(window); });

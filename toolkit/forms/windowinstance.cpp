@@ -104,15 +104,19 @@ QMdiArea *WindowInstance::mdiArea()
     return g_area;
 }
 
-Form *WindowInstance::show()
+Form *WindowInstance::show(const std::function<void(Form &)> &fill)
 {
     if (m_form) {
+        if (fill)
+            fill(*m_form);
         activate();
         return m_form;
     }
     Form *form = m_factory();
     m_form = form;
     form->Form_Load();
+    if (fill)
+        fill(*form);
     if (form->design().mdiChild && g_area) {
         // Restoring returns to the size the frame had when added: the design's client area with the
         // title bar and borders around it, even where that is larger than the frame. Sized before

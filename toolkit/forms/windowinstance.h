@@ -36,8 +36,9 @@ public:
     // neither a click nor quitting waits for more than one of them.
     static void prepareAllAfterFirstPaint(QWidget *shown);
 
-    // Loads the window (running its load handler) and shows it, or only activates it.
-    Form *show();
+    // Loads the window (running its load handler) and shows it, or only activates it. What
+    // fills it goes before it shows, so that a screen reader meets it whole, once.
+    Form *show(const std::function<void(Form &)> &fill = {});
     void unload();
 
     bool isLoaded() const { return m_form; }
