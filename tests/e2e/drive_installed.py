@@ -267,7 +267,7 @@ def run(s):
     s.one(pyatspi.ROLE_LABEL, '100.00%', window)
     s.one(pyatspi.ROLE_LABEL, '0.00%', window)
 
-    s.choose(' Score', 'Save Score')
+    s.choose('Score', 'Save Score')
     box = s.one(pyatspi.ROLE_DIALOG, 'Math Score')
     entry = poll(lambda: s.find(pyatspi.ROLE_TEXT, root=box), 'the name field')[0]
     s.click(entry)
@@ -289,7 +289,7 @@ def run(s):
     poll(lambda: not s.find(pyatspi.ROLE_LABEL, '100.00%', window),
          'the percentages to clear after saving')
 
-    s.choose(' Score', 'Display Scores')
+    s.choose('Score', 'Display Scores')
     viewer = s.one(pyatspi.ROLE_FRAME, 'Math Scores')
     text = poll(lambda: s.find(pyatspi.ROLE_TEXT, root=viewer), 'the score text')[0]
     shown = saved.decode('cp1252').replace('\r\n', '\n')
