@@ -30,18 +30,6 @@ namespace {
 // A menu item's own accessible name, where it differs from its caption.
 constexpr char AccessibleNameProperty[] = "accessibleName";
 
-std::function<void(const QString &)> &announcementListener()
-{
-    static std::function<void(const QString &)> listener;
-    return listener;
-}
-
-std::function<void(QWidget *)> &focusListener()
-{
-    static std::function<void(QWidget *)> listener;
-    return listener;
-}
-
 // Qt tells a screen reader of the focus as it moves, but not as a menu closes: the frame becomes
 // the active window again after a window opened from the menu took the focus, and a screen reader
 // then rests on the frame, the arrow keys in the box silent. The frame active again, it is told
@@ -60,8 +48,6 @@ void followTheFocusBackFromMenus()
             if (!focus || qobject_cast<QMenuBar *>(focus) || QApplication::activeModalWidget() ||
                 QApplication::activePopupWidget())
                 return;
-            if (const auto &listener = focusListener())
-                listener(focus);
             QAccessibleEvent event(focus, QAccessible::Focus);
             QAccessible::updateAccessibility(&event);
         });
@@ -553,22 +539,10 @@ void nameMenuItem(QAction *item, const QString &name)
 void announce(QWidget *window, const QString &text)
 {
     speech::say(text);
-    if (const auto &listener = announcementListener())
-        listener(text);
     auto *notice = window->findChild<Notice *>(QString(), Qt::FindDirectChildrenOnly);
     if (!notice)
         notice = new Notice(window);
     notice->say(text);
-}
-
-void setAnnouncementListener(std::function<void(const QString &)> listener)
-{
-    announcementListener() = std::move(listener);
-}
-
-void setFocusListener(std::function<void(QWidget *)> listener)
-{
-    focusListener() = std::move(listener);
 }
 
 } // namespace toolkit

@@ -7,8 +7,6 @@
 
 #include "toolkit/forms/design.h"
 
-#include <functional>
-
 class QAction;
 class QString;
 class QWidget;
@@ -30,10 +28,5 @@ void nameMenuItem(QAction *item, const QString &name);
 // desktop's accessibility bus, but a screen reader speaks a notification as it appears: the window
 // shows one, unseen, that says the text.
 void announce(QWidget *window, const QString &text);
-// Hears every announcement, whether or not an assistive tool listens: Qt hands accessibility
-// events only to a running platform bridge, so tests listen here.
-void setAnnouncementListener(std::function<void(const QString &text)> listener);
-// Hears where the screen reader is told the focus is, as it is told after a menu closes.
-void setFocusListener(std::function<void(QWidget *control)> listener);
 
 } // namespace toolkit
