@@ -9,6 +9,7 @@
 #include "drills/drillwindow.h"
 #include "drills/drillwindows.h"
 #include "drills/exercise.h"
+#include "progress/progresswindow.h"
 #include "rightanswer.h"
 #include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
@@ -16,6 +17,7 @@
 #include "toolkit/forms/dialogs.h"
 #include "toolkit/forms/shape.h"
 #include "toolkit/look/appearance.h"
+#include "toolkit/look/focusstyle.h"
 #include "toolkit/text/translations.h"
 
 #include <QAction>
@@ -32,6 +34,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -130,7 +133,8 @@ QStringList drillWindowsOpened(shell::mdiSumbrook &main)
         main.findChild<QAction *>(item)->trigger();
         forms << qobject_cast<toolkit::Form *>(main.mdiArea()->activeSubWindow()->widget());
     }
-    forms << scores::frmScore().show() << about::frmAbout().show();
+    forms << scores::frmScore().show() << progress::frmProgress().show()
+          << about::frmAbout().show();
     QStringList texts;
     for (const toolkit::Form *form : forms)
         texts << shownTexts(form);
@@ -326,7 +330,8 @@ private slots:
     void initTestCase()
     {
         toolkit::installFontSubstitutes();
-        QLocale::setDefault(QLocale::c()); // numbers as the records below show them
+        QApplication::setStyle(new toolkit::FocusStyle); // as the program draws its buttons
+        QLocale::setDefault(QLocale::c());               // numbers as the records below show them
         QVERIFY(m_folder.isValid());
         QDir::setCurrent(m_folder.path());
     }
@@ -476,10 +481,11 @@ private slots:
         }
         // Every window is built afresh in the language: none is left from an earlier row.
         for (const toolkit::WindowInstance *window :
-             {&about::frmAbout(), &scores::frmScore(), &drills::frmAddition(),
-              &division::frmDivision()})
+             {&about::frmAbout(), &scores::frmScore(), &progress::frmProgress(),
+              &drills::frmAddition(), &division::frmDivision()})
             QVERIFY(!window->isLoaded());
         shell::mdiSumbrook main;
+        const auto closing = qScopeGuard([&main] { closeAll(main); });
         main.show();
         drillWindowsOpened(main);
         QStringList tight;
@@ -507,7 +513,6 @@ private slots:
         }
         tight.removeDuplicates();
         QVERIFY2(tight.isEmpty(), qPrintable(tight.join(QLatin1Char('\n'))));
-        closeAll(main);
     }
 
     // Ten characters a file cannot hold are named, the rest counted in the form the count takes,

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStyleOption>
 
+#include <algorithm>
+
 namespace toolkit {
 
 namespace {
@@ -49,6 +51,17 @@ void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opt
         (option->state & State_HasFocus))
         drawMark(painter, option->rect.adjusted(1, 1, -1, -1),
                  option->palette.color(QPalette::Text));
+}
+
+QSize FocusStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                                   const QWidget *widget) const
+{
+    QSize hint = QProxyStyle::sizeFromContents(type, option, size, widget);
+    // A button placed by a layout leaves its caption a full margin on each side, clear of the mark.
+    if (type == CT_PushButton)
+        hint.setWidth(std::max(hint.width(),
+                               size.width() + 2 * pixelMetric(PM_ButtonMargin, option, widget)));
+    return hint;
 }
 
 } // namespace toolkit
