@@ -8,6 +8,7 @@
 #include <QChartView>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QFontMetrics>
 #include <QLineSeries>
 #include <QValueAxis>
 
@@ -26,6 +27,10 @@ public:
         // A shadow is drawn as a picture: in a PDF, megabytes and seconds at print resolution.
         m_view->chart()->setDropShadowEnabled(false);
         m_view->setObjectName(QStringLiteral("picChart"));
+        // Queued: a new tick count lays the chart out again.
+        QObject::connect(
+            m_view->chart(), &QChart::plotAreaChanged, m_view, [this] { fitDates(); },
+            Qt::QueuedConnection);
     }
     ~ProgressChart() override = default;
 
@@ -44,7 +49,7 @@ public:
         chart->setLocalizeNumbers(true);
         chart->setLocale(texts.locale);
 
-        auto *dates = new QDateTimeAxis;
+        auto *dates = m_dates = new QDateTimeAxis;
         dates->setTitleText(texts.dates);
         dates->setFormat(texts.locale.dateFormat(QLocale::ShortFormat));
         auto *percents = new QValueAxis;
@@ -74,11 +79,29 @@ public:
         constexpr double Day = 24 * 3600 * 1000.0;
         dates->setRange(QDateTime::fromMSecsSinceEpoch(qint64(first - Day)),
                         QDateTime::fromMSecsSinceEpoch(qint64(last + Day)));
-        dates->setTickCount(std::clamp(int((last - first) / Day) + 3, 2, 7));
+        m_wantedDates = std::clamp(int((last - first) / Day) + 3, 2, 7);
+        fitDates();
     }
 
 private:
+    // A date for each day shown, up to seven, but no more than stand side by side in the plot
+    // area: a narrow window, a long date or a large screen scale would cut every label short.
+    void fitDates()
+    {
+        if (!m_dates)
+            return;
+        const QFontMetrics metrics(m_dates->labelsFont());
+        const int label = metrics.horizontalAdvance(m_dates->min().toString(m_dates->format())) +
+                          2 * metrics.averageCharWidth();
+        const int room = int(m_view->chart()->plotArea().width()) / std::max(label, 1) + 1;
+        const int count = std::clamp(std::min(m_wantedDates, room), 2, 7);
+        if (count != m_dates->tickCount())
+            m_dates->setTickCount(count);
+    }
+
     QChartView *m_view;
+    QDateTimeAxis *m_dates = nullptr; // the chart's, replaced at each show
+    int m_wantedDates = 2;
 };
 
 } // namespace
