@@ -19,11 +19,12 @@
 
 #include "division/divisionwindow.h"
 #include "drills/drillwindow.h"
-#include "drills/drillwindows.h"
 #include "drills/exercise.h"
+#include "drills/operations.h"
 #include "progress/progresswindow.h"
 #include "scores/scoretext.h"
 #include "scores/scorewindow.h"
+#include "shell/drillwindows.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/application.h"
 #include "toolkit/forms/dialogs.h"
@@ -89,52 +90,34 @@ void type(QWidget *widget, QChar character)
     QApplication::sendEvent(widget, &release);
 }
 
-struct Opener
+void open(shell::mdiSumbrook &main, const QString &key, int reps)
 {
-    void (shell::mdiSumbrook::*handler)();
-    toolkit::WindowInstance &(*instance)();
-};
-
-Opener openerOf(const QString &name)
-{
-    if (name == u"addition")
-        return {&shell::mdiSumbrook::mnuitemAddition_Click, &drills::frmAddition};
-    if (name == u"subtraction")
-        return {&shell::mdiSumbrook::mnuItemSubtraction_Click, &drills::frmSubtraction};
-    if (name == u"multiplication")
-        return {&shell::mdiSumbrook::mnuItemMultiplication_Click, &drills::frmMultiplication};
-    if (name == u"division")
-        return {&shell::mdiSumbrook::mnuItemDivision_Click, &division::frmDivision};
-    qFatal("No drill %s", qPrintable(name));
-}
-
-void open(shell::mdiSumbrook &main, const QString &drill, int reps)
-{
-    const Opener opener = openerOf(drill);
+    const drilltable::Drill &drill = drilltable::drill(key.toStdString());
+    toolkit::WindowInstance &instance = shell::windowOf(drill);
     for (int rep = 0; rep < reps; ++rep) {
-        PaintWatch painted(
-            [&](const QWidget *w) { return bench::within(w, opener.instance().form()); });
+        PaintWatch painted([&](const QWidget *w) { return bench::within(w, instance.form()); });
         const qint64 start = bench::now();
-        (main.*opener.handler)();
+        main.openDrill(drill);
         print(rep == 0 ? "cold" : "warm", start, painted.wait());
         if (rep == 0) {
-            const QWidget *form = opener.instance().form();
+            const QWidget *form = instance.form();
             std::printf("controls %lld %d %d\n",
                         static_cast<long long>(
                             form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size()),
                         form->width(), form->height());
             std::fflush(stdout);
         }
-        opener.instance().unload();
+        instance.unload();
         bench::settle();
     }
 }
 
 drills::DrillWindow *openAddition(shell::mdiSumbrook &main)
 {
-    main.mnuitemAddition_Click();
+    const drilltable::Drill &addition = drilltable::drill("addition");
+    main.openDrill(addition);
     bench::settle(200);
-    return static_cast<drills::DrillWindow *>(drills::frmAddition().form());
+    return static_cast<drills::DrillWindow *>(shell::windowOf(addition).form());
 }
 
 QString rightAnswer(std::span<QLabel *const> operands)
@@ -142,7 +125,7 @@ QString rightAnswer(std::span<QLabel *const> operands)
     QStringList captions;
     for (const QLabel *operand : operands)
         captions.append(operand->text());
-    return drills::Exercise(drills::Operation::Add, drills::Face::Smiling).correctText(captions);
+    return drills::Exercise(drills::Adding, drills::Face::Smiling).correctText(captions);
 }
 
 // An answer is taken when Enter is pressed in the box or when the button is let go. A button

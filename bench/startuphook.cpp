@@ -24,10 +24,8 @@ void openEverything(QMainWindow *window, const QString &scoreFile)
     auto *main = qobject_cast<shell::mdiSumbrook *>(window);
     if (!main)
         qFatal("The main window is not mdiSumbrook");
-    main->mnuitemAddition_Click();
-    main->mnuItemSubtraction_Click();
-    main->mnuItemMultiplication_Click();
-    main->mnuItemDivision_Click();
+    for (const drilltable::Drill &drill : drilltable::Drills)
+        main->openDrill(drill);
     scores::displayScores(scoreFile);
     main->mnuAbout_Click();
 #else

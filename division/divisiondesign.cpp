@@ -4,6 +4,8 @@
 // that builds the window from it.
 #include "divisionwindow.h"
 
+#include "dividing.h"
+
 #include "drills/designparts.h"
 #include "toolkit/forms/binding.h"
 #include "toolkit/forms/shape.h"
@@ -18,7 +20,6 @@ namespace division {
 using namespace toolkit;
 using namespace drills::parts;
 using drills::Face;
-using drills::Operation;
 using enum toolkit::Kind;
 
 namespace {
@@ -170,30 +171,27 @@ const MenuRow DivisionWindow::MenuRows[] = {
      .handler = on<&DivisionWindow::mnuItemProgress_Click>},
 };
 
-const WindowDesign DivisionWindow::Design{.name = "frmDivision", .caption = QT_TR_NOOP("Division "),
-                                          .clientArea = {6720, 5655}, .icon = "divide"};
+namespace {
+constexpr const drilltable::Drill &Division = drilltable::drill("division");
+}
+
+// Its name, caption and icon are its row's in the table of drills.
+const WindowDesign DivisionWindow::Design{.name = Division.name, .caption = Division.caption,
+                                          .clientArea = {6720, 5655}, .icon = Division.icon};
 // clang-format on
 
 // Builds the window from the design: its controls and menu, bound into its exercise's controls.
 DivisionWindow::DivisionWindow(toolkit::RandomSource &random, QWidget *parent)
     : Form(Design, parent)
-    , m_exercise(Operation::Divide, Face::Smiling)
-    , m_view(*this, Operation::Divide, two, 2, imgFace)
+    , m_exercise(Dividing, Face::Smiling)
+    , m_drill(Division)
+    , m_view(*this, Dividing, two, 2, imgFace)
     , m_random(random)
 {
     // The answer box has no change handler: typing moves no default button here.
     build(Rows);
     buildMenus(MenuRows);
     m_view.controlsBuilt();
-}
-
-namespace {
-toolkit::WindowInstance g_instance([] { return new DivisionWindow; });
-}
-
-toolkit::WindowInstance &frmDivision()
-{
-    return g_instance;
 }
 
 } // namespace division

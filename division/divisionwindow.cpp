@@ -19,7 +19,7 @@ void DivisionWindow::Form_Load()
     intTotalA = 0;
     makeDefault(two.answerButton);
     m_random.reseed();
-    m_view.showDealt(m_exercise.deal(Ranges, m_random));
+    m_view.showDealt(m_exercise.deal(m_drill.designed[0].load(), m_random));
     two.correctAnswer->hide();
     two.leadIn->hide();
     two.answerBox->show();
@@ -30,7 +30,7 @@ void DivisionWindow::cmdReset_Click()
 {
     m_view.showAwaiting();
     m_random.reseed();
-    m_view.showNewProblem(m_exercise.deal(Ranges, m_random));
+    m_view.showNewProblem(m_exercise.deal(m_drill.designed[0].reset(), m_random));
 }
 
 void DivisionWindow::cmdAnswer_Click()
@@ -51,7 +51,7 @@ void DivisionWindow::cmdExit_Click()
 void DivisionWindow::mnuitemSaveScore_Click()
 {
     // The count starts afresh only once the record is safely in the file.
-    if (!scores::saveScore(this, scores::DivisionScores, {two.percent->text(), two.total->text()}))
+    if (!scores::saveScore(this, m_drill.scores, {two.percent->text(), two.total->text()}))
         return;
     intTotalA = 0;
     intCorrectA = 0;
@@ -60,12 +60,12 @@ void DivisionWindow::mnuitemSaveScore_Click()
 
 void DivisionWindow::mnuItemRetrievScores_Click()
 {
-    scores::displayScores(scores::DivisionScores);
+    scores::displayScores(m_drill.scores);
 }
 
 void DivisionWindow::mnuItemProgress_Click()
 {
-    progress::showProgress(progress::Drill::Division);
+    progress::showProgress(&m_drill);
 }
 
 void DivisionWindow::Timer1_Timer()

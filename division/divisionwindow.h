@@ -7,15 +7,9 @@
 #include "drills/exerciseview.h"
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/picture.h"
-#include "toolkit/forms/windowinstance.h"
 #include "toolkit/text/random.h"
 
-#include <array>
-
 namespace division {
-
-// Dividend 25 to 99, then divisor 1 to 25, at load and at Reset alike.
-inline constexpr std::array<drills::Range, 2> Ranges{{{25, 99}, {1, 25}}};
 
 class DivisionWindow : public toolkit::Form
 {
@@ -57,10 +51,9 @@ public:
     toolkit::Picture *imgFace[5] = {};
 
 private:
+    const drilltable::Drill &m_drill;
     drills::ExerciseView m_view;
     toolkit::RandomSource &m_random;
 };
-
-toolkit::WindowInstance &frmDivision();
 
 } // namespace division

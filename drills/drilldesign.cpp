@@ -1,12 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The design of the Addition, Subtraction and Multiplication windows, and the constructor that
-// builds a window from it.
+// The design of the integer drill windows, and the constructor that builds a window from it.
 #include "drilldesign.h"
 
 #include "designparts.h"
 #include "drillwindow.h"
-#include "drillwindows.h"
 #include "operations.h"
 
 #include "toolkit/forms/binding.h"
@@ -37,13 +35,9 @@ constexpr MemberBinder twoNumber = bindTo<&DrillWindow::two, Field...>;
 template<auto... Field>
 constexpr MemberBinder threeNumber = bindTo<&DrillWindow::three, Field...>;
 
-// The sign between the tiles, and what a screen reader calls it, from each window's operation.
-constexpr PerDrill<const char *> Signs{Adding.sign, Subtracting.sign, Multiplying.sign};
-constexpr PerDrill<const char *> SignNames{Adding.word, Subtracting.word, Multiplying.word};
-
-constexpr PerDrill<Font> PraiseLeft{Praise, Font{"MS Serif", 12, true}, Praise};
-constexpr PerDrill<Font> Panel{Font{"Arial", 11.25, true, true}, Font{"Arial", 9.75, true, true},
-                               Font{"Arial", 9.75, true, true}};
+constexpr PerLayout<Font> PraiseLeft{Praise, Font{"MS Serif", 12, true}, Praise};
+constexpr PerLayout<Font> Panel{Font{"Arial", 11.25, true, true}, Font{"Arial", 9.75, true, true},
+                                Font{"Arial", 9.75, true, true}};
 
 } // namespace
 
@@ -129,10 +123,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
     // The two-number exercise.
     {.shared = {.kind = Label, .name = "Label11", .flags = AutoSize},
      .geometry = {{2160, 0, 1065, 360}, {960, 0, 2145, 360}, {1320, 0, 1980, 360}},
-     //: A heading says how many numbers the problem has ("2 numbers"), not a step to take. In
-     //: the Addition window about eight letters fit before the Reset button's rim.
-     .caption = {QT_TR_NOOP("ADD 2"), QT_TR_NOOP("SUBTRACT  2"), QT_TR_NOOP("MULTIPLY  2")},
-     .font = Heading},
+     .font = Heading, .drillText = DrillText::FirstHeading},
     {.shared = {.kind = Label, .name = "lblNumber(0)", .back = Pink, .flags = Centred,
                 .description = QT_TR_NOOP("first number of the two-number problem"),
                 .member = twoNumber<&Controls::operands, 0>},
@@ -140,7 +131,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
      .font = Tile},
     {.shared = {.kind = Label, .name = "Label2(0)", .flags = AutoSize | Centred},
      .geometry = {{1440, 1320, 285, 555}, {1200, 1200, 165, 555}, {1200, 1320, 345, 555}},
-     .caption = Signs, .font = Sign, .accessibleName = SignNames},
+     .font = Sign, .drillText = DrillText::Sign},
     {.shared = {.kind = Label, .name = "lblNumber(1)", .back = Peach, .flags = Centred,
                 .description = QT_TR_NOOP("second number of the two-number problem"),
                 .member = twoNumber<&Controls::operands, 1>},
@@ -208,8 +199,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
     // The three-number exercise.
     {.shared = {.kind = Label, .name = "Label12", .flags = AutoSize},
      .geometry = {{6240, 0, 1065, 360}, {5760, 120, 2055, 360}, {6120, 0, 1890, 360}},
-     .caption = {QT_TR_NOOP("ADD 3"), QT_TR_NOOP("SUBTRACT 3"), QT_TR_NOOP("MULTIPLY 3")},
-     .font = Heading},
+     .font = Heading, .drillText = DrillText::SecondHeading},
     {.shared = {.kind = Label, .name = "lblnumber2(0)", .back = Peach, .flags = Centred,
                 .description = QT_TR_NOOP("first number of the three-number problem"),
                 .member = threeNumber<&Controls::operands, 0>},
@@ -217,7 +207,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
      .font = Tile},
     {.shared = {.kind = Label, .name = "Label2(1)", .flags = AutoSize | Centred},
      .geometry = {{5520, 1320, 285, 555}, {5760, 1800, 165, 555}, {5760, 1080, 345, 555}},
-     .caption = Signs, .font = Sign, .accessibleName = SignNames},
+     .font = Sign, .drillText = DrillText::Sign},
     {.shared = {.kind = Label, .name = "lblnumber2(1)", .back = LightGreen, .flags = Centred,
                 .description = QT_TR_NOOP("second number of the three-number problem"),
                 .member = threeNumber<&Controls::operands, 1>},
@@ -225,7 +215,7 @@ constexpr DrillRow DrillWindow::Rows[] = {
      .font = Tile},
     {.shared = {.kind = Label, .name = "Label2(2)", .flags = AutoSize | Centred},
      .geometry = {{5520, 2040, 285, 555}, {5880, 1200, 165, 555}, {5760, 1680, 345, 555}},
-     .caption = Signs, .font = Sign, .accessibleName = SignNames},
+     .font = Sign, .drillText = DrillText::Sign},
     {.shared = {.kind = Label, .name = "lblnumber2(2)", .back = Lavender, .flags = Centred,
                 .description = QT_TR_NOOP("third number of the three-number problem"),
                 .member = threeNumber<&Controls::operands, 2>},
@@ -386,14 +376,8 @@ constexpr DrillMenuRow DrillWindow::MenuRows[] = {
      .name = "mnuItemProgress", .caption = QT_TR_NOOP("Progress")},
 };
 
-const PerDrill<WindowDesign> DrillWindow::Windows{
-    {.name = "frmAddition", .caption = QT_TR_NOOP("Addition"), .clientArea = {11265, 8085},
-     .icon = "plus"},
-    {.name = "frmSubtraction", .caption = QT_TR_NOOP("Subtraction"), .clientArea = {11205, 6645},
-     .icon = "minus"},
-    {.name = "frmMultiplication", .caption = QT_TR_NOOP("Multiplication"),
-     .clientArea = {10095, 6645}, .icon = "cross"},
-};
+// The restored client area of each layout.
+constexpr PerLayout<TwipsSize> ClientAreas{{11265, 8085}, {11205, 6645}, {10095, 6645}};
 
 // clang-format on
 
@@ -408,75 +392,87 @@ static_assert(std::ranges::all_of(DrillWindow::MenuRows, [](const DrillMenuRow &
     return !row.shared.name && !row.shared.caption;
 }));
 
-ControlRow DrillRow::at(Drill drill) const
+ControlRow DrillRow::at(const Drill &drill) const
 {
     ControlRow row = shared;
-    row.geometry = geometry[drill];
-    row.caption = caption[drill];
-    row.font = font[drill];
-    row.tabIndex = tabIndex[drill];
-    row.accessibleName = accessibleName[drill];
+    row.geometry = geometry[drill.layout];
+    row.caption = caption[drill.layout];
+    row.font = font[drill.layout];
+    row.tabIndex = tabIndex[drill.layout];
+    row.accessibleName = accessibleName[drill.layout];
+    switch (drillText) {
+    case DrillText::None:
+        break;
+    case DrillText::FirstHeading:
+    case DrillText::SecondHeading:
+        row.caption = drill.headings[drillText == DrillText::SecondHeading];
+        break;
+    case DrillText::Sign:
+        // The sign between the tiles, and what a screen reader calls it.
+        row.caption = integerOperation(drill.operation).sign;
+        row.accessibleName = integerOperation(drill.operation).word;
+        break;
+    }
     return row;
 }
 
-MenuRow DrillMenuRow::at(Drill drill) const
+MenuRow DrillMenuRow::at(const Drill &drill) const
 {
     MenuRow row = shared;
-    row.name = name[drill];
-    row.caption = caption[drill];
+    row.name = name[drill.layout];
+    row.caption = caption[drill.layout];
     return row;
 }
 
 namespace {
 
-// One window's rows, from rows with a column per window.
+// One window's rows, from rows with a column per layout.
 template<class Row, std::size_t Count>
-auto rowsOf(const Row (&rows)[Count], Drill drill)
+auto rowsOf(const Row (&rows)[Count], const Drill &drill)
 {
     std::vector<decltype(rows[0].at(drill))> own;
     std::ranges::transform(rows, std::back_inserter(own),
-                           [drill](const Row &row) { return row.at(drill); });
+                           [&drill](const Row &row) { return row.at(drill); });
     return own;
+}
+
+// Each integer drill's window: its name, caption and icon from the table of drills, its size
+// from its layout. Division's row has a design of its own.
+constexpr auto Windows = [] {
+    std::array<WindowDesign, drilltable::DrillCount> windows{};
+    for (const Drill &drill : drilltable::Drills) {
+        windows[indexOf(drill)] = {
+            .name = drill.name,
+            .caption = drill.caption,
+            .clientArea = integerLayout(drill.layout) ? ClientAreas[drill.layout] : TwipsSize{},
+            .icon = drill.icon};
+    }
+    return windows;
+}();
+
+const Drill &integerDrill(const Drill &drill)
+{
+    if (!integerLayout(drill.layout))
+        qFatal("%s has no integer drill's layout", drill.name);
+    return drill;
 }
 
 } // namespace
 
 // Builds the window from the design: its controls and menu, bound into each exercise's controls.
-DrillWindow::DrillWindow(Drill drill, toolkit::RandomSource &random, QWidget *parent)
-    : Form(Windows[drill], parent)
-    , m_two(Operations[drill], Face::Smiling)
-    , m_three(Operations[drill], Face::Laughing)
+DrillWindow::DrillWindow(const Drill &drill, toolkit::RandomSource &random, QWidget *parent)
+    : Form(Windows[indexOf(integerDrill(drill))], parent)
+    , m_two(integerOperation(drill.operation), Face::Smiling)
+    , m_three(integerOperation(drill.operation), Face::Laughing)
     , m_drill(drill)
-    , m_ranges(Ranges[drill])
     , m_random(random)
-    , m_twoView(*this, Operations[drill], two, 2, imgFace)
-    , m_threeView(*this, Operations[drill], three, 3, imgFace)
+    , m_twoView(*this, integerOperation(drill.operation), two, 2, imgFace)
+    , m_threeView(*this, integerOperation(drill.operation), three, 3, imgFace)
 {
     build(rowsOf(Rows, drill));
     buildMenus(rowsOf(MenuRows, drill));
     m_twoView.controlsBuilt();
     m_threeView.controlsBuilt();
-}
-
-namespace {
-toolkit::WindowInstance g_addition([] { return new DrillWindow(Drill::Addition); });
-toolkit::WindowInstance g_subtraction([] { return new DrillWindow(Drill::Subtraction); });
-toolkit::WindowInstance g_multiplication([] { return new DrillWindow(Drill::Multiplication); });
-} // namespace
-
-toolkit::WindowInstance &frmAddition()
-{
-    return g_addition;
-}
-
-toolkit::WindowInstance &frmSubtraction()
-{
-    return g_subtraction;
-}
-
-toolkit::WindowInstance &frmMultiplication()
-{
-    return g_multiplication;
 }
 
 } // namespace drills

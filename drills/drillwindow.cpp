@@ -12,13 +12,6 @@
 
 namespace drills {
 
-namespace {
-
-constexpr PerDrill<const scores::ScoreFile *> ScoreFiles{
-    &scores::AdditionScores, &scores::SubtractionScores, &scores::MultiplicationScores};
-
-} // namespace
-
 void DrillWindow::Form_Load()
 {
     intStepA = 0;
@@ -31,8 +24,8 @@ void DrillWindow::Form_Load()
     intTotal = 0;
     makeDefault(two.answerButton);
     m_random.reseed();
-    m_threeView.showDealt(m_three.deal(m_ranges.threeAtLoad, m_random));
-    m_twoView.showDealt(m_two.deal(m_ranges.twoAtLoad, m_random));
+    m_threeView.showDealt(m_three.deal(m_drill.designed[1].load(), m_random));
+    m_twoView.showDealt(m_two.deal(m_drill.designed[0].load(), m_random));
     two.correctAnswer->hide();
     two.leadIn->hide();
     two.answerBox->show();
@@ -43,14 +36,14 @@ void DrillWindow::cmdReset_Click()
 {
     m_twoView.showAwaiting();
     m_random.reseed();
-    m_twoView.showNewProblem(m_two.deal(m_ranges.twoAtReset, m_random));
+    m_twoView.showNewProblem(m_two.deal(m_drill.designed[0].reset(), m_random));
 }
 
 void DrillWindow::cmdReset1_Click()
 {
     m_threeView.showAwaiting();
     m_random.reseed();
-    m_threeView.showNewProblem(m_three.deal(m_ranges.threeAtReset, m_random));
+    m_threeView.showNewProblem(m_three.deal(m_drill.designed[1].reset(), m_random));
 }
 
 void DrillWindow::cmdExit_Click()
@@ -125,7 +118,7 @@ void DrillWindow::mnuItemSaveScore_Click()
     // The count starts afresh only once the record is safely in the file.
     const scores::Captions shown{two.percent->text(), two.total->text(), three.percent->text(),
                                  three.total->text()};
-    if (!scores::saveScore(this, *ScoreFiles[m_drill], shown))
+    if (!scores::saveScore(this, m_drill.scores, shown))
         return;
     intCorrect = 0;
     intTotal = 0;
@@ -137,12 +130,12 @@ void DrillWindow::mnuItemSaveScore_Click()
 
 void DrillWindow::mnuItemRetrievScores_Click()
 {
-    scores::displayScores(*ScoreFiles[m_drill]);
+    scores::displayScores(m_drill.scores);
 }
 
 void DrillWindow::mnuItemProgress_Click()
 {
-    progress::showProgress(progress::Drill(int(m_drill)));
+    progress::showProgress(&m_drill);
 }
 
 } // namespace drills

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Addition, Subtraction and Multiplication windows: one class, two exercises side by side.
+// The integer drill windows (Addition, Subtraction, Multiplication): one class, two exercises side
+// by side.
 #pragma once
 
 #include "drilldesign.h"
@@ -19,7 +20,7 @@ class DrillWindow : public toolkit::Form
 
 public:
     // Deals from the program's random source unless handed another.
-    explicit DrillWindow(Drill drill,
+    explicit DrillWindow(const Drill &drill,
                          toolkit::RandomSource &random = toolkit::RandomSource::instance(),
                          QWidget *parent = nullptr);
 
@@ -42,10 +43,9 @@ public:
     void mnuItemRetrievScores_Click();
     void mnuItemProgress_Click();
 
-    // The design of the three windows, in drilldesign.cpp beside the constructor.
+    // The design of the integer drill windows, in drilldesign.cpp beside the constructor.
     static const DrillRow Rows[];
     static const DrillMenuRow MenuRows[];
-    static const PerDrill<toolkit::WindowDesign> Windows;
 
 private:
     // The two-number exercise (A) and the three-number one.
@@ -72,8 +72,7 @@ protected:
     void boxEntered(QWidget *box) override;
 
 private:
-    const Drill m_drill;
-    const OperandRanges &m_ranges;
+    const Drill &m_drill;
     toolkit::RandomSource &m_random;
     ExerciseView m_twoView;
     ExerciseView m_threeView;

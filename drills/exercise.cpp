@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise.h"
-#include "operations.h"
 
 #include "toolkit/text/formats.h"
 #include "toolkit/text/numbers.h"
@@ -13,8 +12,8 @@ namespace drills {
 
 using namespace toolkit;
 
-Exercise::Exercise(Operation operation, Face rightFace)
-    : m_operation(&operationRow(operation))
+Exercise::Exercise(const OperationRow &operation, Face rightFace)
+    : m_operation(&operation)
     , m_rightFace(rightFace)
 {}
 

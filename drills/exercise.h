@@ -5,6 +5,8 @@
 // share it; the windows only show what it answers.
 #pragma once
 
+#include "drilltable/drills.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,18 +18,12 @@ class RandomSource;
 
 namespace drills {
 
-enum class Operation { Add, Subtract, Multiply, Divide };
+using drilltable::Operation;
+using drilltable::Range;
 struct OperationRow;
 
 // The faces imgFace(0) to imgFace(4), saddest first.
 enum class Face { None = -1, Frowning, Straight, Smiling, Laughing, LaughingWithNose };
-
-// The operand range of one tile, lo to hi.
-struct Range
-{
-    int lo;
-    int hi;
-};
 
 class Exercise
 {
@@ -58,7 +54,7 @@ public:
         QString percent;
     };
 
-    Exercise(Operation operation, Face rightFace);
+    Exercise(const OperationRow &operation, Face rightFace);
 
     // Operand captions, one draw each from the source, in tile order.
     QStringList deal(std::span<const Range> ranges, toolkit::RandomSource &random) const;
@@ -83,8 +79,8 @@ private:
     Face m_shown = Face::None;
 };
 
-// One operation: its sign, how a problem of it is worked out, checked and read aloud. The rows are
-// one table keyed by the operation (operations.h).
+// One operation: its sign, how a problem of it is worked out, checked and read aloud. The integer
+// drills' rows are one table keyed by the operation (operations.h); Division's is its own.
 struct OperationRow
 {
     Operation operation = Operation::Add;

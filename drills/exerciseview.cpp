@@ -57,7 +57,7 @@ QString ExerciseControls::unbound(qsizetype operandCount) const
     return {};
 }
 
-ExerciseView::ExerciseView(toolkit::Form &window, Operation operation,
+ExerciseView::ExerciseView(toolkit::Form &window, const OperationRow &operation,
                            const ExerciseControls &controls, qsizetype operandCount,
                            std::span<toolkit::Picture *const> faces)
     : m_window(window)

@@ -65,8 +65,9 @@ class ExerciseView
 public:
     // The operation its problems are read with, its controls with their number of operands, and
     // the faces the picture shows.
-    ExerciseView(toolkit::Form &window, Operation operation, const ExerciseControls &controls,
-                 qsizetype operandCount, std::span<toolkit::Picture *const> faces);
+    ExerciseView(toolkit::Form &window, const OperationRow &operation,
+                 const ExerciseControls &controls, qsizetype operandCount,
+                 std::span<toolkit::Picture *const> faces);
 
     // Once the window has built its controls: stops with a message naming any left unbound.
     void controlsBuilt();
@@ -93,7 +94,7 @@ private:
     toolkit::Form &m_window;
     const ExerciseControls &m_controls;
     qsizetype m_operandCount;
-    Operation m_operation;
+    const OperationRow &m_operation;
     std::span<toolkit::Picture *const> m_faces;
     QString m_resetName; // Reset's own, which the verdict stands in for until the next deal
 };

@@ -1,16 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table of operations, one row each: its sign and word on the drill windows, how a problem of
-// it is worked out and checked, and how it is read aloud. Division's row lives with its window.
+// it is worked out and checked, and how it is read aloud, for the integer drills. Division's row
+// lives with its window.
 #pragma once
 
 #include "exercise.h"
 
-#include "division/dividing.h"
 #include "toolkit/text/numbers.h"
 
 #include <algorithm>
-#include <array>
 
 namespace drills {
 
@@ -35,19 +34,16 @@ inline constexpr OperationRow Multiplying{
     .readThree = QT_TRANSLATE_NOOP("ExerciseView", "%1 times %2 times %3")};
 // clang-format on
 
-inline constexpr const OperationRow *OperationRows[] = {&Adding, &Subtracting, &Multiplying,
-                                                        &division::Dividing};
-static_assert(std::size(OperationRows) == std::size_t(Operation::Divide) + 1,
-              "a row for every operation");
-static_assert(std::ranges::equal(OperationRows,
-                                 std::array{Operation::Add, Operation::Subtract,
-                                            Operation::Multiply, Operation::Divide},
-                                 {}, &OperationRow::operation),
-              "each row in its operation's place");
+inline constexpr const OperationRow *IntegerOperations[] = {&Adding, &Subtracting, &Multiplying};
 
-constexpr const OperationRow &operationRow(Operation operation)
+// The row of an integer drill's operation; the program stops for one it has no row for.
+constexpr const OperationRow &integerOperation(Operation operation)
 {
-    return *OperationRows[std::size_t(operation)];
+    const auto row = std::ranges::find(IntegerOperations, operation,
+                                       [](const OperationRow *row) { return row->operation; });
+    if (row == std::end(IntegerOperations))
+        qFatal("No integer drill works with operation %d", int(operation));
+    return **row;
 }
 
 } // namespace drills

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sentences.h"
 
-#include "operations.h"
-
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -19,9 +17,8 @@ QString said(const char *text)
 
 } // namespace
 
-QString spokenProblem(Operation operation, const QStringList &captions)
+QString spokenProblem(const OperationRow &row, const QStringList &captions)
 {
-    const OperationRow &row = operationRow(operation);
     if (captions.size() == 3 && row.readThree)
         return said(row.readThree).arg(captions[0], captions[1], captions[2]);
     return said(row.readTwo).arg(captions.value(0), captions.value(1));

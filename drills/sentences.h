@@ -13,7 +13,7 @@
 namespace drills {
 
 // "5 plus 3", from the operand captions.
-QString spokenProblem(Operation operation, const QStringList &captions);
+QString spokenProblem(const OperationRow &operation, const QStringList &captions);
 
 // "5 plus 3 is 8.", or "50 divided by 23 is about 2.17." when the result is rounded.
 QString correctAnswerSentence(const QString &problem, const Exercise::Answered &answered);

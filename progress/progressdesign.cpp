@@ -82,13 +82,6 @@ constexpr PartRow Rows[] = {
      .handler = on<&ProgressWindow::cmdSavePdf_Click>},
 };
 
-constexpr const char *DrillNames[] = {
-    QT_TRANSLATE_NOOP("progress::ProgressWindow", "All drills"),
-    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Addition"),
-    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Subtraction"),
-    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Multiplication"),
-    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Division"),
-};
 // clang-format on
 
 } // namespace
@@ -125,8 +118,9 @@ ProgressWindow::ProgressWindow(QWidget *parent)
             break;
         case Part::Choice: {
             auto *choice = new QComboBox(this);
-            for (const char *name : DrillNames)
-                choice->addItem(tr(name));
+            choice->addItem(tr("All drills"));
+            for (const drilltable::Drill &drill : drilltable::Drills)
+                choice->addItem(tr(drill.progressName));
             connect(choice, &QComboBox::currentIndexChanged, this,
                     [this, h = row.handler] { h(*this); });
             part = choice;

@@ -29,18 +29,6 @@ using namespace toolkit;
 
 namespace {
 
-// clang-format off
-constexpr const char *ExerciseNames[ExerciseCount] = {
-    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Addition, 2 numbers"),
-    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Addition, 3 numbers"),
-    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Subtraction, 2 numbers"),
-    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Subtraction, 3 numbers"),
-    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Multiplication, 2 numbers"),
-    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Multiplication, 3 numbers"),
-    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Division"),
-};
-// clang-format on
-
 constexpr auto FolderKey = "progress/folder";
 // Far more than the viewer shows: a file it could not show is still read here.
 constexpr qint64 ReadLimit = qint64(256) << 20;
@@ -87,7 +75,7 @@ QString csvField(const QString &text)
 
 QString exerciseName(int exercise)
 {
-    return tr(ExerciseNames[exercise]);
+    return tr(drilltable::exerciseName(exercise));
 }
 
 QString percentText(double percent)
@@ -142,9 +130,9 @@ void ProgressWindow::lstLearners_Click()
     showLearner();
 }
 
-void ProgressWindow::showDrill(std::optional<Drill> drill)
+void ProgressWindow::showDrill(const Drill *drill)
 {
-    cboDrill->setCurrentIndex(drill ? int(*drill) + 1 : 0);
+    cboDrill->setCurrentIndex(drill ? int(indexOf(*drill)) + 1 : 0);
 }
 
 void ProgressWindow::showFolder(const QString &folder)
@@ -162,8 +150,8 @@ void ProgressWindow::reread()
     History history;
     QStringList problems;
     QStringList watched;
-    for (const Drill drill : Drills) {
-        const QString path = QDir(m_folder).filePath(QLatin1String(scoreFileOf(drill).fileName));
+    for (const Drill &drill : drilltable::Drills) {
+        const QString path = QDir(m_folder).filePath(QLatin1String(drill.scores.fileName));
         // A save holds the lock for a moment: rather than keep the window waiting, the file is
         // read again when the save's change is seen.
         const QDeadlineTimer deadline(200);
@@ -175,7 +163,7 @@ void ProgressWindow::reread()
             watched << path;
         if (!read.error.isEmpty())
             problems << tr("\"%1\" could not be read: %2")
-                            .arg(QLatin1String(scoreFileOf(drill).fileName), read.error);
+                            .arg(QLatin1String(drill.scores.fileName), read.error);
         else
             history.read(drill, read.bytes);
     }
@@ -198,7 +186,8 @@ std::vector<int> ProgressWindow::shownExercises() const
 {
     std::vector<int> shown;
     for (int i = 0; i < ExerciseCount; ++i) {
-        if (cboDrill->currentIndex() == 0 || int(drillOf(i)) + 1 == cboDrill->currentIndex())
+        if (cboDrill->currentIndex() == 0 ||
+            int(indexOf(drilltable::drillOfExercise(i))) + 1 == cboDrill->currentIndex())
             shown.push_back(i);
     }
     return shown;
@@ -255,8 +244,8 @@ void ProgressWindow::showLearner()
         for (const Record &record : m_history.records()) {
             if (record.learner != learner)
                 continue;
-            for (int i = 0; i < exercisesOf(record.drill); ++i) {
-                const int exercise = exerciseIndex(record.drill, i);
+            for (int i = 0; i < record.drill->exercises(); ++i) {
+                const int exercise = exerciseIndex(*record.drill, i);
                 if (std::ranges::find(shown, exercise) != shown.end())
                     m_lines.push_back({record.date, exercise, record.results[i]});
             }
@@ -436,7 +425,7 @@ bool ProgressWindow::savePdf(const QString &fileName) const
     return painter.end();
 }
 
-void showProgress(std::optional<Drill> drill)
+void showProgress(const Drill *drill)
 {
     static_cast<ProgressWindow *>(frmProgress().show())->showDrill(drill);
 }

@@ -43,7 +43,7 @@ public:
     // Shows the scores of the folder, and remembers it for the next time the window opens.
     void showFolder(const QString &folder);
     // Shows one drill's exercises, or every drill's.
-    void showDrill(std::optional<Drill> drill);
+    void showDrill(const Drill *drill);
     // The chosen learner's table, as a spreadsheet reads it, and with the chart as PDF.
     bool saveTable(const QString &fileName) const;
     bool savePdf(const QString &fileName) const;
@@ -92,8 +92,8 @@ private:
 
 toolkit::WindowInstance &frmProgress();
 
-// Opens the window, on one drill's exercises or on every drill's.
-void showProgress(std::optional<Drill> drill = std::nullopt);
+// Opens the window, on one drill's exercises or, given none, on every drill's.
+void showProgress(const Drill *drill = nullptr);
 
 // An exercise's name in the window's language: "Addition, 2 numbers", "Division".
 QString exerciseName(int exercise);

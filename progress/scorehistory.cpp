@@ -104,17 +104,9 @@ QDate readDate(QByteArrayView text)
 
 } // namespace
 
-const scores::ScoreFile &scoreFileOf(Drill drill)
+std::optional<Sentence> readSentence(QByteArrayView rest, const Drill &drill)
 {
-    static constexpr std::array<const scores::ScoreFile *, 4> Files{
-        &scores::AdditionScores, &scores::SubtractionScores, &scores::MultiplicationScores,
-        &scores::DivisionScores};
-    return *Files[int(drill)];
-}
-
-std::optional<Sentence> readSentence(QByteArrayView rest, Drill drill)
-{
-    const scores::ScoreFile &file = scoreFileOf(drill);
+    const scores::ScoreFile &file = drill.scores;
     Sentence sentence;
     if (file.secondText) {
         if (!takeSuffix(rest, file.secondText))
@@ -140,7 +132,7 @@ std::optional<Sentence> readSentence(QByteArrayView rest, Drill drill)
     return sentence;
 }
 
-void History::read(Drill drill, QByteArrayView bytes)
+void History::read(const Drill &drill, QByteArrayView bytes)
 {
     bool closing = false; // the line before began a record, whose closing quote may follow
     while (!bytes.isEmpty()) {
@@ -159,7 +151,7 @@ void History::read(Drill drill, QByteArrayView bytes)
             if (const auto sentence = readSentence(line.sliced(1), drill)) {
                 m_records.push_back({.learner = learner(sentence->name),
                                      .date = sentence->date,
-                                     .drill = drill,
+                                     .drill = &drill,
                                      .results = sentence->results});
                 closing = true;
                 continue;
@@ -192,11 +184,11 @@ std::vector<LearnerSummary> summarize(const History &history)
         LearnerSummary &learner = learners[record.learner];
         ++learner.saves;
         learner.last = std::max(learner.last, record.date);
-        for (int i = 0; i < exercisesOf(record.drill); ++i) {
+        for (int i = 0; i < record.drill->exercises(); ++i) {
             const Result &result = record.results[i];
             if (!result.scored)
                 continue;
-            ExerciseSummary &exercise = learner.exercises[exerciseIndex(record.drill, i)];
+            ExerciseSummary &exercise = learner.exercises[exerciseIndex(*record.drill, i)];
             if (exercise.scored++ == 0)
                 exercise.first = exercise.best = result.percent;
             exercise.latest = result.percent;

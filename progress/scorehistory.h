@@ -4,6 +4,7 @@
 // questions, with each learner's latest and best. No widget; the Progress window shows it.
 #pragma once
 
+#include "drilltable/drills.h"
 #include "scores/scorerecord.h"
 
 #include <QByteArrayView>
@@ -18,26 +19,9 @@
 
 namespace progress {
 
-enum class Drill : std::uint8_t { Addition, Subtraction, Multiplication, Division };
-inline constexpr std::array<Drill, 4> Drills{Drill::Addition, Drill::Subtraction,
-                                             Drill::Multiplication, Drill::Division};
-
-const scores::ScoreFile &scoreFileOf(Drill drill);
-inline int exercisesOf(Drill drill)
-{
-    return drill == Drill::Division ? 1 : 2;
-}
-
-// The seven exercises in one numbering: two for each integer drill, then Division's one.
-inline constexpr int ExerciseCount = 7;
-inline int exerciseIndex(Drill drill, int exercise)
-{
-    return int(drill) * 2 + exercise;
-}
-inline Drill drillOf(int index)
-{
-    return Drill(index / 2);
-}
+using drilltable::Drill;
+using drilltable::ExerciseCount;
+using drilltable::exerciseIndex;
 
 // One exercise's part of a record, as its last Score press showed it.
 struct Result
@@ -51,7 +35,7 @@ struct Record
 {
     int learner = 0; // in History::learners
     QDate date;
-    Drill drill = Drill::Addition;
+    const Drill *drill = drilltable::Drills;
     std::array<Result, 2> results; // the second unused in Division
 };
 
@@ -63,14 +47,14 @@ struct Sentence
     QDate date;
     std::array<Result, 2> results;
 };
-std::optional<Sentence> readSentence(QByteArrayView sentence, Drill drill);
+std::optional<Sentence> readSentence(QByteArrayView sentence, const Drill &drill);
 
 class History
 {
 public:
     // Adds a score file's records, as saved: a quote, the sentence, CR LF, a quote, CR LF. Lines
     // that are not records (edited in the viewer) are counted; empty lines are not.
-    void read(Drill drill, QByteArrayView bytes);
+    void read(const Drill &drill, QByteArrayView bytes);
 
     const QStringList &learners() const { return m_learners; }
     const std::vector<Record> &records() const { return m_records; }

@@ -11,22 +11,14 @@ class QWidget;
 
 namespace scores {
 
-// A drill's score file and the texts its sentences name the exercises with.
+// A drill's score file and the texts its sentences name the exercises with; each drill's is in
+// the table of drills.
 struct ScoreFile
 {
     const char *fileName;
     const char *firstText;
     const char *secondText; // null where the window has one exercise
 };
-
-inline constexpr ScoreFile AdditionScores{"Add.txt", " Questions on ADD 2 and ",
-                                          " Questions on ADD 3"};
-inline constexpr ScoreFile SubtractionScores{"Sub.txt", " Questions on SUBTRACT 2 and ",
-                                             " Questions on SUBTRACT 3"};
-inline constexpr ScoreFile MultiplicationScores{"Multiply.txt", " Questions on MULTIPLY 2 and ",
-                                                " Questions on MULTIPLY 3"};
-inline constexpr ScoreFile DivisionScores{"Divide.txt",
-                                          " Questions on Divide 2 decimal places and ", nullptr};
 
 // What the summary labels show, as the last Score press left them. The second exercise's pair is
 // not read where the window has one exercise.

@@ -3,8 +3,8 @@
 #include "mdisumbrook.h"
 
 #include "about/aboutwindow.h"
-#include "division/divisionwindow.h"
-#include "drills/drillwindows.h"
+#include "drillwindows.h"
+
 #include "progress/progresswindow.h"
 #include "scores/scorewindow.h"
 #include "toolkit/accessibility/accessibility.h"
@@ -42,24 +42,13 @@ struct MenuItem
     void (mdiSumbrook::*handler)();
 };
 
-// The "Sumbrook" list, in order; no separators, access keys or shortcuts. The program's name
-// stays as it is in every language.
+// The "Sumbrook" list holds the drills, in the table's order, then Progress; no separators,
+// access keys or shortcuts. The program's name stays as it is in every language.
 // clang-format off
-constexpr MenuItem SumbrookItems[] = {
-    {.name = "mnuitemAddition", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Addition"),
-     .handler = &mdiSumbrook::mnuitemAddition_Click},
-    {.name = "mnuItemSubtraction",
-     .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Subtraction"),
-     .handler = &mdiSumbrook::mnuItemSubtraction_Click},
-    {.name = "mnuItemMultiplication",
-     .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Multiplication"),
-     .handler = &mdiSumbrook::mnuItemMultiplication_Click},
-    {.name = "mnuItemDivision", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Division"),
-     .handler = &mdiSumbrook::mnuItemDivision_Click},
-    // Beyond the design: each learner's progress in every drill.
-    {.name = "mnuItemProgress", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Progress"),
-     .handler = &mdiSumbrook::mnuItemProgress_Click},
-};
+// Beyond the design: each learner's progress in every drill.
+constexpr MenuItem ProgressItem{
+    .name = "mnuItemProgress", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Progress"),
+    .handler = &mdiSumbrook::mnuItemProgress_Click};
 
 constexpr MenuItem AboutCommand{
     .name = "mnuAbout", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "About Sumbrook"),
@@ -81,16 +70,19 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
     showWorkspaceColour();
     setCentralWidget(m_area);
 
-    const auto action = [this](const MenuItem &item) {
-        auto *a = new QAction(tr(item.caption), this);
-        a->setObjectName(QString::fromLatin1(item.name));
-        connect(a, &QAction::triggered, this, item.handler);
+    const auto action = [this](const char *name, const char *caption, auto handler) {
+        auto *a = new QAction(tr(caption), this);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, handler);
         return a;
     };
     m_mnuSumbrook->setObjectName(QStringLiteral("mnuSumbrook"));
-    for (const MenuItem &item : SumbrookItems)
-        m_mnuSumbrook->addAction(action(item));
-    m_mnuAbout = action(AboutCommand);
+    for (const drilltable::Drill &drill : drilltable::Drills) {
+        m_mnuSumbrook->addAction(
+            action(drill.menuName, drill.menuCaption, [this, &drill] { openDrill(drill); }));
+    }
+    m_mnuSumbrook->addAction(action(ProgressItem.name, ProgressItem.caption, ProgressItem.handler));
+    m_mnuAbout = action(AboutCommand.name, AboutCommand.caption, AboutCommand.handler);
     showMenusOf(nullptr);
     // The restored client area lies below the menu bar.
     const QSize client = Design.clientArea.toPixels();
@@ -137,24 +129,9 @@ mdiSumbrook::~mdiSumbrook()
         toolkit::WindowInstance::setMdiArea(nullptr);
 }
 
-void mdiSumbrook::mnuitemAddition_Click()
+void mdiSumbrook::openDrill(const drilltable::Drill &drill)
 {
-    drills::frmAddition().show();
-}
-
-void mdiSumbrook::mnuItemSubtraction_Click()
-{
-    drills::frmSubtraction().show();
-}
-
-void mdiSumbrook::mnuItemMultiplication_Click()
-{
-    drills::frmMultiplication().show();
-}
-
-void mdiSumbrook::mnuItemDivision_Click()
-{
-    division::frmDivision().show();
+    windowOf(drill).show();
 }
 
 void mdiSumbrook::mnuAbout_Click()

@@ -3,6 +3,8 @@
 // The main window: a multiple-document frame whose menu opens the drill windows.
 #pragma once
 
+#include "drilltable/drills.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -22,10 +24,9 @@ public:
 
     QMdiArea *mdiArea() const { return m_area; }
 
-    void mnuitemAddition_Click();
-    void mnuItemSubtraction_Click();
-    void mnuItemMultiplication_Click();
-    void mnuItemDivision_Click();
+    // What each drill's item in the "Sumbrook" list does (mnuitemAddition, mnuItemSubtraction,
+    // ...).
+    void openDrill(const drilltable::Drill &drill);
     void mnuAbout_Click();
     void mnuItemProgress_Click();
 

@@ -1,25 +1,33 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The right answer to a problem, worked out here rather than asked of the program under test.
+// The right answer to a problem, worked out here rather than asked of the program under test:
+// the tests' one calculator, keyed by operation.
 #pragma once
 
+#include "division/dividing.h"
 #include "drills/exercise.h"
+#include "drills/operations.h"
+#include "drilltable/drills.h"
 
 #include <QLocale>
 #include <QObject>
 #include <QStringList>
 
-// The operation a window drills, by the window's name.
+// Each operation's row in the program's table of operations, Division's included.
+inline const drills::OperationRow &operationRow(drills::Operation operation)
+{
+    return operation == drills::Operation::Divide ? division::Dividing
+                                                  : drills::integerOperation(operation);
+}
+
+// The operation a window drills, by the window's name in the table of drills.
 inline drills::Operation operationOf(const QObject &window)
 {
-    const QString name = window.objectName();
-    if (name == u"frmSubtraction")
-        return drills::Operation::Subtract;
-    if (name == u"frmMultiplication")
-        return drills::Operation::Multiply;
-    if (name == u"frmDivision")
-        return drills::Operation::Divide;
-    return drills::Operation::Add;
+    for (const drilltable::Drill &drill : drilltable::Drills) {
+        if (window.objectName() == QLatin1String(drill.name))
+            return drill.operation;
+    }
+    qFatal("No drill has the window %s", qPrintable(window.objectName()));
 }
 
 // As the answer box takes it: whole numbers worked from left to right, or the quotient to the
@@ -35,12 +43,20 @@ inline QString rightAnswer(drills::Operation operation, const QStringList &opera
         return QString::number(hundredths / 100) + QLocale().decimalPoint() + fraction;
     }
     for (const QString &operand : operands.mid(1)) {
-        if (operation == drills::Operation::Add)
+        // No default: a new operation makes the compiler ask for its arithmetic here.
+        switch (operation) {
+        case drills::Operation::Add:
             result += operand.toInt();
-        else if (operation == drills::Operation::Subtract)
+            break;
+        case drills::Operation::Subtract:
             result -= operand.toInt();
-        else
+            break;
+        case drills::Operation::Multiply:
             result *= operand.toInt();
+            break;
+        case drills::Operation::Divide:
+            break;
+        }
     }
     return QString::number(result);
 }

@@ -3,7 +3,7 @@
 // What a screen reader hears of every window (names, descriptions, announcements), and the whole
 // program driven from the keyboard alone: each drill from its opening to Exit, and About.
 #include "controls.h"
-#include "drillinstance.h"
+#include "drillrows.h"
 #include "fakeregistry.h"
 #include "filecheck.h"
 #include "heard.h"
@@ -11,8 +11,8 @@
 
 #include "about/aboutwindow.h"
 #include "division/divisionwindow.h"
+#include "drillrows.h"
 #include "drills/drillwindow.h"
-#include "drills/drillwindows.h"
 #include "drills/exercise.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
@@ -45,7 +45,6 @@ using drills::Drill;
 using drills::DrillWindow;
 using drills::Operation;
 
-Q_DECLARE_METATYPE(drills::Drill)
 Q_DECLARE_METATYPE(drills::Operation)
 
 namespace {
@@ -411,29 +410,29 @@ private slots:
 
     void cleanup()
     {
-        for (const auto drill : drills::AllDrills) {
+        for (const Drill *drill : integerDrills()) {
             instanceOf(drill).unload();
             QTRY_VERIFY(!instanceOf(drill).isLoaded());
         }
-        division::frmDivision().unload();
-        QTRY_VERIFY(!division::frmDivision().isLoaded());
+        instanceOf(Division).unload();
+        QTRY_VERIFY(!instanceOf(Division).isLoaded());
         scores::frmScore().unload();
         about::frmAbout().unload();
     }
 
     void drillTilesAndAnswerBoxes_data()
     {
-        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<const Drill *>("drill");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<Operation>("operation");
-        QTest::newRow("Addition") << Drill::Addition << "Addition" << Operation::Add;
-        QTest::newRow("Subtraction") << Drill::Subtraction << "Subtraction" << Operation::Subtract;
+        QTest::newRow("Addition") << &Addition << "Addition" << Operation::Add;
+        QTest::newRow("Subtraction") << &Subtraction << "Subtraction" << Operation::Subtract;
         QTest::newRow("Multiplication")
-            << Drill::Multiplication << "Multiplication" << Operation::Multiply;
+            << &Multiplication << "Multiplication" << Operation::Multiply;
     }
     void drillTilesAndAnswerBoxes()
     {
-        QFETCH(Drill, drill);
+        const Drill &drill = fetchedDrill();
         QFETCH(QString, caption);
         QFETCH(Operation, operation);
         // A problem at load, then another after Reset.
@@ -514,9 +513,9 @@ private slots:
     {
         // Qt's own answers never came for digits: SIGALRM ends a run that hangs.
         alarm(30);
-        DrillWindow addition(Drill::Addition);
-        DrillWindow subtraction(Drill::Subtraction);
-        DrillWindow multiplication(Drill::Multiplication);
+        DrillWindow addition(Addition);
+        DrillWindow subtraction(Subtraction);
+        DrillWindow multiplication(Multiplication);
         division::DivisionWindow division;
         for (DrillWindow *w : {&addition, &subtraction, &multiplication}) {
             QCOMPARE(textFaults(w->two.answerBox), QStringList());
@@ -550,7 +549,7 @@ private slots:
     {
         QFETCH(bool, three);
         QFETCH(QString, rightFace);
-        DrillWindow w(Drill::Multiplication);
+        DrillWindow w(Multiplication);
         w.Form_Load();
         w.show();
         QLineEdit *box = three ? w.three.answerBox : w.two.answerBox;
@@ -586,9 +585,9 @@ private slots:
     {
         shell::mdiSumbrook main;
         main.showMaximized();
-        for (const auto drill : drills::AllDrills)
+        for (const Drill *drill : integerDrills())
             checkHeardOnce(instanceOf(drill).show());
-        checkHeardOnce(division::frmDivision().show());
+        checkHeardOnce(instanceOf(Division).show());
         auto *viewer = static_cast<scores::ScoreWindow *>(scores::frmScore().show());
         QCOMPARE(nameOf(viewer->txtScore), "scores");
         checkHeardOnce(viewer);
@@ -682,9 +681,9 @@ private slots:
         QVERIFY(menu->activeAction());
         QCOMPARE(menu->activeAction()->objectName(), "mnuitemAddition");
         QTest::keyClick(menu, Qt::Key_Return);
-        QTRY_VERIFY(drills::frmAddition().isLoaded());
-        drills::frmAddition().unload();
-        QTRY_VERIFY(!drills::frmAddition().isLoaded());
+        QTRY_VERIFY(instanceOf(Addition).isLoaded());
+        instanceOf(Addition).unload();
+        QTRY_VERIFY(!instanceOf(Addition).isLoaded());
     }
 
     // A learner who cannot see or use a mouse does a whole drill: every step by keys, each heard
@@ -791,7 +790,7 @@ private slots:
         main.showMaximized();
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
-        auto *w = static_cast<DrillWindow *>(drills::frmSubtraction().show());
+        auto *w = static_cast<DrillWindow *>(instanceOf(Subtraction).show());
         // Subtraction opens in the three-number box: Enter there answers that exercise.
         QTRY_COMPARE(focused(), w->three.answerBox);
         QCOMPARE(defaultButton(*w), w->three.answerButton);
@@ -832,7 +831,7 @@ private slots:
         main.showMaximized();
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
-        auto *w = static_cast<DrillWindow *>(drills::frmAddition().show());
+        auto *w = static_cast<DrillWindow *>(instanceOf(Addition).show());
         QTRY_COMPARE(focused(), w->two.answerBox);
         QTest::keyClicks(w->two.answerBox, problemIn(w, w->two.answerBox, Operation::Add).answer);
         press(Qt::Key_Return);
@@ -853,17 +852,17 @@ private slots:
     // The menus are heard by what they do, whatever the design's spelling on screen.
     void menusAreHeardByTheirNames_data()
     {
-        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<const Drill *>("drill");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("item");
-        QTest::newRow("Addition") << Drill::Addition << " Score"
+        QTest::newRow("Addition") << &Addition << " Score"
                                   << "Display Scores";
-        QTest::newRow("Subtraction") << Drill::Subtraction << "Score"
+        QTest::newRow("Subtraction") << &Subtraction << "Score"
                                      << "Desplay Scores";
     }
     void menusAreHeardByTheirNames()
     {
-        QFETCH(Drill, drill);
+        const Drill &drill = fetchedDrill();
         QFETCH(QString, entry);
         QFETCH(QString, item);
         shell::mdiSumbrook main;
@@ -924,7 +923,7 @@ private slots:
         folder.enter();
         shell::mdiSumbrook main;
         main.showMaximized();
-        auto *w = static_cast<DrillWindow *>(drills::frmAddition().show());
+        auto *w = static_cast<DrillWindow *>(instanceOf(Addition).show());
         for (int right = 0; right < 5; ++right) {
             w->two.answerBox->setText(problemIn(w, w->two.answerBox, Operation::Add).answer);
             w->cmdAnswer_Click();

@@ -5,9 +5,8 @@
 #include "about/aboutwindow.h"
 #include "controls.h"
 #include "division/divisionwindow.h"
-#include "drillinstance.h"
+#include "drillrows.h"
 #include "drills/drillwindow.h"
-#include "drills/drillwindows.h"
 #include "drills/exercise.h"
 #include "rightanswer.h"
 #include "shell/mdisumbrook.h"
@@ -123,9 +122,9 @@ private slots:
 
     void cleanup()
     {
-        for (const auto drill : drills::AllDrills)
+        for (const Drill *drill : integerDrills())
             instanceOf(drill).unload();
-        division::frmDivision().unload();
+        instanceOf(Division).unload();
         about::frmAbout().unload();
         usePalette(m_light);
     }
@@ -166,7 +165,7 @@ private slots:
         shell::mdiSumbrook main;
         main.showMaximized();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        for (const auto drill : drills::AllDrills) {
+        for (const Drill *drill : integerDrills()) {
             auto *w = static_cast<drills::DrillWindow *>(instanceOf(drill).show());
             answerBoth(w);
         }
@@ -174,7 +173,7 @@ private slots:
             usePalette(dark);
 
         QCOMPARE(main.mdiArea()->background().color(), dark.color(QPalette::Dark));
-        for (const auto drill : drills::AllDrills) {
+        for (const Drill *drill : integerDrills()) {
             auto *w = static_cast<drills::DrillWindow *>(instanceOf(drill).form());
             QVERIFY(w->three.correctAnswer->isVisible());
             QCOMPARE(w->palette().color(w->backgroundRole()), dark.color(QPalette::Window));
@@ -187,12 +186,12 @@ private slots:
             checkLegible(w);
         }
 
-        drills::frmAddition().show();
+        instanceOf(Addition).show();
         saveScreenshot(&main, darkFirst ? "addition-dark" : "addition-darkened");
 
         // Back to the light scheme, the design's own colours return.
         usePalette(m_light);
-        auto *addition = static_cast<drills::DrillWindow *>(drills::frmAddition().form());
+        auto *addition = static_cast<drills::DrillWindow *>(instanceOf(Addition).form());
         QCOMPARE(control<QLabel>(*addition, "Label11")->palette().color(QPalette::WindowText),
                  m_light.color(QPalette::WindowText));
         checkLegible(addition);
@@ -202,7 +201,7 @@ private slots:
     {
         shell::mdiSumbrook main;
         main.show();
-        auto *w = static_cast<division::DivisionWindow *>(division::frmDivision().show());
+        auto *w = static_cast<division::DivisionWindow *>(instanceOf(Division).show());
         w->two.answerBox->setText(QStringLiteral("0"));
         w->cmdAnswer_Click();
         const QPalette dark = darkPalette();
@@ -288,7 +287,7 @@ private slots:
         main.showMaximized();
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
-        auto *w = static_cast<drills::DrillWindow *>(drills::frmAddition().show());
+        auto *w = static_cast<drills::DrillWindow *>(instanceOf(Addition).show());
         QTRY_COMPARE(QApplication::focusWidget(), w->two.answerBox);
         QVERIFY(dotted(w->two.answerBox, QPalette::Text) >= 3);
         QCOMPARE(dotted(w->three.answerBox, QPalette::Text), 0);

@@ -4,6 +4,7 @@
 // the feedback, animation and summary it shares with the other drills.
 #include "controls.h"
 #include "division/divisionwindow.h"
+#include "drillrows.h"
 #include "layoutcheck.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/look/appearance.h"
@@ -226,7 +227,7 @@ private slots:
         main.showMaximized();
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
-        auto *w = static_cast<DivisionWindow *>(division::frmDivision().show());
+        auto *w = static_cast<DivisionWindow *>(instanceOf(Division).show());
         QTRY_COMPARE(QApplication::focusWidget(), w->two.answerBox);
         QTest::keyClicks(w->two.answerBox, "x");
         QTest::keyClick(w->two.answerBox, Qt::Key_Return);
@@ -237,8 +238,8 @@ private slots:
         QTest::keyClick(focus, Qt::Key_Return);
         QVERIFY(!w->two.answerBox->isHidden());
         QCOMPARE(QApplication::focusWidget(), w->two.answerBox);
-        division::frmDivision().unload();
-        QTRY_VERIFY(!division::frmDivision().isLoaded());
+        instanceOf(Division).unload();
+        QTRY_VERIFY(!instanceOf(Division).isLoaded());
     }
 
     void feedbackAnimationAndSummaryAsInTheOtherDrills()
@@ -281,8 +282,8 @@ private slots:
         item->trigger();
         QCOMPARE(main.mdiArea()->subWindowList().size(), 1);
         QCOMPARE(w->intTotalA, qint16(2));
-        division::frmDivision().unload();
-        QTRY_VERIFY(!division::frmDivision().isLoaded());
+        instanceOf(Division).unload();
+        QTRY_VERIFY(!instanceOf(Division).isLoaded());
     }
 };
 

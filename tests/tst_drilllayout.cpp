@@ -4,6 +4,7 @@
 // and colours, in its initial state, stacked as the design wants.
 #include "controls.h"
 #include "division/divisionwindow.h"
+#include "drillrows.h"
 #include "drills/drilldesign.h"
 #include "drills/drillwindow.h"
 #include "layoutcheck.h"
@@ -21,13 +22,11 @@ using namespace drills;
 using toolkit::Kind;
 using toolkit::Shape;
 
-Q_DECLARE_METATYPE(drills::Drill)
-
 namespace {
 
-const char *drillName(Drill drill)
+const char *drillName(const Drill *drill)
 {
-    return DrillWindow::Windows[drill].name;
+    return drill->name;
 }
 
 // The design's fonts, face, points and style.
@@ -192,26 +191,26 @@ private slots:
     void everyControlAsDesigned()
     {
         QFETCH(int, window);
-        checkDesignedControl(DrillWindow(AllDrills[window]), Looks, Places);
+        checkDesignedControl(DrillWindow(*integerDrills()[window]), Looks, Places);
     }
 
     void windowsDifferAsDesigned_data()
     {
-        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<const Drill *>("drill");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QSize>("clientArea");
         QTest::addColumn<QStringList>("menu");
-        QTest::newRow("Addition") << Drill::Addition << "Addition" << QSize(751, 539)
+        QTest::newRow("Addition") << &Addition << "Addition" << QSize(751, 539)
                                   << QStringList{" Score", "mnuitemSaveScore", "Display Scores"};
-        QTest::newRow("Subtraction") << Drill::Subtraction << "Subtraction" << QSize(747, 443)
+        QTest::newRow("Subtraction") << &Subtraction << "Subtraction" << QSize(747, 443)
                                      << QStringList{"Score", "mnuItemSaveScore", "Desplay Scores"};
         QTest::newRow("Multiplication")
-            << Drill::Multiplication << "Multiplication" << QSize(673, 443)
+            << &Multiplication << "Multiplication" << QSize(673, 443)
             << QStringList{"Score", "mnuItemSaveScore", "Desplay Scores"};
     }
     void windowsDifferAsDesigned()
     {
-        QFETCH(Drill, drill);
+        const Drill &drill = fetchedDrill();
         QFETCH(QString, caption);
         QFETCH(QSize, clientArea);
         QFETCH(QStringList, menu);
@@ -235,7 +234,7 @@ private slots:
 
     void facesAreFiveDistinctPictures()
     {
-        DrillWindow window(Drill::Addition);
+        DrillWindow window(Addition);
         QSet<QByteArray> pictures;
         for (QLabel *face : window.imgFace) {
             QCOMPARE(face->pixmap().size(), QSize(32, 32));
@@ -250,13 +249,13 @@ private slots:
 
     void stackingFollowsTheDesign_data()
     {
-        QTest::addColumn<Drill>("drill");
-        for (const Drill drill : AllDrills)
+        QTest::addColumn<const Drill *>("drill");
+        for (const Drill *drill : integerDrills())
             QTest::newRow(drillName(drill)) << drill;
     }
     void stackingFollowsTheDesign()
     {
-        QFETCH(Drill, drill);
+        const Drill &drill = fetchedDrill();
         DrillWindow window(drill);
         const QList<QWidget *> widgets = window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         for (QWidget *upper : widgets) {
@@ -292,13 +291,13 @@ private slots:
         QTest::addColumn<int>("window"); // a drill, or Division after them
         QTest::addColumn<QString>("tile");
         QTest::addColumn<QString>("bordered");
-        for (const Drill drill : AllDrills) {
-            QTest::addRow("%s two", drillName(drill)) << int(drill) << "lblNumber(0)"
+        for (const Drill *drill : integerDrills()) {
+            QTest::addRow("%s two", drillName(drill)) << int(indexOf(*drill)) << "lblNumber(0)"
                                                       << "lblNumber(2)";
-            QTest::addRow("%s three", drillName(drill)) << int(drill) << "lblnumber2(0)"
+            QTest::addRow("%s three", drillName(drill)) << int(indexOf(*drill)) << "lblnumber2(0)"
                                                         << "lblnumber2(3)";
         }
-        QTest::newRow("frmDivision") << int(std::size(AllDrills)) << "lblNumber(0)"
+        QTest::newRow("frmDivision") << int(indexOf(Division)) << "lblNumber(0)"
                                      << "lblNumber(2)";
     }
     void borderedAnswersSitWhereTheTilesDo()
@@ -307,8 +306,8 @@ private slots:
         QFETCH(QString, tile);
         QFETCH(QString, bordered);
         std::unique_ptr<toolkit::Form> form;
-        if (window < int(std::size(AllDrills)))
-            form = std::make_unique<DrillWindow>(AllDrills[window]);
+        if (integerLayout(drilltable::Drills[window].layout))
+            form = std::make_unique<DrillWindow>(drilltable::Drills[window]);
         else
             form = std::make_unique<division::DivisionWindow>();
         auto *plain = control<QLabel>(*form, tile);
@@ -322,15 +321,15 @@ private slots:
 
     void aCoveredAnswerShowsNothingBesideItsBox_data()
     {
-        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<const Drill *>("drill");
         QTest::addColumn<bool>("dark");
-        for (const Drill drill : AllDrills)
+        for (const Drill *drill : integerDrills())
             for (const bool dark : {false, true})
                 QTest::addRow("%s %s", drillName(drill), dark ? "dark" : "light") << drill << dark;
     }
     void aCoveredAnswerShowsNothingBesideItsBox()
     {
-        QFETCH(Drill, drill);
+        const Drill &drill = fetchedDrill();
         QFETCH(bool, dark);
         DrillWindow window(drill);
         if (dark)
@@ -360,7 +359,7 @@ private slots:
     {
         // Under a real paint the rims, frames and tiles show their colours where the design puts
         // them: a yellow rim round the disabled Reset, blue round Answer, magenta round Score.
-        DrillWindow window(Drill::Addition);
+        DrillWindow window(Addition);
         window.Form_Load();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

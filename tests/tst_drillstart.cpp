@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A drill window's start, its Resets, Enter routing between the two exercises, focus and Exit.
 #include "controls.h"
-#include "drillinstance.h"
+#include "drillrows.h"
 #include "drills/drillwindow.h"
-#include "drills/drillwindows.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/forms/shape.h"
 #include "toolkit/look/appearance.h"
@@ -24,7 +23,6 @@ using namespace drills;
 using toolkit::RandomSource;
 using toolkit::Shape;
 
-Q_DECLARE_METATYPE(drills::Drill)
 Q_DECLARE_METATYPE(drills::Range)
 
 namespace {
@@ -65,7 +63,7 @@ private slots:
 
     void loadStartsBothExercisesAwaitingAnswers()
     {
-        DrillWindow w(Drill::Addition);
+        DrillWindow w(Addition);
         w.intTotalA = w.intCorrect = w.intStep = 7;
         w.Form_Load();
         for (const qint16 counter : {w.intTotalA, w.intCorrectA, w.intRewardA, w.intStepA,
@@ -92,7 +90,7 @@ private slots:
     void loadDealsThreeNumbersFirstFromTheLoadRanges()
     {
         RandomSource chosen({0.0f, 0.5f, Largest, Largest, 0.0f});
-        DrillWindow w(Drill::Subtraction, chosen);
+        DrillWindow w(Subtraction, chosen);
         w.Form_Load();
         QCOMPARE(w.three.operands[0]->text(), "35");
         QCOMPARE(w.three.operands[1]->text(), "37"); // 20 + 0.5 * 35
@@ -104,18 +102,18 @@ private slots:
     // The design's ranges, lo to hi, of lblNumber(0), lblNumber(1) and lblnumber2(0) to (2).
     void operandsStayInTheirRanges_data()
     {
-        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<const Drill *>("drill");
         QTest::addColumn<QList<Range>>("atLoad");
         QTest::addColumn<QList<Range>>("atReset");
         const QList<Range> upTo10(5, {1, 10}), upTo25(5, {1, 25});
         const QList<Range> subtraction{{25, 74}, {1, 25}, {35, 84}, {20, 54}, {1, 20}};
-        QTest::newRow("frmAddition") << Drill::Addition << upTo10 << upTo25;
-        QTest::newRow("frmSubtraction") << Drill::Subtraction << subtraction << subtraction;
-        QTest::newRow("frmMultiplication") << Drill::Multiplication << upTo25 << upTo25;
+        QTest::newRow("frmAddition") << &Addition << upTo10 << upTo25;
+        QTest::newRow("frmSubtraction") << &Subtraction << subtraction << subtraction;
+        QTest::newRow("frmMultiplication") << &Multiplication << upTo25 << upTo25;
     }
     void operandsStayInTheirRanges()
     {
-        QFETCH(Drill, drill);
+        const Drill &drill = fetchedDrill();
         QFETCH(QList<Range>, atLoad);
         QFETCH(QList<Range>, atReset);
         // The extremes of the source give the ends of every range, at load and at Reset.
@@ -142,7 +140,7 @@ private slots:
 
     void resetReturnsAnAnsweredExerciseToAwaiting()
     {
-        DrillWindow w(Drill::Multiplication);
+        DrillWindow w(Multiplication);
         w.show();
         w.Form_Load();
         // The state an answer leaves behind, with the animation running.
@@ -182,7 +180,7 @@ private slots:
 
     void resetOfTheThreeNumberExercise()
     {
-        DrillWindow w(Drill::Addition);
+        DrillWindow w(Addition);
         w.show();
         w.Form_Load();
         control<Shape>(w, "Shape6")->show();
@@ -209,7 +207,7 @@ private slots:
 
     void enterFollowsTheDefaultButton()
     {
-        DrillWindow w(Drill::Addition);
+        DrillWindow w(Addition);
         w.Form_Load();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -260,20 +258,20 @@ private slots:
     // that can take the focus in that order: the disabled Resets are passed over.
     void tabGoesRoundInTheDesignsOrder_data()
     {
-        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<const Drill *>("drill");
         QTest::addColumn<QStringList>("round");
-        QTest::newRow("Addition") << Drill::Addition
+        QTest::newRow("Addition") << &Addition
                                   << QStringList{"txtAnswer",  "cmdAnswer",  "cmdExit",
                                                  "cmdAnswer1", "txtNumber2", "cmdScore",
                                                  "cmdScore1",  "txtAnswer"};
-        for (const Drill drill : {Drill::Subtraction, Drill::Multiplication})
-            QTest::newRow(DrillWindow::Windows[drill].name)
+        for (const Drill *drill : {&Subtraction, &Multiplication})
+            QTest::newRow(drill->name)
                 << drill << QStringList{"txtNumber2", "cmdAnswer1", "cmdExit",  "cmdAnswer",
                                         "txtAnswer",  "cmdScore1",  "cmdScore", "txtNumber2"};
     }
     void tabGoesRoundInTheDesignsOrder()
     {
-        QFETCH(Drill, drill);
+        const Drill &drill = fetchedDrill();
         QFETCH(QStringList, round);
         shell::mdiSumbrook main;
         main.showMaximized();
@@ -297,7 +295,7 @@ private slots:
     {
         shell::mdiSumbrook main;
         main.showMaximized();
-        QPointer<DrillWindow> w = static_cast<DrillWindow *>(frmSubtraction().show());
+        QPointer<DrillWindow> w = static_cast<DrillWindow *>(instanceOf(Subtraction).show());
         w->intCorrect = 5;
         QPointer<QTimer> timer = w->three.firstTimer;
         w->three.firstTimer->start();
@@ -305,11 +303,11 @@ private slots:
         QTRY_VERIFY(w.isNull());
         QVERIFY(timer.isNull());
         QVERIFY(main.mdiArea()->subWindowList().isEmpty());
-        auto *again = static_cast<DrillWindow *>(frmSubtraction().show());
+        auto *again = static_cast<DrillWindow *>(instanceOf(Subtraction).show());
         QCOMPARE(again->intCorrect, qint16(0));
         QVERIFY(!again->three.firstTimer->isActive());
-        frmSubtraction().unload();
-        QTRY_VERIFY(!frmSubtraction().isLoaded());
+        instanceOf(Subtraction).unload();
+        QTRY_VERIFY(!instanceOf(Subtraction).isLoaded());
     }
 };
 

@@ -68,7 +68,7 @@ private slots:
 
     void dealsEachTileFromItsRange()
     {
-        const Exercise e(Operation::Subtract, Face::Laughing);
+        const Exercise e(operationRow(Operation::Subtract), Face::Laughing);
         const Range ranges[] = {{35, 84}, {20, 54}, {1, 20}};
         RandomSource chosen({0.0f, Largest, 0.5f});
         QCOMPARE(e.deal(ranges, chosen), QStringList({"35", "54", "11"}));
@@ -115,7 +115,7 @@ private slots:
         QFETCH(QStringList, operands);
         QFETCH(QString, typed);
         QFETCH(bool, right);
-        Exercise e(operation, Face::Smiling);
+        Exercise e(operationRow(operation), Face::Smiling);
         const Exercise::Answered answered = e.answer(operands, typed);
         QCOMPARE(answered.right, right);
         QCOMPARE(answered.typedText, typed); // never rewritten
@@ -165,7 +165,7 @@ private slots:
         QFETCH(bool, right);
         QFETCH(QString, shown);
         QFETCH(QString, correct);
-        Exercise e(Operation::Divide, Face::Smiling);
+        Exercise e(operationRow(Operation::Divide), Face::Smiling);
         const Exercise::Answered answered = e.answer({dividend, divisor}, typed);
         QCOMPARE(answered.right, right);
         QCOMPARE(answered.typedText, shown);
@@ -175,7 +175,7 @@ private slots:
     void theRegionalSeparatorReadsAndWrites()
     {
         QLocale::setDefault(QLocale(QLocale::German));
-        Exercise e(Operation::Divide, Face::Smiling);
+        Exercise e(operationRow(Operation::Divide), Face::Smiling);
         const Exercise::Answered answered = e.answer({"99", "2"}, " 49,50");
         QVERIFY(answered.right);
         QCOMPARE(answered.correctText, "49,5");
@@ -212,9 +212,10 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, verdict);
         QLocale::setDefault(QLocale(language));
-        Exercise e(Operation::Divide, Face::Smiling);
-        QCOMPARE(drills::verdictSentence(drills::spokenProblem(Operation::Divide, operands),
-                                         e.answer(operands, typed), "You are good."),
+        Exercise e(operationRow(Operation::Divide), Face::Smiling);
+        QCOMPARE(drills::verdictSentence(
+                     drills::spokenProblem(operationRow(Operation::Divide), operands),
+                     e.answer(operands, typed), "You are good."),
                  verdict);
     }
 
@@ -223,7 +224,7 @@ private slots:
     {
         QFETCH(Operation, operation);
         QFETCH(Face, rightFace);
-        Exercise e(operation, rightFace);
+        Exercise e(operationRow(operation), rightFace);
         // Right, right, wrong, right, right: four right answers, no animation; a wrong one neither
         // counts nor starts the run again.
         for (const bool right : {true, true, false, true, true}) {
@@ -256,7 +257,7 @@ private slots:
     {
         QFETCH(Operation, operation);
         QFETCH(Face, rightFace);
-        Exercise e(operation, rightFace);
+        Exercise e(operationRow(operation), rightFace);
         // Steps 1 to 5, then round again; the fifth step keeps the fourth face. Only the first
         // timer's ticks show the praise.
         const Face faces[] = {Face::Straight,         Face::Smiling,          Face::Laughing,
@@ -282,7 +283,7 @@ private slots:
 
     void talliesStopAt32767()
     {
-        Exercise e(Operation::Subtract, Face::Laughing);
+        Exercise e(operationRow(Operation::Subtract), Face::Laughing);
         e.total = 32767;
         e.correct = 32767;
         QVERIFY(answerRight(e, Operation::Subtract).right);
@@ -320,7 +321,7 @@ private slots:
         QFETCH(QString, correctLabel);
         QFETCH(QString, totalLabel);
         QFETCH(QString, percent);
-        Exercise e(Operation::Add, Face::Smiling);
+        Exercise e(operationRow(Operation::Add), Face::Smiling);
         e.correct = qint16(correct);
         e.total = qint16(total);
         const Exercise::Score score = e.score();

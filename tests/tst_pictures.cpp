@@ -5,6 +5,7 @@
 // The windows' pictures are checked again under QT_SCALE_FACTOR 1.25, 1.5, 2 and 3.
 #include "about/aboutwindow.h"
 #include "controls.h"
+#include "drillrows.h"
 #include "drills/drillwindow.h"
 #include "toolkit/forms/picture.h"
 #include "toolkit/look/appearance.h"
@@ -211,7 +212,7 @@ private slots:
     // target at its own size.
     void windowsShowTheDrawings()
     {
-        drills::DrillWindow window(drills::Drill::Addition);
+        drills::DrillWindow window(Addition);
         window.Form_Load();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -3,6 +3,7 @@
 // The Progress window on a class folder: opened from the menus, one learner's scores as table and
 // chart, saved as CSV and PDF, kept up to date by saves, and never a byte of a score file changed.
 #include "controls.h"
+#include "drillrows.h"
 #include "filecheck.h"
 
 #include "division/divisionwindow.h"
@@ -107,7 +108,7 @@ private slots:
         QCOMPARE(window->picChart->accessibleDescription(), window->trend());
         QVERIFY2(window->picChart->inherits("QChartView"), "the chart's module was not loaded");
 
-        menuItem(*division::frmDivision().show(), "mnuItemProgress")->trigger();
+        menuItem(*instanceOf(Division).show(), "mnuItemProgress")->trigger();
         QCOMPARE(frmProgress().form(), window);
         QCOMPARE(window->cboDrill->currentText(), "Division");
         QCOMPARE(column(window->grdRecords, 0), QStringList({"3/1/26", "3/4/26", "3/5/26"}));
@@ -126,8 +127,7 @@ private slots:
 
         // A save while it is open shows; Bob stays chosen.
         toolkit::dialogs::answerNextInput("Bob");
-        QVERIFY(scores::saveScore(nullptr, scores::DivisionScores, {"100.00%", "5"},
-                                  QDate(2026, 3, 6)));
+        QVERIFY(scores::saveScore(nullptr, Division.scores, {"100.00%", "5"}, QDate(2026, 3, 6)));
         QTRY_COMPARE(column(window->grdRecords, 2).last(), "100 %");
         QCOMPARE(window->trend(), "Division: from 40 % to 100 % in 3 saves.");
     }

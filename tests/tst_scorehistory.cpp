@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The score files read back: every record Save Score writes comes back as it was saved, whatever
 // the name holds, and lines that are not records are counted, never taken for scores.
+#include "drillrows.h"
 #include "filecheck.h"
 
 #include "progress/scorehistory.h"
@@ -22,7 +23,7 @@ const QDate SixthOfDecember(2026, 12, 6);
 QString described(const Record &record)
 {
     QStringList parts;
-    for (int i = 0; i < exercisesOf(record.drill); ++i) {
+    for (int i = 0; i < record.drill->exercises(); ++i) {
         const Result &r = record.results[i];
         parts << (r.scored ? QString::number(r.percent) : QStringLiteral("-")) + u'/' +
                      (r.answered < 0 ? QStringLiteral("-") : QString::number(r.answered));
@@ -49,53 +50,48 @@ private slots:
 
     void readsBackWhatSaveScoreWrote_data()
     {
-        QTest::addColumn<int>("drill");
+        QTest::addColumn<const Drill *>("drill");
         QTest::addColumn<QString>("name");
         QTest::addColumn<Captions>("captions");
         QTest::addColumn<QString>("results");
 
         const Captions scored{"80.00%", "10", "50.00%", "4"};
-        const auto drill = [](Drill d) { return int(d); };
-        QTest::newRow("Addition") << drill(Drill::Addition) << "Dav" << scored << "80/10 50/4";
-        QTest::newRow("Subtraction")
-            << drill(Drill::Subtraction) << "Dav" << scored << "80/10 50/4";
-        QTest::newRow("Multiplication")
-            << drill(Drill::Multiplication) << "Dav" << scored << "80/10 50/4";
+        QTest::newRow("Addition") << &Addition << "Dav" << scored << "80/10 50/4";
+        QTest::newRow("Subtraction") << &Subtraction << "Dav" << scored << "80/10 50/4";
+        QTest::newRow("Multiplication") << &Multiplication << "Dav" << scored << "80/10 50/4";
         QTest::newRow("Division, one exercise ending in and")
-            << drill(Drill::Division) << "Dav" << scored << "80/10";
+            << &Division << "Dav" << scored << "80/10";
         QTest::newRow("never scored: every caption empty")
-            << drill(Drill::Addition) << "Dav" << Captions{} << "-/- -/-";
+            << &Addition << "Dav" << Captions{} << "-/- -/-";
         QTest::newRow("saved again without a Score press")
-            << drill(Drill::Multiplication) << "Dav" << Captions{"", "10", "", "4"} << "-/10 -/4";
-        QTest::newRow("quotes in the name")
-            << drill(Drill::Division) << "\"Dav\" \"" << scored << "80/10";
+            << &Multiplication << "Dav" << Captions{"", "10", "", "4"} << "-/10 -/4";
+        QTest::newRow("quotes in the name") << &Division << "\"Dav\" \"" << scored << "80/10";
         QTest::newRow("the sentence's own words in the name")
-            << drill(Drill::Addition)
+            << &Addition
             << "A On the Day of 01/02/03 Got A 10.00% Out of 3 Questions on ADD 2 and 1.00% out "
                "of 1 Questions on ADD 3\"\r\n\""
             << scored << "80/10 50/4";
         QTest::newRow("Division's words in the name")
-            << drill(Drill::Division) << " Out of  Questions on Divide 2 decimal places and "
+            << &Division << " Out of  Questions on Divide 2 decimal places and "
             << Captions{"", "7"} << "-/7";
-        QTest::newRow("a name of blanks")
-            << drill(Drill::Subtraction) << "  " << scored << "80/10 50/4";
+        QTest::newRow("a name of blanks") << &Subtraction << "  " << scored << "80/10 50/4";
         QTest::newRow("a regional comma")
-            << drill(Drill::Addition) << "Zoë" << Captions{"66,67%", "3", "100,00%", "32767"}
+            << &Addition << "Zoë" << Captions{"66,67%", "3", "100,00%", "32767"}
             << "66.67/3 100/32767";
         QTest::newRow("a separator the code page lacks, digits of another script")
-            << drill(Drill::Subtraction) << "Dav"
+            << &Subtraction << "Dav"
             << Captions{QStringLiteral("50\u066B00%"), "2",
                         QStringLiteral("\u0663\u0663\u066B\u0663\u0663%"), "3"}
             << "50/2 33.33/3";
     }
     void readsBackWhatSaveScoreWrote()
     {
-        QFETCH(int, drill);
+        QFETCH(const Drill *, drill);
         QFETCH(QString, name);
         QFETCH(Captions, captions);
         QFETCH(QString, results);
 
-        const scores::ScoreFile &file = scoreFileOf(Drill(drill));
+        const scores::ScoreFile &file = drill->scores;
         // A record before and after: each is read on its own lines.
         for (const QString &saved : {QStringLiteral("Ann"), name, QStringLiteral("Bob")}) {
             toolkit::dialogs::answerNextInput(saved);
@@ -103,7 +99,7 @@ private slots:
         }
 
         History history;
-        history.read(Drill(drill), bytesOf(file.fileName));
+        history.read(*drill, bytesOf(file.fileName));
         QCOMPARE(history.notScores(), 0);
         QCOMPARE(history.records().size(), 3u);
         const Record &record = history.records()[1];
@@ -111,7 +107,7 @@ private slots:
         QCOMPARE(history.learners()[record.learner],
                  QString(name).replace("\r\n", " ").replace('\r', ' ').replace('\n', ' '));
         QCOMPARE(record.date, SixthOfDecember);
-        QCOMPARE(record.drill, Drill(drill));
+        QCOMPARE(record.drill, drill);
         QCOMPARE(described(record), results);
         QCOMPARE(history.learners()[history.records()[2].learner], "Bob");
     }
@@ -152,7 +148,7 @@ private slots:
         QFETCH(int, records);
         QFETCH(int, notScores);
         History history;
-        history.read(Drill::Addition, bytes);
+        history.read(Addition, bytes);
         QCOMPARE(int(history.records().size()), records);
         QCOMPARE(history.notScores(), notScores);
         if (records > 0)
@@ -163,7 +159,7 @@ private slots:
     void summarizesEachLearner()
     {
         History history;
-        history.read(Drill::Division,
+        history.read(Division,
                      "\"Bob On the Day of 03/01/26 Got A 40.00% Out of 5 Questions on Divide 2 "
                      "decimal places and \r\n\"\r\n"
                      "\"Ann On the Day of 03/02/26 Got A 90.00% Out of 5 Questions on Divide 2 "
@@ -180,12 +176,12 @@ private slots:
         const LearnerSummary &bob = learners[1];
         QCOMPARE(bob.saves, 4);
         QCOMPARE(bob.last, QDate(2026, 3, 5));
-        const ExerciseSummary &division = bob.exercises[exerciseIndex(Drill::Division, 0)];
+        const ExerciseSummary &division = bob.exercises[exerciseIndex(Division, 0)];
         QCOMPARE(division.scored, 3);
         QCOMPARE(division.first, 40);
         QCOMPARE(division.latest, 60);
         QCOMPARE(division.best, 85);
-        QCOMPARE(bob.exercises[exerciseIndex(Drill::Addition, 0)].scored, 0);
+        QCOMPARE(bob.exercises[exerciseIndex(Addition, 0)].scored, 0);
     }
 
 private:

@@ -3,12 +3,12 @@
 // The drill windows' score menus on the real windows: Save Score appends the record built from the
 // summary labels and starts a new count only once it is written; Display opens the drill's file.
 #include "controls.h"
-#include "drillinstance.h"
+#include "drillrows.h"
 #include "filecheck.h"
 
 #include "division/divisionwindow.h"
+#include "drillrows.h"
 #include "drills/drillwindow.h"
-#include "drills/drillwindows.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/forms/dialogs.h"
@@ -40,7 +40,7 @@ void choose(toolkit::Form *window, const char *item)
     menuItem(*window, QString::fromLatin1(item))->trigger();
 }
 
-DrillWindow *openScored(Drill drill)
+DrillWindow *openScored(const Drill &drill)
 {
     auto *window = static_cast<DrillWindow *>(instanceOf(drill).show());
     window->intTotalA = 10;
@@ -73,29 +73,29 @@ private slots:
     {
         dialogs::clearAnswers();
         scores::frmScore().unload();
-        for (const auto drill : drills::AllDrills)
+        for (const Drill *drill : integerDrills())
             instanceOf(drill).unload();
-        division::frmDivision().unload();
+        instanceOf(Division).unload();
         delete m_window;
         m_folder.leave();
     }
 
     void savingAppendsTheShownScoresAndStartsAfresh_data()
     {
-        QTest::addColumn<Drill>("drill");
+        QTest::addColumn<const Drill *>("drill");
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QByteArray>("operation");
-        QTest::newRow("Addition") << Drill::Addition << "mnuitemSaveScore"
+        QTest::newRow("Addition") << &Addition << "mnuitemSaveScore"
                                   << "Add.txt" << QByteArray("ADD");
-        QTest::newRow("Subtraction") << Drill::Subtraction << "mnuItemSaveScore"
+        QTest::newRow("Subtraction") << &Subtraction << "mnuItemSaveScore"
                                      << "Sub.txt" << QByteArray("SUBTRACT");
-        QTest::newRow("Multiplication") << Drill::Multiplication << "mnuItemSaveScore"
+        QTest::newRow("Multiplication") << &Multiplication << "mnuItemSaveScore"
                                         << "Multiply.txt" << QByteArray("MULTIPLY");
     }
     void savingAppendsTheShownScoresAndStartsAfresh()
     {
-        QFETCH(Drill, drill);
+        const Drill &drill = fetchedDrill();
         QFETCH(QString, item);
         QFETCH(QString, fileName);
         QFETCH(QByteArray, operation);
@@ -128,7 +128,7 @@ private slots:
     void anUnsavedScoreKeepsTheCount()
     {
         QFETCH(bool, cancelled);
-        DrillWindow *window = openScored(Drill::Addition);
+        DrillWindow *window = openScored(Addition);
         if (cancelled) {
             dialogs::answerNextInput(QString());
         } else {
@@ -146,7 +146,7 @@ private slots:
 
     void theNextScoreCountsFromTheSave()
     {
-        DrillWindow *window = openScored(Drill::Addition);
+        DrillWindow *window = openScored(Addition);
         dialogs::answerNextInput("Dav");
         choose(window, "mnuitemSaveScore");
         for (int i = 0; i < 2; ++i) {
@@ -164,7 +164,7 @@ private slots:
 
     void divisionSavesItsOneExercise()
     {
-        auto *window = static_cast<division::DivisionWindow *>(division::frmDivision().show());
+        auto *window = static_cast<division::DivisionWindow *>(instanceOf(Division).show());
         window->intTotalA = 4;
         window->intCorrectA = 1;
         QTest::mouseClick(window->findChild<QPushButton *>("cmdScore1"), Qt::LeftButton);
@@ -181,24 +181,23 @@ private slots:
 
     void displayShowsTheDrillsOwnFile_data()
     {
-        QTest::addColumn<int>("drill"); // the three integer drills, then Division
+        QTest::addColumn<const Drill *>("drill");
         QTest::addColumn<QString>("fileName");
-        QTest::newRow("Addition") << 0 << "Add.txt";
-        QTest::newRow("Subtraction") << 1 << "Sub.txt";
-        QTest::newRow("Multiplication") << 2 << "Multiply.txt";
-        QTest::newRow("Division") << 3 << "Divide.txt";
+        QTest::newRow("Addition") << &Addition << "Add.txt";
+        QTest::newRow("Subtraction") << &Subtraction << "Sub.txt";
+        QTest::newRow("Multiplication") << &Multiplication << "Multiply.txt";
+        QTest::newRow("Division") << &Division << "Divide.txt";
     }
     void displayShowsTheDrillsOwnFile()
     {
-        QFETCH(int, drill);
+        QFETCH(const Drill *, drill);
         QFETCH(QString, fileName);
         for (const char *name : {"Add.txt", "Sub.txt", "Multiply.txt", "Divide.txt"}) {
             QFile file(name);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(QByteArray("\"") + name + "\r\n\"\r\n");
         }
-        toolkit::Form *window =
-            drill < 3 ? instanceOf(Drill(drill)).show() : division::frmDivision().show();
+        toolkit::Form *window = instanceOf(drill).show();
         choose(window, "mnuItemRetrievScores");
         QVERIFY(scores::frmScore().isLoaded());
         auto *viewer = static_cast<scores::ScoreWindow *>(scores::frmScore().form());

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a score: the record bytes each drill appends, what an empty name leaves alone, and the
 // save that fails without harming the records already in the file.
+#include "drillrows.h"
 #include "filecheck.h"
 
 #include "scores/scorerecord.h"
@@ -58,41 +59,41 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
 
         QTest::newRow("Addition")
-            << &AdditionScores << "Dav" << Scored << "Add.txt"
+            << &Addition.scores << "Dav" << Scored << "Add.txt"
             << QByteArray("\"Dav On the Day of 12/06/26 Got A 80.00% Out of 10 Questions on ADD 2 "
                           "and 50.00% out of 4 Questions on ADD 3\r\n\"\r\n");
         QTest::newRow("Subtraction")
-            << &SubtractionScores << "Dav" << Scored << "Sub.txt"
+            << &Subtraction.scores << "Dav" << Scored << "Sub.txt"
             << QByteArray("\"Dav On the Day of 12/06/26 Got A 80.00% Out of 10 Questions on "
                           "SUBTRACT 2 and 50.00% out of 4 Questions on SUBTRACT 3\r\n\"\r\n");
         QTest::newRow("Multiplication")
-            << &MultiplicationScores << "Dav" << Scored << "Multiply.txt"
+            << &Multiplication.scores << "Dav" << Scored << "Multiply.txt"
             << QByteArray("\"Dav On the Day of 12/06/26 Got A 80.00% Out of 10 Questions on "
                           "MULTIPLY 2 and 50.00% out of 4 Questions on MULTIPLY 3\r\n\"\r\n");
         QTest::newRow("Division reads one exercise")
-            << &DivisionScores << "Dav" << Scored << "Divide.txt"
+            << &Division.scores << "Dav" << Scored << "Divide.txt"
             << QByteArray("\"Dav On the Day of 12/06/26 Got A 80.00% Out of 10 Questions on "
                           "Divide 2 decimal places and \r\n\"\r\n");
         QTest::newRow("never scored: blanks meet")
-            << &AdditionScores << "Dav" << Captions{} << "Add.txt"
+            << &Addition.scores << "Dav" << Captions{} << "Add.txt"
             << QByteArray("\"Dav On the Day of 12/06/26 Got A  Out of  Questions on ADD 2 and  "
                           "out of  Questions on ADD 3\r\n\"\r\n");
         QTest::newRow("a name of blanks")
-            << &DivisionScores << "  " << Captions{"0.00%", "1"} << "Divide.txt"
+            << &Division.scores << "  " << Captions{"0.00%", "1"} << "Divide.txt"
             << QByteArray("\"   On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on Divide 2 "
                           "decimal places and \r\n\"\r\n");
         QTest::newRow("a quote in the name stays")
-            << &DivisionScores << "Dav \"D\"" << Captions{"0.00%", "1"} << "Divide.txt"
+            << &Division.scores << "Dav \"D\"" << Captions{"0.00%", "1"} << "Divide.txt"
             << QByteArray("\"Dav \"D\" On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on "
                           "Divide 2 decimal places and \r\n\"\r\n");
         QTest::newRow("a regional separator the file lacks")
-            << &DivisionScores << "Dav" << Captions{QStringLiteral("50\u066B00%"), "2"}
+            << &Division.scores << "Dav" << Captions{QStringLiteral("50\u066B00%"), "2"}
             << "Divide.txt"
             << QByteArray("\"Dav On the Day of 12/06/26 Got A 50.00% Out of 2 Questions on "
                           "Divide 2 decimal places and \r\n\"\r\n");
         // The name box holds one line: pasted line breaks are blanks, the record keeps two lines.
         QTest::newRow("line breaks pasted into the name")
-            << &DivisionScores << "A\r\nB\nC\rD\u2029E" << Captions{"0.00%", "1"} << "Divide.txt"
+            << &Division.scores << "A\r\nB\nC\rD\u2029E" << Captions{"0.00%", "1"} << "Divide.txt"
             << QByteArray("\"A B C D E On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on "
                           "Divide 2 decimal places and \r\n\"\r\n");
     }
@@ -112,7 +113,7 @@ private slots:
 
     void datesHaveTwoDigitsEach()
     {
-        const QString sentence = scoreSentence(AdditionScores, "A", QDate(2009, 3, 7), {});
+        const QString sentence = scoreSentence(Addition.scores, "A", QDate(2009, 3, 7), {});
         QVERIFY2(sentence.startsWith("A On the Day of 03/07/09 Got A"), qPrintable(sentence));
     }
 
@@ -122,10 +123,10 @@ private slots:
         writeFile("Add.txt", earlier);
         dialogs::answerNextInput("Ann");
         dialogs::answerNextInput("Bob");
-        QVERIFY(saveScore(nullptr, AdditionScores, Scored, SixthOfDecember));
-        QVERIFY(saveScore(nullptr, AdditionScores, Captions{}, SixthOfDecember));
+        QVERIFY(saveScore(nullptr, Addition.scores, Scored, SixthOfDecember));
+        QVERIFY(saveScore(nullptr, Addition.scores, Captions{}, SixthOfDecember));
         const QByteArray ann =
-            scoreRecord(scoreSentence(AdditionScores, "Ann", SixthOfDecember, Scored)).toLatin1();
+            scoreRecord(scoreSentence(Addition.scores, "Ann", SixthOfDecember, Scored)).toLatin1();
         // A record starts a line of its own after a file that ends without one.
         QVERIFY(bytesOf("Add.txt").startsWith(earlier + "\r\n" + ann + "\"Bob On the Day"));
     }
@@ -146,7 +147,7 @@ private slots:
         dialogs::answerNextMessage(answer);
         if (answer != QMessageBox::Yes)
             dialogs::answerNextInput("Lucja");
-        QVERIFY(saveScore(nullptr, DivisionScores, Scored, SixthOfDecember));
+        QVERIFY(saveScore(nullptr, Division.scores, Scored, SixthOfDecember));
         QVERIFY(bytesOf("Divide.txt").startsWith("\"" + saved + " On the Day"));
 
         const auto boxes = dialogs::takeAnsweredBoxes();
@@ -171,8 +172,8 @@ private slots:
         dialogs::answerNextMessage(QMessageBox::Ok);
         dialogs::answerNextInput(longest);
         dialogs::answerNextMessage(QMessageBox::Yes); // saved as "?" all the same
-        QVERIFY(saveScore(nullptr, MultiplicationScores, {"100.00%", "-32768", "100.00%", "-32768"},
-                          SixthOfDecember));
+        QVERIFY(saveScore(nullptr, Multiplication.scores,
+                          {"100.00%", "-32768", "100.00%", "-32768"}, SixthOfDecember));
         const QByteArray bytes = bytesOf("Multiply.txt");
         QVERIFY(bytes.startsWith("\"" + QByteArray(LongestName, '?') + " On the Day"));
         QCOMPARE(beyondLimits(false, linesOf(bytes)), QString());
@@ -195,7 +196,7 @@ private slots:
     {
         QFETCH(QString, answer);
         dialogs::answerNextInput(answer);
-        QVERIFY(!saveScore(nullptr, AdditionScores, Scored, SixthOfDecember));
+        QVERIFY(!saveScore(nullptr, Addition.scores, Scored, SixthOfDecember));
         QCOMPARE(dialogs::takeAnsweredBoxes().size(), 1); // the name box only, no message
         QVERIFY(!QFileInfo::exists("Add.txt"));
     }
@@ -218,7 +219,7 @@ private slots:
         });
         poll->start(10);
 
-        QVERIFY(saveScore(nullptr, DivisionScores, Scored, SixthOfDecember));
+        QVERIFY(saveScore(nullptr, Division.scores, Scored, SixthOfDecember));
         QCOMPARE(prompt, "Please Enter Your Name");
         QCOMPARE(title, "Math Score");
         QCOMPARE(field, "");
@@ -231,7 +232,7 @@ private slots:
         QDir().mkdir("Add.txt");
         dialogs::answerNextInput("Dav");
         dialogs::answerNextMessage(QMessageBox::Ok);
-        QVERIFY(!saveScore(nullptr, AdditionScores, Scored, SixthOfDecember));
+        QVERIFY(!saveScore(nullptr, Addition.scores, Scored, SixthOfDecember));
         auto boxes = dialogs::takeAnsweredBoxes();
         QCOMPARE(boxes.size(), 2);
         QCOMPARE(boxes[1].title, "Sumbrook");
@@ -247,7 +248,7 @@ private slots:
         dialogs::answerNextMessage(QMessageBox::Ok);
         {
             const FileSizeLimit limit(earlier.size() + 20);
-            QVERIFY(!saveScore(nullptr, SubtractionScores, Scored, SixthOfDecember));
+            QVERIFY(!saveScore(nullptr, Subtraction.scores, Scored, SixthOfDecember));
         }
         boxes = dialogs::takeAnsweredBoxes();
         QCOMPARE(boxes.size(), 2);

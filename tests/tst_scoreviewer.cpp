@@ -4,12 +4,12 @@
 // following the window's width, asking before edits are lost, and writing back exactly what it
 // shows, atomically, keeping the viewer open when the write fails.
 #include "controls.h"
-#include "drillinstance.h"
+#include "drillrows.h"
 #include "filecheck.h"
 
+#include "drillrows.h"
 #include "drills/drilldesign.h"
 #include "drills/drillwindow.h"
-#include "drills/drillwindows.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/files/codepage.h"
@@ -165,7 +165,7 @@ private slots:
         dialogs::answerNextMessage(QMessageBox::No); // lets an edited viewer close
         frmScore().unload();
         QTRY_VERIFY(!frmScore().isLoaded());
-        for (const auto drill : drills::AllDrills)
+        for (const Drill *drill : integerDrills())
             instanceOf(drill).unload();
         dialogs::clearAnswers();
         delete m_guard;
@@ -435,7 +435,7 @@ private slots:
         writeFile("Add.txt", TwoRecords);
         displayScores("Add.txt");
         typeAndUndo(viewer()->txtScore);
-        drills::frmAddition().show();
+        instanceOf(Addition).show();
         QVERIFY(m_window->mdiArea()->activeSubWindow() != viewer()->parentWidget());
         frmScore().show();
         QCOMPARE(m_window->mdiArea()->activeSubWindow(), viewer()->parentWidget());
@@ -815,7 +815,7 @@ private slots:
             QCOMPARE(QProcess::execute(SCOREWRITER, {"save", "Add.txt", "1", "Cy"}), 0);
         } else {
             dialogs::answerNextInput("Cy");
-            menuItem(*drills::frmAddition().show(), "mnuitemSaveScore")->trigger();
+            menuItem(*instanceOf(Addition).show(), "mnuitemSaveScore")->trigger();
             frmScore().show();
         }
         const QByteArray saved = bytesOf("Add.txt").sliced(TwoRecords.size());
@@ -955,7 +955,7 @@ private slots:
         QFETCH(bool, escape);
         writeFile("Add.txt", TwoRecords);
         writeFile("Sub.txt", SubRecord);
-        drills::frmAddition().show();
+        instanceOf(Addition).show();
         displayScores("Add.txt");
         typeAtTheEnd(viewer()->txtScore, "Eve");
 
@@ -983,7 +983,7 @@ private slots:
         QCOMPARE(viewer()->shownText(), QString::fromLatin1(TwoRecords + "Eve"));
         QCOMPARE(viewer()->blnChanged, qint16(-1));
         QVERIFY(m_window->isVisible());
-        QVERIFY(drills::frmAddition().form()->isVisible());
+        QVERIFY(instanceOf(Addition).form()->isVisible());
         QCOMPARE(bytesOf("Add.txt"), TwoRecords);
     }
 
@@ -1005,7 +1005,7 @@ private slots:
         QFETCH(bool, giveUp);
         writeFile("Add.txt", TwoRecords);
         writeFile("Sub.txt", SubRecord);
-        auto *drill = static_cast<drills::DrillWindow *>(drills::frmAddition().show());
+        auto *drill = static_cast<drills::DrillWindow *>(instanceOf(Addition).show());
         drill->intTotalA = 3;
         displayScores("Add.txt");
         const QString edits = way == "display" ? "" : "Eve";

@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its menu, one instance per drill window, menu-bar swapping and closing.
 #include "division/divisionwindow.h"
-#include "drillinstance.h"
+#include "drillrows.h"
 #include "drills/drillwindow.h"
-#include "drills/drillwindows.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/forms/form.h"
@@ -53,13 +52,17 @@ struct Child
 
 toolkit::WindowInstance &divisionInstance()
 {
-    return division::frmDivision();
+    return instanceOf(Division);
 }
 
 const Child Children[] = {
-    {"frmAddition", drills::frmAddition, {751, 539}},
-    {"frmSubtraction", drills::frmSubtraction, {747, 443}},
-    {"frmMultiplication", drills::frmMultiplication, {673, 443}},
+    {"frmAddition", []() -> toolkit::WindowInstance & { return instanceOf(Addition); }, {751, 539}},
+    {"frmSubtraction",
+     []() -> toolkit::WindowInstance & { return instanceOf(Subtraction); },
+     {747, 443}},
+    {"frmMultiplication",
+     []() -> toolkit::WindowInstance & { return instanceOf(Multiplication); },
+     {673, 443}},
     {"frmDivision", divisionInstance, {448, 377}},
     {"frmScore", scores::frmScore, {690, 431}},
 };
@@ -82,11 +85,11 @@ private slots:
     void cleanup()
     {
         // Every test starts with no drill window loaded.
-        for (const auto drill : drills::AllDrills) {
+        for (const Drill *drill : integerDrills()) {
             instanceOf(drill).unload();
             QTRY_VERIFY(!instanceOf(drill).isLoaded());
         }
-        for (toolkit::WindowInstance *other : {&division::frmDivision(), &scores::frmScore()}) {
+        for (toolkit::WindowInstance *other : {&instanceOf(Division), &scores::frmScore()}) {
             other->unload();
             QTRY_VERIFY(!other->isLoaded());
         }
@@ -199,7 +202,7 @@ private slots:
         first->intStepA = 4;
         first->findChild<QPushButton *>("cmdExit")->click();
         QTRY_VERIFY(first.isNull());
-        QVERIFY(!drills::frmMultiplication().isLoaded());
+        QVERIFY(!instanceOf(Multiplication).isLoaded());
 
         choose(window, "mnuItemMultiplication");
         DrillWindow *second = openedDrill(window);
@@ -224,7 +227,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QRect area = window.mdiArea()->viewport()->rect();
         // Another window is open and maximized, as a learner would have it.
-        (child == 0 ? drills::frmSubtraction() : drills::frmAddition()).show();
+        (child == 0 ? instanceOf(Subtraction) : instanceOf(Addition)).show();
         // Twice: a window closed and opened again behaves as the first time.
         for (int opening = 0; opening < 2; ++opening) {
             toolkit::Form *form = c.instance().show();
@@ -261,7 +264,7 @@ private slots:
         window.showMaximized();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto *addition = static_cast<DrillWindow *>(drills::frmAddition().show());
+        auto *addition = static_cast<DrillWindow *>(instanceOf(Addition).show());
         auto *frame = qobject_cast<QMdiSubWindow *>(addition->parentWidget());
         addition->two.answerBox->setText("4");
         addition->three.answerBox->setFocus();
@@ -287,8 +290,8 @@ private slots:
         window.showMaximized();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        drills::frmAddition().show();
-        toolkit::Form *division = division::frmDivision().show();
+        instanceOf(Addition).show();
+        toolkit::Form *division = instanceOf(Division).show();
         QTRY_VERIFY(division->isAncestorOf(QApplication::focusWidget()));
         // The child's Close as on X11: the offscreen platform's keys are Windows' own.
         const QKeySequence ctrlF4(Qt::CTRL | Qt::Key_F4);
@@ -299,8 +302,8 @@ private slots:
             action->setShortcuts(keys);
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
-        QTRY_VERIFY(!division::frmDivision().isLoaded());
-        QVERIFY(drills::frmAddition().isLoaded());
+        QTRY_VERIFY(!instanceOf(Division).isLoaded());
+        QVERIFY(instanceOf(Addition).isLoaded());
     }
 
     void theFramesRestoredClientAreaLiesBelowItsMenuBar()
@@ -311,7 +314,7 @@ private slots:
         QCOMPARE(window.mdiArea()->size(), QSize(513, 331));
         // A child keeps its own client area when the frame is smaller than it, its title bar in
         // sight.
-        toolkit::Form *addition = drills::frmAddition().show();
+        toolkit::Form *addition = instanceOf(Addition).show();
         addition->parentWidget()->showNormal();
         QTRY_COMPARE(addition->size(), QSize(751, 539));
         QCOMPARE(addition->parentWidget()->pos(), QPoint(0, 0));
@@ -324,13 +327,13 @@ private slots:
         window->showMaximized();
         choose(*window, "mnuitemAddition");
         choose(*window, "mnuItemSubtraction");
-        QPointer<DrillWindow> addition = qobject_cast<DrillWindow *>(drills::frmAddition().form());
+        QPointer<DrillWindow> addition = qobject_cast<DrillWindow *>(instanceOf(Addition).form());
         QPointer<mdiSumbrook> frame = window;
         QVERIFY(window->close());
         QTRY_VERIFY(frame.isNull());
         QVERIFY(addition.isNull());
-        QVERIFY(!drills::frmAddition().isLoaded());
-        QVERIFY(!drills::frmSubtraction().isLoaded());
+        QVERIFY(!instanceOf(Addition).isLoaded());
+        QVERIFY(!instanceOf(Subtraction).isLoaded());
     }
 
     void aChildThatRefusesToCloseKeepsTheFrameOpen()
@@ -352,7 +355,7 @@ private slots:
         sub->installEventFilter(&refuse);
         QVERIFY(!window.close());
         QVERIFY(window.isVisible());
-        QVERIFY(drills::frmAddition().isLoaded());
+        QVERIFY(instanceOf(Addition).isLoaded());
         sub->removeEventFilter(&refuse);
     }
 
@@ -373,7 +376,7 @@ private slots:
         QCOMPARE(openedDrill(window), addition);
         QCOMPARE(addition->intCorrect, qint16(4));
         QVERIFY(addition->isVisible());
-        QVERIFY(!division::frmDivision().isLoaded());
+        QVERIFY(!instanceOf(Division).isLoaded());
         for (const QWidget *top : QApplication::topLevelWidgets())
             QVERIFY2(!qobject_cast<const toolkit::Form *>(top), qPrintable(top->objectName()));
     }

@@ -4,13 +4,13 @@
 // reward animation ticking, scores saved and displayed by the thousand. The memory the process
 // holds must stay flat once everything has been used, and the 16-bit tallies must stop at their
 // ceiling instead of wrapping round.
-#include "drillinstance.h"
+#include "drillrows.h"
 #include "filecheck.h"
 #include "rightanswer.h"
 
 #include "division/divisionwindow.h"
+#include "drillrows.h"
 #include "drills/drillwindow.h"
-#include "drills/drillwindows.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/forms/dialogs.h"
@@ -87,11 +87,11 @@ struct Window
     int displays = 0;
 };
 
-Window drillWindow(Drill drill, const char *name, const char *fileName)
+Window drillWindow(const Drill &drill, const char *name, const char *fileName)
 {
     auto *w = static_cast<DrillWindow *>(instanceOf(drill).show());
-    const auto result = [drill](const QStringList &operands) {
-        return rightAnswer(drills::Operations[drill], operands);
+    const auto result = [&drill](const QStringList &operands) {
+        return rightAnswer(drill.operation, operands);
     };
     Exercise two{"two numbers",
                  w->two.answerBox,
@@ -137,7 +137,7 @@ Window drillWindow(Drill drill, const char *name, const char *fileName)
 
 Window divisionWindow()
 {
-    auto *w = static_cast<DivisionWindow *>(division::frmDivision().show());
+    auto *w = static_cast<DivisionWindow *>(instanceOf(Division).show());
     Exercise e{"quotient",
                w->two.answerBox,
                [w] { w->cmdAnswer_Click(); },
@@ -177,9 +177,9 @@ private slots:
         m_startBytes = residentBytes();
         m_main = new shell::mdiSumbrook;
         m_main->showMaximized();
-        m_windows.push_back(drillWindow(Drill::Addition, "Addition", "Add.txt"));
-        m_windows.push_back(drillWindow(Drill::Subtraction, "Subtraction", "Sub.txt"));
-        m_windows.push_back(drillWindow(Drill::Multiplication, "Multiplication", "Multiply.txt"));
+        m_windows.push_back(drillWindow(Addition, "Addition", "Add.txt"));
+        m_windows.push_back(drillWindow(Subtraction, "Subtraction", "Sub.txt"));
+        m_windows.push_back(drillWindow(Multiplication, "Multiplication", "Multiply.txt"));
         m_windows.push_back(divisionWindow());
         int exercise = 0;
         for (Window &window : m_windows) {
@@ -193,9 +193,9 @@ private slots:
     {
         toolkit::dialogs::clearAnswers();
         scores::frmScore().unload();
-        for (const auto drill : drills::AllDrills)
+        for (const Drill *drill : integerDrills())
             instanceOf(drill).unload();
-        division::frmDivision().unload();
+        instanceOf(Division).unload();
         delete m_main;
         m_folder.leave();
     }

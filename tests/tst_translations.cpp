@@ -5,9 +5,9 @@
 // every language, and score records the same bytes whatever the language.
 #include "about/aboutwindow.h"
 #include "division/divisionwindow.h"
+#include "drillrows.h"
 #include "drills/drilldesign.h"
 #include "drills/drillwindow.h"
-#include "drills/drillwindows.h"
 #include "drills/exercise.h"
 #include "progress/progresswindow.h"
 #include "rightanswer.h"
@@ -390,7 +390,7 @@ private slots:
 
         // What the windows say as they are used: a verdict on an answer, the question before
         // closing edited scores.
-        auto *addition = static_cast<DrillWindow *>(drills::frmAddition().show());
+        auto *addition = static_cast<DrillWindow *>(instanceOf(Addition).show());
         addition->two.answerBox->setText(QStringLiteral("x"));
         addition->cmdAnswer_Click();
         texts << addition->two.picture->accessibleName();
@@ -445,14 +445,14 @@ private slots:
             const QString text = de.translate(context, english);
             return text.isEmpty() ? QString::fromUtf8(english) : text;
         };
-        auto *addition = static_cast<DrillWindow *>(drills::frmAddition().form());
+        auto *addition = static_cast<DrillWindow *>(instanceOf(Addition).form());
         QCOMPARE(addition->two.answerButton->text(), german_("drills::DrillWindow", "Answer"));
         QVERIFY(addition->two.answerButton->text() != u"Answer");
         QCOMPARE(addition->two.leadIn->text(),
                  german_("drills::DrillWindow", "The Correct Answer is "));
         QCOMPARE(addition->menus().first()->actions().first()->text(),
                  german_("drills::DrillWindow", "Save Score"));
-        auto *division = static_cast<division::DivisionWindow *>(division::frmDivision().form());
+        auto *division = static_cast<division::DivisionWindow *>(instanceOf(Division).form());
         QCOMPARE(division->two.resetButton->text(), german_("division::DivisionWindow", "Reset"));
         auto *about = static_cast<about::AboutWindow *>(about::frmAbout().form());
         QCOMPARE(about->cmdSysInfo->text(), german_("about::AboutWindow", "&System Info..."));
@@ -482,7 +482,7 @@ private slots:
         // Every window is built afresh in the language: none is left from an earlier row.
         for (const toolkit::WindowInstance *window :
              {&about::frmAbout(), &scores::frmScore(), &progress::frmProgress(),
-              &drills::frmAddition(), &division::frmDivision()})
+              &instanceOf(Addition), &instanceOf(Division)})
             QVERIFY(!window->isLoaded());
         shell::mdiSumbrook main;
         const auto closing = qScopeGuard([&main] { closeAll(main); });
@@ -552,7 +552,7 @@ private slots:
                 install(std::move(translator));
             }
             QFile::remove(QStringLiteral("Add.txt"));
-            DrillWindow window(drills::Drill::Addition);
+            DrillWindow window(Addition);
             window.Form_Load();
             window.intCorrectA = 4;
             window.intTotalA = 5;

@@ -4,6 +4,7 @@
 // CR LF, the sentence starts with the name as typed, the date as mm/dd/yy and the captions as the
 // file holds them, and the record comes back from the score file's code page as written wherever
 // the code page holds its characters.
+#include "../drillrows.h"
 #include "fuzzcheck.h"
 
 #include "scores/scorerecord.h"
@@ -16,9 +17,8 @@ namespace {
 
 const scores::ScoreFile &fileOf(uint8_t pick)
 {
-    static const scores::ScoreFile *const files[] = {
-        &scores::AdditionScores, &scores::SubtractionScores, &scores::MultiplicationScores,
-        &scores::DivisionScores};
+    static const scores::ScoreFile *const files[] = {&Addition.scores, &Subtraction.scores,
+                                                     &Multiplication.scores, &Division.scores};
     return *files[pick % std::size(files)];
 }
 
