@@ -81,8 +81,8 @@ private slots:
         m_folder.leave();
     }
 
-    // Opened from the main menu on every drill, then from Division's Score menu on Division: one
-    // window. Down chooses Bob; his records are the chart's table, its trend in words.
+    // Opened from the main menu on every drill, then from each drill's Score menu on that drill:
+    // one window. Down chooses Bob; his records are the chart's table, its trend in words.
     void showsEachLearnersProgress()
     {
         const QStringList before = everything(QDir::currentPath());
@@ -94,9 +94,10 @@ private slots:
         QCOMPARE(window->lblNotScores->text(), "1 line is not a score.");
         QCOMPARE(column(window->lstLearners, 0), QStringList({"Ann", "Bob"}));
         QCOMPARE(column(window->lstLearners, 1), QStringList({"1", "4"}));
-        QCOMPARE(window->lstLearners->model()->headerData(9, Qt::Horizontal).toString(),
+        const int divisionColumn = 3 + exerciseIndex(Division, 0);
+        QCOMPARE(window->lstLearners->model()->headerData(divisionColumn, Qt::Horizontal),
                  "Division");
-        QCOMPARE(column(window->lstLearners, 9),
+        QCOMPARE(column(window->lstLearners, divisionColumn),
                  QStringList({"90 %, best 90 %", "85 %, best 85 %"}));
 
         window->lstLearners->setFocus();
@@ -108,6 +109,12 @@ private slots:
         QCOMPARE(window->picChart->accessibleDescription(), window->trend());
         QVERIFY2(window->picChart->inherits("QChartView"), "the chart's module was not loaded");
 
+        // Each drill's own Score menu opens it on that drill.
+        for (const Drill &drill : drilltable::Drills) {
+            menuItem(*instanceOf(drill).show(), "mnuItemProgress")->trigger();
+            QCOMPARE(frmProgress().form(), window);
+            QCOMPARE(window->cboDrill->currentText(), drill.progressName);
+        }
         menuItem(*instanceOf(Division).show(), "mnuItemProgress")->trigger();
         QCOMPARE(frmProgress().form(), window);
         QCOMPARE(window->cboDrill->currentText(), "Division");
