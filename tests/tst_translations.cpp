@@ -49,7 +49,8 @@ using drills::DrillWindow;
 
 namespace {
 
-const QStringList Languages{"de", "es", "fr"};
+// Every language the build compiles a catalogue for.
+const QStringList Languages = QStringLiteral(SUMBROOK_LANGUAGES).split(u',');
 
 // The texts of a catalogue, by context and source text.
 QSet<QString> catalogue(const QString &language)
