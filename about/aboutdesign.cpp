@@ -60,6 +60,8 @@ AboutWindow::AboutWindow(SystemInfoServices services, QWidget *parent)
     , m_services(std::move(services))
 {
     build(Rows);
+    requireBound<&AboutWindow::lblTitle, &AboutWindow::lblVersion, &AboutWindow::cmdOK,
+                 &AboutWindow::cmdSysInfo>(*this);
     makeDefault(cmdOK);
 
     // A fixed dialog border without minimize or maximize. A tool window would stay out of the

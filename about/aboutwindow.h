@@ -55,10 +55,10 @@ public:
     // The window's design, in aboutwindow.cpp.
     static const toolkit::ControlRow Rows[];
 
-    QLabel *lblTitle;
-    QLabel *lblVersion;
-    QPushButton *cmdOK;
-    QPushButton *cmdSysInfo;
+    QLabel *lblTitle = nullptr;
+    QLabel *lblVersion = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdSysInfo = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -159,6 +159,10 @@ ProgressWindow::ProgressWindow(QWidget *parent)
             break;
         }
     }
+    requireBound<&ProgressWindow::lblFolder, &ProgressWindow::cmdFolder, &ProgressWindow::cboDrill,
+                 &ProgressWindow::lstLearners, &ProgressWindow::lblTrend,
+                 &ProgressWindow::grdRecords, &ProgressWindow::lblNotScores,
+                 &ProgressWindow::cmdSaveTable, &ProgressWindow::cmdSavePdf>(*this);
     // The learners' columns, one per exercise, want about as much room as the chart.
     split->setStretchFactor(0, 4);
     split->setStretchFactor(1, 5);

@@ -53,15 +53,15 @@ public:
 
     static const toolkit::WindowDesign Design;
 
-    QLabel *lblFolder;
-    QPushButton *cmdFolder;
-    QComboBox *cboDrill;
-    QTableView *lstLearners;
-    QLabel *lblTrend;
-    QTableView *grdRecords;
-    QLabel *lblNotScores;
-    QPushButton *cmdSaveTable;
-    QPushButton *cmdSavePdf;
+    QLabel *lblFolder = nullptr;
+    QPushButton *cmdFolder = nullptr;
+    QComboBox *cboDrill = nullptr;
+    QTableView *lstLearners = nullptr;
+    QLabel *lblTrend = nullptr;
+    QTableView *grdRecords = nullptr;
+    QLabel *lblNotScores = nullptr;
+    QPushButton *cmdSaveTable = nullptr;
+    QPushButton *cmdSavePdf = nullptr;
     QWidget *picChart = nullptr; // the chart, or a word where its module is missing
 
 private:

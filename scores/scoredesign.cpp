@@ -41,6 +41,7 @@ ScoreWindow::ScoreWindow(QWidget *parent)
     : Form(Design, parent)
 {
     build(Rows);
+    requireBound<&ScoreWindow::txtScore, &ScoreWindow::lblPath, &ScoreWindow::Label1>(*this);
     setFocusProxy(txtScore);
 }
 

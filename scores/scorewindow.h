@@ -47,9 +47,9 @@ public:
     // back to the window leaves it as it is: edits made before switching away are still unsaved.
     qint16 blnChanged = 0;
 
-    ScoreBox *txtScore;
-    QLabel *lblPath;
-    QLabel *Label1;
+    ScoreBox *txtScore = nullptr;
+    QLabel *lblPath = nullptr;
+    QLabel *Label1 = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

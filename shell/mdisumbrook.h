@@ -48,9 +48,9 @@ private:
     void offerReadingAloud(QMenu *menu);
     void sayTheProblemAgain();
 
-    QMdiArea *m_area;
-    QMenu *m_mnuSumbrook;
-    QAction *m_mnuAbout;
+    QMdiArea *m_area = nullptr;
+    QMenu *m_mnuSumbrook = nullptr;
+    QAction *m_mnuAbout = nullptr;
 };
 
 } // namespace shell

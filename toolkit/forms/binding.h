@@ -26,6 +26,7 @@ struct MemberOf<Type Window::*>
 };
 
 [[noreturn]] void wrongKind(const QObject *control, const char *wanted);
+[[noreturn]] void unbound(const QObject *window, std::string_view member);
 
 template<class T>
 T *cast(QObject *control)
@@ -99,6 +100,14 @@ inline constexpr MemberBinder bindTo = {
                 return -1;
         }(),
 };
+
+// Stops the program, naming the window and the member, where no row bound one of the members:
+// requireBound<&AboutWindow::lblTitle, &AboutWindow::cmdOK>(*this) once the window is built.
+template<auto... Members, class Window>
+void requireBound(const Window &window)
+{
+    ((window.*Members ? void() : detail::unbound(&window, detail::memberName<Members>())), ...);
+}
 
 // A multi-line text box of the window's own class: .make = makeAs<ScoreBox>.
 template<class Widget>

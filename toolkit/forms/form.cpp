@@ -30,6 +30,13 @@ void detail::wrongKind(const QObject *control, const char *wanted)
            wanted);
 }
 
+void detail::unbound(const QObject *window, std::string_view member)
+{
+    qFatal("No row of %s binds its member %.*s: the row named %.*s has no .member",
+           qPrintable(window->objectName()), int(member.size()), member.data(), int(member.size()),
+           member.data());
+}
+
 void MemberBinder::operator()(Form &window, QObject *control) const
 {
     if (!member.empty()) {
