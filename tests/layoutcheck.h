@@ -159,18 +159,20 @@ inline void checkDesignedControl(const QWidget &form, std::span<const DesignedLo
     if (auto *shape = qobject_cast<toolkit::Shape *>(widget)) {
         const QColor outline = designed.outlineInText ? form.palette().color(QPalette::WindowText)
                                                       : QColor::fromRgb(designed.outline.value());
-        QCOMPARE(shape->nominalGeometry(), place);
+        if (!places.empty())
+            QCOMPARE(shape->nominalGeometry(), place);
         QCOMPARE(shape->style().outline, outline);
         QCOMPARE(shape->style().outlineWidth, designed.outlineWidth);
         QCOMPARE(shape->style().fill, designed.filled ? outline : QColor());
         QCOMPARE(shape->style().rounded, designed.rounded);
         return;
     }
-    if (twips.left() < 0)
+    // Without places, where they are checked as properties every window has.
+    if (!places.empty() && twips.left() < 0)
         QCOMPARE(widget->size(), place.size());
-    else if (designed.autoSize)
+    else if (!places.empty() && designed.autoSize)
         QCOMPARE(widget->geometry(), QRect(place.topLeft(), widget->sizeHint()));
-    else
+    else if (!places.empty())
         QCOMPARE(widget->geometry(), place);
     if (designed.font.given) {
         const DesignedFont font = designed.font[window];
