@@ -221,7 +221,11 @@ private slots:
         QCOMPARE(window->size(), model->size());
         for (QWidget *modelled : model->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             const auto *own = control<QWidget>(*window, modelled->objectName());
-            QCOMPARE(own->geometry(), modelled->geometry());
+            // A drill's own heading and sign take the width of their text.
+            QCOMPARE(own->pos(), modelled->pos());
+            const auto *label = qobject_cast<const QLabel *>(own);
+            if (!label || label->text() == static_cast<const QLabel *>(modelled)->text())
+                QCOMPARE(own->size(), modelled->size());
             QCOMPARE(own->font(), modelled->font());
             QCOMPARE(own->isHidden(), modelled->isHidden());
             QCOMPARE(own->isEnabled(), modelled->isEnabled());

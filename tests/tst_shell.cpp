@@ -112,12 +112,21 @@ private slots:
             names << a->objectName();
             captions << a->text();
         }
-        // The design's four, then Progress, then reading aloud's switch after a separator.
-        QCOMPARE(names, QStringList({"mnuitemAddition", "mnuItemSubtraction",
-                                     "mnuItemMultiplication", "mnuItemDivision", "mnuItemProgress",
-                                     "", "mnuReadAloud", "mnuSayAgain"}));
-        QCOMPARE(captions, QStringList({"Addition", "Subtraction", "Multiplication", "Division",
-                                        "Progress", "", "Read Aloud", "Say the Problem Again"}));
+        // The drills in the table's order, the design's four first, then Progress, then reading
+        // aloud's switch after a separator.
+        QStringList drillNames, drillCaptions;
+        for (const Drill &drill : drilltable::Drills) {
+            drillNames << drill.menuName;
+            drillCaptions << drill.menuCaption;
+        }
+        QCOMPARE(drillNames.first(4), QStringList({"mnuitemAddition", "mnuItemSubtraction",
+                                                   "mnuItemMultiplication", "mnuItemDivision"}));
+        QCOMPARE(drillCaptions.first(4),
+                 QStringList({"Addition", "Subtraction", "Multiplication", "Division"}));
+        QCOMPARE(names,
+                 drillNames + QStringList({"mnuItemProgress", "", "mnuReadAloud", "mnuSayAgain"}));
+        QCOMPARE(captions, drillCaptions + QStringList({"Progress", "", "Read Aloud",
+                                                        "Say the Problem Again"}));
         QVERIFY(window.findChild<QAction *>("mnuAbout"));
     }
 
