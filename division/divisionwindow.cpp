@@ -13,10 +13,7 @@ namespace division {
 
 void DivisionWindow::Form_Load()
 {
-    intStepA = 0;
-    intRewardA = 0;
-    intCorrectA = 0;
-    intTotalA = 0;
+    // The tallies start at 0 with the window, which each opening builds afresh.
     makeDefault(two.answerButton);
     m_random.reseed();
     m_view.showDealt(m_exercise.deal(m_drill.designed[0].load(), m_random));

@@ -14,14 +14,7 @@ namespace drills {
 
 void DrillWindow::Form_Load()
 {
-    intStepA = 0;
-    intStep = 0;
-    intCorrect = 0;
-    intCorrectA = 0;
-    intRewardA = 0;
-    intTotalA = 0;
-    intReward = 0;
-    intTotal = 0;
+    // The tallies start at 0 with the window, which each opening builds afresh.
     makeDefault(two.answerButton);
     m_random.reseed();
     m_threeView.showDealt(m_three.deal(m_drill.designed[1].load(), m_random));
