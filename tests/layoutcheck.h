@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Checks a built control against the design's own words for it, written out in the test: its
-// place in twips, caption, font and look. A wrong value in a window's table then fails.
+// caption, font and look. Places are checked as properties every window has. A wrong value in a
+// window's table then fails.
 #pragma once
 
 #include "toolkit/forms/picture.h"
@@ -73,17 +74,6 @@ struct DesignedLook
     bool disabled = false;
 };
 
-// Where the design puts controls (their names blank-separated): Left, Top, Width, Height in twips
-// in each window that has them, the drills' in the order Addition, Subtraction, Multiplication. A
-// frame has the place of the control it frames where it is given none of its own, the faces only
-// a size (a negative Left).
-struct DesignedPlace
-{
-    const char *names;
-    QRect twips[3] = {};
-    const char *as = nullptr;
-};
-
 inline QStringList namesOf(const char *names)
 {
     return QString::fromLatin1(names).split(u' ');
@@ -126,21 +116,10 @@ inline QStringList builtControls(const QWidget &form)
 }
 
 // Checks the control of the current row that addDesignedRows() added against the design.
-inline void checkDesignedControl(const QWidget &form, std::span<const DesignedLook> looks,
-                                 std::span<const DesignedPlace> places)
+inline void checkDesignedControl(const QWidget &form, std::span<const DesignedLook> looks)
 {
     QFETCH(int, window);
     QFETCH(QString, name);
-    const auto placeOf = [&](const QString &control, const auto &self) -> QRect {
-        for (const DesignedPlace &place : places) {
-            if (!namesOf(place.names).contains(control))
-                continue;
-            const QRect own = place.twips[window];
-            return place.as && own.isNull() ? self(QString::fromLatin1(place.as), self) : own;
-        }
-        return {}; // a timer's
-    };
-    const QRect twips = placeOf(name, placeOf);
     const DesignedLook &designed = *std::ranges::find_if(
         looks, [&](const DesignedLook &look) { return namesOf(look.names).contains(name); });
     QObject *object = form.findChild<QObject *>(name);
@@ -153,27 +132,15 @@ inline void checkDesignedControl(const QWidget &form, std::span<const DesignedLo
     auto *widget = qobject_cast<QWidget *>(object);
     QCOMPARE(widget->isHidden(), designed.hidden);
     QCOMPARE(widget->isEnabled(), !designed.disabled);
-    const auto pixels = [](int twips) { return qRound(twips / 15.0); };
-    const QRect place(pixels(twips.left()), pixels(twips.top()), pixels(twips.width()),
-                      pixels(twips.height()));
     if (auto *shape = qobject_cast<toolkit::Shape *>(widget)) {
         const QColor outline = designed.outlineInText ? form.palette().color(QPalette::WindowText)
                                                       : QColor::fromRgb(designed.outline.value());
-        if (!places.empty())
-            QCOMPARE(shape->nominalGeometry(), place);
         QCOMPARE(shape->style().outline, outline);
         QCOMPARE(shape->style().outlineWidth, designed.outlineWidth);
         QCOMPARE(shape->style().fill, designed.filled ? outline : QColor());
         QCOMPARE(shape->style().rounded, designed.rounded);
         return;
     }
-    // Without places, where they are checked as properties every window has.
-    if (!places.empty() && twips.left() < 0)
-        QCOMPARE(widget->size(), place.size());
-    else if (!places.empty() && designed.autoSize)
-        QCOMPARE(widget->geometry(), QRect(place.topLeft(), widget->sizeHint()));
-    else if (!places.empty())
-        QCOMPARE(widget->geometry(), place);
     if (designed.font.given) {
         const DesignedFont font = designed.font[window];
         QCOMPARE(widget->font().family(), QString::fromLatin1(font.family));

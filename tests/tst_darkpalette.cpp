@@ -59,8 +59,7 @@ QColor backdropOf(const QLabel *label)
         return label->palette().color(label->backgroundRole());
     const auto *form = label->parentWidget();
     for (const auto *shape : form->findChildren<Shape *>()) {
-        if (shape->style().fill.isValid() &&
-            shape->nominalGeometry().contains(label->geometry().center()))
+        if (shape->style().fill.isValid() && shape->geometry().contains(label->geometry().center()))
             return shape->style().fill;
     }
     return form->palette().color(form->backgroundRole());

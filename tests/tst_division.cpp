@@ -100,7 +100,7 @@ private slots:
     void initTestCase() { toolkit::installFontSubstitutes(); }
 
     void everyControlAsDesigned_data() { addDesignedRows(Looks, {"frmDivision"}); }
-    void everyControlAsDesigned() { checkDesignedControl(DivisionWindow(), Looks, {}); }
+    void everyControlAsDesigned() { checkDesignedControl(DivisionWindow(), Looks); }
 
     void designedPlaces()
     {

@@ -17,12 +17,6 @@ Shape::Shape(const QRect &nominal, const Style &style, QWidget *parent)
     setGeometry(nominal.adjusted(-m, -m, m, m));
 }
 
-QRect Shape::nominalGeometry() const
-{
-    const int m = margin();
-    return geometry().adjusted(m, m, -m, -m);
-}
-
 void Shape::paintEvent(QPaintEvent *)
 {
     // Antialiased outlines are slow to stroke and the drills repaint them at every answer: a

@@ -27,8 +27,6 @@ public:
 
     Shape(const QRect &nominal, const Style &style, QWidget *parent);
 
-    // The design's rectangle; the widget itself extends past it by half the outline.
-    QRect nominalGeometry() const;
     const Style &style() const { return m_style; }
     // Colours only: the outline width, and so the widget's extent, stays as built.
     void setColours(const QColor &outline, const QColor &fill)
