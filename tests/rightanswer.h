@@ -30,6 +30,20 @@ inline drills::Operation operationOf(const QObject &window)
     qFatal("No drill has the window %s", qPrintable(window.objectName()));
 }
 
+// The problem as a screen reader says it in English: "5 plus 3".
+inline QString spokenProblem(drills::Operation operation, const QStringList &operands)
+{
+    using enum drills::Operation;
+    for (const auto &[keyed, word] : {std::pair{Add, " plus "},
+                                      {Subtract, " minus "},
+                                      {Multiply, " times "},
+                                      {Divide, " divided by "}}) {
+        if (keyed == operation)
+            return operands.join(QLatin1String(word));
+    }
+    qFatal("No words for operation %d", int(operation));
+}
+
 // As the answer box takes it: whole numbers worked from left to right, or the quotient to the
 // nearest hundredth, its trailing zeros dropped ("2." for 50 divided by 25).
 inline QString rightAnswer(drills::Operation operation, const QStringList &operands)

@@ -169,8 +169,7 @@ Problem problemIn(QWidget *form, QLineEdit *box, Operation operation)
         const QString tile = three ? "lblnumber2(%1)" : "lblNumber(%1)";
         operands << form->findChild<QLabel *>(tile.arg(i))->text();
     }
-    static const char *const words[] = {" plus ", " minus ", " times ", " divided by "};
-    return {operands.join(QLatin1String(words[int(operation)])), rightAnswer(operation, operands)};
+    return {spokenProblem(operation, operands), rightAnswer(operation, operands)};
 }
 
 // Opens the first menu with F10 or Alt, walks down to the item and chooses it with Enter.
