@@ -4,9 +4,9 @@
 // CR LF, the sentence starts with the name as typed, the date as mm/dd/yy and the captions as the
 // file holds them, and the record comes back from the score file's code page as written wherever
 // the code page holds its characters.
-#include "../drillrows.h"
 #include "fuzzcheck.h"
 
+#include "drilltable/drills.h"
 #include "scores/scorerecord.h"
 #include "toolkit/files/codepage.h"
 
@@ -17,9 +17,7 @@ namespace {
 
 const scores::ScoreFile &fileOf(uint8_t pick)
 {
-    static const scores::ScoreFile *const files[] = {&Addition.scores, &Subtraction.scores,
-                                                     &Multiplication.scores, &Division.scores};
-    return *files[pick % std::size(files)];
+    return drilltable::Drills[pick % drilltable::DrillCount].scores;
 }
 
 // A caption as the score file holds it: a digit of any script as its ASCII digit, a character the
