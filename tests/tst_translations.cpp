@@ -129,9 +129,8 @@ QStringList shownTexts(const toolkit::Form *form)
 QStringList drillWindowsOpened(shell::mdiSumbrook &main)
 {
     QList<toolkit::Form *> forms;
-    for (const char *item :
-         {"mnuitemAddition", "mnuItemSubtraction", "mnuItemMultiplication", "mnuItemDivision"}) {
-        main.findChild<QAction *>(item)->trigger();
+    for (const Drill &drill : drilltable::Drills) {
+        main.findChild<QAction *>(drill.menuName)->trigger();
         forms << qobject_cast<toolkit::Form *>(main.mdiArea()->activeSubWindow()->widget());
     }
     forms << scores::frmScore().show() << progress::frmProgress().show()
