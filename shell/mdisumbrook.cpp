@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QStatusBar>
 
 namespace shell {
 
@@ -40,6 +41,7 @@ struct MenuItem
     const char *name;
     const char *caption;
     void (mdiSumbrook::*handler)();
+    const char *icon = nullptr; // the drill's sign, for a child who cannot read the caption
 };
 
 // The "Sumbrook" list, in order; no separators, access keys or shortcuts. The program's name
@@ -47,15 +49,15 @@ struct MenuItem
 // clang-format off
 constexpr MenuItem SumbrookItems[] = {
     {.name = "mnuitemAddition", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Addition"),
-     .handler = &mdiSumbrook::mnuitemAddition_Click},
+     .handler = &mdiSumbrook::mnuitemAddition_Click, .icon = "plus"},
     {.name = "mnuItemSubtraction",
      .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Subtraction"),
-     .handler = &mdiSumbrook::mnuItemSubtraction_Click},
+     .handler = &mdiSumbrook::mnuItemSubtraction_Click, .icon = "minus"},
     {.name = "mnuItemMultiplication",
      .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Multiplication"),
-     .handler = &mdiSumbrook::mnuItemMultiplication_Click},
+     .handler = &mdiSumbrook::mnuItemMultiplication_Click, .icon = "cross"},
     {.name = "mnuItemDivision", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Division"),
-     .handler = &mdiSumbrook::mnuItemDivision_Click},
+     .handler = &mdiSumbrook::mnuItemDivision_Click, .icon = "divide"},
     // Beyond the design: each learner's progress in every drill.
     {.name = "mnuItemProgress", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Progress"),
      .handler = &mdiSumbrook::mnuItemProgress_Click},
@@ -90,6 +92,15 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
     m_mnuSumbrook->setObjectName(QStringLiteral("mnuSumbrook"));
     for (const MenuItem &item : SumbrookItems)
         m_mnuSumbrook->addAction(action(item));
+    // The signs are drawn as the menu first opens: start-up stays as quick as before.
+    connect(m_mnuSumbrook, &QMenu::aboutToShow, this, [this] {
+        for (const MenuItem &item : SumbrookItems) {
+            for (QAction *a : m_mnuSumbrook->actions()) {
+                if (item.icon && a->objectName() == QLatin1String(item.name) && a->icon().isNull())
+                    a->setIcon(toolkit::designIcon(item.icon));
+            }
+        }
+    });
     m_mnuAbout = action(AboutCommand);
     showMenusOf(nullptr);
     // The restored client area lies below the menu bar.
@@ -113,6 +124,16 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
         QCoreApplication::sendEvent(menuBar(), &down);
         if (QMenu *menu = menuBar()->actions().first()->menu(); menu && !menu->activeAction())
             menu->setActiveAction(menu->actions().value(0));
+    });
+
+    // What to do first, for a screen reader as the window opens and for reading aloud.
+    setAccessibleDescription(tr("Press F10 to choose a drill"));
+    // News of reading aloud goes to the status line, never into a box a child must close.
+    toolkit::speech::setNewsShower([this](const QString &news) {
+        statusBar()->setObjectName(QStringLiteral("statusBar"));
+        statusBar()->showMessage(news);
+        if (!news.isEmpty())
+            toolkit::announce(this, news);
     });
 
     // Reading aloud: its keys work in every window, and its switch joins the first menu shown.
@@ -239,24 +260,19 @@ void mdiSumbrook::offerReadingAloud(QMenu *menu)
 
 void mdiSumbrook::sayTheProblemAgain()
 {
-    // The problem is the name of the answer box that has the keyboard, or else of the first one.
     QMdiSubWindow *child = m_area->currentSubWindow();
-    QWidget *form = child ? child->widget() : nullptr;
-    if (!form)
-        return;
-    auto *box = qobject_cast<QLineEdit *>(form->focusWidget());
-    for (QLineEdit *other : form->findChildren<QLineEdit *>()) {
-        if (!box && other->isVisible())
-            box = other;
-    }
-    if (box)
-        toolkit::speech::say(box->accessibleName());
+    if (const auto *form = child ? qobject_cast<toolkit::Form *>(child->widget()) : nullptr)
+        toolkit::speech::say(form->lastSaid());
+    else if (!child)
+        toolkit::speech::say(accessibleDescription());
 }
 
 void mdiSumbrook::keepTheFocus()
 {
-    if (m_area->subWindowList().isEmpty() && isActiveWindow() && !QApplication::focusWidget())
+    if (m_area->subWindowList().isEmpty() && isActiveWindow() && !QApplication::focusWidget()) {
         setFocus();
+        toolkit::speech::sayAlso(accessibleDescription());
+    }
 }
 
 } // namespace shell

@@ -114,7 +114,7 @@ private slots:
                                      "mnuItemMultiplication", "mnuItemDivision", "mnuItemProgress",
                                      "", "mnuReadAloud", "mnuSayAgain"}));
         QCOMPARE(captions, QStringList({"Addition", "Subtraction", "Multiplication", "Division",
-                                        "Progress", "", "Read Aloud", "Say the Problem Again"}));
+                                        "Progress", "", "Read Aloud", "Say It Again"}));
         QVERIFY(window.findChild<QAction *>("mnuAbout"));
     }
 
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(items,
                  QStringList({"mnuitemSaveScore=Save Score", "mnuItemRetrievScores=Display Scores",
                               "mnuItemProgress=Progress", "=", "mnuReadAloud=Read Aloud",
-                              "mnuSayAgain=Say the Problem Again"}));
+                              "mnuSayAgain=Say It Again"}));
 
         choose(window, "mnuitemAddition");
         choose(window, "mnuItemSubtraction");

@@ -538,7 +538,7 @@ void nameMenuItem(QAction *item, const QString &name)
 
 void announce(QWidget *window, const QString &text)
 {
-    speech::say(text);
+    speech::sayAlso(text);
     auto *notice = window->findChild<Notice *>(QString(), Qt::FindDirectChildrenOnly);
     if (!notice)
         notice = new Notice(window);
