@@ -87,7 +87,7 @@ QString DivisionWindow::lastSaid() const
 
 void DivisionWindow::boxEntered(QWidget *)
 {
-    if (std::exchange(m_opening, false))
+    if (isVisible() && std::exchange(m_opening, false))
         m_view.sayOpening(nullptr, true);
 }
 

@@ -79,7 +79,7 @@ void DrillWindow::boxEntered(QWidget *box)
 {
     // As typing does: Enter never answers the other exercise, with a box nobody filled in.
     (box == three.answerBox ? m_threeView : m_twoView).takeEnter();
-    if (std::exchange(m_opening, false)) {
+    if (isVisible() && std::exchange(m_opening, false)) {
         if (box == three.answerBox)
             m_threeView.sayOpening(&m_twoView, false);
         else

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLibrary>
@@ -33,6 +34,8 @@ namespace toolkit::speech {
 namespace {
 
 constexpr char SettingKey[] = "readAloud";
+// How long a sentence just said is not said again unasked.
+constexpr qint64 RepeatWithin = 3000;
 // Set on a menu or menu bar once its items are said as they are chosen.
 constexpr char SpokenProperty[] = "sumbrookSpoken";
 
@@ -79,6 +82,9 @@ struct State
     QStringList pending;
     QList<QPointer<QWidget>> pendingFocus;
     qsizetype headings = 0; // how many of them lead
+    bool asked = false;     // one of them was asked for (F5, the switch): said even if just said
+    QString lastSent;
+    QElapsedTimer sentAt;
     bool flushing = false;
     bool tried = false; // to load the module, once
     bool noModule = false;
@@ -214,6 +220,7 @@ void flush()
     s.flushing = false;
     QStringList parts = std::exchange(s.pending, {});
     const QList<QPointer<QWidget>> focus = std::exchange(s.pendingFocus, {});
+    const bool asked = std::exchange(s.asked, false);
     s.headings = 0;
     if (!isOn())
         return;
@@ -237,8 +244,13 @@ void flush()
             sentence += QLatin1String(sentence.back().isPunct() ? " " : ". ");
         sentence += part;
     }
-    if (!sentence.isEmpty())
-        send(sentence);
+    // The focus coming back to a box a moment later would cut short the sentence that named it.
+    if (sentence.isEmpty() || (!asked && s.lastSent.contains(sentence) && s.sentAt.isValid() &&
+                               s.sentAt.elapsed() < RepeatWithin))
+        return;
+    s.lastSent = sentence;
+    s.sentAt.start();
+    send(sentence);
 }
 
 void queue(const QString &text, bool heading, QWidget *focus = nullptr)
@@ -325,8 +337,12 @@ bool Guide::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         if (qobject_cast<QLineEdit *>(widget)) {
             const QString typed = static_cast<QKeyEvent *>(event)->text();
-            if (typed.size() == 1 && typed.front().isPrint() && !typed.front().isSpace())
-                sayAlso(typed);
+            // Each key is news, the same digit twice included.
+            if (typed.size() == 1 && typed.front().isPrint() && !typed.front().isSpace() &&
+                !screenReaderRunning()) {
+                queue(typed, false);
+                state().asked = true;
+            }
         }
         break;
     case QEvent::Show:
@@ -440,6 +456,8 @@ void setOn(bool on)
 void say(const QString &text)
 {
     queue(text, false);
+    if (!text.trimmed().isEmpty() && isOn())
+        state().asked = true;
 }
 
 void sayAlso(const QString &text)
