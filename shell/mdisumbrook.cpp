@@ -126,8 +126,6 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
             menu->setActiveAction(menu->actions().value(0));
     });
 
-    // What to do first, for a screen reader as the window opens and for reading aloud.
-    setAccessibleDescription(tr("Press F10 to choose a drill"));
     // News of reading aloud goes to the status line, never into a box a child must close.
     toolkit::speech::setNewsShower([this](const QString &news) {
         statusBar()->setObjectName(QStringLiteral("statusBar"));
@@ -237,6 +235,9 @@ void mdiSumbrook::showMenusOf(QMdiSubWindow *child)
     if (!child)
         child = m_area->currentSubWindow();
     const auto *form = child ? qobject_cast<toolkit::Form *>(child->widget()) : nullptr;
+    // What to do first, for a screen reader and for reading aloud, while no window is open: with
+    // one open, F10 opens that window's own menu.
+    setAccessibleDescription(child ? QString() : tr("Press F10 to choose a drill"));
     menuBar()->clear();
     if (form && !form->menus().isEmpty()) {
         for (QMenu *menu : form->menus())
