@@ -888,6 +888,10 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
         <source>Save the text shown here in its place? No leaves it removed, and this window stays open with its text.</source>
         <translation>Soll sie mit dem Text hier neu gespeichert werden? Mit Nein bleibt sie gelöscht, und dieses Fenster bleibt mit seinem Text offen.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1, %2 {1:?}</translation>
+    </message>
 </context>
 <context>
     <name>shell::mdiSumbrook</name>

@@ -888,6 +888,10 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
         <source>Save the text shown here in its place? No leaves it removed, and this window stays open with its text.</source>
         <translation>¿Guardarlo de nuevo con el texto de esta ventana? Si pulsas «No», sigue borrado y esta ventana sigue abierta con su texto.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1, %2 {1:?}</translation>
+    </message>
 </context>
 <context>
     <name>shell::mdiSumbrook</name>

@@ -888,6 +888,10 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Si tu réponds 
         <source>Save the text shown here in its place? No leaves it removed, and this window stays open with its text.</source>
         <translation>Enregistrer de nouveau le texte affiché ici&#xa0;? Si tu réponds Non, le fichier reste supprimé et cette fenêtre reste ouverte avec ton texte.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1, %2 {1:?}</translation>
+    </message>
 </context>
 <context>
     <name>shell::mdiSumbrook</name>
