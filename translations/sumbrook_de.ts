@@ -890,7 +890,7 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

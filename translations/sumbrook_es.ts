@@ -890,7 +890,7 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

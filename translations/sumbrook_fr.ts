@@ -890,7 +890,7 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Si tu réponds 
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
