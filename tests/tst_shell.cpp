@@ -21,7 +21,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+
 #include <QTimer>
+#include <algorithm>
 
 using drills::DrillWindow;
 using shell::mdiSumbrook;
@@ -116,6 +118,17 @@ private slots:
         QCOMPARE(captions, QStringList({"Addition", "Subtraction", "Multiplication", "Division",
                                         "Progress", "", "Read Aloud", "Say It Again"}));
         QVERIFY(window.findChild<QAction *>("mnuAbout"));
+
+        // The drills' signs, for a child who cannot read the captions, are drawn as the menu
+        // first opens, not at start.
+        const auto signs = [&] {
+            return std::ranges::count_if(list->actions(),
+                                         [](const QAction *a) { return !a->icon().isNull(); });
+        };
+        QCOMPARE(signs(), 0);
+        list->popup(window.mapToGlobal(QPoint()));
+        QTRY_COMPARE(signs(), 4);
+        list->close();
     }
 
     void choosingTwiceKeepsTheOneWindowAndItsState()
