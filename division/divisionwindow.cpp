@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <utility>
+
 namespace division {
 
 void DivisionWindow::Form_Load()
@@ -73,6 +75,17 @@ void DivisionWindow::Timer1_Timer()
 void DivisionWindow::Timer2_Timer()
 {
     m_view.showTick(m_exercise.tick(false), false);
+}
+
+QString DivisionWindow::lastSaid() const
+{
+    return m_view.lastSaid();
+}
+
+void DivisionWindow::boxEntered(QWidget *)
+{
+    if (isVisible() && std::exchange(m_opening, false))
+        m_view.sayOpening(nullptr, true);
 }
 
 } // namespace division

@@ -31,6 +31,8 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
 
+    QString lastSaid() const override;
+
     // The window's design, in divisiondesign.cpp beside the constructor.
     static const toolkit::ControlRow Rows[];
     static const toolkit::MenuRow MenuRows[];
@@ -50,9 +52,13 @@ public:
     drills::ExerciseControls two;
     toolkit::Picture *imgFace[5] = {};
 
+protected:
+    void boxEntered(QWidget *box) override;
+
 private:
     const drilltable::Drill &m_drill;
     drills::ExerciseView m_view;
+    bool m_opening = true; // until the keyboard first lands in the box
     toolkit::RandomSource &m_random;
 };
 

@@ -8,7 +8,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+
 #include <QPushButton>
+#include <utility>
 
 namespace drills {
 
@@ -63,6 +65,23 @@ void DrillWindow::boxEntered(QWidget *box)
 {
     // As typing does: Enter never answers the other exercise, with a box nobody filled in.
     (box == three.answerBox ? m_threeView : m_twoView).takeEnter();
+    if (isVisible() && std::exchange(m_opening, false)) {
+        if (box == three.answerBox)
+            m_threeView.sayOpening(&m_twoView, false);
+        else
+            m_twoView.sayOpening(&m_threeView, true);
+    }
+}
+
+QString DrillWindow::lastSaid() const
+{
+    // The exercise the keyboard is in, else the one that spoke last.
+    const QWidget *focus = focusWidget();
+    if (m_threeView.holds(focus))
+        return m_threeView.lastSaid();
+    if (m_twoView.holds(focus))
+        return m_twoView.lastSaid();
+    return (m_threeView.saidAt() > m_twoView.saidAt() ? m_threeView : m_twoView).lastSaid();
 }
 
 void DrillWindow::cmdAnswer_Click()

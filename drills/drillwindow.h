@@ -68,6 +68,8 @@ public:
     ExerciseControls three;
     toolkit::Picture *imgFace[5] = {};
 
+    QString lastSaid() const override;
+
 protected:
     void boxEntered(QWidget *box) override;
 
@@ -76,6 +78,7 @@ private:
     toolkit::RandomSource &m_random;
     ExerciseView m_twoView;
     ExerciseView m_threeView;
+    bool m_opening = true; // until the keyboard first lands in a box
 };
 
 } // namespace drills

@@ -100,6 +100,7 @@ void ExerciseView::showDealt(const QStringList &captions) const
         m_controls.operands[i]->setText(captions.value(i));
     // Named before the focus lands, which has the screen reader read the problem.
     m_controls.answerBox->setAccessibleName(spokenProblem(captions));
+    remember(m_controls.answerBox->accessibleName());
 }
 
 void ExerciseView::showAwaiting() const
@@ -140,6 +141,7 @@ void ExerciseView::showNewProblem(const QStringList &captions) const
     box->setText(QString());
     if (kept)
         toolkit::announce(&m_window, box->accessibleName());
+    toolkit::speech::sayAlso(drills::openingSentence(box->accessibleName(), QString(), true));
 }
 
 void ExerciseView::showAnswered(const Exercise::Answered &answered) const
@@ -162,7 +164,8 @@ void ExerciseView::showAnswered(const Exercise::Answered &answered) const
     disable(answerButton);
     m_window.takeDefault(answerButton);
     resetButton->setAccessibleName(verdict);
-    toolkit::speech::say(verdict);
+    toolkit::speech::sayAlso(verdict);
+    remember(verdict);
     resetButton->setEnabled(true);
     m_window.makeDefault(resetButton);
     resetButton->setFocus();
@@ -212,6 +215,26 @@ void ExerciseView::takeEnter() const
 {
     auto *answerButton = m_controls.answerButton;
     m_window.makeDefault(answerButton->isEnabled() ? answerButton : m_controls.resetButton);
+}
+
+void ExerciseView::sayOpening(const ExerciseView *other, bool keyboardOnFirst) const
+{
+    toolkit::speech::sayAlso(openingSentence(m_controls.answerBox->accessibleName(),
+                                             other ? other->lastSaid() : QString(),
+                                             keyboardOnFirst));
+}
+
+bool ExerciseView::holds(const QWidget *control) const
+{
+    return control && (control == m_controls.answerBox || control == m_controls.answerButton ||
+                       control == m_controls.resetButton);
+}
+
+void ExerciseView::remember(const QString &sentence) const
+{
+    static quint64 said = 0;
+    m_lastSaid = sentence;
+    m_saidAt = ++said;
 }
 
 QString ExerciseView::pictureName(const Exercise::Answered &answered) const

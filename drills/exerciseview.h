@@ -87,6 +87,16 @@ public:
     // Enter takes the exercise's next step: its Answer while it awaits one, else its Reset.
     void takeEnter() const;
 
+    // Reading aloud, as the window opens with the keyboard in this exercise: both problems, which
+    // one has the keyboard and what to do. The other exercise is null in Division.
+    void sayOpening(const ExerciseView *other, bool keyboardOnFirst) const;
+    // What the exercise said last, its problem or its verdict, for F5 to say again; and when, to
+    // tell the latest of a window's exercises.
+    const QString &lastSaid() const { return m_lastSaid; }
+    quint64 saidAt() const { return m_saidAt; }
+    // Whether the control is one of the exercise's own, where the keyboard says it is current.
+    bool holds(const QWidget *control) const;
+
 private:
     QString pictureName(const Exercise::Answered &answered) const;
     void showFace(Face face) const;
@@ -97,6 +107,9 @@ private:
     const OperationRow &m_operation;
     std::span<toolkit::Picture *const> m_faces;
     QString m_resetName; // Reset's own, which the verdict stands in for until the next deal
+    mutable QString m_lastSaid;
+    mutable quint64 m_saidAt = 0;
+    void remember(const QString &sentence) const;
 };
 
 } // namespace drills

@@ -94,7 +94,8 @@ bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder)
 
 QString savedNotice(const QString &name)
 {
-    return QCoreApplication::translate("SaveScore", "Saved for %1. A new count starts.").arg(name);
+    return QCoreApplication::translate("SaveScore", "Saved for %1. Your count starts again.")
+        .arg(name);
 }
 
 bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions, QDate today)

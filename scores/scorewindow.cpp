@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 namespace scores {
 
@@ -74,8 +76,11 @@ bool ScoreWindow::settleChanges()
     return writeBack();
 }
 
-void ScoreWindow::showScores(const QString &fileName, const ReadBytes &read)
+void ScoreWindow::showScores(const QString &fileName, const ReadBytes &read, const QString &drill)
 {
+    // Named after the drill whose menu opened it, on screen and for a screen reader.
+    setWindowTitle(drill.isEmpty() ? tr(Design.caption)
+                                   : tr("%1: %2").arg(tr(Design.caption), drill));
     txtScore->load(read.bytes);
     m_path = QDir::current().absoluteFilePath(fileName);
     m_folder = read.folder;
@@ -165,6 +170,12 @@ bool ScoreWindow::writeBack()
 
 void displayScores(const QString &fileName)
 {
+    // The window whose menu asks: the drill the scores are of.
+    const QMdiArea *area = WindowInstance::mdiArea();
+    const QMdiSubWindow *asking = area ? area->currentSubWindow() : nullptr;
+    const QString drill = asking && asking->widget() != frmScore().form()
+                              ? asking->widget()->windowTitle().trimmed()
+                              : QString();
     if (frmScore().isLoaded()) {
         auto *viewer = static_cast<ScoreWindow *>(frmScore().show());
         if (!viewer->settleChanges())
@@ -190,8 +201,9 @@ void displayScores(const QString &fileName)
         return;
     }
 
-    frmScore().show(
-        [&](Form &viewer) { static_cast<ScoreWindow &>(viewer).showScores(fileName, read); });
+    frmScore().show([&](Form &viewer) {
+        static_cast<ScoreWindow &>(viewer).showScores(fileName, read, drill);
+    });
 }
 
 } // namespace scores

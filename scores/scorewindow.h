@@ -29,7 +29,8 @@ public:
 
     // Puts a file's content in the box and makes that file, in the folder it was read from, the
     // target of the write-back.
-    void showScores(const QString &fileName, const toolkit::ReadBytes &read);
+    void showScores(const QString &fileName, const toolkit::ReadBytes &read,
+                    const QString &drill = {});
     // Asks whether to save unsaved edits and saves them on Yes. False while they are still unsaved:
     // the question was cancelled, the user went back to them, or the write-back failed or was
     // left undone. The caller then keeps them.

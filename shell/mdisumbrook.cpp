@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QStatusBar>
 
 namespace shell {
 
@@ -40,6 +41,7 @@ struct MenuItem
     const char *name;
     const char *caption;
     void (mdiSumbrook::*handler)();
+    const char *icon = nullptr; // the drill's sign, for a child who cannot read the caption
 };
 
 // The "Sumbrook" list holds the drills, in the table's order, then Progress; no separators,
@@ -82,6 +84,15 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
             action(drill.menuName, drill.menuCaption, [this, &drill] { openDrill(drill); }));
     }
     m_mnuSumbrook->addAction(action(ProgressItem.name, ProgressItem.caption, ProgressItem.handler));
+    // The signs are drawn as the menu first opens: start-up stays as quick as before.
+    connect(m_mnuSumbrook, &QMenu::aboutToShow, this, [this] {
+        for (const drilltable::Drill &drill : drilltable::Drills) {
+            for (QAction *a : m_mnuSumbrook->actions()) {
+                if (a->objectName() == QLatin1String(drill.menuName) && a->icon().isNull())
+                    a->setIcon(toolkit::designIcon(drill.icon));
+            }
+        }
+    });
     m_mnuAbout = action(AboutCommand.name, AboutCommand.caption, AboutCommand.handler);
     showMenusOf(nullptr);
     // The restored client area lies below the menu bar.
@@ -105,6 +116,14 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
         QCoreApplication::sendEvent(menuBar(), &down);
         if (QMenu *menu = menuBar()->actions().first()->menu(); menu && !menu->activeAction())
             menu->setActiveAction(menu->actions().value(0));
+    });
+
+    // News of reading aloud goes to the status line, never into a box a child must close.
+    toolkit::speech::setNewsShower([this](const QString &news) {
+        statusBar()->setObjectName(QStringLiteral("statusBar"));
+        statusBar()->showMessage(news);
+        if (!news.isEmpty())
+            toolkit::announce(this, news);
     });
 
     // Reading aloud: its keys work in every window, and its switch joins the first menu shown.
@@ -193,6 +212,9 @@ void mdiSumbrook::showMenusOf(QMdiSubWindow *child)
     if (!child)
         child = m_area->currentSubWindow();
     const auto *form = child ? qobject_cast<toolkit::Form *>(child->widget()) : nullptr;
+    // What to do first, for a screen reader and for reading aloud, while no window is open: with
+    // one open, F10 opens that window's own menu.
+    setAccessibleDescription(child ? QString() : tr("Press F10 to choose a drill"));
     menuBar()->clear();
     if (form && !form->menus().isEmpty()) {
         for (QMenu *menu : form->menus())
@@ -216,24 +238,19 @@ void mdiSumbrook::offerReadingAloud(QMenu *menu)
 
 void mdiSumbrook::sayTheProblemAgain()
 {
-    // The problem is the name of the answer box that has the keyboard, or else of the first one.
     QMdiSubWindow *child = m_area->currentSubWindow();
-    QWidget *form = child ? child->widget() : nullptr;
-    if (!form)
-        return;
-    auto *box = qobject_cast<QLineEdit *>(form->focusWidget());
-    for (QLineEdit *other : form->findChildren<QLineEdit *>()) {
-        if (!box && other->isVisible())
-            box = other;
-    }
-    if (box)
-        toolkit::speech::say(box->accessibleName());
+    if (const auto *form = child ? qobject_cast<toolkit::Form *>(child->widget()) : nullptr)
+        toolkit::speech::say(form->lastSaid());
+    else if (!child)
+        toolkit::speech::say(accessibleDescription());
 }
 
 void mdiSumbrook::keepTheFocus()
 {
-    if (m_area->subWindowList().isEmpty() && isActiveWindow() && !QApplication::focusWidget())
+    if (m_area->subWindowList().isEmpty() && isActiveWindow() && !QApplication::focusWidget()) {
         setFocus();
+        toolkit::speech::sayAlso(accessibleDescription());
+    }
 }
 
 } // namespace shell

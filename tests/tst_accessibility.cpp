@@ -279,7 +279,7 @@ public:
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QVERIFY(bytesOf(scoreFile).contains("83.33%"));
         QVERIFY(bytesOf(scoreFile).contains("of 6 Questions"));
-        QCOMPARE(m_announced.last(), "Saved for Dav. A new count starts.");
+        QCOMPARE(m_announced.last(), "Saved for Dav. Your count starts again.");
         // A window manager gives the frame back its activation after the box; offscreen, the test.
         m_main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&m_main));
@@ -346,8 +346,9 @@ private:
         };
         const bool rounded =
             m_drill.operation == Operation::Divide && operand(0) * 100 % operand(1);
-        return QString(right ? "Right! %1 is %2%3." : "Wrong. %1 is %2%3.")
-            .arg(m_problem.spoken, rounded ? "about " : "", answer);
+        return QString(right ? "Right! %1 is %2%3." : "Not quite. %1 is %2%3.")
+            .arg(m_problem.spoken, rounded ? "about " : "",
+                 answer.startsWith(u'-') ? "minus " + answer.mid(1) : answer);
     }
 
     QMainWindow &m_main;
@@ -944,7 +945,7 @@ private slots:
                          "You are good.",
                          "The Correct Answer is ",
                          "Divide.txt",
-                         "Saved for Dav. A new count starts."};
+                         "Saved for Dav. Your count starts again."};
         // A menu is hidden until it opens.
         const std::function<void(QAccessibleInterface *, int)> walk =
             [&](QAccessibleInterface *node, int depth) {

@@ -196,14 +196,17 @@ private slots:
                                << "Right! 50 divided by 25 is 2.";
         QTest::newRow("rounded") << c << QStringList{"50", "23"} << "2.17"
                                  << "Right! 50 divided by 23 is about 2.17.";
-        QTest::newRow("comma for a point")
-            << c << QStringList{"50", "23"} << "2,17"
-            << "Wrong. 50 divided by 23 is about 2.17. Write the decimals after a point: 2.17.";
-        QTest::newRow("point for a comma")
-            << QLocale::German << QStringList{"99", "2"} << "49.50"
-            << "Wrong. 99 divided by 2 is 49,5. Write the decimals after a comma: 49,5.";
+        // Right but for the separator: only how to write it, and only where there are decimals.
+        QTest::newRow("comma for a point") << c << QStringList{"50", "23"} << "2,17"
+                                           << "Nearly. Write the decimals after a point: 2.17.";
+        QTest::newRow("point for a comma") << QLocale::German << QStringList{"99", "2"} << "49.50"
+                                           << "Nearly. Write the decimals after a comma: 49,5.";
+        QTest::newRow("whole quotient") << QLocale::German << QStringList{"44", "4"} << "11.0"
+                                        << "Not quite. 44 divided by 4 is 11.";
         QTest::newRow("other digits too") << QLocale::German << QStringList{"99", "2"} << "49.6"
-                                          << "Wrong. 99 divided by 2 is 49,5.";
+                                          << "Not quite. 99 divided by 2 is 49,5.";
+        QTest::newRow("negative") << c << QStringList{"-12", "4"} << "3"
+                                  << "Not quite. minus 12 divided by 4 is minus 3.";
     }
     void theVerdictSaysWhatAQuotientIs()
     {

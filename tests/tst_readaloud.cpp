@@ -17,8 +17,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -69,6 +71,55 @@ private slots:
     }
     void init() { m_folder.enter(); }
     void cleanup() { m_folder.leave(); }
+
+    // The sentences a pre-reader leans on: a drill opening says its problem once, F5 after a
+    // wrong two-number answer says that verdict (its box is hidden, the three-number box shows),
+    // a service that ended is started again for the next sentence, and turning off is said.
+    void aPreReaderIsNeverLeftInSilence()
+    {
+        toolkit::installTranslations(QLocale("en"));
+        shell::mdiSumbrook main;
+        main.showMaximized();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        toolkit::speech::setOn(false);
+        toolkit::speech::setOn(true);
+        QTRY_VERIFY_WITH_TIMEOUT(heard().contains("Reading aloud is on."), 10000);
+        press(Qt::Key_F10);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+        QTRY_COMPARE(focused()->objectName(), "txtAnswer");
+        const QString problem = focused()->accessibleName();
+        QTRY_VERIFY2_WITH_TIMEOUT(heard().contains("The keyboard is on the first"),
+                                  qPrintable(heard()), 10000);
+        QTest::qWait(500);
+        QCOMPARE(heard().count(problem + "."), 1);
+
+        QTest::keyClicks(focused(), "x");
+        press(Qt::Key_Return);
+        const QString verdict = focused()->accessibleName();
+        QVERIFY(verdict.startsWith("Not quite. " + problem));
+        QTRY_VERIFY_WITH_TIMEOUT(heard().contains(verdict), 10000);
+        writeFile(m_spoken, {});
+        press(Qt::Key_F5);
+        QTRY_VERIFY_WITH_TIMEOUT(heard() == verdict, 10000);
+
+        const QString pidFile = qEnvironmentVariable("XDG_RUNTIME_DIR") +
+                                "/speech-dispatcher/pid/speech-dispatcher.pid";
+        const qint64 pid = bytesOf(pidFile).trimmed().toLongLong();
+        QVERIFY(pid > 0);
+        QCOMPARE(QProcess::execute("kill", {QString::number(pid)}), 0);
+        QTRY_VERIFY(QProcess::execute("kill", {"-0", QString::number(pid)}) != 0);
+        writeFile(m_spoken, {});
+        press(Qt::Key_F5);
+        QTRY_VERIFY_WITH_TIMEOUT(heard() == verdict, 10000);
+        const auto *status = main.findChild<QStatusBar *>("statusBar");
+        QVERIFY(!status || status->currentMessage().isEmpty());
+
+        writeFile(m_spoken, {});
+        press(Qt::Key_R, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(heard() == "Reading aloud is off.", 10000);
+    }
 
     // German comes after English: a catalogue once installed stays.
     void aDrillIsReadAloud_data()

@@ -203,6 +203,8 @@ private slots:
         auto *viewer = static_cast<scores::ScoreWindow *>(scores::frmScore().form());
         QCOMPARE(viewer->txtScore->toPlainText(), "\"" + fileName + "\n\"\n");
         QCOMPARE(viewer->lblPath->text(), fileName);
+        // Its title names the drill it shows, for a screen reader too.
+        QCOMPARE(viewer->windowTitle(), "Math Scores: " + window->windowTitle().trimmed());
     }
 
 private:

@@ -21,6 +21,7 @@
 #include <QRandomGenerator>
 #include <QTextBlock>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -226,6 +227,23 @@ private slots:
     }
 
     // Large files go into the box a piece at a time; no piece boundary may show or change a line.
+    // A screen reader stepping by word and by line hears the program's own units, as in the
+    // answer boxes: Qt 6.4's own read "O", then nothing, over "Mia On the.
+    void aScreenReaderStepsByWordAndLine()
+    {
+        writeFile("Add.txt", "\"Mia On the\r\n\"Noah\r\n");
+        displayScores("Add.txt");
+        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(viewer()->txtScore);
+        QAccessibleTextInterface *text = box ? box->textInterface() : nullptr;
+        QVERIFY(text);
+        QStringList heard;
+        int start = 0, end = 0;
+        for (int offset = 0; offset < text->characterCount(); offset = end)
+            heard << text->textAtOffset(offset, QAccessible::WordBoundary, &start, &end);
+        QCOMPARE(heard, (QStringList{"\"", "Mia ", "On ", "the\n\"", "Noah\n"}));
+        QCOMPARE(text->textAfterOffset(2, QAccessible::LineBoundary, &start, &end), "\"Noah\n");
+    }
+
     void aLargeFileComesBackByteForByte_data()
     {
         QTest::addColumn<QByteArray>("bytes");

@@ -20,7 +20,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+
 #include <QTimer>
+#include <algorithm>
 
 using drills::DrillWindow;
 using shell::mdiSumbrook;
@@ -125,9 +127,20 @@ private slots:
                  QStringList({"Addition", "Subtraction", "Multiplication", "Division"}));
         QCOMPARE(names,
                  drillNames + QStringList({"mnuItemProgress", "", "mnuReadAloud", "mnuSayAgain"}));
-        QCOMPARE(captions, drillCaptions + QStringList({"Progress", "", "Read Aloud",
-                                                        "Say the Problem Again"}));
+        QCOMPARE(captions,
+                 drillCaptions + QStringList({"Progress", "", "Read Aloud", "Say It Again"}));
         QVERIFY(window.findChild<QAction *>("mnuAbout"));
+
+        // The drills' signs, for a child who cannot read the captions, are drawn as the menu
+        // first opens, not at start.
+        const auto signs = [&] {
+            return std::ranges::count_if(list->actions(),
+                                         [](const QAction *a) { return !a->icon().isNull(); });
+        };
+        QCOMPARE(signs(), 0);
+        list->popup(window.mapToGlobal(QPoint()));
+        QTRY_COMPARE(signs(), 4);
+        list->close();
     }
 
     void choosingTwiceKeepsTheOneWindowAndItsState()
@@ -185,7 +198,7 @@ private slots:
         QCOMPARE(items,
                  QStringList({"mnuitemSaveScore=Save Score", "mnuItemRetrievScores=Display Scores",
                               "mnuItemProgress=Progress", "=", "mnuReadAloud=Read Aloud",
-                              "mnuSayAgain=Say the Problem Again"}));
+                              "mnuSayAgain=Say It Again"}));
 
         choose(window, "mnuitemAddition");
         choose(window, "mnuItemSubtraction");

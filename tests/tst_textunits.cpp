@@ -44,6 +44,12 @@ private slots:
             << QString::fromUtf8("a\U0001D400e\u0301") << QAccessible::CharBoundary
             << QStringList{"a", QString::fromUtf8("\U0001D400"), QString::fromUtf8("e\u0301")};
         QTest::newRow("line") << "Mia. 12" << QAccessible::LineBoundary << QStringList{"Mia. 12"};
+        // The score viewer's lines, and its words across them.
+        QTest::newRow("lines") << "\"Mia\n\n\"On\n"
+                               << QAccessible::LineBoundary
+                               << QStringList{"\"Mia\n", "\n", "\"On\n"};
+        QTest::newRow("words over lines")
+            << "\"Mia On the\n1" << word << QStringList{"\"", "Mia ", "On ", "the\n", "1"};
         QTest::newRow("no unit") << "Mia. 12" << QAccessible::NoBoundary << QStringList{"Mia. 12"};
     }
     void unitsAtEveryOffset()

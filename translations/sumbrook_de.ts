@@ -64,16 +64,32 @@
         <translation>Richtig! %1</translation>
     </message>
     <message>
-        <source>Wrong. %1</source>
+        <source>minus %1</source>
+        <translation>minus %1</translation>
+    </message>
+    <message>
+        <source>Nearly. Write the decimals after a comma: %1.</source>
+        <translation>Fast. Schreib ein Komma vor die Nachkommastellen: %1.</translation>
+    </message>
+    <message>
+        <source>Nearly. Write the decimals after a point: %1.</source>
+        <translation>Fast. Schreib einen Punkt vor die Nachkommastellen: %1.</translation>
+    </message>
+    <message>
+        <source>Not quite. %1</source>
         <translation>Leider falsch. %1</translation>
     </message>
     <message>
-        <source>Write the decimals after a comma: %1.</source>
-        <translation>Schreib die Nachkommastellen nach einem Komma: %1.</translation>
+        <source>%1. Type the answer, then press Enter.</source>
+        <translation>%1. Schreib die Lösung und drück dann Enter.</translation>
     </message>
     <message>
-        <source>Write the decimals after a point: %1.</source>
-        <translation>Schreib die Nachkommastellen nach einem Punkt: %1.</translation>
+        <source>First problem: %1. Second problem: %2. The keyboard is on the first: type the answer, then press Enter.</source>
+        <translation>Erste Aufgabe: %1. Zweite Aufgabe: %2. Du bist bei der ersten: schreib die Lösung und drück dann Enter.</translation>
+    </message>
+    <message>
+        <source>First problem: %1. Second problem: %2. The keyboard is on the second: type the answer, then press Enter.</source>
+        <translation>Erste Aufgabe: %1. Zweite Aufgabe: %2. Du bist bei der zweiten: schreib die Lösung und drück dann Enter.</translation>
     </message>
 </context>
 <context>
@@ -111,16 +127,16 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</translation>
         <source>The name is longer than the %1 characters a score can hold. Please make it shorter.</source>
         <translation>Der Name ist zu lang: Er darf höchstens %1 Zeichen haben. Bitte kürze ihn.</translation>
     </message>
-    <message>
-        <source>Saved for %1. A new count starts.</source>
-        <translation>Für %1 gespeichert. Jetzt wird neu gezählt.</translation>
-    </message>
     <message numerus="yes">
         <source>%1, and %n more</source>
         <translation>
             <numerusform>%1 und %n weiteres</numerusform>
             <numerusform>%1 und %n weitere</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Saved for %1. Your count starts again.</source>
+        <translation>Für %1 gespeichert. Jetzt wird neu gezählt.</translation>
     </message>
 </context>
 <context>
@@ -872,6 +888,10 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
         <source>Save the text shown here in its place? No leaves it removed, and this window stays open with its text.</source>
         <translation>Soll sie mit dem Text hier neu gespeichert werden? Mit Nein bleibt sie gelöscht, und dieses Fenster bleibt mit seinem Text offen.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>shell::mdiSumbrook</name>
@@ -898,6 +918,10 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Press F10 to choose a drill</source>
+        <translation>Drück F10, um eine Übung zu wählen</translation>
     </message>
 </context>
 <context>
@@ -977,28 +1001,40 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
         <translation>Vorlesen</translation>
     </message>
     <message>
-        <source>Say the Problem Again</source>
-        <translation>Aufgabe noch einmal sagen</translation>
-    </message>
-    <message>
         <source>Reading aloud is on.</source>
         <translation>Vorlesen ist an.</translation>
     </message>
     <message>
-        <source>The speech module is missing.</source>
-        <translation>Das Sprachmodul fehlt.</translation>
+        <source>Nothing is read aloud: no voice is installed. Voices come with the packages speech-dispatcher and espeak-ng.</source>
+        <translation>Es wird nichts vorgelesen: Es ist keine Stimme installiert. Stimmen kommen mit den Paketen speech-dispatcher und espeak-ng.</translation>
     </message>
     <message>
-        <source>No voice is installed.</source>
-        <translation>Es ist keine Stimme installiert.</translation>
+        <source>Nothing is read aloud: the speech service does not answer. It is tried again at the next sentence.</source>
+        <translation>Es wird nichts vorgelesen: Der Sprachdienst antwortet nicht. Beim nächsten Satz wird es wieder versucht.</translation>
     </message>
     <message>
-        <source>Sumbrook cannot read aloud on this computer: %1
-
-It goes on without reading aloud. A voice comes with the packages speech-dispatcher and espeak-ng.</source>
-        <translation>Sumbrook kann auf diesem Computer nicht vorlesen: %1
-
-Es geht ohne Vorlesen weiter. Eine Stimme bringen die Pakete speech-dispatcher und espeak-ng mit.</translation>
+        <source>Nothing is read aloud: the speech module is missing.</source>
+        <translation>Es wird nichts vorgelesen: Das Sprachmodul fehlt.</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>an</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>Say It Again</source>
+        <translation>Noch einmal sagen</translation>
+    </message>
+    <message>
+        <source>A screen reader is running, so Sumbrook does not read aloud as well. Press Ctrl+R again to read aloud anyway.</source>
+        <translation>Ein Bildschirmleser läuft, darum liest Sumbrook nicht auch noch vor. Drück noch einmal Strg+R, um trotzdem vorzulesen.</translation>
+    </message>
+    <message>
+        <source>Reading aloud is off.</source>
+        <translation>Vorlesen ist aus.</translation>
     </message>
 </context>
 </TS>

@@ -64,16 +64,32 @@
         <translation>¡Correcto! %1</translation>
     </message>
     <message>
-        <source>Wrong. %1</source>
+        <source>minus %1</source>
+        <translation>menos %1</translation>
+    </message>
+    <message>
+        <source>Nearly. Write the decimals after a comma: %1.</source>
+        <translation>Casi. Escribe una coma antes de los decimales: %1.</translation>
+    </message>
+    <message>
+        <source>Nearly. Write the decimals after a point: %1.</source>
+        <translation>Casi. Escribe un punto antes de los decimales: %1.</translation>
+    </message>
+    <message>
+        <source>Not quite. %1</source>
         <translation>Incorrecto. %1</translation>
     </message>
     <message>
-        <source>Write the decimals after a comma: %1.</source>
-        <translation>Escribe los decimales después de una coma: %1.</translation>
+        <source>%1. Type the answer, then press Enter.</source>
+        <translation>%1. Escribe la respuesta y pulsa Intro.</translation>
     </message>
     <message>
-        <source>Write the decimals after a point: %1.</source>
-        <translation>Escribe los decimales después de un punto: %1.</translation>
+        <source>First problem: %1. Second problem: %2. The keyboard is on the first: type the answer, then press Enter.</source>
+        <translation>Primera operación: %1. Segunda operación: %2. Estás en la primera: escribe la respuesta y pulsa Intro.</translation>
+    </message>
+    <message>
+        <source>First problem: %1. Second problem: %2. The keyboard is on the second: type the answer, then press Enter.</source>
+        <translation>Primera operación: %1. Segunda operación: %2. Estás en la segunda: escribe la respuesta y pulsa Intro.</translation>
     </message>
 </context>
 <context>
@@ -111,16 +127,16 @@ Save all the same? No goes back to the text.</source>
         <source>The name is longer than the %1 characters a score can hold. Please make it shorter.</source>
         <translation>El nombre es demasiado largo: puede tener como máximo %1 caracteres. Acórtalo, por favor.</translation>
     </message>
-    <message>
-        <source>Saved for %1. A new count starts.</source>
-        <translation>Guardado para %1. Empieza una cuenta nueva.</translation>
-    </message>
     <message numerus="yes">
         <source>%1, and %n more</source>
         <translation>
             <numerusform>%1 y %n más</numerusform>
             <numerusform>%1 y %n más</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Saved for %1. Your count starts again.</source>
+        <translation>Puntos guardados para %1. Empezamos a contar de nuevo.</translation>
     </message>
 </context>
 <context>
@@ -872,6 +888,10 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
         <source>Save the text shown here in its place? No leaves it removed, and this window stays open with its text.</source>
         <translation>¿Guardarlo de nuevo con el texto de esta ventana? Si pulsas «No», sigue borrado y esta ventana sigue abierta con su texto.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>shell::mdiSumbrook</name>
@@ -898,6 +918,10 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
     <message>
         <source>Progress</source>
         <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Press F10 to choose a drill</source>
+        <translation>Pulsa F10 para elegir un ejercicio</translation>
     </message>
 </context>
 <context>
@@ -977,28 +1001,40 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
         <translation>Leer en voz alta</translation>
     </message>
     <message>
-        <source>Say the Problem Again</source>
-        <translation>Repetir la operación</translation>
-    </message>
-    <message>
         <source>Reading aloud is on.</source>
         <translation>La lectura en voz alta está activada.</translation>
     </message>
     <message>
-        <source>The speech module is missing.</source>
-        <translation>Falta el módulo de voz.</translation>
+        <source>Nothing is read aloud: no voice is installed. Voices come with the packages speech-dispatcher and espeak-ng.</source>
+        <translation>No se lee nada en voz alta. No hay ninguna voz instalada. Las voces vienen con los paquetes speech-dispatcher y espeak-ng.</translation>
     </message>
     <message>
-        <source>No voice is installed.</source>
-        <translation>No hay ninguna voz instalada.</translation>
+        <source>Nothing is read aloud: the speech service does not answer. It is tried again at the next sentence.</source>
+        <translation>No se lee nada en voz alta. El servicio de voz no responde. Se volverá a intentar con la siguiente frase.</translation>
     </message>
     <message>
-        <source>Sumbrook cannot read aloud on this computer: %1
-
-It goes on without reading aloud. A voice comes with the packages speech-dispatcher and espeak-ng.</source>
-        <translation>Sumbrook no puede leer en voz alta en este ordenador: %1
-
-Sigue sin leer en voz alta. Los paquetes speech-dispatcher y espeak-ng traen una voz.</translation>
+        <source>Nothing is read aloud: the speech module is missing.</source>
+        <translation>No se lee nada en voz alta. Falta el módulo de voz.</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivado</translation>
+    </message>
+    <message>
+        <source>Say It Again</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>A screen reader is running, so Sumbrook does not read aloud as well. Press Ctrl+R again to read aloud anyway.</source>
+        <translation>Hay un lector de pantalla activo, así que Sumbrook no lee en voz alta además. Pulsa Ctrl+R otra vez para leer de todos modos.</translation>
+    </message>
+    <message>
+        <source>Reading aloud is off.</source>
+        <translation>La lectura en voz alta está desactivada.</translation>
     </message>
 </context>
 </TS>

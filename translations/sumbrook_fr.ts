@@ -64,16 +64,32 @@
         <translation>C’est juste&#xa0;! %1</translation>
     </message>
     <message>
-        <source>Wrong. %1</source>
+        <source>minus %1</source>
+        <translation>moins %1</translation>
+    </message>
+    <message>
+        <source>Nearly. Write the decimals after a comma: %1.</source>
+        <translation>Presque. Écris une virgule avant les décimales&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Nearly. Write the decimals after a point: %1.</source>
+        <translation>Presque. Écris un point avant les décimales&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Not quite. %1</source>
         <translation>C’est faux. %1</translation>
     </message>
     <message>
-        <source>Write the decimals after a comma: %1.</source>
-        <translation>Écris les décimales après une virgule&#xa0;: %1.</translation>
+        <source>%1. Type the answer, then press Enter.</source>
+        <translation>%1. Écris la réponse, puis appuie sur Entrée.</translation>
     </message>
     <message>
-        <source>Write the decimals after a point: %1.</source>
-        <translation>Écris les décimales après un point&#xa0;: %1.</translation>
+        <source>First problem: %1. Second problem: %2. The keyboard is on the first: type the answer, then press Enter.</source>
+        <translation>Premier calcul&#xa0;: %1. Deuxième calcul&#xa0;: %2. Tu es sur le premier. Écris la réponse, puis appuie sur Entrée.</translation>
+    </message>
+    <message>
+        <source>First problem: %1. Second problem: %2. The keyboard is on the second: type the answer, then press Enter.</source>
+        <translation>Premier calcul&#xa0;: %1. Deuxième calcul&#xa0;: %2. Tu es sur le deuxième. Écris la réponse, puis appuie sur Entrée.</translation>
     </message>
 </context>
 <context>
@@ -111,16 +127,16 @@ Enregistrer quand même&#xa0;? Si tu réponds Non, tu pourras corriger le texte.
         <source>The name is longer than the %1 characters a score can hold. Please make it shorter.</source>
         <translation>Le nom est trop long&#xa0;: il peut avoir au plus %1 caractères. Raccourcis-le, s’il te plaît.</translation>
     </message>
-    <message>
-        <source>Saved for %1. A new count starts.</source>
-        <translation>Enregistré pour %1. Un nouveau compte commence.</translation>
-    </message>
     <message numerus="yes">
         <source>%1, and %n more</source>
         <translation>
             <numerusform>%1 et encore %n</numerusform>
             <numerusform>%1 et encore %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Saved for %1. Your count starts again.</source>
+        <translation>Score enregistré pour %1. On recommence à compter.</translation>
     </message>
 </context>
 <context>
@@ -872,6 +888,10 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Si tu réponds 
         <source>Save the text shown here in its place? No leaves it removed, and this window stays open with its text.</source>
         <translation>Enregistrer de nouveau le texte affiché ici&#xa0;? Si tu réponds Non, le fichier reste supprimé et cette fenêtre reste ouverte avec ton texte.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>shell::mdiSumbrook</name>
@@ -898,6 +918,10 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Si tu réponds 
     <message>
         <source>Progress</source>
         <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>Press F10 to choose a drill</source>
+        <translation>Appuie sur F10 pour choisir un exercice</translation>
     </message>
 </context>
 <context>
@@ -977,28 +1001,40 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Si tu réponds 
         <translation>Lire à voix haute</translation>
     </message>
     <message>
-        <source>Say the Problem Again</source>
-        <translation>Redire le calcul</translation>
-    </message>
-    <message>
         <source>Reading aloud is on.</source>
         <translation>La lecture à voix haute est activée.</translation>
     </message>
     <message>
-        <source>The speech module is missing.</source>
-        <translation>Le module de parole manque.</translation>
+        <source>Nothing is read aloud: no voice is installed. Voices come with the packages speech-dispatcher and espeak-ng.</source>
+        <translation>Rien n’est lu à voix haute. Aucune voix n’est installée. Les voix viennent avec les paquets speech-dispatcher et espeak-ng.</translation>
     </message>
     <message>
-        <source>No voice is installed.</source>
-        <translation>Aucune voix n’est installée.</translation>
+        <source>Nothing is read aloud: the speech service does not answer. It is tried again at the next sentence.</source>
+        <translation>Rien n’est lu à voix haute. Le service de synthèse vocale ne répond pas. Il sera réessayé à la phrase suivante.</translation>
     </message>
     <message>
-        <source>Sumbrook cannot read aloud on this computer: %1
-
-It goes on without reading aloud. A voice comes with the packages speech-dispatcher and espeak-ng.</source>
-        <translation>Sumbrook ne peut pas lire à voix haute sur cet ordinateur&#xa0;: %1
-
-Il continue sans lire à voix haute. Une voix est fournie par les paquets speech-dispatcher et espeak-ng.</translation>
+        <source>Nothing is read aloud: the speech module is missing.</source>
+        <translation>Rien n’est lu à voix haute. Le module de synthèse vocale est absent.</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>Say It Again</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>A screen reader is running, so Sumbrook does not read aloud as well. Press Ctrl+R again to read aloud anyway.</source>
+        <translation>Un lecteur d’écran est actif, donc Sumbrook ne lit pas à voix haute en plus. Appuie encore sur Ctrl+R pour lire quand même.</translation>
+    </message>
+    <message>
+        <source>Reading aloud is off.</source>
+        <translation>La lecture à voix haute est désactivée.</translation>
     </message>
 </context>
 </TS>

@@ -290,7 +290,7 @@ def run(s):
          'the percentages to clear after saving')
 
     s.choose('Score', 'Display Scores')
-    viewer = s.one(pyatspi.ROLE_FRAME, 'Math Scores')
+    viewer = s.one(pyatspi.ROLE_FRAME, 'Math Scores: Addition')
     text = poll(lambda: s.find(pyatspi.ROLE_TEXT, root=viewer), 'the score text')[0]
     shown = saved.decode('cp1252').replace('\r\n', '\n')
     poll(lambda: text_of(text).replace('\r\n', '\n') == shown, 'the viewer to show Add.txt')
@@ -310,7 +310,7 @@ def run(s):
     if not s.find(pyatspi.ROLE_LABEL, 'Do You Want to Save Changes?', question):
         raise Failure('the closing question is not "Do You Want to Save Changes?"')
     s.click(s.one(pyatspi.ROLE_PUSH_BUTTON, 'No', question))
-    poll(lambda: not s.find(pyatspi.ROLE_FRAME, 'Math Scores'), 'the viewer to close')
+    poll(lambda: not s.find(pyatspi.ROLE_FRAME, 'Math Scores: Addition'), 'the viewer to close')
     if open(scores_file, 'rb').read() != saved:
         raise Failure('Add.txt changed although the edit was not saved')
     if s.program.poll() is not None:

@@ -16,6 +16,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QTimer>
 #include <QValidator>
 #include <QWidget>
@@ -151,6 +153,27 @@ private:
         return children;
     }
 };
+
+using Finder = TextSpan (*)(QStringView, int, QAccessible::TextBoundaryType);
+
+// The unit a screen reader asks for, from the program's own text units.
+QString unitOf(const QString &all, int offset, int caret, QAccessible::TextBoundaryType unit,
+               Finder find, int *startOffset, int *endOffset)
+{
+    // -1 asks about the end of the text, -2 about the caret.
+    if (offset == -1)
+        offset = int(all.size());
+    else if (offset == -2)
+        offset = caret;
+    if (offset < 0 || offset > all.size()) {
+        *startOffset = *endOffset = -1;
+        return QString();
+    }
+    const TextSpan span = find(all, offset, unit);
+    *startOffset = span.start;
+    *endOffset = span.end;
+    return all.mid(span.start, span.end - span.start);
+}
 
 // A text box as Qt's own line edit presents it, but for the words, sentences and lines a screen
 // reader asks for as the caret moves, which Qt 6.4 searches for without end in a text of digits,
@@ -309,24 +332,145 @@ private:
     // What a listener may hear: the text, or its stand-ins in a box that hides it.
     QString shown() const { return box()->displayText(); }
 
-    using Finder = TextSpan (*)(QStringView, int, QAccessible::TextBoundaryType);
     QString answer(int offset, QAccessible::TextBoundaryType unit, Finder find, int *startOffset,
                    int *endOffset) const
     {
-        const QString all = shown();
-        // -1 asks about the end of the text, -2 about the caret.
-        if (offset == -1)
-            offset = int(all.size());
-        else if (offset == -2)
-            offset = box()->cursorPosition();
-        if (offset < 0 || offset > all.size()) {
-            *startOffset = *endOffset = -1;
-            return QString();
-        }
-        const TextSpan span = find(all, offset, unit);
-        *startOffset = span.start;
-        *endOffset = span.end;
-        return all.mid(span.start, span.end - span.start);
+        return unitOf(shown(), offset, box()->cursorPosition(), unit, find, startOffset, endOffset);
+    }
+};
+
+// The score viewer's text as Qt presents a plain text box, but for its characters, words and
+// lines, which Qt 6.4 cuts oddly (Ctrl+Right over "Mia On the" read "O", then nothing): the
+// program's own text units answer, as they do for the answer boxes.
+class TextAreaAccessible : public QAccessibleWidget,
+                           public QAccessibleTextInterface,
+                           public QAccessibleEditableTextInterface
+{
+public:
+    explicit TextAreaAccessible(QPlainTextEdit *area)
+        : QAccessibleWidget(area, QAccessible::EditableText)
+    {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.multiLine = true;
+        state.editable = !area()->isReadOnly();
+        state.readOnly = area()->isReadOnly();
+        state.selectableText = true;
+        return state;
+    }
+
+    // QAccessibleTextInterface
+    QString text(int startOffset, int endOffset) const override
+    {
+        return all().mid(startOffset, endOffset - startOffset);
+    }
+    using QAccessibleWidget::text;
+    int characterCount() const override { return int(all().size()); }
+    int cursorPosition() const override { return area()->textCursor().position(); }
+    void setCursorPosition(int position) override { area()->setTextCursor(at(position)); }
+
+    int selectionCount() const override { return area()->textCursor().hasSelection() ? 1 : 0; }
+    void selection(int index, int *startOffset, int *endOffset) const override
+    {
+        const QTextCursor cursor = area()->textCursor();
+        const bool some = index == 0 && cursor.hasSelection();
+        *startOffset = some ? cursor.selectionStart() : 0;
+        *endOffset = some ? cursor.selectionEnd() : 0;
+    }
+    void addSelection(int startOffset, int endOffset) override
+    {
+        setSelection(0, startOffset, endOffset);
+    }
+    void removeSelection(int index) override
+    {
+        if (index == 0)
+            area()->setTextCursor(at(cursorPosition()));
+    }
+    void setSelection(int index, int startOffset, int endOffset) override
+    {
+        if (index != 0)
+            return;
+        QTextCursor cursor = at(startOffset);
+        cursor.setPosition(std::clamp(endOffset, 0, characterCount()), QTextCursor::KeepAnchor);
+        area()->setTextCursor(cursor);
+    }
+
+    // The text has one look throughout.
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return QString();
+    }
+    QRect characterRect(int offset) const override
+    {
+        if (offset < 0 || offset >= characterCount())
+            return {};
+        QTextCursor cursor = at(offset);
+        const QRect before = area()->cursorRect(cursor);
+        cursor.movePosition(QTextCursor::NextCharacter);
+        const QRect after = area()->cursorRect(cursor);
+        const int width = after.top() == before.top() ? std::max(after.x() - before.x(), 1) : 1;
+        return QRect(area()->viewport()->mapToGlobal(before.topLeft()),
+                     QSize(width, before.height()));
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        const QPoint inside = area()->viewport()->mapFromGlobal(point);
+        return area()->viewport()->rect().contains(inside)
+                   ? area()->cursorForPosition(inside).position()
+                   : -1;
+    }
+    void scrollToSubstring(int startIndex, int) override { setCursorPosition(startIndex); }
+
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType unit, int *startOffset,
+                             int *endOffset) const override
+    {
+        return unitOf(all(), offset, cursorPosition(), unit, &unitBefore, startOffset, endOffset);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType unit, int *startOffset,
+                         int *endOffset) const override
+    {
+        return unitOf(all(), offset, cursorPosition(), unit, &unitAt, startOffset, endOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType unit, int *startOffset,
+                            int *endOffset) const override
+    {
+        return unitOf(all(), offset, cursorPosition(), unit, &unitAfter, startOffset, endOffset);
+    }
+
+    // QAccessibleEditableTextInterface
+    void deleteText(int startOffset, int endOffset) override
+    {
+        replaceText(startOffset, endOffset, QString());
+    }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int startOffset, int endOffset, const QString &text) override
+    {
+        QTextCursor cursor = at(startOffset);
+        cursor.setPosition(std::clamp(endOffset, 0, characterCount()), QTextCursor::KeepAnchor);
+        cursor.insertText(text);
+    }
+
+private:
+    QPlainTextEdit *area() const { return static_cast<QPlainTextEdit *>(widget()); }
+    QString all() const { return area()->toPlainText(); }
+    QTextCursor at(int offset) const
+    {
+        QTextCursor cursor(area()->document());
+        cursor.setPosition(std::clamp(offset, 0, characterCount()));
+        return cursor;
     }
 };
 
@@ -502,6 +646,8 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
         return new NoticeAccessible(static_cast<Notice *>(object));
     if (className == QLatin1String("QLineEdit"))
         return new TextBoxAccessible(static_cast<QLineEdit *>(object));
+    if (className == QLatin1String("QPlainTextEdit"))
+        return new TextAreaAccessible(static_cast<QPlainTextEdit *>(object));
     return nullptr;
 }
 
@@ -538,7 +684,7 @@ void nameMenuItem(QAction *item, const QString &name)
 
 void announce(QWidget *window, const QString &text)
 {
-    speech::say(text);
+    speech::sayAlso(text);
     auto *notice = window->findChild<Notice *>(QString(), Qt::FindDirectChildrenOnly);
     if (!notice)
         notice = new Notice(window);

@@ -71,6 +71,8 @@ QList<int> cuts(QStringView text, QAccessible::TextBoundaryType unit)
             break;
         case QAccessible::ParagraphBoundary:
         case QAccessible::LineBoundary:
+            cut = text[i - 1] == u'\n';
+            break;
         case QAccessible::NoBoundary:
             break;
         }

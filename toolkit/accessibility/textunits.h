@@ -18,10 +18,10 @@ struct TextSpan
 };
 
 // The units cut the text into pieces with nothing left over: a word runs up to the next word (its
-// blanks and marks with it), a sentence up to the next sentence, and a line is the whole text, as
-// a box of one line has no more. A word is a run of letters and digits, and a point, comma or
-// apostrophe between two of them keeps the run going, so "2.29" and "don't" are one word each.
-// Every answer lies within the text, for every offset from 0 to its length.
+// blanks and marks with it), a sentence up to the next sentence, and a line (or paragraph) up to
+// and with its line feed; a box of one line is one line. A word is a run of letters and digits, and
+// a point, comma or apostrophe between two of them keeps the run going, so "2.29" and "don't" are
+// one word each. Every answer lies within the text, for every offset from 0 to its length.
 
 // The unit the offset is in. At the end of the text, where the caret stands after typing, it is the
 // last unit; only a character there is nothing.

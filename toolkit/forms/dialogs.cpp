@@ -151,7 +151,8 @@ int titleBarWidth(const QString &title)
 
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title, const QString &text)
 {
-    speech::say(prompt);
+    // With the name it offers, as it was typed: "Mia", said as a word.
+    speech::sayAlso(text.isEmpty() ? prompt : prompt + QLatin1Char(' ') + text);
     if (!answers().isEmpty()) {
         answered().append({dialogs::AnsweredBox::Input, prompt, title, {}, {}, {}, text});
         const QString typed = takeAnswer<QString>("input");
@@ -176,7 +177,7 @@ QMessageBox::StandardButton messageBox(QWidget *parent, const QString &text, con
                                        QMessageBox::StandardButton defaultButton,
                                        QMessageBox::Icon icon)
 {
-    speech::say(text);
+    speech::sayAlso(text);
     if (!answers().isEmpty()) {
         answered().append(
             {dialogs::AnsweredBox::Message, text, title, buttons, defaultButton, icon, {}});

@@ -216,7 +216,7 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         // Read aloud too: its name is the problem it awaits.
-        speech::say(static_cast<QWidget *>(watched)->accessibleName());
+        speech::sayAlso(static_cast<QWidget *>(watched)->accessibleName());
         boxEntered(static_cast<QWidget *>(watched));
     }
     if (watched != parentWidget())

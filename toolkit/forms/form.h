@@ -61,6 +61,9 @@ public:
     // Takes up the frame that shows the window inside the main window.
     void enterFrame(QMdiSubWindow *frame);
 
+    // What reading aloud says again on F5: what the window's current exercise said last.
+    virtual QString lastSaid() const { return {}; }
+
 protected:
     // Runs when the focus enters one of the window's text boxes, by any means.
     virtual void boxEntered(QWidget *box) { Q_UNUSED(box); }

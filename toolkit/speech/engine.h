@@ -12,12 +12,19 @@ namespace toolkit::speech {
 class Engine
 {
 public:
+    enum class Problem { None, NoService, NoVoice };
+
     virtual ~Engine() = default;
-    // Why the speech service cannot be used, in its own words, or empty.
-    virtual QString serviceError() const = 0;
-    virtual bool hasVoice() const = 0;
-    // Says the text in the language, cutting short whatever is being said.
+    // Why nothing can be said, as the engine was made.
+    virtual Problem problem() const = 0;
+    // Whether the speech service still answers: it may have ended since.
+    virtual bool reachable() const = 0;
+    // Cuts short whatever is being said, then says the text in the voice chosen for the language.
     virtual void say(const QString &text, const QLocale &language) = 0;
+    // Cuts short whatever is being said.
+    virtual void stop() = 0;
+    // The name of the voice in use, empty before the first sentence.
+    virtual QString voiceName() const = 0;
 };
 
 // The module's one entry point, looked up by name.
