@@ -83,7 +83,7 @@ QString fileNameFor(const QString &learner, const char *suffix)
     while (name.startsWith(u'-') || name.startsWith(u'_'))
         name.remove(0, 1);
     if (name.isEmpty())
-        name = tr("Progress");
+        name = QCoreApplication::translate("progress::ProgressWindow", "Progress");
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QDir(QDir(documents).exists() ? documents : QDir::homePath())
         .filePath(name.left(100) + QLatin1String(suffix));

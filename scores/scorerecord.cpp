@@ -78,14 +78,14 @@ bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder)
                    .arg(list);
     const char *question =
         holder == Holder::Name
-            ? QT_TRANSLATE_NOOP("SaveScore",
-                                "The name holds characters that a score file cannot store: %1. "
-                                "Each would be saved as \"?\".\n\nSave all the same? No goes "
-                                "back to the name.")
-            : QT_TRANSLATE_NOOP("SaveScore",
-                                "The text holds characters that a score file cannot store: %1. "
-                                "Each would be saved as \"?\".\n\nSave all the same? No goes "
-                                "back to the text.");
+            ? QT_TRANSLATE_N_NOOP("SaveScore",
+                                  "The name holds characters that a score file cannot store: %1. "
+                                  "Each would be saved as \"?\".\n\nSave all the same? No goes "
+                                  "back to the name.")
+            : QT_TRANSLATE_N_NOOP("SaveScore",
+                                  "The text holds characters that a score file cannot store: %1. "
+                                  "Each would be saved as \"?\".\n\nSave all the same? No goes "
+                                  "back to the text.");
     const auto answer = toolkit::messageBox(
         parent,
         QCoreApplication::translate("SaveScore", question, nullptr, int(characters.size()))
