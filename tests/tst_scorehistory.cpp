@@ -169,7 +169,8 @@ private slots:
         History history;
         history.read(Drill::Addition, Scored +
                                           QByteArray(Scored).replace("Dav", "D\aa\x1b[31mv\x7f") +
-                                          QByteArray(Scored).replace("Dav", "Mi\x01" "a"));
+                                          QByteArray(Scored).replace("Dav", "Mi\x01"
+                                                                            "a"));
         QCOMPARE(history.learners(), QStringList({"Dav", "Da[31mv", "Mia"}));
     }
 
