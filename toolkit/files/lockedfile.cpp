@@ -239,12 +239,14 @@ LockFile openLockFile(const Found &found, bool create, QString &error)
                     .arg(shown);
         return {};
     }
+    // Mended or not, this write takes the score file's lock too: a writer who could not open the
+    // lock a moment ago may hold that one now.
     if (found.exists && !writersKept(scores.get(), found.info, lock.fd.get(), info)) {
         if (info.st_uid == ::geteuid()) {
             giveLockItsRights(lock.fd.get(), found, scores.get());
             ::fstat(lock.fd.get(), &info);
         }
-        lock.partial = !writersKept(scores.get(), found.info, lock.fd.get(), info);
+        lock.partial = true;
     }
     // Made readable elsewhere: a reader who could open it could hold the writers back.
     if ((info.st_mode & 0444) && info.st_uid == ::geteuid())
@@ -458,6 +460,28 @@ Locked openLocked(const QString &fileName, Access access, const LockWait &wait,
             file.error = lock(file.fd.get(), LOCK_EX, giveUp);
             if (!file.error.isEmpty())
                 return file;
+            // Its owner may have mended the lock file meanwhile: then it is held too, as those
+            // who can open it now hold it.
+            if (file.lock.get() < 0 && access != Access::Export) {
+                QString ignored;
+                file.lock = openLockFile(found, false, ignored).fd;
+                if (file.lock.get() >= 0) {
+                    file.error = lock(file.lock.get(), LOCK_EX, giveUp);
+                    if (!file.error.isEmpty())
+                        return file;
+                }
+            }
+            // A write-back may have put another file in its place before the lock was had.
+            struct stat named;
+            if (::fstatat(found.folder.get(), found.name.constData(), &named,
+                          AT_SYMLINK_NOFOLLOW) != 0 ||
+                named.st_dev != file.info.st_dev || named.st_ino != file.info.st_ino) {
+                if (giveUp()) {
+                    file.error = tr("The file keeps being replaced. Try again in a moment.");
+                    return file;
+                }
+                continue;
+            }
         }
         file.folder = std::move(found.folder);
         file.name = found.name;
