@@ -14,6 +14,7 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDirIterator>
 #include <QFileDialog>
 #include <QLabel>
@@ -70,10 +71,11 @@ QString loaderLog(const QString &program, const QStringList &arguments, const QS
     run.setWorkingDirectory(folder);
     run.start(program, arguments);
     QString log;
-    const auto started = [&] { return log.contains("transferring control"); };
-    while (run.waitForReadyRead(untilStarted ? 10000 : 60000) || run.state() == QProcess::Running) {
+    const QDeadlineTimer deadline(60000);
+    while (run.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+        run.waitForReadyRead(100);
         log += QString::fromLocal8Bit(run.readAllStandardError());
-        if (untilStarted && started())
+        if (untilStarted && log.contains("transferring control"))
             break;
     }
     log += QString::fromLocal8Bit(run.readAllStandardError());
