@@ -197,10 +197,10 @@ struct LockFile
 // The lock beside the file, which only those who may write the scores can open: nobody who may
 // only read them can hold a save back. It is made whole, with its rights, before it takes its
 // name, so a kill never leaves a lock that some writers cannot open; one left so by other means
-// (an ACL given later) is mended by its owner, and until then its holders take the score file's
-// lock too. Only a file this program made is ever a lock: a link to another file under its name
-// is refused. Null where this user may not open or make it.
-LockFile openLockFile(const Found &found, bool create, QString &error)
+// (an ACL given later) is mended by its owner when writing, and until then its holders take the
+// score file's lock too. Only a file this program made is ever a lock: a link to another file
+// under its name is refused. Null where this user may not open or make it.
+LockFile openLockFile(const Found &found, bool create, QString &error, bool mend = false)
 {
     const QByteArray name = '.' + found.name + ".lock";
     const QString shown = QFile::decodeName(name);
@@ -242,7 +242,9 @@ LockFile openLockFile(const Found &found, bool create, QString &error)
     // Mended or not, this write takes the score file's lock too: a writer who could not open the
     // lock a moment ago may hold that one now.
     if (found.exists && !writersKept(scores.get(), found.info, lock.fd.get(), info)) {
-        if (info.st_uid == ::geteuid()) {
+        // Never by a reader, who takes no lock on the score file: a writer who could not open
+        // the lock may be appending to it right now.
+        if (mend && info.st_uid == ::geteuid()) {
             giveLockItsRights(lock.fd.get(), found, scores.get());
             ::fstat(lock.fd.get(), &info);
         }
@@ -404,7 +406,8 @@ Locked openLocked(const QString &fileName, Access access, const LockWait &wait,
 
         QString lockError;
         LockFile lockFile =
-            openLockFile(found, access == Access::Append || access == Access::Replace, lockError);
+            openLockFile(found, access == Access::Append || access == Access::Replace, lockError,
+                         access != Access::Read);
         file.lock = std::move(lockFile.fd);
         // A reader goes on without a lock that is none, as without one it may not open.
         if (!lockError.isEmpty() && access != Access::Read) {
@@ -460,17 +463,12 @@ Locked openLocked(const QString &fileName, Access access, const LockWait &wait,
             file.error = lock(file.fd.get(), LOCK_EX, giveUp);
             if (!file.error.isEmpty())
                 return file;
-            // Its owner may have mended the lock file meanwhile: then it is held too, as those
-            // who can open it now hold it.
-            if (file.lock.get() < 0 && access != Access::Export) {
-                QString ignored;
-                file.lock = openLockFile(found, false, ignored).fd;
-                if (file.lock.get() >= 0) {
-                    file.error = lock(file.lock.get(), LOCK_EX, giveUp);
-                    if (!file.error.isEmpty())
-                        return file;
-                }
-            }
+            // Its owner may have mended the lock file meanwhile: then it is taken first, as all
+            // who can open it take it, so that no two writers wait for each other's lock.
+            QString ignored;
+            if (file.lock.get() < 0 && access != Access::Export &&
+                openLockFile(found, false, ignored).fd.get() >= 0)
+                continue;
             // A write-back may have put another file in its place before the lock was had.
             struct stat named;
             if (::fstatat(found.folder.get(), found.name.constData(), &named,
@@ -482,6 +480,13 @@ Locked openLocked(const QString &fileName, Access access, const LockWait &wait,
                 }
                 continue;
             }
+        }
+        // A reader who holds such a lock waits for those who locked the score file, as writers
+        // do, so as not to read half a record.
+        if (access == Access::Read && lockFile.partial) {
+            file.error = lock(file.fd.get(), LOCK_SH, giveUp);
+            if (!file.error.isEmpty())
+                return file;
         }
         file.folder = std::move(found.folder);
         file.name = found.name;
