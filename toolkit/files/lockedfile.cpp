@@ -480,6 +480,11 @@ Locked openLocked(const QString &fileName, Access access, const LockWait &wait,
                 }
                 continue;
             }
+            // Its size as it is now: another writer may have added to it while this one waited.
+            if (::fstat(file.fd.get(), &file.info) != 0) {
+                file.error = reasonOf(errno);
+                return file;
+            }
         }
         // A reader who holds such a lock waits for those who locked the score file, as writers
         // do, so as not to read half a record.
@@ -487,6 +492,10 @@ Locked openLocked(const QString &fileName, Access access, const LockWait &wait,
             file.error = lock(file.fd.get(), LOCK_SH, giveUp);
             if (!file.error.isEmpty())
                 return file;
+            if (::fstat(file.fd.get(), &file.info) != 0) {
+                file.error = reasonOf(errno);
+                return file;
+            }
         }
         file.folder = std::move(found.folder);
         file.name = found.name;
