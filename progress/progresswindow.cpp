@@ -4,9 +4,13 @@
 
 #include "texttable.h"
 
+#include "toolkit/application.h"
 #include "toolkit/files/lockedfile.h"
+#include "toolkit/files/replacefile.h"
 #include "toolkit/forms/binding.h"
+#include "toolkit/forms/dialogs.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -17,8 +21,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QThread>
 #include <QVBoxLayout>
@@ -55,20 +59,37 @@ MakeChart chartMaker()
     return make;
 }
 
-// The learner's name as a file's: the file box reads quotes as a list of names, and a slash as a
-// folder.
+// The learner's name as a file's, proposed in the teacher's documents: only letters, digits,
+// blanks and a few marks, so no name a pupil typed can name another folder, a list of files or a
+// hidden file, or mean anything to a shell.
 QString fileNameFor(const QString &learner, const char *suffix)
 {
-    static const QRegularExpression unsafe(QStringLiteral("[\"/\\\\:*?<>|]"));
-    return QString(learner).remove(unsafe).trimmed() + QLatin1String(suffix);
+    QString name;
+    for (const QChar c : learner)
+        name += c.isLetterOrNumber() || c == u' ' || c == u'-' || c == u'_' ? c : QChar(u'_');
+    name = name.simplified();
+    while (name.startsWith(u'-') || name.startsWith(u'_'))
+        name.remove(0, 1);
+    if (name.isEmpty())
+        name = QCoreApplication::translate("progress::ProgressWindow", "Progress");
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(QDir(documents).exists() ? documents : QDir::homePath())
+        .filePath(name.left(100) + QLatin1String(suffix));
 }
 
+// A cell as a spreadsheet reads it: one that would begin a formula (=, +, -, @, a tab or a line
+// end) begins with an apostrophe instead, so opening the file runs nothing; numbers stay numbers.
 QString csvField(const QString &text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
-        !text.contains(u'\r'))
-        return text;
-    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
+    QString cell = text;
+    if (!cell.isEmpty() && QStringLiteral("=+-@\t\r").contains(cell.front()) &&
+        !number.match(cell).hasMatch())
+        cell.prepend(u'\'');
+    if (!cell.contains(u',') && !cell.contains(u'"') && !cell.contains(u'\n') &&
+        !cell.contains(u'\r'))
+        return cell;
+    return u'"' + cell.replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
 } // namespace
@@ -312,8 +333,7 @@ QString ProgressWindow::trend() const
 void ProgressWindow::cmdSaveTable_Click()
 {
     const QString fileName = QFileDialog::getSaveFileName(
-        this, tr("Save the Table"), QDir(m_folder).filePath(fileNameFor(learnerName(), ".csv")),
-        tr("Spreadsheet (*.csv)"));
+        this, tr("Save the Table"), fileNameFor(learnerName(), ".csv"), tr("Spreadsheet (*.csv)"));
     if (!fileName.isEmpty())
         saveTable(fileName);
 }
@@ -321,8 +341,7 @@ void ProgressWindow::cmdSaveTable_Click()
 void ProgressWindow::cmdSavePdf_Click()
 {
     const QString fileName = QFileDialog::getSaveFileName(
-        this, tr("Save as PDF"), QDir(m_folder).filePath(fileNameFor(learnerName(), ".pdf")),
-        tr("PDF (*.pdf)"));
+        this, tr("Save as PDF"), fileNameFor(learnerName(), ".pdf"), tr("PDF (*.pdf)"));
     if (!fileName.isEmpty())
         savePdf(fileName);
 }
@@ -338,23 +357,35 @@ bool ProgressWindow::saveTable(const QString &fileName) const
         QStringLiteral("\r\n");
     const QString name = csvField(learnerName());
     for (const Line &line : m_lines) {
-        text += QStringList{name, line.date.toString(Qt::ISODate),
-                            csvField(exerciseName(line.exercise)),
-                            line.result.scored ? QString::number(line.result.percent) : QString(),
-                            line.result.answered < 0 ? QString()
-                                                     : QString::number(line.result.answered)}
-                    .join(u',') +
-                QStringLiteral("\r\n");
+        text +=
+            QStringList{
+                name, line.date.toString(Qt::ISODate), csvField(exerciseName(line.exercise)),
+                line.result.scored ? csvField(QString::number(line.result.percent)) : QString(),
+                line.result.answered < 0 ? QString() : QString::number(line.result.answered)}
+                .join(u',') +
+            QStringLiteral("\r\n");
     }
-    QSaveFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0 && file.commit();
+    return writeExportFile(fileName, text.toUtf8());
+}
+
+bool ProgressWindow::writeExportFile(const QString &fileName, const QByteArray &bytes) const
+{
+    const QString error = toolkit::writeWholeFile(fileName, bytes);
+    if (!error.isEmpty())
+        messageBox(const_cast<ProgressWindow *>(this),
+                   tr("\"%1\" could not be saved. %2").arg(fileName, error),
+                   QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
+                   QMessageBox::Warning);
+    return error.isEmpty();
 }
 
 bool ProgressWindow::savePdf(const QString &fileName) const
 {
     // QPdfWriter is Qt's PDF engine without the print dialogs: no print support library loads
     // with the program.
-    QPdfWriter printer(fileName);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter printer(&pdf);
     printer.setResolution(300);
     printer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::MetricSystem
                                       ? QPageSize::A4
@@ -422,7 +453,7 @@ bool ProgressWindow::savePdf(const QString &fileName) const
             cells << m_recordTable->cell(r, c);
         row(cells);
     }
-    return painter.end();
+    return painter.end() && writeExportFile(fileName, pdf.data());
 }
 
 void showProgress(const Drill *drill)

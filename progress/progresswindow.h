@@ -47,6 +47,8 @@ public:
     // The chosen learner's table, as a spreadsheet reads it, and with the chart as PDF.
     bool saveTable(const QString &fileName) const;
     bool savePdf(const QString &fileName) const;
+    // Writes an export whole, or says why it could not.
+    bool writeExportFile(const QString &fileName, const QByteArray &bytes) const;
 
     // The trend of the chosen learner's exercises in words, as the chart describes itself.
     QString trend() const;

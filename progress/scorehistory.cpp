@@ -63,7 +63,8 @@ bool readPercent(QByteArrayView caption, Result &result)
     std::ranges::transform(caption, number, [](char c) { return c == ',' ? '.' : c; });
     const char *end = number + caption.size();
     const auto [stop, error] = std::from_chars(number, end, result.percent);
-    if (error != std::errc() || stop != end || !(result.percent >= 0))
+    // Beyond the range a Score press can give (or no number at all, as "inf"), it is no score.
+    if (error != std::errc() || stop != end || !(result.percent >= 0 && result.percent <= 100))
         return false;
     result.scored = true;
     return true;
@@ -168,8 +169,14 @@ int History::learner(QByteArrayView name)
     const auto found = m_byName.constFind(key);
     if (found != m_byName.cend())
         return *found;
-    m_learners.append(toolkit::decode(name));
-    return *m_byName.insert(key, int(m_learners.size() - 1));
+    // Shown and said without the control characters another program may have written.
+    const QString shown = scores::withoutControls(toolkit::decode(name));
+    qsizetype index = m_learners.indexOf(shown);
+    if (index < 0) {
+        m_learners.append(shown);
+        index = m_learners.size() - 1;
+    }
+    return *m_byName.insert(key, int(index));
 }
 
 std::vector<LearnerSummary> summarize(const History &history)

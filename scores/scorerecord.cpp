@@ -60,13 +60,14 @@ bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder)
     constexpr qsizetype Listed = 10;
     QStringList named;
     for (const QString &character : characters.first(std::min(characters.size(), Listed))) {
-        // Named by number too: a font may have no picture for it, and a lone half of a pair has
-        // none at all.
+        // A letter as it looks; by number only what has no picture (a lone half of a pair).
         const char32_t code = character.size() == 2
                                   ? QChar::surrogateToUcs4(character[0], character[1])
                                   : character[0].unicode();
-        named.append(character + QStringLiteral(" (U+") +
-                     QString::number(code, 16).toUpper().rightJustified(4, u'0') + u')');
+        named.append(QChar::isPrint(code) && !QChar::isSurrogate(code)
+                         ? character
+                         : QStringLiteral("U+") +
+                               QString::number(code, 16).toUpper().rightJustified(4, u'0'));
     }
     QString list = named.join(QStringLiteral(", "));
     // One whole phrase, counted: some languages put no comma before "and", and "1 more" takes
@@ -77,19 +78,37 @@ bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder)
                    .arg(list);
     const char *question =
         holder == Holder::Name
-            ? QT_TRANSLATE_NOOP("SaveScore",
-                                "The name holds characters that a score file cannot store: %1. "
-                                "Each would be saved as \"?\".\n\nSave all the same? No goes "
-                                "back to the name.")
-            : QT_TRANSLATE_NOOP("SaveScore",
-                                "The text holds characters that a score file cannot store: %1. "
-                                "Each would be saved as \"?\".\n\nSave all the same? No goes "
-                                "back to the text.");
+            ? QT_TRANSLATE_N_NOOP("SaveScore",
+                                  "The name holds characters that a score file cannot store: %1. "
+                                  "Each would be saved as \"?\".\n\nSave all the same? No goes "
+                                  "back to the name.")
+            : QT_TRANSLATE_N_NOOP("SaveScore",
+                                  "The text holds characters that a score file cannot store: %1. "
+                                  "Each would be saved as \"?\".\n\nSave all the same? No goes "
+                                  "back to the text.");
     const auto answer = toolkit::messageBox(
-        parent, QCoreApplication::translate("SaveScore", question).arg(list),
+        parent,
+        QCoreApplication::translate("SaveScore", question, nullptr, int(characters.size()))
+            .arg(list),
         QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Yes | QMessageBox::No,
         QMessageBox::No, QMessageBox::Warning);
     return answer == QMessageBox::Yes;
+}
+
+QString withoutControls(const QString &name)
+{
+    QString kept;
+    kept.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        if (c == u'\r' && name.sliced(i).startsWith(u"\r\n"))
+            continue; // one blank for the pair
+        if (c == u'\t' || c == u'\n' || c == u'\r')
+            kept += u' ';
+        else if (c.category() != QChar::Other_Control)
+            kept += c;
+    }
+    return kept;
 }
 
 QString savedNotice(const QString &name)
@@ -101,6 +120,7 @@ QString savedNotice(const QString &name)
 bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions, QDate today)
 {
     QString name;
+    QString stored; // what is saved and said: the name without control characters
     QString record;
     for (;;) {
         // Going back shows the name as it was typed.
@@ -110,6 +130,9 @@ bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
                                  QCoreApplication::translate("SaveScore", "Math Score"), name);
         if (name.isEmpty())
             return false;
+        stored = withoutControls(name);
+        if (stored.trimmed().isEmpty() && !name.trimmed().isEmpty())
+            return false; // nothing but control characters
         // Counted in characters, as the learner sees them; sent back whole: cut, it would not be
         // the name typed.
         if (QStringView(name).toUcs4().size() > LongestName)
@@ -121,7 +144,7 @@ bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
                     .arg(QLocale().toString(LongestName)),
                 QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
                 QMessageBox::Warning);
-        else if (record = scoreRecord(scoreSentence(file, name, today, captions));
+        else if (record = scoreRecord(scoreSentence(file, stored, today, captions));
                  saveDespiteUnencodable(window, record, Holder::Name))
             break;
     }
@@ -132,7 +155,7 @@ bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
     if (error.isEmpty()) {
         // The box has closed and the focus is back where it was, which says nothing new.
         if (window)
-            toolkit::announce(window, savedNotice(name));
+            toolkit::announce(window, savedNotice(stored));
         return true;
     }
 

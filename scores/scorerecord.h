@@ -46,6 +46,10 @@ bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder);
 // the score viewer shows in a line.
 inline constexpr qsizetype LongestName = 1000;
 
+// The name as it is stored and said: control characters (a bell, an escape, a delete) left out,
+// tabs and line ends as blanks.
+QString withoutControls(const QString &name);
+
 // "Saved for Mia. A new count starts.": what the learner hears once the record is on the disk.
 QString savedNotice(const QString &name);
 

@@ -69,17 +69,34 @@ QList<QByteArrayView> recordsOf(QByteArrayView bytes)
 
 Records recordsNotShown(QByteArrayView shown, QByteArrayView now)
 {
-    QHash<QByteArrayView, qsizetype> seen;
-    for (const QByteArrayView record : recordsOf(shown))
-        ++seen[record];
+    // Saves only append: the records saved since stand after the last record that was shown.
+    const QList<QByteArrayView> before = recordsOf(shown);
+    const QList<QByteArrayView> after = recordsOf(now);
+    QHash<QByteArrayView, qsizetype> times;
+    for (const QByteArrayView record : before)
+        ++times[record];
+    // How often each record of the file was met up to it: beyond the times it was shown, it is
+    // another save of the same words.
+    QHash<QByteArrayView, qsizetype> met;
+    QList<qsizetype> nth;
+    for (const QByteArrayView record : after)
+        nth.append(++met[record]);
+    qsizetype tail = after.size();
+    while (tail > 0 && nth[tail - 1] > times.value(after[tail - 1]))
+        --tail;
+    // Shown records gone from behind that one were edited elsewhere: as many records that follow
+    // it are those edits, not new saves. A file that keeps no record shown was replaced whole.
+    qsizetype edited = 0;
+    if (tail > 0) {
+        qsizetype at = -1;
+        for (qsizetype seen = 0; seen < nth[tail - 1]; ++seen)
+            at = before.indexOf(after[tail - 1], at + 1);
+        edited = before.size() - 1 - at;
+    }
     Records unseen;
-    for (const QByteArrayView record : recordsOf(now)) {
-        if (qsizetype &times = seen[record]; times > 0) {
-            --times;
-        } else {
-            unseen.bytes += record;
-            ++unseen.count;
-        }
+    for (qsizetype i = tail + std::min(edited, after.size() - tail); i < after.size(); ++i) {
+        unseen.bytes += after[i];
+        ++unseen.count;
     }
     return unseen;
 }

@@ -38,8 +38,9 @@ struct ViewerLimits
 inline constexpr ViewerLimits ShownLimits{qint64(12) * 1024 * 1024, 250000, 10000};
 
 // The records of a file's bytes, as Save Score writes them (a line opening with a double quote,
-// then a line holding only a double quote, each ended by CR LF), that the bytes shown in the viewer
-// do not hold: in the file's order, each as often as the file holds it more often than they do.
+// then a line holding only a double quote, each ended by CR LF), saved since the bytes shown in
+// the viewer were read: those after the last record shown, less as many as stand in for shown
+// records that are gone from the file's end (edited elsewhere, not saved anew).
 struct Records
 {
     QByteArray bytes;

@@ -145,9 +145,9 @@ bool ScoreWindow::writeBack()
                                : tr("\"%1\" was changed elsewhere since it was shown here.");
         question += QStringLiteral("\n\n");
         if (kept.count > 0)
-            question += tr("Scores saved in it since: %1. They stay, after the text shown here; "
-                           "every other change made elsewhere is replaced.")
-                            .arg(QLocale().toString(kept.count)) +
+            question += tr("Scores saved in it since: %Ln. They stay, after the text shown "
+                           "here; every other change made elsewhere is replaced.",
+                           nullptr, int(kept.count)) +
                         QStringLiteral("\n\n");
         question += replaced.removed
                         ? tr("Save the text shown here in its place? No leaves it removed, and "

@@ -7,7 +7,8 @@
 //   scorewriter hold <file> <ms> <bytes>
 //       takes the file's lock as a save does, prints "held", waits, appends the bytes and lets go
 //   scorewriter writeback <file> <bytes>
-//       reads the file as the score viewer shows it and writes the bytes back in its place
+//       reads the file as the score viewer shows it and writes the bytes back in its place ("="
+//       writes back what it read, as a viewer closed after an edit undone)
 // Each prints "begin" once started, before it touches the file.
 #include "scores/scorerecord.h"
 #include "toolkit/files/lockedfile.h"
@@ -83,9 +84,9 @@ int main(int argc, char *argv[])
     if (args.value(1) == u"writeback") {
         begins();
         const toolkit::ReadBytes read = toolkit::readBytes(fileName, qint64(1) << 30);
-        const toolkit::Replaced replaced =
-            toolkit::replaceKeepingAppended(fileName, toolkit::fingerprintOf(read.bytes),
-                                            args.value(3).toLatin1(), {}, &read.folder);
+        const toolkit::Replaced replaced = toolkit::replaceKeepingAppended(
+            fileName, toolkit::fingerprintOf(read.bytes),
+            args.value(3) == u"=" ? read.bytes : args.value(3).toLatin1(), {}, &read.folder);
         std::printf("%d %s\n", int(replaced.outcome), qPrintable(read.error + replaced.error));
         return replaced.outcome == toolkit::Replaced::Written ? 0 : 1;
     }

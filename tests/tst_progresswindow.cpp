@@ -10,16 +10,23 @@
 #include "progress/progresswindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/forms/dialogs.h"
+#include "toolkit/speech/readaloud.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDirIterator>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 using namespace progress;
 
@@ -49,6 +56,40 @@ QStringList column(const QTableView *table, int column)
     for (int row = 0; row < table->model()->rowCount(); ++row)
         cells << table->model()->index(row, column).data().toString();
     return cells;
+}
+
+// What the dynamic loader did while the program started (or, for the tests' own run, until it
+// ended), as LD_DEBUG tells it: every file it tried and every library it loaded.
+QString loaderLog(const QString &program, const QStringList &arguments, const QString &folder,
+                  bool untilStarted)
+{
+    QProcess run;
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LD_DEBUG", "libs");
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("SUMBROOK_PLANTED", folder);
+    run.setProcessEnvironment(environment);
+    run.setWorkingDirectory(folder);
+    run.start(program, arguments);
+    QString log;
+    const QDeadlineTimer deadline(60000);
+    while (run.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+        run.waitForReadyRead(100);
+        log += QString::fromLocal8Bit(run.readAllStandardError());
+        if (untilStarted && log.contains("transferring control"))
+            break;
+    }
+    log += QString::fromLocal8Bit(run.readAllStandardError());
+    // The program shows its main window and waits; it has started once control reached it.
+    if (untilStarted) {
+        QTest::qWait(500);
+        log += QString::fromLocal8Bit(run.readAllStandardError());
+        run.kill();
+    }
+    run.waitForFinished();
+    if (!untilStarted && (run.exitStatus() != QProcess::NormalExit || run.exitCode() != 0))
+        log += "\nexit " + QString::number(run.exitCode()) + u'\n' + run.readAllStandardOutput();
+    return log;
 }
 
 } // namespace
@@ -137,6 +178,115 @@ private slots:
         QVERIFY(scores::saveScore(nullptr, Division.scores, {"100.00%", "5"}, QDate(2026, 3, 6)));
         QTRY_COMPARE(column(window->grdRecords, 2).last(), "100 %");
         QCOMPARE(window->trend(), "Division: from 40 % to 100 % in 3 saves.");
+    }
+
+    // A learner's name is the pupil's to choose: in the table no cell of it makes a spreadsheet
+    // run anything, and the proposed file name, in the teacher's documents, holds no character
+    // a shell or the file box reads. A file that cannot be written is said so.
+    void exportsTakeNoOrdersFromAName_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("cell");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("a command") << QByteArray("=cmd|' /C calc'!A0")
+                                   << QByteArray("'=cmd|' /C calc'!A0") << "cmd__ _C calc__A0";
+        QTest::newRow("a sum") << QByteArray("+1+1") << QByteArray("'+1+1") << "1_1";
+        QTest::newRow("a function") << QByteArray("@SUM(1)") << QByteArray("'@SUM(1)") << "SUM_1_";
+        QTest::newRow("a link, quoted for its comma")
+            << QByteArray("=HYPERLINK(\"http://x\",\"y\")")
+            << QByteArray("\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"")
+            << "HYPERLINK__http___x___y__";
+        QTest::newRow("a minus") << QByteArray("-2+3") << QByteArray("'-2+3") << "2_3";
+        QTest::newRow("a tab, a blank once read")
+            << QByteArray("\tMia") << QByteArray(" Mia") << "Mia";
+        QTest::newRow("a shell command")
+            << QByteArray("Mia;id>~/pwned-by-csv;#") << QByteArray("Mia;id>~/pwned-by-csv;#")
+            << "Mia_id___pwned-by-csv__";
+        QTest::newRow("a folder above")
+            << QByteArray("../../.bashrc") << QByteArray("../../.bashrc") << "bashrc";
+    }
+    void exportsTakeNoOrdersFromAName()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, cell);
+        QFETCH(QString, proposed);
+        writeFile("Divide.txt", divisionRecord(name.constData(), "03/01/26", "40.00%"));
+        QFile::remove("Add.txt");
+        m_main = std::make_unique<shell::mdiSumbrook>();
+        m_main->findChild<QAction *>("mnuItemProgress")->trigger();
+        auto *window = static_cast<ProgressWindow *>(frmProgress().form());
+        window->lstLearners->setCurrentIndex(window->lstLearners->model()->index(0, 0));
+
+        QTemporaryDir out;
+        QVERIFY(window->saveTable(out.filePath("table.csv")));
+        QCOMPARE(bytesOf(out.filePath("table.csv")).split('\n').value(1),
+                 cell + ",2026-03-01,Division,40,10\r");
+
+        // The teacher's documents, in a home of the test's own.
+        QTemporaryDir home;
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        QVERIFY(QDir(home.path()).mkdir("Documents"));
+        QString shown;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                shown = box->selectedFiles().value(0);
+                box->reject();
+            }
+        });
+        answer.start(10);
+        window->cmdSaveTable->click();
+        qputenv("HOME", realHome);
+        QCOMPARE(shown, home.filePath("Documents/" + proposed + ".csv"));
+
+        toolkit::dialogs::answerNextMessage(QMessageBox::Ok);
+        QVERIFY(!window->savePdf(out.filePath("no such folder/table.pdf")));
+        QCOMPARE(toolkit::dialogs::takeAnsweredBoxes().value(0).text,
+                 "\"" + out.filePath("no such folder/table.pdf") +
+                     "\" could not be saved. Its folder \"" + out.filePath("no such folder") +
+                     "\" is no longer there.");
+    }
+
+    // A pupil copies libraries named as the program's into the class folder, and the teacher
+    // starts Sumbrook there, opens Progress and turns reading aloud on: not one of them is even
+    // tried, let alone loaded. The modules are loaded in this test's own run, started there.
+    void plantedLibrariesAreNeverLoaded()
+    {
+        if (const QString planted = qEnvironmentVariable("SUMBROOK_PLANTED"); !planted.isEmpty()) {
+            QVERIFY(QDir::setCurrent(planted));
+            m_main = std::make_unique<shell::mdiSumbrook>();
+            m_main->findChild<QAction *>("mnuItemProgress")->trigger();
+            QVERIFY(frmProgress().form()->findChild<QWidget *>("picChart")->inherits("QChartView"));
+            toolkit::dialogs::answerNextMessage(QMessageBox::Ok); // where there is no voice
+            toolkit::speech::setOn(true);
+            toolkit::speech::say("1");
+            QTRY_VERIFY(bytesOf("/proc/self/maps").contains("libsumbrook_speech.so"));
+            toolkit::speech::setOn(false);
+            return;
+        }
+        const QString libraries = QLibraryInfo::path(QLibraryInfo::LibrariesPath);
+        for (const char *name :
+             {"libacl.so.1", "libQt6Core.so.6", "libQt6Gui.so.6", "libQt6Widgets.so.6",
+              "libQt6Svg.so.6", "libQt6Charts.so.6", "libQt6TextToSpeech.so.6", "libc.so.6"}) {
+            QFile real(QDir(libraries).filePath(name));
+            if (!real.exists())
+                real.setFileName(QDir("/lib/x86_64-linux-gnu").filePath(name));
+            QVERIFY2(real.copy(name), name);
+        }
+        const QString planted = QDir::currentPath();
+        for (const QString &log : {loaderLog(SUMBROOK, {}, planted, true),
+                                   loaderLog(QCoreApplication::applicationFilePath(),
+                                             {"plantedLibrariesAreNeverLoaded"}, planted, false)}) {
+            QVERIFY2(log.contains("libacl.so.1"), qPrintable(log.right(2000)));
+            QVERIFY2(!log.contains("\nexit "), qPrintable(log.right(2000)));
+            // The loader names a file found through an empty entry by its name alone.
+            static const QRegularExpression tried(QStringLiteral("trying file=(?!/)"));
+            qsizetype at = log.indexOf(tried);
+            if (at < 0)
+                at = log.indexOf(planted + u'/');
+            QVERIFY2(at < 0, qPrintable(log.mid(std::max<qsizetype>(0, at - 300), 600)));
+        }
     }
 
 private:

@@ -42,21 +42,6 @@ qint64 sizeOfOpenFileIn(pid_t pid, const QString &folder)
     return largest;
 }
 
-// An access ACL, as the file system stores it, that lets the user read and write besides the mode
-// rw-rw-r--.
-QByteArray aclNaming(quint32 user)
-{
-    const quint32 entries[][3] = {
-        {1, 6, ~0u}, {2, 6, user}, {4, 6, ~0u}, {16, 6, ~0u}, {32, 4, ~0u}};
-    QByteArray bytes("\x02\0\0\0", 4);
-    for (const auto &[tag, perm, id] : entries) {
-        const quint16 tagAndPerm[2] = {quint16(tag), quint16(perm)};
-        bytes.append(reinterpret_cast<const char *>(tagAndPerm), 4);
-        bytes.append(reinterpret_cast<const char *>(&id), 4);
-    }
-    return bytes;
-}
-
 } // namespace
 
 class TestReplaceFile : public QObject

@@ -136,6 +136,9 @@ private slots:
             << QByteArray(Scored).replace("80.00%", "80.0.0%") << 0 << 2;
         QTest::newRow("a percentage without its sign")
             << QByteArray(Scored).replace("80.00%", "80.00") << 0 << 2;
+        for (const char *odd : {"inf%", "nan%", "150%", "100.01%", "1e308%", "-1%"})
+            QTest::addRow("a percentage no Score press gives: %s", odd)
+                << QByteArray(Scored).replace("80.00%", odd) << 0 << 2;
         QTest::newRow("a total that is no number")
             << QByteArray(Scored).replace("Out of 10", "Out of ten") << 0 << 2;
         QTest::newRow("written back whole by the viewer: the first name takes its quote")
@@ -153,6 +156,17 @@ private slots:
         QCOMPARE(history.notScores(), notScores);
         if (records > 0)
             QCOMPARE(described(history.records()[0]), "80/10 50/4");
+    }
+
+    // Control characters another program wrote into a name are neither shown nor said: the name
+    // is the learner's whose name it is without them.
+    void namesLeaveOutControlCharacters()
+    {
+        History history;
+        history.read(Addition, Scored + QByteArray(Scored).replace("Dav", "D\aa\x1b[31mv\x7f") +
+                                   QByteArray(Scored).replace("Dav", "Mi\x01"
+                                                                     "a"));
+        QCOMPARE(history.learners(), QStringList({"Dav", "Da[31mv", "Mia"}));
     }
 
     // Each learner's latest is the last scored save, the best the highest, over all their saves.

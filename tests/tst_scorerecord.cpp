@@ -96,6 +96,11 @@ private slots:
             << &Division.scores << "A\r\nB\nC\rD\u2029E" << Captions{"0.00%", "1"} << "Divide.txt"
             << QByteArray("\"A B C D E On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on "
                           "Divide 2 decimal places and \r\n\"\r\n");
+        QTest::newRow("control characters pasted into the name are left out")
+            << &Division.scores << "M\aia\x1b[31m\x7f\u0085" << Captions{"0.00%", "1"}
+            << "Divide.txt"
+            << QByteArray("\"Mia[31m On the Day of 12/06/26 Got A 0.00% Out of 1 Questions on "
+                          "Divide 2 decimal places and \r\n\"\r\n");
     }
     void appendsTheRecordOfEachDrill()
     {
@@ -153,7 +158,7 @@ private slots:
         const auto boxes = dialogs::takeAnsweredBoxes();
         QCOMPARE(boxes.size(), answer == QMessageBox::Yes ? 2 : 3);
         QCOMPARE(boxes[1].text, QString::fromUtf8("The name holds characters that a score file "
-                                                  "cannot store: Ł (U+0141). Each would be saved "
+                                                  "cannot store: Ł. Each would be saved "
                                                   "as \"?\".\n\nSave all the same? No goes back "
                                                   "to the name."));
         QCOMPARE(boxes[1].defaultButton, QMessageBox::No);

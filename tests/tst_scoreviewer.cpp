@@ -7,9 +7,9 @@
 #include "drillrows.h"
 #include "filecheck.h"
 
-#include "drillrows.h"
 #include "drills/drilldesign.h"
 #include "drills/drillwindow.h"
+#include "scores/scoretext.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/files/codepage.h"
@@ -908,6 +908,34 @@ private slots:
         QCOMPARE(bytesOf("Add.txt"), TwoRecords + "Eve\r\n" + p2 + p3);
     }
 
+    // Saves only append: records after the last one shown are saved since, less those standing
+    // in for shown records edited elsewhere, which are neither kept twice nor counted.
+    void onlyRecordsAppendedCountAsSavedSince_data()
+    {
+        const QByteArray a = "\"A\r\n\"\r\n", b = "\"B\r\n\"\r\n", e = "\"E\r\n\"\r\n",
+                         n = "\"N\r\n\"\r\n";
+        QTest::addColumn<QByteArray>("shown");
+        QTest::addColumn<QByteArray>("now");
+        QTest::addColumn<QByteArray>("savedSince");
+        QTest::newRow("one appended") << a + b << a + b + n << n;
+        QTest::newRow("the first removed, one appended") << a + b << b + n << n;
+        QTest::newRow("the last edited") << a + b << a + e << QByteArray();
+        QTest::newRow("the last edited, one appended") << a + b << a + e + n << n;
+        QTest::newRow("one edited in the middle") << a + b + n << a + e + n << QByteArray();
+        QTest::newRow("replaced whole: all kept") << a << e + n << e + n;
+        QTest::newRow("the same saved twice") << a << a + a + a << a + a;
+        QTest::newRow("saved into an empty file") << QByteArray() << a + b << a + b;
+    }
+    void onlyRecordsAppendedCountAsSavedSince()
+    {
+        QFETCH(QByteArray, shown);
+        QFETCH(QByteArray, now);
+        QFETCH(QByteArray, savedSince);
+        const scores::Records records = scores::recordsNotShown(shown, now);
+        QCOMPARE(records.bytes, savedSince);
+        QCOMPARE(records.count, savedSince.count("\r\n\"\r\n"));
+    }
+
     // The folder the scores were shown from is renamed, or another takes its name, while the
     // viewer is open: the write-back says so and asks, instead of writing silently elsewhere.
     void aFolderRenamedMeanwhileIsNotWrittenSilently_data()
@@ -1095,7 +1123,7 @@ private slots:
         const auto boxes = dialogs::takeAnsweredBoxes();
         QCOMPARE(boxes.size(), 2);
         QCOMPARE(boxes[1].text, QString::fromUtf8("The text holds characters that a score file "
-                                                  "cannot store: Ł (U+0141), 字 (U+5B57). Each "
+                                                  "cannot store: Ł, 字. Each "
                                                   "would be saved as \"?\".\n\nSave all the "
                                                   "same? No goes back to the text."));
         QVERIFY(viewer()->isVisible());

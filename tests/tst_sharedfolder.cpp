@@ -17,6 +17,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/xattr.h>
 
 using namespace toolkit;
 
@@ -54,18 +55,26 @@ private slots:
     void cleanup() { m_folder.leave(); }
 
     // A link is followed only where its maker could have written the file themselves: the person
-    // running Sumbrook or the folder's owner. Nothing is created through a dangling link.
+    // running Sumbrook anywhere, the folder's owner in that folder alone (so a teacher saving in a
+    // pupil's folder never reaches the teacher's own files). Nothing is created through a dangling
+    // link.
     void aLinkIsFollowedOnlyForItsMaker_data()
     {
         QTest::addColumn<uint>("maker");
         QTest::addColumn<bool>("dangling");
         QTest::addColumn<QString>("operation");
-        const QList<std::pair<const char *, uint>> makers = {
-            {"mine", 0}, {"the folder owner's", Teacher}, {"another pupil's", Pupil}};
-        for (const char *operation : {"save", "display", "write-back"}) {
-            for (const auto &[whose, maker] : makers)
-                QTest::addRow("%s link, %s", whose, operation) << maker << false << operation;
-            QTest::addRow("my dangling link, %s", operation) << 0u << true << operation;
+        QTest::addColumn<QString>("target");
+        const QList<std::tuple<const char *, uint, const char *>> makers = {
+            {"mine", 0, "home/diary.txt"},
+            {"the folder owner's, in the folder", Teacher, "diary.txt"},
+            {"the folder owner's, elsewhere", Teacher, "home/diary.txt"},
+            {"another pupil's", Pupil, "diary.txt"}};
+        for (const char *operation : {"save", "display", "write-back", "export"}) {
+            for (const auto &[whose, maker, target] : makers)
+                QTest::addRow("%s link, %s", whose, operation)
+                    << maker << false << operation << target;
+            QTest::addRow("my dangling link, %s", operation)
+                << 0u << true << operation << "home/diary.txt";
         }
     }
     void aLinkIsFollowedOnlyForItsMaker()
@@ -73,15 +82,28 @@ private slots:
         QFETCH(uint, maker);
         QFETCH(bool, dangling);
         QFETCH(QString, operation);
+        QFETCH(QString, target);
         QCOMPARE(::chown(".", Teacher, Class), 0);
         QVERIFY(QDir().mkdir("home"));
         const QByteArray diary = "diary\r\n";
         if (!dangling)
-            writeFile("home/diary.txt", diary);
-        QVERIFY(plantLink("home/diary.txt", "Add.txt", maker));
-        const bool followed = maker != Pupil;
-        const QString refused = "It is a symbolic link made by another user (4244): it is not "
-                                "followed.";
+            writeFile(target, diary);
+        QVERIFY(plantLink(QFile::encodeName(target), "Add.txt", maker));
+        const bool followed = maker == 0 || (maker == Teacher && !target.contains(u'/'));
+        const QString refused =
+            maker == Pupil ? "It is a symbolic link made by another user (4244): it is not "
+                             "followed."
+                           : "It is a symbolic link made by the folder's owner (4242) to a file in "
+                             "another folder: it is not followed.";
+        if (operation == "export") {
+            QCOMPARE(writeWholeFile("Add.txt", "new\r\n"),
+                     dangling   ? "It is a symbolic link to a file that does not exist: "
+                                  "nothing is created through it."
+                     : followed ? QString()
+                                : refused);
+            QCOMPARE(bytesOf(target), dangling ? "(unreadable)" : followed ? "new\r\n" : diary);
+            return;
+        }
 
         if (operation == "save") {
             const QString error = appendLine("Add.txt", "rec\r\n");
@@ -108,7 +130,7 @@ private slots:
             return;
         }
         const QByteArray written = operation == "save" ? diary + "rec\r\n" : "new\r\n";
-        QCOMPARE(bytesOf("home/diary.txt"), followed && operation != "display" ? written : diary);
+        QCOMPARE(bytesOf(target), followed && operation != "display" ? written : diary);
     }
 
     // Another pupil waits for the write-back to hold the lock, then renames a link to the
@@ -178,6 +200,92 @@ private slots:
         QCOMPARE(info.st_mode & 07777, 0220u);
         QVERIFY(
             !asUser(Stranger, {Stranger}, [] { return ::open(".Add.txt.lock", O_RDONLY) >= 0; }));
+    }
+
+    // A pupil puts another name of a file where the lock goes: the score file itself, or another
+    // file of the teacher's. Saves and write-backs refuse it and say what to do; a reader reads
+    // without it; neither file's rights nor bytes change.
+    void aLockFileThatIsNoLockIsRefused_data()
+    {
+        QTest::addColumn<QString>("lock");
+        QTest::addColumn<QString>("operation");
+        for (const char *lock : {"Add.txt", "grades.csv"}) {
+            for (const char *operation : {"save", "display", "write-back"})
+                QTest::addRow("a hard link to %s, %s", lock, operation) << lock << operation;
+        }
+    }
+    void aLockFileThatIsNoLockIsRefused()
+    {
+        QFETCH(QString, lock);
+        QFETCH(QString, operation);
+        QCOMPARE(::chown(".", Teacher, Class), 0);
+        QCOMPARE(::chmod(".", 02775), 0);
+        writeFile("Add.txt", "old\r\n");
+        writeFile("grades.csv", "grades");
+        QCOMPARE(::chown("Add.txt", Teacher, Class), 0);
+        QCOMPARE(::chmod("Add.txt", 0664), 0);
+        QCOMPARE(::chown("grades.csv", Teacher, Teacher), 0);
+        QCOMPARE(::chmod("grades.csv", 0600), 0);
+        QCOMPARE(::link(QFile::encodeName(lock).constData(), ".Add.txt.lock"), 0);
+
+        const bool done = asUser(Teacher, {Teacher, Class}, [&] {
+            const QString refused = "The lock file \".Add.txt.lock\" is another name of a file. "
+                                    "Ask the folder's owner to remove it.";
+            if (operation == "save")
+                return appendLine("Add.txt", "rec\r\n") == refused;
+            if (operation == "display")
+                return readBytes("Add.txt", 1000).bytes == "old\r\n";
+            return replaceKeepingAppended("Add.txt", fingerprintOf("old\r\n"), "new\r\n").error ==
+                   refused;
+        });
+        QVERIFY(done);
+        QCOMPARE(bytesOf("Add.txt"), "old\r\n");
+        QCOMPARE(bytesOf("grades.csv"), "grades");
+        struct stat info;
+        QCOMPARE(::stat("Add.txt", &info), 0);
+        QCOMPARE(info.st_mode & 07777, 0664u);
+        QCOMPARE(::stat("grades.csv", &info), 0);
+        QCOMPARE(info.st_mode & 07777, 0600u);
+    }
+
+    // A lock that some writers cannot open (an ACL given to the score file after the lock was
+    // made) is mended by its owner at the next write; until then, those who hold it take the
+    // score file's lock too, as those who cannot open it do, so no two writers hold different
+    // locks.
+    void everyWriterTakesTheSameLock()
+    {
+        QCOMPARE(::chown(".", Teacher, Class), 0);
+        QCOMPARE(::chmod(".", 02775), 0);
+        writeFile("Add.txt", "old\r\n");
+        QCOMPARE(::chown("Add.txt", Teacher, Class), 0);
+        QCOMPARE(::chmod("Add.txt", 0664), 0);
+        QVERIFY(asUser(Teacher, {Teacher, Class},
+                       [] { return appendLine("Add.txt", "a\r\n").isEmpty(); }));
+        // The stranger may now write the scores, but not yet open the lock.
+        const QByteArray acl = aclNaming(Stranger);
+        QCOMPARE(::setxattr("Add.txt", "system.posix_acl_access", acl.data(), acl.size(), 0), 0);
+        const auto strangerHoldsTheScores = [] {
+            const int fd = ::open("Add.txt", O_WRONLY);
+            return fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && (::sleep(2), true);
+        };
+        const pid_t stranger = fork();
+        if (stranger == 0)
+            _exit(asUser(Stranger, {Stranger}, strangerHoldsTheScores) ? 0 : 1);
+        QThread::msleep(300);
+        // A pupil holds the lock file and waits for the stranger's lock on the scores.
+        const bool pupilWaited = asUser(Pupil, {PupilsOwn, Class}, [] {
+            return appendLine("Add.txt", "b\r\n", briefly()).contains("Another program");
+        });
+        int status = 0;
+        QCOMPARE(::waitpid(stranger, &status, 0), stranger);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        QVERIFY(pupilWaited);
+        // The lock's owner mends it: the stranger opens it from then on.
+        QVERIFY(asUser(Teacher, {Teacher, Class},
+                       [] { return appendLine("Add.txt", "c\r\n").isEmpty(); }));
+        QVERIFY(
+            asUser(Stranger, {Stranger}, [] { return ::open(".Add.txt.lock", O_WRONLY) >= 0; }));
+        QCOMPARE(bytesOf("Add.txt"), "old\r\na\r\nc\r\n");
     }
 
     // Someone who may only read the scores takes every lock a read-only descriptor allows and

@@ -521,8 +521,8 @@ private slots:
     {
         QTest::addColumn<int>("characters");
         QTest::addColumn<QString>("said");
-        QTest::newRow("one more") << 11 << ") und 1 weiteres.";
-        QTest::newRow("two more") << 12 << ") und 2 weitere.";
+        QTest::newRow("one more") << 11 << QString::fromUtf8("κ und 1 weiteres.");
+        QTest::newRow("two more") << 12 << QString::fromUtf8("κ und 2 weitere.");
     }
     void theCharactersBeyondTenAreCounted()
     {

@@ -94,21 +94,31 @@
 </context>
 <context>
     <name>SaveScore</name>
-    <message>
+    <message numerus="yes">
         <source>The name holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the name.</source>
-        <translation>Diese Zeichen in deinem Namen kann Sumbrook nicht speichern: %1. Dafür steht dann ein „?“.
+        <translation>
+            <numerusform>Dieses Zeichen in deinem Namen kann Sumbrook nicht speichern: %1. Dafür steht dann ein „?“.
 
-Trotzdem speichern? Mit Nein kannst du den Namen ändern.</translation>
+Trotzdem speichern? Mit Nein kannst du den Namen ändern.</numerusform>
+            <numerusform>Diese Zeichen in deinem Namen kann Sumbrook nicht speichern: %1. Dafür steht dann ein „?“.
+
+Trotzdem speichern? Mit Nein kannst du den Namen ändern.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The text holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the text.</source>
-        <translation>Diese Zeichen im Text kann Sumbrook nicht speichern: %1. Dafür steht dann ein „?“.
+        <translation>
+            <numerusform>Dieses Zeichen im Text kann Sumbrook nicht speichern: %1. Dafür steht dann ein „?“.
 
-Trotzdem speichern? Mit Nein kannst du den Text ändern.</translation>
+Trotzdem speichern? Mit Nein kannst du den Text ändern.</numerusform>
+            <numerusform>Diese Zeichen im Text kann Sumbrook nicht speichern: %1. Dafür steht dann ein „?“.
+
+Trotzdem speichern? Mit Nein kannst du den Text ändern.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
@@ -799,6 +809,10 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</translation>
         <extracomment>A percentage: the number, then the per cent sign as the language writes it.</extracomment>
         <translation>%1 %</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved. %2</source>
+        <translation>„%1“ konnte nicht gespeichert werden. %2</translation>
+    </message>
 </context>
 <context>
     <name>scores::ScoreWindow</name>
@@ -869,10 +883,6 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
         <translation>„%1“ wurde von einem anderen Programm geändert, während die Datei hier offen war.</translation>
     </message>
     <message>
-        <source>Scores saved in it since: %1. They stay, after the text shown here; every other change made elsewhere is replaced.</source>
-        <translation>Seitdem darin gespeicherte Punkte: %1. Sie bleiben erhalten, nach dem Text hier; alle anderen Änderungen von woanders werden ersetzt.</translation>
-    </message>
-    <message>
         <source>Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
         <translation>Soll sie durch den Text hier ersetzt werden? Mit Nein bleibt die Datei, wie sie ist, und dieses Fenster bleibt mit seinem Text offen.</translation>
     </message>
@@ -891,6 +901,13 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scores saved in it since: %Ln. They stay, after the text shown here; every other change made elsewhere is replaced.</source>
+        <translation>
+            <numerusform>Seitdem wurde darin %Ln Punkteeintrag gespeichert. Sie bleiben erhalten und kommen hinter den Text hier; alle anderen Änderungen von außen werden überschrieben.</numerusform>
+            <numerusform>Seitdem wurden darin %Ln Punkteeinträge gespeichert. Sie bleiben erhalten und kommen hinter den Text hier; alle anderen Änderungen von außen werden überschrieben.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -971,19 +988,11 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
     </message>
     <message>
         <source>It is a symbolic link made by another user (%1): it is not followed.</source>
-        <translation>Das ist eine Verknüpfung, die ein anderer Benutzer (%1) angelegt hat: Ihr wird nicht gefolgt.</translation>
-    </message>
-    <message>
-        <source>Its lock &quot;%1&quot; is a symbolic link.</source>
-        <translation>Ihre Sperrdatei „%1“ ist eine Verknüpfung.</translation>
-    </message>
-    <message>
-        <source>Its lock &quot;%1&quot; is not a file.</source>
-        <translation>Ihre Sperrdatei „%1“ ist keine Datei.</translation>
+        <translation>Das ist eine Verknüpfung, die ein anderer Benutzer (%1) angelegt hat: Sumbrook folgt ihr nicht.</translation>
     </message>
     <message>
         <source>Its folder &quot;%1&quot; is no longer there.</source>
-        <translation>Ihr Ordner „%1“ ist nicht mehr da.</translation>
+        <translation>Der Ordner „%1“ ist nicht mehr da.</translation>
     </message>
     <message>
         <source>It is a symbolic link to a file that does not exist: nothing is created through it.</source>
@@ -991,7 +1000,31 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
     </message>
     <message>
         <source>It was changed elsewhere and is now larger than %1 bytes.</source>
-        <translation>Sie wurde woanders geändert und ist jetzt größer als %1 Bytes.</translation>
+        <translation>Sie wurde von einem anderen Programm geändert und ist jetzt größer als %1 Bytes.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link made by the folder&apos;s owner (%1) to a file in another folder: it is not followed.</source>
+        <translation>Das ist eine Verknüpfung, die der Besitzer des Ordners (%1) auf eine Datei in einem anderen Ordner angelegt hat: Sumbrook folgt ihr nicht.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is a symbolic link. Ask the folder&apos;s owner to remove it.</source>
+        <translation>Die Sperrdatei „%1“ ist eine Verknüpfung. Bitte den Besitzer des Ordners, sie zu löschen.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is not a file. Ask the folder&apos;s owner to remove it.</source>
+        <translation>Die Sperrdatei „%1“ ist keine Datei. Bitte den Besitzer des Ordners, sie zu löschen.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is another name of a file. Ask the folder&apos;s owner to remove it.</source>
+        <translation>Die Sperrdatei „%1“ ist ein zweiter Name einer anderen Datei. Bitte den Besitzer des Ordners, sie zu löschen.</translation>
+    </message>
+    <message>
+        <source>Another program changed it meanwhile. Try again in a moment.</source>
+        <translation>Ein anderes Programm hat sie inzwischen geändert. Versuch es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>Another program made a file by that name meanwhile. Try again in a moment.</source>
+        <translation>Ein anderes Programm hat inzwischen eine Datei mit diesem Namen angelegt. Versuch es gleich noch einmal.</translation>
     </message>
 </context>
 <context>

@@ -94,21 +94,31 @@
 </context>
 <context>
     <name>SaveScore</name>
-    <message>
+    <message numerus="yes">
         <source>The name holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the name.</source>
-        <translation>Un archivo de puntos no puede guardar el nombre tal como está: en lugar de %1 se guardaría «?».
+        <translation>
+            <numerusform>Un archivo de puntos no puede guardar el nombre tal como está: en lugar de %1 se guardaría «?».
 
-¿Guardar de todos modos? Si pulsas «No», vuelves al nombre.</translation>
+¿Guardar de todos modos? Si pulsas «No», vuelves al nombre.</numerusform>
+            <numerusform>Un archivo de puntos no puede guardar el nombre tal como está: en lugar de %1 se guardaría «?».
+
+¿Guardar de todos modos? Si pulsas «No», vuelves al nombre.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The text holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the text.</source>
-        <translation>Un archivo de puntos no puede guardar el texto tal como está: en lugar de %1 se guardaría «?».
+        <translation>
+            <numerusform>Un archivo de puntos no puede guardar el texto tal como está: en lugar de %1 se guardaría «?».
 
-¿Guardar de todos modos? Si pulsas «No», vuelves al texto.</translation>
+¿Guardar de todos modos? Si pulsas «No», vuelves al texto.</numerusform>
+            <numerusform>Un archivo de puntos no puede guardar el texto tal como está: en lugar de %1 se guardaría «?».
+
+¿Guardar de todos modos? Si pulsas «No», vuelves al texto.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
@@ -121,7 +131,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>The score could not be saved in &quot;%1&quot;: %2</source>
-        <translation>No se pudieron guardar los puntos en «%1»: %2</translation>
+        <translation>No se pudieron guardar los puntos en «%1». %2</translation>
     </message>
     <message>
         <source>The name is longer than the %1 characters a score can hold. Please make it shorter.</source>
@@ -711,7 +721,7 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2</source>
-        <translation>«%1» no se pudo leer: %2</translation>
+        <translation>No se pudo leer «%1». %2</translation>
     </message>
     <message>
         <source>1 line is not a score.</source>
@@ -799,6 +809,10 @@ Save all the same? No goes back to the text.</source>
         <extracomment>A percentage: the number, then the per cent sign as the language writes it.</extracomment>
         <translation>%1 %</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved. %2</source>
+        <translation>No se pudo guardar «%1». %2</translation>
+    </message>
 </context>
 <context>
     <name>scores::ScoreWindow</name>
@@ -846,11 +860,11 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>The scores could not be saved in &quot;%1&quot;: %2</source>
-        <translation>No se pudieron guardar los puntos en «%1»: %2</translation>
+        <translation>No se pudieron guardar los puntos en «%1». %2</translation>
     </message>
     <message>
         <source>The scores in &quot;%1&quot; could not be shown: %2</source>
-        <translation>No se pudieron mostrar los puntos de «%1»: %2</translation>
+        <translation>No se pudieron mostrar los puntos de «%1». %2</translation>
     </message>
     <message>
         <source>the scores saved in the file, one record a line; edits are saved when the window closes; Ctrl+F4 closes it, Ctrl+Tab goes to the other windows</source>
@@ -867,10 +881,6 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
     <message>
         <source>&quot;%1&quot; was changed elsewhere since it was shown here.</source>
         <translation>«%1» ha cambiado en otro sitio desde que se abrió aquí.</translation>
-    </message>
-    <message>
-        <source>Scores saved in it since: %1. They stay, after the text shown here; every other change made elsewhere is replaced.</source>
-        <translation>Puntos guardados en él desde entonces: %1. Se conservan, después del texto de aquí; todos los demás cambios hechos en otro sitio se sustituyen.</translation>
     </message>
     <message>
         <source>Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
@@ -891,6 +901,13 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scores saved in it since: %Ln. They stay, after the text shown here; every other change made elsewhere is replaced.</source>
+        <translation>
+            <numerusform>Desde entonces se ha guardado %Ln registro nuevo. Se conservan, después del texto de aquí; todos los demás cambios hechos en otro sitio se sustituyen.</numerusform>
+            <numerusform>Desde entonces se han guardado %Ln registros nuevos. Se conservan, después del texto de aquí; todos los demás cambios hechos en otro sitio se sustituyen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -974,16 +991,8 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
         <translation>Es un enlace simbólico creado por otro usuario (%1): no se sigue.</translation>
     </message>
     <message>
-        <source>Its lock &quot;%1&quot; is a symbolic link.</source>
-        <translation>Su archivo de bloqueo «%1» es un enlace simbólico.</translation>
-    </message>
-    <message>
-        <source>Its lock &quot;%1&quot; is not a file.</source>
-        <translation>Su archivo de bloqueo «%1» no es un archivo.</translation>
-    </message>
-    <message>
         <source>Its folder &quot;%1&quot; is no longer there.</source>
-        <translation>Su carpeta «%1» ya no existe.</translation>
+        <translation>La carpeta «%1» ya no existe.</translation>
     </message>
     <message>
         <source>It is a symbolic link to a file that does not exist: nothing is created through it.</source>
@@ -992,6 +1001,30 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
     <message>
         <source>It was changed elsewhere and is now larger than %1 bytes.</source>
         <translation>Se ha cambiado en otro sitio y ahora ocupa más de %1 bytes.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link made by the folder&apos;s owner (%1) to a file in another folder: it is not followed.</source>
+        <translation>Es un enlace simbólico creado por el dueño de la carpeta (%1) hacia un archivo de otra carpeta: no se sigue.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is a symbolic link. Ask the folder&apos;s owner to remove it.</source>
+        <translation>El archivo de bloqueo «%1» es un enlace simbólico. Pide al dueño de la carpeta que lo borre.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is not a file. Ask the folder&apos;s owner to remove it.</source>
+        <translation>El archivo de bloqueo «%1» no es un archivo. Pide al dueño de la carpeta que lo borre.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is another name of a file. Ask the folder&apos;s owner to remove it.</source>
+        <translation>El archivo de bloqueo «%1» es otro nombre de un archivo. Pide al dueño de la carpeta que lo borre.</translation>
+    </message>
+    <message>
+        <source>Another program changed it meanwhile. Try again in a moment.</source>
+        <translation>Otro programa lo ha cambiado mientras tanto. Inténtalo de nuevo dentro de un momento.</translation>
+    </message>
+    <message>
+        <source>Another program made a file by that name meanwhile. Try again in a moment.</source>
+        <translation>Otro programa ha creado mientras tanto un archivo con ese nombre. Inténtalo de nuevo dentro de un momento.</translation>
     </message>
 </context>
 <context>

@@ -94,21 +94,31 @@
 </context>
 <context>
     <name>SaveScore</name>
-    <message>
+    <message numerus="yes">
         <source>The name holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the name.</source>
-        <translation>Le nom contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait remplacé par «&#xa0;?&#xa0;».
+        <translation>
+            <numerusform>Le nom contient un caractère qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Il serait remplacé par «&#xa0;?&#xa0;».
 
-Enregistrer quand même&#xa0;? Si tu réponds Non, tu pourras corriger le nom.</translation>
+Enregistrer quand même&#xa0;? Non revient au nom.</numerusform>
+            <numerusform>Le nom contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait remplacé par «&#xa0;?&#xa0;».
+
+Enregistrer quand même&#xa0;? Non revient au nom.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The text holds characters that a score file cannot store: %1. Each would be saved as &quot;?&quot;.
 
 Save all the same? No goes back to the text.</source>
-        <translation>Le texte contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait remplacé par «&#xa0;?&#xa0;».
+        <translation>
+            <numerusform>Le texte contient un caractère qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Il serait remplacé par «&#xa0;?&#xa0;».
 
-Enregistrer quand même&#xa0;? Si tu réponds Non, tu pourras corriger le texte.</translation>
+Enregistrer quand même&#xa0;? Non revient au texte.</numerusform>
+            <numerusform>Le texte contient des caractères qu’un fichier de scores ne peut pas enregistrer&#xa0;: %1. Chacun serait remplacé par «&#xa0;?&#xa0;».
+
+Enregistrer quand même&#xa0;? Non revient au texte.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
@@ -711,7 +721,7 @@ Enregistrer quand même&#xa0;? Si tu réponds Non, tu pourras corriger le texte.
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2</source>
-        <translation>«&#xa0;%1&#xa0;» n’a pas pu être lu&#xa0;: %2</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être lu. %2</translation>
     </message>
     <message>
         <source>1 line is not a score.</source>
@@ -799,6 +809,10 @@ Enregistrer quand même&#xa0;? Si tu réponds Non, tu pourras corriger le texte.
         <extracomment>A percentage: the number, then the per cent sign as the language writes it.</extracomment>
         <translation>%1&#xa0;%</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved. %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être enregistré. %2</translation>
+    </message>
 </context>
 <context>
     <name>scores::ScoreWindow</name>
@@ -869,10 +883,6 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Si tu réponds 
         <translation>«&#xa0;%1&#xa0;» a été modifié ailleurs depuis qu’il est affiché ici.</translation>
     </message>
     <message>
-        <source>Scores saved in it since: %1. They stay, after the text shown here; every other change made elsewhere is replaced.</source>
-        <translation>Scores enregistrés dedans depuis&#xa0;: %1. Ils restent, après le texte affiché ici&#xa0;; toutes les autres modifications faites ailleurs sont remplacées.</translation>
-    </message>
-    <message>
         <source>Replace it with the text shown here? No keeps the file as it is, and this window stays open with its text.</source>
         <translation>Le remplacer par le texte affiché ici&#xa0;? Si tu réponds Non, le fichier ne change pas et cette fenêtre reste ouverte avec ton texte.</translation>
     </message>
@@ -891,6 +901,13 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Si tu réponds 
     <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scores saved in it since: %Ln. They stay, after the text shown here; every other change made elsewhere is replaced.</source>
+        <translation>
+            <numerusform>Depuis, %Ln score a été enregistré dans ce fichier. Ils sont gardés, après ton texte&#xa0;; toutes les autres modifications faites ailleurs seront remplacées.</numerusform>
+            <numerusform>Depuis, %Ln scores ont été enregistrés dans ce fichier. Ils sont gardés, après ton texte&#xa0;; toutes les autres modifications faites ailleurs seront remplacées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -974,16 +991,8 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Si tu réponds 
         <translation>C’est un lien symbolique créé par un autre utilisateur (%1)&#xa0;: il n’est pas suivi.</translation>
     </message>
     <message>
-        <source>Its lock &quot;%1&quot; is a symbolic link.</source>
-        <translation>Son fichier de verrou «&#xa0;%1&#xa0;» est un lien symbolique.</translation>
-    </message>
-    <message>
-        <source>Its lock &quot;%1&quot; is not a file.</source>
-        <translation>Son fichier de verrou «&#xa0;%1&#xa0;» n’est pas un fichier.</translation>
-    </message>
-    <message>
         <source>Its folder &quot;%1&quot; is no longer there.</source>
-        <translation>Son dossier «&#xa0;%1&#xa0;» n’existe plus.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’existe plus.</translation>
     </message>
     <message>
         <source>It is a symbolic link to a file that does not exist: nothing is created through it.</source>
@@ -992,6 +1001,30 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Si tu réponds 
     <message>
         <source>It was changed elsewhere and is now larger than %1 bytes.</source>
         <translation>Il a été modifié ailleurs et dépasse maintenant %1&#xa0;octets.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link made by the folder&apos;s owner (%1) to a file in another folder: it is not followed.</source>
+        <translation>C’est un lien symbolique créé par le propriétaire du dossier (%1) vers un fichier d’un autre dossier&#xa0;: il n’est pas suivi.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is a symbolic link. Ask the folder&apos;s owner to remove it.</source>
+        <translation>Le fichier de verrou «&#xa0;%1&#xa0;» est un lien symbolique. Demande au propriétaire du dossier de le supprimer.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is not a file. Ask the folder&apos;s owner to remove it.</source>
+        <translation>Le fichier de verrou «&#xa0;%1&#xa0;» n’est pas un fichier. Demande au propriétaire du dossier de le supprimer.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is another name of a file. Ask the folder&apos;s owner to remove it.</source>
+        <translation>Le fichier de verrou «&#xa0;%1&#xa0;» est un autre nom d’un fichier. Demande au propriétaire du dossier de le supprimer.</translation>
+    </message>
+    <message>
+        <source>Another program changed it meanwhile. Try again in a moment.</source>
+        <translation>Un autre programme l’a modifié entre-temps. Réessaie dans un instant.</translation>
+    </message>
+    <message>
+        <source>Another program made a file by that name meanwhile. Try again in a moment.</source>
+        <translation>Un autre programme a créé entre-temps un fichier de ce nom. Réessaie dans un instant.</translation>
     </message>
 </context>
 <context>

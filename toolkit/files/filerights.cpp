@@ -117,7 +117,43 @@ bool isMember(uid_t user, gid_t group)
     return std::find(groups.begin(), groups.end(), group) != groups.end();
 }
 
+// The write right a named user or group has under the ACL, the mask applied.
+bool namedWrites(acl_t acl, acl_tag_t tag, id_t id)
+{
+    const acl_entry_t entry = entryOf(acl, tag, id);
+    return entry && (permOf(entry) & permOf(acl, ACL_MASK) & 2);
+}
+
 } // namespace
+
+bool writersKept(int from, const struct stat &old, int to, const struct stat &now)
+{
+    mode_t wanted = old.st_mode & 0022;
+    if (now.st_uid == old.st_uid)
+        wanted |= old.st_mode & 0200;
+    if ((wanted & ~now.st_mode) != 0)
+        return false;
+    const Acl fromAcl(from >= 0 && acl_extended_fd(from) == 1 ? acl_get_fd(from) : nullptr);
+    if (!fromAcl)
+        return true;
+    const Acl toAcl(acl_get_fd(to));
+    if (!toAcl)
+        return false;
+    acl_entry_t entry;
+    for (int which = ACL_FIRST_ENTRY; acl_get_entry(fromAcl.get(), which, &entry) == 1;
+         which = ACL_NEXT_ENTRY) {
+        acl_tag_t tag;
+        acl_get_tag_type(entry, &tag);
+        if (tag != ACL_USER && tag != ACL_GROUP)
+            continue;
+        void *qualifier = acl_get_qualifier(entry);
+        const id_t id = qualifier ? *static_cast<id_t *>(qualifier) : ACL_UNDEFINED_ID;
+        acl_free(qualifier);
+        if (namedWrites(fromAcl.get(), tag, id) && !namedWrites(toAcl.get(), tag, id))
+            return false;
+    }
+    return true;
+}
 
 QString keepWhoMayChange(int from, const struct stat &old, int to, bool writeOnly)
 {

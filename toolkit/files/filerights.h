@@ -16,4 +16,8 @@ namespace toolkit::files {
 // every right to read is left out. Empty, or why the file would lose one of them.
 QString keepWhoMayChange(int from, const struct stat &old, int to, bool writeOnly = false);
 
+// Whether every one who may write the file `from` (as `old` describes it) may write `to` too, by
+// its mode or its ACL.
+bool writersKept(int from, const struct stat &old, int to, const struct stat &now);
+
 } // namespace toolkit::files

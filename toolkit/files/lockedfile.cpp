@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QThread>
 
 #include <algorithm>
@@ -119,6 +120,8 @@ Found follow(Descriptor folder, QByteArray name)
                               .arg(userName(maker));
             return found;
         }
+        // The folder's owner could have made any file in their folder, and no other.
+        const bool withinFolder = maker != ::geteuid();
         if (links == MostLinks) {
             found.error = reasonOf(ELOOP);
             return found;
@@ -148,6 +151,15 @@ Found follow(Descriptor folder, QByteArray name)
         } else {
             folder = std::move(found.folder);
         }
+        struct stat next;
+        if (withinFolder &&
+            (::fstat(folder.get(), &next) != 0 || next.st_dev != found.folderInfo.st_dev ||
+             next.st_ino != found.folderInfo.st_ino)) {
+            found.error = tr("It is a symbolic link made by the folder's owner (%1) to a file in "
+                             "another folder: it is not followed.")
+                              .arg(userName(maker));
+            return found;
+        }
     }
 }
 
@@ -163,41 +175,84 @@ QString lock(int fd, int kind, const std::function<bool()> &giveUp)
     return {};
 }
 
+// Gives the lock the score file's rights to write and none to read, or those a new score file
+// gets where there is none yet.
+void giveLockItsRights(int lock, const Found &found, int scores)
+{
+    if (found.exists && scores >= 0) {
+        keepWhoMayChange(scores, found.info, lock, true);
+    } else {
+        struct stat info;
+        if (::fstat(lock, &info) == 0)
+            ::fchmod(lock, newFileMode(found.folderInfo, info.st_gid) & 0222);
+    }
+}
+
+struct LockFile
+{
+    Descriptor fd;
+    bool partial = false; // some who may write the scores cannot open it
+};
+
 // The lock beside the file, which only those who may write the scores can open: nobody who may
-// only read them can hold a save back. Null where this user may not open or make it.
-Descriptor openLockFile(const Found &found, bool create, QString &error)
+// only read them can hold a save back. It is made whole, with its rights, before it takes its
+// name, so a kill never leaves a lock that some writers cannot open; one left so by other means
+// (an ACL given later) is mended by its owner when writing, and until then its holders take the
+// score file's lock too. Only a file this program made is ever a lock: a link to another file
+// under its name is refused. Null where this user may not open or make it.
+LockFile openLockFile(const Found &found, bool create, QString &error, bool mend = false)
 {
     const QByteArray name = '.' + found.name + ".lock";
+    const QString shown = QFile::decodeName(name);
     const int flags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-    Descriptor lock(::openat(found.folder.get(), name.constData(), flags));
-    bool created = false;
-    if (lock.get() < 0 && errno == ENOENT && create) {
-        lock = Descriptor(
-            ::openat(found.folder.get(), name.constData(), flags | O_CREAT | O_EXCL, 0200));
-        created = lock.get() >= 0;
-        if (!created && errno == EEXIST)
-            lock = Descriptor(::openat(found.folder.get(), name.constData(), flags));
+    const Descriptor scores(found.exists ? ::openat(found.folder.get(), found.name.constData(),
+                                                    O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
+                                         : -1);
+    LockFile lock{Descriptor(::openat(found.folder.get(), name.constData(), flags))};
+    if (lock.fd.get() < 0 && errno == ENOENT && create) {
+        NewFile made(found.folder.get(), found.name);
+        if (made.get() >= 0) {
+            giveLockItsRights(made.get(), found, scores.get());
+            if (made.place(name) == 0)
+                lock.fd = Descriptor(::fcntl(made.get(), F_DUPFD_CLOEXEC, 0));
+        }
+        if (lock.fd.get() < 0) // made meanwhile by another, or this user may not make it
+            lock.fd = Descriptor(::openat(found.folder.get(), name.constData(), flags));
     }
-    if (lock.get() < 0) {
+    if (lock.fd.get() < 0) {
         if (errno == ELOOP)
-            error = tr("Its lock \"%1\" is a symbolic link.").arg(QFile::decodeName(name));
-        return Descriptor();
+            error = tr("The lock file \"%1\" is a symbolic link. Ask the folder's owner to "
+                       "remove it.")
+                        .arg(shown);
+        return {};
     }
     struct stat info;
-    if (::fstat(lock.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        error = tr("Its lock \"%1\" is not a file.").arg(QFile::decodeName(name));
-        return Descriptor();
+    if (::fstat(lock.fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = tr("The lock file \"%1\" is not a file. Ask the folder's owner to remove it.")
+                    .arg(shown);
+        return {};
     }
-    if (created && found.exists) {
-        keepWhoMayChange(Descriptor(::openat(found.folder.get(), found.name.constData(),
-                                             O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC))
-                             .get(),
-                         found.info, lock.get(), true);
-    } else if (created) {
-        ::fchmod(lock.get(), newFileMode(found.folderInfo, info.st_gid) & 0222);
-    } else if ((info.st_mode & 0444) && info.st_uid == ::geteuid()) {
-        ::fchmod(lock.get(), info.st_mode & 07333); // made readable elsewhere
+    if (info.st_nlink != 1 ||
+        (found.exists && info.st_dev == found.info.st_dev && info.st_ino == found.info.st_ino)) {
+        error = tr("The lock file \"%1\" is another name of a file. Ask the folder's owner to "
+                   "remove it.")
+                    .arg(shown);
+        return {};
     }
+    // Mended or not, this write takes the score file's lock too: a writer who could not open the
+    // lock a moment ago may hold that one now.
+    if (found.exists && !writersKept(scores.get(), found.info, lock.fd.get(), info)) {
+        // Never by a reader, who takes no lock on the score file: a writer who could not open
+        // the lock may be appending to it right now.
+        if (mend && info.st_uid == ::geteuid()) {
+            giveLockItsRights(lock.fd.get(), found, scores.get());
+            ::fstat(lock.fd.get(), &info);
+        }
+        lock.partial = true;
+    }
+    // Made readable elsewhere: a reader who could open it could hold the writers back.
+    if ((info.st_mode & 0444) && info.st_uid == ::geteuid())
+        ::fchmod(lock.fd.get(), info.st_mode & 07333);
     return lock;
 }
 
@@ -242,6 +297,72 @@ void removeLeftovers(int folder, const QByteArray &name)
     ::closedir(entries);
 }
 
+NewFile::NewFile(int folder, const QByteArray &name)
+    : m_folder(folder)
+    , m_prefix(leftoverPrefix(name))
+{
+    if (::access("/proc/self/fd", X_OK) == 0)
+        m_fd = Descriptor(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (m_fd.get() >= 0)
+        return;
+    do {
+        m_name = freshName();
+        m_fd = Descriptor(::openat(folder, m_name.constData(),
+                                   O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600));
+    } while (m_fd.get() < 0 && errno == EEXIST);
+    if (m_fd.get() < 0)
+        m_name.clear();
+}
+
+NewFile::~NewFile()
+{
+    if (!m_name.isEmpty())
+        ::unlinkat(m_folder, m_name.constData(), 0);
+}
+
+QByteArray NewFile::freshName() const
+{
+    return m_prefix + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+}
+
+int NewFile::named()
+{
+    while (m_name.isEmpty()) {
+        const QByteArray fresh = freshName();
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd.get());
+        if (::linkat(AT_FDCWD, self.constData(), m_folder, fresh.constData(), AT_SYMLINK_FOLLOW) ==
+            0)
+            m_name = fresh;
+        else if (errno != EEXIST)
+            return errno;
+    }
+    return 0;
+}
+
+int NewFile::replace(const QByteArray &name)
+{
+    if (const int error = named())
+        return error;
+    if (::renameat(m_folder, m_name.constData(), m_folder, name.constData()) != 0)
+        return errno;
+    m_name.clear();
+    return 0;
+}
+
+int NewFile::place(const QByteArray &name)
+{
+    if (m_name.isEmpty()) {
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd.get());
+        return ::linkat(AT_FDCWD, self.constData(), m_folder, name.constData(),
+                        AT_SYMLINK_FOLLOW) == 0
+                   ? 0
+                   : errno;
+    }
+    if (::linkat(m_folder, m_name.constData(), m_folder, name.constData(), 0) != 0)
+        return errno;
+    return 0; // the leftover name goes with this
+}
+
 Locked openLocked(const QString &fileName, Access access, const LockWait &wait,
                   const FolderId *expected)
 {
@@ -284,8 +405,12 @@ Locked openLocked(const QString &fileName, Access access, const LockWait &wait,
         }
 
         QString lockError;
-        file.lock = openLockFile(found, access != Access::Read, lockError);
-        if (!lockError.isEmpty()) {
+        LockFile lockFile =
+            openLockFile(found, access == Access::Append || access == Access::Replace, lockError,
+                         access != Access::Read);
+        file.lock = std::move(lockFile.fd);
+        // A reader goes on without a lock that is none, as without one it may not open.
+        if (!lockError.isEmpty() && access != Access::Read) {
             file.error = lockError;
             return file;
         }
@@ -333,11 +458,44 @@ Locked openLocked(const QString &fileName, Access access, const LockWait &wait,
                 file.info.st_mode = (file.info.st_mode & ~0777) | mode;
         }
         // Without a lock file of its own (a folder this user may not write), the file itself is
-        // locked, as copies without one do.
-        if (file.lock.get() < 0 && access != Access::Read) {
+        // locked, as copies without one do; so is it while some writers cannot open the lock.
+        if ((file.lock.get() < 0 || lockFile.partial) && access != Access::Read) {
             file.error = lock(file.fd.get(), LOCK_EX, giveUp);
             if (!file.error.isEmpty())
                 return file;
+            // Its owner may have mended the lock file meanwhile: then it is taken first, as all
+            // who can open it take it, so that no two writers wait for each other's lock.
+            QString ignored;
+            if (file.lock.get() < 0 && access != Access::Export &&
+                openLockFile(found, false, ignored).fd.get() >= 0)
+                continue;
+            // A write-back may have put another file in its place before the lock was had.
+            struct stat named;
+            if (::fstatat(found.folder.get(), found.name.constData(), &named,
+                          AT_SYMLINK_NOFOLLOW) != 0 ||
+                named.st_dev != file.info.st_dev || named.st_ino != file.info.st_ino) {
+                if (giveUp()) {
+                    file.error = tr("The file keeps being replaced. Try again in a moment.");
+                    return file;
+                }
+                continue;
+            }
+            // Its size as it is now: another writer may have added to it while this one waited.
+            if (::fstat(file.fd.get(), &file.info) != 0) {
+                file.error = reasonOf(errno);
+                return file;
+            }
+        }
+        // A reader who holds such a lock waits for those who locked the score file, as writers
+        // do, so as not to read half a record.
+        if (access == Access::Read && lockFile.partial) {
+            file.error = lock(file.fd.get(), LOCK_SH, giveUp);
+            if (!file.error.isEmpty())
+                return file;
+            if (::fstat(file.fd.get(), &file.info) != 0) {
+                file.error = reasonOf(errno);
+                return file;
+            }
         }
         file.folder = std::move(found.folder);
         file.name = found.name;
@@ -394,10 +552,9 @@ QString appendLine(const QString &fileName, QByteArrayView bytes, const LockWait
     const off_t before = file.info.st_size;
     char last = '\n';
     int error = before > 0 && ::pread(fd, &last, 1, before - 1) != 1 ? (errno ? errno : EIO) : 0;
-    if (!error && last != '\n' && last != '\r')
-        error = writeAll(fd, "\r\n");
+    // One write: a kill between a line end and the record would leave the line end alone.
     if (!error)
-        error = writeAll(fd, bytes);
+        error = writeAll(fd, last != '\n' && last != '\r' ? "\r\n" + bytes.toByteArray() : bytes);
     if (!error && ::fdatasync(fd) != 0)
         error = errno;
     if (error) {

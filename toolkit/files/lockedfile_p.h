@@ -44,6 +44,7 @@ enum class Access {
     Read,    // the file as it is, if there is one; the lock shared, where the reader may take it
     Append,  // created where missing
     Replace, // to be renamed over: only read here
+    Export,  // as Replace, but no lock file is made for it
 };
 
 // A score file, found and locked. Everything after works relative to the folder and the name in
@@ -71,6 +72,30 @@ Locked openLocked(const QString &fileName, Access access, const LockWait &wait,
 // The mode a new score file gets in the folder: the process's, and writable by the folder's group
 // where that group may write the folder.
 mode_t newFileMode(const struct stat &folder, gid_t fileGroup);
+
+// A file's new content, made in the folder: unnamed until it is whole where the system allows,
+// so that only a kill between naming it and giving it its name can leave it behind (under the
+// leftover prefix, which the next write removes).
+class NewFile
+{
+public:
+    NewFile(int folder, const QByteArray &name);
+    ~NewFile();
+    int get() const { return m_fd.get(); }
+    // Takes the name's place, whatever stands there now. Zero, or the error that kept it out.
+    int replace(const QByteArray &name);
+    // Takes the name only where nothing has it (EEXIST otherwise). Zero, or the error.
+    int place(const QByteArray &name);
+
+private:
+    int named(); // gives it a leftover name, where it has none
+    QByteArray freshName() const;
+
+    int m_folder;
+    QByteArray m_prefix;
+    QByteArray m_name; // once it has one
+    Descriptor m_fd;
+};
 
 // Removes what a write-back killed between naming its new file and renaming it left behind.
 void removeLeftovers(int folder, const QByteArray &name);

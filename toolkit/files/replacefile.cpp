@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <utility>
@@ -67,64 +66,6 @@ Replaced changedFile(int fd, qint64 size)
     replaced.found = fingerprintOf(replaced.bytes);
     return replaced;
 }
-
-// The new content's file, made in the folder: unnamed until it is whole where the system allows,
-// so that only a kill between naming and renaming it can leave it behind.
-class NewFile
-{
-public:
-    NewFile(int folder, const QByteArray &name)
-        : m_folder(folder)
-        , m_prefix(leftoverPrefix(name))
-    {
-        if (::access("/proc/self/fd", X_OK) == 0)
-            m_fd = Descriptor(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
-        if (m_fd.get() >= 0)
-            return;
-        do {
-            m_name = freshName();
-            m_fd = Descriptor(::openat(folder, m_name.constData(),
-                                       O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600));
-        } while (m_fd.get() < 0 && errno == EEXIST);
-        if (m_fd.get() < 0)
-            m_name.clear();
-    }
-    ~NewFile()
-    {
-        if (!m_name.isEmpty())
-            ::unlinkat(m_folder, m_name.constData(), 0);
-    }
-    int get() const { return m_fd.get(); }
-
-    // Zero, or the error that kept it from taking the name's place.
-    int replace(const QByteArray &name)
-    {
-        while (m_name.isEmpty()) {
-            const QByteArray fresh = freshName();
-            const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd.get());
-            if (::linkat(AT_FDCWD, self.constData(), m_folder, fresh.constData(),
-                         AT_SYMLINK_FOLLOW) == 0)
-                m_name = fresh;
-            else if (errno != EEXIST)
-                return errno;
-        }
-        if (::renameat(m_folder, m_name.constData(), m_folder, name.constData()) != 0)
-            return errno;
-        m_name.clear();
-        return 0;
-    }
-
-private:
-    QByteArray freshName() const
-    {
-        return m_prefix + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
-    }
-
-    int m_folder;
-    QByteArray m_prefix;
-    QByteArray m_name; // once it has one
-    Descriptor m_fd;
-};
 
 Replaced replace(const Locked &file, const Fingerprint &read, QByteArrayView bytes)
 {
@@ -194,6 +135,43 @@ Replaced replaceKeepingAppended(const QString &fileName, const Fingerprint &read
     Replaced replaced = replace(file, read, bytes);
     replaced.folder = file.named;
     return replaced;
+}
+
+QString writeWholeFile(const QString &fileName, QByteArrayView bytes)
+{
+    const Locked file = openLocked(fileName, Access::Export, {});
+    if (!file.error.isEmpty())
+        return file.error;
+    if (!file.missing) {
+        const auto [digest, error] = digestOf(file.fd.get(), file.info.st_size);
+        if (error)
+            return reasonOf(error);
+        const Replaced replaced = replace(file, {file.info.st_size, digest}, bytes);
+        if (replaced.outcome == Replaced::Changed) // between the two reads
+            return QCoreApplication::translate("toolkit::files",
+                                               "Another program changed it meanwhile. Try again "
+                                               "in a moment.");
+        return replaced.error;
+    }
+    NewFile out(file.folder.get(), file.name);
+    struct stat folder, made;
+    if (out.get() < 0 || ::fstat(file.folder.get(), &folder) != 0 ||
+        ::fstat(out.get(), &made) != 0 ||
+        ::fchmod(out.get(), newFileMode(folder, made.st_gid)) != 0)
+        return reasonOf(errno);
+    int error = writeAll(out.get(), bytes);
+    if (!error && ::fdatasync(out.get()) != 0)
+        error = errno;
+    if (!error)
+        error = out.place(file.name);
+    if (error == EEXIST)
+        return QCoreApplication::translate("toolkit::files",
+                                           "Another program made a file by that name meanwhile. "
+                                           "Try again in a moment.");
+    if (error)
+        return reasonOf(error);
+    ::fsync(file.folder.get());
+    return {};
 }
 
 } // namespace toolkit

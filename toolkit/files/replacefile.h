@@ -43,4 +43,10 @@ Replaced replaceKeepingAppended(const QString &fileName, const Fingerprint &read
                                 QByteArrayView bytes, const LockWait &wait = {},
                                 const FolderId *readFrom = nullptr);
 
+// Writes a file whole, as an export from the program: a new file takes the name only when it is
+// whole and only where nothing has it meanwhile; an existing one is replaced as the score files
+// are, keeping who may change it. Links are followed by the score files' link rule and never to a
+// file that does not exist. Empty, or the reason it failed, ready for a message.
+QString writeWholeFile(const QString &fileName, QByteArrayView bytes);
+
 } // namespace toolkit
