@@ -2,30 +2,56 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progresswindow.h"
 
+#include "chartpaint.h"
 #include "texttable.h"
 
+#include "toolkit/accessibility/accessibility.h"
 #include "toolkit/files/lockedfile.h"
-#include "toolkit/forms/binding.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
-#include <QLibrary>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
+#include <QSortFilterProxyModel>
+#include <QTabWidget>
 #include <QTableView>
 #include <QThread>
-#include <QVBoxLayout>
+
+#include <cmath>
 
 namespace progress {
 
 using namespace toolkit;
+
+// A read of some of the folder's files and the class worked out from them, done in a thread of
+// its own: the window hands it what it had and takes back the result.
+struct ReadJob
+{
+    QString folder;
+    std::array<bool, 4> files{};
+    std::array<std::shared_ptr<const History>, 4> histories;
+    std::array<FileReport, 4> reports;
+    Roster roster;
+    PeriodKind kind = PeriodKind::ThisMonth;
+    QDate today, since;
+    std::optional<Drill> only;
+    qint64 total = 0;
+    ReadProgress progress;
+    ClassView view;
+};
 
 namespace {
 
@@ -39,48 +65,102 @@ constexpr const char *ExerciseNames[ExerciseCount] = {
     QT_TRANSLATE_NOOP("progress::ProgressWindow", "Multiplication, 3 numbers"),
     QT_TRANSLATE_NOOP("progress::ProgressWindow", "Division"),
 };
+constexpr const char *DrillTitles[4] = {
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Addition"),
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Subtraction"),
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Multiplication"),
+    QT_TRANSLATE_NOOP("progress::ProgressWindow", "Division"),
+};
 // clang-format on
 
 constexpr auto FolderKey = "progress/folder";
-// Far more than the viewer shows: a file it could not show is still read here.
+// Far more than the viewer shows: a larger file is read up to here, its records kept.
 constexpr qint64 ReadLimit = qint64(256) << 20;
+// A read this long shows its progress.
+constexpr qint64 ShownFrom = qint64(4) << 20;
 
 QString tr(const char *text, int n = -1)
 {
     return QCoreApplication::translate("progress::ProgressWindow", text, nullptr, n);
 }
 
-// The chart module, loaded once, from beside the program (or the build folder's tests and
-// benchmarks one below it) or from where the package installs it.
-MakeChart chartMaker()
+QString drillTitle(Drill drill)
 {
-    static const MakeChart make = [] {
-        const QString here = QCoreApplication::applicationDirPath();
-        for (const QString &folder :
-             {here, here + QStringLiteral("/.."), QStringLiteral(SUMBROOK_MODULE_DIR)}) {
-            QLibrary module(folder + u'/' + QLatin1String(ChartModule));
-            if (auto make = reinterpret_cast<MakeChart>(module.resolve(MakeChartName)))
-                return make;
-        }
-        return MakeChart(nullptr);
-    }();
-    return make;
+    return tr(DrillTitles[int(drill)]);
 }
 
 // The learner's name as a file's: the file box reads quotes as a list of names, and a slash as a
 // folder.
-QString fileNameFor(const QString &learner, const char *suffix)
+QString fileNameFor(const QString &name, const char *suffix)
 {
     static const QRegularExpression unsafe(QStringLiteral("[\"/\\\\:*?<>|]"));
-    return QString(learner).remove(unsafe).trimmed() + QLatin1String(suffix);
+    return QString(name).remove(unsafe).trimmed() + QLatin1String(suffix);
 }
 
+// One cell of a spreadsheet: quoted where it holds a separator, a quote or a line end.
 QString csvField(const QString &text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
-        !text.contains(u'\r'))
+    static const QRegularExpression special(QStringLiteral("[,;\"\r\n]"));
+    if (!text.contains(special))
         return text;
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// Where the language writes a decimal comma, spreadsheets take ";" between cells.
+QChar csvSeparator()
+{
+    return QLocale().decimalPoint() == u',' ? u';' : u',';
+}
+
+QString csvNumber(double value, int decimals)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
+}
+
+QString megabytes(qint64 bytes)
+{
+    return tr("%1 MB").arg(QLocale().toString(double(bytes) / 1e6, 'f', 1));
+}
+
+void runJob(ReadJob &job)
+{
+    for (const Drill drill : Drills) {
+        if (!job.files[int(drill)])
+            continue;
+        const QString name = QLatin1String(scoreFileOf(drill).fileName);
+        const QString path = QDir(job.folder).filePath(name);
+        // A save holds the lock for a moment: rather than wait long, the file is read again
+        // when the save's change is seen.
+        const QDeadlineTimer deadline(200);
+        const ReadBytes read = readBytes(
+            path, ReadLimit,
+            [&deadline] {
+                QThread::msleep(2);
+                return !deadline.hasExpired();
+            },
+            Beyond::KeepFirst);
+        auto history = std::make_shared<History>();
+        FileReport report;
+        QByteArrayView bytes = read.bytes;
+        if (read.tooLarge)
+            bytes = bytes.first(bytes.lastIndexOf('\n') + 1); // the last whole line
+        if (read.error.isEmpty())
+            report = history->read(drill, bytes, job.today, &job.progress);
+        report.fileName = name;
+        report.error = read.error;
+        report.cut = read.tooLarge;
+        report.size = read.missing ? 0 : QFileInfo(path).size();
+        job.histories[int(drill)] = std::move(history);
+        job.reports[int(drill)] = std::move(report);
+    }
+    std::vector<const History *> files;
+    for (const auto &one : job.histories) {
+        if (one)
+            files.push_back(one.get());
+    }
+    job.view = classView(files, job.roster, job.kind, job.today, job.since, job.only);
 }
 
 } // namespace
@@ -90,33 +170,34 @@ QString exerciseName(int exercise)
     return tr(ExerciseNames[exercise]);
 }
 
-QString percentText(double percent)
+QString percentText(double percent, int decimals)
 {
     //: A percentage: the number, then the per cent sign as the language writes it.
-    return QCoreApplication::translate("progress::ProgressWindow", "%1 %")
-        .arg(QLocale().toString(percent, 'f', QLocale::FloatingPointShortest));
+    return QCoreApplication::translate("progress::ProgressWindow", "%1%")
+        .arg(QLocale().toString(percent, 'f', decimals));
 }
 
-ProgressWindow::~ProgressWindow() = default;
+ProgressWindow::~ProgressWindow()
+{
+    if (m_thread) {
+        m_job->progress.stop = true;
+        m_thread->wait();
+    }
+}
 
 void ProgressWindow::Form_Load()
 {
-    // The chart's library is loaded here, not when the window is made: the program prepares every
-    // window unseen after it starts, and needs no chart for that.
-    if (const MakeChart make = chartMaker()) {
-        m_chart.reset(make(this));
-        picChart = m_chart->widget();
-    } else {
-        auto *missing = new QLabel(tr("The chart cannot be drawn: its module is missing. The table "
-                                      "below holds every score."),
-                                   this);
-        missing->setObjectName(QStringLiteral("picChart"));
-        missing->setWordWrap(true);
-        picChart = missing;
-    }
-    picChart->setMinimumHeight(200);
-    static_cast<QVBoxLayout *>(lblTrend->parentWidget()->layout())->insertWidget(0, picChart, 2);
-
+    datSince->setDate(QDate::currentDate().addMonths(-1));
+    cboPeriod->setCurrentIndex(int(PeriodKind::ThisMonth));
+    datSince->setEnabled(false);
+    connect(&m_progress, &QTimer::timeout, this, [this] {
+        if (m_job && m_job->total >= ShownFrom) {
+            prgReading->setMaximum(1000);
+            prgReading->setValue(
+                int(1000 * m_job->progress.bytes / std::max<qint64>(m_job->total, 1)));
+            prgReading->show();
+        }
+    });
     const QString remembered = QSettings().value(FolderKey).toString();
     showFolder(!remembered.isEmpty() && QDir(remembered).exists() ? remembered
                                                                   : QDir::currentPath());
@@ -134,12 +215,30 @@ void ProgressWindow::cmdFolder_Click()
 
 void ProgressWindow::cboDrill_Click()
 {
-    showLearners();
+    reread({});
+}
+
+void ProgressWindow::cboPeriod_Click()
+{
+    datSince->setEnabled(periodKind() == PeriodKind::Since);
+    reread({});
+}
+
+void ProgressWindow::datSince_Change()
+{
+    if (periodKind() == PeriodKind::Since)
+        reread({});
 }
 
 void ProgressWindow::lstLearners_Click()
 {
     showLearner();
+}
+
+void ProgressWindow::setRoster(Roster roster)
+{
+    m_roster = std::move(roster);
+    reread({});
 }
 
 void ProgressWindow::showDrill(std::optional<Drill> drill)
@@ -154,51 +253,125 @@ void ProgressWindow::showFolder(const QString &folder)
     if (!m_watcher.directories().isEmpty())
         m_watcher.removePaths(m_watcher.directories());
     m_watcher.addPath(m_folder);
-    reread();
+    m_files = {};
+    reread({true, true, true, true});
 }
 
-void ProgressWindow::reread()
+PeriodKind ProgressWindow::periodKind() const
 {
-    History history;
-    QStringList problems;
-    QStringList watched;
-    for (const Drill drill : Drills) {
-        const QString path = QDir(m_folder).filePath(QLatin1String(scoreFileOf(drill).fileName));
-        // A save holds the lock for a moment: rather than keep the window waiting, the file is
-        // read again when the save's change is seen.
-        const QDeadlineTimer deadline(200);
-        const ReadBytes read = readBytes(path, ReadLimit, [&deadline] {
-            QThread::msleep(2);
-            return !deadline.hasExpired();
-        });
-        if (!read.missing)
-            watched << path;
-        if (!read.error.isEmpty())
-            problems << tr("\"%1\" could not be read: %2")
-                            .arg(QLatin1String(scoreFileOf(drill).fileName), read.error);
-        else
-            history.read(drill, read.bytes);
+    return PeriodKind(std::max(cboPeriod->currentIndex(), 0));
+}
+
+std::optional<Drill> ProgressWindow::shownDrill() const
+{
+    return cboDrill->currentIndex() > 0 ? std::optional(Drill(cboDrill->currentIndex() - 1))
+                                        : std::nullopt;
+}
+
+bool ProgressWindow::reading() const
+{
+    return m_thread != nullptr;
+}
+
+void ProgressWindow::reread(std::array<bool, 4> files)
+{
+    if (m_thread) {
+        // One read at a time; what changed meanwhile is read once it is done.
+        for (int i = 0; i < 4; ++i)
+            m_changed[i] = m_changed[i] || files[i];
+        m_again = true;
+        return;
     }
-    m_history = std::move(history);
+    auto job = std::make_shared<ReadJob>();
+    job->folder = m_folder;
+    job->files = files;
+    job->roster = m_roster;
+    job->kind = periodKind();
+    job->today = QDate::currentDate();
+    job->since = datSince->date();
+    job->only = shownDrill();
+    for (int i = 0; i < 4; ++i) {
+        if (files[i])
+            job->total +=
+                QFileInfo(QDir(m_folder).filePath(QLatin1String(scoreFileOf(Drill(i)).fileName)))
+                    .size();
+        else
+            job->histories[i] = m_files[i];
+    }
+    m_job = job;
+    m_thread = QThread::create([job] { runJob(*job); });
+    connect(m_thread, &QThread::finished, this, &ProgressWindow::readDone);
+    m_thread->start();
+    m_progress.start();
+}
+
+void ProgressWindow::readDone()
+{
+    m_thread->deleteLater();
+    m_thread = nullptr;
+    m_progress.stop();
+    prgReading->hide();
+    const std::shared_ptr<ReadJob> job = std::exchange(m_job, nullptr);
+    QStringList watched;
+    for (int i = 0; i < 4; ++i) {
+        m_files[i] = job->histories[i];
+        if (job->files[i])
+            m_reports[i] = job->reports[i];
+        if (m_reports[i].size > 0 || (m_files[i] && !m_files[i]->records().empty()))
+            watched << QDir(m_folder).filePath(m_reports[i].fileName);
+    }
     if (!m_watcher.files().isEmpty())
         m_watcher.removePaths(m_watcher.files());
     if (!watched.isEmpty())
         m_watcher.addPaths(watched);
+    const QString chosen = learnerName();
+    m_rows.clear(); // they point into the view
+    m_view = std::move(job->view);
+    showReports();
+    showClass(chosen);
+    if (std::exchange(m_again, false))
+        reread(std::exchange(m_changed, {}));
+}
 
-    if (m_history.notScores() > 0)
-        problems.prepend(
-            m_history.notScores() == 1
-                ? tr("1 line is not a score.")
-                : tr("%1 lines are not scores.").arg(QLocale().toString(m_history.notScores())));
+void ProgressWindow::showReports()
+{
+    QStringList problems;
+    for (const FileReport &report : m_reports) {
+        if (report.fileName.isEmpty())
+            continue;
+        if (!report.error.isEmpty()) {
+            problems << tr("\"%1\" could not be read. %2").arg(report.fileName, report.error);
+            continue;
+        }
+        QStringList why;
+        const auto count = [&](Skip skip, const char *one, const char *many) {
+            const qsizetype n = report.skipped[int(skip)];
+            if (n > 0)
+                why << (n == 1 ? tr(one) : tr(many).arg(QLocale().toString(n)));
+        };
+        count(Skip::NotARecord, "1 line is not a score", "%1 lines are not scores");
+        count(Skip::Unreadable, "1 date cannot be read", "%1 dates cannot be read");
+        count(Skip::Ambiguous, "1 date typed by hand could be either day or month first",
+              "%1 dates typed by hand could be either day or month first");
+        count(Skip::Future, "1 date is after today", "%1 dates are after today");
+        if (!report.encoding.isEmpty())
+            why.prepend(tr("it is written in %1, not as Sumbrook writes it; read as such")
+                            .arg(report.encoding));
+        if (report.cut)
+            why.prepend(tr("it holds %1; the first %2 were read")
+                            .arg(megabytes(report.size), megabytes(ReadLimit)));
+        if (!why.isEmpty())
+            //: A file's name, then what was skipped in it and why, separated by "; ".
+            problems << tr("%1: %2.").arg(report.fileName, why.join(tr("; ")));
+    }
     lblNotScores->setText(problems.join(u' '));
-    showLearners();
 }
 
 std::vector<int> ProgressWindow::shownExercises() const
 {
     std::vector<int> shown;
     for (int i = 0; i < ExerciseCount; ++i) {
-        if (cboDrill->currentIndex() == 0 || int(drillOf(i)) + 1 == cboDrill->currentIndex())
+        if (!shownDrill() || drillOf(i) == *shownDrill())
             shown.push_back(i);
     }
     return shown;
@@ -206,59 +379,149 @@ std::vector<int> ProgressWindow::shownExercises() const
 
 QString ProgressWindow::learnerName() const
 {
-    const int row = lstLearners->currentIndex().row();
-    return row >= 0 && row < int(m_learners.size()) ? m_learners[row].name : QString();
+    const int row = m_sorted->mapToSource(lstLearners->currentIndex()).row();
+    return row >= 0 && row < int(m_rows.size()) && m_rows[row] != &m_view.average
+               ? m_rows[row]->name
+               : QString();
 }
 
-void ProgressWindow::showLearners()
+QString ProgressWindow::periodText() const
 {
-    const QString chosen = learnerName();
-    m_learners = summarize(m_history);
-    const std::vector<int> shown = shownExercises();
-    QStringList headers{tr("Learner"), tr("Saves"), tr("Last saved")};
-    for (const int exercise : shown)
-        headers << exerciseName(exercise);
-    m_learnerTable->show(headers, int(m_learners.size()), [this, shown](int row, int column) {
-        const LearnerSummary &learner = m_learners[row];
-        switch (column) {
-        case 0:
-            return learner.name;
-        case 1:
-            return QLocale().toString(learner.saves);
-        case 2:
-            return QLocale().toString(learner.last, QLocale::ShortFormat);
-        }
-        const ExerciseSummary &exercise = learner.exercises[shown[column - 3]];
-        if (exercise.scored == 0)
-            return QString();
-        //: A learner's latest percentage in an exercise, then their best.
-        return tr("%1, best %2").arg(percentText(exercise.latest), percentText(exercise.best));
-    });
+    const QLocale locale;
+    return tr("%1 to %2")
+        .arg(locale.toString(m_view.period.from, QLocale::ShortFormat),
+             locale.toString(m_view.period.to, QLocale::ShortFormat));
+}
+
+namespace {
+
+QString changeText(const DrillTally &tally)
+{
+    const auto now = tally.now.average(), before = tally.before.average();
+    if (!now || !before)
+        return {};
+    const double points = std::round((*now - *before) * 10) / 10;
+    const QString amount = QLocale().toString(std::abs(points), 'f', 1);
+    if (points > 0)
+        //: A rise in percentage points: the sign, the number, then the word.
+        return tr("+%1 up").arg(amount);
+    if (points < 0)
+        return tr("−%1 down").arg(amount);
+    return tr("±0 same");
+}
+
+QString averageText(const Tally &tally)
+{
+    const auto average = tally.average();
+    if (!average)
+        return {};
+    if (tally.questions == 0)
+        return percentText(*average, 1);
+    //: An average percentage, then the right answers out of the questions.
+    return tr("%1 (%2 of %3)")
+        .arg(percentText(*average, 1), QLocale().toString(tally.right),
+             QLocale().toString(tally.questions));
+}
+
+} // namespace
+
+void ProgressWindow::showClass(const QString &chosen)
+{
+    std::vector<Drill> drills;
+    for (const Drill drill : Drills) {
+        if (!shownDrill() || *shownDrill() == drill)
+            drills.push_back(drill);
+    }
+    QStringList headers{tr("Learner")};
+    for (const Drill drill : drills)
+        headers << drillTitle(drill) << tr("%1: change").arg(drillTitle(drill));
+    headers << tr("Days practised") << tr("Last practised");
+    // The class, its average, then those not in it: the order before any sorting.
+    m_rows.clear();
+    for (const ClassRow &learner : m_view.learners) {
+        if (learner.inClass)
+            m_rows.push_back(&learner);
+    }
+    m_rows.push_back(&m_view.average);
+    for (const ClassRow &learner : m_view.learners) {
+        if (!learner.inClass)
+            m_rows.push_back(&learner);
+    }
+    const int rows = int(m_rows.size());
+    const auto rowOf = [this](int row) -> const ClassRow & { return *m_rows[row]; };
+    const int last = int(headers.size()) - 1;
+    m_classTable->show(
+        headers, rows,
+        [=, this](int row, int column) {
+            const ClassRow &learner = rowOf(row);
+            if (column == 0) {
+                if (&learner == &m_view.average)
+                    return tr("Class average");
+                return learner.inClass ? learner.name
+                                       : tr("%1 (not in the class)").arg(learner.name);
+            }
+            if (column == last)
+                return QLocale().toString(learner.last, QLocale::ShortFormat);
+            if (column == last - 1)
+                return &learner == &m_view.average ? QLocale().toString(learner.days, 'f', 1)
+                                                   : QLocale().toString(int(learner.days));
+            const DrillTally &tally = learner.drills[int(drills[(column - 1) / 2])];
+            return (column - 1) % 2 == 0 ? averageText(tally.now) : changeText(tally);
+        },
+        [=, this](int row, int column) -> QVariant {
+            const ClassRow &learner = rowOf(row);
+            if (column == 0)
+                return learner.name;
+            if (column == last)
+                return learner.last.isValid() ? learner.last.toJulianDay() : 0;
+            if (column == last - 1)
+                return learner.days;
+            const DrillTally &tally = learner.drills[int(drills[(column - 1) / 2])];
+            const auto now = tally.now.average(), before = tally.before.average();
+            if ((column - 1) % 2 == 0)
+                return now.value_or(-1);
+            return now && before ? *now - *before : -1000.0;
+        },
+        [this](int row, int) -> QVariant {
+            return m_rows[row] == &m_view.average ? 1 : m_rows[row]->inClass ? 0 : 2;
+        });
     lstLearners->resizeColumnsToContents();
 
-    const auto again = std::ranges::find(m_learners, chosen, &LearnerSummary::name);
-    const int row = again != m_learners.end() ? int(again - m_learners.begin())
-                    : m_learners.empty()      ? -1
-                                              : 0;
+    // The same learner stays chosen, whether or not the table has the keyboard.
+    int row = -1;
+    for (int i = 0; i < rows && row < 0; ++i) {
+        if (m_rows[i] != &m_view.average && (m_rows[i]->name == chosen || chosen.isEmpty()))
+            row = i;
+    }
     if (row >= 0)
-        lstLearners->setCurrentIndex(m_learnerTable->index(row, 0));
+        lstLearners->setCurrentIndex(m_sorted->mapFromSource(m_classTable->index(row, 0)));
     showLearner();
 }
 
 void ProgressWindow::showLearner()
 {
-    const int row = lstLearners->currentIndex().row();
+    const QString name = learnerName();
     const std::vector<int> shown = shownExercises();
     m_lines.clear();
-    if (row >= 0 && row < int(m_learners.size())) {
-        const int learner = m_learners[row].learner;
-        for (const Record &record : m_history.records()) {
-            if (record.learner != learner)
-                continue;
-            for (int i = 0; i < exercisesOf(record.drill); ++i) {
-                const int exercise = exerciseIndex(record.drill, i);
-                if (std::ranges::find(shown, exercise) != shown.end())
-                    m_lines.push_back({record.date, exercise, record.results[i]});
+    std::vector<const History *> files;
+    for (const auto &one : m_files) {
+        if (one)
+            files.push_back(one.get());
+    }
+    if (!name.isEmpty()) {
+        for (const History *file : files) {
+            std::vector<bool> theirs;
+            for (const QString &saved : file->learners())
+                theirs.push_back(m_roster.learnerOf(saved) == name);
+            for (const Record &record : file->records()) {
+                if (!theirs[record.learner] || !m_view.period.contains(record.date))
+                    continue;
+                for (int i = 0; i < exercisesOf(record.drill); ++i) {
+                    const int exercise = exerciseIndex(record.drill, i);
+                    if (std::ranges::find(shown, exercise) != shown.end())
+                        m_lines.push_back({record.date, exercise, record.results[i],
+                                           m_roster.levelAt(name, record.drill, record.date)});
+                }
             }
         }
     }
@@ -266,8 +529,8 @@ void ProgressWindow::showLearner()
     std::ranges::stable_sort(m_lines, {}, &Line::date);
 
     m_recordTable->show(
-        {tr("Date"), tr("Exercise"), tr("Percentage"), tr("Questions")}, int(m_lines.size()),
-        [this](int row, int column) {
+        {tr("Date"), tr("Exercise"), tr("Percentage"), tr("Right answers"), tr("Level")},
+        int(m_lines.size()), [this](int row, int column) {
             const Line &line = m_lines[row];
             switch (column) {
             case 0:
@@ -275,55 +538,69 @@ void ProgressWindow::showLearner()
             case 1:
                 return exerciseName(line.exercise);
             case 2:
-                return line.result.scored ? percentText(line.result.percent) : tr("not scored");
+                return line.result.scored ? percentText(line.result.percent) : tr("no percentage");
+            case 3:
+                if (line.result.answered < 0)
+                    return QString();
+                return line.result.scored ? tr("%1 of %2")
+                                                .arg(QLocale().toString(rightOf(line.result)),
+                                                     QLocale().toString(line.result.answered))
+                                          : QLocale().toString(line.result.answered);
             }
-            return line.result.answered < 0 ? QString() : QLocale().toString(line.result.answered);
+            return line.level ? QLocale().toString(*line.level) : QString();
         });
     grdRecords->resizeColumnsToContents();
 
-    QList<ChartSeries> series;
-    for (const int exercise : shown) {
-        ChartSeries one{exerciseName(exercise), {}};
-        for (const Line &line : m_lines) {
-            if (line.exercise == exercise && line.result.scored)
-                one.points.append({double(QDateTime(line.date, QTime(12, 0)).toMSecsSinceEpoch()),
-                                   line.result.percent});
-        }
-        if (!one.points.isEmpty())
-            series.append(one);
-    }
-    if (m_chart)
-        m_chart->show(series, {tr("Date"), tr("Percentage"), QLocale()});
+    ChartPicture picture;
+    picture.period = m_view.period;
+    picture.exercises = learnerWeeks(files, m_roster, name, m_view.period, shownDrill());
+    for (const ExerciseWeeks &one : picture.exercises)
+        picture.names << exerciseName(one.exercise);
+    picture.emptyText = tr("No scores in this period.");
+    picture.locale = QLocale();
+    picChart->show(std::move(picture));
     const QString words = trend();
     lblTrend->setText(words);
-    picChart->setAccessibleName(tr("Chart of %1's percentages").arg(learnerName()));
+    picChart->setAccessibleName(tr("Chart: %1's results in per cent").arg(name));
     picChart->setAccessibleDescription(words);
 }
 
 QString ProgressWindow::trend() const
 {
-    const int row = lstLearners->currentIndex().row();
-    if (row < 0 || row >= int(m_learners.size()))
-        return tr("No scores saved yet.");
+    const QString name = learnerName();
+    const auto found = std::ranges::find(m_view.learners, name, &ClassRow::name);
+    if (name.isEmpty() || found == m_view.learners.end())
+        return tr("No scores in this period.");
     QStringList words;
-    for (const int exercise : shownExercises()) {
-        const ExerciseSummary &summary = m_learners[row].exercises[exercise];
-        if (summary.scored > 0)
-            words << (summary.scored == 1
-                          ? tr("%1: %2 in 1 save")
-                                .arg(exerciseName(exercise), percentText(summary.latest))
-                          : tr("%1: from %2 to %3 in %4 saves")
-                                .arg(exerciseName(exercise), percentText(summary.first),
-                                     percentText(summary.latest),
-                                     QLocale().toString(summary.scored)));
+    for (const Drill drill : Drills) {
+        if (shownDrill() && *shownDrill() != drill)
+            continue;
+        const DrillTally &tally = found->drills[int(drill)];
+        const auto now = tally.now.average(), before = tally.before.average();
+        if (!now)
+            continue;
+        const QString saves = tally.now.saves == 1
+                                  ? tr("in 1 save")
+                                  : tr("in %1 saves").arg(QLocale().toString(tally.now.saves));
+        if (!before)
+            words << tr("%1: %2 %3, none the period before")
+                         .arg(drillTitle(drill), averageText(tally.now), saves);
+        else
+            words << tr("%1: %2 %3, %4 from %5 the period before")
+                         .arg(drillTitle(drill), averageText(tally.now), saves,
+                              *now >= *before ? tr("up") : tr("down"), percentText(*before, 1));
     }
-    return words.isEmpty() ? tr("No scores saved yet.") : words.join(QStringLiteral("; ")) + u'.';
+    if (words.isEmpty())
+        return tr("No scores in this period.");
+    return words.join(tr("; ")) + u'.';
 }
 
 void ProgressWindow::cmdSaveTable_Click()
 {
+    const bool learner = tabViews->currentIndex() == 1;
     const QString fileName = QFileDialog::getSaveFileName(
-        this, tr("Save the Table"), QDir(m_folder).filePath(fileNameFor(learnerName(), ".csv")),
+        this, tr("Save the Table"),
+        QDir(m_folder).filePath(fileNameFor(learner ? learnerName() : tr("Class"), ".csv")),
         tr("Spreadsheet (*.csv)"));
     if (!fileName.isEmpty())
         saveTable(fileName);
@@ -331,109 +608,232 @@ void ProgressWindow::cmdSaveTable_Click()
 
 void ProgressWindow::cmdSavePdf_Click()
 {
+    const bool learner = tabViews->currentIndex() == 1;
     const QString fileName = QFileDialog::getSaveFileName(
-        this, tr("Save as PDF"), QDir(m_folder).filePath(fileNameFor(learnerName(), ".pdf")),
+        this, tr("Save as PDF"),
+        QDir(m_folder).filePath(fileNameFor(learner ? learnerName() : tr("Class"), ".pdf")),
         tr("PDF (*.pdf)"));
     if (!fileName.isEmpty())
         savePdf(fileName);
 }
 
-bool ProgressWindow::saveTable(const QString &fileName) const
+bool ProgressWindow::writeExportFile(const QString &path, const QByteArray &bytes)
 {
-    // Spreadsheets take a file with a byte-order mark as UTF-8, and dates and numbers written
-    // the one way they all read.
-    QString text =
-        QChar(0xFEFF) +
-        QStringList{tr("Learner"), tr("Date"), tr("Exercise"), tr("Percentage"), tr("Questions")}
-            .join(u',') +
-        QStringLiteral("\r\n");
-    const QString name = csvField(learnerName());
-    for (const Line &line : m_lines) {
-        text += QStringList{name, line.date.toString(Qt::ISODate),
-                            csvField(exerciseName(line.exercise)),
-                            line.result.scored ? QString::number(line.result.percent) : QString(),
-                            line.result.answered < 0 ? QString()
-                                                     : QString::number(line.result.answered)}
-                    .join(u',') +
-                QStringLiteral("\r\n");
-    }
-    QSaveFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0 && file.commit();
+    QSaveFile file(path);
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    const QFileInfo info(path);
+    announce(this,
+             written
+                 ? tr("Saved %1 in %2").arg(info.fileName(), QDir::toNativeSeparators(info.path()))
+                 : tr("%1 could not be saved.").arg(info.fileName()));
+    return written;
 }
 
-bool ProgressWindow::savePdf(const QString &fileName) const
+bool ProgressWindow::saveTable(const QString &fileName)
 {
-    // QPdfWriter is Qt's PDF engine without the print dialogs: no print support library loads
-    // with the program.
-    QPdfWriter printer(fileName);
-    printer.setResolution(300);
-    printer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::MetricSystem
-                                      ? QPageSize::A4
-                                      : QPageSize::Letter));
-    printer.setTitle(tr("Progress of %1").arg(learnerName()));
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    QFont font = this->font();
-    font.setPointSizeF(11);
-    painter.setFont(font);
-    const double lineHeight = painter.fontMetrics().height() * 1.3;
-    double y = 0;
-    const auto write = [&](const QString &text, int flags = Qt::TextWordWrap) {
-        const QRectF box =
-            painter.boundingRect(QRectF(0, y, page.width(), page.height()), flags, text);
-        painter.drawText(box, flags, text);
-        y += box.height() + lineHeight * 0.3;
+    return writeExportFile(fileName, tableBytes());
+}
+
+bool ProgressWindow::savePdf(const QString &fileName)
+{
+    const QByteArray bytes = pdfBytes();
+    return !bytes.isEmpty() && writeExportFile(fileName, bytes);
+}
+
+QByteArray ProgressWindow::tableBytes() const
+{
+    // UTF-8 with a byte-order mark, cells apart as the language's spreadsheets expect, numbers
+    // with its decimal sign and without a % sign, dates as ISO 8601, which every spreadsheet reads
+    // as a date in every language.
+    const QChar separator = csvSeparator();
+    QStringList lines;
+    const auto line = [&](const QStringList &cells) {
+        QStringList fields;
+        for (const QString &cell : cells)
+            fields << csvField(cell);
+        lines << fields.join(separator);
     };
-
-    QFont title = font;
-    title.setPointSizeF(16);
-    title.setBold(true);
-    painter.setFont(title);
-    write(tr("Progress of %1").arg(learnerName()) + QStringLiteral(" - ") +
-          cboDrill->currentText());
-    painter.setFont(font);
-
-    // The chart as drawn on screen, scaled to the page's width: lines stay lines in the PDF.
-    if (m_chart) {
-        const QSize shown = picChart->size().isEmpty() ? QSize(800, 400) : picChart->size();
-        const double scale =
-            std::min(page.width() / shown.width(), page.height() * 0.45 / shown.height());
-        painter.save();
-        painter.translate(0, y);
-        painter.scale(scale, scale);
-        picChart->render(&painter, {}, {}, QWidget::DrawChildren);
-        painter.restore();
-        y += shown.height() * scale + lineHeight;
+    if (tabViews->currentIndex() == 1) {
+        line({tr("Learner"), tr("Date"), tr("Exercise"), tr("Percentage"), tr("Right answers"),
+              tr("Questions"), tr("Level")});
+        for (const Line &one : m_lines)
+            line({learnerName(), one.date.toString(Qt::ISODate), exerciseName(one.exercise),
+                  one.result.scored ? csvNumber(one.result.percent, 2) : QString(),
+                  one.result.scored && one.result.answered >= 0
+                      ? QString::number(rightOf(one.result))
+                      : QString(),
+                  one.result.answered < 0 ? QString() : QString::number(one.result.answered),
+                  one.level ? QString::number(*one.level) : QString()});
+    } else {
+        QStringList headers{tr("Learner"), tr("In the class")};
+        for (const Drill drill : Drills)
+            headers << tr("%1: average (%)").arg(drillTitle(drill))
+                    << tr("%1: right answers").arg(drillTitle(drill))
+                    << tr("%1: questions").arg(drillTitle(drill))
+                    << tr("%1: change (points)").arg(drillTitle(drill));
+        headers << tr("Days practised") << tr("Last practised") << tr("From") << tr("To");
+        line(headers);
+        const auto row = [&](const ClassRow &learner, const QString &name, const QString &in,
+                             int decimals) {
+            QStringList cells{name, in};
+            for (const Drill drill : Drills) {
+                const DrillTally &tally = learner.drills[int(drill)];
+                const auto now = tally.now.average(), before = tally.before.average();
+                cells << (now ? csvNumber(*now, 1) : QString())
+                      << (tally.now.questions ? QString::number(tally.now.right) : QString())
+                      << (tally.now.questions ? QString::number(tally.now.questions) : QString())
+                      << (now && before ? csvNumber(*now - *before, 1) : QString());
+            }
+            cells << csvNumber(learner.days, decimals)
+                  << (learner.last.isValid() ? learner.last.toString(Qt::ISODate) : QString())
+                  << m_view.period.from.toString(Qt::ISODate)
+                  << m_view.period.to.toString(Qt::ISODate);
+            line(cells);
+        };
+        for (const ClassRow &learner : m_view.learners)
+            row(learner, learner.name, learner.inClass ? tr("yes") : tr("no"), 0);
+        row(m_view.average, tr("Class average"), QString(), 1);
     }
-    write(trend());
+    return (QChar(0xFEFF) + lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
 
-    // The table: its columns at fixed places, a page at a time.
-    const QStringList headers = m_recordTable->headers();
-    const double columns[] = {0, 0.2, 0.55, 0.75};
-    const auto row = [&](const QStringList &cells) {
-        if (y + lineHeight > page.height()) {
-            printer.newPage();
-            y = 0;
+QByteArray ProgressWindow::pdfBytes() const
+{
+    const bool learner = tabViews->currentIndex() == 1;
+    const QString who = learner ? learnerName() : tr("the class");
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        // QPdfWriter is Qt's PDF engine without the print dialogs: no print support library
+        // loads with the program.
+        QPdfWriter printer(&buffer);
+        printer.setResolution(300);
+        printer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::MetricSystem
+                                          ? QPageSize::A4
+                                          : QPageSize::Letter));
+        const QString title = tr("Progress of %1").arg(who);
+        printer.setTitle(title);
+        QPainter painter;
+        if (!painter.begin(&printer))
+            return {};
+        const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+        QFont font = this->font();
+        font.setPointSizeF(10);
+        QFont bold = font;
+        bold.setBold(true);
+        QFont heading = bold;
+        heading.setPointSizeF(14);
+        painter.setFont(font);
+        const double lineHeight = painter.fontMetrics().height() * 1.3;
+
+        // The table's rows, worked out first so that each page can say how many there are.
+        QStringList headers;
+        QList<QStringList> rows;
+        std::vector<double> columns;
+        if (learner) {
+            headers = m_recordTable->headers();
+            for (int r = 0; r < m_recordTable->rowCount(); ++r) {
+                QStringList cells;
+                for (int c = 0; c < headers.size(); ++c)
+                    cells << m_recordTable->cell(r, c);
+                rows << cells;
+            }
+            columns = {0, 0.17, 0.5, 0.68, 0.88};
+        } else {
+            for (int c = 0; c < m_classTable->columnCount(); ++c)
+                headers << m_classTable->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+            for (int r = 0; r < m_sorted->rowCount(); ++r) {
+                QStringList cells;
+                for (int c = 0; c < headers.size(); ++c)
+                    cells << m_sorted->index(r, c).data().toString();
+                rows << cells;
+            }
+            // The learner's name wide, the drills' cells after it, the days and date narrow.
+            const int n = int(headers.size());
+            const double first = 0.2, tail = 0.09;
+            columns.push_back(0);
+            for (int c = 1; c < n - 2; ++c)
+                columns.push_back(first + (1 - first - 2 * tail) * (c - 1) / (n - 3));
+            columns.push_back(1 - 2 * tail);
+            columns.push_back(1 - tail);
         }
-        for (int c = 0; c < cells.size(); ++c)
-            painter.drawText(QRectF(columns[c] * page.width(), y, page.width() * 0.35, lineHeight),
-                             Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
-        y += lineHeight;
-    };
-    font.setBold(true);
-    painter.setFont(font);
-    row(headers);
-    font.setBold(false);
-    painter.setFont(font);
-    for (int r = 0; r < m_recordTable->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < headers.size(); ++c)
-            cells << m_recordTable->cell(r, c);
-        row(cells);
+        // Class tables with every drill are wide: the page turns sideways.
+        if (!learner && headers.size() > 7) {
+            printer.setPageOrientation(QPageLayout::Landscape);
+        }
+        const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
+        Q_UNUSED(page);
+        const double headingHeight = lineHeight * 3.2;
+        const double chartHeight = learner ? area.height() * 0.42 : 0;
+        const double trendHeight = learner ? lineHeight * 4 : 0;
+        const int firstRows = std::max(
+            1, int((area.height() - headingHeight - chartHeight - trendHeight) / lineHeight) - 1);
+        const int otherRows = std::max(1, int((area.height() - headingHeight) / lineHeight) - 1);
+        const int pages =
+            1 + (std::max(0, int(rows.size()) - firstRows) + otherRows - 1) / otherRows;
+
+        const QString printed = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+        int pageNumber = 0;
+        double y = 0;
+        const auto headed = [&] {
+            if (pageNumber++ > 0)
+                printer.newPage();
+            painter.setFont(heading);
+            painter.drawText(QRectF(0, 0, area.width(), lineHeight * 1.5),
+                             Qt::AlignLeft | Qt::AlignVCenter, title);
+            painter.setFont(font);
+            //: The PDF's heading: the drill, the period, the day it was printed, the page.
+            const QString line =
+                tr("%1 · %2 · printed %3 · page %4 of %5")
+                    .arg(cboDrill->currentText(), periodText(), printed,
+                         QLocale().toString(pageNumber), QLocale().toString(pages));
+            painter.drawText(QRectF(0, lineHeight * 1.5, area.width(), lineHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, line);
+            painter.drawLine(QPointF(0, lineHeight * 2.7), QPointF(area.width(), lineHeight * 2.7));
+            y = headingHeight;
+        };
+        const auto tableRow = [&](const QStringList &cells) {
+            for (int c = 0; c < cells.size() && c < int(columns.size()); ++c) {
+                const double right = c + 1 < int(columns.size()) ? columns[c + 1] : 1.0;
+                painter.drawText(QRectF(columns[c] * area.width(), y,
+                                        (right - columns[c]) * area.width() - lineHeight / 3,
+                                        lineHeight),
+                                 Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, cells[c]);
+            }
+            y += lineHeight;
+        };
+        const auto headerRow = [&] {
+            painter.setFont(bold);
+            tableRow(headers);
+            painter.setFont(font);
+        };
+
+        headed();
+        if (learner) {
+            painter.setPen(Qt::black);
+            paintChart(painter, QRectF(0, y, area.width(), chartHeight), picChart->picture());
+            y += chartHeight + lineHeight / 2;
+            const QRectF box = painter.boundingRect(QRectF(0, y, area.width(), trendHeight),
+                                                    Qt::TextWordWrap, trend());
+            painter.drawText(box, Qt::TextWordWrap, trend());
+            y += std::max(box.height(), trendHeight - lineHeight) + lineHeight / 2;
+        }
+        headerRow();
+        int onPage = 0;
+        for (const QStringList &cells : rows) {
+            if (onPage == (pageNumber == 1 ? firstRows : otherRows)) {
+                headed();
+                headerRow();
+                onPage = 0;
+            }
+            tableRow(cells);
+            ++onPage;
+        }
+        if (!painter.end())
+            return {};
     }
-    return painter.end();
+    return buffer.data();
 }
 
 void showProgress(std::optional<Drill> drill)

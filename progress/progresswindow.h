@@ -1,29 +1,37 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Progress window frmProgress: each learner's scores over time, read from the four score files
-// of a folder, which it never writes. A list of learners, and for the chosen one a chart and the
-// table of their records, which can be saved for a teacher as CSV and as PDF.
+// The Progress window frmProgress: the class at a glance and each learner over a period, read in
+// the background from the four score files of a folder, which it never writes. The class table,
+// a learner's chart and records, saved for a teacher as CSV and as PDF.
 #pragma once
 
-#include "chart.h"
+#include "classview.h"
 #include "scorehistory.h"
 
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/windowinstance.h"
 
 #include <QFileSystemWatcher>
+#include <QPointer>
 #include <QTimer>
 
 #include <memory>
 
 class QComboBox;
+class QDateEdit;
 class QLabel;
+class QProgressBar;
 class QPushButton;
+class QSortFilterProxyModel;
+class QTabWidget;
 class QTableView;
+class QThread;
 
 namespace progress {
 
+class ChartView;
 class TextTable;
+struct ReadJob;
 
 class ProgressWindow : public toolkit::Form
 {
@@ -36,19 +44,27 @@ public:
     void Form_Load() override;
     void cmdFolder_Click();
     void cboDrill_Click();
+    void cboPeriod_Click();
+    void datSince_Change();
     void lstLearners_Click();
     void cmdSaveTable_Click();
     void cmdSavePdf_Click();
 
+    // The class the window shows; an empty one takes the learners from the records.
+    void setRoster(Roster roster);
     // Shows the scores of the folder, and remembers it for the next time the window opens.
     void showFolder(const QString &folder);
     // Shows one drill's exercises, or every drill's.
     void showDrill(std::optional<Drill> drill);
-    // The chosen learner's table, as a spreadsheet reads it, and with the chart as PDF.
-    bool saveTable(const QString &fileName) const;
-    bool savePdf(const QString &fileName) const;
+    // The class table, or the chosen learner's records, as a spreadsheet reads it; and as PDF
+    // with the chart.
+    QByteArray tableBytes() const;
+    QByteArray pdfBytes() const;
+    bool saveTable(const QString &fileName);
+    bool savePdf(const QString &fileName);
+    bool reading() const;
 
-    // The trend of the chosen learner's exercises in words, as the chart describes itself.
+    // The chosen learner's period in words, compared with the period before.
     QString trend() const;
 
     static const toolkit::WindowDesign Design;
@@ -56,13 +72,17 @@ public:
     QLabel *lblFolder;
     QPushButton *cmdFolder;
     QComboBox *cboDrill;
+    QComboBox *cboPeriod;
+    QDateEdit *datSince;
+    QTabWidget *tabViews = nullptr;
     QTableView *lstLearners;
     QLabel *lblTrend;
     QTableView *grdRecords;
+    QProgressBar *prgReading;
     QLabel *lblNotScores;
     QPushButton *cmdSaveTable;
     QPushButton *cmdSavePdf;
-    QWidget *picChart = nullptr; // the chart, or a word where its module is missing
+    ChartView *picChart = nullptr;
 
 private:
     // One line of the chosen learner's table: one exercise of one record.
@@ -71,23 +91,39 @@ private:
         QDate date;
         int exercise;
         Result result;
+        std::optional<int> level;
     };
+    using Files = std::array<std::shared_ptr<const History>, 4>;
 
-    void reread();
-    void showLearners();
+    void reread(std::array<bool, 4> files);
+    void readDone();
+    void showClass(const QString &chosen);
     void showLearner();
+    void showReports();
     QString learnerName() const;
+    std::optional<Drill> shownDrill() const;
     std::vector<int> shownExercises() const;
+    PeriodKind periodKind() const;
+    bool writeExportFile(const QString &path, const QByteArray &bytes);
+    QString periodText() const;
 
     QString m_folder;
-    History m_history;
-    std::vector<LearnerSummary> m_learners;
+    Roster m_roster;
+    Files m_files;
+    std::array<FileReport, 4> m_reports;
+    ClassView m_view;
+    std::vector<const ClassRow *> m_rows; // the class table's, before sorting
     std::vector<Line> m_lines;
-    TextTable *m_learnerTable;
+    TextTable *m_classTable;
+    QSortFilterProxyModel *m_sorted;
     TextTable *m_recordTable;
-    std::unique_ptr<Chart> m_chart;
     QFileSystemWatcher m_watcher;
     QTimer m_settle; // a save's writes come as several changes: read once they have settled
+    QTimer m_progress;
+    std::array<bool, 4> m_changed{};
+    std::shared_ptr<ReadJob> m_job;
+    QThread *m_thread = nullptr;
+    bool m_again = false;
 };
 
 toolkit::WindowInstance &frmProgress();
@@ -97,7 +133,7 @@ void showProgress(std::optional<Drill> drill = std::nullopt);
 
 // An exercise's name in the window's language: "Addition, 2 numbers", "Division".
 QString exerciseName(int exercise);
-// A percentage as the learner's language writes it: "85 %", "66,67 %".
-QString percentText(double percent);
+// A percentage as the learner's language writes it: "85%", "66,7 %".
+QString percentText(double percent, int decimals = 0);
 
 } // namespace progress
