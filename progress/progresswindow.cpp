@@ -121,7 +121,8 @@ QString csvNumber(double value, int decimals)
 
 QString megabytes(qint64 bytes)
 {
-    return tr("%1 MB").arg(QLocale().toString(double(bytes) / 1e6, 'f', 1));
+    return QCoreApplication::translate("progress::ProgressWindow", "%1 MB")
+        .arg(QLocale().toString(double(bytes) / 1e6, 'f', 1));
 }
 
 void runJob(ReadJob &job)
@@ -349,11 +350,19 @@ void ProgressWindow::showReports()
             if (n > 0)
                 why << (n == 1 ? tr(one) : tr(many).arg(QLocale().toString(n)));
         };
-        count(Skip::NotARecord, "1 line is not a score", "%1 lines are not scores");
-        count(Skip::Unreadable, "1 date cannot be read", "%1 dates cannot be read");
-        count(Skip::Ambiguous, "1 date typed by hand could be either day or month first",
-              "%1 dates typed by hand could be either day or month first");
-        count(Skip::Future, "1 date is after today", "%1 dates are after today");
+        count(Skip::NotARecord,
+              QT_TRANSLATE_NOOP("progress::ProgressWindow", "1 line is not a score"),
+              QT_TRANSLATE_NOOP("progress::ProgressWindow", "%1 lines are not scores"));
+        count(Skip::Unreadable,
+              QT_TRANSLATE_NOOP("progress::ProgressWindow", "1 date cannot be read"),
+              QT_TRANSLATE_NOOP("progress::ProgressWindow", "%1 dates cannot be read"));
+        count(Skip::Ambiguous,
+              QT_TRANSLATE_NOOP("progress::ProgressWindow",
+                                "1 date typed by hand could be either day or month first"),
+              QT_TRANSLATE_NOOP("progress::ProgressWindow",
+                                "%1 dates typed by hand could be either day or month first"));
+        count(Skip::Future, QT_TRANSLATE_NOOP("progress::ProgressWindow", "1 date is after today"),
+              QT_TRANSLATE_NOOP("progress::ProgressWindow", "%1 dates are after today"));
         if (!report.encoding.isEmpty())
             why.prepend(tr("it is written in %1, not as Sumbrook writes it; read as such")
                             .arg(report.encoding));
@@ -404,10 +413,10 @@ QString changeText(const DrillTally &tally)
     const QString amount = QLocale().toString(std::abs(points), 'f', 1);
     if (points > 0)
         //: A rise in percentage points: the sign, the number, then the word.
-        return tr("+%1 up").arg(amount);
+        return QCoreApplication::translate("progress::ProgressWindow", "+%1 up").arg(amount);
     if (points < 0)
-        return tr("−%1 down").arg(amount);
-    return tr("±0 same");
+        return QCoreApplication::translate("progress::ProgressWindow", "−%1 down").arg(amount);
+    return QCoreApplication::translate("progress::ProgressWindow", "±0 same");
 }
 
 QString averageText(const Tally &tally)
@@ -418,7 +427,7 @@ QString averageText(const Tally &tally)
     if (tally.questions == 0)
         return percentText(*average, 1);
     //: An average percentage, then the right answers out of the questions.
-    return tr("%1 (%2 of %3)")
+    return QCoreApplication::translate("progress::ProgressWindow", "%1 (%2 of %3)")
         .arg(percentText(*average, 1), QLocale().toString(tally.right),
              QLocale().toString(tally.questions));
 }
