@@ -109,11 +109,6 @@ void paintChart(QPainter &painter, const QRectF &area, const ChartPicture &pictu
             Qt::AlignRight | Qt::AlignVCenter, picture.locale.toString(p));
         painter.setPen(QPen(grid, unit / 2));
     }
-    painter.save();
-    painter.translate(area.left(), plot.center().y());
-    painter.rotate(-90);
-    painter.setPen(text);
-    painter.restore();
     QDate tick = picture.period.byMonths()
                      ? QDate(picture.period.from.year(), picture.period.from.month(), 1)
                      : weekOf(picture.period.from);
@@ -122,7 +117,12 @@ void paintChart(QPainter &painter, const QRectF &area, const ChartPicture &pictu
     const QString format = picture.period.byMonths()
                                ? QStringLiteral("MMM yyyy")
                                : picture.locale.dateFormat(QLocale::ShortFormat);
-    double lastLabel = -1e9;
+    // The period's first day is named at the left edge, then each tick where it has room.
+    const QString firstLabel = picture.locale.toString(picture.period.from, QLocale::ShortFormat);
+    painter.setPen(text);
+    painter.drawText(QRectF(plot.left(), plot.bottom() + unit * 3, area.width(), line),
+                     Qt::AlignLeft | Qt::AlignVCenter, firstLabel);
+    double lastLabel = plot.left() + metrics.horizontalAdvance(firstLabel);
     for (; tick <= picture.period.to;
          tick = picture.period.byMonths() ? tick.addMonths(1) : tick.addDays(7)) {
         const double at = xOf(tick);

@@ -258,4 +258,30 @@ std::vector<ExerciseWeeks> learnerWeeks(std::span<const History *const> files, c
     return shown;
 }
 
+LearnerData learnerData(std::span<const History *const> files, const Roster &roster,
+                        const QString &learner, const Period &period, std::optional<Drill> only)
+{
+    LearnerData data{learner, period, {}, {}};
+    if (learner.isEmpty())
+        return data;
+    for (const History *file : files) {
+        std::vector<bool> theirs;
+        for (const QString &saved : file->learners())
+            theirs.push_back(roster.learnerOf(saved) == learner);
+        for (const Record &record : file->records()) {
+            if (!theirs[record.learner] || !period.contains(record.date) ||
+                (only && *only != record.drill))
+                continue;
+            for (int i = 0; i < exercisesOf(record.drill); ++i)
+                data.lines.push_back({record.date, exerciseIndex(record.drill, i),
+                                      record.results[i],
+                                      roster.levelAt(learner, record.drill, record.date)});
+        }
+    }
+    // Saves of one day stay in the order they were made.
+    std::ranges::stable_sort(data.lines, {}, &LearnerData::Line::date);
+    data.weeks = learnerWeeks(files, roster, learner, period, only);
+    return data;
+}
+
 } // namespace progress

@@ -131,6 +131,25 @@ std::vector<ExerciseWeeks> learnerWeeks(std::span<const History *const> files, c
                                         const QString &learner, const Period &period,
                                         std::optional<Drill> only);
 
+// The chosen learner in a period: each exercise of each record, in the order of the days, with
+// the level it was practised at, and the chart's weeks.
+struct LearnerData
+{
+    struct Line
+    {
+        QDate date;
+        int exercise = 0;
+        Result result;
+        std::optional<int> level;
+    };
+    QString name;
+    Period period;
+    std::vector<Line> lines;
+    std::vector<ExerciseWeeks> weeks;
+};
+LearnerData learnerData(std::span<const History *const> files, const Roster &roster,
+                        const QString &learner, const Period &period, std::optional<Drill> only);
+
 // The Monday of a day's week.
 QDate weekOf(QDate day);
 

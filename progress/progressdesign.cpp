@@ -16,8 +16,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -120,6 +122,37 @@ constexpr PartRow Rows[] = {
 
 // clang-format on
 
+// The row the keyboard is on, framed two pixels wide in the text's colour while the table has the
+// keyboard, whatever the selection's colour: the style's own mark is a thin dotted cell.
+class RowFocus : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem plain = option;
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
+        const auto *view = qobject_cast<const QAbstractItemView *>(option.widget);
+        if (!view || !view->hasFocus() || view->currentIndex().row() != index.row())
+            return;
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->save();
+        painter->setPen(
+            QPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text), 2));
+        const QRectF r = QRectF(option.rect).adjusted(1, 1, -1, -1);
+        painter->drawLine(r.topLeft(), r.topRight());
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        if (index.column() == 0)
+            painter->drawLine(r.topLeft(), r.bottomLeft());
+        if (index.column() == index.model()->columnCount() - 1)
+            painter->drawLine(r.topRight(), r.bottomRight());
+        painter->restore();
+    }
+};
+
 } // namespace
 
 const WindowDesign ProgressWindow::Design{.name = "frmProgress",
@@ -150,8 +183,7 @@ ProgressWindow::ProgressWindow(QWidget *parent)
         case Part::Label:
             part = new QLabel(this);
             static_cast<QLabel *>(part)->setWordWrap(true);
-            static_cast<QLabel *>(part)->setTextInteractionFlags(Qt::TextSelectableByMouse |
-                                                                 Qt::TextSelectableByKeyboard);
+            static_cast<QLabel *>(part)->setTextInteractionFlags(Qt::TextSelectableByMouse);
             break;
         case Part::Button:
             part = new QPushButton(tr(row.caption), this);
@@ -182,6 +214,9 @@ ProgressWindow::ProgressWindow(QWidget *parent)
             table->verticalHeader()->hide();
             table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
             table->setTabKeyNavigation(false);
+            table->setItemDelegate(new RowFocus(table));
+            // Columns fit the rows in view, not a hundred thousand records.
+            table->horizontalHeader()->setResizeContentsPrecision(200);
             part = table;
             break;
         }

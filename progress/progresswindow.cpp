@@ -25,6 +25,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QTabWidget>
 #include <QTableView>
@@ -51,6 +52,7 @@ struct ReadJob
     qint64 total = 0;
     ReadProgress progress;
     ClassView view;
+    LearnerData learner; // its name given, or the class's first
 };
 
 namespace {
@@ -97,19 +99,20 @@ QString fileNameFor(const QString &name, const char *suffix)
     return QString(name).remove(unsafe).trimmed() + QLatin1String(suffix);
 }
 
-// One cell of a spreadsheet: quoted where it holds a separator, a quote or a line end.
-QString csvField(const QString &text)
-{
-    static const QRegularExpression special(QStringLiteral("[,;\"\r\n]"));
-    if (!text.contains(special))
-        return text;
-    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
-
 // Where the language writes a decimal comma, spreadsheets take ";" between cells.
 QChar csvSeparator()
 {
     return QLocale().decimalPoint() == u',' ? u';' : u',';
+}
+
+// One cell of a spreadsheet: quoted where it holds the separator, a quote or a line end.
+QString csvField(const QString &text)
+{
+    const QChar separator = csvSeparator();
+    if (!text.contains(separator) && !text.contains(u'"') && !text.contains(u'\n') &&
+        !text.contains(u'\r'))
+        return text;
+    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
 QString csvNumber(double value, int decimals)
@@ -162,6 +165,12 @@ void runJob(ReadJob &job)
             files.push_back(one.get());
     }
     job.view = classView(files, job.roster, job.kind, job.today, job.since, job.only);
+    QString name = job.learner.name;
+    if (name.isEmpty() && !job.view.learners.empty()) {
+        const auto member = std::ranges::find(job.view.learners, true, &ClassRow::inClass);
+        name = (member != job.view.learners.end() ? *member : job.view.learners.front()).name;
+    }
+    job.learner = learnerData(files, job.roster, name, job.view.period, job.only);
 }
 
 } // namespace
@@ -188,6 +197,8 @@ ProgressWindow::~ProgressWindow()
 
 void ProgressWindow::Form_Load()
 {
+    // The first read is the folder's, below.
+    const QSignalBlocker period(cboPeriod), since(datSince);
     datSince->setDate(QDate::currentDate().addMonths(-1));
     cboPeriod->setCurrentIndex(int(PeriodKind::ThisMonth));
     datSince->setEnabled(false);
@@ -291,6 +302,7 @@ void ProgressWindow::reread(std::array<bool, 4> files)
     job->today = QDate::currentDate();
     job->since = datSince->date();
     job->only = shownDrill();
+    job->learner.name = learnerName();
     for (int i = 0; i < 4; ++i) {
         if (files[i])
             job->total +=
@@ -308,6 +320,7 @@ void ProgressWindow::reread(std::array<bool, 4> files)
 
 void ProgressWindow::readDone()
 {
+
     m_thread->deleteLater();
     m_thread = nullptr;
     m_progress.stop();
@@ -328,6 +341,7 @@ void ProgressWindow::readDone()
     const QString chosen = learnerName();
     m_rows.clear(); // they point into the view
     m_view = std::move(job->view);
+    m_learner = std::move(job->learner);
     showReports();
     showClass(chosen);
     if (std::exchange(m_again, false))
@@ -502,45 +516,29 @@ void ProgressWindow::showClass(const QString &chosen)
         if (m_rows[i] != &m_view.average && (m_rows[i]->name == chosen || chosen.isEmpty()))
             row = i;
     }
-    if (row >= 0)
+    if (row >= 0) {
+        const QSignalBlocker once(lstLearners->selectionModel()); // shown just below
         lstLearners->setCurrentIndex(m_sorted->mapFromSource(m_classTable->index(row, 0)));
+    }
     showLearner();
 }
 
 void ProgressWindow::showLearner()
 {
     const QString name = learnerName();
-    const std::vector<int> shown = shownExercises();
-    m_lines.clear();
     std::vector<const History *> files;
     for (const auto &one : m_files) {
         if (one)
             files.push_back(one.get());
     }
-    if (!name.isEmpty()) {
-        for (const History *file : files) {
-            std::vector<bool> theirs;
-            for (const QString &saved : file->learners())
-                theirs.push_back(m_roster.learnerOf(saved) == name);
-            for (const Record &record : file->records()) {
-                if (!theirs[record.learner] || !m_view.period.contains(record.date))
-                    continue;
-                for (int i = 0; i < exercisesOf(record.drill); ++i) {
-                    const int exercise = exerciseIndex(record.drill, i);
-                    if (std::ranges::find(shown, exercise) != shown.end())
-                        m_lines.push_back({record.date, exercise, record.results[i],
-                                           m_roster.levelAt(name, record.drill, record.date)});
-                }
-            }
-        }
-    }
-    // In the order of the days; saves of one day in the order they were made.
-    std::ranges::stable_sort(m_lines, {}, &Line::date);
+    // The read worked out the learner chosen then; another is worked out here.
+    if (m_learner.name != name || m_learner.period != m_view.period)
+        m_learner = learnerData(files, m_roster, name, m_view.period, shownDrill());
 
     m_recordTable->show(
         {tr("Date"), tr("Exercise"), tr("Percentage"), tr("Right answers"), tr("Level")},
-        int(m_lines.size()), [this](int row, int column) {
-            const Line &line = m_lines[row];
+        int(m_learner.lines.size()), [this](int row, int column) {
+            const LearnerData::Line &line = m_learner.lines[row];
             switch (column) {
             case 0:
                 return QLocale().toString(line.date, QLocale::ShortFormat);
@@ -562,7 +560,7 @@ void ProgressWindow::showLearner()
 
     ChartPicture picture;
     picture.period = m_view.period;
-    picture.exercises = learnerWeeks(files, m_roster, name, m_view.period, shownDrill());
+    picture.exercises = m_learner.weeks;
     for (const ExerciseWeeks &one : picture.exercises)
         picture.names << exerciseName(one.exercise);
     picture.emptyText = tr("No scores in this period.");
@@ -666,7 +664,7 @@ QByteArray ProgressWindow::tableBytes() const
     if (tabViews->currentIndex() == 1) {
         line({tr("Learner"), tr("Date"), tr("Exercise"), tr("Percentage"), tr("Right answers"),
               tr("Questions"), tr("Level")});
-        for (const Line &one : m_lines)
+        for (const LearnerData::Line &one : m_learner.lines)
             line({learnerName(), one.date.toString(Qt::ISODate), exerciseName(one.exercise),
                   one.result.scored ? csvNumber(one.result.percent, 2) : QString(),
                   one.result.scored && one.result.answered >= 0
@@ -847,7 +845,10 @@ QByteArray ProgressWindow::pdfBytes() const
 
 void showProgress(std::optional<Drill> drill)
 {
-    static_cast<ProgressWindow *>(frmProgress().show())->showDrill(drill);
+    auto *window = static_cast<ProgressWindow *>(frmProgress().show());
+    window->showDrill(drill);
+    // The keyboard starts in the class, on the learner chosen before.
+    window->lstLearners->setFocus();
 }
 
 } // namespace progress

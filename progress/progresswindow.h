@@ -85,14 +85,6 @@ public:
     ChartView *picChart = nullptr;
 
 private:
-    // One line of the chosen learner's table: one exercise of one record.
-    struct Line
-    {
-        QDate date;
-        int exercise;
-        Result result;
-        std::optional<int> level;
-    };
     using Files = std::array<std::shared_ptr<const History>, 4>;
 
     void reread(std::array<bool, 4> files);
@@ -113,7 +105,7 @@ private:
     std::array<FileReport, 4> m_reports;
     ClassView m_view;
     std::vector<const ClassRow *> m_rows; // the class table's, before sorting
-    std::vector<Line> m_lines;
+    LearnerData m_learner;
     TextTable *m_classTable;
     QSortFilterProxyModel *m_sorted;
     TextTable *m_recordTable;

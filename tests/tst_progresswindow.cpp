@@ -159,6 +159,10 @@ private slots:
                  "\xef\xbb\xbfLearner,Date,Exercise,Percentage,Right answers,Questions,Level\r\n"
                  "Bob,2026-03-01,Division,40.00,4,10,\r\nBob,2026-03-04,Division,85.00,9,10,\r\n"
                  "Bob,2026-03-05,Division,,,10,\r\n");
+        // In German: cells apart by ";", the decimal comma, a name with a comma unquoted.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QVERIFY(window->tableBytes().contains("\r\nBob;2026-03-01;Division;40,00;4;10;\r\n"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QVERIFY(window->savePdf(out.filePath("bob.pdf")));
         QVERIFY(bytesOf(out.filePath("bob.pdf")).startsWith("%PDF"));
 
