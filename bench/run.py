@@ -408,16 +408,18 @@ def progress_read(scratch):
             for _ in range(50 * 1000 * 1000 // len(chunk) + 1):
                 f.write(chunk)
                 size += len(chunk)
-    stalls, shown = [], []
+    stalls, shown, painted = [], [], []
     for _ in range(RUNS):
         out = subprocess.run([program("bench_interact"), "progress-read"], cwd=folder,
                              capture_output=True, text=True, check=True).stdout
         stalls.append(float(re.search(r"^stall (\S+)$", out, re.M).group(1)))
         shown.append(float(re.search(r"^shown (\S+)$", out, re.M).group(1)))
+        painted.append(float(re.search(r"^painted (\S+)$", out, re.M).group(1)))
     stall = statistics.median(stalls)
     row(f"Progress window reading {size / 1e6:.0f} MB in the background: longest event-loop "
-        f"stall; time to the class shown", f"{stall:.1f} ms (worst {max(stalls):.1f}); "
-        f"{statistics.median(shown) / 1000:.2f} s", "none", "stall < 50 ms", stall < 50)
+        f"stall; window painted; class shown", f"{stall:.1f} ms (worst {max(stalls):.1f}); "
+        f"{statistics.median(painted):.0f} ms; {statistics.median(shown) / 1000:.2f} s", "none",
+        "stall < 50 ms", stall < 50)
 
 
 def memory(scratch, bare_runs):

@@ -709,6 +709,47 @@ QByteArray ProgressWindow::pdfBytes() const
 {
     const bool learner = tabViews->currentIndex() == 1;
     const QString who = learner ? learnerName() : tr("the class");
+    // The table's rows, worked out first so that each page can say how many there are; each
+    // column's share of the width.
+    QStringList headers;
+    QList<QStringList> rows;
+    std::vector<double> columns{0};
+    if (learner) {
+        headers = m_recordTable->headers();
+        for (int r = 0; r < m_recordTable->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < headers.size(); ++c)
+                cells << m_recordTable->cell(r, c);
+            rows << cells;
+        }
+        columns = {0, 0.17, 0.5, 0.68, 0.88};
+    } else {
+        // On paper a change stands under a short heading, right of its drill's.
+        for (int c = 0; c < m_classTable->columnCount(); ++c)
+            headers
+                << (c > 0 && c < m_classTable->columnCount() - 2 && c % 2 == 0
+                        ? tr("Change")
+                        : m_classTable->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+        for (int r = 0; r < m_sorted->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < headers.size(); ++c)
+                cells << m_sorted->index(r, c).data().toString();
+            rows << cells;
+        }
+        // The name, then each drill's average and change, the days and the last day.
+        std::vector<double> weights{3};
+        for (int c = 1; c < headers.size() - 2; ++c)
+            weights.push_back(c % 2 ? 2.8 : 1.7);
+        weights.insert(weights.end(), {1.1, 1.5});
+        double sum = 0;
+        for (const double w : weights)
+            sum += w;
+        for (size_t c = 0; c + 1 < weights.size(); ++c)
+            columns.push_back(columns.back() + weights[c] / sum);
+    }
+    // A class row may take two lines: its cells are narrow.
+    const int rowLines = learner ? 1 : 2;
+
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -716,15 +757,17 @@ QByteArray ProgressWindow::pdfBytes() const
         // loads with the program.
         QPdfWriter printer(&buffer);
         printer.setResolution(300);
-        printer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::MetricSystem
-                                          ? QPageSize::A4
-                                          : QPageSize::Letter));
+        printer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
+                                          ? QPageSize::Letter
+                                          : QPageSize::A4));
+        // Every drill's columns want the page sideways.
+        if (!learner && headers.size() > 7)
+            printer.setPageOrientation(QPageLayout::Landscape);
         const QString title = tr("Progress of %1").arg(who);
         printer.setTitle(title);
         QPainter painter;
         if (!painter.begin(&printer))
             return {};
-        const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
         QFont font = this->font();
         font.setPointSizeF(10);
         QFont bold = font;
@@ -733,50 +776,15 @@ QByteArray ProgressWindow::pdfBytes() const
         heading.setPointSizeF(14);
         painter.setFont(font);
         const double lineHeight = painter.fontMetrics().height() * 1.3;
+        const double rowHeight = lineHeight * rowLines;
 
-        // The table's rows, worked out first so that each page can say how many there are.
-        QStringList headers;
-        QList<QStringList> rows;
-        std::vector<double> columns;
-        if (learner) {
-            headers = m_recordTable->headers();
-            for (int r = 0; r < m_recordTable->rowCount(); ++r) {
-                QStringList cells;
-                for (int c = 0; c < headers.size(); ++c)
-                    cells << m_recordTable->cell(r, c);
-                rows << cells;
-            }
-            columns = {0, 0.17, 0.5, 0.68, 0.88};
-        } else {
-            for (int c = 0; c < m_classTable->columnCount(); ++c)
-                headers << m_classTable->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-            for (int r = 0; r < m_sorted->rowCount(); ++r) {
-                QStringList cells;
-                for (int c = 0; c < headers.size(); ++c)
-                    cells << m_sorted->index(r, c).data().toString();
-                rows << cells;
-            }
-            // The learner's name wide, the drills' cells after it, the days and date narrow.
-            const int n = int(headers.size());
-            const double first = 0.2, tail = 0.09;
-            columns.push_back(0);
-            for (int c = 1; c < n - 2; ++c)
-                columns.push_back(first + (1 - first - 2 * tail) * (c - 1) / (n - 3));
-            columns.push_back(1 - 2 * tail);
-            columns.push_back(1 - tail);
-        }
-        // Class tables with every drill are wide: the page turns sideways.
-        if (!learner && headers.size() > 7) {
-            printer.setPageOrientation(QPageLayout::Landscape);
-        }
         const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
-        Q_UNUSED(page);
         const double headingHeight = lineHeight * 3.2;
         const double chartHeight = learner ? area.height() * 0.42 : 0;
         const double trendHeight = learner ? lineHeight * 4 : 0;
         const int firstRows = std::max(
-            1, int((area.height() - headingHeight - chartHeight - trendHeight) / lineHeight) - 1);
-        const int otherRows = std::max(1, int((area.height() - headingHeight) / lineHeight) - 1);
+            1, int((area.height() - headingHeight - chartHeight - trendHeight) / rowHeight) - 1);
+        const int otherRows = std::max(1, int((area.height() - headingHeight) / rowHeight) - 1);
         const int pages =
             1 + (std::max(0, int(rows.size()) - firstRows) + otherRows - 1) / otherRows;
 
@@ -805,10 +813,10 @@ QByteArray ProgressWindow::pdfBytes() const
                 const double right = c + 1 < int(columns.size()) ? columns[c + 1] : 1.0;
                 painter.drawText(QRectF(columns[c] * area.width(), y,
                                         (right - columns[c]) * area.width() - lineHeight / 3,
-                                        lineHeight),
+                                        rowHeight),
                                  Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, cells[c]);
             }
-            y += lineHeight;
+            y += rowHeight;
         };
         const auto headerRow = [&] {
             painter.setFont(bold);

@@ -6,6 +6,7 @@
 #include "classfolder.h"
 #include "controls.h"
 #include "filecheck.h"
+#include "heard.h"
 
 #include "division/divisionwindow.h"
 #include "progress/chartpaint.h"
@@ -154,7 +155,12 @@ private slots:
         // Saved by the teacher, elsewhere: the window's own folder stays untouched.
         QTemporaryDir out;
         window->tabViews->setCurrentIndex(1);
-        QVERIFY(window->saveTable(out.filePath("bob.csv")));
+        {
+            Heard heard;
+            QVERIFY(window->saveTable(out.filePath("bob.csv")));
+            QCOMPARE(heard.announced,
+                     QStringList{"Saved bob.csv in " + QDir::toNativeSeparators(out.path())});
+        }
         QCOMPARE(bytesOf(out.filePath("bob.csv")),
                  "\xef\xbb\xbfLearner,Date,Exercise,Percentage,Right answers,Questions,Level\r\n"
                  "Bob,2026-03-01,Division,40.00,4,10,\r\nBob,2026-03-04,Division,85.00,9,10,\r\n"

@@ -974,6 +974,10 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</translation>
         <extracomment>An average percentage, then the right answers out of the questions.</extracomment>
         <translation>%1 (%2 von %3)</translation>
     </message>
+    <message>
+        <source>Change</source>
+        <translation>Veränderung</translation>
+    </message>
 </context>
 <context>
     <name>scores::ScoreWindow</name>

@@ -974,6 +974,10 @@ Save all the same? No goes back to the text.</source>
         <extracomment>An average percentage, then the right answers out of the questions.</extracomment>
         <translation>%1 (%2 de %3)</translation>
     </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
+    </message>
 </context>
 <context>
     <name>scores::ScoreWindow</name>

@@ -974,6 +974,10 @@ Enregistrer quand même&#xa0;? Si tu réponds Non, tu pourras corriger le texte.
         <extracomment>An average percentage, then the right answers out of the questions.</extracomment>
         <translation>%1 (%2 sur %3)</translation>
     </message>
+    <message>
+        <source>Change</source>
+        <translation>Évolution</translation>
+    </message>
 </context>
 <context>
     <name>scores::ScoreWindow</name>
