@@ -35,6 +35,7 @@ struct Roster
     QStringList learners;
     QHash<QString, QString> renamedTo; // a name saved before, and the name it is now
     QList<LevelMark> levels;
+    QString name; // the class's own, for headings on paper
 
     // The learner a saved name belongs to: renamed, then as the list writes it where only one of
     // its names differs from it by case and blanks alone.

@@ -799,10 +799,11 @@ QByteArray ProgressWindow::pdfBytes() const
                              Qt::AlignLeft | Qt::AlignVCenter, title);
             painter.setFont(font);
             //: The PDF's heading: the drill, the period, the day it was printed, the page.
-            const QString line =
-                tr("%1 · %2 · printed %3 · page %4 of %5")
-                    .arg(cboDrill->currentText(), periodText(), printed,
-                         QLocale().toString(pageNumber), QLocale().toString(pages));
+            QString line = tr("%1 · %2 · printed %3 · page %4 of %5")
+                               .arg(cboDrill->currentText(), periodText(), printed,
+                                    QLocale().toString(pageNumber), QLocale().toString(pages));
+            if (!m_roster.name.isEmpty())
+                line.prepend(m_roster.name + QStringLiteral(" · "));
             painter.drawText(QRectF(0, lineHeight * 1.5, area.width(), lineHeight),
                              Qt::AlignLeft | Qt::AlignVCenter, line);
             painter.drawLine(QPointF(0, lineHeight * 2.7), QPointF(area.width(), lineHeight * 2.7));

@@ -271,7 +271,8 @@ private slots:
                           record("Guest", "12/03/26", "40.00%", "5") +
                           record("Mia K.", "12/16/26", "70.00%", "10"),
                       QDate(2026, 12, 31));
-        const Roster roster{{"Mia K.", "Noah"}, {{"Mia", "Mia K."}}, {{"", "division", {}, 2}}};
+        const Roster roster{
+            {"Mia K.", "Noah"}, {{"Mia", "Mia K."}}, {{"", "division", {}, 2}}, "3b"};
         const History *files[] = {&division};
         const ClassView view = classView(files, roster, PeriodKind::ThisMonth, QDate(2026, 12, 31));
         QCOMPARE(view.learners.size(), 3u);
