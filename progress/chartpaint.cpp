@@ -148,7 +148,7 @@ void paintChart(QPainter &painter, const QRectF &area, const ChartPicture &pictu
         const Style &style = Styles[one.exercise];
         // Single saves faint, beneath the weekly line.
         QColor faint = style.colour;
-        faint.setAlphaF(0.3);
+        faint.setAlphaF(0.45);
         painter.setPen(Qt::NoPen);
         painter.setBrush(faint);
         for (const Point &save : one.saves)

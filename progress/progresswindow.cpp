@@ -737,10 +737,10 @@ QByteArray ProgressWindow::pdfBytes() const
             rows << cells;
         }
         // The name, then each drill's average and change, the days and the last day.
-        std::vector<double> weights{3};
+        std::vector<double> weights{2.8};
         for (int c = 1; c < headers.size() - 2; ++c)
-            weights.push_back(c % 2 ? 2.8 : 1.7);
-        weights.insert(weights.end(), {1.1, 1.5});
+            weights.push_back(c % 2 ? 2.4 : 1.9);
+        weights.insert(weights.end(), {1.3, 1.9});
         double sum = 0;
         for (const double w : weights)
             sum += w;

@@ -976,7 +976,7 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation>Veränderung</translation>
+        <translation>Änderung</translation>
     </message>
 </context>
 <context>
