@@ -33,6 +33,8 @@
 
 #include <cmath>
 
+#include <sys/stat.h>
+
 namespace progress {
 
 using namespace toolkit;
@@ -145,13 +147,38 @@ void runJob(ReadJob &job)
                 return !deadline.hasExpired();
             },
             Beyond::KeepFirst);
-        auto history = std::make_shared<History>();
-        FileReport report;
         QByteArrayView bytes = read.bytes;
         if (read.tooLarge)
             bytes = bytes.first(bytes.lastIndexOf('\n') + 1); // the last whole line
-        if (read.error.isEmpty())
-            report = history->read(drill, bytes, job.today, &job.progress);
+        struct stat status = {};
+        const quint64 identity =
+            ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+        // Where the file is the one read before, with bytes added after those read, only they
+        // are read: a save in a drill costs what it wrote.
+        const FileReport &before = job.reports[int(drill)];
+        const std::shared_ptr<const History> &previous = job.histories[int(drill)];
+        const bool appended =
+            previous && read.error.isEmpty() && before.encoding.isEmpty() && before.parsed > 0 &&
+            before.identity == identity && bytes.size() >= before.parsed &&
+            bytes.sliced(before.parsed - before.tail.size(), before.tail.size()) == before.tail;
+        std::shared_ptr<History> history;
+        FileReport report;
+        if (appended) {
+            history = std::make_shared<History>(*previous);
+            const FileReport more =
+                history->read(drill, bytes.sliced(before.parsed), job.today, &job.progress);
+            report = before;
+            report.records += more.records;
+            for (int i = 0; i < SkipCount; ++i)
+                report.skipped[i] += more.skipped[i];
+        } else {
+            history = std::make_shared<History>();
+            if (read.error.isEmpty())
+                report = history->read(drill, bytes, job.today, &job.progress);
+        }
+        report.parsed = read.error.isEmpty() ? bytes.size() : 0;
+        report.tail = bytes.last(std::min<qsizetype>(bytes.size(), 4096)).toByteArray();
+        report.identity = identity;
         report.fileName = name;
         report.error = read.error;
         report.cut = read.tooLarge;
@@ -266,6 +293,7 @@ void ProgressWindow::showFolder(const QString &folder)
         m_watcher.removePaths(m_watcher.directories());
     m_watcher.addPath(m_folder);
     m_files = {};
+    m_reports = {};
     reread({true, true, true, true});
 }
 
@@ -303,13 +331,13 @@ void ProgressWindow::reread(std::array<bool, 4> files)
     job->since = datSince->date();
     job->only = shownDrill();
     job->learner.name = learnerName();
+    job->reports = m_reports;
+    job->histories = m_files;
     for (int i = 0; i < 4; ++i) {
         if (files[i])
             job->total +=
                 QFileInfo(QDir(m_folder).filePath(QLatin1String(scoreFileOf(Drill(i)).fileName)))
                     .size();
-        else
-            job->histories[i] = m_files[i];
     }
     m_job = job;
     m_thread = QThread::create([job] { runJob(*job); });

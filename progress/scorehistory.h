@@ -88,6 +88,11 @@ struct FileReport
     QString error;
     std::array<qsizetype, SkipCount> skipped{};
     qsizetype records = 0;
+    // How far the bytes were read, the last of them and the file's identity: a save appends, and
+    // then only what it added needs reading.
+    qint64 parsed = 0;
+    QByteArray tail;
+    quint64 identity = 0;
     qsizetype skippedLines() const;
 };
 
