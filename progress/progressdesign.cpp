@@ -9,6 +9,7 @@
 
 #include "toolkit/forms/binding.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -123,7 +124,7 @@ constexpr PartRow Rows[] = {
 // clang-format on
 
 // The row the keyboard is on, framed two pixels wide in the text's colour while the table has the
-// keyboard, whatever the selection's colour: the style's own mark is a thin dotted cell.
+// keyboard: the style's own mark is a thin dotted cell.
 class RowFocus : public QStyledItemDelegate
 {
 public:
@@ -136,12 +137,12 @@ public:
         plain.state &= ~QStyle::State_HasFocus;
         QStyledItemDelegate::paint(painter, plain, index);
         const auto *view = qobject_cast<const QAbstractItemView *>(option.widget);
-        if (!view || !view->hasFocus() || view->currentIndex().row() != index.row())
+        if (!view || QApplication::focusWidget() != view ||
+            view->currentIndex().row() != index.row())
             return;
-        const bool selected = option.state & QStyle::State_Selected;
         painter->save();
-        painter->setPen(
-            QPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text), 2));
+        // The text's colour stands out against the selection's and the table's alike.
+        painter->setPen(QPen(option.palette.color(QPalette::Text), 2));
         const QRectF r = QRectF(option.rect).adjusted(1, 1, -1, -1);
         painter->drawLine(r.topLeft(), r.topRight());
         painter->drawLine(r.bottomLeft(), r.bottomRight());
