@@ -174,6 +174,15 @@ private slots:
 
         QCOMPARE(everything(QDir::currentPath()), before);
 
+        // A week without scores: an empty chart on this week's days, not on 1970's.
+        choose(window->cboPeriod, "This week");
+        QTRY_VERIFY(!window->reading());
+        QCOMPARE(window->trend(), "No scores in this period.");
+        QVERIFY(window->picChart->picture().exercises.empty());
+        QCOMPARE(window->picChart->picture().period.to, QDate::currentDate());
+        choose(window->cboPeriod, "Since…");
+        QTRY_VERIFY(!window->reading());
+
         // A save while it is open shows; Bob stays chosen.
         toolkit::dialogs::answerNextInput("Bob");
         QVERIFY(scores::saveScore(nullptr, scores::DivisionScores, {"100.00%", "5"},
