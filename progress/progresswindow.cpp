@@ -7,6 +7,7 @@
 
 #include "toolkit/accessibility/accessibility.h"
 #include "toolkit/files/lockedfile.h"
+#include "toolkit/text/formats.h"
 
 #include <QBuffer>
 #include <QComboBox>
@@ -209,9 +210,7 @@ QString exerciseName(int exercise)
 
 QString percentText(double percent, int decimals)
 {
-    //: A percentage: the number, then the per cent sign as the language writes it.
-    return QCoreApplication::translate("progress::ProgressWindow", "%1%")
-        .arg(QLocale().toString(percent, 'f', decimals));
+    return toolkit::percentText(percent / 100, QLocale(), decimals);
 }
 
 ProgressWindow::~ProgressWindow()

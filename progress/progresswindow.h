@@ -125,7 +125,7 @@ void showProgress(std::optional<Drill> drill = std::nullopt);
 
 // An exercise's name in the window's language: "Addition, 2 numbers", "Division".
 QString exerciseName(int exercise);
-// A percentage as the learner's language writes it: "85%", "66,7 %".
+// A percentage (85 for 85%) as the drills write it, to a count of decimals: "85%", "66,7 %".
 QString percentText(double percent, int decimals = 0);
 
 } // namespace progress

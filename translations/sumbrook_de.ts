@@ -766,11 +766,6 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</translation>
         <translation>K&amp;ind</translation>
     </message>
     <message>
-        <source>%1%</source>
-        <extracomment>A percentage: the number, then the per cent sign as the language writes it.</extracomment>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; could not be read. %2</source>
         <translation>„%1“ konnte nicht gelesen werden. %2</translation>
     </message>
@@ -1093,6 +1088,14 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage: the number, then the per cent sign as the language writes it. Shown in the drills&apos; score panel and in Progress; keep it short, the drills&apos; panel is narrow.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

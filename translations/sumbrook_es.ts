@@ -766,11 +766,6 @@ Save all the same? No goes back to the text.</source>
         <translation>&amp;Alumno</translation>
     </message>
     <message>
-        <source>%1%</source>
-        <extracomment>A percentage: the number, then the per cent sign as the language writes it.</extracomment>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; could not be read. %2</source>
         <translation>«%1» no se pudo leer. %2</translation>
     </message>
@@ -1093,6 +1088,14 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
     <message>
         <source>Progress</source>
         <translation>Progreso</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage: the number, then the per cent sign as the language writes it. Shown in the drills&apos; score panel and in Progress; keep it short, the drills&apos; panel is narrow.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -766,11 +766,6 @@ Enregistrer quand même&#xa0;? Si tu réponds Non, tu pourras corriger le texte.
         <translation>É&amp;lève</translation>
     </message>
     <message>
-        <source>%1%</source>
-        <extracomment>A percentage: the number, then the per cent sign as the language writes it.</extracomment>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; could not be read. %2</source>
         <translation>«&#xa0;%1&#xa0;» n’a pas pu être lu. %2</translation>
     </message>
@@ -1093,6 +1088,14 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Si tu réponds 
     <message>
         <source>Progress</source>
         <translation>Progrès</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage: the number, then the per cent sign as the language writes it. Shown in the drills&apos; score panel and in Progress; keep it short, the drills&apos; panel is narrow.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
