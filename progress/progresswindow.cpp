@@ -52,6 +52,7 @@ struct ReadJob
     PeriodKind kind = PeriodKind::ThisMonth;
     QDate today, since;
     std::optional<Drill> only;
+    qint64 limit = 0;
     qint64 total = 0;
     ReadProgress progress;
     ClassView view;
@@ -79,8 +80,6 @@ constexpr const char *DrillTitles[4] = {
 // clang-format on
 
 constexpr auto FolderKey = "progress/folder";
-// Far more than the viewer shows: a larger file is read up to here, its records kept.
-constexpr qint64 ReadLimit = qint64(256) << 20;
 // A read this long shows its progress.
 constexpr qint64 ShownFrom = qint64(4) << 20;
 
@@ -142,7 +141,7 @@ void runJob(ReadJob &job)
         // when the save's change is seen.
         const QDeadlineTimer deadline(200);
         const ReadBytes read = readBytes(
-            path, ReadLimit,
+            path, job.limit,
             [&deadline] {
                 QThread::msleep(2);
                 return !deadline.hasExpired();
@@ -329,6 +328,7 @@ void ProgressWindow::reread(std::array<bool, 4> files)
     job->today = QDate::currentDate();
     job->since = datSince->date();
     job->only = shownDrill();
+    job->limit = readLimit;
     job->learner.name = learnerName();
     job->reports = m_reports;
     job->histories = m_files;
@@ -409,7 +409,7 @@ void ProgressWindow::showReports()
                             .arg(report.encoding));
         if (report.cut)
             why.prepend(tr("it holds %1; the first %2 were read")
-                            .arg(megabytes(report.size), megabytes(ReadLimit)));
+                            .arg(megabytes(report.size), megabytes(readLimit)));
         if (!why.isEmpty())
             //: A file's name, then what was skipped in it and why, separated by "; ".
             problems << tr("%1: %2.").arg(report.fileName, why.join(tr("; ")));

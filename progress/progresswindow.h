@@ -84,6 +84,9 @@ public:
     QPushButton *cmdSavePdf;
     ChartView *picChart = nullptr;
 
+    // Far more than the viewer shows: a larger file is read up to here, its records kept.
+    qint64 readLimit = 256'000'000;
+
 private:
     using Files = std::array<std::shared_ptr<const History>, 4>;
 

@@ -191,6 +191,39 @@ private slots:
         QCOMPARE(window->trend(), "Division: 72.0% (18 of 25) in 4 saves, none the period before.");
     }
 
+    // A file beyond the read limit (lowered here, so that 1.5 MB is beyond it) is read up to it:
+    // every record before the limit is kept, and the sizes are said in MB.
+    void readsATooLargeFileUpToItsLimit()
+    {
+        const QByteArray record = "\"Cy On the Day of 03/02/26 Got A 50.00% Out of 4 Questions on "
+                                  "ADD 2 and  out of  Questions on ADD 3\r\n\"\r\n";
+        constexpr qint64 Limit = 1'000'000;
+        QByteArray bytes;
+        int kept = 0;
+        while (bytes.size() < 1'500'000) {
+            bytes += record;
+            kept += bytes.size() <= Limit;
+        }
+        writeFile("Add.txt", bytes);
+        showProgress();
+        auto *window = static_cast<ProgressWindow *>(frmProgress().form());
+        QTRY_VERIFY(!window->reading());
+        window->readLimit = Limit;
+        window->showFolder(QDir::currentPath());
+        choose(window->cboPeriod, "Since…");
+        window->datSince->setDate(QDate(2026, 3, 1));
+        QTRY_VERIFY(!window->reading());
+        QCOMPARE(window->lblNotScores->text(),
+                 "Add.txt: it holds 1.5 MB; the first 1.0 MB were read. "
+                 "Divide.txt: 1 line is not a score.");
+        const int addition = columnNamed(window->lstLearners, "Addition");
+        QCOMPARE(column(window->lstLearners, 0).indexOf("Cy"), 2);
+        QCOMPARE(column(window->lstLearners, addition).at(2),
+                 QStringLiteral("50.0% (%1 of %2)")
+                     .arg(QLocale().toString(2 * kept), QLocale().toString(4 * kept)));
+        frmProgress().unload();
+    }
+
     // A teacher's four questions about a class of 24 over three months, each in a few steps,
     // against what the folder's maker worked out.
     void answersTheTeachersFourQuestions()
