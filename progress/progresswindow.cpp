@@ -9,6 +9,7 @@
 #include "toolkit/files/lockedfile.h"
 #include "toolkit/text/formats.h"
 
+#include <QAccessible>
 #include <QBuffer>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -124,6 +125,31 @@ QString csvNumber(double value, int decimals)
     return locale.toString(value, 'f', decimals);
 }
 
+// Where to save: a name typed without its kind ("Mia") takes it ("Mia.csv") before the box asks
+// whether to replace a file of that name.
+QString askFileName(QWidget *parent, const QString &title, const QString &proposed,
+                    const QString &filter, const char *suffix)
+{
+    QFileDialog dialog(parent, title, proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QLatin1String(suffix));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+void tellCurrentCell(QTableView *table)
+{
+    const QModelIndex current = table->currentIndex();
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(table);
+    if (!current.isValid() || !table->hasFocus() || !view || !view->tableInterface())
+        return;
+    QAccessibleInterface *cell = view->tableInterface()->cellAt(current.row(), current.column());
+    if (!cell)
+        return;
+    QAccessibleEvent event(table, QAccessible::Focus);
+    event.setChild(view->indexOfChild(cell));
+    QAccessible::updateAccessibility(&event);
+}
+
 QString megabytes(qint64 bytes)
 {
     return QCoreApplication::translate("progress::ProgressWindow", "%1 MB")
@@ -227,6 +253,8 @@ void ProgressWindow::Form_Load()
     datSince->setDate(QDate::currentDate().addMonths(-1));
     cboPeriod->setCurrentIndex(int(PeriodKind::ThisMonth));
     datSince->setEnabled(false);
+    lstLearners->installEventFilter(this);
+    grdRecords->installEventFilter(this);
     connect(&m_progress, &QTimer::timeout, this, [this] {
         if (m_job && m_job->total >= ShownFrom) {
             prgReading->setMaximum(1000);
@@ -252,13 +280,33 @@ void ProgressWindow::cmdFolder_Click()
 
 void ProgressWindow::cboDrill_Click()
 {
+    sayChoice(cboDrill);
     reread({});
 }
 
 void ProgressWindow::cboPeriod_Click()
 {
+    sayChoice(cboPeriod);
     datSince->setEnabled(periodKind() == PeriodKind::Since);
     reread({});
+}
+
+// Orca says nothing when an arrow key changes a closed list box: the choice is announced.
+void ProgressWindow::sayChoice(const QComboBox *box)
+{
+    if (box->hasFocus())
+        announce(this, box->currentText());
+}
+
+// A screen reader given the keyboard in a table says the table, not the row it lands on: once the
+// table has it, its current cell is told as the arrow keys tell it, which reads the row.
+bool ProgressWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *table = qobject_cast<QTableView *>(watched);
+    if (table && event->type() == QEvent::FocusIn && QAccessible::isActive())
+        QMetaObject::invokeMethod(
+            this, [table] { tellCurrentCell(table); }, Qt::QueuedConnection);
+    return Form::eventFilter(watched, event);
 }
 
 void ProgressWindow::datSince_Change()
@@ -546,6 +594,9 @@ void ProgressWindow::showClass(const QString &chosen)
     if (row >= 0) {
         const QSignalBlocker once(lstLearners->selectionModel()); // shown just below
         lstLearners->setCurrentIndex(m_sorted->mapFromSource(m_classTable->index(row, 0)));
+        // The first row a window opened on the class lands on is read, as a row tabbed onto.
+        if (chosen.isEmpty() && lstLearners->hasFocus() && QAccessible::isActive())
+            tellCurrentCell(lstLearners);
     }
     showLearner();
 }
@@ -632,10 +683,10 @@ QString ProgressWindow::trend() const
 void ProgressWindow::cmdSaveTable_Click()
 {
     const bool learner = tabViews->currentIndex() == 1;
-    const QString fileName = QFileDialog::getSaveFileName(
+    const QString fileName = askFileName(
         this, tr("Save the Table"),
         QDir(m_folder).filePath(fileNameFor(learner ? learnerName() : tr("Class"), ".csv")),
-        tr("Spreadsheet (*.csv)"));
+        tr("Spreadsheet (*.csv)"), "csv");
     if (!fileName.isEmpty())
         saveTable(fileName);
 }
@@ -643,10 +694,10 @@ void ProgressWindow::cmdSaveTable_Click()
 void ProgressWindow::cmdSavePdf_Click()
 {
     const bool learner = tabViews->currentIndex() == 1;
-    const QString fileName = QFileDialog::getSaveFileName(
+    const QString fileName = askFileName(
         this, tr("Save as PDF"),
         QDir(m_folder).filePath(fileNameFor(learner ? learnerName() : tr("Class"), ".pdf")),
-        tr("PDF (*.pdf)"));
+        tr("PDF (*.pdf)"), "pdf");
     if (!fileName.isEmpty())
         savePdf(fileName);
 }

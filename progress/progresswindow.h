@@ -87,6 +87,9 @@ public:
     // Far more than the viewer shows: a larger file is read up to here, its records kept.
     qint64 readLimit = 256'000'000;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     using Files = std::array<std::shared_ptr<const History>, 4>;
 
@@ -95,6 +98,7 @@ private:
     void showClass(const QString &chosen);
     void showLearner();
     void showReports();
+    void sayChoice(const QComboBox *box);
     QString learnerName() const;
     std::optional<Drill> shownDrill() const;
     std::vector<int> shownExercises() const;
