@@ -150,6 +150,13 @@ void tellCurrentCell(QTableView *table)
     QAccessible::updateAccessibility(&event);
 }
 
+// Told a moment after the table's own focus, which the screen reader first finishes saying: a
+// cell told at once as the window opened was at times not read.
+void tellCurrentCellSoon(QTableView *table)
+{
+    QTimer::singleShot(150, table, [table] { tellCurrentCell(table); });
+}
+
 QString megabytes(qint64 bytes)
 {
     return QCoreApplication::translate("progress::ProgressWindow", "%1 MB")
@@ -304,8 +311,7 @@ bool ProgressWindow::eventFilter(QObject *watched, QEvent *event)
 {
     auto *table = qobject_cast<QTableView *>(watched);
     if (table && event->type() == QEvent::FocusIn && QAccessible::isActive())
-        QMetaObject::invokeMethod(
-            this, [table] { tellCurrentCell(table); }, Qt::QueuedConnection);
+        tellCurrentCellSoon(table);
     return Form::eventFilter(watched, event);
 }
 
@@ -596,7 +602,7 @@ void ProgressWindow::showClass(const QString &chosen)
         lstLearners->setCurrentIndex(m_sorted->mapFromSource(m_classTable->index(row, 0)));
         // The first row a window opened on the class lands on is read, as a row tabbed onto.
         if (chosen.isEmpty() && lstLearners->hasFocus() && QAccessible::isActive())
-            tellCurrentCell(lstLearners);
+            tellCurrentCellSoon(lstLearners);
     }
     showLearner();
 }

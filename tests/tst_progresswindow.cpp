@@ -125,9 +125,16 @@ private slots:
         QVERIFY(window);
         QTRY_VERIFY(!window->reading());
         QCOMPARE(window->lblNotScores->text(), "Divide.txt: 1 line is not a score.");
-        choose(window->cboPeriod, "Since…");
-        window->datSince->setDate(QDate(2026, 3, 1));
-        QTRY_VERIFY(!window->reading());
+        {
+            // A choice made by the arrow keys is said; the table tabbed onto says its row.
+            Heard heard;
+            choose(window->cboPeriod, "Since…");
+            QCOMPARE(heard.announced.value(heard.announced.size() - 1), "Since…");
+            window->datSince->setDate(QDate(2026, 3, 1));
+            QTRY_VERIFY(!window->reading());
+            window->lstLearners->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(heard.focusNames.contains("Ann"));
+        }
         QCOMPARE(column(window->lstLearners, 0), QStringList({"Ann", "Bob", "Class average"}));
         const int division = columnNamed(window->lstLearners, "Division");
         QVERIFY(division > 0);
