@@ -14,6 +14,9 @@
 //   interact limits                the most the viewer shows: bytes, lines, characters in a line
 //   interact progress <reps>       the Progress window on the folder's score files to its first
 //                                  paint, the chart included
+//   interact progress-read         the Progress window on a large folder: its first paint, the
+//                                  class shown once the background read is done, and the longest
+//                                  the event loop stalled meanwhile
 // Each line printed is "<what> <milliseconds>" or "<what> <count> ...".
 #include "paintwatch.h"
 
@@ -33,6 +36,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -40,6 +44,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 
 #include <cstdio>
@@ -369,6 +374,40 @@ void showProgress(int reps)
     }
 }
 
+// A 1 ms timer ticks throughout: the longest gap between two ticks, less the interval, is the
+// longest the window kept the event loop from the user.
+void readInBackground()
+{
+    QElapsedTimer clock;
+    qint64 last = 0, stall = 0;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    ticker.setInterval(1);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const qint64 at = clock.nsecsElapsed();
+        stall = std::max(stall, at - last - 1000000);
+        last = at;
+    });
+    PaintWatch painted([](const QWidget *w) {
+        const QWidget *form = progress::frmProgress().form();
+        return form && bench::within(w, form);
+    });
+    const qint64 start = bench::now();
+    clock.start();
+    ticker.start();
+    progress::showProgress();
+    print("painted", start, painted.wait());
+    std::printf("opening-stall %.4f\n", double(stall) / 1e6);
+    stall = 0; // from here on, while it reads
+    auto *window = static_cast<progress::ProgressWindow *>(progress::frmProgress().form());
+    while (window->reading())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    print("shown", start, bench::now());
+    bench::settle(200);
+    std::printf("stall %.4f\n", double(stall) / 1e6);
+    std::printf("rows %d\n", window->lstLearners->model()->rowCount());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -418,6 +457,8 @@ int main(int argc, char *argv[])
         speak(window, count);
     else if (mode == u"progress")
         showProgress(count);
+    else if (mode == u"progress-read")
+        readInBackground();
     else
         qFatal("Unknown arguments");
     return 0;

@@ -6,7 +6,7 @@
 Usage: run.py BUILD_DIR [PART...] (under a display: scripts/bench starts Xvfb). BENCH_RUNS sets the
 runs per figure (7 unless set). Every figure is the median over all runs; every baseline is measured
 in the same run, on the same machine, in the turn after its figure's. PARTs, when given, choose the
-figures: startup, open, answer, viewer, limits, save, memory, ticks, or "limits:SHAPE" for one file
+figures: startup, open, answer, viewer, limits, progress, progress-read, save, memory, ticks, or "limits:SHAPE" for one file
 at the viewer's limits ("limits:lines of tabs").
 """
 
@@ -380,6 +380,48 @@ def progress_window(scratch):
         m < 1000 and above * MIB < 2 * size)
 
 
+def drill_chunk(file_text, second_text):
+    """A thousand records of one drill as Save Score writes them: 24 names, three months."""
+    lines = []
+    for i in range(1000):
+        name = ("Zoë", "René", "Ann", "Mark")[i % 4] + str(i % 6)
+        first = f'"{name} On the Day of {i % 3 + 9:02}/{i % 28 + 1:02}/26 Got A {i % 101}.00% Out of {i % 37 + 1}{file_text}'
+        second = (f"{i % 53}.00% out of {i % 23 + 1}{second_text}" if second_text else "")
+        lines.append(first + second + '\r\n"\r\n')
+    return "".join(lines).encode("windows-1252")
+
+
+def progress_read(scratch):
+    """The Progress window on a class folder of 200 MB (50 MB in each drill's file), read in the
+    background: the longest the event loop stalled while it read, and the time from opening to
+    the class shown."""
+    folder = os.path.join(scratch, "progress-200MB")
+    os.makedirs(folder, exist_ok=True)
+    drills = (("Add.txt", " Questions on ADD 2 and ", " Questions on ADD 3"),
+              ("Sub.txt", " Questions on SUBTRACT 2 and ", " Questions on SUBTRACT 3"),
+              ("Multiply.txt", " Questions on MULTIPLY 2 and ", " Questions on MULTIPLY 3"),
+              ("Divide.txt", " Questions on Divide 2 decimal places and ", None))
+    size = 0
+    for name, first, second in drills:
+        chunk = drill_chunk(first, second)
+        with open(os.path.join(folder, name), "wb") as f:
+            for _ in range(50 * 1000 * 1000 // len(chunk) + 1):
+                f.write(chunk)
+                size += len(chunk)
+    stalls, shown, painted = [], [], []
+    for _ in range(RUNS):
+        out = subprocess.run([program("bench_interact"), "progress-read"], cwd=folder,
+                             capture_output=True, text=True, check=True).stdout
+        stalls.append(float(re.search(r"^stall (\S+)$", out, re.M).group(1)))
+        shown.append(float(re.search(r"^shown (\S+)$", out, re.M).group(1)))
+        painted.append(float(re.search(r"^painted (\S+)$", out, re.M).group(1)))
+    stall = statistics.median(stalls)
+    row(f"Progress window reading {size / 1e6:.0f} MB in the background: longest event-loop "
+        f"stall; window painted; class shown", f"{stall:.1f} ms (worst {max(stalls):.1f}); "
+        f"{statistics.median(painted):.0f} ms; {statistics.median(shown) / 1000:.2f} s", "none",
+        "stall < 50 ms", stall < 50)
+
+
 def memory(scratch, bare_runs):
     path = score_file(os.path.join(scratch, "memory-1MB"), 1024 * 1024)
     env = dict(os.environ, SUMBROOK_BENCH_OPEN_ALL=path)
@@ -447,6 +489,8 @@ def main():
                 viewer_limits(scratch, None if "limits" in parts else shapes)
             if chosen("progress"):
                 progress_window(scratch)
+            if chosen("progress-read"):
+                progress_read(scratch)
             if chosen("save"):
                 save(scratch)
             if chosen("memory"):

@@ -12,8 +12,8 @@ set(SUMBROOK_APP_ID org.example.Sumbrook)
 set(SUMBROOK_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 install(TARGETS sumbrook RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The modules the program opens only when their window or reading aloud is first wanted.
-install(TARGETS sumbrook_chart sumbrook_speech LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/sumbrook)
+# The module the program opens only when reading aloud is first wanted.
+install(TARGETS sumbrook_speech LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/sumbrook)
 install(FILES ${SUMBROOK_PACKAGING_DIR}/${SUMBROOK_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The release it describes is the project's version.

@@ -2,61 +2,81 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progresswindow.h"
 
+#include "chartpaint.h"
 #include "texttable.h"
 
+#include "toolkit/accessibility/accessibility.h"
 #include "toolkit/application.h"
 #include "toolkit/files/lockedfile.h"
 #include "toolkit/files/replacefile.h"
-#include "toolkit/forms/binding.h"
 #include "toolkit/forms/dialogs.h"
+#include "toolkit/text/formats.h"
 
+#include <QAccessible>
 #include <QBuffer>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
-#include <QLibrary>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSignalBlocker>
+#include <QSortFilterProxyModel>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTableView>
 #include <QThread>
-#include <QVBoxLayout>
+
+#include <cmath>
+
+#include <sys/stat.h>
 
 namespace progress {
 
 using namespace toolkit;
 
+// A read of some of the folder's files and the class worked out from them, done in a thread of
+// its own: the window hands it what it had and takes back the result.
+struct ReadJob
+{
+    QString folder;
+    FileChoice files{};
+    Files histories;
+    Reports reports;
+    Roster roster;
+    PeriodKind kind = PeriodKind::ThisMonth;
+    QDate today, since;
+    const Drill *only = nullptr;
+    qint64 limit = 0;
+    qint64 total = 0;
+    ReadProgress progress;
+    ClassView view;
+    LearnerData learner; // its name given, or the class's first
+};
+
 namespace {
 
 constexpr auto FolderKey = "progress/folder";
-// Far more than the viewer shows: a file it could not show is still read here.
-constexpr qint64 ReadLimit = qint64(256) << 20;
+// A read this long shows its progress.
+constexpr qint64 ShownFrom = qint64(4) << 20;
 
 QString tr(const char *text, int n = -1)
 {
     return QCoreApplication::translate("progress::ProgressWindow", text, nullptr, n);
 }
 
-// The chart module, loaded once, from beside the program (or the build folder's tests and
-// benchmarks one below it) or from where the package installs it.
-MakeChart chartMaker()
+QString drillTitle(const Drill &drill)
 {
-    static const MakeChart make = [] {
-        const QString here = QCoreApplication::applicationDirPath();
-        for (const QString &folder :
-             {here, here + QStringLiteral("/.."), QStringLiteral(SUMBROOK_MODULE_DIR)}) {
-            QLibrary module(folder + u'/' + QLatin1String(ChartModule));
-            if (auto make = reinterpret_cast<MakeChart>(module.resolve(MakeChartName)))
-                return make;
-        }
-        return MakeChart(nullptr);
-    }();
-    return make;
+    return tr(drill.progressName);
 }
 
 // The learner's name as a file's, proposed in the teacher's documents: only letters, digits,
@@ -77,19 +97,143 @@ QString fileNameFor(const QString &learner, const char *suffix)
         .filePath(name.left(100) + QLatin1String(suffix));
 }
 
+// Where the language writes a decimal comma, spreadsheets take ";" between cells.
+QChar csvSeparator()
+{
+    return QLocale().decimalPoint() == u',' ? u';' : u',';
+}
+
 // A cell as a spreadsheet reads it: one that would begin a formula (=, +, -, @, a tab or a line
-// end) begins with an apostrophe instead, so opening the file runs nothing; numbers stay numbers.
+// end) begins with an apostrophe instead, so opening the file runs nothing; numbers, written with
+// either decimal sign, stay numbers. Quoted where it holds the separator, a quote or a line end.
 QString csvField(const QString &text)
 {
-    static const QRegularExpression number(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+([.,][0-9]+)?$"));
     QString cell = text;
     if (!cell.isEmpty() && QStringLiteral("=+-@\t\r").contains(cell.front()) &&
         !number.match(cell).hasMatch())
         cell.prepend(u'\'');
-    if (!cell.contains(u',') && !cell.contains(u'"') && !cell.contains(u'\n') &&
+    const QChar separator = csvSeparator();
+    if (!cell.contains(separator) && !cell.contains(u'"') && !cell.contains(u'\n') &&
         !cell.contains(u'\r'))
         return cell;
     return u'"' + cell.replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+QString csvNumber(double value, int decimals)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
+}
+
+// Where to save: a name typed without its kind ("Mia") takes it ("Mia.csv") before the box asks
+// whether to replace a file of that name.
+QString askFileName(QWidget *parent, const QString &title, const QString &proposed,
+                    const QString &filter, const char *suffix)
+{
+    QFileDialog dialog(parent, title, proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QLatin1String(suffix));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+void tellCurrentCell(QTableView *table)
+{
+    const QModelIndex current = table->currentIndex();
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(table);
+    if (!current.isValid() || !table->hasFocus() || !view || !view->tableInterface())
+        return;
+    QAccessibleInterface *cell = view->tableInterface()->cellAt(current.row(), current.column());
+    if (!cell)
+        return;
+    QAccessibleEvent event(table, QAccessible::Focus);
+    event.setChild(view->indexOfChild(cell));
+    QAccessible::updateAccessibility(&event);
+}
+
+// Told a moment after the table's own focus, which the screen reader first finishes saying: a
+// cell told at once as the window opened was at times not read.
+void tellCurrentCellSoon(QTableView *table)
+{
+    QTimer::singleShot(150, table, [table] { tellCurrentCell(table); });
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QCoreApplication::translate("progress::ProgressWindow", "%1 MB")
+        .arg(QLocale().toString(double(bytes) / 1e6, 'f', 1));
+}
+
+void runJob(ReadJob &job)
+{
+    for (const Drill &drill : drilltable::Drills) {
+        const size_t d = drilltable::indexOf(drill);
+        if (!job.files[d])
+            continue;
+        const QString name = QLatin1String(drill.scores.fileName);
+        const QString path = QDir(job.folder).filePath(name);
+        // A save holds the lock for a moment: rather than wait long, the file is read again
+        // when the save's change is seen.
+        const QDeadlineTimer deadline(200);
+        const ReadBytes read = readBytes(
+            path, job.limit,
+            [&deadline] {
+                QThread::msleep(2);
+                return !deadline.hasExpired();
+            },
+            Beyond::KeepFirst);
+        QByteArrayView bytes = read.bytes;
+        if (read.tooLarge)
+            bytes = bytes.first(bytes.lastIndexOf('\n') + 1); // the last whole line
+        struct stat status = {};
+        const quint64 identity =
+            ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+        // Where the file is the one read before, with bytes added after those read, only they
+        // are read: a save in a drill costs what it wrote.
+        const FileReport &before = job.reports[d];
+        const std::shared_ptr<const History> &previous = job.histories[d];
+        const bool appended =
+            previous && read.error.isEmpty() && before.encoding.isEmpty() && before.parsed > 0 &&
+            before.identity == identity && bytes.size() >= before.parsed &&
+            bytes.sliced(before.parsed - before.tail.size(), before.tail.size()) == before.tail;
+        std::shared_ptr<History> history;
+        FileReport report;
+        if (appended) {
+            history = std::make_shared<History>(*previous);
+            const FileReport more =
+                history->read(drill, bytes.sliced(before.parsed), job.today, &job.progress);
+            report = before;
+            report.records += more.records;
+            for (int i = 0; i < SkipCount; ++i)
+                report.skipped[i] += more.skipped[i];
+        } else {
+            history = std::make_shared<History>();
+            if (read.error.isEmpty())
+                report = history->read(drill, bytes, job.today, &job.progress);
+        }
+        report.parsed = read.error.isEmpty() ? bytes.size() : 0;
+        report.tail = bytes.last(std::min<qsizetype>(bytes.size(), 4096)).toByteArray();
+        report.identity = identity;
+        report.fileName = name;
+        report.error = read.error;
+        report.cut = read.tooLarge;
+        report.size = read.missing ? 0 : QFileInfo(path).size();
+        job.histories[d] = std::move(history);
+        job.reports[d] = std::move(report);
+    }
+    std::vector<const History *> files;
+    for (const auto &one : job.histories) {
+        if (one)
+            files.push_back(one.get());
+    }
+    job.view = classView(files, job.roster, job.kind, job.today, job.since, job.only);
+    QString name = job.learner.name;
+    if (name.isEmpty() && !job.view.learners.empty()) {
+        const auto member = std::ranges::find(job.view.learners, true, &ClassRow::inClass);
+        name = (member != job.view.learners.end() ? *member : job.view.learners.front()).name;
+    }
+    job.learner = learnerData(files, job.roster, name, job.view.period, job.only);
 }
 
 } // namespace
@@ -99,33 +243,36 @@ QString exerciseName(int exercise)
     return tr(drilltable::exerciseName(exercise));
 }
 
-QString percentText(double percent)
+QString percentText(double percent, int decimals)
 {
-    //: A percentage: the number, then the per cent sign as the language writes it.
-    return QCoreApplication::translate("progress::ProgressWindow", "%1 %")
-        .arg(QLocale().toString(percent, 'f', QLocale::FloatingPointShortest));
+    return toolkit::percentText(percent / 100, QLocale(), decimals);
 }
 
-ProgressWindow::~ProgressWindow() = default;
+ProgressWindow::~ProgressWindow()
+{
+    if (m_thread) {
+        m_job->progress.stop = true;
+        m_thread->wait();
+    }
+}
 
 void ProgressWindow::Form_Load()
 {
-    // The chart's library is loaded here, not when the window is made: the program prepares every
-    // window unseen after it starts, and needs no chart for that.
-    if (const MakeChart make = chartMaker()) {
-        m_chart.reset(make(this));
-        picChart = m_chart->widget();
-    } else {
-        auto *missing = new QLabel(tr("The chart cannot be drawn: its module is missing. The table "
-                                      "below holds every score."),
-                                   this);
-        missing->setObjectName(QStringLiteral("picChart"));
-        missing->setWordWrap(true);
-        picChart = missing;
-    }
-    picChart->setMinimumHeight(200);
-    static_cast<QVBoxLayout *>(lblTrend->parentWidget()->layout())->insertWidget(0, picChart, 2);
-
+    // The first read is the folder's, below.
+    const QSignalBlocker period(cboPeriod), since(datSince);
+    datSince->setDate(QDate::currentDate().addMonths(-1));
+    cboPeriod->setCurrentIndex(int(PeriodKind::ThisMonth));
+    datSince->setEnabled(false);
+    lstLearners->installEventFilter(this);
+    grdRecords->installEventFilter(this);
+    connect(&m_progress, &QTimer::timeout, this, [this] {
+        if (m_job && m_job->total >= ShownFrom) {
+            prgReading->setMaximum(1000);
+            prgReading->setValue(
+                int(1000 * m_job->progress.bytes / std::max<qint64>(m_job->total, 1)));
+            prgReading->show();
+        }
+    });
     const QString remembered = QSettings().value(FolderKey).toString();
     showFolder(!remembered.isEmpty() && QDir(remembered).exists() ? remembered
                                                                   : QDir::currentPath());
@@ -143,12 +290,49 @@ void ProgressWindow::cmdFolder_Click()
 
 void ProgressWindow::cboDrill_Click()
 {
-    showLearners();
+    sayChoice(cboDrill);
+    reread({});
+}
+
+void ProgressWindow::cboPeriod_Click()
+{
+    sayChoice(cboPeriod);
+    datSince->setEnabled(periodKind() == PeriodKind::Since);
+    reread({});
+}
+
+// Orca says nothing when an arrow key changes a closed list box: the choice is announced.
+void ProgressWindow::sayChoice(const QComboBox *box)
+{
+    if (box->hasFocus())
+        announce(this, box->currentText());
+}
+
+// A screen reader given the keyboard in a table says the table, not the row it lands on: once the
+// table has it, its current cell is told as the arrow keys tell it, which reads the row.
+bool ProgressWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *table = qobject_cast<QTableView *>(watched);
+    if (table && event->type() == QEvent::FocusIn && QAccessible::isActive())
+        tellCurrentCellSoon(table);
+    return Form::eventFilter(watched, event);
+}
+
+void ProgressWindow::datSince_Change()
+{
+    if (periodKind() == PeriodKind::Since)
+        reread({});
 }
 
 void ProgressWindow::lstLearners_Click()
 {
     showLearner();
+}
+
+void ProgressWindow::setRoster(Roster roster)
+{
+    m_roster = std::move(roster);
+    reread({});
 }
 
 void ProgressWindow::showDrill(const Drill *drill)
@@ -163,52 +347,139 @@ void ProgressWindow::showFolder(const QString &folder)
     if (!m_watcher.directories().isEmpty())
         m_watcher.removePaths(m_watcher.directories());
     m_watcher.addPath(m_folder);
-    reread();
+    m_files = {};
+    m_reports = {};
+    FileChoice every;
+    every.fill(true);
+    reread(every);
 }
 
-void ProgressWindow::reread()
+PeriodKind ProgressWindow::periodKind() const
 {
-    History history;
-    QStringList problems;
-    QStringList watched;
-    for (const Drill &drill : drilltable::Drills) {
-        const QString path = QDir(m_folder).filePath(QLatin1String(drill.scores.fileName));
-        // A save holds the lock for a moment: rather than keep the window waiting, the file is
-        // read again when the save's change is seen.
-        const QDeadlineTimer deadline(200);
-        const ReadBytes read = readBytes(path, ReadLimit, [&deadline] {
-            QThread::msleep(2);
-            return !deadline.hasExpired();
-        });
-        if (!read.missing)
-            watched << path;
-        if (!read.error.isEmpty())
-            problems << tr("\"%1\" could not be read: %2")
-                            .arg(QLatin1String(drill.scores.fileName), read.error);
-        else
-            history.read(drill, read.bytes);
+    return PeriodKind(std::max(cboPeriod->currentIndex(), 0));
+}
+
+const Drill *ProgressWindow::shownDrill() const
+{
+    return cboDrill->currentIndex() > 0 ? &drilltable::Drills[cboDrill->currentIndex() - 1]
+                                        : nullptr;
+}
+
+bool ProgressWindow::reading() const
+{
+    return m_thread != nullptr;
+}
+
+void ProgressWindow::reread(FileChoice files)
+{
+    if (m_thread) {
+        // One read at a time; what changed meanwhile is read once it is done.
+        for (size_t i = 0; i < files.size(); ++i)
+            m_changed[i] = m_changed[i] || files[i];
+        m_again = true;
+        return;
     }
-    m_history = std::move(history);
+    auto job = std::make_shared<ReadJob>();
+    job->folder = m_folder;
+    job->files = files;
+    job->roster = m_roster;
+    job->kind = periodKind();
+    job->today = QDate::currentDate();
+    job->since = datSince->date();
+    job->only = shownDrill();
+    job->limit = readLimit;
+    job->learner.name = learnerName();
+    job->reports = m_reports;
+    job->histories = m_files;
+    for (const Drill &drill : drilltable::Drills) {
+        if (files[drilltable::indexOf(drill)])
+            job->total +=
+                QFileInfo(QDir(m_folder).filePath(QLatin1String(drill.scores.fileName))).size();
+    }
+    m_job = job;
+    m_thread = QThread::create([job] { runJob(*job); });
+    connect(m_thread, &QThread::finished, this, &ProgressWindow::readDone);
+    m_thread->start();
+    m_progress.start();
+}
+
+void ProgressWindow::readDone()
+{
+
+    m_thread->deleteLater();
+    m_thread = nullptr;
+    m_progress.stop();
+    prgReading->hide();
+    const std::shared_ptr<ReadJob> job = std::exchange(m_job, nullptr);
+    QStringList watched;
+    for (size_t i = 0; i < m_files.size(); ++i) {
+        m_files[i] = job->histories[i];
+        if (job->files[i])
+            m_reports[i] = job->reports[i];
+        if (m_reports[i].size > 0 || (m_files[i] && !m_files[i]->records().empty()))
+            watched << QDir(m_folder).filePath(m_reports[i].fileName);
+    }
     if (!m_watcher.files().isEmpty())
         m_watcher.removePaths(m_watcher.files());
     if (!watched.isEmpty())
         m_watcher.addPaths(watched);
+    const QString chosen = learnerName();
+    m_rows.clear(); // they point into the view
+    m_view = std::move(job->view);
+    m_learner = std::move(job->learner);
+    showReports();
+    showClass(chosen);
+    if (std::exchange(m_again, false))
+        reread(std::exchange(m_changed, {}));
+}
 
-    if (m_history.notScores() > 0)
-        problems.prepend(
-            m_history.notScores() == 1
-                ? tr("1 line is not a score.")
-                : tr("%1 lines are not scores.").arg(QLocale().toString(m_history.notScores())));
+void ProgressWindow::showReports()
+{
+    QStringList problems;
+    for (const FileReport &report : m_reports) {
+        if (report.fileName.isEmpty())
+            continue;
+        if (!report.error.isEmpty()) {
+            problems << tr("\"%1\" could not be read. %2").arg(report.fileName, report.error);
+            continue;
+        }
+        QStringList why;
+        const auto count = [&](Skip skip, const char *one, const char *many) {
+            const qsizetype n = report.skipped[int(skip)];
+            if (n > 0)
+                why << (n == 1 ? tr(one) : tr(many).arg(QLocale().toString(n)));
+        };
+        count(Skip::NotARecord,
+              QT_TRANSLATE_NOOP("progress::ProgressWindow", "1 line is not a score"),
+              QT_TRANSLATE_NOOP("progress::ProgressWindow", "%1 lines are not scores"));
+        count(Skip::Unreadable,
+              QT_TRANSLATE_NOOP("progress::ProgressWindow", "1 date cannot be read"),
+              QT_TRANSLATE_NOOP("progress::ProgressWindow", "%1 dates cannot be read"));
+        count(Skip::Ambiguous,
+              QT_TRANSLATE_NOOP("progress::ProgressWindow",
+                                "1 date typed by hand could be either day or month first"),
+              QT_TRANSLATE_NOOP("progress::ProgressWindow",
+                                "%1 dates typed by hand could be either day or month first"));
+        count(Skip::Future, QT_TRANSLATE_NOOP("progress::ProgressWindow", "1 date is after today"),
+              QT_TRANSLATE_NOOP("progress::ProgressWindow", "%1 dates are after today"));
+        if (!report.encoding.isEmpty())
+            why.prepend(tr("it is written in %1, not as Sumbrook writes it; read as such")
+                            .arg(report.encoding));
+        if (report.cut)
+            why.prepend(tr("it holds %1; the first %2 were read")
+                            .arg(megabytes(report.size), megabytes(readLimit)));
+        if (!why.isEmpty())
+            //: A file's name, then what was skipped in it and why, separated by "; ".
+            problems << tr("%1: %2.").arg(report.fileName, why.join(tr("; ")));
+    }
     lblNotScores->setText(problems.join(u' '));
-    showLearners();
 }
 
 std::vector<int> ProgressWindow::shownExercises() const
 {
     std::vector<int> shown;
     for (int i = 0; i < ExerciseCount; ++i) {
-        if (cboDrill->currentIndex() == 0 ||
-            int(indexOf(drilltable::drillOfExercise(i))) + 1 == cboDrill->currentIndex())
+        if (!shownDrill() || &drilltable::drillOfExercise(i) == shownDrill())
             shown.push_back(i);
     }
     return shown;
@@ -216,249 +487,469 @@ std::vector<int> ProgressWindow::shownExercises() const
 
 QString ProgressWindow::learnerName() const
 {
-    const int row = lstLearners->currentIndex().row();
-    return row >= 0 && row < int(m_learners.size()) ? m_learners[row].name : QString();
+    const int row = m_sorted->mapToSource(lstLearners->currentIndex()).row();
+    return row >= 0 && row < int(m_rows.size()) && m_rows[row] != &m_view.average
+               ? m_rows[row]->name
+               : QString();
 }
 
-void ProgressWindow::showLearners()
+QString ProgressWindow::periodText() const
 {
-    const QString chosen = learnerName();
-    m_learners = summarize(m_history);
-    const std::vector<int> shown = shownExercises();
-    QStringList headers{tr("Learner"), tr("Saves"), tr("Last saved")};
-    for (const int exercise : shown)
-        headers << exerciseName(exercise);
-    m_learnerTable->show(headers, int(m_learners.size()), [this, shown](int row, int column) {
-        const LearnerSummary &learner = m_learners[row];
-        switch (column) {
-        case 0:
-            return learner.name;
-        case 1:
-            return QLocale().toString(learner.saves);
-        case 2:
-            return QLocale().toString(learner.last, QLocale::ShortFormat);
-        }
-        const ExerciseSummary &exercise = learner.exercises[shown[column - 3]];
-        if (exercise.scored == 0)
-            return QString();
-        //: A learner's latest percentage in an exercise, then their best.
-        return tr("%1, best %2").arg(percentText(exercise.latest), percentText(exercise.best));
-    });
+    const QLocale locale;
+    return tr("%1 to %2")
+        .arg(locale.toString(m_view.period.from, QLocale::ShortFormat),
+             locale.toString(m_view.period.to, QLocale::ShortFormat));
+}
+
+namespace {
+
+QString changeText(const DrillTally &tally)
+{
+    const auto now = tally.now.average(), before = tally.before.average();
+    if (!now || !before)
+        return {};
+    const double points = std::round((*now - *before) * 10) / 10;
+    const QString amount = QLocale().toString(std::abs(points), 'f', 1);
+    if (points > 0)
+        //: A rise in percentage points: the sign, the number, then the word.
+        return QCoreApplication::translate("progress::ProgressWindow", "+%1 up").arg(amount);
+    if (points < 0)
+        return QCoreApplication::translate("progress::ProgressWindow", "−%1 down").arg(amount);
+    return QCoreApplication::translate("progress::ProgressWindow", "±0 same");
+}
+
+QString averageText(const Tally &tally)
+{
+    const auto average = tally.average();
+    if (!average)
+        return {};
+    if (tally.questions == 0)
+        return percentText(*average, 1);
+    //: An average percentage, then the right answers out of the questions.
+    return QCoreApplication::translate("progress::ProgressWindow", "%1 (%2 of %3)")
+        .arg(percentText(*average, 1), QLocale().toString(tally.right),
+             QLocale().toString(tally.questions));
+}
+
+} // namespace
+
+void ProgressWindow::showClass(const QString &chosen)
+{
+    std::vector<const Drill *> drills;
+    for (const Drill &drill : drilltable::Drills) {
+        if (!shownDrill() || shownDrill() == &drill)
+            drills.push_back(&drill);
+    }
+    QStringList headers{tr("Learner")};
+    for (const Drill *drill : drills)
+        headers << drillTitle(*drill) << tr("%1: change").arg(drillTitle(*drill));
+    headers << tr("Days practised") << tr("Last practised");
+    // The class, its average, then those not in it: the order before any sorting.
+    m_rows.clear();
+    for (const ClassRow &learner : m_view.learners) {
+        if (learner.inClass)
+            m_rows.push_back(&learner);
+    }
+    m_rows.push_back(&m_view.average);
+    for (const ClassRow &learner : m_view.learners) {
+        if (!learner.inClass)
+            m_rows.push_back(&learner);
+    }
+    const int rows = int(m_rows.size());
+    const auto rowOf = [this](int row) -> const ClassRow & { return *m_rows[row]; };
+    const int last = int(headers.size()) - 1;
+    m_classTable->show(
+        headers, rows,
+        [=, this](int row, int column) {
+            const ClassRow &learner = rowOf(row);
+            if (column == 0) {
+                if (&learner == &m_view.average)
+                    return tr("Class average");
+                return learner.inClass ? learner.name
+                                       : tr("%1 (not in the class)").arg(learner.name);
+            }
+            if (column == last)
+                return QLocale().toString(learner.last, QLocale::ShortFormat);
+            if (column == last - 1)
+                return &learner == &m_view.average ? QLocale().toString(learner.days, 'f', 1)
+                                                   : QLocale().toString(int(learner.days));
+            const DrillTally &tally =
+                learner.drills[drilltable::indexOf(*drills[(column - 1) / 2])];
+            return (column - 1) % 2 == 0 ? averageText(tally.now) : changeText(tally);
+        },
+        [=, this](int row, int column) -> QVariant {
+            const ClassRow &learner = rowOf(row);
+            if (column == 0)
+                return learner.name;
+            if (column == last)
+                return learner.last.isValid() ? learner.last.toJulianDay() : 0;
+            if (column == last - 1)
+                return learner.days;
+            const DrillTally &tally =
+                learner.drills[drilltable::indexOf(*drills[(column - 1) / 2])];
+            const auto now = tally.now.average(), before = tally.before.average();
+            if ((column - 1) % 2 == 0)
+                return now.value_or(-1);
+            return now && before ? *now - *before : -1000.0;
+        },
+        [this](int row, int) -> QVariant {
+            return m_rows[row] == &m_view.average ? 1 : m_rows[row]->inClass ? 0 : 2;
+        });
     lstLearners->resizeColumnsToContents();
 
-    const auto again = std::ranges::find(m_learners, chosen, &LearnerSummary::name);
-    const int row = again != m_learners.end() ? int(again - m_learners.begin())
-                    : m_learners.empty()      ? -1
-                                              : 0;
-    if (row >= 0)
-        lstLearners->setCurrentIndex(m_learnerTable->index(row, 0));
+    // The same learner stays chosen, whether or not the table has the keyboard.
+    int row = -1;
+    for (int i = 0; i < rows && row < 0; ++i) {
+        if (m_rows[i] != &m_view.average && (m_rows[i]->name == chosen || chosen.isEmpty()))
+            row = i;
+    }
+    if (row >= 0) {
+        const QSignalBlocker once(lstLearners->selectionModel()); // shown just below
+        lstLearners->setCurrentIndex(m_sorted->mapFromSource(m_classTable->index(row, 0)));
+        // The first row a window opened on the class lands on is read, as a row tabbed onto.
+        if (chosen.isEmpty() && lstLearners->hasFocus() && QAccessible::isActive())
+            tellCurrentCellSoon(lstLearners);
+    }
     showLearner();
 }
 
 void ProgressWindow::showLearner()
 {
-    const int row = lstLearners->currentIndex().row();
-    const std::vector<int> shown = shownExercises();
-    m_lines.clear();
-    if (row >= 0 && row < int(m_learners.size())) {
-        const int learner = m_learners[row].learner;
-        for (const Record &record : m_history.records()) {
-            if (record.learner != learner)
-                continue;
-            for (int i = 0; i < record.drill->exercises(); ++i) {
-                const int exercise = exerciseIndex(*record.drill, i);
-                if (std::ranges::find(shown, exercise) != shown.end())
-                    m_lines.push_back({record.date, exercise, record.results[i]});
-            }
-        }
+    const QString name = learnerName();
+    std::vector<const History *> files;
+    for (const auto &one : m_files) {
+        if (one)
+            files.push_back(one.get());
     }
-    // In the order of the days; saves of one day in the order they were made.
-    std::ranges::stable_sort(m_lines, {}, &Line::date);
+    // The read worked out the learner chosen then; another is worked out here.
+    if (m_learner.name != name || m_learner.period != m_view.period)
+        m_learner = learnerData(files, m_roster, name, m_view.period, shownDrill());
 
     m_recordTable->show(
-        {tr("Date"), tr("Exercise"), tr("Percentage"), tr("Questions")}, int(m_lines.size()),
-        [this](int row, int column) {
-            const Line &line = m_lines[row];
+        {tr("Date"), tr("Exercise"), tr("Percentage"), tr("Right answers"), tr("Level")},
+        int(m_learner.lines.size()), [this](int row, int column) {
+            const LearnerData::Line &line = m_learner.lines[row];
             switch (column) {
             case 0:
                 return QLocale().toString(line.date, QLocale::ShortFormat);
             case 1:
                 return exerciseName(line.exercise);
             case 2:
-                return line.result.scored ? percentText(line.result.percent) : tr("not scored");
+                return line.result.scored ? percentText(line.result.percent) : tr("no percentage");
+            case 3:
+                if (line.result.answered < 0)
+                    return QString();
+                return line.result.scored ? tr("%1 of %2")
+                                                .arg(QLocale().toString(rightOf(line.result)),
+                                                     QLocale().toString(line.result.answered))
+                                          : QLocale().toString(line.result.answered);
             }
-            return line.result.answered < 0 ? QString() : QLocale().toString(line.result.answered);
+            return line.level ? QLocale().toString(*line.level) : QString();
         });
     grdRecords->resizeColumnsToContents();
 
-    QList<ChartSeries> series;
-    for (const int exercise : shown) {
-        ChartSeries one{exerciseName(exercise), {}};
-        for (const Line &line : m_lines) {
-            if (line.exercise == exercise && line.result.scored)
-                one.points.append({double(QDateTime(line.date, QTime(12, 0)).toMSecsSinceEpoch()),
-                                   line.result.percent});
-        }
-        if (!one.points.isEmpty())
-            series.append(one);
-    }
-    if (m_chart)
-        m_chart->show(series, {tr("Date"), tr("Percentage"), QLocale()});
+    ChartPicture picture;
+    picture.period = m_view.period;
+    picture.exercises = m_learner.weeks;
+    for (const ExerciseWeeks &one : picture.exercises)
+        picture.names << exerciseName(one.exercise);
+    picture.emptyText = tr("No scores in this period.");
+    picture.locale = QLocale();
+    picChart->show(std::move(picture));
     const QString words = trend();
     lblTrend->setText(words);
-    picChart->setAccessibleName(tr("Chart of %1's percentages").arg(learnerName()));
+    picChart->setAccessibleName(tr("Chart: %1's results in per cent").arg(name));
     picChart->setAccessibleDescription(words);
 }
 
 QString ProgressWindow::trend() const
 {
-    const int row = lstLearners->currentIndex().row();
-    if (row < 0 || row >= int(m_learners.size()))
-        return tr("No scores saved yet.");
+    const QString name = learnerName();
+    const auto found = std::ranges::find(m_view.learners, name, &ClassRow::name);
+    if (name.isEmpty() || found == m_view.learners.end())
+        return tr("No scores in this period.");
     QStringList words;
-    for (const int exercise : shownExercises()) {
-        const ExerciseSummary &summary = m_learners[row].exercises[exercise];
-        if (summary.scored > 0)
-            words << (summary.scored == 1
-                          ? tr("%1: %2 in 1 save")
-                                .arg(exerciseName(exercise), percentText(summary.latest))
-                          : tr("%1: from %2 to %3 in %4 saves")
-                                .arg(exerciseName(exercise), percentText(summary.first),
-                                     percentText(summary.latest),
-                                     QLocale().toString(summary.scored)));
+    for (const Drill &drill : drilltable::Drills) {
+        if (shownDrill() && shownDrill() != &drill)
+            continue;
+        const DrillTally &tally = found->drills[drilltable::indexOf(drill)];
+        const auto now = tally.now.average(), before = tally.before.average();
+        if (!now)
+            continue;
+        const QString saves = tally.now.saves == 1
+                                  ? tr("in 1 save")
+                                  : tr("in %1 saves").arg(QLocale().toString(tally.now.saves));
+        if (!before)
+            words << tr("%1: %2 %3, none the period before")
+                         .arg(drillTitle(drill), averageText(tally.now), saves);
+        else
+            words << tr("%1: %2 %3, %4 from %5 the period before")
+                         .arg(drillTitle(drill), averageText(tally.now), saves,
+                              *now >= *before ? tr("up") : tr("down"), percentText(*before, 1));
     }
-    return words.isEmpty() ? tr("No scores saved yet.") : words.join(QStringLiteral("; ")) + u'.';
+    if (words.isEmpty())
+        return tr("No scores in this period.");
+    return words.join(tr("; ")) + u'.';
 }
 
 void ProgressWindow::cmdSaveTable_Click()
 {
-    const QString fileName = QFileDialog::getSaveFileName(
-        this, tr("Save the Table"), fileNameFor(learnerName(), ".csv"), tr("Spreadsheet (*.csv)"));
+    const bool learner = tabViews->currentIndex() == 1;
+    const QString fileName = askFileName(this, tr("Save the Table"),
+                                         fileNameFor(learner ? learnerName() : tr("Class"), ".csv"),
+                                         tr("Spreadsheet (*.csv)"), "csv");
     if (!fileName.isEmpty())
         saveTable(fileName);
 }
 
 void ProgressWindow::cmdSavePdf_Click()
 {
-    const QString fileName = QFileDialog::getSaveFileName(
-        this, tr("Save as PDF"), fileNameFor(learnerName(), ".pdf"), tr("PDF (*.pdf)"));
+    const bool learner = tabViews->currentIndex() == 1;
+    const QString fileName = askFileName(this, tr("Save as PDF"),
+                                         fileNameFor(learner ? learnerName() : tr("Class"), ".pdf"),
+                                         tr("PDF (*.pdf)"), "pdf");
     if (!fileName.isEmpty())
         savePdf(fileName);
 }
 
-bool ProgressWindow::saveTable(const QString &fileName) const
+bool ProgressWindow::writeExportFile(const QString &path, const QByteArray &bytes)
 {
-    // Spreadsheets take a file with a byte-order mark as UTF-8, and dates and numbers written
-    // the one way they all read.
-    QString text =
-        QChar(0xFEFF) +
-        QStringList{tr("Learner"), tr("Date"), tr("Exercise"), tr("Percentage"), tr("Questions")}
-            .join(u',') +
-        QStringLiteral("\r\n");
-    const QString name = csvField(learnerName());
-    for (const Line &line : m_lines) {
-        text +=
-            QStringList{
-                name, line.date.toString(Qt::ISODate), csvField(exerciseName(line.exercise)),
-                line.result.scored ? csvField(QString::number(line.result.percent)) : QString(),
-                line.result.answered < 0 ? QString() : QString::number(line.result.answered)}
-                .join(u',') +
-            QStringLiteral("\r\n");
-    }
-    return writeExportFile(fileName, text.toUtf8());
-}
-
-bool ProgressWindow::writeExportFile(const QString &fileName, const QByteArray &bytes) const
-{
-    const QString error = toolkit::writeWholeFile(fileName, bytes);
-    if (!error.isEmpty())
-        messageBox(const_cast<ProgressWindow *>(this),
-                   tr("\"%1\" could not be saved. %2").arg(fileName, error),
+    // Written as the score files are: no link followed that another account could have planted,
+    // no file replaced but whole, and a failure said with its reason.
+    const QString error = toolkit::writeWholeFile(path, bytes);
+    if (!error.isEmpty()) {
+        messageBox(this, tr("\"%1\" could not be saved. %2").arg(path, error),
                    QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
                    QMessageBox::Warning);
-    return error.isEmpty();
+        return false;
+    }
+    const QFileInfo info(path);
+    announce(this,
+             tr("Saved %1 in %2").arg(info.fileName(), QDir::toNativeSeparators(info.path())));
+    return true;
 }
 
-bool ProgressWindow::savePdf(const QString &fileName) const
+bool ProgressWindow::saveTable(const QString &fileName)
 {
-    // QPdfWriter is Qt's PDF engine without the print dialogs: no print support library loads
-    // with the program.
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    QPdfWriter printer(&pdf);
-    printer.setResolution(300);
-    printer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::MetricSystem
-                                      ? QPageSize::A4
-                                      : QPageSize::Letter));
-    printer.setTitle(tr("Progress of %1").arg(learnerName()));
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    QFont font = this->font();
-    font.setPointSizeF(11);
-    painter.setFont(font);
-    const double lineHeight = painter.fontMetrics().height() * 1.3;
-    double y = 0;
-    const auto write = [&](const QString &text, int flags = Qt::TextWordWrap) {
-        const QRectF box =
-            painter.boundingRect(QRectF(0, y, page.width(), page.height()), flags, text);
-        painter.drawText(box, flags, text);
-        y += box.height() + lineHeight * 0.3;
+    return writeExportFile(fileName, tableBytes());
+}
+
+bool ProgressWindow::savePdf(const QString &fileName)
+{
+    const QByteArray bytes = pdfBytes();
+    return !bytes.isEmpty() && writeExportFile(fileName, bytes);
+}
+
+QByteArray ProgressWindow::tableBytes() const
+{
+    // UTF-8 with a byte-order mark, cells apart as the language's spreadsheets expect, numbers
+    // with its decimal sign and without a % sign, dates as ISO 8601, which every spreadsheet reads
+    // as a date in every language.
+    const QChar separator = csvSeparator();
+    QStringList lines;
+    const auto line = [&](const QStringList &cells) {
+        QStringList fields;
+        for (const QString &cell : cells)
+            fields << csvField(cell);
+        lines << fields.join(separator);
     };
-
-    QFont title = font;
-    title.setPointSizeF(16);
-    title.setBold(true);
-    painter.setFont(title);
-    write(tr("Progress of %1").arg(learnerName()) + QStringLiteral(" - ") +
-          cboDrill->currentText());
-    painter.setFont(font);
-
-    // The chart as drawn on screen, scaled to the page's width: lines stay lines in the PDF.
-    if (m_chart) {
-        const QSize shown = picChart->size().isEmpty() ? QSize(800, 400) : picChart->size();
-        const double scale =
-            std::min(page.width() / shown.width(), page.height() * 0.45 / shown.height());
-        painter.save();
-        painter.translate(0, y);
-        painter.scale(scale, scale);
-        picChart->render(&painter, {}, {}, QWidget::DrawChildren);
-        painter.restore();
-        y += shown.height() * scale + lineHeight;
+    if (tabViews->currentIndex() == 1) {
+        line({tr("Learner"), tr("Date"), tr("Exercise"), tr("Percentage"), tr("Right answers"),
+              tr("Questions"), tr("Level")});
+        for (const LearnerData::Line &one : m_learner.lines)
+            line({learnerName(), one.date.toString(Qt::ISODate), exerciseName(one.exercise),
+                  one.result.scored ? csvNumber(one.result.percent, 2) : QString(),
+                  one.result.scored && one.result.answered >= 0
+                      ? QString::number(rightOf(one.result))
+                      : QString(),
+                  one.result.answered < 0 ? QString() : QString::number(one.result.answered),
+                  one.level ? QString::number(*one.level) : QString()});
+    } else {
+        QStringList headers{tr("Learner"), tr("In the class")};
+        for (const Drill &drill : drilltable::Drills)
+            headers << tr("%1: average (%)").arg(drillTitle(drill))
+                    << tr("%1: right answers").arg(drillTitle(drill))
+                    << tr("%1: questions").arg(drillTitle(drill))
+                    << tr("%1: change (points)").arg(drillTitle(drill));
+        headers << tr("Days practised") << tr("Last practised") << tr("From") << tr("To");
+        line(headers);
+        const auto row = [&](const ClassRow &learner, const QString &name, const QString &in,
+                             int decimals) {
+            QStringList cells{name, in};
+            for (const Drill &drill : drilltable::Drills) {
+                const DrillTally &tally = learner.drills[drilltable::indexOf(drill)];
+                const auto now = tally.now.average(), before = tally.before.average();
+                cells << (now ? csvNumber(*now, 1) : QString())
+                      << (tally.now.questions ? QString::number(tally.now.right) : QString())
+                      << (tally.now.questions ? QString::number(tally.now.questions) : QString())
+                      << (now && before ? csvNumber(*now - *before, 1) : QString());
+            }
+            cells << csvNumber(learner.days, decimals)
+                  << (learner.last.isValid() ? learner.last.toString(Qt::ISODate) : QString())
+                  << m_view.period.from.toString(Qt::ISODate)
+                  << m_view.period.to.toString(Qt::ISODate);
+            line(cells);
+        };
+        for (const ClassRow &learner : m_view.learners)
+            row(learner, learner.name, learner.inClass ? tr("yes") : tr("no"), 0);
+        row(m_view.average, tr("Class average"), QString(), 1);
     }
-    write(trend());
+    return (QChar(0xFEFF) + lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
 
-    // The table: its columns at fixed places, a page at a time.
-    const QStringList headers = m_recordTable->headers();
-    const double columns[] = {0, 0.2, 0.55, 0.75};
-    const auto row = [&](const QStringList &cells) {
-        if (y + lineHeight > page.height()) {
-            printer.newPage();
-            y = 0;
+QByteArray ProgressWindow::pdfBytes() const
+{
+    const bool learner = tabViews->currentIndex() == 1;
+    const QString who = learner ? learnerName() : tr("the class");
+    // The table's rows, worked out first so that each page can say how many there are; each
+    // column's share of the width.
+    QStringList headers;
+    QList<QStringList> rows;
+    std::vector<double> columns{0};
+    if (learner) {
+        headers = m_recordTable->headers();
+        for (int r = 0; r < m_recordTable->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < headers.size(); ++c)
+                cells << m_recordTable->cell(r, c);
+            rows << cells;
         }
-        for (int c = 0; c < cells.size(); ++c)
-            painter.drawText(QRectF(columns[c] * page.width(), y, page.width() * 0.35, lineHeight),
-                             Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
-        y += lineHeight;
-    };
-    font.setBold(true);
-    painter.setFont(font);
-    row(headers);
-    font.setBold(false);
-    painter.setFont(font);
-    for (int r = 0; r < m_recordTable->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < headers.size(); ++c)
-            cells << m_recordTable->cell(r, c);
-        row(cells);
+        columns = {0, 0.17, 0.5, 0.68, 0.88};
+    } else {
+        // On paper a change stands under a short heading, right of its drill's.
+        for (int c = 0; c < m_classTable->columnCount(); ++c)
+            headers
+                << (c > 0 && c < m_classTable->columnCount() - 2 && c % 2 == 0
+                        ? tr("Change")
+                        : m_classTable->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+        for (int r = 0; r < m_sorted->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < headers.size(); ++c)
+                cells << m_sorted->index(r, c).data().toString();
+            rows << cells;
+        }
+        // The name, then each drill's average and change, the days and the last day.
+        std::vector<double> weights{2.8};
+        for (int c = 1; c < headers.size() - 2; ++c)
+            weights.push_back(c % 2 ? 2.4 : 1.9);
+        weights.insert(weights.end(), {1.3, 1.9});
+        double sum = 0;
+        for (const double w : weights)
+            sum += w;
+        for (size_t c = 0; c + 1 < weights.size(); ++c)
+            columns.push_back(columns.back() + weights[c] / sum);
     }
-    return painter.end() && writeExportFile(fileName, pdf.data());
+    // A class row may take two lines: its cells are narrow.
+    const int rowLines = learner ? 1 : 2;
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        // QPdfWriter is Qt's PDF engine without the print dialogs: no print support library
+        // loads with the program.
+        QPdfWriter printer(&buffer);
+        printer.setResolution(300);
+        printer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
+                                          ? QPageSize::Letter
+                                          : QPageSize::A4));
+        // Every drill's columns want the page sideways.
+        if (!learner && headers.size() > 7)
+            printer.setPageOrientation(QPageLayout::Landscape);
+        const QString title = tr("Progress of %1").arg(who);
+        printer.setTitle(title);
+        QPainter painter;
+        if (!painter.begin(&printer))
+            return {};
+        QFont font = this->font();
+        font.setPointSizeF(10);
+        QFont bold = font;
+        bold.setBold(true);
+        QFont heading = bold;
+        heading.setPointSizeF(14);
+        painter.setFont(font);
+        const double lineHeight = painter.fontMetrics().height() * 1.3;
+        const double rowHeight = lineHeight * rowLines;
+
+        const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
+        const double headingHeight = lineHeight * 3.2;
+        const double chartHeight = learner ? area.height() * 0.42 : 0;
+        const double trendHeight = learner ? lineHeight * 4 : 0;
+        const int firstRows = std::max(
+            1, int((area.height() - headingHeight - chartHeight - trendHeight) / rowHeight) - 1);
+        const int otherRows = std::max(1, int((area.height() - headingHeight) / rowHeight) - 1);
+        const int pages =
+            1 + (std::max(0, int(rows.size()) - firstRows) + otherRows - 1) / otherRows;
+
+        const QString printed = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+        int pageNumber = 0;
+        double y = 0;
+        const auto headed = [&] {
+            if (pageNumber++ > 0)
+                printer.newPage();
+            painter.setFont(heading);
+            painter.drawText(QRectF(0, 0, area.width(), lineHeight * 1.5),
+                             Qt::AlignLeft | Qt::AlignVCenter, title);
+            painter.setFont(font);
+            //: The PDF's heading: the drill, the period, the day it was printed, the page.
+            QString line = tr("%1 · %2 · printed %3 · page %4 of %5")
+                               .arg(cboDrill->currentText(), periodText(), printed,
+                                    QLocale().toString(pageNumber), QLocale().toString(pages));
+            if (!m_roster.name.isEmpty())
+                line.prepend(m_roster.name + QStringLiteral(" · "));
+            painter.drawText(QRectF(0, lineHeight * 1.5, area.width(), lineHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, line);
+            painter.drawLine(QPointF(0, lineHeight * 2.7), QPointF(area.width(), lineHeight * 2.7));
+            y = headingHeight;
+        };
+        const auto tableRow = [&](const QStringList &cells) {
+            for (int c = 0; c < cells.size() && c < int(columns.size()); ++c) {
+                const double right = c + 1 < int(columns.size()) ? columns[c + 1] : 1.0;
+                painter.drawText(QRectF(columns[c] * area.width(), y,
+                                        (right - columns[c]) * area.width() - lineHeight / 3,
+                                        rowHeight),
+                                 Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, cells[c]);
+            }
+            y += rowHeight;
+        };
+        const auto headerRow = [&] {
+            painter.setFont(bold);
+            tableRow(headers);
+            painter.setFont(font);
+        };
+
+        headed();
+        if (learner) {
+            painter.setPen(Qt::black);
+            paintChart(painter, QRectF(0, y, area.width(), chartHeight), picChart->picture());
+            y += chartHeight + lineHeight / 2;
+            const QRectF box = painter.boundingRect(QRectF(0, y, area.width(), trendHeight),
+                                                    Qt::TextWordWrap, trend());
+            painter.drawText(box, Qt::TextWordWrap, trend());
+            y += std::max(box.height(), trendHeight - lineHeight) + lineHeight / 2;
+        }
+        headerRow();
+        int onPage = 0;
+        for (const QStringList &cells : rows) {
+            if (onPage == (pageNumber == 1 ? firstRows : otherRows)) {
+                headed();
+                headerRow();
+                onPage = 0;
+            }
+            tableRow(cells);
+            ++onPage;
+        }
+        if (!painter.end())
+            return {};
+    }
+    return buffer.data();
 }
 
 void showProgress(const Drill *drill)
 {
-    static_cast<ProgressWindow *>(frmProgress().show())->showDrill(drill);
+    auto *window = static_cast<ProgressWindow *>(frmProgress().show());
+    window->showDrill(drill);
+    // The keyboard starts in the class, on the learner chosen before.
+    window->lstLearners->setFocus();
 }
 
 } // namespace progress

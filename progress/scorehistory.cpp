@@ -4,8 +4,11 @@
 
 #include "toolkit/files/codepage.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <charconv>
+#include <numeric>
 
 namespace progress {
 
@@ -89,18 +92,48 @@ int twoDigits(QByteArrayView text, qsizetype at)
     return digit(at) * 10 + digit(at + 1);
 }
 
-// mm/dd/yy with any one separator, the regional one included; years run from 2000.
-QDate readDate(QByteArrayView text)
+struct DateRead
+{
+    QDate date;
+    std::optional<Skip> problem;
+};
+
+// mm/dd/yy, as Save Score writes it, always with a slash; years run from 2000. A date typed by
+// hand with another separator may be either day-month order: it is taken where only one order
+// is a date, and left unguessed where both are ("08.12.26").
+DateRead readDate(QByteArrayView text)
 {
     const auto separator = [&](qsizetype i) { return text[i] < '0' || text[i] > '9'; };
     if (!separator(2) || !separator(5))
-        return {};
-    const int month = twoDigits(text, 0);
-    const int day = twoDigits(text, 3);
+        return {{}, Skip::Unreadable};
+    const int first = twoDigits(text, 0);
+    const int second = twoDigits(text, 3);
     const int year = twoDigits(text, 6);
-    if (month < 0 || day < 0 || year < 0)
-        return {};
-    return QDate(2000 + year, month, day);
+    if (first < 0 || second < 0 || year < 0)
+        return {{}, Skip::Unreadable};
+    const QDate saved(2000 + year, first, second);
+    if (text[2] == '/' && text[5] == '/')
+        return {saved, saved.isValid() ? std::nullopt : std::optional(Skip::Unreadable)};
+    const QDate swapped(2000 + year, second, first);
+    if (saved.isValid() && swapped.isValid() && saved != swapped)
+        return {{}, Skip::Ambiguous};
+    if (!saved.isValid() && !swapped.isValid())
+        return {{}, Skip::Unreadable};
+    return {saved.isValid() ? saved : swapped, std::nullopt};
+}
+
+// The encoding a file was found in where it is not Windows-1252: a byte-order mark says so, and
+// UTF-16 without one shows by a zero byte beside nearly every letter.
+QString encodingOf(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xef\xbb\xbf"))
+        return QStringLiteral("UTF-8");
+    if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff"))
+        return QStringLiteral("UTF-16");
+    const QByteArrayView start = bytes.first(std::min<qsizetype>(bytes.size(), 512));
+    if (start.size() >= 8 && start.count('\0') * 3 >= start.size())
+        return QStringLiteral("UTF-16");
+    return {};
 }
 
 } // namespace
@@ -125,18 +158,50 @@ std::optional<Sentence> readSentence(QByteArrayView rest, const Drill &drill)
     if (!percent || !readTotal(*total, sentence.results[0]) ||
         !readPercent(*percent, sentence.results[0]) || rest.size() < OnTheDayOf.size() + DateLength)
         return std::nullopt;
-    sentence.date = readDate(rest.last(DateLength));
+    const DateRead date = readDate(rest.last(DateLength));
     rest.chop(DateLength);
-    if (!sentence.date.isValid() || !takeSuffix(rest, OnTheDayOf))
+    if (!takeSuffix(rest, OnTheDayOf))
         return std::nullopt;
+    sentence.date = date.date;
+    sentence.dateProblem = date.problem;
     sentence.name = rest;
     return sentence;
 }
 
-void History::read(const Drill &drill, QByteArrayView bytes)
+qsizetype FileReport::skippedLines() const
 {
+    return std::accumulate(skipped.begin(), skipped.end(), qsizetype(0));
+}
+
+FileReport History::read(const Drill &drill, QByteArrayView bytes, QDate today,
+                         ReadProgress *progress)
+{
+    FileReport report;
+    report.fileName = QLatin1String(drill.scores.fileName);
+    report.encoding = encodingOf(bytes);
+    // The sentence's words are ASCII in UTF-8 as in Windows-1252: UTF-16 is read as UTF-8.
+    QByteArray converted;
+    if (report.encoding == u"UTF-16") {
+        const bool big = bytes.startsWith("\xfe\xff") ||
+                         (!bytes.startsWith("\xff\xfe") && !bytes.isEmpty() && bytes[0] == 0);
+        QStringDecoder decoder(big ? QStringDecoder::Utf16BE : QStringDecoder::Utf16LE);
+        converted = QString(decoder(bytes)).toUtf8();
+        bytes = converted;
+    }
+    const bool utf8 = !report.encoding.isEmpty();
+    if (bytes.startsWith("\xef\xbb\xbf"))
+        bytes = bytes.sliced(3);
+
     bool closing = false; // the line before began a record, whose closing quote may follow
-    while (!bytes.isEmpty()) {
+    const qsizetype size = bytes.size();
+    qsizetype told = 0;
+    for (int lines = 1; !bytes.isEmpty(); ++lines) {
+        if (progress && lines % 8192 == 0) {
+            progress->bytes += size - bytes.size() - told;
+            told = size - bytes.size();
+            if (progress->stop)
+                break;
+        }
         const qsizetype end = bytes.indexOf('\n');
         QByteArrayView line = end < 0 ? bytes : bytes.first(end);
         bytes = bytes.sliced(end < 0 ? bytes.size() : end + 1);
@@ -148,21 +213,33 @@ void History::read(const Drill &drill, QByteArrayView bytes)
         closing = false;
         if (closes)
             continue;
-        if (line.startsWith('"')) {
-            if (const auto sentence = readSentence(line.sliced(1), drill)) {
-                m_records.push_back({.learner = learner(sentence->name),
-                                     .date = sentence->date,
-                                     .drill = &drill,
-                                     .results = sentence->results});
-                closing = true;
-                continue;
-            }
+        std::optional<Sentence> sentence;
+        if (line.startsWith('"'))
+            sentence = readSentence(line.sliced(1), drill);
+        if (!sentence) {
+            ++report.skipped[int(Skip::NotARecord)];
+            continue;
         }
-        ++m_notScores;
+        closing = true;
+        if (!sentence->dateProblem && sentence->date > today)
+            sentence->dateProblem = Skip::Future;
+        if (sentence->dateProblem) {
+            ++report.skipped[int(*sentence->dateProblem)];
+            continue;
+        }
+        m_records.push_back({.learner = learner(sentence->name, utf8),
+                             .date = sentence->date,
+                             .drill = &drill,
+                             .results = sentence->results});
+        ++report.records;
     }
+    if (progress)
+        progress->bytes += size - told;
+    m_notScores += report.skippedLines();
+    return report;
 }
 
-int History::learner(QByteArrayView name)
+int History::learner(QByteArrayView name, bool utf8)
 {
     // Thousands of records come from a class's few dozen names: each is decoded once.
     const QByteArray key = name.toByteArray();
@@ -170,42 +247,14 @@ int History::learner(QByteArrayView name)
     if (found != m_byName.cend())
         return *found;
     // Shown and said without the control characters another program may have written.
-    const QString shown = scores::withoutControls(toolkit::decode(name));
+    const QString shown =
+        scores::withoutControls(utf8 ? QString::fromUtf8(name) : toolkit::decode(name));
     qsizetype index = m_learners.indexOf(shown);
     if (index < 0) {
         m_learners.append(shown);
         index = m_learners.size() - 1;
     }
     return *m_byName.insert(key, int(index));
-}
-
-std::vector<LearnerSummary> summarize(const History &history)
-{
-    std::vector<LearnerSummary> learners(history.learners().size());
-    for (qsizetype i = 0; i < history.learners().size(); ++i) {
-        learners[i].learner = int(i);
-        learners[i].name = history.learners()[i];
-    }
-    // Records stand in the order they were saved, so the last scored one is the latest.
-    for (const Record &record : history.records()) {
-        LearnerSummary &learner = learners[record.learner];
-        ++learner.saves;
-        learner.last = std::max(learner.last, record.date);
-        for (int i = 0; i < record.drill->exercises(); ++i) {
-            const Result &result = record.results[i];
-            if (!result.scored)
-                continue;
-            ExerciseSummary &exercise = learner.exercises[exerciseIndex(*record.drill, i)];
-            if (exercise.scored++ == 0)
-                exercise.first = exercise.best = result.percent;
-            exercise.latest = result.percent;
-            exercise.best = std::max(exercise.best, result.percent);
-        }
-    }
-    std::ranges::sort(learners, [](const LearnerSummary &a, const LearnerSummary &b) {
-        return QString::localeAwareCompare(a.name, b.name) < 0;
-    });
-    return learners;
 }
 
 } // namespace progress

@@ -17,12 +17,15 @@ namespace {
 
 constexpr QLatin1String LineEnd("\r\n");
 
-// A number as the file can hold it: a digit of any script as its ASCII digit, and what the code
-// page lacks (a regional decimal separator) as ".".
+// A number as the file has always held it, whatever the language shows: a digit of any script as
+// its ASCII digit, what the code page lacks (a regional decimal separator) as ".", and no space
+// before the per cent sign ("83,33 %" is stored "83,33%").
 QString storable(const QString &number)
 {
     QString text;
     for (const QChar c : number) {
+        if (c.isSpace())
+            continue;
         if (const int digit = c.digitValue(); digit >= 0)
             text += QChar(u'0' + digit);
         else

@@ -19,6 +19,8 @@ public:
     QStringList announced;
     // The controls a screen reader is told have the focus, told again as well as moved to.
     QList<QObject *> focus;
+    // What each of them is called: in a table, the cell told.
+    QStringList focusNames;
 
     Heard()
     {
@@ -42,6 +44,7 @@ public:
     {
         announced.clear();
         focus.clear();
+        focusNames.clear();
     }
 
 private:
@@ -52,8 +55,10 @@ private:
             return;
         if (event->type() == QAccessible::ObjectShow && told->role() == QAccessible::Notification)
             s_heard->announced << told->text(QAccessible::Name);
-        else if (event->type() == QAccessible::Focus)
+        else if (event->type() == QAccessible::Focus) {
             s_heard->focus << event->object();
+            s_heard->focusNames << told->text(QAccessible::Name);
+        }
     }
 
     inline static Heard *s_heard = nullptr;

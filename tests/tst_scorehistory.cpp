@@ -1,13 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The score files read back: every record Save Score writes comes back as it was saved, whatever
-// the name holds, and lines that are not records are counted, never taken for scores.
+// the name holds; lines that are not records, and dates that cannot be taken, are counted by
+// reason, never taken for scores; names leave out control characters; the class and a learner
+// are worked out over a period.
 #include "drillrows.h"
 #include "filecheck.h"
 
+#include "progress/classview.h"
 #include "progress/scorehistory.h"
 #include "toolkit/forms/dialogs.h"
 
+#include <QStringDecoder>
 #include <QTest>
 
 using namespace progress;
@@ -129,7 +133,8 @@ private slots:
         QTest::newRow("no opening quote") << Scored.sliced(1) << 0 << 2;
         QTest::newRow("another drill's record")
             << QByteArray(Scored).replace("ADD", "SUBTRACT") << 0 << 2;
-        QTest::newRow("no such date") << QByteArray(Scored).replace("12/06", "13/06") << 0 << 2;
+        QTest::newRow("no such date: the record and its quote")
+            << QByteArray(Scored).replace("12/06", "13/06") << 0 << 1;
         QTest::newRow("a date without its year")
             << QByteArray(Scored).replace("12/06/26", "12/06") << 0 << 2;
         QTest::newRow("a percentage that is no number")
@@ -169,33 +174,143 @@ private slots:
         QCOMPARE(history.learners(), QStringList({"Dav", "Da[31mv", "Mia"}));
     }
 
-    // Each learner's latest is the last scored save, the best the highest, over all their saves.
-    void summarizesEachLearner()
+    // A date typed by hand is taken only where it can mean one day, and never after today; a
+    // file in another encoding is read in it and said to be.
+    void saysWhyALineWasSkipped_data()
     {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<QString>(
+            "skipped"); // per reason: not a record, unreadable, ambiguous, future
+        QTest::addColumn<QString>("encoding");
+
+        const auto date = [](const char *typed) {
+            return QByteArray(Scored).replace("12/06/26", typed);
+        };
+        QTest::newRow("as saved") << Scored << 1 << "0 0 0 0"
+                                  << "";
+        QTest::newRow("day first, one reading") << date("31.12.25") << 1 << "0 0 0 0"
+                                                << "";
+        QTest::newRow("either reading") << date("08.12.26") << 0 << "0 0 1 0"
+                                        << "";
+        QTest::newRow("the same either way") << date("05.05.26") << 1 << "0 0 0 0"
+                                             << "";
+        QTest::newRow("no such day") << date("02/30/26") << 0 << "0 1 0 0"
+                                     << "";
+        QTest::newRow("a year typed wrong") << date("12/06/62") << 0 << "0 0 0 1"
+                                            << "";
+        QTest::newRow("a line typed in") << Scored + "hello\r\n"
+                                         << 1 << "1 0 0 0"
+                                         << "";
+        QStringDecoder cp("windows-1252");
+        const QString text = cp(QByteArray(Scored).replace("Dav", "L\xe9"
+                                                                  "a"));
+        QByteArray utf16;
+        for (const QChar c : text)
+            utf16 += char(c.unicode() & 0xff), utf16 += char(c.unicode() >> 8);
+        QTest::newRow("UTF-16 without a mark") << utf16 << 1 << "0 0 0 0"
+                                               << "UTF-16";
+        QTest::newRow("UTF-8 with a mark") << "\xef\xbb\xbf" + text.toUtf8() << 1 << "0 0 0 0"
+                                           << "UTF-8";
+    }
+    void saysWhyALineWasSkipped()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, records);
+        QFETCH(QString, skipped);
+        QFETCH(QString, encoding);
         History history;
-        history.read(Division,
-                     "\"Bob On the Day of 03/01/26 Got A 40.00% Out of 5 Questions on Divide 2 "
-                     "decimal places and \r\n\"\r\n"
-                     "\"Ann On the Day of 03/02/26 Got A 90.00% Out of 5 Questions on Divide 2 "
-                     "decimal places and \r\n\"\r\n"
-                     "\"Bob On the Day of 03/04/26 Got A 85.00% Out of 5 Questions on Divide 2 "
-                     "decimal places and \r\n\"\r\n"
-                     "\"Bob On the Day of 03/03/26 Got A 60.00% Out of 5 Questions on Divide 2 "
-                     "decimal places and \r\n\"\r\n"
-                     "\"Bob On the Day of 03/05/26 Got A  Out of 5 Questions on Divide 2 "
-                     "decimal places and \r\n\"\r\n");
-        const auto learners = summarize(history);
-        QCOMPARE(learners.size(), 2u);
-        QCOMPARE(learners[0].name, "Ann");
-        const LearnerSummary &bob = learners[1];
-        QCOMPARE(bob.saves, 4);
-        QCOMPARE(bob.last, QDate(2026, 3, 5));
-        const ExerciseSummary &division = bob.exercises[exerciseIndex(Division, 0)];
-        QCOMPARE(division.scored, 3);
-        QCOMPARE(division.first, 40);
-        QCOMPARE(division.latest, 60);
-        QCOMPARE(division.best, 85);
-        QCOMPARE(bob.exercises[exerciseIndex(Addition, 0)].scored, 0);
+        const FileReport report = history.read(Addition, bytes, QDate(2026, 12, 9));
+        QCOMPARE(int(history.records().size()), records);
+        QStringList counts;
+        for (const qsizetype n : report.skipped)
+            counts << QString::number(n);
+        QCOMPARE(counts.join(u' '), skipped);
+        QCOMPARE(report.encoding, encoding);
+        QCOMPARE(report.fileName, "Add.txt");
+        if (!encoding.isEmpty())
+            QCOMPARE(history.learners(), QStringList{"Léa"});
+    }
+
+    // The periods a teacher picks, and what each is compared with.
+    void periods_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("period");
+        QTest::addColumn<QString>("before");
+        const QDate wednesday(2026, 12, 9), january(2027, 1, 15);
+        QTest::newRow("this week")
+            << int(PeriodKind::ThisWeek) << wednesday << "2026-12-07 2026-12-09"
+            << "2026-11-30 2026-12-06";
+        QTest::newRow("this month")
+            << int(PeriodKind::ThisMonth) << wednesday << "2026-12-01 2026-12-09"
+            << "2026-11-01 2026-11-30";
+        QTest::newRow("since") << int(PeriodKind::Since) << wednesday << "2026-10-01 2026-12-09"
+                               << "2026-07-23 2026-09-30";
+        QTest::newRow("school year, after new year")
+            << int(PeriodKind::SchoolYear) << january << "2026-09-01 2027-01-15"
+            << "2025-09-01 2026-08-31";
+    }
+    void periods()
+    {
+        QFETCH(int, kind);
+        QFETCH(QDate, today);
+        const Period period = periodOf(PeriodKind(kind), today, QDate(2026, 10, 1));
+        const auto text = [](const Period &p) {
+            return p.from.toString(Qt::ISODate) + u' ' + p.to.toString(Qt::ISODate);
+        };
+        QTEST(text(period), "period");
+        QTEST(text(periodBefore(PeriodKind(kind), period)), "before");
+    }
+
+    // The class list decides the rows: renamed and differently typed names join their learner,
+    // a learner who never saved has a row, a name not in it stands apart; a learner's weeks leave
+    // the gap of a week without scores.
+    void worksOutTheClass()
+    {
+        History division;
+        const auto record = [](const char *name, const char *date, const char *percent,
+                               const char *total) {
+            return QByteArray("\"") + name + " On the Day of " + date + " Got A " + percent +
+                   " Out of " + total + " Questions on Divide 2 decimal places and \r\n\"\r\n";
+        };
+        division.read(Division,
+                      record("Mia", "11/02/26", "50.00%", "10") +
+                          record("Mia K.", "12/01/26", "80.00%", "10") +
+                          record(" mia k. ", "12/02/26", "100.00%", "5") +
+                          record("Guest", "12/03/26", "40.00%", "5") +
+                          record("Mia K.", "12/16/26", "70.00%", "10"),
+                      QDate(2026, 12, 31));
+        const Roster roster{
+            {"Mia K.", "Noah"}, {{"Mia", "Mia K."}}, {{"", "division", {}, 2}}, "3b"};
+        const History *files[] = {&division};
+        const ClassView view = classView(files, roster, PeriodKind::ThisMonth, QDate(2026, 12, 31));
+        QCOMPARE(view.learners.size(), 3u);
+        const ClassRow &mia = view.learners[0];
+        QCOMPARE(mia.name, "Mia K.");
+        const Tally &now = mia.drills[drilltable::indexOf(Division)].now;
+        QCOMPARE(now.right, 20);
+        QCOMPARE(now.questions, 25);
+        QCOMPARE(*now.average(), 80.0);
+        QCOMPARE(*mia.drills[drilltable::indexOf(Division)].before.average(), 50.0);
+        QCOMPARE(mia.days, 3.0);
+        QCOMPARE(mia.last, QDate(2026, 12, 16));
+        QCOMPARE(view.learners[1].name, "Noah");
+        QCOMPARE(view.learners[1].drills[drilltable::indexOf(Division)].now.average(),
+                 std::nullopt);
+        QCOMPARE(view.learners[2].name, "Guest");
+        QVERIFY(!view.learners[2].inClass);
+        QCOMPARE(view.average.drills[drilltable::indexOf(Division)].now.right,
+                 20); // the guest not in it
+        QCOMPARE(view.average.days, 1.5);
+        QCOMPARE(roster.levelAt("Mia K.", Division, QDate(2026, 12, 1)), 2);
+
+        const auto weeks = learnerWeeks(files, roster, "Mia K.", view.period, nullptr);
+        QCOMPARE(weeks.size(), 1u);
+        QCOMPARE(weeks[0].saves.size(), 3u);
+        QCOMPARE(weeks[0].runs.size(), 2u);                     // the week of 7 December had none
+        QCOMPARE(weeks[0].runs[0][0].percent, 100.0 * 13 / 15); // 8 of 10 and 5 of 5
     }
 
 private:

@@ -570,6 +570,53 @@ private slots:
         QCOMPARE(records[1], records[0]);
     }
 
+    // A percentage reads alike in a drill's score panel, in what it says and in Progress, as the
+    // language writes it; the record keeps the form the files have always had.
+    void aPercentageIsWrittenAlikeEverywhere_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("en_GB") << QStringLiteral("en_GB") << QStringLiteral("80.00%")
+                               << QByteArray(" Got A 80.00% Out of 5 ");
+        QTest::newRow("de") << QStringLiteral("de") << QStringLiteral("80,00\u00A0%")
+                            << QByteArray(" Got A 80,00% Out of 5 ");
+        QTest::newRow("fr") << QStringLiteral("fr") << QStringLiteral("80,00\u00A0%")
+                            << QByteArray(" Got A 80,00% Out of 5 ");
+        QTest::newRow("es") << QStringLiteral("es") << QStringLiteral("80,00\u00A0%")
+                            << QByteArray(" Got A 80,00% Out of 5 ");
+    }
+    void aPercentageIsWrittenAlikeEverywhere()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, stored);
+        const QLocale locale(language);
+        QLocale::setDefault(locale);
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(locale, QStringLiteral("sumbrook"), QStringLiteral("_"),
+                             QStringLiteral(":/translations")))
+            install(std::move(translator));
+        QFile::remove(QStringLiteral("Add.txt"));
+        DrillWindow window(Addition);
+        window.Form_Load();
+        window.intCorrectA = 4;
+        window.intTotalA = 5;
+        window.cmdScore1_Click();
+        QCOMPARE(window.two.percent->text(), shown);
+        QCOMPARE(progress::percentText(80, 2), shown);
+        QCOMPARE(progress::percentText(66.66, 1),
+                 QString(shown)
+                     .replace(QStringLiteral("80.00"), QStringLiteral("66.7"))
+                     .replace(QStringLiteral("80,00"), QStringLiteral("66,7")));
+        toolkit::dialogs::answerNextInput(QStringLiteral("Dav"));
+        window.mnuItemSaveScore_Click();
+        QFile file(QStringLiteral("Add.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(file.readAll().contains(stored), stored.constData());
+    }
+
 private:
     void install(std::unique_ptr<QTranslator> translator)
     {

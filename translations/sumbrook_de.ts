@@ -616,10 +616,6 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</numerusform>
 <context>
     <name>progress::ProgressWindow</name>
     <message>
-        <source>Open &amp;Folder...</source>
-        <translation>&amp;Ordner öffnen...</translation>
-    </message>
-    <message>
         <source>shows the scores saved in another folder</source>
         <translation>zeigt die Punkte aus einem anderen Ordner</translation>
     </message>
@@ -628,36 +624,12 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</numerusform>
         <translation>Aufgabenart</translation>
     </message>
     <message>
-        <source>learners</source>
-        <translation>Kinder</translation>
-    </message>
-    <message>
-        <source>each learner&apos;s saves, last day, and latest and best percentage; choose one to see their progress</source>
-        <translation>wie oft jedes Kind Punkte gespeichert hat, der letzte Tag, die letzten und die besten Prozente; wähle ein Kind, um seinen Fortschritt zu sehen</translation>
-    </message>
-    <message>
         <source>records</source>
         <translation>Einträge</translation>
     </message>
     <message>
         <source>the chosen learner&apos;s saved scores, as the chart shows them</source>
         <translation>die gespeicherten Punkte des gewählten Kindes, wie sie das Diagramm zeigt</translation>
-    </message>
-    <message>
-        <source>Save &amp;Table...</source>
-        <translation>&amp;Tabelle speichern...</translation>
-    </message>
-    <message>
-        <source>saves the table for a spreadsheet</source>
-        <translation>speichert die Tabelle für eine Tabellenkalkulation</translation>
-    </message>
-    <message>
-        <source>Save as &amp;PDF...</source>
-        <translation>Als &amp;PDF speichern...</translation>
-    </message>
-    <message>
-        <source>saves the chart and the table to print</source>
-        <translation>speichert das Diagramm und die Tabelle zum Drucken</translation>
     </message>
     <message>
         <source>All drills</source>
@@ -681,35 +653,31 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</numerusform>
     </message>
     <message>
         <source>Addition, 2 numbers</source>
-        <translation>Plusaufgaben, 2 Zahlen</translation>
+        <translation>Plusaufgaben mit 2 Zahlen</translation>
     </message>
     <message>
         <source>Addition, 3 numbers</source>
-        <translation>Plusaufgaben, 3 Zahlen</translation>
+        <translation>Plusaufgaben mit 3 Zahlen</translation>
     </message>
     <message>
         <source>Subtraction, 2 numbers</source>
-        <translation>Minusaufgaben, 2 Zahlen</translation>
+        <translation>Minusaufgaben mit 2 Zahlen</translation>
     </message>
     <message>
         <source>Subtraction, 3 numbers</source>
-        <translation>Minusaufgaben, 3 Zahlen</translation>
+        <translation>Minusaufgaben mit 3 Zahlen</translation>
     </message>
     <message>
         <source>Multiplication, 2 numbers</source>
-        <translation>Malaufgaben, 2 Zahlen</translation>
+        <translation>Malaufgaben mit 2 Zahlen</translation>
     </message>
     <message>
         <source>Multiplication, 3 numbers</source>
-        <translation>Malaufgaben, 3 Zahlen</translation>
+        <translation>Malaufgaben mit 3 Zahlen</translation>
     </message>
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
-    </message>
-    <message>
-        <source>The chart cannot be drawn: its module is missing. The table below holds every score.</source>
-        <translation>Das Diagramm kann nicht gezeigt werden: Sein Modul fehlt. Die Tabelle darunter enthält alle Punkte.</translation>
     </message>
     <message>
         <source>Open a Folder of Scores</source>
@@ -720,33 +688,8 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</numerusform>
         <translation>Punkte in %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be read: %2</source>
-        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>1 line is not a score.</source>
-        <translation>1 Zeile ist kein Punkteeintrag.</translation>
-    </message>
-    <message>
-        <source>%1 lines are not scores.</source>
-        <translation>%1 Zeilen sind keine Punkteeinträge.</translation>
-    </message>
-    <message>
         <source>Learner</source>
         <translation>Kind</translation>
-    </message>
-    <message>
-        <source>Saves</source>
-        <translation>Gespeichert</translation>
-    </message>
-    <message>
-        <source>Last saved</source>
-        <translation>Zuletzt gespeichert</translation>
-    </message>
-    <message>
-        <source>%1, best %2</source>
-        <extracomment>A learner&apos;s latest percentage in an exercise, then their best.</extracomment>
-        <translation>%1, bestes %2</translation>
     </message>
     <message>
         <source>Date</source>
@@ -763,26 +706,6 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</numerusform>
     <message>
         <source>Questions</source>
         <translation>Aufgaben</translation>
-    </message>
-    <message>
-        <source>not scored</source>
-        <translation>ohne Punkte</translation>
-    </message>
-    <message>
-        <source>Chart of %1&apos;s percentages</source>
-        <translation>Diagramm der Prozente von %1</translation>
-    </message>
-    <message>
-        <source>No scores saved yet.</source>
-        <translation>Noch keine Punkte gespeichert.</translation>
-    </message>
-    <message>
-        <source>%1: %2 in 1 save</source>
-        <translation>%1: %2 in 1 Eintrag</translation>
-    </message>
-    <message>
-        <source>%1: from %2 to %3 in %4 saves</source>
-        <translation>%1: von %2 auf %3 in %4 Einträgen</translation>
     </message>
     <message>
         <source>Save the Table</source>
@@ -805,9 +728,272 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</numerusform>
         <translation>Fortschritt von %1</translation>
     </message>
     <message>
-        <source>%1 %</source>
-        <extracomment>A percentage: the number, then the per cent sign as the language writes it.</extracomment>
-        <translation>%1 %</translation>
+        <source>This week</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Dieser Monat</translation>
+    </message>
+    <message>
+        <source>Since…</source>
+        <translation>Seit …</translation>
+    </message>
+    <message>
+        <source>The school year</source>
+        <translation>Das Schuljahr</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder…</source>
+        <translation>&amp;Ordner öffnen …</translation>
+    </message>
+    <message>
+        <source>period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>since</source>
+        <translation>seit</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>each learner&apos;s average, right answers and change in the period, days practised and last practised; sort by a column&apos;s heading; choose a learner to see their progress</source>
+        <translation>für jedes Kind: der Durchschnitt, die richtigen Lösungen und die Veränderung im Zeitraum, an wie vielen Tagen es geübt hat und wann zuletzt; sortiere über die Spaltenköpfe; wähle ein Kind, um seinen Fortschritt zu sehen</translation>
+    </message>
+    <message>
+        <source>reading the scores</source>
+        <translation>Punkte werden gelesen</translation>
+    </message>
+    <message>
+        <source>Save &amp;Table…</source>
+        <translation>&amp;Tabelle speichern …</translation>
+    </message>
+    <message>
+        <source>saves the class table, or the learner&apos;s records, for a spreadsheet</source>
+        <translation>speichert die Klassentabelle oder die Einträge des Kindes für eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF…</source>
+        <translation>Als &amp;PDF speichern …</translation>
+    </message>
+    <message>
+        <source>saves the class table, or the learner&apos;s chart and records, to print</source>
+        <translation>speichert die Klassentabelle oder das Diagramm und die Einträge des Kindes zum Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Klasse</translation>
+    </message>
+    <message>
+        <source>&amp;Learner</source>
+        <translation>K&amp;ind</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. %2</source>
+        <translation>„%1“ konnte nicht gelesen werden. %2</translation>
+    </message>
+    <message>
+        <source>it is written in %1, not as Sumbrook writes it; read as such</source>
+        <translation>sie ist in %1 geschrieben, nicht wie Sumbrook schreibt; so gelesen</translation>
+    </message>
+    <message>
+        <source>it holds %1; the first %2 were read</source>
+        <translation>sie ist %1 groß; die ersten %2 wurden gelesen</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A file&apos;s name, then what was skipped in it and why, separated by &quot;; &quot;.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1: change</source>
+        <translation>%1: Veränderung</translation>
+    </message>
+    <message>
+        <source>Days practised</source>
+        <translation>Tage geübt</translation>
+    </message>
+    <message>
+        <source>Last practised</source>
+        <translation>Zuletzt geübt</translation>
+    </message>
+    <message>
+        <source>Class average</source>
+        <translation>Klassendurchschnitt</translation>
+    </message>
+    <message>
+        <source>%1 (not in the class)</source>
+        <translation>%1 (nicht in der Klasse)</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>no percentage</source>
+        <translation>kein Prozentwert</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>No scores in this period.</source>
+        <translation>Keine Punkte in diesem Zeitraum.</translation>
+    </message>
+    <message>
+        <source>Chart: %1&apos;s results in per cent</source>
+        <translation>Diagramm: Ergebnisse von %1 in Prozent</translation>
+    </message>
+    <message>
+        <source>in 1 save</source>
+        <translation>in 1 Eintrag</translation>
+    </message>
+    <message>
+        <source>in %1 saves</source>
+        <translation>in %1 Einträgen</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, none the period before</source>
+        <translation>%1: %2 %3, keine im Zeitraum davor</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, %4 from %5 the period before</source>
+        <translation>%1: %2 %3, %4 gegenüber %5 im Zeitraum davor</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>gestiegen</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>gesunken</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>%1 in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>In the class</source>
+        <translation>In der Klasse</translation>
+    </message>
+    <message>
+        <source>%1: average (%)</source>
+        <translation>%1: Durchschnitt (%)</translation>
+    </message>
+    <message>
+        <source>%1: right answers</source>
+        <translation>%1: richtig</translation>
+    </message>
+    <message>
+        <source>%1: questions</source>
+        <translation>%1: Aufgaben</translation>
+    </message>
+    <message>
+        <source>%1: change (points)</source>
+        <translation>%1: Veränderung (Prozentpunkte)</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>the class</source>
+        <translation>der Klasse</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · printed %3 · page %4 of %5</source>
+        <extracomment>The PDF&apos;s heading: the drill, the period, the day it was printed, the page.</extracomment>
+        <translation>%1 · %2 · gedruckt am %3 · Seite %4 von %5</translation>
+    </message>
+    <message>
+        <source>1 line is not a score</source>
+        <translation>1 Zeile ist kein Punkteeintrag</translation>
+    </message>
+    <message>
+        <source>%1 lines are not scores</source>
+        <translation>%1 Zeilen sind keine Punkteeinträge</translation>
+    </message>
+    <message>
+        <source>1 date cannot be read</source>
+        <translation>1 Datum ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>%1 dates cannot be read</source>
+        <translation>%1 Daten sind nicht lesbar</translation>
+    </message>
+    <message>
+        <source>1 date typed by hand could be either day or month first</source>
+        <translation>bei 1 von Hand getipptem Datum kann Tag oder Monat vorne stehen</translation>
+    </message>
+    <message>
+        <source>%1 dates typed by hand could be either day or month first</source>
+        <translation>bei %1 von Hand getippten Daten kann Tag oder Monat vorne stehen</translation>
+    </message>
+    <message>
+        <source>1 date is after today</source>
+        <translation>1 Datum liegt nach heute</translation>
+    </message>
+    <message>
+        <source>%1 dates are after today</source>
+        <translation>%1 Daten liegen nach heute</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>+%1 up</source>
+        <extracomment>A rise in percentage points: the sign, the number, then the word.</extracomment>
+        <translation>+%1 gestiegen</translation>
+    </message>
+    <message>
+        <source>−%1 down</source>
+        <translation>−%1 gesunken</translation>
+    </message>
+    <message>
+        <source>±0 same</source>
+        <translation>±0 gleich</translation>
+    </message>
+    <message>
+        <source>%1 (%2 of %3)</source>
+        <extracomment>An average percentage, then the right answers out of the questions.</extracomment>
+        <translation>%1 (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be saved. %2</source>
@@ -939,6 +1125,14 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
     <message>
         <source>Press F10 to choose a drill</source>
         <translation>Drück F10, um eine Übung zu wählen</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage: the number, then the per cent sign as the language writes it. Shown in the drills&apos; score panel and in Progress; keep it short, the drills&apos; panel is narrow.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -616,10 +616,6 @@ Save all the same? No goes back to the text.</source>
 <context>
     <name>progress::ProgressWindow</name>
     <message>
-        <source>Open &amp;Folder...</source>
-        <translation>Abrir &amp;carpeta...</translation>
-    </message>
-    <message>
         <source>shows the scores saved in another folder</source>
         <translation>muestra los puntos guardados en otra carpeta</translation>
     </message>
@@ -628,36 +624,12 @@ Save all the same? No goes back to the text.</source>
         <translation>ejercicio</translation>
     </message>
     <message>
-        <source>learners</source>
-        <translation>alumnos</translation>
-    </message>
-    <message>
-        <source>each learner&apos;s saves, last day, and latest and best percentage; choose one to see their progress</source>
-        <translation>de cada alumno: veces guardado, último día, último y mejor porcentaje; elige uno para ver su progreso</translation>
-    </message>
-    <message>
         <source>records</source>
         <translation>registros</translation>
     </message>
     <message>
         <source>the chosen learner&apos;s saved scores, as the chart shows them</source>
         <translation>los puntos guardados del alumno elegido, como los muestra el gráfico</translation>
-    </message>
-    <message>
-        <source>Save &amp;Table...</source>
-        <translation>Guardar &amp;tabla...</translation>
-    </message>
-    <message>
-        <source>saves the table for a spreadsheet</source>
-        <translation>guarda la tabla para una hoja de cálculo</translation>
-    </message>
-    <message>
-        <source>Save as &amp;PDF...</source>
-        <translation>Guardar como &amp;PDF...</translation>
-    </message>
-    <message>
-        <source>saves the chart and the table to print</source>
-        <translation>guarda el gráfico y la tabla para imprimir</translation>
     </message>
     <message>
         <source>All drills</source>
@@ -681,35 +653,31 @@ Save all the same? No goes back to the text.</source>
     </message>
     <message>
         <source>Addition, 2 numbers</source>
-        <translation>Suma, con 2</translation>
+        <translation>Suma de 2 números</translation>
     </message>
     <message>
         <source>Addition, 3 numbers</source>
-        <translation>Suma, con 3</translation>
+        <translation>Suma de 3 números</translation>
     </message>
     <message>
         <source>Subtraction, 2 numbers</source>
-        <translation>Resta, con 2</translation>
+        <translation>Resta de 2 números</translation>
     </message>
     <message>
         <source>Subtraction, 3 numbers</source>
-        <translation>Resta, con 3</translation>
+        <translation>Resta de 3 números</translation>
     </message>
     <message>
         <source>Multiplication, 2 numbers</source>
-        <translation>Multiplicación, con 2</translation>
+        <translation>Multiplicación de 2 números</translation>
     </message>
     <message>
         <source>Multiplication, 3 numbers</source>
-        <translation>Multiplicación, con 3</translation>
+        <translation>Multiplicación de 3 números</translation>
     </message>
     <message>
         <source>Progress</source>
         <translation>Progreso</translation>
-    </message>
-    <message>
-        <source>The chart cannot be drawn: its module is missing. The table below holds every score.</source>
-        <translation>No se puede dibujar el gráfico: falta su módulo. La tabla de abajo tiene todos los puntos.</translation>
     </message>
     <message>
         <source>Open a Folder of Scores</source>
@@ -720,33 +688,8 @@ Save all the same? No goes back to the text.</source>
         <translation>Puntos en %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be read: %2</source>
-        <translation>No se pudo leer «%1». %2</translation>
-    </message>
-    <message>
-        <source>1 line is not a score.</source>
-        <translation>1 línea no es de puntos.</translation>
-    </message>
-    <message>
-        <source>%1 lines are not scores.</source>
-        <translation>%1 líneas no son de puntos.</translation>
-    </message>
-    <message>
         <source>Learner</source>
         <translation>Alumno</translation>
-    </message>
-    <message>
-        <source>Saves</source>
-        <translation>Guardados</translation>
-    </message>
-    <message>
-        <source>Last saved</source>
-        <translation>Último guardado</translation>
-    </message>
-    <message>
-        <source>%1, best %2</source>
-        <extracomment>A learner&apos;s latest percentage in an exercise, then their best.</extracomment>
-        <translation>%1, mejor %2</translation>
     </message>
     <message>
         <source>Date</source>
@@ -763,26 +706,6 @@ Save all the same? No goes back to the text.</source>
     <message>
         <source>Questions</source>
         <translation>Operaciones</translation>
-    </message>
-    <message>
-        <source>not scored</source>
-        <translation>sin puntos</translation>
-    </message>
-    <message>
-        <source>Chart of %1&apos;s percentages</source>
-        <translation>Gráfico de los porcentajes de %1</translation>
-    </message>
-    <message>
-        <source>No scores saved yet.</source>
-        <translation>Aún no hay puntos guardados.</translation>
-    </message>
-    <message>
-        <source>%1: %2 in 1 save</source>
-        <translation>%1: %2 en 1 guardado</translation>
-    </message>
-    <message>
-        <source>%1: from %2 to %3 in %4 saves</source>
-        <translation>%1: de %2 a %3 en %4 guardados</translation>
     </message>
     <message>
         <source>Save the Table</source>
@@ -805,9 +728,272 @@ Save all the same? No goes back to the text.</source>
         <translation>Progreso de %1</translation>
     </message>
     <message>
-        <source>%1 %</source>
-        <extracomment>A percentage: the number, then the per cent sign as the language writes it.</extracomment>
-        <translation>%1 %</translation>
+        <source>This week</source>
+        <translation>Esta semana</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Este mes</translation>
+    </message>
+    <message>
+        <source>Since…</source>
+        <translation>Desde…</translation>
+    </message>
+    <message>
+        <source>The school year</source>
+        <translation>El curso escolar</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder…</source>
+        <translation>Abrir &amp;carpeta…</translation>
+    </message>
+    <message>
+        <source>period</source>
+        <translation>periodo</translation>
+    </message>
+    <message>
+        <source>since</source>
+        <translation>desde</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>clase</translation>
+    </message>
+    <message>
+        <source>each learner&apos;s average, right answers and change in the period, days practised and last practised; sort by a column&apos;s heading; choose a learner to see their progress</source>
+        <translation>de cada alumno: la media, los aciertos y el cambio en el periodo, los días que practicó y la última sesión; ordena con los encabezados de columna; elige uno para ver su progreso</translation>
+    </message>
+    <message>
+        <source>reading the scores</source>
+        <translation>leyendo los puntos</translation>
+    </message>
+    <message>
+        <source>Save &amp;Table…</source>
+        <translation>Guardar &amp;tabla…</translation>
+    </message>
+    <message>
+        <source>saves the class table, or the learner&apos;s records, for a spreadsheet</source>
+        <translation>guarda la tabla de la clase, o las sesiones del alumno, para una hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF…</source>
+        <translation>Guardar como &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>saves the class table, or the learner&apos;s chart and records, to print</source>
+        <translation>guarda la tabla de la clase, o el gráfico y las sesiones del alumno, para imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Clase</translation>
+    </message>
+    <message>
+        <source>&amp;Learner</source>
+        <translation>&amp;Alumno</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. %2</source>
+        <translation>«%1» no se pudo leer. %2</translation>
+    </message>
+    <message>
+        <source>it is written in %1, not as Sumbrook writes it; read as such</source>
+        <translation>está escrito en %1, no como lo escribe Sumbrook; leído así</translation>
+    </message>
+    <message>
+        <source>it holds %1; the first %2 were read</source>
+        <translation>ocupa %1; se leyeron los primeros %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A file&apos;s name, then what was skipped in it and why, separated by &quot;; &quot;.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>%1: change</source>
+        <translation>%1: cambio</translation>
+    </message>
+    <message>
+        <source>Days practised</source>
+        <translation>Días de práctica</translation>
+    </message>
+    <message>
+        <source>Last practised</source>
+        <translation>Última sesión</translation>
+    </message>
+    <message>
+        <source>Class average</source>
+        <translation>Media de la clase</translation>
+    </message>
+    <message>
+        <source>%1 (not in the class)</source>
+        <translation>%1 (no está en la clase)</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>no percentage</source>
+        <translation>sin porcentaje</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>No scores in this period.</source>
+        <translation>No hay puntos en este periodo.</translation>
+    </message>
+    <message>
+        <source>Chart: %1&apos;s results in per cent</source>
+        <translation>Gráfico: resultados de %1 en porcentaje</translation>
+    </message>
+    <message>
+        <source>in 1 save</source>
+        <translation>en 1 sesión</translation>
+    </message>
+    <message>
+        <source>in %1 saves</source>
+        <translation>en %1 sesiones</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, none the period before</source>
+        <translation>%1: %2 %3, ninguna en el periodo anterior</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, %4 from %5 the period before</source>
+        <translation>%1: %2 %3, %4 respecto a %5 en el periodo anterior</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>sube</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>baja</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>%1 guardado en %2</translation>
+    </message>
+    <message>
+        <source>In the class</source>
+        <translation>En la clase</translation>
+    </message>
+    <message>
+        <source>%1: average (%)</source>
+        <translation>%1: media (%)</translation>
+    </message>
+    <message>
+        <source>%1: right answers</source>
+        <translation>%1: aciertos</translation>
+    </message>
+    <message>
+        <source>%1: questions</source>
+        <translation>%1: operaciones</translation>
+    </message>
+    <message>
+        <source>%1: change (points)</source>
+        <translation>%1: cambio (puntos)</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>the class</source>
+        <translation>la clase</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · printed %3 · page %4 of %5</source>
+        <extracomment>The PDF&apos;s heading: the drill, the period, the day it was printed, the page.</extracomment>
+        <translation>%1 · %2 · impreso el %3 · página %4 de %5</translation>
+    </message>
+    <message>
+        <source>1 line is not a score</source>
+        <translation>1 línea no es un registro de puntos</translation>
+    </message>
+    <message>
+        <source>%1 lines are not scores</source>
+        <translation>%1 líneas no son registros de puntos</translation>
+    </message>
+    <message>
+        <source>1 date cannot be read</source>
+        <translation>1 fecha no se puede leer</translation>
+    </message>
+    <message>
+        <source>%1 dates cannot be read</source>
+        <translation>%1 fechas no se pueden leer</translation>
+    </message>
+    <message>
+        <source>1 date typed by hand could be either day or month first</source>
+        <translation>1 fecha escrita a mano puede empezar por el día o por el mes</translation>
+    </message>
+    <message>
+        <source>%1 dates typed by hand could be either day or month first</source>
+        <translation>%1 fechas escritas a mano pueden empezar por el día o por el mes</translation>
+    </message>
+    <message>
+        <source>1 date is after today</source>
+        <translation>1 fecha es posterior a hoy</translation>
+    </message>
+    <message>
+        <source>%1 dates are after today</source>
+        <translation>%1 fechas son posteriores a hoy</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1&#xa0;MB</translation>
+    </message>
+    <message>
+        <source>+%1 up</source>
+        <extracomment>A rise in percentage points: the sign, the number, then the word.</extracomment>
+        <translation>+%1 sube</translation>
+    </message>
+    <message>
+        <source>−%1 down</source>
+        <translation>−%1 baja</translation>
+    </message>
+    <message>
+        <source>±0 same</source>
+        <translation>±0 igual</translation>
+    </message>
+    <message>
+        <source>%1 (%2 of %3)</source>
+        <extracomment>An average percentage, then the right answers out of the questions.</extracomment>
+        <translation>%1 (%2 de %3)</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be saved. %2</source>
@@ -939,6 +1125,14 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
     <message>
         <source>Press F10 to choose a drill</source>
         <translation>Pulsa F10 para elegir un ejercicio</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage: the number, then the per cent sign as the language writes it. Shown in the drills&apos; score panel and in Progress; keep it short, the drills&apos; panel is narrow.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -616,10 +616,6 @@ Enregistrer quand même&#xa0;? Non revient au texte.</numerusform>
 <context>
     <name>progress::ProgressWindow</name>
     <message>
-        <source>Open &amp;Folder...</source>
-        <translation>Ouvrir un &amp;dossier...</translation>
-    </message>
-    <message>
         <source>shows the scores saved in another folder</source>
         <translation>montre les scores d’un autre dossier</translation>
     </message>
@@ -628,36 +624,12 @@ Enregistrer quand même&#xa0;? Non revient au texte.</numerusform>
         <translation>exercice</translation>
     </message>
     <message>
-        <source>learners</source>
-        <translation>élèves</translation>
-    </message>
-    <message>
-        <source>each learner&apos;s saves, last day, and latest and best percentage; choose one to see their progress</source>
-        <translation>pour chaque élève&#xa0;: les enregistrements, le dernier jour, le dernier et le meilleur pourcentage&#xa0;; choisis un élève pour voir ses progrès</translation>
-    </message>
-    <message>
         <source>records</source>
         <translation>enregistrements</translation>
     </message>
     <message>
         <source>the chosen learner&apos;s saved scores, as the chart shows them</source>
         <translation>les scores enregistrés de l’élève choisi, comme le graphique les montre</translation>
-    </message>
-    <message>
-        <source>Save &amp;Table...</source>
-        <translation>Enregistrer le &amp;tableau...</translation>
-    </message>
-    <message>
-        <source>saves the table for a spreadsheet</source>
-        <translation>enregistre le tableau pour un tableur</translation>
-    </message>
-    <message>
-        <source>Save as &amp;PDF...</source>
-        <translation>Enregistrer en &amp;PDF...</translation>
-    </message>
-    <message>
-        <source>saves the chart and the table to print</source>
-        <translation>enregistre le graphique et le tableau pour l’imprimer</translation>
     </message>
     <message>
         <source>All drills</source>
@@ -681,35 +653,31 @@ Enregistrer quand même&#xa0;? Non revient au texte.</numerusform>
     </message>
     <message>
         <source>Addition, 2 numbers</source>
-        <translation>Addition, 2 termes</translation>
+        <translation>Addition à 2 termes</translation>
     </message>
     <message>
         <source>Addition, 3 numbers</source>
-        <translation>Addition, 3 termes</translation>
+        <translation>Addition à 3 termes</translation>
     </message>
     <message>
         <source>Subtraction, 2 numbers</source>
-        <translation>Soustraction, 2 termes</translation>
+        <translation>Soustraction à 2 termes</translation>
     </message>
     <message>
         <source>Subtraction, 3 numbers</source>
-        <translation>Soustraction, 3 termes</translation>
+        <translation>Soustraction à 3 termes</translation>
     </message>
     <message>
         <source>Multiplication, 2 numbers</source>
-        <translation>Multiplication, 2 facteurs</translation>
+        <translation>Multiplication à 2 facteurs</translation>
     </message>
     <message>
         <source>Multiplication, 3 numbers</source>
-        <translation>Multiplication, 3 facteurs</translation>
+        <translation>Multiplication à 3 facteurs</translation>
     </message>
     <message>
         <source>Progress</source>
         <translation>Progrès</translation>
-    </message>
-    <message>
-        <source>The chart cannot be drawn: its module is missing. The table below holds every score.</source>
-        <translation>Le graphique ne peut pas être dessiné&#xa0;: son module manque. Le tableau en dessous contient tous les scores.</translation>
     </message>
     <message>
         <source>Open a Folder of Scores</source>
@@ -720,33 +688,8 @@ Enregistrer quand même&#xa0;? Non revient au texte.</numerusform>
         <translation>Scores dans %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be read: %2</source>
-        <translation>«&#xa0;%1&#xa0;» n’a pas pu être lu. %2</translation>
-    </message>
-    <message>
-        <source>1 line is not a score.</source>
-        <translation>1 ligne n’est pas un score.</translation>
-    </message>
-    <message>
-        <source>%1 lines are not scores.</source>
-        <translation>%1 lignes ne sont pas des scores.</translation>
-    </message>
-    <message>
         <source>Learner</source>
         <translation>Élève</translation>
-    </message>
-    <message>
-        <source>Saves</source>
-        <translation>Enregistrements</translation>
-    </message>
-    <message>
-        <source>Last saved</source>
-        <translation>Dernier enregistrement</translation>
-    </message>
-    <message>
-        <source>%1, best %2</source>
-        <extracomment>A learner&apos;s latest percentage in an exercise, then their best.</extracomment>
-        <translation>%1, meilleur %2</translation>
     </message>
     <message>
         <source>Date</source>
@@ -763,26 +706,6 @@ Enregistrer quand même&#xa0;? Non revient au texte.</numerusform>
     <message>
         <source>Questions</source>
         <translation>Calculs</translation>
-    </message>
-    <message>
-        <source>not scored</source>
-        <translation>sans score</translation>
-    </message>
-    <message>
-        <source>Chart of %1&apos;s percentages</source>
-        <translation>Graphique des pourcentages de %1</translation>
-    </message>
-    <message>
-        <source>No scores saved yet.</source>
-        <translation>Aucun score enregistré pour l’instant.</translation>
-    </message>
-    <message>
-        <source>%1: %2 in 1 save</source>
-        <translation>%1&#xa0;: %2 en 1 enregistrement</translation>
-    </message>
-    <message>
-        <source>%1: from %2 to %3 in %4 saves</source>
-        <translation>%1&#xa0;: de %2 à %3 en %4 enregistrements</translation>
     </message>
     <message>
         <source>Save the Table</source>
@@ -805,9 +728,272 @@ Enregistrer quand même&#xa0;? Non revient au texte.</numerusform>
         <translation>Progrès de %1</translation>
     </message>
     <message>
-        <source>%1 %</source>
-        <extracomment>A percentage: the number, then the per cent sign as the language writes it.</extracomment>
-        <translation>%1&#xa0;%</translation>
+        <source>This week</source>
+        <translation>Cette semaine</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Ce mois-ci</translation>
+    </message>
+    <message>
+        <source>Since…</source>
+        <translation>Depuis…</translation>
+    </message>
+    <message>
+        <source>The school year</source>
+        <translation>L’année scolaire</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder…</source>
+        <translation>Ouvrir un &amp;dossier…</translation>
+    </message>
+    <message>
+        <source>period</source>
+        <translation>période</translation>
+    </message>
+    <message>
+        <source>since</source>
+        <translation>depuis</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>classe</translation>
+    </message>
+    <message>
+        <source>each learner&apos;s average, right answers and change in the period, days practised and last practised; sort by a column&apos;s heading; choose a learner to see their progress</source>
+        <translation>pour chaque élève&#xa0;: la moyenne, les réponses justes et l’évolution sur la période, les jours d’entraînement et la dernière séance&#xa0;; trie avec les en-têtes de colonnes&#xa0;; choisis un élève pour voir ses progrès</translation>
+    </message>
+    <message>
+        <source>reading the scores</source>
+        <translation>lecture des scores</translation>
+    </message>
+    <message>
+        <source>Save &amp;Table…</source>
+        <translation>Enregistrer le &amp;tableau…</translation>
+    </message>
+    <message>
+        <source>saves the class table, or the learner&apos;s records, for a spreadsheet</source>
+        <translation>enregistre le tableau de la classe, ou les séances de l’élève, pour un tableur</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF…</source>
+        <translation>Enregistrer en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>saves the class table, or the learner&apos;s chart and records, to print</source>
+        <translation>enregistre le tableau de la classe, ou le graphique et les séances de l’élève, à imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Classe</translation>
+    </message>
+    <message>
+        <source>&amp;Learner</source>
+        <translation>É&amp;lève</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être lu. %2</translation>
+    </message>
+    <message>
+        <source>it is written in %1, not as Sumbrook writes it; read as such</source>
+        <translation>il est écrit en %1, pas comme Sumbrook l’écrit&#xa0;; lu ainsi</translation>
+    </message>
+    <message>
+        <source>it holds %1; the first %2 were read</source>
+        <translation>il fait %1&#xa0;; les premiers %2 ont été lus</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A file&apos;s name, then what was skipped in it and why, separated by &quot;; &quot;.</extracomment>
+        <translation>%1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>%1: change</source>
+        <translation>%1&#xa0;: évolution</translation>
+    </message>
+    <message>
+        <source>Days practised</source>
+        <translation>Jours d’entraînement</translation>
+    </message>
+    <message>
+        <source>Last practised</source>
+        <translation>Dernière séance</translation>
+    </message>
+    <message>
+        <source>Class average</source>
+        <translation>Moyenne de la classe</translation>
+    </message>
+    <message>
+        <source>%1 (not in the class)</source>
+        <translation>%1 (pas dans la classe)</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Réponses justes</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>no percentage</source>
+        <translation>pas de pourcentage</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>No scores in this period.</source>
+        <translation>Aucun score sur cette période.</translation>
+    </message>
+    <message>
+        <source>Chart: %1&apos;s results in per cent</source>
+        <translation>Graphique&#xa0;: résultats de %1 en pourcentage</translation>
+    </message>
+    <message>
+        <source>in 1 save</source>
+        <translation>en 1 séance</translation>
+    </message>
+    <message>
+        <source>in %1 saves</source>
+        <translation>en %1 séances</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, none the period before</source>
+        <translation>%1&#xa0;: %2 %3, aucune sur la période précédente</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, %4 from %5 the period before</source>
+        <translation>%1&#xa0;: %2 %3, %4 par rapport à %5 sur la période précédente</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>en hausse</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>en baisse</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>%1 enregistré dans %2</translation>
+    </message>
+    <message>
+        <source>In the class</source>
+        <translation>Dans la classe</translation>
+    </message>
+    <message>
+        <source>%1: average (%)</source>
+        <translation>%1&#xa0;: moyenne (%)</translation>
+    </message>
+    <message>
+        <source>%1: right answers</source>
+        <translation>%1&#xa0;: réponses justes</translation>
+    </message>
+    <message>
+        <source>%1: questions</source>
+        <translation>%1&#xa0;: calculs</translation>
+    </message>
+    <message>
+        <source>%1: change (points)</source>
+        <translation>%1&#xa0;: évolution (points)</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>the class</source>
+        <translation>la classe</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · printed %3 · page %4 of %5</source>
+        <extracomment>The PDF&apos;s heading: the drill, the period, the day it was printed, the page.</extracomment>
+        <translation>%1 · %2 · imprimé le %3 · page %4 sur %5</translation>
+    </message>
+    <message>
+        <source>1 line is not a score</source>
+        <translation>1 ligne n’est pas un score</translation>
+    </message>
+    <message>
+        <source>%1 lines are not scores</source>
+        <translation>%1 lignes ne sont pas des scores</translation>
+    </message>
+    <message>
+        <source>1 date cannot be read</source>
+        <translation>1 date est illisible</translation>
+    </message>
+    <message>
+        <source>%1 dates cannot be read</source>
+        <translation>%1 dates sont illisibles</translation>
+    </message>
+    <message>
+        <source>1 date typed by hand could be either day or month first</source>
+        <translation>1 date tapée à la main peut commencer par le jour ou par le mois</translation>
+    </message>
+    <message>
+        <source>%1 dates typed by hand could be either day or month first</source>
+        <translation>%1 dates tapées à la main peuvent commencer par le jour ou par le mois</translation>
+    </message>
+    <message>
+        <source>1 date is after today</source>
+        <translation>1 date est après aujourd’hui</translation>
+    </message>
+    <message>
+        <source>%1 dates are after today</source>
+        <translation>%1 dates sont après aujourd’hui</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1&#xa0;Mo</translation>
+    </message>
+    <message>
+        <source>+%1 up</source>
+        <extracomment>A rise in percentage points: the sign, the number, then the word.</extracomment>
+        <translation>+%1 en hausse</translation>
+    </message>
+    <message>
+        <source>−%1 down</source>
+        <translation>−%1 en baisse</translation>
+    </message>
+    <message>
+        <source>±0 same</source>
+        <translation>±0 stable</translation>
+    </message>
+    <message>
+        <source>%1 (%2 of %3)</source>
+        <extracomment>An average percentage, then the right answers out of the questions.</extracomment>
+        <translation>%1 (%2 sur %3)</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Évolution</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be saved. %2</source>
@@ -939,6 +1125,14 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Si tu réponds 
     <message>
         <source>Press F10 to choose a drill</source>
         <translation>Appuie sur F10 pour choisir un exercice</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage: the number, then the per cent sign as the language writes it. Shown in the drills&apos; score panel and in Progress; keep it short, the drills&apos; panel is narrow.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -570,7 +570,7 @@ QString appendLine(const QString &fileName, QByteArrayView bytes, const LockWait
     return {};
 }
 
-ReadBytes readBytes(const QString &fileName, qint64 limit, const LockWait &wait)
+ReadBytes readBytes(const QString &fileName, qint64 limit, const LockWait &wait, Beyond beyond)
 {
     ReadBytes read;
     const Locked file = openLocked(fileName, Access::Read, wait);
@@ -587,7 +587,10 @@ ReadBytes readBytes(const QString &fileName, qint64 limit, const LockWait &wait)
             piece.first(std::min<qint64>(piece.size(), limit + 1 - read.bytes.size())));
         return read.bytes.size() > limit ? EFBIG : 0;
     });
-    if (error) {
+    if (error == EFBIG && beyond == Beyond::KeepFirst) {
+        read.tooLarge = true;
+        read.bytes.truncate(limit);
+    } else if (error) {
         read.error = error == EFBIG ? QCoreApplication::translate("toolkit::files",
                                                                   "It is larger than %1 bytes.")
                                           .arg(limit)

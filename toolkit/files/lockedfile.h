@@ -45,11 +45,14 @@ struct ReadBytes
 {
     QByteArray bytes;
     bool missing = false;  // no such file: not an error, there are no bytes
-    bool tooLarge = false; // beyond the limit, and so not read
+    bool tooLarge = false; // beyond the limit: not read, or read only up to it
     QString error;
     FolderId folder;
 };
-// Reads no more than the limit allows, whatever size the file claims.
-ReadBytes readBytes(const QString &fileName, qint64 limit, const LockWait &wait = {});
+// Reads no more than the limit allows, whatever size the file claims. A file beyond it is refused,
+// or, where its first bytes are worth having, read up to the limit.
+enum class Beyond : std::uint8_t { Refuse, KeepFirst };
+ReadBytes readBytes(const QString &fileName, qint64 limit, const LockWait &wait = {},
+                    Beyond beyond = Beyond::Refuse);
 
 } // namespace toolkit

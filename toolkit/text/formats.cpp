@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -52,12 +53,16 @@ RoundedDecimal roundDecimal(double value, int places, int shift)
     return result;
 }
 
-QString percentText(double fraction, const QLocale &locale)
+QString percentText(double fraction, const QLocale &locale, int places)
 {
-    const RoundedDecimal d = roundDecimal(fraction, 2, 2);
-    return (d.negative ? QStringLiteral("-") : QString()) +
-           (d.whole.isEmpty() ? QStringLiteral("0") : d.whole) + locale.decimalPoint() +
-           d.fraction + u'%';
+    const RoundedDecimal d = roundDecimal(fraction, places, 2);
+    QString number = (d.negative ? QStringLiteral("-") : QString()) +
+                     (d.whole.isEmpty() ? QStringLiteral("0") : d.whole);
+    if (places > 0)
+        number += locale.decimalPoint() + d.fraction;
+    //: A percentage: the number, then the per cent sign as the language writes it. Shown in the
+    //: drills' score panel and in Progress; keep it short, the drills' panel is narrow.
+    return QCoreApplication::translate("toolkit", "%1%").arg(number);
 }
 
 QString twoDecimalText(double value, const QLocale &locale)

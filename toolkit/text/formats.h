@@ -23,8 +23,10 @@ struct RoundedDecimal
 // shift moves the decimal point to the right first: 2 turns a fraction into per cent.
 RoundedDecimal roundDecimal(double value, int places, int shift = 0);
 
-// A fraction as a percentage with two decimals: 1/3 gives "33.33%", 0 gives "0.00%".
-QString percentText(double fraction, const QLocale &locale = QLocale());
+// A fraction as a percentage the way the learner's language writes it, wherever the program shows
+// one: 1/3 gives "33.33%" in English, "33,33 %" in German and French (a no-break space). The
+// number is rounded to a count of places, halves away from zero.
+QString percentText(double fraction, const QLocale &locale = QLocale(), int places = 2);
 
 // The pattern "###.##": no leading zero, the separator always, trailing zeros dropped ("2.", ".5").
 QString twoDecimalText(double value, const QLocale &locale = QLocale());
