@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include <cmath>
+#include <iterator>
 
 namespace progress {
 
@@ -19,12 +20,22 @@ struct Style
     Qt::PenStyle dash;
     int marker; // 0 circle, 1 square, 2 triangle, 3 diamond, 4 cross, 5 plus, 6 triangle down
 };
-const Style Styles[ExerciseCount] = {
+const Style Styles[] = {
     {QColor(0x00, 0x72, 0xB2), Qt::SolidLine, 0}, {QColor(0xE6, 0x9F, 0x00), Qt::DashLine, 1},
     {QColor(0x00, 0x9E, 0x73), Qt::DotLine, 2},   {QColor(0xCC, 0x79, 0xA7), Qt::DashDotLine, 3},
     {QColor(0xD5, 0x5E, 0x00), Qt::SolidLine, 4}, {QColor(0x56, 0xB4, 0xE9), Qt::DashDotDotLine, 5},
     {QColor(0x00, 0x00, 0x00), Qt::DashLine, 6},
 };
+
+// An exercise's style; a drill added to the table takes the colours and dashes again, each with
+// another marker.
+Style styleOf(int exercise)
+{
+    constexpr int Count = int(std::size(Styles));
+    Style style = Styles[exercise % Count];
+    style.marker = (style.marker + exercise / Count) % Count;
+    return style;
+}
 
 void drawMarker(QPainter &painter, QPointF at, int marker, double r)
 {
@@ -145,7 +156,7 @@ void paintChart(QPainter &painter, const QRectF &area, const ChartPicture &pictu
         painter.drawText(plot, Qt::AlignCenter | Qt::TextWordWrap, picture.emptyText);
     }
     for (const ExerciseWeeks &one : picture.exercises) {
-        const Style &style = Styles[one.exercise];
+        const Style style = styleOf(one.exercise);
         // Single saves faint, beneath the weekly line.
         QColor faint = style.colour;
         faint.setAlphaF(0.45);
@@ -176,7 +187,7 @@ void paintChart(QPainter &painter, const QRectF &area, const ChartPicture &pictu
             ++row;
         previous = entries[i].left();
         const QRectF box = entries[i].translated(0, legendTop + row * line * 1.4);
-        const Style &style = Styles[picture.exercises[i].exercise];
+        const Style style = styleOf(picture.exercises[i].exercise);
         const double mid = box.center().y();
         painter.setPen(QPen(style.colour, unit * 1.5, style.dash, Qt::FlatCap));
         painter.drawLine(QPointF(box.left(), mid), QPointF(box.left() + sample, mid));
