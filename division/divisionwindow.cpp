@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "divisionwindow.h"
 
+#include "drilltable/levels.h"
 #include "progress/progresswindow.h"
 #include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
@@ -19,7 +20,12 @@ void DivisionWindow::Form_Load()
     intTotalA = 0;
     makeDefault(two.answerButton);
     m_random.reseed();
-    m_view.showDealt(m_exercise.deal(Ranges, m_random));
+    // The level stands beside the window's name, where a learner at a level of their own reads it.
+    const drilltable::Level level = drilltable::levelInForce(QStringLiteral("division"));
+    const QString caption = tr(Design.caption);
+    setWindowTitle(level.isDesigned() ? caption
+                                      : tr("%1 (%2)").arg(caption.trimmed(), level.title()));
+    m_view.showDealt(dealt());
     two.correctAnswer->hide();
     two.leadIn->hide();
     two.answerBox->show();
@@ -30,7 +36,15 @@ void DivisionWindow::cmdReset_Click()
 {
     m_view.showAwaiting();
     m_random.reseed();
-    m_view.showNewProblem(m_exercise.deal(Ranges, m_random));
+    m_view.showNewProblem(dealt());
+}
+
+QStringList DivisionWindow::dealt()
+{
+    const QStringList captions =
+        drilltable::dealCaptions(drilltable::levelInForce(QStringLiteral("division")),
+                                 drilltable::Numbers::Two, m_random, m_view.operandCaptions());
+    return captions.isEmpty() ? m_exercise.deal(Ranges, m_random) : captions;
 }
 
 void DivisionWindow::cmdAnswer_Click()

@@ -57,6 +57,9 @@ public:
     toolkit::Picture *imgFace[5] = {};
 
 private:
+    // A problem at the learner's level, or from the window's own ranges.
+    QStringList dealt();
+
     drills::ExerciseView m_view;
     toolkit::RandomSource &m_random;
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drillwindow.h"
 
+#include "drilltable/levels.h"
 #include "progress/progresswindow.h"
 #include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
@@ -16,6 +17,7 @@ namespace {
 
 constexpr PerDrill<const scores::ScoreFile *> ScoreFiles{
     &scores::AdditionScores, &scores::SubtractionScores, &scores::MultiplicationScores};
+constexpr PerDrill<const char *> LevelKeys{"addition", "subtraction", "multiplication"};
 
 } // namespace
 
@@ -31,8 +33,9 @@ void DrillWindow::Form_Load()
     intTotal = 0;
     makeDefault(two.answerButton);
     m_random.reseed();
-    m_threeView.showDealt(m_three.deal(m_ranges.threeAtLoad, m_random));
-    m_twoView.showDealt(m_two.deal(m_ranges.twoAtLoad, m_random));
+    showLevel();
+    m_threeView.showDealt(dealt(m_three, m_threeView, m_ranges.threeAtLoad));
+    m_twoView.showDealt(dealt(m_two, m_twoView, m_ranges.twoAtLoad));
     two.correctAnswer->hide();
     two.leadIn->hide();
     two.answerBox->show();
@@ -43,14 +46,34 @@ void DrillWindow::cmdReset_Click()
 {
     m_twoView.showAwaiting();
     m_random.reseed();
-    m_twoView.showNewProblem(m_two.deal(m_ranges.twoAtReset, m_random));
+    m_twoView.showNewProblem(dealt(m_two, m_twoView, m_ranges.twoAtReset));
 }
 
 void DrillWindow::cmdReset1_Click()
 {
     m_threeView.showAwaiting();
     m_random.reseed();
-    m_threeView.showNewProblem(m_three.deal(m_ranges.threeAtReset, m_random));
+    m_threeView.showNewProblem(dealt(m_three, m_threeView, m_ranges.threeAtReset));
+}
+
+QStringList DrillWindow::dealt(const Exercise &exercise, const ExerciseView &view,
+                               std::span<const Range> designed)
+{
+    const auto numbers =
+        designed.size() == 3 ? drilltable::Numbers::Three : drilltable::Numbers::Two;
+    const QStringList captions =
+        drilltable::dealCaptions(drilltable::levelInForce(QString::fromLatin1(LevelKeys[m_drill])),
+                                 numbers, m_random, view.operandCaptions());
+    return captions.isEmpty() ? exercise.deal(designed, m_random) : captions;
+}
+
+void DrillWindow::showLevel()
+{
+    // The level stands beside the window's name, where a learner at a level of their own reads it.
+    const drilltable::Level level =
+        drilltable::levelInForce(QString::fromLatin1(LevelKeys[m_drill]));
+    const QString caption = tr(Windows[m_drill].caption);
+    setWindowTitle(level.isDesigned() ? caption : tr("%1 (%2)").arg(caption, level.title()));
 }
 
 void DrillWindow::cmdExit_Click()

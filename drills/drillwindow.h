@@ -72,6 +72,11 @@ protected:
     void boxEntered(QWidget *box) override;
 
 private:
+    // A problem at the learner's level, or from the window's own ranges.
+    QStringList dealt(const Exercise &exercise, const ExerciseView &view,
+                      std::span<const Range> designed);
+    void showLevel();
+
     const Drill m_drill;
     const OperandRanges &m_ranges;
     toolkit::RandomSource &m_random;
