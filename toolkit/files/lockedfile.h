@@ -48,6 +48,8 @@ struct ReadBytes
     bool tooLarge = false; // beyond the limit, and so not read
     QString error;
     FolderId folder;
+    uid_t owner = 0; // of the file read, and its mode
+    mode_t mode = 0;
 };
 // Reads no more than the limit allows, whatever size the file claims.
 ReadBytes readBytes(const QString &fileName, qint64 limit, const LockWait &wait = {});
