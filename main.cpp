@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sumbrook: arithmetic drills in a multiple-document window.
+#include "scores/scorefolder.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/application.h"
 #include "toolkit/files/lockedfile.h"
@@ -9,7 +10,9 @@
 #include "toolkit/text/translations.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLocale>
+#include <QTimer>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -32,7 +35,19 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(toolkit::versionText());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sumbrook"));
 
+    QCommandLineParser options;
+    options.addHelpOption();
+    options.addVersionOption();
+    const QCommandLineOption folder(
+        QStringLiteral("folder"),
+        QCoreApplication::translate("main", "Keep the scores and the class in <folder>."),
+        QCoreApplication::translate("main", "folder"));
+    options.addOption(folder);
+    options.process(app);
+    scores::useScoreFolder(scores::chooseScoreFolder(options.value(folder)));
+
     shell::mdiSumbrook window;
     window.showMaximized();
+    QTimer::singleShot(0, &window, &shell::mdiSumbrook::startPractising);
     return app.exec();
 }

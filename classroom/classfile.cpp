@@ -104,14 +104,21 @@ void ClassList::setLevel(const QString &learner, const QString &drill, const QSt
     for (Learner &l : learners)
         if (!learner.isEmpty() && l.name == learner)
             levels = &l.levels;
-    if (levels->value(drill, QStringLiteral("designed")) == level && levels->contains(drill))
+    if (levels->value(drill) == level)
         return;
-    levels->insert(drill, level);
+    // A learner's level left empty follows the class's: that is the level they practise now.
+    QString practised = level;
+    if (level.isEmpty() && levels != &classLevels) {
+        levels->remove(drill);
+        practised = classLevels.value(drill, QStringLiteral("designed"));
+    } else {
+        levels->insert(drill, level);
+    }
     // One change a day for each learner and drill: the last one that day is the one practised.
     if (!history.isEmpty() && history.last().date == today && history.last().learner == learner &&
         history.last().drill == drill)
         history.removeLast();
-    history.append({today, learner, drill, level});
+    history.append({today, learner, drill, practised});
 }
 
 ClassList parseClass(QByteArrayView text, QStringList *problems)

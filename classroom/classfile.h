@@ -58,7 +58,8 @@ struct ClassList
     QString levelOf(const Learner &learner, const QString &drill) const;
     // Renames a learner, keeping the former name so that their records stay theirs.
     void rename(qsizetype index, const QString &newName);
-    // Sets a level as of today, kept in the history; an empty learner sets the class's.
+    // Sets a level as of today, kept in the history; an empty learner sets the class's, an empty
+    // level lets the learner follow the class's again.
     void setLevel(const QString &learner, const QString &drill, const QString &level, QDate today);
     friend bool operator==(const ClassList &, const ClassList &) = default;
 };

@@ -3,12 +3,17 @@
 #include "mdisumbrook.h"
 
 #include "about/aboutwindow.h"
+#include "classroom/classwindow.h"
+#include "classroom/practising.h"
 #include "division/divisionwindow.h"
 #include "drills/drillwindows.h"
 #include "progress/progresswindow.h"
+#include "scores/scorefolder.h"
 #include "scores/scorewindow.h"
 #include "toolkit/accessibility/accessibility.h"
+#include "toolkit/application.h"
 #include "toolkit/forms/design.h"
+#include "toolkit/forms/dialogs.h"
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/windowinstance.h"
 #include "toolkit/look/appearance.h"
@@ -56,9 +61,14 @@ constexpr MenuItem SumbrookItems[] = {
      .handler = &mdiSumbrook::mnuItemMultiplication_Click},
     {.name = "mnuItemDivision", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Division"),
      .handler = &mdiSumbrook::mnuItemDivision_Click},
-    // Beyond the design: each learner's progress in every drill.
+    // Beyond the design: each learner's progress in every drill, who is practising, the class.
     {.name = "mnuItemProgress", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Progress"),
      .handler = &mdiSumbrook::mnuItemProgress_Click},
+    {.name = "mnuItemChangeLearner",
+     .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Change Learner"),
+     .handler = &mdiSumbrook::mnuItemChangeLearner_Click},
+    {.name = "mnuItemClass", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Class"),
+     .handler = &mdiSumbrook::mnuItemClass_Click},
 };
 
 constexpr MenuItem AboutCommand{
@@ -165,6 +175,35 @@ void mdiSumbrook::mnuAbout_Click()
 void mdiSumbrook::mnuItemProgress_Click()
 {
     progress::showProgress();
+}
+
+void mdiSumbrook::mnuItemChangeLearner_Click()
+{
+    classroom::askWhoIsPractising(this, [this](const QString &name) { showPractising(name); });
+}
+
+void mdiSumbrook::mnuItemClass_Click()
+{
+    classroom::frmClass().show();
+}
+
+void mdiSumbrook::startPractising()
+{
+    // What keeps scores from being saved, or the class from being followed, is said first.
+    if (const QString refusal = scores::scoreFolder().refusal; !refusal.isEmpty())
+        toolkit::messageBox(this, refusal, QString::fromLatin1(toolkit::ApplicationTitle),
+                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
+    if (const QString problems = classroom::loadClass(); !problems.isEmpty())
+        toolkit::messageBox(this, problems, QString::fromLatin1(toolkit::ApplicationTitle),
+                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
+    mnuItemChangeLearner_Click();
+}
+
+void mdiSumbrook::showPractising(const QString &learner)
+{
+    setWindowTitle(learner.isEmpty()
+                       ? QString::fromLatin1(Design.caption)
+                       : tr("%1 - %2").arg(QString::fromLatin1(Design.caption), learner));
 }
 
 void mdiSumbrook::closeEvent(QCloseEvent *event)

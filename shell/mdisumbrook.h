@@ -28,6 +28,12 @@ public:
     void mnuItemDivision_Click();
     void mnuAbout_Click();
     void mnuItemProgress_Click();
+    void mnuItemChangeLearner_Click();
+    void mnuItemClass_Click();
+
+    // Once the window shows: says what keeps scores from being saved or the class from being
+    // followed, then asks who is practising where the class lists learners.
+    void startPractising();
 
 protected:
     // Children close first, each with its own unload steps; one that stays open keeps the frame.
@@ -43,6 +49,8 @@ private:
     // where the user is and the keys go on from there.
     void keepTheFocus();
     void showWorkspaceColour();
+    // The learner practising stands in the title.
+    void showPractising(const QString &learner);
     // Reading aloud's switch and its key to say the problem again, in the menu the frame shows.
     void offerReadingAloud(QMenu *menu);
     void sayTheProblemAgain();

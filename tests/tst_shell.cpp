@@ -109,12 +109,15 @@ private slots:
             names << a->objectName();
             captions << a->text();
         }
-        // The design's four, then Progress, then reading aloud's switch after a separator.
-        QCOMPARE(names, QStringList({"mnuitemAddition", "mnuItemSubtraction",
-                                     "mnuItemMultiplication", "mnuItemDivision", "mnuItemProgress",
-                                     "", "mnuReadAloud", "mnuSayAgain"}));
+        // The design's four, then Progress and the class, then reading aloud's switch after a
+        // separator.
+        QCOMPARE(names,
+                 QStringList({"mnuitemAddition", "mnuItemSubtraction", "mnuItemMultiplication",
+                              "mnuItemDivision", "mnuItemProgress", "mnuItemChangeLearner",
+                              "mnuItemClass", "", "mnuReadAloud", "mnuSayAgain"}));
         QCOMPARE(captions, QStringList({"Addition", "Subtraction", "Multiplication", "Division",
-                                        "Progress", "", "Read Aloud", "Say the Problem Again"}));
+                                        "Progress", "Change Learner", "Class", "", "Read Aloud",
+                                        "Say the Problem Again"}));
         QVERIFY(window.findChild<QAction *>("mnuAbout"));
     }
 

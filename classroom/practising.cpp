@@ -1,0 +1,301 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "practising.h"
+
+#include "drilltable/levels.h"
+#include "scores/scorefolder.h"
+#include "scores/scorerecord.h"
+#include "toolkit/speech/readaloud.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace classroom {
+
+namespace {
+
+ClassFile &loaded()
+{
+    static ClassFile file;
+    return file;
+}
+
+QString &chosenName()
+{
+    static QString name;
+    return name;
+}
+
+struct Colour
+{
+    QRgb rgb;
+    const char *word;
+};
+// Colours a child tells apart, dark enough for a white shape on them.
+constexpr Colour Colours[] = {
+    {0xd32f2f, QT_TRANSLATE_NOOP("classroom::Badge", "red")},
+    {0x1565c0, QT_TRANSLATE_NOOP("classroom::Badge", "blue")},
+    {0x2e7d32, QT_TRANSLATE_NOOP("classroom::Badge", "green")},
+    {0xef6c00, QT_TRANSLATE_NOOP("classroom::Badge", "orange")},
+    {0x6a1b9a, QT_TRANSLATE_NOOP("classroom::Badge", "purple")},
+    {0x795548, QT_TRANSLATE_NOOP("classroom::Badge", "brown")},
+    {0xc2185b, QT_TRANSLATE_NOOP("classroom::Badge", "pink")},
+    {0x00838f, QT_TRANSLATE_NOOP("classroom::Badge", "turquoise")},
+};
+constexpr const char *Shapes[] = {
+    QT_TRANSLATE_NOOP("classroom::Badge", "star"),
+    QT_TRANSLATE_NOOP("classroom::Badge", "circle"),
+    QT_TRANSLATE_NOOP("classroom::Badge", "square"),
+    QT_TRANSLATE_NOOP("classroom::Badge", "triangle"),
+    QT_TRANSLATE_NOOP("classroom::Badge", "heart"),
+    QT_TRANSLATE_NOOP("classroom::Badge", "moon"),
+};
+constexpr int Badges = int(std::size(Colours) * std::size(Shapes));
+
+QPainterPath shapePath(int shape, QRectF r)
+{
+    QPainterPath path;
+    const QPointF c = r.center();
+    const qreal radius = r.width() / 2;
+    switch (shape) {
+    case 0: // a five-pointed star
+        for (int i = 0; i < 10; ++i) {
+            const qreal a = -M_PI / 2 + i * M_PI / 5;
+            const qreal d = i % 2 ? radius * 0.42 : radius;
+            const QPointF p(c.x() + d * std::cos(a), c.y() + d * std::sin(a));
+            i ? path.lineTo(p) : path.moveTo(p);
+        }
+        path.closeSubpath();
+        break;
+    case 1:
+        path.addEllipse(r.adjusted(radius * 0.1, radius * 0.1, -radius * 0.1, -radius * 0.1));
+        break;
+    case 2:
+        path.addRect(r.adjusted(radius * 0.2, radius * 0.2, -radius * 0.2, -radius * 0.2));
+        break;
+    case 3:
+        path.moveTo(c.x(), r.top());
+        path.lineTo(r.right(), r.bottom() - radius * 0.2);
+        path.lineTo(r.left(), r.bottom() - radius * 0.2);
+        path.closeSubpath();
+        break;
+    case 4: { // a heart: two round tops and a point
+        const qreal w = r.width();
+        path.moveTo(c.x(), r.bottom() - w * 0.08);
+        path.cubicTo(r.left() - w * 0.1, c.y(), r.left() + w * 0.15, r.top() - w * 0.05, c.x(),
+                     r.top() + w * 0.28);
+        path.cubicTo(r.right() - w * 0.15, r.top() - w * 0.05, r.right() + w * 0.1, c.y(), c.x(),
+                     r.bottom() - w * 0.08);
+        break;
+    }
+    default: { // a crescent moon
+        QPainterPath full, bite;
+        full.addEllipse(r.adjusted(radius * 0.1, radius * 0.1, -radius * 0.1, -radius * 0.1));
+        bite.addEllipse(r.adjusted(radius * 0.5, 0, radius * 0.3, -radius * 0.2));
+        path = full.subtracted(bite);
+    }
+    }
+    return path;
+}
+
+} // namespace
+
+const ClassFile &currentClass()
+{
+    return loaded();
+}
+
+void setCurrentClass(const ClassFile &file)
+{
+    loaded() = file;
+}
+
+QString loadClass()
+{
+    const scores::ScoreFolder &folder = scores::scoreFolder();
+    loaded() = folder.exists ? readClassFile(folder.path) : ClassFile();
+    // The first few lines say what is wrong; a hostile file would fill the screen.
+    QStringList problems = loaded().problems.mid(0, 8);
+    if (loaded().problems.size() > problems.size())
+        problems << QCoreApplication::translate("classroom::ClassFile", "… and %n more.", nullptr,
+                                                int(loaded().problems.size() - problems.size()));
+    return problems.join(u'\n');
+}
+
+void practise(const QString &learner)
+{
+    const ClassList &list = loaded().list;
+    QHash<QString, QString> levels = list.classLevels;
+    for (const Learner &l : list.learners)
+        if (!learner.isEmpty() && l.name == learner)
+            for (auto it = l.levels.cbegin(); it != l.levels.cend(); ++it)
+                levels.insert(it.key(), it.value());
+    drilltable::setLevelsInForce(levels);
+    scores::offerName(learner);
+    chosenName() = learner;
+}
+
+QString practising()
+{
+    return chosenName();
+}
+
+QList<Badge> badgesOf(const ClassList &list)
+{
+    constexpr int ColourCount = int(std::size(Colours));
+    QList<Badge> badges;
+    QList<bool> taken(Badges);
+    QList<int> colourUses(ColourCount);
+    for (const Learner &learner : list.learners) {
+        // From the name, so that a child keeps their picture when the class changes, and in a
+        // colour nobody else has while there are colours to spare.
+        const int start = int(qHash(learner.name.toCaseFolded(), 0) % Badges);
+        const int fewest = *std::ranges::min_element(colourUses);
+        int n = start;
+        for (int k = 0; k < Badges; ++k) {
+            const int candidate = (start + k) % Badges;
+            if (!taken[candidate] && colourUses[candidate % ColourCount] == fewest) {
+                n = candidate;
+                break;
+            }
+        }
+        taken[n] = true;
+        ++colourUses[n % ColourCount];
+        badges.append({n % ColourCount, n / ColourCount});
+    }
+    return badges;
+}
+
+QIcon badgeIcon(Badge badge, int size)
+{
+    QIcon icon;
+    // Drawn for each scale it is shown at, so that it is sharp on every screen.
+    for (const qreal scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+        QPixmap pixmap(QSize(size, size) * scale);
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(Colours[badge.colour].rgb));
+        painter.drawRoundedRect(QRectF(0, 0, size, size), size * 0.2, size * 0.2);
+        painter.setBrush(Qt::white);
+        painter.drawPath(
+            shapePath(badge.shape, QRectF(size * 0.15, size * 0.15, size * 0.7, size * 0.7)));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QString badgeWords(Badge badge)
+{
+    //: A learner's picture: a colour and a shape, as in "red star".
+    return QCoreApplication::translate("classroom::Badge", "%1 %2")
+        .arg(QCoreApplication::translate("classroom::Badge", Colours[badge.colour].word),
+             QCoreApplication::translate("classroom::Badge", Shapes[badge.shape]));
+}
+
+WhoIsPractising::WhoIsPractising(const ClassList &list, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmWhoIsPractising"));
+    setWindowTitle(tr("Who is practising?"));
+    auto *layout = new QVBoxLayout(this);
+    auto *heading = new QLabel(tr("Who is practising?"), this);
+    heading->setObjectName(QStringLiteral("lblWhoIsPractising"));
+    QFont big = heading->font();
+    big.setPointSizeF(big.pointSizeF() * 1.8);
+    big.setBold(true);
+    heading->setFont(big);
+    layout->addWidget(heading);
+
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto *grid = new QWidget(scroll);
+    auto *buttons = new QGridLayout(grid);
+    QFont name = font();
+    name.setPointSizeF(name.pointSizeF() * 1.6);
+    const auto addButton = [&](const QString &objectName, const QString &text, const QIcon &icon,
+                               const QString &description, int index) {
+        auto *button = new QPushButton(icon, text, grid);
+        button->setObjectName(objectName);
+        button->setFont(name);
+        button->setIconSize(QSize(48, 48));
+        button->setMinimumSize(220, 72);
+        // Enter chooses the button the keyboard is on, as Space does.
+        button->setAutoDefault(true);
+        button->setAccessibleName(text);
+        button->setAccessibleDescription(description);
+        button->installEventFilter(this);
+        connect(button, &QPushButton::clicked, this, [this, objectName, text] {
+            m_chosen = objectName == u"cmdSomeoneElse" ? QString() : text;
+            accept();
+        });
+        constexpr int Columns = 4;
+        buttons->addWidget(button, index / Columns, index % Columns);
+        return button;
+    };
+    const QList<Badge> badges = badgesOf(list);
+    for (qsizetype i = 0; i < list.learners.size(); ++i)
+        addButton(QStringLiteral("cmdLearner(%1)").arg(i), list.learners[i].name,
+                  badgeIcon(badges[i], 48), badgeWords(badges[i]), int(i));
+    QPushButton *someone =
+        addButton(QStringLiteral("cmdSomeoneElse"), tr("Someone else"), QIcon(),
+                  tr("Type your name when you save a score."), int(list.learners.size()));
+    scroll->setWidget(grid);
+    layout->addWidget(scroll);
+    // Room for all of a class of thirty without scrolling, on a screen that has it.
+    const QSize all = grid->sizeHint();
+    scroll->setMinimumSize(all.width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                           std::min(all.height(), 640));
+    adjustSize();
+    if (!list.learners.isEmpty())
+        findChild<QPushButton *>(QStringLiteral("cmdLearner(0)"))->setFocus();
+    else
+        someone->setFocus();
+}
+
+bool WhoIsPractising::eventFilter(QObject *watched, QEvent *event)
+{
+    // A child who cannot read yet hears the name the pointer or the keyboard is on.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::Enter)
+        if (auto *button = qobject_cast<QPushButton *>(watched))
+            toolkit::speech::say(button->text());
+    return QDialog::eventFilter(watched, event);
+}
+
+void askWhoIsPractising(QWidget *window, const std::function<void(const QString &)> &chosen)
+{
+    const ClassList &list = loaded().list;
+    if (list.learners.isEmpty()) {
+        practise({});
+        chosen({});
+        return;
+    }
+    auto *dialog = new WhoIsPractising(list, window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    QObject::connect(dialog, &QDialog::finished, window, [dialog, chosen](int result) {
+        // Closing the question without an answer keeps who was practising: at start, someone else.
+        const QString name = result == QDialog::Accepted ? dialog->chosen() : practising();
+        practise(name);
+        chosen(name);
+    });
+    dialog->show();
+    dialog->move(window->geometry().center() - dialog->rect().center());
+    dialog->activateWindow();
+}
+
+} // namespace classroom
