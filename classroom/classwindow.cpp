@@ -106,9 +106,10 @@ void ClassWindow::Form_Load()
     if (!mayChange)
         said.prepend(tr("You can see the class but not change it. %1").arg(m_file.saveRefusal));
     else
-        said.prepend(tr("The class of the folder \"%1\". A learner's level \"Class\" follows the "
-                        "whole class's.")
-                         .arg(folder.path));
+        said.prepend(
+            tr("The class of the folder \"%1\". A learner's level \"Like the class\" follows "
+               "the whole class's.")
+                .arg(folder.path));
     lblClass->setText(said.join(u'\n'));
     grdClass->setEditTriggers(mayChange ? QAbstractItemView::DoubleClicked |
                                               QAbstractItemView::EditKeyPressed |
@@ -125,12 +126,15 @@ void ClassWindow::showClass(int currentRow)
     const bool mayChange = m_file.saveRefusal.isEmpty();
     grdClass->clearContents();
     grdClass->setRowCount(int(m_list.learners.size()) + 1);
+    const QList<Badge> badges = badgesOf(m_list);
     for (int row = 0; row <= m_list.learners.size(); ++row) {
         const bool wholeClass = row == 0;
         auto *name = new QTableWidgetItem(wholeClass ? tr("The whole class")
                                                      : m_list.learners[row - 1].name);
         if (wholeClass)
             name->setFlags(name->flags() & ~Qt::ItemIsEditable);
+        else // the picture the learner's button shows them
+            name->setIcon(badgeIcon(badges[row - 1], 24));
         grdClass->setItem(row, 0, name);
         for (int d = 0; d < DrillKeys.size(); ++d) {
             const QString &drill = DrillKeys[d];
@@ -138,7 +142,7 @@ void ClassWindow::showClass(int currentRow)
             choice->setObjectName(QStringLiteral("cboLevel(%1,%2)").arg(row).arg(drill));
             choice->setAccessibleName(tr("%1: %2").arg(name->text(), tr(Columns[d + 1])));
             if (!wholeClass)
-                choice->addItem(tr("Class"), QString());
+                choice->addItem(tr("Like the class"), QString());
             QStringList levels = drilltable::Level::offered(drill);
             const QString current =
                 wholeClass ? m_list.classLevels.value(drill, QStringLiteral("designed"))
