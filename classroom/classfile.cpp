@@ -23,7 +23,8 @@ namespace {
 const QStringList DrillKeys{QStringLiteral("addition"), QStringLiteral("subtraction"),
                             QStringLiteral("multiplication"), QStringLiteral("division")};
 
-QString tr(const char *text)
+// A text translated in the class file's context.
+QString translated(const char *text)
 {
     return QCoreApplication::translate("classroom::ClassFile", text);
 }
@@ -77,7 +78,7 @@ QString drillTitle(const QString &drill)
         QT_TRANSLATE_NOOP("classroom::ClassFile", "Multiplication"),
         QT_TRANSLATE_NOOP("classroom::ClassFile", "Division")};
     const qsizetype i = DrillKeys.indexOf(drill);
-    return i < 0 ? drill : tr(titles[i]);
+    return i < 0 ? drill : translated(titles[i]);
 }
 
 } // namespace
@@ -125,7 +126,8 @@ ClassList parseClass(QByteArrayView text, QStringList *problems)
 {
     ClassList list;
     const auto problem = [problems](int line, const QString &what) {
-        problems->append(tr("Line %1: %2").arg(line).arg(what));
+        problems->append(
+            QCoreApplication::translate("classroom::ClassFile", "Line %1: %2").arg(line).arg(what));
     };
     // What the numbered entries of a section hold, by number, with the line each began on.
     struct Entry
@@ -147,7 +149,8 @@ ClassList parseClass(QByteArrayView text, QStringList *problems)
         QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString lineText = decode(bytes);
         if (decode.hasError() || hasControls(QString(lineText).remove(u'\t'))) {
-            problem(line, tr("it is not text, and is left out."));
+            problem(line, QCoreApplication::translate("classroom::ClassFile",
+                                                      "it is not text, and is left out."));
             continue;
         }
         const QString trimmed = lineText.trimmed();
@@ -156,21 +159,29 @@ ClassList parseClass(QByteArrayView text, QStringList *problems)
         if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
             section = trimmed.mid(1, trimmed.size() - 2).trimmed();
             if (!QStringList{"class", "learners", "renames", "history"}.contains(section))
-                problem(line, tr("there is no section \"%1\"; it is left out.").arg(section));
+                problem(line,
+                        QCoreApplication::translate("classroom::ClassFile",
+                                                    "there is no section \"%1\"; it is left out.")
+                            .arg(section));
             continue;
         }
         const qsizetype equals = trimmed.indexOf(u'=');
         if (equals < 1) {
-            problem(line, tr("it is not a setting, and is left out."));
+            problem(line, QCoreApplication::translate("classroom::ClassFile",
+                                                      "it is not a setting, and is left out."));
             continue;
         }
         const QString key = trimmed.left(equals).trimmed();
         const QString value = unquoted(trimmed.mid(equals + 1));
         if (section == u"class") {
             if (!DrillKeys.contains(key))
-                problem(line, tr("there is no drill \"%1\".").arg(key));
+                problem(line, QCoreApplication::translate("classroom::ClassFile",
+                                                          "there is no drill \"%1\".")
+                                  .arg(key));
             else if (!drilltable::Level::fromName(key, value))
-                problem(line, tr("\"%1\" is not a level of %2: it is practised as designed.")
+                problem(line, QCoreApplication::translate(
+                                  "classroom::ClassFile",
+                                  "\"%1\" is not a level of %2: it is practised as designed.")
                                   .arg(value, drillTitle(key)));
             else
                 list.classLevels.insert(key, value);
@@ -188,12 +199,17 @@ ClassList parseClass(QByteArrayView text, QStringList *problems)
         bool isNumber = false;
         const int number = key.left(slash).toInt(&isNumber);
         if (slash < 0 || !isNumber || number < 1) {
-            problem(line, tr("\"%1\" is not a setting of the class, and is left out.").arg(key));
+            problem(line, QCoreApplication::translate(
+                              "classroom::ClassFile",
+                              "\"%1\" is not a setting of the class, and is left out.")
+                              .arg(key));
             continue;
         }
         if (number > MostLearners * (entries == &learners ? 1 : 100)) {
             if (!std::exchange(tooMany, true))
-                problem(line, tr("a class holds up to %1 learners; the rest are left out.")
+                problem(line, QCoreApplication::translate(
+                                  "classroom::ClassFile",
+                                  "a class holds up to %1 learners; the rest are left out.")
                                   .arg(MostLearners));
             continue;
         }
@@ -202,10 +218,15 @@ ClassList parseClass(QByteArrayView text, QStringList *problems)
             entry.line = line;
         const QString field = key.mid(slash + 1);
         if (entries == &learners && field != u"name" && !DrillKeys.contains(field)) {
-            problem(line, tr("\"%1\" is not a setting of a learner, and is left out.").arg(field));
+            problem(line, QCoreApplication::translate(
+                              "classroom::ClassFile",
+                              "\"%1\" is not a setting of a learner, and is left out.")
+                              .arg(field));
         } else if (entries == &learners && field != u"name" &&
                    !drilltable::Level::fromName(field, value)) {
-            problem(line, tr("\"%1\" is not a level of %2: it is practised as designed.")
+            problem(line, QCoreApplication::translate(
+                              "classroom::ClassFile",
+                              "\"%1\" is not a level of %2: it is practised as designed.")
                               .arg(value, drillTitle(field)));
         } else {
             entry.fields.insert(field, value);
@@ -214,14 +235,19 @@ ClassList parseClass(QByteArrayView text, QStringList *problems)
 
     const auto goodName = [&](const QString &name, int line) {
         if (name.isEmpty())
-            problem(line, tr("the learner has no name, and is left out."));
+            problem(line, QCoreApplication::translate("classroom::ClassFile",
+                                                      "the learner has no name, and is left out."));
         else if (name.size() > LongestName)
-            problem(
-                line,
-                tr("a name holds up to %1 characters; the learner is left out.").arg(LongestName));
+            problem(line, QCoreApplication::translate(
+                              "classroom::ClassFile",
+                              "a name holds up to %1 characters; the learner is left out.")
+                              .arg(LongestName));
         else if (std::ranges::any_of(list.learners,
                                      [&](const Learner &l) { return l.name == name; }))
-            problem(line, tr("\"%1\" is in the class already; the second is left out.").arg(name));
+            problem(line, QCoreApplication::translate(
+                              "classroom::ClassFile",
+                              "\"%1\" is in the class already; the second is left out.")
+                              .arg(name));
         else
             return true;
         return false;
@@ -240,7 +266,9 @@ ClassList parseClass(QByteArrayView text, QStringList *problems)
         const Rename rename{entry.fields.value(QStringLiteral("from")),
                             entry.fields.value(QStringLiteral("to"))};
         if (rename.from.isEmpty() || rename.to.isEmpty())
-            problem(entry.line, tr("a rename needs the name before and after it."));
+            problem(entry.line,
+                    QCoreApplication::translate("classroom::ClassFile",
+                                                "a rename needs the name before and after it."));
         else
             list.renames.append(rename);
     }
@@ -252,7 +280,9 @@ ClassList parseClass(QByteArrayView text, QStringList *problems)
             entry.fields.value(QStringLiteral("level"))};
         if (!change.date.isValid() || !DrillKeys.contains(change.drill) ||
             !drilltable::Level::fromName(change.drill, change.level))
-            problem(entry.line, tr("the level change is not complete, and is left out."));
+            problem(entry.line, QCoreApplication::translate(
+                                    "classroom::ClassFile",
+                                    "the level change is not complete, and is left out."));
         else
             list.history.append(change);
     }
@@ -324,16 +354,22 @@ ClassFile readClassFile(const QString &folder)
     bool mayWrite = me == folderInfo.st_uid;
     if (read.missing) {
     } else if (!read.error.isEmpty()) {
-        file.problems << tr("The class file \"%1\" is not followed: %2").arg(name, read.error);
+        file.problems << QCoreApplication::translate("classroom::ClassFile",
+                                                     "The class file \"%1\" is not followed: %2")
+                             .arg(name, read.error);
     } else if (read.owner != folderInfo.st_uid && read.owner != me) {
-        file.problems << tr("The class file \"%1\" belongs to %2, not to the folder's owner "
-                            "(%3) or to you: it is not followed, and everyone practises as "
-                            "designed.")
+        file.problems << QCoreApplication::translate(
+                             "classroom::ClassFile",
+                             "The class file \"%1\" belongs to %2, not to the folder's owner "
+                             "(%3) or to you: it is not followed, and everyone practises as "
+                             "designed.")
                              .arg(name, userName(read.owner), owner);
     } else if (read.mode & (S_IWGRP | S_IWOTH)) {
-        file.problems << tr("The class file \"%1\" may be changed by others than its owner (%2): "
-                            "it is not followed. Its owner can allow only themselves to change "
-                            "it (chmod go-w).")
+        file.problems << QCoreApplication::translate(
+                             "classroom::ClassFile",
+                             "The class file \"%1\" may be changed by others than its owner (%2): "
+                             "it is not followed. Its owner can allow only themselves to change "
+                             "it (chmod go-w).")
                              .arg(name, userName(read.owner));
     } else {
         file.honoured = true;
@@ -345,9 +381,14 @@ ClassFile readClassFile(const QString &folder)
     else
         file.read = toolkit::fingerprintOf(read.bytes);
     if (!mayWrite)
-        file.saveRefusal = tr("Only the folder's owner (%1) can change the class.").arg(owner);
+        file.saveRefusal =
+            QCoreApplication::translate("classroom::ClassFile",
+                                        "Only the folder's owner (%1) can change the class.")
+                .arg(owner);
     else if (::access(QFile::encodeName(folder).constData(), W_OK) != 0)
-        file.saveRefusal = tr("The folder \"%1\" cannot be written.").arg(folder);
+        file.saveRefusal = QCoreApplication::translate("classroom::ClassFile",
+                                                       "The folder \"%1\" cannot be written.")
+                               .arg(folder);
     return file;
 }
 
@@ -363,10 +404,14 @@ QString writeClassFile(const QString &folder, const ClassFile &was, const ClassL
     case toolkit::Replaced::Written:
         break;
     case toolkit::Replaced::Changed:
-        return tr("The class file was changed elsewhere since it was opened. Open the Class "
-                  "window again to see it.");
+        return QCoreApplication::translate(
+            "classroom::ClassFile",
+            "The class file was changed elsewhere since it was opened. Open the Class "
+            "window again to see it.");
     case toolkit::Replaced::Moved:
-        return tr("The folder was moved or replaced since the class file was read.");
+        return QCoreApplication::translate(
+            "classroom::ClassFile",
+            "The folder was moved or replaced since the class file was read.");
     case toolkit::Replaced::Failed:
         return replaced.error;
     }
