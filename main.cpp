@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLocale>
-#include <QTimer>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -47,7 +46,7 @@ int main(int argc, char *argv[])
     scores::useScoreFolder(scores::chooseScoreFolder(options.value(folder)));
 
     shell::mdiSumbrook window;
+    window.startPractising();
     window.showMaximized();
-    QTimer::singleShot(0, &window, &shell::mdiSumbrook::startPractising);
     return app.exec();
 }

@@ -134,7 +134,7 @@ void ClassWindow::showClass(int currentRow)
         if (wholeClass)
             name->setFlags(name->flags() & ~Qt::ItemIsEditable);
         else // the picture the learner's button shows them
-            name->setIcon(badgeIcon(badges[row - 1], 24));
+            name->setIcon(badgeIcon(badges[row - 1]));
         grdClass->setItem(row, 0, name);
         for (int d = 0; d < DrillKeys.size(); ++d) {
             const QString &drill = DrillKeys[d];

@@ -10,10 +10,13 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
+#include <QIconEngine>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -176,26 +179,56 @@ QList<Badge> badgesOf(const ClassList &list)
     return badges;
 }
 
-QIcon badgeIcon(Badge badge, int size)
+namespace {
+
+// Draws a badge at whatever size and scale it is shown: sharp on every screen, and nothing drawn
+// before a button is.
+class BadgeEngine : public QIconEngine
 {
-    QIcon icon;
-    // Drawn for each scale it is shown at, so that it is sharp on every screen.
-    for (const qreal scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
-        QPixmap pixmap(QSize(size, size) * scale);
+public:
+    explicit BadgeEngine(Badge badge)
+        : m_badge(badge)
+    {}
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        const QRectF r(rect);
+        const qreal size = std::min(r.width(), r.height());
+        const QRectF square(r.center() - QPointF(size, size) / 2, QSizeF(size, size));
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(QColor(Colours[m_badge.colour].rgb));
+        painter->drawRoundedRect(square, size * 0.2, size * 0.2);
+        painter->setBrush(Qt::white);
+        painter->drawPath(shapePath(
+            m_badge.shape, square.adjusted(size * 0.15, size * 0.15, -size * 0.15, -size * 0.15)));
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        QPixmap pixmap(size * scale);
         pixmap.setDevicePixelRatio(scale);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(Colours[badge.colour].rgb));
-        painter.drawRoundedRect(QRectF(0, 0, size, size), size * 0.2, size * 0.2);
-        painter.setBrush(Qt::white);
-        painter.drawPath(
-            shapePath(badge.shape, QRectF(size * 0.15, size * 0.15, size * 0.7, size * 0.7)));
-        painter.end();
-        icon.addPixmap(pixmap);
+        paint(&painter, QRect(QPoint(), size), mode, state);
+        return pixmap;
     }
-    return icon;
+    QIconEngine *clone() const override { return new BadgeEngine(m_badge); }
+
+private:
+    Badge m_badge;
+};
+
+} // namespace
+
+QIcon badgeIcon(Badge badge)
+{
+    return QIcon(new BadgeEngine(badge));
 }
 
 QString badgeWords(Badge badge)
@@ -250,7 +283,7 @@ WhoIsPractising::WhoIsPractising(const ClassList &list, QWidget *parent)
     const QList<Badge> badges = badgesOf(list);
     for (qsizetype i = 0; i < list.learners.size(); ++i)
         addButton(QStringLiteral("cmdLearner(%1)").arg(i), list.learners[i].name,
-                  badgeIcon(badges[i], 48), badgeWords(badges[i]), int(i));
+                  badgeIcon(badges[i]), badgeWords(badges[i]), int(i));
     QPushButton *someone =
         addButton(QStringLiteral("cmdSomeoneElse"), tr("Someone else"), QIcon(),
                   tr("Type your name when you save a score."), int(list.learners.size()));
@@ -293,8 +326,11 @@ void askWhoIsPractising(QWidget *window, const std::function<void(const QString 
         practise(name);
         chosen(name);
     });
+    // Shown first, before the main window where it starts the program: a child waits for it alone.
+    const QRect screen = (window->isVisible() ? window->screen() : QGuiApplication::primaryScreen())
+                             ->availableGeometry();
+    dialog->move(screen.center() - dialog->rect().center());
     dialog->show();
-    dialog->move(window->geometry().center() - dialog->rect().center());
     dialog->activateWindow();
 }
 

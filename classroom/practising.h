@@ -36,7 +36,7 @@ struct Badge
     int shape = 0;
 };
 QList<Badge> badgesOf(const ClassList &list);
-QIcon badgeIcon(Badge badge, int size);
+QIcon badgeIcon(Badge badge);
 QString badgeWords(Badge badge); // "red star", for a screen reader
 
 // "Who is practising?": one large button per learner, and "Someone else".

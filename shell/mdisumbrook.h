@@ -31,8 +31,8 @@ public:
     void mnuItemChangeLearner_Click();
     void mnuItemClass_Click();
 
-    // Once the window shows: says what keeps scores from being saved or the class from being
-    // followed, then asks who is practising where the class lists learners.
+    // At start: says what keeps scores from being saved or the class from being followed, then
+    // asks who is practising where the class lists learners.
     void startPractising();
 
 protected:
