@@ -260,6 +260,10 @@ WhoIsPractising::WhoIsPractising(const ClassList &list, QWidget *parent)
     auto *buttons = new QGridLayout(grid);
     QFont name = font();
     name.setPointSizeF(name.pointSizeF() * 1.6);
+    // As many columns of buttons as the screen has room for, up to four.
+    const QRect screen =
+        (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const int columns = std::clamp((screen.width() - 80) / 230, 1, 4);
     const auto addButton = [&](const QString &objectName, const QString &text, const QIcon &icon,
                                const QString &description, int index) {
         auto *button = new QPushButton(icon, text, grid);
@@ -276,8 +280,7 @@ WhoIsPractising::WhoIsPractising(const ClassList &list, QWidget *parent)
             m_chosen = objectName == u"cmdSomeoneElse" ? QString() : text;
             accept();
         });
-        constexpr int Columns = 4;
-        buttons->addWidget(button, index / Columns, index % Columns);
+        buttons->addWidget(button, index / columns, index % columns);
         return button;
     };
     const QList<Badge> badges = badgesOf(list);
@@ -292,7 +295,7 @@ WhoIsPractising::WhoIsPractising(const ClassList &list, QWidget *parent)
     // Room for all of a class of thirty without scrolling, on a screen that has it.
     const QSize all = grid->sizeHint();
     scroll->setMinimumSize(all.width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-                           std::min(all.height(), 640));
+                           std::min(all.height(), screen.height() - 200));
     adjustSize();
     if (!list.learners.isEmpty())
         findChild<QPushButton *>(QStringLiteral("cmdLearner(0)"))->setFocus();

@@ -25,9 +25,20 @@ ScoreFolder chooseScoreFolder(const QString &given)
 {
     QString path = given;
     if (path.isEmpty()) {
-        const QSettings system(QSettings::IniFormat, QSettings::SystemScope,
-                               QStringLiteral("Sumbrook"), QStringLiteral("Sumbrook"));
-        path = system.value(QStringLiteral("folder")).toString();
+        // The desktop's configuration folders first, as the desktop entry's session has them
+        // (Qt 6.4's system scope reads only its own), then Qt's.
+        QStringList files;
+        for (const QString &dir :
+             qEnvironmentVariable("XDG_CONFIG_DIRS").split(u':', Qt::SkipEmptyParts))
+            files << dir + QStringLiteral("/Sumbrook/Sumbrook.conf");
+        files << QSettings(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("Sumbrook"),
+                           QStringLiteral("Sumbrook"))
+                     .fileName();
+        for (const QString &file : files) {
+            path = QSettings(file, QSettings::IniFormat).value(QStringLiteral("folder")).toString();
+            if (!path.isEmpty())
+                break;
+        }
     }
     if (path.isEmpty())
         path = QDir::currentPath();

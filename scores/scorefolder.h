@@ -16,7 +16,8 @@ struct ScoreFolder
 };
 
 // The folder given (--folder), else the system-wide setting `folder` (Sumbrook/Sumbrook.conf in
-// the system's configuration folders, /etc/xdg on most systems), else the current folder.
+// the desktop's configuration folders, XDG_CONFIG_DIRS, then Qt's: /etc/xdg on most systems),
+// else the current folder.
 ScoreFolder chooseScoreFolder(const QString &given);
 // Makes it the folder the score files are named in, and the one saving asks about.
 void useScoreFolder(const ScoreFolder &folder);

@@ -113,9 +113,10 @@ private slots:
         QDir().mkdir("locked");
         QFile::setPermissions("locked", QFile::ReadOwner | QFile::ExeOwner);
         QDir().mkpath("etc/Sumbrook");
-        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, m_path + "/etc");
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName("/nowhere:" + m_path + "/etc"));
+        const auto unset = qScopeGuard([] { qunsetenv("XDG_CONFIG_DIRS"); });
         if (!system.isEmpty()) {
-            QSettings setting(QSettings::IniFormat, QSettings::SystemScope, "Sumbrook", "Sumbrook");
+            QSettings setting(m_path + "/etc/Sumbrook/Sumbrook.conf", QSettings::IniFormat);
             setting.setValue("folder", m_path + '/' + system);
         }
         const scores::ScoreFolder folder = scores::chooseScoreFolder(given);

@@ -895,7 +895,7 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</translation>
     </message>
     <message>
         <source>Within %1</source>
-        <translation>Im Zahlenraum bis %1</translation>
+        <translation>Bis %1</translation>
     </message>
     <message>
         <source>Tables 1 to 10</source>
@@ -907,7 +907,7 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</translation>
     </message>
     <message>
         <source>Tables %1 and %2</source>
-        <translation>%1er- und %2er-Reihe</translation>
+        <translation>Reihen %1 und %2</translation>
     </message>
     <message>
         <source>Whole answers</source>
