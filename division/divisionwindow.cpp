@@ -20,11 +20,6 @@ void DivisionWindow::Form_Load()
     intTotalA = 0;
     makeDefault(two.answerButton);
     m_random.reseed();
-    // The level stands beside the window's name, where a learner at a level of their own reads it.
-    const drilltable::Level level = drilltable::levelInForce(QStringLiteral("division"));
-    const QString caption = tr(Design.caption);
-    setWindowTitle(level.isDesigned() ? caption
-                                      : tr("%1 (%2)").arg(caption.trimmed(), level.title()));
     m_view.showDealt(dealt());
     two.correctAnswer->hide();
     two.leadIn->hide();
@@ -41,9 +36,14 @@ void DivisionWindow::cmdReset_Click()
 
 QStringList DivisionWindow::dealt()
 {
-    const QStringList captions =
-        drilltable::dealCaptions(drilltable::levelInForce(QStringLiteral("division")),
-                                 drilltable::Numbers::Two, m_random, m_view.operandCaptions());
+    // The level stands beside the window's name, where a learner at a level of their own reads it;
+    // a learner changed meanwhile practises at their level from their next problem on.
+    const drilltable::Level level = drilltable::levelInForce(QStringLiteral("division"));
+    const QString caption = tr(Design.caption);
+    setWindowTitle(level.isDesigned() ? caption
+                                      : tr("%1 (%2)").arg(caption.trimmed(), level.title()));
+    const QStringList captions = drilltable::dealCaptions(level, drilltable::Numbers::Two, m_random,
+                                                          m_view.operandCaptions());
     return captions.isEmpty() ? m_exercise.deal(Ranges, m_random) : captions;
 }
 

@@ -33,7 +33,6 @@ void DrillWindow::Form_Load()
     intTotal = 0;
     makeDefault(two.answerButton);
     m_random.reseed();
-    showLevel();
     m_threeView.showDealt(dealt(m_three, m_threeView, m_ranges.threeAtLoad));
     m_twoView.showDealt(dealt(m_two, m_twoView, m_ranges.twoAtLoad));
     two.correctAnswer->hide();
@@ -59,6 +58,8 @@ void DrillWindow::cmdReset1_Click()
 QStringList DrillWindow::dealt(const Exercise &exercise, const ExerciseView &view,
                                std::span<const Range> designed)
 {
+    // A learner changed meanwhile practises at their level from their next problem on.
+    showLevel();
     const auto numbers =
         designed.size() == 3 ? drilltable::Numbers::Three : drilltable::Numbers::Two;
     const QStringList captions =
