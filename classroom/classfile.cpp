@@ -399,7 +399,7 @@ QString writeClassFile(const QString &folder, const ClassFile &was, const ClassL
         return was.saveRefusal;
     const QString name = QDir(folder).filePath(QLatin1String(ClassFileName));
     const toolkit::Replaced replaced =
-        toolkit::replaceKeepingAppended(name, was.read, classText(list), wait, &was.folder);
+        toolkit::replaceIfUnchanged(name, was.read, classText(list), wait, &was.folder);
     switch (replaced.outcome) {
     case toolkit::Replaced::Written:
         break;

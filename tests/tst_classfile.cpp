@@ -203,6 +203,12 @@ private slots:
         writeFile(ClassFileName, Mia);
         QVERIFY(writeClassFile(".", read, list).startsWith("The class file was changed"));
         QCOMPARE(readClassFile(QStringLiteral(".")).list.learners.size(), 2);
+        // Appended to since it was read (by hand, or a second Class window): the class is not
+        // written over it, nor are the added lines kept after a class that no longer has them.
+        const ClassFile before = readClassFile(QStringLiteral("."));
+        writeFile(ClassFileName, Mia + "3\\name=Lea\n");
+        QVERIFY(writeClassFile(".", before, list).startsWith("The class file was changed"));
+        QCOMPARE(bytesOf(ClassFileName), Mia + "3\\name=Lea\n");
     }
 
 private:

@@ -126,11 +126,12 @@ private:
     Descriptor m_fd;
 };
 
-Replaced replace(const Locked &file, const Fingerprint &read, QByteArrayView bytes)
+Replaced replace(const Locked &file, const Fingerprint &read, QByteArrayView bytes,
+                 bool keepAppended)
 {
     const int fd = file.fd.get(); // none where the file is missing
     const qint64 size = file.missing ? 0 : file.info.st_size;
-    if (size < read.size)
+    if (size < read.size || (!keepAppended && size != read.size))
         return changedFile(fd, size);
     if (read.size > 0) { // every file begins with no bytes
         const auto [begins, readError] = digestOf(fd, read.size);
@@ -179,9 +180,10 @@ Fingerprint fingerprintOf(QByteArrayView bytes)
     return {bytes.size(), QCryptographicHash::hash(bytes, DigestKind)};
 }
 
-Replaced replaceKeepingAppended(const QString &fileName, const Fingerprint &read,
-                                QByteArrayView bytes, const LockWait &wait,
-                                const FolderId *readFrom)
+namespace {
+
+Replaced replaceFile(const QString &fileName, const Fingerprint &read, QByteArrayView bytes,
+                     const LockWait &wait, const FolderId *readFrom, bool keepAppended)
 {
     const Locked file = openLocked(fileName, Access::Replace, wait, readFrom);
     if (file.moved) {
@@ -191,9 +193,24 @@ Replaced replaceKeepingAppended(const QString &fileName, const Fingerprint &read
     }
     if (!file.error.isEmpty())
         return failed(file.error);
-    Replaced replaced = replace(file, read, bytes);
+    Replaced replaced = replace(file, read, bytes, keepAppended);
     replaced.folder = file.named;
     return replaced;
+}
+
+} // namespace
+
+Replaced replaceKeepingAppended(const QString &fileName, const Fingerprint &read,
+                                QByteArrayView bytes, const LockWait &wait,
+                                const FolderId *readFrom)
+{
+    return replaceFile(fileName, read, bytes, wait, readFrom, true);
+}
+
+Replaced replaceIfUnchanged(const QString &fileName, const Fingerprint &read, QByteArrayView bytes,
+                            const LockWait &wait, const FolderId *readFrom)
+{
+    return replaceFile(fileName, read, bytes, wait, readFrom, false);
 }
 
 } // namespace toolkit

@@ -42,5 +42,9 @@ struct Replaced
 Replaced replaceKeepingAppended(const QString &fileName, const Fingerprint &read,
                                 QByteArrayView bytes, const LockWait &wait = {},
                                 const FolderId *readFrom = nullptr);
+// The same for a file that is only ever written whole (the class file): anything but the very
+// bytes it was read with, appended ones too, leaves it as it is (Changed).
+Replaced replaceIfUnchanged(const QString &fileName, const Fingerprint &read, QByteArrayView bytes,
+                            const LockWait &wait = {}, const FolderId *readFrom = nullptr);
 
 } // namespace toolkit
