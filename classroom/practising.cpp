@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QIconEngine>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -263,7 +264,7 @@ WhoIsPractising::WhoIsPractising(const ClassList &list, QWidget *parent)
     // As many columns of buttons as the screen has room for, up to four.
     const QRect screen =
         (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-    const int columns = std::clamp((screen.width() - 80) / 230, 1, 4);
+    const int columns = m_columns = std::clamp((screen.width() - 80) / 230, 1, 4);
     const auto addButton = [&](const QString &objectName, const QString &text, const QIcon &icon,
                                const QString &description, int index) {
         auto *button = new QPushButton(icon, text, grid);
@@ -281,6 +282,7 @@ WhoIsPractising::WhoIsPractising(const ClassList &list, QWidget *parent)
             accept();
         });
         buttons->addWidget(button, index / columns, index % columns);
+        m_buttons.append(button);
         return button;
     };
     const QList<Badge> badges = badgesOf(list);
@@ -305,11 +307,53 @@ WhoIsPractising::WhoIsPractising(const ClassList &list, QWidget *parent)
 
 bool WhoIsPractising::eventFilter(QObject *watched, QEvent *event)
 {
+    auto *button = qobject_cast<QPushButton *>(watched);
     // A child who cannot read yet hears the name the pointer or the keyboard is on.
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::Enter)
-        if (auto *button = qobject_cast<QPushButton *>(watched))
-            toolkit::speech::say(button->text());
+    if (button && (event->type() == QEvent::FocusIn || event->type() == QEvent::Enter))
+        toolkit::speech::say(button->text());
+    if (button && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+            moveFocus(button, key->key()))
+            return true;
+    }
     return QDialog::eventFilter(watched, event);
+}
+
+bool WhoIsPractising::moveFocus(QPushButton *from, int key)
+{
+    const int at = int(m_buttons.indexOf(from));
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    int to = at;
+    switch (key) {
+    case Qt::Key_Left:
+        to = rightToLeft ? at + 1 : at - 1;
+        break;
+    case Qt::Key_Right:
+        to = rightToLeft ? at - 1 : at + 1;
+        break;
+    case Qt::Key_Up:
+        to = at - m_columns;
+        break;
+    case Qt::Key_Down: // from the row above a shorter last row, to its last button
+        to = at + m_columns < m_buttons.size() ||
+                     at / m_columns == (m_buttons.size() - 1) / m_columns
+                 ? at + m_columns
+                 : int(m_buttons.size()) - 1;
+        break;
+    case Qt::Key_Home:
+        to = 0;
+        break;
+    case Qt::Key_End:
+        to = int(m_buttons.size()) - 1;
+        break;
+    default:
+        return false;
+    }
+    if (at < 0 || to < 0 || to >= m_buttons.size())
+        return true; // at the edge the focus stays where it is
+    m_buttons[to]->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void askWhoIsPractising(QWidget *window, const std::function<void(const QString &)> &chosen)

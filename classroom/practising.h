@@ -53,7 +53,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Moves the focus to the button beside the one it is on, in the grid the buttons show.
+    bool moveFocus(QPushButton *from, int key);
+
     QString m_chosen;
+    QList<QPushButton *> m_buttons; // in reading order, "Someone else" last
+    int m_columns = 1;
 };
 
 // Asks who is practising where the class lists learners, over the window, and then calls back
