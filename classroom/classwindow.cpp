@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -229,6 +230,12 @@ void ClassWindow::cmdRemove_Click()
     if (row < 1)
         return;
     // Their scores stay in the score files; only the class forgets them.
+    const QString name = m_list.learners[row - 1].name;
+    if (toolkit::messageBox(
+            this, tr("Remove %1 from the class? Their scores stay in the score files.").arg(name),
+            QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Yes | QMessageBox::No,
+            QMessageBox::No, QMessageBox::Question) != QMessageBox::Yes)
+        return;
     m_list.learners.removeAt(row - 1);
     showClass(std::min(row, int(m_list.learners.size())));
 }
@@ -253,13 +260,30 @@ void ClassWindow::cmdDown_Click()
 
 void ClassWindow::cmdSave_Click()
 {
+    saveClass();
+}
+
+bool ClassWindow::saveClass()
+{
     const scores::ScoreFolder &folder = scores::scoreFolder();
     const QString error = writeClassFile(folder.path, m_file, m_list);
     if (!error.isEmpty()) {
-        toolkit::messageBox(this, tr("The class could not be saved: %1").arg(error),
-                            QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Ok,
-                            QMessageBox::Ok, QMessageBox::Warning);
-        return;
+        const QString title = QString::fromLatin1(toolkit::ApplicationTitle);
+        // Changed elsewhere since it was read: this window's class is not written over it, but the
+        // teacher may see the class as it is now instead.
+        if (const ClassFile now = readClassFile(folder.path); now.read != m_file.read) {
+            if (toolkit::messageBox(this,
+                                    tr("The class could not be saved: %1\n\nShow the class as "
+                                       "the file holds it now? The changes made here are lost.")
+                                        .arg(error),
+                                    title, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                                    QMessageBox::Warning) == QMessageBox::Yes)
+                Form_Load();
+            return false;
+        }
+        toolkit::messageBox(this, tr("The class could not be saved: %1").arg(error), title,
+                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
+        return false;
     }
     // The class is read back as everyone will read it; the learner practising goes on at the
     // levels now set.
@@ -269,6 +293,35 @@ void ClassWindow::cmdSave_Click()
     practise(practising());
     lblClass->setText(tr("The class is saved in \"%1\".").arg(folder.path));
     showClass(std::max(grdClass->currentRow(), 0));
+    return true;
+}
+
+void ClassWindow::Form_Unload(bool &cancel)
+{
+    if (!changed())
+        return;
+    const auto answer = toolkit::messageBox(
+        this, tr("Save the changes to the class?"), QString::fromLatin1(toolkit::ApplicationTitle),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
+        QMessageBox::Question);
+    if (answer == QMessageBox::No) {
+        m_list = m_file.list; // forgotten: the window opens afresh from the file
+        return;
+    }
+    // Cancel, Esc or the box's close button keep the window open; a save that fails too.
+    cancel = answer != QMessageBox::Yes || !saveClass();
+}
+
+void ClassWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Esc closes the window, as in the program's other windows; a name being typed or a list of
+    // levels open takes its own Esc first.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        unload();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 namespace {

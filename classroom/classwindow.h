@@ -25,6 +25,7 @@ public:
     explicit ClassWindow(QWidget *parent = nullptr);
 
     void Form_Load() override;
+    void Form_Unload(bool &cancel) override;
     void cmdAdd_Click();
     void cmdRemove_Click();
     void cmdUp_Click();
@@ -42,7 +43,13 @@ public:
     QPushButton *cmdDown = nullptr;
     QPushButton *cmdSave = nullptr;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    // Saves the class; false where it was not saved (the reason said).
+    bool saveClass();
+    bool changed() const { return m_list != m_file.list; }
     // The table shows the class as it stands: the whole class first, then each learner.
     void showClass(int currentRow);
     void levelChosen(int row, const QString &drill, const QString &level);

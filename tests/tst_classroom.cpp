@@ -6,6 +6,7 @@
 #include "filecheck.h"
 
 #include "classroom/classfile.h"
+#include "classroom/classwindow.h"
 #include "classroom/practising.h"
 #include "drilltable/levels.h"
 #include "scores/scorefolder.h"
@@ -163,6 +164,17 @@ private slots:
         QCOMPARE(control<QPushButton>(*chooser, "cmdSomeoneElse")->text(), "Someone else");
         QVERIFY(QTest::qWaitForWindowActive(chooser));
         QTRY_COMPARE(QApplication::focusWidget(), control<QPushButton>(*chooser, "cmdLearner(0)"));
+        // The arrows go along and across the buttons, never out of them; Enter picks.
+        for (const auto &[key, to] : {std::pair{Qt::Key_Left, "cmdLearner(0)"},
+                                      {Qt::Key_Right, "cmdLearner(1)"},
+                                      {Qt::Key_Down, "cmdSomeoneElse"},
+                                      {Qt::Key_Down, "cmdSomeoneElse"},
+                                      {Qt::Key_Up, "cmdLearner(0)"},
+                                      {Qt::Key_End, "cmdSomeoneElse"},
+                                      {Qt::Key_Home, "cmdLearner(0)"}}) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QCOMPARE(QApplication::focusWidget()->objectName(), to);
+        }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(main.windowTitle(), "Sumbrook - Mia");
 
@@ -187,6 +199,12 @@ private slots:
         QFile scores("Add.txt");
         QVERIFY(scores.open(QIODevice::ReadOnly));
         QVERIFY(scores.readAll().startsWith("\"Mia On the Day of "));
+
+        // Esc answers nothing: Mia goes on practising.
+        whenModal([](QWidget *box) { QTest::keyClick(box, Qt::Key_Escape); });
+        menuItem(main, "mnuItemChangeLearner")->trigger();
+        QTRY_VERIFY(!main.findChild<WhoIsPractising *>("frmWhoIsPractising"));
+        QVERIFY(main.windowTitle().startsWith("Sumbrook - Mia - "));
 
         // Another child takes a turn: someone else types their name and practises as designed,
         // from the open window's next problem on.
@@ -245,7 +263,45 @@ private slots:
         QCOMPARE(saved.list.history, (QList<LevelChange>{{QDate::currentDate(), "Zoe",
                                                           "multiplication", "tables-2-5-10"}}));
         QCOMPARE(currentClass().list, saved.list); // the next chooser shows Zoe
+
+        // Removing asks first; a class changed and not saved is asked about on closing, by Esc
+        // or the close box: Cancel keeps the window, No forgets the changes.
+        const auto remove = [&](QMessageBox::StandardButton answer) {
+            grid->setCurrentCell(2, 0);
+            toolkit::dialogs::answerNextMessage(answer);
+            control<QPushButton>(*window, "cmdRemove")->click();
+        };
+        remove(QMessageBox::No);
+        QCOMPARE(grid->item(2, 0)->text(), "Noah");
+        remove(QMessageBox::Yes);
+        QCOMPARE(grid->item(2, 0)->text(), "Ayşe");
+        toolkit::dialogs::answerNextMessage(QMessageBox::Cancel);
+        QTest::keyClick(grid, Qt::Key_Escape);
+        QVERIFY(window->isVisible());
+        toolkit::dialogs::answerNextMessage(QMessageBox::No);
+        main.mdiArea()->currentSubWindow()->close();
+        QTRY_VERIFY(!frmClass().isLoaded());
+        QCOMPARE(readClassFile(m_path).list, saved.list);
+
+        // Yes saves on closing; a file changed elsewhere meanwhile is not saved over, and the
+        // class as it is now is offered.
+        menuItem(main, "mnuItemClass")->trigger();
+        window = main.mdiArea()->currentSubWindow()->widget();
+        grid = control<QTableWidget>(*window, "grdClass");
+        remove(QMessageBox::Yes);
+        QFile appended(ClassFileName);
+        QVERIFY(appended.open(QIODevice::Append));
+        appended.write("5\\name=Lea\n");
+        appended.close();
+        toolkit::dialogs::answerNextMessage(QMessageBox::Yes); // save
+        toolkit::dialogs::answerNextMessage(QMessageBox::Yes); // show the class as it is now
+        QTest::keyClick(grid, Qt::Key_Escape);
+        QVERIFY(window->isVisible());
+        QVERIFY(bytesOf(ClassFileName).endsWith("5\\name=Lea\n"));
+        QCOMPARE(grid->rowCount(), readClassFile(m_path).list.learners.size() + 1);
+        QCOMPARE(grid->item(2, 0)->text(), "Noah");
         main.mdiArea()->closeAllSubWindows();
+        QVERIFY(main.mdiArea()->subWindowList().isEmpty()); // nothing changed since: not asked
     }
 
     // A pupil sees the class, and why they may not change it.

@@ -439,6 +439,22 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</translation>
         <source>The class is saved in &quot;%1&quot;.</source>
         <translation>Die Klasse ist in „%1“ gespeichert.</translation>
     </message>
+    <message>
+        <source>Remove %1 from the class? Their scores stay in the score files.</source>
+        <translation>%1 aus der Klasse entfernen? Die Punkte bleiben in den Punktedateien.</translation>
+    </message>
+    <message>
+        <source>The class could not be saved: %1
+
+Show the class as the file holds it now? The changes made here are lost.</source>
+        <translation>Die Klasse konnte nicht gespeichert werden: %1
+
+Die Klasse so zeigen, wie sie jetzt in der Datei steht? Deine Änderungen hier gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the class?</source>
+        <translation>Die Änderungen an der Klasse speichern?</translation>
+    </message>
 </context>
 <context>
     <name>classroom::WhoIsPractising</name>

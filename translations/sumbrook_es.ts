@@ -439,6 +439,22 @@ Save all the same? No goes back to the text.</source>
         <source>The class is saved in &quot;%1&quot;.</source>
         <translation>La clase está guardada en «%1».</translation>
     </message>
+    <message>
+        <source>Remove %1 from the class? Their scores stay in the score files.</source>
+        <translation>¿Quitar a %1 de la clase? Sus puntos se quedan en los archivos de puntos.</translation>
+    </message>
+    <message>
+        <source>The class could not be saved: %1
+
+Show the class as the file holds it now? The changes made here are lost.</source>
+        <translation>No se pudo guardar la clase: %1
+
+¿Mostrar la clase como la tiene ahora el archivo? Tus cambios aquí se pierden.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the class?</source>
+        <translation>¿Guardar los cambios de la clase?</translation>
+    </message>
 </context>
 <context>
     <name>classroom::WhoIsPractising</name>

@@ -439,6 +439,22 @@ Enregistrer quand même&#xa0;? Si tu réponds Non, tu pourras corriger le texte.
         <source>The class is saved in &quot;%1&quot;.</source>
         <translation>La classe est enregistrée dans «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source>Remove %1 from the class? Their scores stay in the score files.</source>
+        <translation>Retirer %1 de la classe ? Ses scores restent dans les fichiers de scores.</translation>
+    </message>
+    <message>
+        <source>The class could not be saved: %1
+
+Show the class as the file holds it now? The changes made here are lost.</source>
+        <translation>La classe n'a pas pu être enregistrée : %1
+
+Afficher la classe telle que le fichier la contient maintenant ? Tes modifications ici seront perdues.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the class?</source>
+        <translation>Enregistrer les modifications de la classe ?</translation>
+    </message>
 </context>
 <context>
     <name>classroom::WhoIsPractising</name>
