@@ -13,6 +13,8 @@
 #include <QCommandLineParser>
 #include <QLocale>
 
+#include <memory>
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -45,8 +47,11 @@ int main(int argc, char *argv[])
     options.process(app);
     scores::useScoreFolder(scores::chooseScoreFolder(options.value(folder)));
 
-    shell::mdiSumbrook window;
-    window.startPractising();
-    window.showMaximized();
+    std::unique_ptr<shell::mdiSumbrook> window;
+    shell::startPractising([&window](const QString &learner) {
+        window = std::make_unique<shell::mdiSumbrook>();
+        window->showPractising(learner);
+        window->showMaximized();
+    });
     return app.exec();
 }

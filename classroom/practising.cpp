@@ -366,16 +366,15 @@ void askWhoIsPractising(QWidget *window, const std::function<void(const QString 
     }
     auto *dialog = new WhoIsPractising(list, window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::WindowModal);
-    QObject::connect(dialog, &QDialog::finished, window, [dialog, chosen](int result) {
+    dialog->setWindowModality(window ? Qt::WindowModal : Qt::NonModal);
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, chosen](int result) {
         // Closing the question without an answer keeps who was practising: at start, someone else.
         const QString name = result == QDialog::Accepted ? dialog->chosen() : practising();
         practise(name);
         chosen(name);
     });
-    // Shown first, before the main window where it starts the program: a child waits for it alone.
-    const QRect screen = (window->isVisible() ? window->screen() : QGuiApplication::primaryScreen())
-                             ->availableGeometry();
+    const QRect screen =
+        (window ? window->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     dialog->move(screen.center() - dialog->rect().center());
     dialog->show();
     dialog->activateWindow();

@@ -61,8 +61,9 @@ private:
     int m_columns = 1;
 };
 
-// Asks who is practising where the class lists learners, over the window, and then calls back
-// with the name chosen; with nobody listed it calls back at once with someone else.
+// Asks who is practising where the class lists learners, over the window (at start: none, alone
+// in the middle of the screen), and then calls back with the name chosen; with nobody listed it
+// calls back at once with someone else.
 void askWhoIsPractising(QWidget *window, const std::function<void(const QString &)> &chosen);
 
 } // namespace classroom

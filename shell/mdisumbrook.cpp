@@ -187,18 +187,6 @@ void mdiSumbrook::mnuItemClass_Click()
     classroom::frmClass().show();
 }
 
-void mdiSumbrook::startPractising()
-{
-    // What keeps scores from being saved, or the class from being followed, is said first.
-    if (const QString refusal = scores::scoreFolder().refusal; !refusal.isEmpty())
-        toolkit::messageBox(this, refusal, QString::fromLatin1(toolkit::ApplicationTitle),
-                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
-    if (const QString problems = classroom::loadClass(); !problems.isEmpty())
-        toolkit::messageBox(this, problems, QString::fromLatin1(toolkit::ApplicationTitle),
-                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
-    mnuItemChangeLearner_Click();
-}
-
 void mdiSumbrook::showPractising(const QString &learner)
 {
     setWindowTitle(learner.isEmpty()
@@ -296,6 +284,18 @@ void mdiSumbrook::keepTheFocus()
 {
     if (m_area->subWindowList().isEmpty() && isActiveWindow() && !QApplication::focusWidget())
         setFocus();
+}
+
+void startPractising(const std::function<void(const QString &learner)> &shown)
+{
+    // What keeps scores from being saved, or the class from being followed, is said first.
+    if (const QString refusal = scores::scoreFolder().refusal; !refusal.isEmpty())
+        toolkit::messageBox(nullptr, refusal, QString::fromLatin1(toolkit::ApplicationTitle),
+                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
+    if (const QString problems = classroom::loadClass(); !problems.isEmpty())
+        toolkit::messageBox(nullptr, problems, QString::fromLatin1(toolkit::ApplicationTitle),
+                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
+    classroom::askWhoIsPractising(nullptr, shown);
 }
 
 } // namespace shell

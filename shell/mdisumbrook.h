@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -31,9 +33,8 @@ public:
     void mnuItemChangeLearner_Click();
     void mnuItemClass_Click();
 
-    // At start: says what keeps scores from being saved or the class from being followed, then
-    // asks who is practising where the class lists learners.
-    void startPractising();
+    // The learner practising stands in the title.
+    void showPractising(const QString &learner);
 
 protected:
     // Children close first, each with its own unload steps; one that stays open keeps the frame.
@@ -49,8 +50,6 @@ private:
     // where the user is and the keys go on from there.
     void keepTheFocus();
     void showWorkspaceColour();
-    // The learner practising stands in the title.
-    void showPractising(const QString &learner);
     // Reading aloud's switch and its key to say the problem again, in the menu the frame shows.
     void offerReadingAloud(QMenu *menu);
     void sayTheProblemAgain();
@@ -59,5 +58,11 @@ private:
     QMenu *m_mnuSumbrook;
     QAction *m_mnuAbout;
 };
+
+// The program's start: says what keeps scores from being saved or the class from being followed,
+// then asks who is practising where the class lists learners, alone on the screen. The main window
+// is built only once they have answered (at once without a class), so the question shows as soon
+// as the main window alone would; shown calls back with the learner chosen.
+void startPractising(const std::function<void(const QString &learner)> &shown);
 
 } // namespace shell

@@ -145,11 +145,18 @@ private slots:
     // the one the program always wrote.
     void aLearnerPicksTheirNameAndSavesWithoutTyping()
     {
-        shell::mdiSumbrook main;
-        main.show();
-        main.startPractising();
-        QTRY_VERIFY(main.findChild<WhoIsPractising *>("frmWhoIsPractising"));
-        auto *chooser = main.findChild<WhoIsPractising *>("frmWhoIsPractising");
+        // The question comes alone: the main window is built once it is answered.
+        std::unique_ptr<shell::mdiSumbrook> started;
+        shell::startPractising([&](const QString &learner) {
+            started = std::make_unique<shell::mdiSumbrook>();
+            started->showPractising(learner);
+            started->show();
+        });
+        WhoIsPractising *chooser = nullptr;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *asking = qobject_cast<WhoIsPractising *>(top))
+                chooser = asking;
+        QVERIFY(chooser && !started);
         QTRY_VERIFY(chooser->isVisible());
         QStringList names, pictures;
         for (int i = 0; i < 3; ++i) {
@@ -176,6 +183,8 @@ private slots:
             QCOMPARE(QApplication::focusWidget()->objectName(), to);
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(started);
+        shell::mdiSumbrook &main = *started;
         QCOMPARE(main.windowTitle(), "Sumbrook - Mia");
 
         menuItem(main, "mnuitemAddition")->trigger();
