@@ -102,14 +102,16 @@ QPainterPath shapePath(int shape, QRectF r)
                      r.bottom() - w * 0.08);
         break;
     }
-    default: { // a crescent moon
-        QPainterPath full, bite;
-        full.addEllipse(r.adjusted(radius * 0.1, radius * 0.1, -radius * 0.1, -radius * 0.1));
-        bite.addEllipse(r.adjusted(radius * 0.5, 0, radius * 0.3, -radius * 0.2));
-        path = full.subtracted(bite);
-    }
+    default: // a crescent moon: a full one, its bite painted over in the badge's colour
+        path.addEllipse(r.adjusted(radius * 0.1, radius * 0.1, -radius * 0.1, -radius * 0.1));
     }
     return path;
+}
+
+QRectF moonBite(QRectF r)
+{
+    const qreal radius = r.width() / 2;
+    return r.adjusted(radius * 0.5, 0, radius * 0.3, -radius * 0.2);
 }
 
 } // namespace
@@ -201,8 +203,12 @@ public:
         painter->setBrush(QColor(Colours[m_badge.colour].rgb));
         painter->drawRoundedRect(square, size * 0.2, size * 0.2);
         painter->setBrush(Qt::white);
-        painter->drawPath(shapePath(
-            m_badge.shape, square.adjusted(size * 0.15, size * 0.15, -size * 0.15, -size * 0.15)));
+        const QRectF inner = square.adjusted(size * 0.15, size * 0.15, -size * 0.15, -size * 0.15);
+        painter->drawPath(shapePath(m_badge.shape, inner));
+        if (m_badge.shape == int(std::size(Shapes)) - 1) {
+            painter->setBrush(QColor(Colours[m_badge.colour].rgb));
+            painter->drawEllipse(moonBite(inner));
+        }
         painter->restore();
     }
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
