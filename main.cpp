@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sumbrook: arithmetic drills in a multiple-document window.
+#include "scores/scorefolder.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/application.h"
 #include "toolkit/files/lockedfile.h"
@@ -9,7 +10,10 @@
 #include "toolkit/text/translations.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLocale>
+
+#include <memory>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -32,7 +36,22 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(toolkit::versionText());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sumbrook"));
 
-    shell::mdiSumbrook window;
-    window.showMaximized();
+    QCommandLineParser options;
+    options.addHelpOption();
+    options.addVersionOption();
+    const QCommandLineOption folder(
+        QStringLiteral("folder"),
+        QCoreApplication::translate("main", "Keep the scores and the class in <folder>."),
+        QCoreApplication::translate("main", "folder"));
+    options.addOption(folder);
+    options.process(app);
+    scores::useScoreFolder(scores::chooseScoreFolder(options.value(folder)));
+
+    std::unique_ptr<shell::mdiSumbrook> window;
+    shell::startPractising([&window](const QString &learner) {
+        window = std::make_unique<shell::mdiSumbrook>();
+        window->showPractising(learner);
+        window->showMaximized();
+    });
     return app.exec();
 }

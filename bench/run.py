@@ -6,7 +6,7 @@
 Usage: run.py BUILD_DIR [PART...] (under a display: scripts/bench starts Xvfb). BENCH_RUNS sets the
 runs per figure (7 unless set). Every figure is the median over all runs; every baseline is measured
 in the same run, on the same machine, in the turn after its figure's. PARTs, when given, choose the
-figures: startup, open, answer, viewer, limits, progress, progress-read, save, memory, ticks, or "limits:SHAPE" for one file
+figures: startup, class, open, answer, viewer, limits, progress, progress-read, save, memory, ticks, or "limits:SHAPE" for one file
 at the viewer's limits ("limits:lines of tabs").
 """
 
@@ -161,6 +161,45 @@ def startup():
             1.15,
         )
     return runs["bare"]
+
+
+def class_startup(scratch):
+    """Start-up with a class of 30 learners: to the first paint of the question who is practising,
+    against Sumbrook's main window without a class and the bare main window, taking turns."""
+    folder = os.path.join(scratch, "class")
+    empty = os.path.join(scratch, "no class")
+    os.makedirs(folder, exist_ok=True)
+    os.makedirs(empty, exist_ok=True)
+    names = ["Mia", "Noah", "Ayşe", "Jonas", "Lea", "Ben", "Emma", "Paul", "Hannah", "Finn"]
+    with open(os.path.join(folder, "sumbrook-class.ini"), "w", encoding="utf-8") as f:
+        f.write("[class]\nsubtraction=within-20\n[learners]\nsize=30\n")
+        for i in range(30):
+            f.write(f"{i + 1}\\name={names[i % 10]} {chr(65 + i // 10)}.\n")
+            f.write(f"{i + 1}\\addition=sums-to-{(10, 20, 100)[i % 3]}\n")
+    os.chmod(os.path.join(folder, "sumbrook-class.ini"), 0o644)
+    env = dict(os.environ, SUMBROOK_BENCH_PAINTED="frmWhoIsPractising")
+    command = [program("bench_startup"), "--folder", folder]
+    without = [program("bench_startup"), "--folder", empty]
+    spawn(command, env)
+    runs = {"program": [], "without": [], "bare": []}
+    for _ in range(RUNS):
+        runs["program"].append(spawn(command, env))
+        runs["without"].append(spawn(without))
+        runs["bare"].append(spawn([program("bench_bare_startup")]))
+    chooser = [r[0] for r in runs["program"]]
+    ratio_row(
+        "Start-up with a class of 30: the chooser's first paint, against the main window's "
+        "without a class",
+        chooser,
+        [r[0] for r in runs["without"]],
+        1.05,
+    )
+    ratio_row(
+        "Start-up with a class of 30: the chooser's first paint, against the bare main window's",
+        chooser,
+        [r[0] for r in runs["bare"]],
+        1.05,
+    )
 
 
 def open_windows():
@@ -479,6 +518,8 @@ def main():
         os.environ.setdefault("XDG_RUNTIME_DIR", scratch)
         with WindowManager(scratch):
             bare_runs = startup() if chosen("startup") else []
+            if chosen("startup") or chosen("class"):
+                class_startup(scratch)
             if chosen("open"):
                 open_windows()
             if chosen("answer"):

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into a program beside its own main(): prints the monotonic time of the main window's
 // first paint and ends the program there. In Sumbrook itself, SUMBROOK_BENCH_OPEN_ALL=<score file>
-// first opens every window (the viewer on that file) for the peak memory figure.
+// first opens every window (the viewer on that file) for the peak memory figure;
+// SUMBROOK_BENCH_PAINTED=<window name> times that window's first paint instead of the main
+// window's (frmWhoIsPractising: the question a class's learners start with).
 #include "paintwatch.h"
 
 #include <QApplication>
@@ -36,8 +38,12 @@ void openEverything(QMainWindow *window, const QString &scoreFile)
 
 void watchFirstPaint()
 {
+    const QString painted = qEnvironmentVariable("SUMBROOK_BENCH_PAINTED");
     auto *watch = new bench::PaintWatch(
-        [](const QWidget *widget) { return qobject_cast<QMainWindow *>(widget->window()); },
+        [painted](const QWidget *widget) {
+            return painted.isEmpty() ? qobject_cast<QMainWindow *>(widget->window()) != nullptr
+                                     : widget->window()->objectName() == painted;
+        },
         QCoreApplication::instance());
     watch->onPainted([](qint64 painted) {
         std::printf("paint %lld\n", static_cast<long long>(painted));

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "divisionwindow.h"
 
+#include "drilltable/levels.h"
 #include "progress/progresswindow.h"
 #include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
@@ -18,7 +19,7 @@ void DivisionWindow::Form_Load()
     // The tallies start at 0 with the window, which each opening builds afresh.
     makeDefault(two.answerButton);
     m_random.reseed();
-    m_view.showDealt(m_exercise.deal(m_drill.designed[0].load(), m_random));
+    m_view.showDealt(dealt(m_drill.designed[0].load()));
     two.correctAnswer->hide();
     two.leadIn->hide();
     two.answerBox->show();
@@ -29,7 +30,20 @@ void DivisionWindow::cmdReset_Click()
 {
     m_view.showAwaiting();
     m_random.reseed();
-    m_view.showNewProblem(m_exercise.deal(m_drill.designed[0].reset(), m_random));
+    m_view.showNewProblem(dealt(m_drill.designed[0].reset()));
+}
+
+QStringList DivisionWindow::dealt(std::span<const drilltable::Range> designed)
+{
+    // The level stands beside the window's name, where a learner at a level of their own reads it;
+    // a learner changed meanwhile practises at their level from their next problem on.
+    const drilltable::Level level = drilltable::levelInForce(QString::fromLatin1(m_drill.key));
+    const QString caption = tr(m_drill.caption);
+    setWindowTitle(level.isDesigned() ? caption
+                                      : tr("%1 (%2)").arg(caption.trimmed(), level.title()));
+    const QStringList captions = drilltable::dealCaptions(level, drilltable::Numbers::Two, m_random,
+                                                          m_view.operandCaptions());
+    return captions.isEmpty() ? m_exercise.deal(designed, m_random) : captions;
 }
 
 void DivisionWindow::cmdAnswer_Click()

@@ -57,6 +57,9 @@ protected:
 
 private:
     const drilltable::Drill &m_drill;
+    // A problem at the learner's level, or from the drill's designed ranges.
+    QStringList dealt(std::span<const drilltable::Range> designed);
+
     drills::ExerciseView m_view;
     bool m_opening = true; // until the keyboard first lands in the box
     toolkit::RandomSource &m_random;

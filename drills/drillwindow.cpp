@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drillwindow.h"
 
+#include "drilltable/levels.h"
 #include "progress/progresswindow.h"
 #include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
@@ -19,8 +20,8 @@ void DrillWindow::Form_Load()
     // The tallies start at 0 with the window, which each opening builds afresh.
     makeDefault(two.answerButton);
     m_random.reseed();
-    m_threeView.showDealt(m_three.deal(m_drill.designed[1].load(), m_random));
-    m_twoView.showDealt(m_two.deal(m_drill.designed[0].load(), m_random));
+    m_threeView.showDealt(dealt(m_three, m_threeView, m_drill.designed[1].load()));
+    m_twoView.showDealt(dealt(m_two, m_twoView, m_drill.designed[0].load()));
     two.correctAnswer->hide();
     two.leadIn->hide();
     two.answerBox->show();
@@ -31,14 +32,35 @@ void DrillWindow::cmdReset_Click()
 {
     m_twoView.showAwaiting();
     m_random.reseed();
-    m_twoView.showNewProblem(m_two.deal(m_drill.designed[0].reset(), m_random));
+    m_twoView.showNewProblem(dealt(m_two, m_twoView, m_drill.designed[0].reset()));
 }
 
 void DrillWindow::cmdReset1_Click()
 {
     m_threeView.showAwaiting();
     m_random.reseed();
-    m_threeView.showNewProblem(m_three.deal(m_drill.designed[1].reset(), m_random));
+    m_threeView.showNewProblem(dealt(m_three, m_threeView, m_drill.designed[1].reset()));
+}
+
+QStringList DrillWindow::dealt(const Exercise &exercise, const ExerciseView &view,
+                               std::span<const Range> designed)
+{
+    // A learner changed meanwhile practises at their level from their next problem on.
+    showLevel();
+    const auto numbers =
+        designed.size() == 3 ? drilltable::Numbers::Three : drilltable::Numbers::Two;
+    const QStringList captions =
+        drilltable::dealCaptions(drilltable::levelInForce(QString::fromLatin1(m_drill.key)),
+                                 numbers, m_random, view.operandCaptions());
+    return captions.isEmpty() ? exercise.deal(designed, m_random) : captions;
+}
+
+void DrillWindow::showLevel()
+{
+    // The level stands beside the window's name, where a learner at a level of their own reads it.
+    const drilltable::Level level = drilltable::levelInForce(QString::fromLatin1(m_drill.key));
+    const QString caption = tr(m_drill.caption);
+    setWindowTitle(level.isDesigned() ? caption : tr("%1 (%2)").arg(caption, level.title()));
 }
 
 void DrillWindow::cmdExit_Click()

@@ -74,6 +74,11 @@ protected:
     void boxEntered(QWidget *box) override;
 
 private:
+    // A problem at the learner's level, or from the drill's designed ranges.
+    QStringList dealt(const Exercise &exercise, const ExerciseView &view,
+                      std::span<const Range> designed);
+    void showLevel();
+
     const Drill &m_drill;
     toolkit::RandomSource &m_random;
     ExerciseView m_twoView;

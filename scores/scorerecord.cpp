@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scorerecord.h"
 
+#include "scorefolder.h"
+
 #include "toolkit/accessibility/accessibility.h"
 #include "toolkit/application.h"
 #include "toolkit/files/codepage.h"
@@ -120,9 +122,30 @@ QString savedNotice(const QString &name)
         .arg(name);
 }
 
+namespace {
+
+QString &offered()
+{
+    static QString name;
+    return name;
+}
+
+} // namespace
+
+void offerName(const QString &name)
+{
+    offered() = name;
+}
+
 bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions, QDate today)
 {
-    QString name;
+    // Saved anywhere else, the class would never find it.
+    if (const QString refusal = scoreFolder().refusal; !refusal.isEmpty()) {
+        toolkit::messageBox(window, refusal, QString::fromLatin1(toolkit::ApplicationTitle),
+                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
+        return false;
+    }
+    QString name = offered();
     QString stored; // what is saved and said: the name without control characters
     QString record;
     for (;;) {

@@ -53,6 +53,10 @@ QString withoutControls(const QString &name);
 // "Saved for Mia. A new count starts.": what the learner hears once the record is on the disk.
 QString savedNotice(const QString &name);
 
+// The name Save Score offers, filled in and chosen, so that Enter saves it: the learner who is
+// practising. Empty: the box starts empty.
+void offerName(const QString &name);
+
 // Asks for the name and appends the record to the score file in the current folder. True when
 // the record is on the disk: the window then starts its tallies afresh. Nothing changes when the
 // name is left empty; a name longer than LongestName is sent back to be shortened; a failed write

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scorewindow.h"
 
+#include "scorefolder.h"
+
 #include "toolkit/application.h"
 #include "toolkit/files/codepage.h"
 #include "toolkit/files/replacefile.h"
@@ -101,6 +103,11 @@ bool ScoreWindow::writeBack()
 {
     const QString fileName = lblPath->text();
     const QString text = shownText();
+    if (const QString refusal = scoreFolder().refusal; !refusal.isEmpty()) {
+        messageBox(this, refusal, QString::fromLatin1(ApplicationTitle), QMessageBox::Ok,
+                   QMessageBox::Ok, QMessageBox::Warning);
+        return false;
+    }
     if (!saveDespiteUnencodable(this, text, Holder::Text))
         return false;
 

@@ -3,12 +3,16 @@
 #include "mdisumbrook.h"
 
 #include "about/aboutwindow.h"
+#include "classroom/classwindow.h"
+#include "classroom/practising.h"
 #include "drillwindows.h"
-
 #include "progress/progresswindow.h"
+#include "scores/scorefolder.h"
 #include "scores/scorewindow.h"
 #include "toolkit/accessibility/accessibility.h"
+#include "toolkit/application.h"
 #include "toolkit/forms/design.h"
+#include "toolkit/forms/dialogs.h"
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/windowinstance.h"
 #include "toolkit/look/appearance.h"
@@ -47,10 +51,16 @@ struct MenuItem
 // The "Sumbrook" list holds the drills, in the table's order, then Progress; no separators,
 // access keys or shortcuts. The program's name stays as it is in every language.
 // clang-format off
-// Beyond the design: each learner's progress in every drill.
-constexpr MenuItem ProgressItem{
-    .name = "mnuItemProgress", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Progress"),
-    .handler = &mdiSumbrook::mnuItemProgress_Click};
+// Beyond the design: each learner's progress in every drill, who is practising, the class.
+constexpr MenuItem BeyondItems[] = {
+    {.name = "mnuItemProgress", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Progress"),
+     .handler = &mdiSumbrook::mnuItemProgress_Click},
+    {.name = "mnuItemChangeLearner",
+     .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Change Learner"),
+     .handler = &mdiSumbrook::mnuItemChangeLearner_Click},
+    {.name = "mnuItemClass", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Class"),
+     .handler = &mdiSumbrook::mnuItemClass_Click},
+};
 
 constexpr MenuItem AboutCommand{
     .name = "mnuAbout", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "About Sumbrook"),
@@ -83,7 +93,8 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
         m_mnuSumbrook->addAction(
             action(drill.menuName, drill.menuCaption, [this, &drill] { openDrill(drill); }));
     }
-    m_mnuSumbrook->addAction(action(ProgressItem.name, ProgressItem.caption, ProgressItem.handler));
+    for (const MenuItem &item : BeyondItems)
+        m_mnuSumbrook->addAction(action(item.name, item.caption, item.handler));
     // The signs are drawn as the menu first opens: start-up stays as quick as before.
     connect(m_mnuSumbrook, &QMenu::aboutToShow, this, [this] {
         for (const drilltable::Drill &drill : drilltable::Drills) {
@@ -161,6 +172,23 @@ void mdiSumbrook::mnuAbout_Click()
 void mdiSumbrook::mnuItemProgress_Click()
 {
     progress::showProgress();
+}
+
+void mdiSumbrook::mnuItemChangeLearner_Click()
+{
+    classroom::askWhoIsPractising(this, [this](const QString &name) { showPractising(name); });
+}
+
+void mdiSumbrook::mnuItemClass_Click()
+{
+    classroom::frmClass().show();
+}
+
+void mdiSumbrook::showPractising(const QString &learner)
+{
+    setWindowTitle(learner.isEmpty()
+                       ? QString::fromLatin1(Design.caption)
+                       : tr("%1 - %2").arg(QString::fromLatin1(Design.caption), learner));
 }
 
 void mdiSumbrook::closeEvent(QCloseEvent *event)
@@ -251,6 +279,18 @@ void mdiSumbrook::keepTheFocus()
         setFocus();
         toolkit::speech::sayAlso(accessibleDescription());
     }
+}
+
+void startPractising(const std::function<void(const QString &learner)> &shown)
+{
+    // What keeps scores from being saved, or the class from being followed, is said first.
+    if (const QString refusal = scores::scoreFolder().refusal; !refusal.isEmpty())
+        toolkit::messageBox(nullptr, refusal, QString::fromLatin1(toolkit::ApplicationTitle),
+                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
+    if (const QString problems = classroom::loadClass(); !problems.isEmpty())
+        toolkit::messageBox(nullptr, problems, QString::fromLatin1(toolkit::ApplicationTitle),
+                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
+    classroom::askWhoIsPractising(nullptr, shown);
 }
 
 } // namespace shell

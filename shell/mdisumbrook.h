@@ -7,6 +7,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -29,6 +31,11 @@ public:
     void openDrill(const drilltable::Drill &drill);
     void mnuAbout_Click();
     void mnuItemProgress_Click();
+    void mnuItemChangeLearner_Click();
+    void mnuItemClass_Click();
+
+    // The learner practising stands in the title.
+    void showPractising(const QString &learner);
 
 protected:
     // Children close first, each with its own unload steps; one that stays open keeps the frame.
@@ -52,5 +59,11 @@ private:
     QMenu *m_mnuSumbrook = nullptr;
     QAction *m_mnuAbout = nullptr;
 };
+
+// The program's start: says what keeps scores from being saved or the class from being followed,
+// then asks who is practising where the class lists learners, alone on the screen. The main window
+// is built only once they have answered (at once without a class), so the question shows as soon
+// as the main window alone would; shown calls back with the learner chosen.
+void startPractising(const std::function<void(const QString &learner)> &shown);
 
 } // namespace shell

@@ -114,8 +114,8 @@ private slots:
             names << a->objectName();
             captions << a->text();
         }
-        // The drills in the table's order, the design's four first, then Progress, then reading
-        // aloud's switch after a separator.
+        // The drills in the table's order, the design's four first, then Progress and the class,
+        // then reading aloud's switch after a separator.
         QStringList drillNames, drillCaptions;
         for (const Drill &drill : drilltable::Drills) {
             drillNames << drill.menuName;
@@ -126,9 +126,10 @@ private slots:
         QCOMPARE(drillCaptions.first(4),
                  QStringList({"Addition", "Subtraction", "Multiplication", "Division"}));
         QCOMPARE(names,
-                 drillNames + QStringList({"mnuItemProgress", "", "mnuReadAloud", "mnuSayAgain"}));
-        QCOMPARE(captions,
-                 drillCaptions + QStringList({"Progress", "", "Read Aloud", "Say It Again"}));
+                 drillNames + QStringList({"mnuItemProgress", "mnuItemChangeLearner",
+                                           "mnuItemClass", "", "mnuReadAloud", "mnuSayAgain"}));
+        QCOMPARE(captions, drillCaptions + QStringList({"Progress", "Change Learner", "Class", "",
+                                                        "Read Aloud", "Say It Again"}));
         QVERIFY(window.findChild<QAction *>("mnuAbout"));
 
         // The drills' signs, for a child who cannot read the captions, are drawn as the menu

@@ -194,6 +194,310 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</numerusform>
     </message>
 </context>
 <context>
+    <name>classroom::Badge</name>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>lila</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>braun</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>turquoise</source>
+        <translation>türkis</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>heart</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A learner&apos;s picture: a colour and a shape, as in &quot;red star&quot;.</extracomment>
+        <translation>%2, %1</translation>
+    </message>
+</context>
+<context>
+    <name>classroom::ClassFile</name>
+    <message>
+        <source>Addition</source>
+        <translation>Plusaufgaben</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Minusaufgaben</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Malaufgaben</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Geteiltaufgaben</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not text, and is left out.</source>
+        <translation>Sie ist kein Text und wird übergangen.</translation>
+    </message>
+    <message>
+        <source>there is no section &quot;%1&quot;; it is left out.</source>
+        <translation>Einen Abschnitt „%1“ gibt es nicht; er wird übergangen.</translation>
+    </message>
+    <message>
+        <source>it is not a setting, and is left out.</source>
+        <translation>Sie ist keine Einstellung und wird übergangen.</translation>
+    </message>
+    <message>
+        <source>there is no drill &quot;%1&quot;.</source>
+        <translation>Eine Übung „%1“ gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a level of %2: it is practised as designed.</source>
+        <translation>„%1“ ist keine Stufe der %2: Es wird wie vorgesehen geübt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a setting of the class, and is left out.</source>
+        <translation>„%1“ ist keine Einstellung der Klasse und wird übergangen.</translation>
+    </message>
+    <message>
+        <source>a class holds up to %1 learners; the rest are left out.</source>
+        <translation>Eine Klasse hat höchstens %1 Kinder; die übrigen werden übergangen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a setting of a learner, and is left out.</source>
+        <translation>„%1“ ist keine Einstellung eines Kindes und wird übergangen.</translation>
+    </message>
+    <message>
+        <source>the learner has no name, and is left out.</source>
+        <translation>Das Kind hat keinen Namen und wird übergangen.</translation>
+    </message>
+    <message>
+        <source>a name holds up to %1 characters; the learner is left out.</source>
+        <translation>Ein Name hat höchstens %1 Zeichen; das Kind wird übergangen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the class already; the second is left out.</source>
+        <translation>„%1“ ist schon in der Klasse; der zweite Eintrag wird übergangen.</translation>
+    </message>
+    <message>
+        <source>a rename needs the name before and after it.</source>
+        <translation>Eine Umbenennung braucht den alten und den neuen Namen.</translation>
+    </message>
+    <message>
+        <source>the level change is not complete, and is left out.</source>
+        <translation>Die Änderung der Stufe ist unvollständig und wird übergangen.</translation>
+    </message>
+    <message>
+        <source>The class file &quot;%1&quot; is not followed: %2</source>
+        <translation>Die Klassendatei „%1“ wird nicht beachtet: %2</translation>
+    </message>
+    <message>
+        <source>The class file &quot;%1&quot; belongs to %2, not to the folder&apos;s owner (%3) or to you: it is not followed, and everyone practises as designed.</source>
+        <translation>Die Klassendatei „%1“ gehört %2, nicht dem Besitzer des Ordners (%3) und nicht dir: Sie wird nicht beachtet, und alle üben wie vorgesehen.</translation>
+    </message>
+    <message>
+        <source>The class file &quot;%1&quot; may be changed by others than its owner (%2): it is not followed. Its owner can allow only themselves to change it (chmod go-w).</source>
+        <translation>Die Klassendatei „%1“ können auch andere als ihr Besitzer (%2) ändern: Sie wird nicht beachtet. Der Besitzer kann das Ändern nur sich selbst erlauben (chmod go-w).</translation>
+    </message>
+    <message>
+        <source>Only the folder&apos;s owner (%1) can change the class.</source>
+        <translation>Nur der Besitzer des Ordners (%1) kann die Klasse ändern.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be written.</source>
+        <translation>In den Ordner „%1“ kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The class file was changed elsewhere since it was opened. Open the Class window again to see it.</source>
+        <translation>Die Klassendatei wurde woanders geändert, seit sie geöffnet wurde. Öffne das Fenster „Klasse“ noch einmal, um sie zu sehen.</translation>
+    </message>
+    <message>
+        <source>The folder was moved or replaced since the class file was read.</source>
+        <translation>Der Ordner wurde verschoben oder ersetzt, seit die Klassendatei gelesen wurde.</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more.</source>
+        <translation>
+            <numerusform>… und %n weitere.</numerusform>
+            <numerusform>… und %n weitere.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>classroom::ClassWindow</name>
+    <message>
+        <source>&amp;Add Learner</source>
+        <translation>Kind &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Plusaufgaben</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Minusaufgaben</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Malaufgaben</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Geteiltaufgaben</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>learners and their levels</source>
+        <translation>Kinder und ihre Stufen</translation>
+    </message>
+    <message>
+        <source>You can see the class but not change it. %1</source>
+        <translation>Du kannst die Klasse ansehen, aber nicht ändern. %1</translation>
+    </message>
+    <message>
+        <source>The class of the folder &quot;%1&quot;. A learner&apos;s level &quot;Like the class&quot; follows the whole class&apos;s.</source>
+        <translation>Die Klasse im Ordner „%1“. Ein Kind mit der Stufe „Wie die Klasse“ übt auf der Stufe der ganzen Klasse.</translation>
+    </message>
+    <message>
+        <source>The whole class</source>
+        <translation>Die ganze Klasse</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Like the class</source>
+        <translation>Wie die Klasse</translation>
+    </message>
+    <message>
+        <source>A learner needs a name.</source>
+        <translation>Ein Kind braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A name holds up to %1 characters.</source>
+        <translation>Ein Name hat höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A name cannot hold control characters.</source>
+        <translation>Ein Name darf keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the class already.</source>
+        <translation>„%1“ ist schon in der Klasse.</translation>
+    </message>
+    <message>
+        <source>Learner %1</source>
+        <translation>Kind %1</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the class? Their scores stay in the score files.</source>
+        <translation>%1 aus der Klasse entfernen? Die Punkte bleiben in den Punktedateien.</translation>
+    </message>
+    <message>
+        <source>The class could not be saved: %1
+
+Show the class as the file holds it now? The changes made here are lost.</source>
+        <translation>Die Klasse konnte nicht gespeichert werden: %1
+
+Die Klasse so zeigen, wie sie jetzt in der Datei steht? Deine Änderungen hier gehen verloren.</translation>
+    </message>
+    <message>
+        <source>The class could not be saved: %1</source>
+        <translation>Die Klasse konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The class is saved in &quot;%1&quot;.</source>
+        <translation>Die Klasse ist in „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the class?</source>
+        <translation>Die Änderungen an der Klasse speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>classroom::WhoIsPractising</name>
+    <message>
+        <source>Who is practising?</source>
+        <translation>Wer übt jetzt?</translation>
+    </message>
+    <message>
+        <source>Someone else</source>
+        <translation>Jemand anderes</translation>
+    </message>
+    <message>
+        <source>Type your name when you save a score.</source>
+        <translation>Du gibst deinen Namen ein, wenn du deine Punkte speicherst.</translation>
+    </message>
+</context>
+<context>
     <name>division::DivisionWindow</name>
     <message>
         <source>Divide 2 decimal places  </source>
@@ -335,6 +639,10 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</numerusform>
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -611,6 +919,41 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</numerusform>
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>drilltable::Level</name>
+    <message>
+        <source>As designed</source>
+        <translation>Wie vorgesehen</translation>
+    </message>
+    <message>
+        <source>Sums to %1</source>
+        <translation>Summen bis %1</translation>
+    </message>
+    <message>
+        <source>Within %1</source>
+        <translation>Bis %1</translation>
+    </message>
+    <message>
+        <source>Tables 1 to 10</source>
+        <translation>Einmaleins 1 bis 10</translation>
+    </message>
+    <message>
+        <source>Table of %1</source>
+        <translation>%1er-Reihe</translation>
+    </message>
+    <message>
+        <source>Tables %1 and %2</source>
+        <translation>Reihen %1 und %2</translation>
+    </message>
+    <message>
+        <source>Whole answers</source>
+        <translation>Ohne Rest</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1344,17 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</numerusform>
     </message>
 </context>
 <context>
+    <name>scores::ScoreFolder</name>
+    <message>
+        <source>The score folder &quot;%1&quot; does not exist: no score can be saved.</source>
+        <translation>Den Ordner für die Punkte „%1“ gibt es nicht: Es können keine Punkte gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The score folder &quot;%1&quot; cannot be written: no score can be saved.</source>
+        <translation>In den Ordner für die Punkte „%1“ kann nicht geschrieben werden: Es können keine Punkte gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>scores::ScoreWindow</name>
     <message>
         <source>It is larger than %1, the most the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
@@ -1125,6 +1479,18 @@ Soll der Text hier als „%2“ gespeichert werden? Mit Nein bleibt dieses Fenst
     <message>
         <source>Press F10 to choose a drill</source>
         <translation>Drück F10, um eine Übung zu wählen</translation>
+    </message>
+    <message>
+        <source>Change Learner</source>
+        <translation>Wer übt?</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>

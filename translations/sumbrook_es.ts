@@ -194,6 +194,310 @@ Save all the same? No goes back to the text.</source>
     </message>
 </context>
 <context>
+    <name>classroom::Badge</name>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>naranja</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>morado</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marrón</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>turquoise</source>
+        <translation>turquesa</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>estrella</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>círculo</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>cuadrado</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>triángulo</translation>
+    </message>
+    <message>
+        <source>heart</source>
+        <translation>corazón</translation>
+    </message>
+    <message>
+        <source>moon</source>
+        <translation>luna</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A learner&apos;s picture: a colour and a shape, as in &quot;red star&quot;.</extracomment>
+        <translation>%2 %1</translation>
+    </message>
+</context>
+<context>
+    <name>classroom::ClassFile</name>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>División</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not text, and is left out.</source>
+        <translation>no es texto y se omite.</translation>
+    </message>
+    <message>
+        <source>there is no section &quot;%1&quot;; it is left out.</source>
+        <translation>no hay ninguna sección «%1»; se omite.</translation>
+    </message>
+    <message>
+        <source>it is not a setting, and is left out.</source>
+        <translation>no es un ajuste y se omite.</translation>
+    </message>
+    <message>
+        <source>there is no drill &quot;%1&quot;.</source>
+        <translation>no hay ningún ejercicio «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a level of %2: it is practised as designed.</source>
+        <translation>«%1» no es un nivel de %2: se practica como está previsto.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a setting of the class, and is left out.</source>
+        <translation>«%1» no es un ajuste de la clase y se omite.</translation>
+    </message>
+    <message>
+        <source>a class holds up to %1 learners; the rest are left out.</source>
+        <translation>una clase tiene como mucho %1 alumnos; los demás se omiten.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a setting of a learner, and is left out.</source>
+        <translation>«%1» no es un ajuste de un alumno y se omite.</translation>
+    </message>
+    <message>
+        <source>the learner has no name, and is left out.</source>
+        <translation>el alumno no tiene nombre y se omite.</translation>
+    </message>
+    <message>
+        <source>a name holds up to %1 characters; the learner is left out.</source>
+        <translation>un nombre tiene como mucho %1 caracteres; el alumno se omite.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the class already; the second is left out.</source>
+        <translation>«%1» ya está en la clase; el segundo se omite.</translation>
+    </message>
+    <message>
+        <source>a rename needs the name before and after it.</source>
+        <translation>un cambio de nombre necesita el nombre de antes y el de después.</translation>
+    </message>
+    <message>
+        <source>the level change is not complete, and is left out.</source>
+        <translation>el cambio de nivel está incompleto y se omite.</translation>
+    </message>
+    <message>
+        <source>The class file &quot;%1&quot; is not followed: %2</source>
+        <translation>No se sigue el archivo de la clase «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The class file &quot;%1&quot; belongs to %2, not to the folder&apos;s owner (%3) or to you: it is not followed, and everyone practises as designed.</source>
+        <translation>El archivo de la clase «%1» es de %2, no del dueño de la carpeta (%3) ni tuyo: no se sigue, y todos practican como está previsto.</translation>
+    </message>
+    <message>
+        <source>The class file &quot;%1&quot; may be changed by others than its owner (%2): it is not followed. Its owner can allow only themselves to change it (chmod go-w).</source>
+        <translation>Otros además de su dueño (%2) pueden cambiar el archivo de la clase «%1»: no se sigue. Su dueño puede permitir que solo él lo cambie (chmod go-w).</translation>
+    </message>
+    <message>
+        <source>Only the folder&apos;s owner (%1) can change the class.</source>
+        <translation>Solo el dueño de la carpeta (%1) puede cambiar la clase.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be written.</source>
+        <translation>No se puede escribir en la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>The class file was changed elsewhere since it was opened. Open the Class window again to see it.</source>
+        <translation>El archivo de la clase se cambió en otro lugar después de abrirlo. Abre otra vez la ventana «Clase» para verlo.</translation>
+    </message>
+    <message>
+        <source>The folder was moved or replaced since the class file was read.</source>
+        <translation>La carpeta se movió o se reemplazó después de leer el archivo de la clase.</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more.</source>
+        <translation>
+            <numerusform>… y %n más.</numerusform>
+            <numerusform>… y %n más.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>classroom::ClassWindow</name>
+    <message>
+        <source>&amp;Add Learner</source>
+        <translation>&amp;Añadir alumno</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>División</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>learners and their levels</source>
+        <translation>alumnos y sus niveles</translation>
+    </message>
+    <message>
+        <source>You can see the class but not change it. %1</source>
+        <translation>Puedes ver la clase, pero no cambiarla. %1</translation>
+    </message>
+    <message>
+        <source>The class of the folder &quot;%1&quot;. A learner&apos;s level &quot;Like the class&quot; follows the whole class&apos;s.</source>
+        <translation>La clase de la carpeta «%1». Un alumno con el nivel «Como la clase» sigue el de toda la clase.</translation>
+    </message>
+    <message>
+        <source>The whole class</source>
+        <translation>Toda la clase</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Like the class</source>
+        <translation>Como la clase</translation>
+    </message>
+    <message>
+        <source>A learner needs a name.</source>
+        <translation>Un alumno necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A name holds up to %1 characters.</source>
+        <translation>Un nombre tiene como mucho %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A name cannot hold control characters.</source>
+        <translation>Un nombre no puede tener caracteres de control.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the class already.</source>
+        <translation>«%1» ya está en la clase.</translation>
+    </message>
+    <message>
+        <source>Learner %1</source>
+        <translation>Alumno %1</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the class? Their scores stay in the score files.</source>
+        <translation>¿Quitar a %1 de la clase? Sus puntos se quedan en los archivos de puntos.</translation>
+    </message>
+    <message>
+        <source>The class could not be saved: %1
+
+Show the class as the file holds it now? The changes made here are lost.</source>
+        <translation>No se pudo guardar la clase: %1
+
+¿Mostrar la clase como la tiene ahora el archivo? Tus cambios aquí se pierden.</translation>
+    </message>
+    <message>
+        <source>The class could not be saved: %1</source>
+        <translation>No se pudo guardar la clase: %1</translation>
+    </message>
+    <message>
+        <source>The class is saved in &quot;%1&quot;.</source>
+        <translation>La clase está guardada en «%1».</translation>
+    </message>
+    <message>
+        <source>Save the changes to the class?</source>
+        <translation>¿Guardar los cambios de la clase?</translation>
+    </message>
+</context>
+<context>
+    <name>classroom::WhoIsPractising</name>
+    <message>
+        <source>Who is practising?</source>
+        <translation>¿Quién practica?</translation>
+    </message>
+    <message>
+        <source>Someone else</source>
+        <translation>Otra persona</translation>
+    </message>
+    <message>
+        <source>Type your name when you save a score.</source>
+        <translation>Escribe tu nombre cuando guardes tus puntos.</translation>
+    </message>
+</context>
+<context>
     <name>division::DivisionWindow</name>
     <message>
         <source>Divide 2 decimal places  </source>
@@ -335,6 +639,10 @@ Save all the same? No goes back to the text.</source>
     <message>
         <source>Progress</source>
         <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -611,6 +919,41 @@ Save all the same? No goes back to the text.</source>
     <message>
         <source>Progress</source>
         <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>drilltable::Level</name>
+    <message>
+        <source>As designed</source>
+        <translation>Como está previsto</translation>
+    </message>
+    <message>
+        <source>Sums to %1</source>
+        <translation>Sumas hasta %1</translation>
+    </message>
+    <message>
+        <source>Within %1</source>
+        <translation>Hasta %1</translation>
+    </message>
+    <message>
+        <source>Tables 1 to 10</source>
+        <translation>Tablas del 1 al 10</translation>
+    </message>
+    <message>
+        <source>Table of %1</source>
+        <translation>Tabla del %1</translation>
+    </message>
+    <message>
+        <source>Tables %1 and %2</source>
+        <translation>Tablas del %1 y del %2</translation>
+    </message>
+    <message>
+        <source>Whole answers</source>
+        <translation>Sin resto</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1344,17 @@ Save all the same? No goes back to the text.</source>
     </message>
 </context>
 <context>
+    <name>scores::ScoreFolder</name>
+    <message>
+        <source>The score folder &quot;%1&quot; does not exist: no score can be saved.</source>
+        <translation>La carpeta de los puntos «%1» no existe: no se pueden guardar puntos.</translation>
+    </message>
+    <message>
+        <source>The score folder &quot;%1&quot; cannot be written: no score can be saved.</source>
+        <translation>No se puede escribir en la carpeta de los puntos «%1»: no se pueden guardar puntos.</translation>
+    </message>
+</context>
+<context>
     <name>scores::ScoreWindow</name>
     <message>
         <source>It is larger than %1, the most the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
@@ -1125,6 +1479,18 @@ Save the text shown here as &quot;%2&quot;? No keeps this window open with its t
     <message>
         <source>Press F10 to choose a drill</source>
         <translation>Pulsa F10 para elegir un ejercicio</translation>
+    </message>
+    <message>
+        <source>Change Learner</source>
+        <translation>Cambiar de alumno</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>

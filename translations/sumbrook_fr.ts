@@ -194,6 +194,310 @@ Enregistrer quand même&#xa0;? Non revient au texte.</numerusform>
     </message>
 </context>
 <context>
+    <name>classroom::Badge</name>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violet</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marron</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rose</translation>
+    </message>
+    <message>
+        <source>turquoise</source>
+        <translation>turquoise</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>étoile</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>rond</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>carré</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>triangle</translation>
+    </message>
+    <message>
+        <source>heart</source>
+        <translation>cœur</translation>
+    </message>
+    <message>
+        <source>moon</source>
+        <translation>lune</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A learner&apos;s picture: a colour and a shape, as in &quot;red star&quot;.</extracomment>
+        <translation>%2 %1</translation>
+    </message>
+</context>
+<context>
+    <name>classroom::ClassFile</name>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it is not text, and is left out.</source>
+        <translation>ce n’est pas du texte, elle est ignorée.</translation>
+    </message>
+    <message>
+        <source>there is no section &quot;%1&quot;; it is left out.</source>
+        <translation>il n’y a pas de section «&#xa0;%1&#xa0;»&#xa0;; elle est ignorée.</translation>
+    </message>
+    <message>
+        <source>it is not a setting, and is left out.</source>
+        <translation>ce n’est pas un réglage, elle est ignorée.</translation>
+    </message>
+    <message>
+        <source>there is no drill &quot;%1&quot;.</source>
+        <translation>il n’y a pas d’exercice «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a level of %2: it is practised as designed.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un niveau de %2&#xa0;: on s’entraîne comme prévu.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a setting of the class, and is left out.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un réglage de la classe, il est ignoré.</translation>
+    </message>
+    <message>
+        <source>a class holds up to %1 learners; the rest are left out.</source>
+        <translation>une classe compte au plus %1 élèves&#xa0;; les autres sont ignorés.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a setting of a learner, and is left out.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un réglage d’un élève, il est ignoré.</translation>
+    </message>
+    <message>
+        <source>the learner has no name, and is left out.</source>
+        <translation>l’élève n’a pas de nom, il est ignoré.</translation>
+    </message>
+    <message>
+        <source>a name holds up to %1 characters; the learner is left out.</source>
+        <translation>un nom compte au plus %1 caractères&#xa0;; l’élève est ignoré.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the class already; the second is left out.</source>
+        <translation>«&#xa0;%1&#xa0;» est déjà dans la classe&#xa0;; le second est ignoré.</translation>
+    </message>
+    <message>
+        <source>a rename needs the name before and after it.</source>
+        <translation>un changement de nom demande l’ancien et le nouveau nom.</translation>
+    </message>
+    <message>
+        <source>the level change is not complete, and is left out.</source>
+        <translation>le changement de niveau est incomplet, il est ignoré.</translation>
+    </message>
+    <message>
+        <source>The class file &quot;%1&quot; is not followed: %2</source>
+        <translation>Le fichier de la classe «&#xa0;%1&#xa0;» n’est pas suivi. %2</translation>
+    </message>
+    <message>
+        <source>The class file &quot;%1&quot; belongs to %2, not to the folder&apos;s owner (%3) or to you: it is not followed, and everyone practises as designed.</source>
+        <translation>Le fichier de la classe «&#xa0;%1&#xa0;» appartient à %2, ni au propriétaire du dossier (%3) ni à toi. Il n’est pas suivi, et tout le monde s’entraîne comme prévu.</translation>
+    </message>
+    <message>
+        <source>The class file &quot;%1&quot; may be changed by others than its owner (%2): it is not followed. Its owner can allow only themselves to change it (chmod go-w).</source>
+        <translation>Le fichier de la classe «&#xa0;%1&#xa0;» peut être modifié par d’autres que son propriétaire (%2). Il n’est pas suivi. Son propriétaire peut être seul à pouvoir le modifier (chmod go-w).</translation>
+    </message>
+    <message>
+        <source>Only the folder&apos;s owner (%1) can change the class.</source>
+        <translation>Seul le propriétaire du dossier (%1) peut modifier la classe.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be written.</source>
+        <translation>Impossible d’écrire dans le dossier «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The class file was changed elsewhere since it was opened. Open the Class window again to see it.</source>
+        <translation>Le fichier de la classe a été modifié ailleurs depuis son ouverture. Ouvre de nouveau la fenêtre «&#xa0;Classe&#xa0;» pour le voir.</translation>
+    </message>
+    <message>
+        <source>The folder was moved or replaced since the class file was read.</source>
+        <translation>Le dossier a été déplacé ou remplacé depuis la lecture du fichier de la classe.</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more.</source>
+        <translation>
+            <numerusform>… et %n autre.</numerusform>
+            <numerusform>… et %n autres.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>classroom::ClassWindow</name>
+    <message>
+        <source>&amp;Add Learner</source>
+        <translation>&amp;Ajouter un élève</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Monter (&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>learners and their levels</source>
+        <translation>élèves et leurs niveaux</translation>
+    </message>
+    <message>
+        <source>You can see the class but not change it. %1</source>
+        <translation>Tu peux voir la classe, mais pas la modifier. %1</translation>
+    </message>
+    <message>
+        <source>The class of the folder &quot;%1&quot;. A learner&apos;s level &quot;Like the class&quot; follows the whole class&apos;s.</source>
+        <translation>La classe du dossier «&#xa0;%1&#xa0;». Un élève au niveau «&#xa0;Comme la classe&#xa0;» suit celui de toute la classe.</translation>
+    </message>
+    <message>
+        <source>The whole class</source>
+        <translation>Toute la classe</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Like the class</source>
+        <translation>Comme la classe</translation>
+    </message>
+    <message>
+        <source>A learner needs a name.</source>
+        <translation>Un élève a besoin d’un nom.</translation>
+    </message>
+    <message>
+        <source>A name holds up to %1 characters.</source>
+        <translation>Un nom compte au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>A name cannot hold control characters.</source>
+        <translation>Un nom ne peut pas contenir de caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the class already.</source>
+        <translation>«&#xa0;%1&#xa0;» est déjà dans la classe.</translation>
+    </message>
+    <message>
+        <source>Learner %1</source>
+        <translation>Élève %1</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the class? Their scores stay in the score files.</source>
+        <translation>Retirer %1 de la classe ? Ses scores restent dans les fichiers de scores.</translation>
+    </message>
+    <message>
+        <source>The class could not be saved: %1
+
+Show the class as the file holds it now? The changes made here are lost.</source>
+        <translation>La classe n&apos;a pas pu être enregistrée : %1
+
+Afficher la classe telle que le fichier la contient maintenant ? Tes modifications ici seront perdues.</translation>
+    </message>
+    <message>
+        <source>The class could not be saved: %1</source>
+        <translation>La classe n’a pas pu être enregistrée. %1</translation>
+    </message>
+    <message>
+        <source>The class is saved in &quot;%1&quot;.</source>
+        <translation>La classe est enregistrée dans «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Save the changes to the class?</source>
+        <translation>Enregistrer les modifications de la classe ?</translation>
+    </message>
+</context>
+<context>
+    <name>classroom::WhoIsPractising</name>
+    <message>
+        <source>Who is practising?</source>
+        <translation>Qui s’entraîne&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Someone else</source>
+        <translation>Quelqu’un d’autre</translation>
+    </message>
+    <message>
+        <source>Type your name when you save a score.</source>
+        <translation>Tu écriras ton nom quand tu enregistreras ton score.</translation>
+    </message>
+</context>
+<context>
     <name>division::DivisionWindow</name>
     <message>
         <source>Divide 2 decimal places  </source>
@@ -335,6 +639,10 @@ Enregistrer quand même&#xa0;? Non revient au texte.</numerusform>
     <message>
         <source>Progress</source>
         <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -611,6 +919,41 @@ Enregistrer quand même&#xa0;? Non revient au texte.</numerusform>
     <message>
         <source>Progress</source>
         <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>drilltable::Level</name>
+    <message>
+        <source>As designed</source>
+        <translation>Comme prévu</translation>
+    </message>
+    <message>
+        <source>Sums to %1</source>
+        <translation>Sommes jusqu’à %1</translation>
+    </message>
+    <message>
+        <source>Within %1</source>
+        <translation>Jusqu’à %1</translation>
+    </message>
+    <message>
+        <source>Tables 1 to 10</source>
+        <translation>Tables de 1 à 10</translation>
+    </message>
+    <message>
+        <source>Table of %1</source>
+        <translation>Table de %1</translation>
+    </message>
+    <message>
+        <source>Tables %1 and %2</source>
+        <translation>Tables de %1 et de %2</translation>
+    </message>
+    <message>
+        <source>Whole answers</source>
+        <translation>Sans reste</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1344,17 @@ Enregistrer quand même&#xa0;? Non revient au texte.</numerusform>
     </message>
 </context>
 <context>
+    <name>scores::ScoreFolder</name>
+    <message>
+        <source>The score folder &quot;%1&quot; does not exist: no score can be saved.</source>
+        <translation>Le dossier des scores «&#xa0;%1&#xa0;» n’existe pas. Aucun score ne peut être enregistré.</translation>
+    </message>
+    <message>
+        <source>The score folder &quot;%1&quot; cannot be written: no score can be saved.</source>
+        <translation>Impossible d’écrire dans le dossier des scores «&#xa0;%1&#xa0;». Aucun score ne peut être enregistré.</translation>
+    </message>
+</context>
+<context>
     <name>scores::ScoreWindow</name>
     <message>
         <source>It is larger than %1, the most the score viewer shows. To see it here, open it in a text editor and move older records into another file.</source>
@@ -1125,6 +1479,18 @@ Enregistrer le texte affiché ici sous «&#xa0;%2&#xa0;»&#xa0;? Si tu réponds 
     <message>
         <source>Press F10 to choose a drill</source>
         <translation>Appuie sur F10 pour choisir un exercice</translation>
+    </message>
+    <message>
+        <source>Change Learner</source>
+        <translation>Changer d’élève</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>

@@ -577,6 +577,8 @@ ReadBytes readBytes(const QString &fileName, qint64 limit, const LockWait &wait,
     read.missing = file.missing;
     read.error = file.error;
     read.folder = file.named;
+    read.owner = file.info.st_uid;
+    read.mode = file.info.st_mode;
     if (file.missing || !file.error.isEmpty())
         return read;
 

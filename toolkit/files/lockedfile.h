@@ -48,6 +48,8 @@ struct ReadBytes
     bool tooLarge = false; // beyond the limit: not read, or read only up to it
     QString error;
     FolderId folder;
+    uid_t owner = 0; // of the file read, and its mode
+    mode_t mode = 0;
 };
 // Reads no more than the limit allows, whatever size the file claims. A file beyond it is refused,
 // or, where its first bytes are worth having, read up to the limit.

@@ -67,11 +67,12 @@ Replaced changedFile(int fd, qint64 size)
     return replaced;
 }
 
-Replaced replace(const Locked &file, const Fingerprint &read, QByteArrayView bytes)
+Replaced replace(const Locked &file, const Fingerprint &read, QByteArrayView bytes,
+                 bool keepAppended = true)
 {
     const int fd = file.fd.get(); // none where the file is missing
     const qint64 size = file.missing ? 0 : file.info.st_size;
-    if (size < read.size)
+    if (size < read.size || (!keepAppended && size != read.size))
         return changedFile(fd, size);
     if (read.size > 0) { // every file begins with no bytes
         const auto [begins, readError] = digestOf(fd, read.size);
@@ -120,9 +121,10 @@ Fingerprint fingerprintOf(QByteArrayView bytes)
     return {bytes.size(), QCryptographicHash::hash(bytes, DigestKind)};
 }
 
-Replaced replaceKeepingAppended(const QString &fileName, const Fingerprint &read,
-                                QByteArrayView bytes, const LockWait &wait,
-                                const FolderId *readFrom)
+namespace {
+
+Replaced replaceFile(const QString &fileName, const Fingerprint &read, QByteArrayView bytes,
+                     const LockWait &wait, const FolderId *readFrom, bool keepAppended)
 {
     const Locked file = openLocked(fileName, Access::Replace, wait, readFrom);
     if (file.moved) {
@@ -132,9 +134,24 @@ Replaced replaceKeepingAppended(const QString &fileName, const Fingerprint &read
     }
     if (!file.error.isEmpty())
         return failed(file.error);
-    Replaced replaced = replace(file, read, bytes);
+    Replaced replaced = replace(file, read, bytes, keepAppended);
     replaced.folder = file.named;
     return replaced;
+}
+
+} // namespace
+
+Replaced replaceKeepingAppended(const QString &fileName, const Fingerprint &read,
+                                QByteArrayView bytes, const LockWait &wait,
+                                const FolderId *readFrom)
+{
+    return replaceFile(fileName, read, bytes, wait, readFrom, true);
+}
+
+Replaced replaceIfUnchanged(const QString &fileName, const Fingerprint &read, QByteArrayView bytes,
+                            const LockWait &wait, const FolderId *readFrom)
+{
+    return replaceFile(fileName, read, bytes, wait, readFrom, false);
 }
 
 QString writeWholeFile(const QString &fileName, QByteArrayView bytes)

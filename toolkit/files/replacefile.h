@@ -42,6 +42,10 @@ struct Replaced
 Replaced replaceKeepingAppended(const QString &fileName, const Fingerprint &read,
                                 QByteArrayView bytes, const LockWait &wait = {},
                                 const FolderId *readFrom = nullptr);
+// The same for a file that is only ever written whole (the class file): anything but the very
+// bytes it was read with, appended ones too, leaves it as it is (Changed).
+Replaced replaceIfUnchanged(const QString &fileName, const Fingerprint &read, QByteArrayView bytes,
+                            const LockWait &wait = {}, const FolderId *readFrom = nullptr);
 
 // Writes a file whole, as an export from the program: a new file takes the name only when it is
 // whole and only where nothing has it meanwhile; an existing one is replaced as the score files

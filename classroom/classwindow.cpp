@@ -1,0 +1,336 @@
+// SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "classwindow.h"
+
+#include "practising.h"
+
+#include "drilltable/levels.h"
+#include "scores/scorefolder.h"
+#include "toolkit/application.h"
+#include "toolkit/forms/dialogs.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace classroom {
+
+namespace {
+
+const QStringList DrillKeys{QStringLiteral("addition"), QStringLiteral("subtraction"),
+                            QStringLiteral("multiplication"), QStringLiteral("division")};
+
+struct ButtonRow
+{
+    const char *name;
+    const char *caption;
+    void (ClassWindow::*handler)();
+    QPushButton *ClassWindow::*member;
+};
+
+// clang-format off
+constexpr ButtonRow Buttons[] = {
+    {"cmdAdd", QT_TRANSLATE_NOOP("classroom::ClassWindow", "&Add Learner"), &ClassWindow::cmdAdd_Click, &ClassWindow::cmdAdd},
+    {"cmdRemove", QT_TRANSLATE_NOOP("classroom::ClassWindow", "&Remove"), &ClassWindow::cmdRemove_Click, &ClassWindow::cmdRemove},
+    {"cmdUp", QT_TRANSLATE_NOOP("classroom::ClassWindow", "Move &Up"), &ClassWindow::cmdUp_Click, &ClassWindow::cmdUp},
+    {"cmdDown", QT_TRANSLATE_NOOP("classroom::ClassWindow", "Move &Down"), &ClassWindow::cmdDown_Click, &ClassWindow::cmdDown},
+    {"cmdSave", QT_TRANSLATE_NOOP("classroom::ClassWindow", "&Save"), &ClassWindow::cmdSave_Click, &ClassWindow::cmdSave},
+};
+constexpr const char *Columns[] = {
+    QT_TRANSLATE_NOOP("classroom::ClassWindow", "Name"),
+    QT_TRANSLATE_NOOP("classroom::ClassWindow", "Addition"),
+    QT_TRANSLATE_NOOP("classroom::ClassWindow", "Subtraction"),
+    QT_TRANSLATE_NOOP("classroom::ClassWindow", "Multiplication"),
+    QT_TRANSLATE_NOOP("classroom::ClassWindow", "Division"),
+};
+// clang-format on
+
+} // namespace
+
+const toolkit::WindowDesign ClassWindow::Design{.name = "frmClass",
+                                                .caption = QT_TR_NOOP("Class"),
+                                                .clientArea = {10500, 6000},
+                                                .icon = "target"};
+
+ClassWindow::ClassWindow(QWidget *parent)
+    : Form(Design, parent)
+{
+    setWindowTitle(tr(Design.caption));
+    lblClass = new QLabel(this);
+    lblClass->setObjectName(QStringLiteral("lblClass"));
+    lblClass->setWordWrap(true);
+    grdClass = new QTableWidget(this);
+    grdClass->setObjectName(QStringLiteral("grdClass"));
+    grdClass->setAccessibleName(tr("learners and their levels"));
+    grdClass->setColumnCount(int(std::size(Columns)));
+    QStringList headings;
+    for (const char *column : Columns)
+        headings << tr(column);
+    grdClass->setHorizontalHeaderLabels(headings);
+    grdClass->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grdClass->verticalHeader()->hide();
+    grdClass->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdClass->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdClass->setTabKeyNavigation(false);
+    connect(grdClass, &QTableWidget::cellChanged, this, &ClassWindow::grdClass_Change);
+
+    auto *bar = new QHBoxLayout;
+    for (const ButtonRow &row : Buttons) {
+        auto *button = new QPushButton(tr(row.caption), this);
+        button->setObjectName(QString::fromLatin1(row.name));
+        connect(button, &QPushButton::clicked, this, row.handler);
+        this->*row.member = button;
+        bar->addWidget(button);
+        if (row.member == &ClassWindow::cmdDown)
+            bar->addStretch(1);
+    }
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblClass);
+    layout->addWidget(grdClass, 1);
+    layout->addLayout(bar);
+}
+
+void ClassWindow::Form_Load()
+{
+    const scores::ScoreFolder &folder = scores::scoreFolder();
+    m_file = folder.exists ? readClassFile(folder.path) : ClassFile();
+    if (!folder.exists)
+        m_file.saveRefusal = folder.refusal;
+    m_list = m_file.list;
+    const bool mayChange = m_file.saveRefusal.isEmpty();
+    QStringList said = m_file.problems.mid(0, 3);
+    if (!mayChange)
+        said.prepend(tr("You can see the class but not change it. %1").arg(m_file.saveRefusal));
+    else
+        said.prepend(
+            tr("The class of the folder \"%1\". A learner's level \"Like the class\" follows "
+               "the whole class's.")
+                .arg(folder.path));
+    lblClass->setText(said.join(u'\n'));
+    grdClass->setEditTriggers(mayChange ? QAbstractItemView::DoubleClicked |
+                                              QAbstractItemView::EditKeyPressed |
+                                              QAbstractItemView::AnyKeyPressed
+                                        : QAbstractItemView::NoEditTriggers);
+    for (const ButtonRow &row : Buttons)
+        (this->*row.member)->setEnabled(mayChange);
+    showClass(0);
+}
+
+void ClassWindow::showClass(int currentRow)
+{
+    m_filling = true;
+    const bool mayChange = m_file.saveRefusal.isEmpty();
+    grdClass->clearContents();
+    grdClass->setRowCount(int(m_list.learners.size()) + 1);
+    const QList<Badge> badges = badgesOf(m_list);
+    for (int row = 0; row <= m_list.learners.size(); ++row) {
+        const bool wholeClass = row == 0;
+        auto *name = new QTableWidgetItem(wholeClass ? tr("The whole class")
+                                                     : m_list.learners[row - 1].name);
+        if (wholeClass)
+            name->setFlags(name->flags() & ~Qt::ItemIsEditable);
+        else // the picture the learner's button shows them
+            name->setIcon(badgeIcon(badges[row - 1]));
+        grdClass->setItem(row, 0, name);
+        for (int d = 0; d < DrillKeys.size(); ++d) {
+            const QString &drill = DrillKeys[d];
+            auto *choice = new QComboBox(grdClass);
+            choice->setObjectName(QStringLiteral("cboLevel(%1,%2)").arg(row).arg(drill));
+            choice->setAccessibleName(tr("%1: %2").arg(name->text(), tr(Columns[d + 1])));
+            if (!wholeClass)
+                choice->addItem(tr("Like the class"), QString());
+            QStringList levels = drilltable::Level::offered(drill);
+            const QString current =
+                wholeClass ? m_list.classLevels.value(drill, QStringLiteral("designed"))
+                           : m_list.learners[row - 1].levels.value(drill);
+            if (!current.isEmpty() && !levels.contains(current))
+                levels << current; // written by hand: kept as it is
+            for (const QString &level : levels)
+                choice->addItem(drilltable::Level::fromName(drill, level)
+                                    .value_or(drilltable::Level::designed(drill))
+                                    .title(),
+                                level);
+            choice->setCurrentIndex(choice->findData(current));
+            choice->setEnabled(mayChange);
+            connect(choice, &QComboBox::currentIndexChanged, this, [this, row, drill, choice] {
+                levelChosen(row, drill, choice->currentData().toString());
+            });
+            grdClass->setCellWidget(row, d + 1, choice);
+        }
+    }
+    grdClass->setCurrentCell(currentRow, 0);
+    m_filling = false;
+}
+
+void ClassWindow::levelChosen(int row, const QString &drill, const QString &level)
+{
+    m_list.setLevel(row == 0 ? QString() : m_list.learners[row - 1].name, drill, level,
+                    QDate::currentDate());
+}
+
+void ClassWindow::grdClass_Change(int row, int column)
+{
+    if (m_filling || row == 0 || column != 0)
+        return;
+    const qsizetype index = row - 1;
+    const QString name = grdClass->item(row, 0)->text().trimmed();
+    QString wrong;
+    if (name.isEmpty())
+        wrong = tr("A learner needs a name.");
+    else if (name.size() > LongestName)
+        wrong = tr("A name holds up to %1 characters.").arg(LongestName);
+    else if (std::ranges::any_of(name,
+                                 [](QChar c) { return c.category() == QChar::Other_Control; }))
+        wrong = tr("A name cannot hold control characters.");
+    else
+        for (qsizetype i = 0; i < m_list.learners.size(); ++i)
+            if (i != index && m_list.learners[i].name == name)
+                wrong = tr("\"%1\" is in the class already.").arg(name);
+    if (!wrong.isEmpty()) {
+        toolkit::messageBox(this, wrong, QString::fromLatin1(toolkit::ApplicationTitle),
+                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
+        showClass(row);
+        return;
+    }
+    // A learner added since the last save has no records to join: no rename is kept for them.
+    const bool saved = std::ranges::any_of(m_file.list.learners, [&](const Learner &l) {
+        return l.name == m_list.learners[index].name;
+    });
+    if (saved)
+        m_list.rename(index, name);
+    else
+        m_list.learners[index].name = name;
+    showClass(row);
+}
+
+void ClassWindow::cmdAdd_Click()
+{
+    if (m_list.learners.size() >= MostLearners)
+        return;
+    QString name;
+    for (int n = int(m_list.learners.size()) + 1;; ++n) {
+        name = tr("Learner %1").arg(n);
+        if (std::ranges::none_of(m_list.learners, [&](const Learner &l) { return l.name == name; }))
+            break;
+    }
+    m_list.learners.append({name, {}, {}});
+    showClass(int(m_list.learners.size()));
+    grdClass->setFocus();
+    grdClass->editItem(grdClass->item(int(m_list.learners.size()), 0));
+}
+
+void ClassWindow::cmdRemove_Click()
+{
+    const int row = grdClass->currentRow();
+    if (row < 1)
+        return;
+    // Their scores stay in the score files; only the class forgets them.
+    const QString name = m_list.learners[row - 1].name;
+    if (toolkit::messageBox(
+            this, tr("Remove %1 from the class? Their scores stay in the score files.").arg(name),
+            QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Yes | QMessageBox::No,
+            QMessageBox::No, QMessageBox::Question) != QMessageBox::Yes)
+        return;
+    m_list.learners.removeAt(row - 1);
+    showClass(std::min(row, int(m_list.learners.size())));
+}
+
+void ClassWindow::swapLearners(int row, int other)
+{
+    if (row < 1 || other < 1 || other > m_list.learners.size() || row > m_list.learners.size())
+        return;
+    m_list.learners.swapItemsAt(row - 1, other - 1);
+    showClass(other);
+}
+
+void ClassWindow::cmdUp_Click()
+{
+    swapLearners(grdClass->currentRow(), grdClass->currentRow() - 1);
+}
+
+void ClassWindow::cmdDown_Click()
+{
+    swapLearners(grdClass->currentRow(), grdClass->currentRow() + 1);
+}
+
+void ClassWindow::cmdSave_Click()
+{
+    saveClass();
+}
+
+bool ClassWindow::saveClass()
+{
+    const scores::ScoreFolder &folder = scores::scoreFolder();
+    const QString error = writeClassFile(folder.path, m_file, m_list);
+    if (!error.isEmpty()) {
+        const QString title = QString::fromLatin1(toolkit::ApplicationTitle);
+        // Changed elsewhere since it was read: this window's class is not written over it, but the
+        // teacher may see the class as it is now instead.
+        if (const ClassFile now = readClassFile(folder.path); now.read != m_file.read) {
+            if (toolkit::messageBox(this,
+                                    tr("The class could not be saved: %1\n\nShow the class as "
+                                       "the file holds it now? The changes made here are lost.")
+                                        .arg(error),
+                                    title, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                                    QMessageBox::Warning) == QMessageBox::Yes)
+                Form_Load();
+            return false;
+        }
+        toolkit::messageBox(this, tr("The class could not be saved: %1").arg(error), title,
+                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
+        return false;
+    }
+    // The class is read back as everyone will read it; the learner practising goes on at the
+    // levels now set.
+    m_file = readClassFile(folder.path);
+    m_list = m_file.list;
+    setCurrentClass(m_file);
+    practise(practising());
+    lblClass->setText(tr("The class is saved in \"%1\".").arg(folder.path));
+    showClass(std::max(grdClass->currentRow(), 0));
+    return true;
+}
+
+void ClassWindow::Form_Unload(bool &cancel)
+{
+    if (!changed())
+        return;
+    const auto answer = toolkit::messageBox(
+        this, tr("Save the changes to the class?"), QString::fromLatin1(toolkit::ApplicationTitle),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
+        QMessageBox::Question);
+    if (answer == QMessageBox::No) {
+        m_list = m_file.list; // forgotten: the window opens afresh from the file
+        return;
+    }
+    // Cancel, Esc or the box's close button keep the window open; a save that fails too.
+    cancel = answer != QMessageBox::Yes || !saveClass();
+}
+
+void ClassWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Esc closes the window, as in the program's other windows; a name being typed or a list of
+    // levels open takes its own Esc first.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        unload();
+        return;
+    }
+    Form::keyPressEvent(event);
+}
+
+namespace {
+toolkit::WindowInstance g_instance([] { return new ClassWindow; });
+}
+
+toolkit::WindowInstance &frmClass()
+{
+    return g_instance;
+}
+
+} // namespace classroom
