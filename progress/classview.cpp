@@ -30,10 +30,10 @@ QString Roster::learnerOf(const QString &saved) const
     return found.isEmpty() ? name : found;
 }
 
-std::optional<int> Roster::levelAt(const QString &learner, const Drill &drill, QDate day) const
+std::optional<QString> Roster::levelAt(const QString &learner, const Drill &drill, QDate day) const
 {
     // The learner's own history before the class's; the latest mark on or before the day.
-    std::optional<int> own, common;
+    std::optional<QString> own, common;
     QDate ownFrom, commonFrom;
     const QLatin1String key(drill.key);
     for (const LevelMark &mark : levels) {

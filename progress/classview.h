@@ -25,7 +25,7 @@ struct LevelMark
     QString learner;
     QString drill; // its key in the table of drills: "addition"
     QDate from;
-    int level = 0;
+    QString level; // its name in the class file: "sums-to-10"
 };
 
 // The class as its class file lists it; empty where there is none, and then the learners are
@@ -40,7 +40,7 @@ struct Roster
     // The learner a saved name belongs to: renamed, then as the list writes it where only one of
     // its names differs from it by case and blanks alone.
     QString learnerOf(const QString &saved) const;
-    std::optional<int> levelAt(const QString &learner, const Drill &drill, QDate day) const;
+    std::optional<QString> levelAt(const QString &learner, const Drill &drill, QDate day) const;
 };
 
 enum class PeriodKind : std::uint8_t { ThisWeek, ThisMonth, Since, SchoolYear };
@@ -138,7 +138,7 @@ struct LearnerData
         QDate date;
         int exercise = 0;
         Result result;
-        std::optional<int> level;
+        std::optional<QString> level; // its name in the class file
     };
     QString name;
     Period period;

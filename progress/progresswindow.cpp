@@ -5,6 +5,8 @@
 #include "chartpaint.h"
 #include "texttable.h"
 
+#include "classroom/classfile.h"
+#include "drilltable/levels.h"
 #include "toolkit/accessibility/accessibility.h"
 #include "toolkit/application.h"
 #include "toolkit/files/lockedfile.h"
@@ -236,6 +238,32 @@ void runJob(ReadJob &job)
     job.learner = learnerData(files, job.roster, name, job.view.period, job.only);
 }
 
+// A level as a teacher reads it ("Sums to 10"); one this program does not know, as written.
+QString levelTitle(const Drill &drill, const QString &name)
+{
+    const auto level = drilltable::Level::fromName(QString::fromLatin1(drill.key), name);
+    return level ? level->title() : name;
+}
+
+// The class the folder's class file lists, where it is followed; none where there is no such
+// file or it is not followed (the learners are then those who saved).
+Roster rosterOf(const QString &folder)
+{
+    const classroom::ClassFile file = classroom::readClassFile(folder);
+    Roster roster;
+    if (!file.honoured)
+        return roster;
+    for (const classroom::Learner &learner : file.list.learners) {
+        roster.learners << learner.name;
+        for (const QString &former : learner.formerNames)
+            roster.renamedTo.insert(former, learner.name);
+    }
+    for (const classroom::LevelChange &change : file.list.history)
+        roster.levels.append({change.learner, change.drill, change.date, change.level});
+    roster.name = QDir(folder).dirName();
+    return roster;
+}
+
 } // namespace
 
 QString exerciseName(int exercise)
@@ -347,6 +375,7 @@ void ProgressWindow::showFolder(const QString &folder)
     if (!m_watcher.directories().isEmpty())
         m_watcher.removePaths(m_watcher.directories());
     m_watcher.addPath(m_folder);
+    m_roster = rosterOf(m_folder);
     m_files = {};
     m_reports = {};
     FileChoice every;
@@ -644,7 +673,8 @@ void ProgressWindow::showLearner()
                                                      QLocale().toString(line.result.answered))
                                           : QLocale().toString(line.result.answered);
             }
-            return line.level ? QLocale().toString(*line.level) : QString();
+            return line.level ? levelTitle(drilltable::drillOfExercise(line.exercise), *line.level)
+                              : QString();
         });
     grdRecords->resizeColumnsToContents();
 
@@ -763,7 +793,8 @@ QByteArray ProgressWindow::tableBytes() const
                       ? QString::number(rightOf(one.result))
                       : QString(),
                   one.result.answered < 0 ? QString() : QString::number(one.result.answered),
-                  one.level ? QString::number(*one.level) : QString()});
+                  one.level ? levelTitle(drilltable::drillOfExercise(one.exercise), *one.level)
+                            : QString()});
     } else {
         QStringList headers{tr("Learner"), tr("In the class")};
         for (const Drill &drill : drilltable::Drills)

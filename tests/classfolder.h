@@ -5,6 +5,8 @@
 // four questions worked out here, from the numbers dealt, not by the program under test.
 #pragma once
 
+#include "classroom/classfile.h"
+
 #include "drilltable/drills.h"
 #include "scores/scorerecord.h"
 #include "toolkit/files/codepage.h"
@@ -162,6 +164,16 @@ inline Truth write(const QString &folder, QDate today)
         if (!practised.contains(pupil))
             truth.notThisWeek << pupil;
     }
+    // The class file the teacher wrote in the Class window: the list, and the names two pupils
+    // saved under before they were renamed.
+    classroom::ClassList list;
+    for (const QString &pupil : truth.pupils)
+        list.learners.append({pupil, {}, {}});
+    for (auto rename = truth.renamedTo.cbegin(); rename != truth.renamedTo.cend(); ++rename)
+        list.renames.append({rename.key(), rename.value()});
+    QFile file(QDir(folder).filePath(classroom::ClassFileName));
+    if (!file.open(QIODevice::WriteOnly) || file.write(classroom::classText(list)) < 0)
+        qFatal("Cannot write the class file in %s", qPrintable(folder));
     return truth;
 }
 

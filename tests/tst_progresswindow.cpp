@@ -288,7 +288,6 @@ private slots:
         m_main->show();
         m_main->findChild<QAction *>("mnuItemProgress")->trigger();
         auto *window = static_cast<ProgressWindow *>(frmProgress().form());
-        window->setRoster({truth.pupils, truth.renamedTo, {}, QStringLiteral("3b")});
         QTRY_VERIFY(!window->reading());
         QTableView *table = window->lstLearners;
         const int learners = int(truth.pupils.size());

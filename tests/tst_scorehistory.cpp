@@ -283,7 +283,7 @@ private slots:
                           record("Mia K.", "12/16/26", "70.00%", "10"),
                       QDate(2026, 12, 31));
         const Roster roster{
-            {"Mia K.", "Noah"}, {{"Mia", "Mia K."}}, {{"", "division", {}, 2}}, "3b"};
+            {"Mia K.", "Noah"}, {{"Mia", "Mia K."}}, {{"", "division", {}, "whole"}}, "3b"};
         const History *files[] = {&division};
         const ClassView view = classView(files, roster, PeriodKind::ThisMonth, QDate(2026, 12, 31));
         QCOMPARE(view.learners.size(), 3u);
@@ -304,7 +304,7 @@ private slots:
         QCOMPARE(view.average.drills[drilltable::indexOf(Division)].now.right,
                  20); // the guest not in it
         QCOMPARE(view.average.days, 1.5);
-        QCOMPARE(roster.levelAt("Mia K.", Division, QDate(2026, 12, 1)), 2);
+        QCOMPARE(roster.levelAt("Mia K.", Division, QDate(2026, 12, 1)), "whole");
 
         const auto weeks = learnerWeeks(files, roster, "Mia K.", view.period, nullptr);
         QCOMPARE(weeks.size(), 1u);
