@@ -72,7 +72,10 @@ ClassWindow::ClassWindow(QWidget *parent)
     for (const char *column : Columns)
         headings << tr(column);
     grdClass->setHorizontalHeaderLabels(headings);
-    grdClass->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Each column as wide as its widest level in the language shown, at any scale; the table
+    // scrolls sideways where the window is narrower than all of them.
+    grdClass->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grdClass->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grdClass->verticalHeader()->hide();
     grdClass->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdClass->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -4,6 +4,8 @@
 // catalogue, German captions where the English ones were, every caption fitting its control in
 // every language, and score records the same bytes whatever the language.
 #include "about/aboutwindow.h"
+#include "classroom/classfile.h"
+#include "classroom/classwindow.h"
 #include "division/divisionwindow.h"
 #include "drillrows.h"
 #include "drills/drilldesign.h"
@@ -11,6 +13,7 @@
 #include "drills/exercise.h"
 #include "progress/progresswindow.h"
 #include "rightanswer.h"
+#include "scores/scorefolder.h"
 #include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
@@ -22,6 +25,7 @@
 
 #include <QAction>
 #include <QBitmap>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -511,6 +515,30 @@ private slots:
                 if (form->findChild<QLabel *>(QString::fromLatin1(name)))
                     QVERIFY2(shown.contains(QString::fromLatin1(name)), name);
         }
+        // The Class window: every level, and "Like the class", whole in its list.
+        QTemporaryDir folder;
+        QFile classFile(folder.filePath(QLatin1String(classroom::ClassFileName)));
+        QVERIFY(classFile.open(QIODevice::WriteOnly));
+        classFile.write("[learners]\nsize=1\n1\\name=Mia\n");
+        classFile.close();
+        const scores::ScoreFolder before = scores::scoreFolder();
+        const auto restore = qScopeGuard([before] { scores::useScoreFolder(before); });
+        scores::useScoreFolder(scores::chooseScoreFolder(folder.path()));
+        toolkit::Form *classWindow = classroom::frmClass().show();
+        const auto lists = classWindow->findChildren<QComboBox *>();
+        QCOMPARE(lists.size(), 8);
+        for (const QComboBox *list : lists)
+            if (list->width() < list->sizeHint().width() ||
+                list->height() < list->sizeHint().height())
+                tight << QStringLiteral("frmClass.%1: needs %2x%3 px, has %4x%5")
+                             .arg(list->objectName())
+                             .arg(list->sizeHint().width())
+                             .arg(list->sizeHint().height())
+                             .arg(list->width())
+                             .arg(list->height());
+        for (const QWidget *w : classWindow->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (QString why; !fits(w, &why))
+                tight << "frmClass." + w->objectName() + ": " + why;
         tight.removeDuplicates();
         QVERIFY2(tight.isEmpty(), qPrintable(tight.join(QLatin1Char('\n'))));
     }
