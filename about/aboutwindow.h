@@ -5,6 +5,7 @@
 
 #include "registry.h"
 
+#include "toolkit/forms/dialogs.h"
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/windowinstance.h"
 
@@ -42,7 +43,9 @@ class AboutWindow : public toolkit::Form
     Q_OBJECT
 
 public:
-    explicit AboutWindow(SystemInfoServices services = {}, QWidget *parent = nullptr);
+    explicit AboutWindow(SystemInfoServices services = {},
+                         toolkit::ModalBoxes &boxes = toolkit::ModalBoxes::instance(),
+                         QWidget *parent = nullptr);
 
     void Form_Load() override;
     void cmdOK_Click();
@@ -65,6 +68,7 @@ protected:
 
 private:
     SystemInfoServices m_services;
+    toolkit::ModalBoxes &m_boxes;
 };
 
 // A path of the registry's kind, with "\" between its folders, as this system names it.

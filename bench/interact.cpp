@@ -27,7 +27,7 @@
 #include "shell/drillwindows.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/application.h"
-#include "toolkit/forms/dialogs.h"
+#include "tests/scriptedboxes.h"
 #include "toolkit/look/appearance.h"
 #include "toolkit/speech/readaloud.h"
 

@@ -5,6 +5,7 @@
 
 #include "drills/exercise.h"
 #include "drills/exerciseview.h"
+#include "toolkit/forms/dialogs.h"
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/picture.h"
 #include "toolkit/text/random.h"
@@ -16,8 +17,9 @@ class DivisionWindow : public toolkit::Form
     Q_OBJECT
 
 public:
-    // Deals from the program's random source unless handed another.
+    // Deals from the program's random source and asks the program's boxes unless handed others.
     explicit DivisionWindow(toolkit::RandomSource &random = toolkit::RandomSource::instance(),
+                            toolkit::ModalBoxes &boxes = toolkit::ModalBoxes::instance(),
                             QWidget *parent = nullptr);
 
     void Form_Load() override;
@@ -60,6 +62,7 @@ private:
     drills::ExerciseView m_view;
     bool m_opening = true; // until the keyboard first lands in the box
     toolkit::RandomSource &m_random;
+    toolkit::ModalBoxes &m_boxes;
 };
 
 } // namespace division

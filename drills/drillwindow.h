@@ -8,6 +8,7 @@
 #include "exercise.h"
 #include "exerciseview.h"
 
+#include "toolkit/forms/dialogs.h"
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/picture.h"
 #include "toolkit/text/random.h"
@@ -19,9 +20,10 @@ class DrillWindow : public toolkit::Form
     Q_OBJECT
 
 public:
-    // Deals from the program's random source unless handed another.
+    // Deals from the program's random source and asks the program's boxes unless handed others.
     explicit DrillWindow(const Drill &drill,
                          toolkit::RandomSource &random = toolkit::RandomSource::instance(),
+                         toolkit::ModalBoxes &boxes = toolkit::ModalBoxes::instance(),
                          QWidget *parent = nullptr);
 
     void Form_Load() override;
@@ -76,6 +78,7 @@ protected:
 private:
     const Drill &m_drill;
     toolkit::RandomSource &m_random;
+    toolkit::ModalBoxes &m_boxes;
     ExerciseView m_twoView;
     ExerciseView m_threeView;
     bool m_opening = true; // until the keyboard first lands in a box

@@ -372,10 +372,10 @@ bool ProgressWindow::writeExportFile(const QString &fileName, const QByteArray &
 {
     const QString error = toolkit::writeWholeFile(fileName, bytes);
     if (!error.isEmpty())
-        messageBox(const_cast<ProgressWindow *>(this),
-                   tr("\"%1\" could not be saved. %2").arg(fileName, error),
-                   QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
-                   QMessageBox::Warning);
+        ModalBoxes::instance().message(const_cast<ProgressWindow *>(this),
+                                       tr("\"%1\" could not be saved. %2").arg(fileName, error),
+                                       QString::fromLatin1(ApplicationTitle), QMessageBox::Ok,
+                                       QMessageBox::Ok, QMessageBox::Warning);
     return error.isEmpty();
 }
 

@@ -17,7 +17,7 @@
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/accessibility/accessibility.h"
-#include "toolkit/forms/dialogs.h"
+#include "scriptedboxes.h"
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/shape.h"
 #include "toolkit/look/appearance.h"

@@ -6,7 +6,7 @@
 #include "filecheck.h"
 
 #include "progress/scorehistory.h"
-#include "toolkit/forms/dialogs.h"
+#include "scriptedboxes.h"
 
 #include <QTest>
 

@@ -13,7 +13,7 @@
 #include "drills/drillwindow.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/forms/dialogs.h"
+#include "scriptedboxes.h"
 #include "toolkit/look/appearance.h"
 
 #include <QElapsedTimer>

@@ -14,7 +14,7 @@
 #include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/forms/dialogs.h"
+#include "scriptedboxes.h"
 #include "toolkit/forms/shape.h"
 #include "toolkit/look/appearance.h"
 #include "toolkit/look/focusstyle.h"
