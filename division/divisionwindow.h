@@ -23,15 +23,9 @@ public:
                             QWidget *parent = nullptr);
 
     void Form_Load() override;
-    void cmdReset_Click();
-    void cmdAnswer_Click();
-    void cmdScore1_Click();
-    void cmdExit_Click();
     void mnuitemSaveScore_Click();
     void mnuItemRetrievScores_Click();
     void mnuItemProgress_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
 
     QString lastSaid() const override;
 
@@ -58,6 +52,14 @@ protected:
     void boxEntered(QWidget *box) override;
 
 private:
+    // Its controls' handlers, which the design's rows connect.
+    void cmdReset_Click();
+    void cmdAnswer_Click();
+    void cmdScore1_Click();
+    void cmdExit_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
     const drilltable::Drill &m_drill;
     drills::ExerciseView m_view;
     bool m_opening = true; // until the keyboard first lands in the box

@@ -27,19 +27,6 @@ public:
                          QWidget *parent = nullptr);
 
     void Form_Load() override;
-    void cmdReset_Click();
-    void cmdReset1_Click();
-    void cmdExit_Click();
-    void txtAnswer_Change();
-    void txtNumber2_Change();
-    void cmdAnswer_Click();
-    void cmdAnswer1_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
-    void Timer4_Timer();
-    void cmdScore1_Click();
-    void cmdScore_Click();
     // Save Score, whether its item is named mnuitemSaveScore (Addition) or mnuItemSaveScore.
     void mnuItemSaveScore_Click();
     void mnuItemRetrievScores_Click();
@@ -76,6 +63,21 @@ protected:
     void boxEntered(QWidget *box) override;
 
 private:
+    // Its controls' handlers, which the design's rows connect.
+    void cmdReset_Click();
+    void cmdReset1_Click();
+    void cmdExit_Click();
+    void txtAnswer_Change();
+    void txtNumber2_Change();
+    void cmdAnswer_Click();
+    void cmdAnswer1_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    void cmdScore1_Click();
+    void cmdScore_Click();
+
     const Drill &m_drill;
     toolkit::RandomSource &m_random;
     toolkit::ModalBoxes &m_boxes;
