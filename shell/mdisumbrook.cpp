@@ -36,27 +36,6 @@ constexpr toolkit::WindowDesign Design{.name = "mdiSumbrook",
                                        .icon = "target",
                                        .mdiChild = false};
 
-struct MenuItem
-{
-    const char *name;
-    const char *caption;
-    void (mdiSumbrook::*handler)();
-    const char *icon = nullptr; // the drill's sign, for a child who cannot read the caption
-};
-
-// The "Sumbrook" list holds the drills, in the table's order, then Progress; no separators,
-// access keys or shortcuts. The program's name stays as it is in every language.
-// clang-format off
-// Beyond the design: each learner's progress in every drill.
-constexpr MenuItem ProgressItem{
-    .name = "mnuItemProgress", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Progress"),
-    .handler = &mdiSumbrook::mnuItemProgress_Click};
-
-constexpr MenuItem AboutCommand{
-    .name = "mnuAbout", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "About Sumbrook"),
-    .handler = &mdiSumbrook::mnuAbout_Click};
-// clang-format on
-
 } // namespace
 
 mdiSumbrook::mdiSumbrook(QWidget *parent)
@@ -83,7 +62,12 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
         m_mnuSumbrook->addAction(
             action(drill.menuName, drill.menuCaption, [this, &drill] { openDrill(drill); }));
     }
-    m_mnuSumbrook->addAction(action(ProgressItem.name, ProgressItem.caption, ProgressItem.handler));
+    // The "Sumbrook" list holds the drills, in the table's order, then Progress (each learner's
+    // progress in every drill); no separators, access keys or shortcuts. The program's name stays
+    // as it is in every language.
+    m_mnuSumbrook->addAction(action("mnuItemProgress",
+                                    QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Progress"),
+                                    &mdiSumbrook::mnuItemProgress_Click));
     // The signs are drawn as the menu first opens: start-up stays as quick as before.
     connect(m_mnuSumbrook, &QMenu::aboutToShow, this, [this] {
         for (const drilltable::Drill &drill : drilltable::Drills) {
@@ -93,7 +77,8 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
             }
         }
     });
-    m_mnuAbout = action(AboutCommand.name, AboutCommand.caption, AboutCommand.handler);
+    m_mnuAbout = action("mnuAbout", QT_TRANSLATE_NOOP("shell::mdiSumbrook", "About Sumbrook"),
+                        &mdiSumbrook::mnuAbout_Click);
     showMenusOf(nullptr);
     // The restored client area lies below the menu bar.
     const QSize client = Design.clientArea.toPixels();
