@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLibrary>
 #include <QPainter>
@@ -134,7 +133,7 @@ void ProgressWindow::Form_Load()
 void ProgressWindow::cmdFolder_Click()
 {
     const QString folder =
-        QFileDialog::getExistingDirectory(this, tr("Open a Folder of Scores"), m_folder);
+        ModalBoxes::instance().folder(this, tr("Open a Folder of Scores"), m_folder);
     if (!folder.isEmpty()) {
         showFolder(folder);
         QSettings().setValue(FolderKey, folder);
@@ -332,7 +331,7 @@ QString ProgressWindow::trend() const
 
 void ProgressWindow::cmdSaveTable_Click()
 {
-    const QString fileName = QFileDialog::getSaveFileName(
+    const QString fileName = ModalBoxes::instance().saveFileName(
         this, tr("Save the Table"), fileNameFor(learnerName(), ".csv"), tr("Spreadsheet (*.csv)"));
     if (!fileName.isEmpty())
         saveTable(fileName);
@@ -340,7 +339,7 @@ void ProgressWindow::cmdSaveTable_Click()
 
 void ProgressWindow::cmdSavePdf_Click()
 {
-    const QString fileName = QFileDialog::getSaveFileName(
+    const QString fileName = ModalBoxes::instance().saveFileName(
         this, tr("Save as PDF"), fileNameFor(learnerName(), ".pdf"), tr("PDF (*.pdf)"));
     if (!fileName.isEmpty())
         savePdf(fileName);

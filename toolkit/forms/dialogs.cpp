@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLayout>
 #include <QLineEdit>
@@ -188,6 +189,17 @@ QMessageBox::StandardButton ModalBoxes::message(QWidget *parent, const QString &
                                                 QMessageBox::Icon icon)
 {
     return messageBox(parent, text, title, buttons, defaultButton, icon);
+}
+
+QString ModalBoxes::folder(QWidget *parent, const QString &title, const QString &start)
+{
+    return QFileDialog::getExistingDirectory(parent, title, start);
+}
+
+QString ModalBoxes::saveFileName(QWidget *parent, const QString &title, const QString &proposed,
+                                 const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, proposed, filter);
 }
 
 ModalBoxes &ModalBoxes::instance()

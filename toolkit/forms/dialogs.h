@@ -37,7 +37,8 @@ messageBox(QWidget *parent, const QString &text, const QString &title,
 std::function<bool()> lockWaitBox(QWidget *parent, const QString &fileName);
 
 // The modal boxes a window asks through. Each window is handed the boxes it asks through, as it is
-// handed its random source; the base class shows the real boxes above.
+// handed its random source; the base class shows the real boxes above and the system's file
+// dialogs.
 class ModalBoxes
 {
 public:
@@ -53,6 +54,10 @@ public:
             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
             QMessageBox::Icon icon = QMessageBox::NoIcon);
+    // The folder or the file name to save under that was chosen; an empty string on Cancel.
+    virtual QString folder(QWidget *parent, const QString &title, const QString &start);
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &proposed,
+                                 const QString &filter);
 
     // The boxes a window is handed when none are named: the program's own, unless others were
     // installed in their place before the window was built (a null pointer puts them back).
