@@ -48,8 +48,6 @@ public:
                          QWidget *parent = nullptr);
 
     void Form_Load() override;
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
     void StartSysInfo();
     // Reads one registry value as text; True (-1) when it was read, False (0) when not.
     qint16 GetKeyValue(RegKey KeyRoot, const QString &KeyName, const QString &SubKeyRef,
@@ -67,6 +65,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
     SystemInfoServices m_services;
     toolkit::ModalBoxes &m_boxes;
 };

@@ -25,7 +25,6 @@ public:
     void Form_Load() override;
     void mnuitemSaveScore_Click();
     void mnuItemRetrievScores_Click();
-    void mnuItemProgress_Click();
 
     QString lastSaid() const override;
 
@@ -52,7 +51,8 @@ protected:
     void boxEntered(QWidget *box) override;
 
 private:
-    // Its controls' handlers, which the design's rows connect.
+    // Its controls' and menu item's handlers, which the design's rows connect.
+    void mnuItemProgress_Click();
     void cmdReset_Click();
     void cmdAnswer_Click();
     void cmdScore1_Click();

@@ -30,7 +30,6 @@ public:
     // Save Score, whether its item is named mnuitemSaveScore (Addition) or mnuItemSaveScore.
     void mnuItemSaveScore_Click();
     void mnuItemRetrievScores_Click();
-    void mnuItemProgress_Click();
 
     // The design of the integer drill windows, in drilldesign.cpp beside the constructor.
     static const DrillRow Rows[];
@@ -63,7 +62,8 @@ protected:
     void boxEntered(QWidget *box) override;
 
 private:
-    // Its controls' handlers, which the design's rows connect.
+    // Its controls' and menu item's handlers, which the design's rows connect.
+    void mnuItemProgress_Click();
     void cmdReset_Click();
     void cmdReset1_Click();
     void cmdExit_Click();

@@ -26,8 +26,6 @@ public:
                          QWidget *parent = nullptr);
 
     void Form_Load() override;
-    void Form_Resize();
-    void txtScore_Change();
     void Form_Unload(bool &cancel) override;
 
     // Puts a file's content in the box and makes that file, in the folder it was read from, the
@@ -59,6 +57,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void Form_Resize();
+    void txtScore_Change();
     bool writeBack();
 
     toolkit::ModalBoxes &m_boxes;

@@ -27,8 +27,6 @@ public:
     // What each drill's item in the "Sumbrook" list does (mnuitemAddition, mnuItemSubtraction,
     // ...).
     void openDrill(const drilltable::Drill &drill);
-    void mnuAbout_Click();
-    void mnuItemProgress_Click();
 
 protected:
     // Children close first, each with its own unload steps; one that stays open keeps the frame.
@@ -38,6 +36,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void mnuAbout_Click();
+    void mnuItemProgress_Click();
     // The active child's menu bar takes the place of the frame's while it has one.
     void showMenusOf(QMdiSubWindow *child);
     // With its last child closed the frame itself takes the focus, so that a screen reader says
