@@ -55,9 +55,10 @@ const ControlRow AboutWindow::Rows[] = {
 };
 // clang-format on
 
-AboutWindow::AboutWindow(SystemInfoServices services, QWidget *parent)
+AboutWindow::AboutWindow(SystemInfoServices services, toolkit::ModalBoxes &boxes, QWidget *parent)
     : Form(Design, parent)
     , m_services(std::move(services))
+    , m_boxes(boxes)
 {
     build(Rows);
     requireBound<&AboutWindow::lblTitle, &AboutWindow::lblVersion, &AboutWindow::cmdOK,

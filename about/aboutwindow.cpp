@@ -103,8 +103,8 @@ void AboutWindow::StartSysInfo()
             return;
     } catch (const LookupFailed &) {
     }
-    messageBox(this, tr("System Information Is Unavailable At This Time"),
-               QString::fromLatin1(ApplicationTitle));
+    m_boxes.message(this, tr("System Information Is Unavailable At This Time"),
+                    QString::fromLatin1(ApplicationTitle));
 }
 
 qint16 AboutWindow::GetKeyValue(RegKey KeyRoot, const QString &KeyName, const QString &SubKeyRef,

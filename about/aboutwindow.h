@@ -5,6 +5,7 @@
 
 #include "registry.h"
 
+#include "toolkit/forms/dialogs.h"
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/windowinstance.h"
 
@@ -42,11 +43,11 @@ class AboutWindow : public toolkit::Form
     Q_OBJECT
 
 public:
-    explicit AboutWindow(SystemInfoServices services = {}, QWidget *parent = nullptr);
+    explicit AboutWindow(SystemInfoServices services = {},
+                         toolkit::ModalBoxes &boxes = toolkit::ModalBoxes::instance(),
+                         QWidget *parent = nullptr);
 
     void Form_Load() override;
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
     void StartSysInfo();
     // Reads one registry value as text; True (-1) when it was read, False (0) when not.
     qint16 GetKeyValue(RegKey KeyRoot, const QString &KeyName, const QString &SubKeyRef,
@@ -64,7 +65,11 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
     SystemInfoServices m_services;
+    toolkit::ModalBoxes &m_boxes;
 };
 
 // A path of the registry's kind, with "\" between its folders, as this system names it.

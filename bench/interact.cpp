@@ -19,6 +19,7 @@
 //                                  the event loop stalled meanwhile
 // Each line printed is "<what> <milliseconds>" or "<what> <count> ...".
 #include "paintwatch.h"
+#include "tests/controls.h"
 
 #include "division/divisionwindow.h"
 #include "drills/drillwindow.h"
@@ -29,8 +30,8 @@
 #include "scores/scorewindow.h"
 #include "shell/drillwindows.h"
 #include "shell/mdisumbrook.h"
+#include "tests/scriptedboxes.h"
 #include "toolkit/application.h"
-#include "toolkit/forms/dialogs.h"
 #include "toolkit/look/appearance.h"
 #include "toolkit/speech/readaloud.h"
 
@@ -243,8 +244,8 @@ void save(shell::mdiSumbrook &main, int reps, const QString &full, const QString
             if (folder == empty && !file.open(QIODevice::WriteOnly | QIODevice::Truncate))
                 qFatal("Cannot empty Add.txt");
             file.close();
-            form->cmdScore1_Click();
-            form->cmdScore_Click();
+            press(*form, "cmdScore1");
+            press(*form, "cmdScore");
             toolkit::dialogs::answerNextInput(QStringLiteral("Bench"));
             const qint64 start = bench::now();
             form->mnuItemSaveScore_Click();

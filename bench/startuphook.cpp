@@ -7,6 +7,7 @@
 // window's (frmWhoIsPractising: the question a class's learners start with).
 #include "paintwatch.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMainWindow>
 #include <QTimer>
@@ -29,7 +30,7 @@ void openEverything(QMainWindow *window, const QString &scoreFile)
     for (const drilltable::Drill &drill : drilltable::Drills)
         main->openDrill(drill);
     scores::displayScores(scoreFile);
-    main->mnuAbout_Click();
+    main->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
 #else
     Q_UNUSED(window);
     Q_UNUSED(scoreFile);

@@ -195,8 +195,9 @@ void ClassWindow::grdClass_Change(int row, int column)
             if (i != index && m_list.learners[i].name == name)
                 wrong = tr("\"%1\" is in the class already.").arg(name);
     if (!wrong.isEmpty()) {
-        toolkit::messageBox(this, wrong, QString::fromLatin1(toolkit::ApplicationTitle),
-                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
+        toolkit::ModalBoxes::instance().message(
+            this, wrong, QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Ok,
+            QMessageBox::Ok, QMessageBox::Warning);
         showClass(row);
         return;
     }
@@ -234,7 +235,7 @@ void ClassWindow::cmdRemove_Click()
         return;
     // Their scores stay in the score files; only the class forgets them.
     const QString name = m_list.learners[row - 1].name;
-    if (toolkit::messageBox(
+    if (toolkit::ModalBoxes::instance().message(
             this, tr("Remove %1 from the class? Their scores stay in the score files.").arg(name),
             QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Yes | QMessageBox::No,
             QMessageBox::No, QMessageBox::Question) != QMessageBox::Yes)
@@ -275,17 +276,19 @@ bool ClassWindow::saveClass()
         // Changed elsewhere since it was read: this window's class is not written over it, but the
         // teacher may see the class as it is now instead.
         if (const ClassFile now = readClassFile(folder.path); now.read != m_file.read) {
-            if (toolkit::messageBox(this,
-                                    tr("The class could not be saved: %1\n\nShow the class as "
-                                       "the file holds it now? The changes made here are lost.")
-                                        .arg(error),
-                                    title, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
-                                    QMessageBox::Warning) == QMessageBox::Yes)
+            if (toolkit::ModalBoxes::instance().message(
+                    this,
+                    tr("The class could not be saved: %1\n\nShow the class as "
+                       "the file holds it now? The changes made here are lost.")
+                        .arg(error),
+                    title, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                    QMessageBox::Warning) == QMessageBox::Yes)
                 Form_Load();
             return false;
         }
-        toolkit::messageBox(this, tr("The class could not be saved: %1").arg(error), title,
-                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
+        toolkit::ModalBoxes::instance().message(
+            this, tr("The class could not be saved: %1").arg(error), title, QMessageBox::Ok,
+            QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
     // The class is read back as everyone will read it; the learner practising goes on at the
@@ -303,7 +306,7 @@ void ClassWindow::Form_Unload(bool &cancel)
 {
     if (!changed())
         return;
-    const auto answer = toolkit::messageBox(
+    const auto answer = toolkit::ModalBoxes::instance().message(
         this, tr("Save the changes to the class?"), QString::fromLatin1(toolkit::ApplicationTitle),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
         QMessageBox::Question);

@@ -181,12 +181,14 @@ const WindowDesign DivisionWindow::Design{.name = Division.name, .caption = Divi
 // clang-format on
 
 // Builds the window from the design: its controls and menu, bound into its exercise's controls.
-DivisionWindow::DivisionWindow(toolkit::RandomSource &random, QWidget *parent)
+DivisionWindow::DivisionWindow(toolkit::RandomSource &random, toolkit::ModalBoxes &boxes,
+                               QWidget *parent)
     : Form(Design, parent)
     , m_exercise(Dividing, Face::Smiling)
     , m_drill(Division)
     , m_view(*this, Dividing, two, 2, imgFace)
     , m_random(random)
+    , m_boxes(boxes)
 {
     // The answer box has no change handler: typing moves no default button here.
     build(Rows);

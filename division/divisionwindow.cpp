@@ -64,7 +64,8 @@ void DivisionWindow::cmdExit_Click()
 void DivisionWindow::mnuitemSaveScore_Click()
 {
     // The count starts afresh only once the record is safely in the file.
-    if (!scores::saveScore(this, m_drill.scores, {two.percent->text(), two.total->text()}))
+    if (!scores::saveScore(this, m_drill.scores, {two.percent->text(), two.total->text()},
+                           QDate::currentDate(), m_boxes))
         return;
     intTotalA = 0;
     intCorrectA = 0;

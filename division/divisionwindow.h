@@ -5,6 +5,7 @@
 
 #include "drills/exercise.h"
 #include "drills/exerciseview.h"
+#include "toolkit/forms/dialogs.h"
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/picture.h"
 #include "toolkit/text/random.h"
@@ -16,20 +17,14 @@ class DivisionWindow : public toolkit::Form
     Q_OBJECT
 
 public:
-    // Deals from the program's random source unless handed another.
+    // Deals from the program's random source and asks the program's boxes unless handed others.
     explicit DivisionWindow(toolkit::RandomSource &random = toolkit::RandomSource::instance(),
+                            toolkit::ModalBoxes &boxes = toolkit::ModalBoxes::instance(),
                             QWidget *parent = nullptr);
 
     void Form_Load() override;
-    void cmdReset_Click();
-    void cmdAnswer_Click();
-    void cmdScore1_Click();
-    void cmdExit_Click();
     void mnuitemSaveScore_Click();
     void mnuItemRetrievScores_Click();
-    void mnuItemProgress_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
 
     QString lastSaid() const override;
 
@@ -56,6 +51,15 @@ protected:
     void boxEntered(QWidget *box) override;
 
 private:
+    // Its controls' and menu item's handlers, which the design's rows connect.
+    void mnuItemProgress_Click();
+    void cmdReset_Click();
+    void cmdAnswer_Click();
+    void cmdScore1_Click();
+    void cmdExit_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
     const drilltable::Drill &m_drill;
     // A problem at the learner's level, or from the drill's designed ranges.
     QStringList dealt(std::span<const drilltable::Range> designed);
@@ -63,6 +67,7 @@ private:
     drills::ExerciseView m_view;
     bool m_opening = true; // until the keyboard first lands in the box
     toolkit::RandomSource &m_random;
+    toolkit::ModalBoxes &m_boxes;
 };
 
 } // namespace division

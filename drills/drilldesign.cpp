@@ -460,12 +460,14 @@ const Drill &integerDrill(const Drill &drill)
 } // namespace
 
 // Builds the window from the design: its controls and menu, bound into each exercise's controls.
-DrillWindow::DrillWindow(const Drill &drill, toolkit::RandomSource &random, QWidget *parent)
+DrillWindow::DrillWindow(const Drill &drill, toolkit::RandomSource &random,
+                         toolkit::ModalBoxes &boxes, QWidget *parent)
     : Form(Windows[indexOf(integerDrill(drill))], parent)
     , m_two(integerOperation(drill.operation), Face::Smiling)
     , m_three(integerOperation(drill.operation), Face::Laughing)
     , m_drill(drill)
     , m_random(random)
+    , m_boxes(boxes)
     , m_twoView(*this, integerOperation(drill.operation), two, 2, imgFace)
     , m_threeView(*this, integerOperation(drill.operation), three, 3, imgFace)
 {

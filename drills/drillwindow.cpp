@@ -152,7 +152,7 @@ void DrillWindow::mnuItemSaveScore_Click()
     // The count starts afresh only once the record is safely in the file.
     const scores::Captions shown{two.percent->text(), two.total->text(), three.percent->text(),
                                  three.total->text()};
-    if (!scores::saveScore(this, m_drill.scores, shown))
+    if (!scores::saveScore(this, m_drill.scores, shown, QDate::currentDate(), m_boxes))
         return;
     intCorrect = 0;
     intTotal = 0;

@@ -8,6 +8,7 @@
 #include "exercise.h"
 #include "exerciseview.h"
 
+#include "toolkit/forms/dialogs.h"
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/picture.h"
 #include "toolkit/text/random.h"
@@ -19,29 +20,16 @@ class DrillWindow : public toolkit::Form
     Q_OBJECT
 
 public:
-    // Deals from the program's random source unless handed another.
+    // Deals from the program's random source and asks the program's boxes unless handed others.
     explicit DrillWindow(const Drill &drill,
                          toolkit::RandomSource &random = toolkit::RandomSource::instance(),
+                         toolkit::ModalBoxes &boxes = toolkit::ModalBoxes::instance(),
                          QWidget *parent = nullptr);
 
     void Form_Load() override;
-    void cmdReset_Click();
-    void cmdReset1_Click();
-    void cmdExit_Click();
-    void txtAnswer_Change();
-    void txtNumber2_Change();
-    void cmdAnswer_Click();
-    void cmdAnswer1_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
-    void Timer4_Timer();
-    void cmdScore1_Click();
-    void cmdScore_Click();
     // Save Score, whether its item is named mnuitemSaveScore (Addition) or mnuItemSaveScore.
     void mnuItemSaveScore_Click();
     void mnuItemRetrievScores_Click();
-    void mnuItemProgress_Click();
 
     // The design of the integer drill windows, in drilldesign.cpp beside the constructor.
     static const DrillRow Rows[];
@@ -74,6 +62,22 @@ protected:
     void boxEntered(QWidget *box) override;
 
 private:
+    // Its controls' and menu item's handlers, which the design's rows connect.
+    void mnuItemProgress_Click();
+    void cmdReset_Click();
+    void cmdReset1_Click();
+    void cmdExit_Click();
+    void txtAnswer_Change();
+    void txtNumber2_Change();
+    void cmdAnswer_Click();
+    void cmdAnswer1_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    void cmdScore1_Click();
+    void cmdScore_Click();
+
     // A problem at the learner's level, or from the drill's designed ranges.
     QStringList dealt(const Exercise &exercise, const ExerciseView &view,
                       std::span<const Range> designed);
@@ -81,6 +85,7 @@ private:
 
     const Drill &m_drill;
     toolkit::RandomSource &m_random;
+    toolkit::ModalBoxes &m_boxes;
     ExerciseView m_twoView;
     ExerciseView m_threeView;
     bool m_opening = true; // until the keyboard first lands in a box

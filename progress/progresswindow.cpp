@@ -21,9 +21,6 @@
 #include <QDateEdit>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
@@ -127,17 +124,6 @@ QString csvNumber(double value, int decimals)
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(value, 'f', decimals);
-}
-
-// Where to save: a name typed without its kind ("Mia") takes it ("Mia.csv") before the box asks
-// whether to replace a file of that name.
-QString askFileName(QWidget *parent, const QString &title, const QString &proposed,
-                    const QString &filter, const char *suffix)
-{
-    QFileDialog dialog(parent, title, proposed, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QLatin1String(suffix));
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 void tellCurrentCell(QTableView *table)
@@ -309,7 +295,7 @@ void ProgressWindow::Form_Load()
 void ProgressWindow::cmdFolder_Click()
 {
     const QString folder =
-        QFileDialog::getExistingDirectory(this, tr("Open a Folder of Scores"), m_folder);
+        ModalBoxes::instance().folder(this, tr("Open a Folder of Scores"), m_folder);
     if (!folder.isEmpty()) {
         showFolder(folder);
         QSettings().setValue(FolderKey, folder);
@@ -725,9 +711,9 @@ QString ProgressWindow::trend() const
 void ProgressWindow::cmdSaveTable_Click()
 {
     const bool learner = tabViews->currentIndex() == 1;
-    const QString fileName = askFileName(this, tr("Save the Table"),
-                                         fileNameFor(learner ? learnerName() : tr("Class"), ".csv"),
-                                         tr("Spreadsheet (*.csv)"), "csv");
+    const QString fileName = ModalBoxes::instance().saveFileName(
+        this, tr("Save the Table"), fileNameFor(learner ? learnerName() : tr("Class"), ".csv"),
+        tr("Spreadsheet (*.csv)"), QStringLiteral("csv"));
     if (!fileName.isEmpty())
         saveTable(fileName);
 }
@@ -735,9 +721,9 @@ void ProgressWindow::cmdSaveTable_Click()
 void ProgressWindow::cmdSavePdf_Click()
 {
     const bool learner = tabViews->currentIndex() == 1;
-    const QString fileName = askFileName(this, tr("Save as PDF"),
-                                         fileNameFor(learner ? learnerName() : tr("Class"), ".pdf"),
-                                         tr("PDF (*.pdf)"), "pdf");
+    const QString fileName = ModalBoxes::instance().saveFileName(
+        this, tr("Save as PDF"), fileNameFor(learner ? learnerName() : tr("Class"), ".pdf"),
+        tr("PDF (*.pdf)"), QStringLiteral("pdf"));
     if (!fileName.isEmpty())
         savePdf(fileName);
 }
@@ -748,9 +734,9 @@ bool ProgressWindow::writeExportFile(const QString &path, const QByteArray &byte
     // no file replaced but whole, and a failure said with its reason.
     const QString error = toolkit::writeWholeFile(path, bytes);
     if (!error.isEmpty()) {
-        messageBox(this, tr("\"%1\" could not be saved. %2").arg(path, error),
-                   QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
-                   QMessageBox::Warning);
+        ModalBoxes::instance().message(this, tr("\"%1\" could not be saved. %2").arg(path, error),
+                                       QString::fromLatin1(ApplicationTitle), QMessageBox::Ok,
+                                       QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
     const QFileInfo info(path);

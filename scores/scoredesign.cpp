@@ -37,8 +37,9 @@ const ControlRow ScoreWindow::Rows[] = {
 };
 // clang-format on
 
-ScoreWindow::ScoreWindow(QWidget *parent)
+ScoreWindow::ScoreWindow(toolkit::ModalBoxes &boxes, QWidget *parent)
     : Form(Design, parent)
+    , m_boxes(boxes)
 {
     build(Rows);
     requireBound<&ScoreWindow::txtScore, &ScoreWindow::lblPath, &ScoreWindow::Label1>(*this);

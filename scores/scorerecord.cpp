@@ -57,7 +57,8 @@ QString scoreRecord(const QString &sentence)
     return QLatin1Char('"') + sentence + QLatin1Char('"') + LineEnd;
 }
 
-bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder)
+bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder,
+                            toolkit::ModalBoxes &boxes)
 {
     const QStringList characters = toolkit::unencodable(text);
     if (characters.isEmpty())
@@ -91,7 +92,7 @@ bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder)
                                   "The text holds characters that a score file cannot store: %1. "
                                   "Each would be saved as \"?\".\n\nSave all the same? No goes "
                                   "back to the text.");
-    const auto answer = toolkit::messageBox(
+    const auto answer = boxes.message(
         parent,
         QCoreApplication::translate("SaveScore", question, nullptr, int(characters.size()))
             .arg(list),
@@ -137,12 +138,13 @@ void offerName(const QString &name)
     offered() = name;
 }
 
-bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions, QDate today)
+bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions, QDate today,
+               toolkit::ModalBoxes &boxes)
 {
     // Saved anywhere else, the class would never find it.
     if (const QString refusal = scoreFolder().refusal; !refusal.isEmpty()) {
-        toolkit::messageBox(window, refusal, QString::fromLatin1(toolkit::ApplicationTitle),
-                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
+        boxes.message(window, refusal, QString::fromLatin1(toolkit::ApplicationTitle),
+                      QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
     QString name = offered();
@@ -150,10 +152,10 @@ bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
     QString record;
     for (;;) {
         // Going back shows the name as it was typed.
-        name = toolkit::inputBox(window,
-                                 QCoreApplication::translate("SaveScore", "Please Enter Your Name"),
-                                 //: The title of the box that asks for the name.
-                                 QCoreApplication::translate("SaveScore", "Math Score"), name);
+        name =
+            boxes.input(window, QCoreApplication::translate("SaveScore", "Please Enter Your Name"),
+                        //: The title of the box that asks for the name.
+                        QCoreApplication::translate("SaveScore", "Math Score"), name);
         if (name.isEmpty())
             return false;
         stored = withoutControls(name);
@@ -162,16 +164,15 @@ bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
         // Counted in characters, as the learner sees them; sent back whole: cut, it would not be
         // the name typed.
         if (QStringView(name).toUcs4().size() > LongestName)
-            toolkit::messageBox(
-                window,
-                QCoreApplication::translate("SaveScore",
-                                            "The name is longer than the %1 characters a score can "
-                                            "hold. Please make it shorter.")
-                    .arg(QLocale().toString(LongestName)),
-                QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
-                QMessageBox::Warning);
+            boxes.message(window,
+                          QCoreApplication::translate(
+                              "SaveScore", "The name is longer than the %1 characters a score can "
+                                           "hold. Please make it shorter.")
+                              .arg(QLocale().toString(LongestName)),
+                          QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Ok,
+                          QMessageBox::Ok, QMessageBox::Warning);
         else if (record = scoreRecord(scoreSentence(file, stored, today, captions));
-                 saveDespiteUnencodable(window, record, Holder::Name))
+                 saveDespiteUnencodable(window, record, Holder::Name, boxes))
             break;
     }
 
@@ -185,7 +186,7 @@ bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
         return true;
     }
 
-    toolkit::messageBox(
+    boxes.message(
         window,
         QCoreApplication::translate("SaveScore", "The score could not be saved in \"%1\": %2")
             .arg(fileName, error),

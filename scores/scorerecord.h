@@ -4,6 +4,8 @@
 // save command that asks for the name and appends the record to the drill's score file.
 #pragma once
 
+#include "toolkit/forms/dialogs.h"
+
 #include <QDate>
 #include <QString>
 
@@ -40,7 +42,8 @@ QString scoreRecord(const QString &sentence);
 // Before characters the code page cannot hold are stored as '?', lists them and asks whether to
 // save all the same: true to save, false to go back to the name or the viewer's text.
 enum class Holder { Name, Text };
-bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder);
+bool saveDespiteUnencodable(QWidget *parent, QStringView text, Holder holder,
+                            toolkit::ModalBoxes &boxes = toolkit::ModalBoxes::instance());
 
 // The longest name a score holds: its record's sentence line, name and all, stays well within what
 // the score viewer shows in a line.
@@ -62,6 +65,7 @@ void offerName(const QString &name);
 // name is left empty; a name longer than LongestName is sent back to be shortened; a failed write
 // is reported in a message and leaves the file as it was. A saved record is announced.
 bool saveScore(QWidget *window, const ScoreFile &file, const Captions &captions,
-               QDate today = QDate::currentDate());
+               QDate today = QDate::currentDate(),
+               toolkit::ModalBoxes &boxes = toolkit::ModalBoxes::instance());
 
 } // namespace scores

@@ -69,8 +69,9 @@ bool ScoreWindow::settleChanges()
 {
     if (!blnChanged)
         return true;
-    const auto answer = messageBox(this, tr("Do You Want to Save Changes?"), tr("Math  Scores"),
-                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    const auto answer =
+        m_boxes.message(this, tr("Do You Want to Save Changes?"), tr("Math  Scores"),
+                        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer == QMessageBox::No)
         return true;
     if (answer != QMessageBox::Yes) // Esc or the box's close button: what asked is called off
@@ -104,11 +105,11 @@ bool ScoreWindow::writeBack()
     const QString fileName = lblPath->text();
     const QString text = shownText();
     if (const QString refusal = scoreFolder().refusal; !refusal.isEmpty()) {
-        messageBox(this, refusal, QString::fromLatin1(ApplicationTitle), QMessageBox::Ok,
-                   QMessageBox::Ok, QMessageBox::Warning);
+        m_boxes.message(this, refusal, QString::fromLatin1(ApplicationTitle), QMessageBox::Ok,
+                        QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
-    if (!saveDespiteUnencodable(this, text, Holder::Text))
+    if (!saveDespiteUnencodable(this, text, Holder::Text, m_boxes))
         return false;
 
     const QByteArray bytes = encode(text);
@@ -123,7 +124,7 @@ bool ScoreWindow::writeBack()
             break;
         }
         if (replaced.outcome == Replaced::Failed) {
-            messageBox(
+            m_boxes.message(
                 this,
                 tr("The scores could not be saved in \"%1\": %2").arg(fileName, replaced.error),
                 QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
@@ -131,7 +132,7 @@ bool ScoreWindow::writeBack()
             return false;
         }
         if (replaced.outcome == Replaced::Moved) {
-            const auto answer = messageBox(
+            const auto answer = m_boxes.message(
                 this,
                 tr("The folder that \"%1\" was shown from has been renamed or replaced "
                    "since.\n\nSave the "
@@ -161,9 +162,9 @@ bool ScoreWindow::writeBack()
                              "this window stays open with its text.")
                         : tr("Replace it with the text shown here? No keeps the file as it is, "
                              "and this window stays open with its text.");
-        const auto answer =
-            messageBox(this, question.arg(fileName), QString::fromLatin1(ApplicationTitle),
-                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Warning);
+        const auto answer = m_boxes.message(
+            this, question.arg(fileName), QString::fromLatin1(ApplicationTitle),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Warning);
         if (answer != QMessageBox::Yes)
             return false;
         read = replaced.found; // what is added from now on is still kept
@@ -199,12 +200,13 @@ void displayScores(const QString &fileName)
     else
         problem = beyondLimits(false, linesOf(read.bytes));
     if (!problem.isEmpty()) {
-        messageBox(QApplication::activeWindow(),
-                   QCoreApplication::translate("scores::ScoreWindow",
-                                               "The scores in \"%1\" could not be shown: %2")
-                       .arg(fileName, problem),
-                   QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
-                   QMessageBox::Warning);
+        ModalBoxes::instance().message(
+            QApplication::activeWindow(),
+            QCoreApplication::translate("scores::ScoreWindow",
+                                        "The scores in \"%1\" could not be shown: %2")
+                .arg(fileName, problem),
+            QString::fromLatin1(ApplicationTitle), QMessageBox::Ok, QMessageBox::Ok,
+            QMessageBox::Warning);
         return;
     }
 

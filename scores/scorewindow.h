@@ -8,6 +8,7 @@
 #include "scorerecord.h"
 
 #include "toolkit/files/lockedfile.h"
+#include "toolkit/forms/dialogs.h"
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/windowinstance.h"
 
@@ -20,11 +21,11 @@ class ScoreWindow : public toolkit::Form
     Q_OBJECT
 
 public:
-    explicit ScoreWindow(QWidget *parent = nullptr);
+    // Asks the program's boxes unless handed others.
+    explicit ScoreWindow(toolkit::ModalBoxes &boxes = toolkit::ModalBoxes::instance(),
+                         QWidget *parent = nullptr);
 
     void Form_Load() override;
-    void Form_Resize();
-    void txtScore_Change();
     void Form_Unload(bool &cancel) override;
 
     // Puts a file's content in the box and makes that file, in the folder it was read from, the
@@ -56,7 +57,11 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void Form_Resize();
+    void txtScore_Change();
     bool writeBack();
+
+    toolkit::ModalBoxes &m_boxes;
 
     QString m_path;             // the file shown, named from the root
     toolkit::FolderId m_folder; // the folder it was read from

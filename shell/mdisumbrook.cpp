@@ -40,33 +40,6 @@ constexpr toolkit::WindowDesign Design{.name = "mdiSumbrook",
                                        .icon = "target",
                                        .mdiChild = false};
 
-struct MenuItem
-{
-    const char *name;
-    const char *caption;
-    void (mdiSumbrook::*handler)();
-    const char *icon = nullptr; // the drill's sign, for a child who cannot read the caption
-};
-
-// The "Sumbrook" list holds the drills, in the table's order, then Progress; no separators,
-// access keys or shortcuts. The program's name stays as it is in every language.
-// clang-format off
-// Beyond the design: each learner's progress in every drill, who is practising, the class.
-constexpr MenuItem BeyondItems[] = {
-    {.name = "mnuItemProgress", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Progress"),
-     .handler = &mdiSumbrook::mnuItemProgress_Click},
-    {.name = "mnuItemChangeLearner",
-     .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Change Learner"),
-     .handler = &mdiSumbrook::mnuItemChangeLearner_Click},
-    {.name = "mnuItemClass", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Class"),
-     .handler = &mdiSumbrook::mnuItemClass_Click},
-};
-
-constexpr MenuItem AboutCommand{
-    .name = "mnuAbout", .caption = QT_TRANSLATE_NOOP("shell::mdiSumbrook", "About Sumbrook"),
-    .handler = &mdiSumbrook::mnuAbout_Click};
-// clang-format on
-
 } // namespace
 
 mdiSumbrook::mdiSumbrook(QWidget *parent)
@@ -93,8 +66,18 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
         m_mnuSumbrook->addAction(
             action(drill.menuName, drill.menuCaption, [this, &drill] { openDrill(drill); }));
     }
-    for (const MenuItem &item : BeyondItems)
-        m_mnuSumbrook->addAction(action(item.name, item.caption, item.handler));
+    // The "Sumbrook" list holds the drills, in the table's order, then Progress (each learner's
+    // progress in every drill), who is practising and the class; no separators, access keys or
+    // shortcuts. The program's name stays as it is in every language.
+    m_mnuSumbrook->addAction(action("mnuItemProgress",
+                                    QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Progress"),
+                                    &mdiSumbrook::mnuItemProgress_Click));
+    m_mnuSumbrook->addAction(action("mnuItemChangeLearner",
+                                    QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Change Learner"),
+                                    &mdiSumbrook::mnuItemChangeLearner_Click));
+    m_mnuSumbrook->addAction(action("mnuItemClass",
+                                    QT_TRANSLATE_NOOP("shell::mdiSumbrook", "Class"),
+                                    &mdiSumbrook::mnuItemClass_Click));
     // The signs are drawn as the menu first opens: start-up stays as quick as before.
     connect(m_mnuSumbrook, &QMenu::aboutToShow, this, [this] {
         for (const drilltable::Drill &drill : drilltable::Drills) {
@@ -104,7 +87,8 @@ mdiSumbrook::mdiSumbrook(QWidget *parent)
             }
         }
     });
-    m_mnuAbout = action(AboutCommand.name, AboutCommand.caption, AboutCommand.handler);
+    m_mnuAbout = action("mnuAbout", QT_TRANSLATE_NOOP("shell::mdiSumbrook", "About Sumbrook"),
+                        &mdiSumbrook::mnuAbout_Click);
     showMenusOf(nullptr);
     // The restored client area lies below the menu bar.
     const QSize client = Design.clientArea.toPixels();
@@ -285,11 +269,13 @@ void startPractising(const std::function<void(const QString &learner)> &shown)
 {
     // What keeps scores from being saved, or the class from being followed, is said first.
     if (const QString refusal = scores::scoreFolder().refusal; !refusal.isEmpty())
-        toolkit::messageBox(nullptr, refusal, QString::fromLatin1(toolkit::ApplicationTitle),
-                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
+        toolkit::ModalBoxes::instance().message(
+            nullptr, refusal, QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Ok,
+            QMessageBox::Ok, QMessageBox::Warning);
     if (const QString problems = classroom::loadClass(); !problems.isEmpty())
-        toolkit::messageBox(nullptr, problems, QString::fromLatin1(toolkit::ApplicationTitle),
-                            QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning);
+        toolkit::ModalBoxes::instance().message(
+            nullptr, problems, QString::fromLatin1(toolkit::ApplicationTitle), QMessageBox::Ok,
+            QMessageBox::Ok, QMessageBox::Warning);
     classroom::askWhoIsPractising(nullptr, shown);
 }
 

@@ -29,11 +29,6 @@ public:
     // What each drill's item in the "Sumbrook" list does (mnuitemAddition, mnuItemSubtraction,
     // ...).
     void openDrill(const drilltable::Drill &drill);
-    void mnuAbout_Click();
-    void mnuItemProgress_Click();
-    void mnuItemChangeLearner_Click();
-    void mnuItemClass_Click();
-
     // The learner practising stands in the title.
     void showPractising(const QString &learner);
 
@@ -45,6 +40,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void mnuAbout_Click();
+    void mnuItemProgress_Click();
+    void mnuItemChangeLearner_Click();
+    void mnuItemClass_Click();
     // The active child's menu bar takes the place of the frame's while it has one.
     void showMenusOf(QMdiSubWindow *child);
     // With its last child closed the frame itself takes the focus, so that a screen reader says

@@ -4,8 +4,10 @@
 // state a screen reader reads, as accessibility tools find them.
 #pragma once
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 
 // The control of that name; a name the window does not hold stops the test program, naming it.
@@ -17,6 +19,18 @@ T *control(const QObject &window, const QString &name)
         qFatal("%s has no %s named %s", qPrintable(window.objectName()),
                T::staticMetaObject.className(), qPrintable(name));
     return found;
+}
+
+// Presses the button of that name as a user does: a disabled one does nothing.
+inline void press(const QObject &window, const QString &name)
+{
+    control<QAbstractButton>(window, name)->click();
+}
+
+// The timer of that name ticks at once.
+inline void tick(const QObject &window, const QString &name)
+{
+    QMetaObject::invokeMethod(control<QTimer>(window, name), "timeout");
 }
 
 inline QAction *menuItem(const QObject &window, const QString &name)

@@ -11,9 +11,9 @@
 //       writes back what it read, as a viewer closed after an edit undone)
 // Each prints "begin" once started, before it touches the file.
 #include "scores/scorerecord.h"
+#include "scriptedboxes.h"
 #include "toolkit/files/lockedfile.h"
 #include "toolkit/files/replacefile.h"
-#include "toolkit/forms/dialogs.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -5,8 +5,8 @@
 #include "about/aboutwindow.h"
 #include "controls.h"
 #include "fakeregistry.h"
+#include "scriptedboxes.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/forms/dialogs.h"
 #include "toolkit/look/appearance.h"
 
 #include <QDir>

@@ -15,9 +15,9 @@
 #include "drills/drillwindow.h"
 #include "drills/exercise.h"
 #include "scores/scorewindow.h"
+#include "scriptedboxes.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/accessibility/accessibility.h"
-#include "toolkit/forms/dialogs.h"
 #include "toolkit/forms/form.h"
 #include "toolkit/forms/shape.h"
 #include "toolkit/look/appearance.h"
@@ -460,8 +460,8 @@ private slots:
         };
         checkProblems();
         // The names follow the numbers through a new problem.
-        w.cmdReset_Click();
-        w.cmdReset1_Click();
+        press(w, "cmdReset");
+        press(w, "cmdReset1");
         checkProblems();
 
         const std::pair<QLabel *, const char *> counts[] = {
@@ -473,8 +473,8 @@ private slots:
             {w.three.percent, "percentage of right answers to the three-number problem"},
         };
         w.show(); // a notice is heard only from a window on screen
-        w.cmdScore1_Click();
-        w.cmdScore_Click();
+        press(w, "cmdScore1");
+        press(w, "cmdScore");
         for (const auto &[label, description] : counts) {
             QCOMPARE(descriptionOf(label), QString::fromLatin1(description));
             QCOMPARE(nameOf(label), label->text());
@@ -500,7 +500,7 @@ private slots:
         QVERIFY(descriptionOf(w.two.answerBox).contains("two decimal places"));
         QCOMPARE(descriptionOf(w.two.percent), "percentage of right answers");
         w.two.answerBox->setText(QStringLiteral("x"));
-        w.cmdAnswer_Click();
+        press(w, "cmdAnswer");
         QCOMPARE(nameOf(w.two.picture), "wrong: frowning face");
         QCOMPARE(nameOf(w.two.correctAnswer), w.two.correctAnswer->text());
         checkHeardOnce(&w);
@@ -555,10 +555,12 @@ private slots:
         QLineEdit *box = three ? w.three.answerBox : w.two.answerBox;
         QLabel *picture = three ? w.three.picture : w.two.picture;
         const auto answer = [&](bool right) {
-            box->setText(right ? problemIn(&w, box, Operation::Multiply).answer : "-1");
-            three ? w.cmdAnswer1_Click() : w.cmdAnswer_Click();
+            const int sum = problemIn(&w, box, Operation::Multiply).answer.toInt();
+            box->setText(QString::number(right ? sum : sum + 1));
+            three ? press(w, "cmdAnswer1") : press(w, "cmdAnswer");
         };
-        const auto reset = [&] { three ? w.cmdReset1_Click() : w.cmdReset_Click(); };
+        const auto reset = [&] { three ? press(w, "cmdReset1") : press(w, "cmdReset"); };
+        answer(false); // Reset deals once the first problem is answered
         // The picture is named before it shows, so it is never heard with the last verdict.
         const NamesAt shown(picture, QEvent::Show);
         for (int i = 0; i < 5; ++i) {
@@ -574,8 +576,8 @@ private slots:
         answer(true);
         QCOMPARE(nameOf(picture), "right: the faces take turns");
         for (int i = 0; i < 10; ++i) {
-            three ? (i % 2 ? w.Timer4_Timer() : w.Timer3_Timer())
-                  : (i % 2 ? w.Timer2_Timer() : w.Timer1_Timer());
+            three ? (i % 2 ? tick(w, "Timer4") : tick(w, "Timer3"))
+                  : (i % 2 ? tick(w, "Timer2") : tick(w, "Timer1"));
             QCOMPARE(nameOf(picture), "right: the faces take turns");
         }
         QVERIFY((three ? w.three.praise : w.two.praise)->isVisible());
@@ -926,12 +928,12 @@ private slots:
         auto *w = static_cast<DrillWindow *>(instanceOf(Addition).show());
         for (int right = 0; right < 5; ++right) {
             w->two.answerBox->setText(problemIn(w, w->two.answerBox, Operation::Add).answer);
-            w->cmdAnswer_Click();
+            press(*w, "cmdAnswer");
             if (right < 4)
-                w->cmdReset_Click();
+                press(*w, "cmdReset");
         }
-        for (int tick = 0; tick < 4 && !w->two.praise->isVisible(); ++tick)
-            w->Timer1_Timer();
+        for (int ticks = 0; ticks < 4 && !w->two.praise->isVisible(); ++ticks)
+            tick(*w, "Timer1");
         QVERIFY(w->two.praise->isVisible());
         typeIntoNextBox("Dav");
         w->mnuItemSaveScore_Click();

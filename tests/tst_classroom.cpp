@@ -12,8 +12,8 @@
 #include "drilltable/levels.h"
 #include "scores/scorefolder.h"
 #include "scores/scorerecord.h"
+#include "scriptedboxes.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/forms/dialogs.h"
 
 #include <QComboBox>
 #include <QDir>

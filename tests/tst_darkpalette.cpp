@@ -100,9 +100,9 @@ void answerBoth(drills::DrillWindow *w)
 {
     w->two.answerBox->setText(
         rightAnswer(operationOf(*w), {w->two.operands[0]->text(), w->two.operands[1]->text()}));
-    w->cmdAnswer_Click();
+    press(*w, "cmdAnswer");
     w->three.answerBox->setText(QStringLiteral("-1000"));
-    w->cmdAnswer1_Click();
+    press(*w, "cmdAnswer1");
 }
 
 } // namespace
@@ -202,7 +202,7 @@ private slots:
         main.show();
         auto *w = static_cast<division::DivisionWindow *>(instanceOf(Division).show());
         w->two.answerBox->setText(QStringLiteral("0"));
-        w->cmdAnswer_Click();
+        press(*w, "cmdAnswer");
         const QPalette dark = darkPalette();
         usePalette(dark);
         for (const char *bar : {"Shape24", "Shape21"}) {

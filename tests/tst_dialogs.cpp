@@ -50,33 +50,6 @@ class TestDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { dialogs::clearAnswers(); }
-
-    void answersGivenInAdvanceAreTakenInOrder()
-    {
-        dialogs::answerNextInput(QStringLiteral("Dav"));
-        dialogs::answerNextMessage(QMessageBox::No);
-        dialogs::answerNextInput(QString());
-        QCOMPARE(dialogs::pendingAnswers(), 3);
-
-        QCOMPARE(inputBox(nullptr, "Name?", "First"), "Dav");
-        QCOMPARE(messageBox(nullptr, "Save?", "Second", QMessageBox::Yes | QMessageBox::No,
-                            QMessageBox::Yes),
-                 QMessageBox::No);
-        QVERIFY(inputBox(nullptr, "Name?", "Third").isNull());
-        QCOMPARE(dialogs::pendingAnswers(), 0);
-
-        const auto boxes = dialogs::takeAnsweredBoxes();
-        QCOMPARE(boxes.size(), 3);
-        QCOMPARE(boxes[0].kind, dialogs::AnsweredBox::Input);
-        QCOMPARE(boxes[0].text, "Name?");
-        QCOMPARE(boxes[1].title, "Second");
-        QCOMPARE(boxes[1].buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(boxes[1].defaultButton, QMessageBox::Yes);
-        QCOMPARE(boxes[2].title, "Third");
-        QVERIFY(dialogs::takeAnsweredBoxes().isEmpty());
-    }
-
     void theRealInputBoxReturnsWhatWasTyped()
     {
         QString prompt, title, field;

@@ -148,14 +148,16 @@ private slots:
     void dealsFromItsRanges()
     {
         // Dividend first, then divisor; the largest value below 1 reaches neither 100 nor 26.
-        RandomSource chosen({Largest, 0.0f, 0.0f, Largest});
+        RandomSource chosen({0.0f, Largest, Largest, 0.0f});
         DivisionWindow w(chosen);
-        w.cmdReset_Click();
-        QCOMPARE(w.two.operands[0]->text(), "99");
-        QCOMPARE(w.two.operands[1]->text(), "1");
         w.Form_Load();
         QCOMPARE(w.two.operands[0]->text(), "25");
         QCOMPARE(w.two.operands[1]->text(), "25");
+        w.two.answerBox->setText("0");
+        press(w, "cmdAnswer");
+        press(w, "cmdReset");
+        QCOMPARE(w.two.operands[0]->text(), "99");
+        QCOMPARE(w.two.operands[1]->text(), "1");
     }
 
     void theAnswerShowsInTwoDecimalText_data()
@@ -233,17 +235,17 @@ private slots:
         pose(w, 25, 3);
         answerWith(w, "8.33"); // the fifth right one
         QVERIFY(w.two.firstTimer->isActive());
-        w.Timer1_Timer();
+        tick(w, "Timer1");
         QVERIFY(!w.two.praise->isHidden());
         QVERIFY(showsFace(w, 1));
         QVERIFY(w.two.secondTimer->isActive());
-        w.Timer2_Timer();
+        tick(w, "Timer2");
         QVERIFY(showsFace(w, 2));
-        w.cmdReset_Click();
+        press(w, "cmdReset");
         QVERIFY(!w.two.firstTimer->isActive() && !w.two.secondTimer->isActive());
         QVERIFY(w.two.praise->isHidden() && w.two.picture->isHidden());
 
-        w.cmdScore1_Click();
+        press(w, "cmdScore1");
         QCOMPARE(w.two.correct->text(), "1");
         QCOMPARE(w.two.total->text(), "1");
         QCOMPARE(w.two.percent->text(), "100.00%");

@@ -279,10 +279,7 @@ private slots:
         w.show();
         const Side s = side(w, three);
         const auto tick = [&](bool first) {
-            if (three)
-                first ? w.Timer3_Timer() : w.Timer4_Timer();
-            else
-                first ? w.Timer1_Timer() : w.Timer2_Timer();
+            ::tick(w, three ? (first ? "Timer3" : "Timer4") : (first ? "Timer1" : "Timer2"));
         };
         *s.reward = 4;
         answerWith(s, "x"); // the picture before the animation: frowning
@@ -318,15 +315,15 @@ private slots:
         const Side three = side(w, true);
         *two.reward = 4;
         answerRight(Multiplication, two);
-        w.Timer1_Timer();
+        tick(w, "Timer1");
         QVERIFY(w.two.secondTimer->isActive());
 
         // The other exercise answers, animates and resets meanwhile.
         *three.reward = 4;
         answerRight(Multiplication, three);
         QVERIFY(w.three.firstTimer->isActive());
-        w.Timer3_Timer();
-        w.Timer2_Timer();
+        tick(w, "Timer3");
+        tick(w, "Timer2");
         QCOMPARE(w.intStepA, qint16(2));
         QCOMPARE(w.intStep, qint16(1));
         QVERIFY(showsFace(w, w.two.picture, 2));
@@ -391,15 +388,15 @@ private slots:
         w.show();
         const Side s = side(w, false);
         answerRight(Addition, s);
-        w.cmdScore1_Click();
-        w.cmdScore1_Click();
+        press(w, "cmdScore1");
+        press(w, "cmdScore1");
         QCOMPARE(w.two.correct->text(), "1");
         QCOMPARE(w.two.total->text(), "1");
         QCOMPARE(w.two.percent->text(), "100.00%");
         nextProblem(s);
         answerWith(s, "x");
         QCOMPARE(w.two.percent->text(), "100.00%");
-        w.cmdScore1_Click();
+        press(w, "cmdScore1");
         QCOMPARE(w.two.total->text(), "2");
         QCOMPARE(w.two.percent->text(), "50.00%");
     }

@@ -388,7 +388,7 @@ private slots:
 
         // Uncovered after a wrong answer it shows whole, down to its bottom border.
         window.three.answerBox->setText("x");
-        window.cmdAnswer1_Click();
+        press(window, "cmdAnswer1");
         const QImage uncovered = window.grab().toImage();
         const QPoint bottom(label->geometry().center().x(), label->geometry().bottom());
         QCOMPARE(uncovered.pixelColor(bottom), label->palette().color(QPalette::WindowText));

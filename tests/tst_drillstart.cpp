@@ -124,8 +124,12 @@ private slots:
             w.Form_Load();
             for (int i = 0; i < 5; ++i)
                 QCOMPARE(tiles[i]->text().toInt(), end(atLoad[i]));
-            w.cmdReset_Click();
-            w.cmdReset1_Click();
+            for (ExerciseControls *side : {&w.two, &w.three})
+                side->answerBox->setText("0");
+            press(w, "cmdAnswer"); // Reset deals once the problem is answered
+            press(w, "cmdAnswer1");
+            press(w, "cmdReset");
+            press(w, "cmdReset1");
             for (int i = 0; i < 5; ++i)
                 QCOMPARE(tiles[i]->text().toInt(), end(atReset[i]));
         }
@@ -158,7 +162,7 @@ private slots:
         w.intTotalA = 4;
         const QString threeNumberProblem = w.three.operands[0]->text();
 
-        w.cmdReset_Click();
+        press(w, "cmdReset");
         QVERIFY(shown(w, "Shape7") && !shown(w, "Shape8"));
         QVERIFY(shown(w, "Shape10") && !shown(w, "Shape12") && !shown(w, "Shape13"));
         QVERIFY(w.two.picture->isHidden() && w.two.praise->isHidden());
@@ -190,7 +194,7 @@ private slots:
         w.three.secondTimer->start();
         w.three.answerBox->setText("12");
 
-        w.cmdReset1_Click();
+        press(w, "cmdReset1");
         QVERIFY(shown(w, "Shape5") && !shown(w, "Shape6"));
         QVERIFY(shown(w, "Shape9") && !shown(w, "Shape14") && !shown(w, "Shape11"));
         QVERIFY(w.three.picture->isHidden() && w.three.praise->isHidden());

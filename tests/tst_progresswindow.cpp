@@ -12,8 +12,8 @@
 #include "division/divisionwindow.h"
 #include "progress/chartpaint.h"
 #include "progress/progresswindow.h"
+#include "scriptedboxes.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/forms/dialogs.h"
 #include "toolkit/speech/readaloud.h"
 
 #include <QAbstractItemModel>

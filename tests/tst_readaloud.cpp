@@ -7,8 +7,8 @@
 #include "rightanswer.h"
 
 #include "drills/exercise.h"
+#include "scriptedboxes.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/forms/dialogs.h"
 #include "toolkit/speech/readaloud.h"
 #include "toolkit/text/translations.h"
 

@@ -9,7 +9,7 @@
 
 #include "progress/classview.h"
 #include "progress/scorehistory.h"
-#include "toolkit/forms/dialogs.h"
+#include "scriptedboxes.h"
 
 #include <QStringDecoder>
 #include <QTest>

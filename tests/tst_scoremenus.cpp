@@ -10,8 +10,8 @@
 #include "drillrows.h"
 #include "drills/drillwindow.h"
 #include "scores/scorewindow.h"
+#include "scriptedboxes.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/forms/dialogs.h"
 #include "toolkit/look/appearance.h"
 
 #include <QAction>

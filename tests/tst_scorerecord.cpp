@@ -7,8 +7,8 @@
 
 #include "scores/scorerecord.h"
 #include "scores/scoretext.h"
+#include "scriptedboxes.h"
 #include "toolkit/files/lockedfile.h"
-#include "toolkit/forms/dialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -11,10 +11,10 @@
 #include "drills/drillwindow.h"
 #include "scores/scoretext.h"
 #include "scores/scorewindow.h"
+#include "scriptedboxes.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/files/codepage.h"
 #include "toolkit/files/lockedfile.h"
-#include "toolkit/forms/dialogs.h"
 #include "toolkit/look/appearance.h"
 
 #include <QProcess>

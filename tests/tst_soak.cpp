@@ -4,6 +4,7 @@
 // reward animation ticking, scores saved and displayed by the thousand. The memory the process
 // holds must stay flat once everything has been used, and the 16-bit tallies must stop at their
 // ceiling instead of wrapping round.
+#include "controls.h"
 #include "drillrows.h"
 #include "filecheck.h"
 #include "rightanswer.h"
@@ -12,8 +13,8 @@
 #include "drillrows.h"
 #include "drills/drillwindow.h"
 #include "scores/scorewindow.h"
+#include "scriptedboxes.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/forms/dialogs.h"
 #include "toolkit/look/appearance.h"
 
 #include <QElapsedTimer>
@@ -95,11 +96,11 @@ Window drillWindow(const Drill &drill, const char *name, const char *fileName)
     };
     Exercise two{"two numbers",
                  w->two.answerBox,
-                 [w] { w->cmdAnswer_Click(); },
-                 [w] { w->cmdReset_Click(); },
-                 [w] { w->cmdScore1_Click(); },
-                 [w] { w->Timer1_Timer(); },
-                 [w] { w->Timer2_Timer(); },
+                 [w] { press(*w, "cmdAnswer"); },
+                 [w] { press(*w, "cmdReset"); },
+                 [w] { press(*w, "cmdScore1"); },
+                 [w] { tick(*w, "Timer1"); },
+                 [w] { tick(*w, "Timer2"); },
                  w->two.firstTimer,
                  w->two.secondTimer,
                  &w->intTotalA,
@@ -112,11 +113,11 @@ Window drillWindow(const Drill &drill, const char *name, const char *fileName)
                  }};
     Exercise three{"three numbers",
                    w->three.answerBox,
-                   [w] { w->cmdAnswer1_Click(); },
-                   [w] { w->cmdReset1_Click(); },
-                   [w] { w->cmdScore_Click(); },
-                   [w] { w->Timer3_Timer(); },
-                   [w] { w->Timer4_Timer(); },
+                   [w] { press(*w, "cmdAnswer1"); },
+                   [w] { press(*w, "cmdReset1"); },
+                   [w] { press(*w, "cmdScore"); },
+                   [w] { tick(*w, "Timer3"); },
+                   [w] { tick(*w, "Timer4"); },
                    w->three.firstTimer,
                    w->three.secondTimer,
                    &w->intTotal,
@@ -140,11 +141,11 @@ Window divisionWindow()
     auto *w = static_cast<DivisionWindow *>(instanceOf(Division).show());
     Exercise e{"quotient",
                w->two.answerBox,
-               [w] { w->cmdAnswer_Click(); },
-               [w] { w->cmdReset_Click(); },
-               [w] { w->cmdScore1_Click(); },
-               [w] { w->Timer1_Timer(); },
-               [w] { w->Timer2_Timer(); },
+               [w] { press(*w, "cmdAnswer"); },
+               [w] { press(*w, "cmdReset"); },
+               [w] { press(*w, "cmdScore1"); },
+               [w] { tick(*w, "Timer1"); },
+               [w] { tick(*w, "Timer2"); },
                w->two.firstTimer,
                w->two.secondTimer,
                &w->intTotalA,

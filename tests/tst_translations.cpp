@@ -6,6 +6,7 @@
 #include "about/aboutwindow.h"
 #include "classroom/classfile.h"
 #include "classroom/classwindow.h"
+#include "controls.h"
 #include "division/divisionwindow.h"
 #include "drillrows.h"
 #include "drills/drilldesign.h"
@@ -16,8 +17,8 @@
 #include "scores/scorefolder.h"
 #include "scores/scorerecord.h"
 #include "scores/scorewindow.h"
+#include "scriptedboxes.h"
 #include "shell/mdisumbrook.h"
-#include "toolkit/forms/dialogs.h"
 #include "toolkit/forms/shape.h"
 #include "toolkit/look/appearance.h"
 #include "toolkit/look/focusstyle.h"
@@ -283,15 +284,15 @@ QList<std::function<void()>> lessons(toolkit::Form *form)
 {
     if (auto *w = qobject_cast<DrillWindow *>(form)) {
         const drills::Operation operation = operationOf(*w);
-        const Side two{[w] { w->cmdReset_Click(); },
-                       [w] { w->Timer1_Timer(); },
+        const Side two{[w] { press(*w, "cmdReset"); },
+                       [w] { tick(*w, "Timer1"); },
                        w->two.answerBox,
                        w->two.answerButton,
                        &w->intRewardA,
                        {w->two.operands[0], w->two.operands[1]},
                        operation};
-        const Side three{[w] { w->cmdReset1_Click(); },
-                         [w] { w->Timer3_Timer(); },
+        const Side three{[w] { press(*w, "cmdReset1"); },
+                         [w] { tick(*w, "Timer3"); },
                          w->three.answerBox,
                          w->three.answerButton,
                          &w->intReward,
@@ -301,14 +302,14 @@ QList<std::function<void()>> lessons(toolkit::Form *form)
             answer(two, praiseOnTheLeft);
             answer(three, !praiseOnTheLeft);
             w->intCorrectA = w->intTotalA = w->intCorrect = w->intTotal = 100;
-            w->cmdScore1_Click();
-            w->cmdScore_Click();
+            press(*w, "cmdScore1");
+            press(*w, "cmdScore");
         };
         return {[=] { lesson(false); }, [=] { lesson(true); }};
     }
     if (auto *w = qobject_cast<division::DivisionWindow *>(form)) {
-        const Side one{[w] { w->cmdReset_Click(); },
-                       [w] { w->Timer1_Timer(); },
+        const Side one{[w] { press(*w, "cmdReset"); },
+                       [w] { tick(*w, "Timer1"); },
                        w->two.answerBox,
                        w->two.answerButton,
                        &w->intRewardA,
@@ -317,7 +318,7 @@ QList<std::function<void()>> lessons(toolkit::Form *form)
         const auto lesson = [=](bool praise) {
             answer(one, praise);
             w->intCorrectA = w->intTotalA = 100;
-            w->cmdScore1_Click();
+            press(*w, "cmdScore1");
         };
         return {[=] { lesson(false); }, [=] { lesson(true); }};
     }
@@ -396,7 +397,7 @@ private slots:
         // closing edited scores.
         auto *addition = static_cast<DrillWindow *>(instanceOf(Addition).show());
         addition->two.answerBox->setText(QStringLiteral("x"));
-        addition->cmdAnswer_Click();
+        press(*addition, "cmdAnswer");
         texts << addition->two.picture->accessibleName();
         about::frmAbout().show();
         static_cast<about::AboutWindow *>(about::frmAbout().form())->Form_Load();
@@ -584,8 +585,8 @@ private slots:
             window.Form_Load();
             window.intCorrectA = 4;
             window.intTotalA = 5;
-            window.cmdScore1_Click();
-            window.cmdScore_Click();
+            press(window, "cmdScore1");
+            press(window, "cmdScore");
             toolkit::dialogs::answerNextInput(QStringLiteral("Dav"));
             window.mnuItemSaveScore_Click();
             QFile file(QStringLiteral("Add.txt"));
@@ -631,7 +632,7 @@ private slots:
         window.Form_Load();
         window.intCorrectA = 4;
         window.intTotalA = 5;
-        window.cmdScore1_Click();
+        press(window, "cmdScore1");
         QCOMPARE(window.two.percent->text(), shown);
         QCOMPARE(progress::percentText(80, 2), shown);
         QCOMPARE(progress::percentText(66.66, 1),

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLayout>
 #include <QLineEdit>
@@ -22,29 +23,15 @@
 
 #include <memory>
 
-#include <variant>
-
 namespace toolkit {
 
 namespace {
 
-using Answer = std::variant<QString, QMessageBox::StandardButton>;
+ModalBoxes *installed = nullptr;
 
-QList<Answer> &answers()
-{
-    static QList<Answer> queue;
-    return queue;
-}
+} // namespace
 
-QList<dialogs::AnsweredBox> &answered()
-{
-    static QList<dialogs::AnsweredBox> boxes;
-    return boxes;
-}
-
-// Each line break (CR LF, LF, CR, a line or paragraph separator) becomes a blank; the cursor keeps
-// its place in the text.
-QString oneLine(QStringView text, int *cursor = nullptr)
+QString oneLine(QStringView text, int *cursor)
 {
     QString line;
     line.reserve(text.size());
@@ -62,6 +49,8 @@ QString oneLine(QStringView text, int *cursor = nullptr)
     }
     return line;
 }
+
+namespace {
 
 class OneLine : public QValidator
 {
@@ -126,15 +115,6 @@ private:
     QPointer<QProgressDialog> m_box;
 };
 
-template<class T>
-T takeAnswer(const char *kind)
-{
-    const Answer answer = answers().takeFirst();
-    if (!std::holds_alternative<T>(answer))
-        qFatal("A %s box came where the next answer was meant for another kind", kind);
-    return std::get<T>(answer);
-}
-
 // The width a box needs for its whole title to show in its title bar.
 int titleBarWidth(const QString &title)
 {
@@ -153,11 +133,6 @@ QString inputBox(QWidget *parent, const QString &prompt, const QString &title, c
 {
     // With the name it offers, as it was typed: "Mia", said as a word.
     speech::sayAlso(text.isEmpty() ? prompt : prompt + QLatin1Char(' ') + text);
-    if (!answers().isEmpty()) {
-        answered().append({dialogs::AnsweredBox::Input, prompt, title, {}, {}, {}, text});
-        const QString typed = takeAnswer<QString>("input");
-        return typed.isNull() ? typed : oneLine(typed);
-    }
     putAccessibilityFirst(); // its name box is read as the windows' text boxes are
     QInputDialog box(parent);
     box.setWindowTitle(title);
@@ -178,11 +153,6 @@ QMessageBox::StandardButton messageBox(QWidget *parent, const QString &text, con
                                        QMessageBox::Icon icon)
 {
     speech::sayAlso(text);
-    if (!answers().isEmpty()) {
-        answered().append(
-            {dialogs::AnsweredBox::Message, text, title, buttons, defaultButton, icon, {}});
-        return takeAnswer<QMessageBox::StandardButton>("message");
-    }
     QMessageBox box(icon, title, text, buttons, parent);
     box.setDefaultButton(defaultButton);
     // Left to itself, a box with Yes and No answers No to Esc and to its close button.
@@ -206,34 +176,44 @@ std::function<bool()> lockWaitBox(QWidget *parent, const QString &fileName)
     return [box] { return (*box)(); };
 }
 
-namespace dialogs {
-
-void answerNextInput(const QString &text)
+QString ModalBoxes::input(QWidget *parent, const QString &prompt, const QString &title,
+                          const QString &text)
 {
-    answers().append(text);
+    return inputBox(parent, prompt, title, text);
 }
 
-void answerNextMessage(QMessageBox::StandardButton button)
+QMessageBox::StandardButton ModalBoxes::message(QWidget *parent, const QString &text,
+                                                const QString &title,
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton,
+                                                QMessageBox::Icon icon)
 {
-    answers().append(button);
+    return messageBox(parent, text, title, buttons, defaultButton, icon);
 }
 
-qsizetype pendingAnswers()
+QString ModalBoxes::folder(QWidget *parent, const QString &title, const QString &start)
 {
-    return answers().size();
+    return QFileDialog::getExistingDirectory(parent, title, start);
 }
 
-void clearAnswers()
+QString ModalBoxes::saveFileName(QWidget *parent, const QString &title, const QString &proposed,
+                                 const QString &filter, const QString &suffix)
 {
-    answers().clear();
-    answered().clear();
+    QFileDialog dialog(parent, title, proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-QList<AnsweredBox> takeAnsweredBoxes()
+ModalBoxes &ModalBoxes::instance()
 {
-    return std::exchange(answered(), {});
+    static ModalBoxes program;
+    return installed ? *installed : program;
 }
 
-} // namespace dialogs
+void ModalBoxes::install(ModalBoxes *boxes)
+{
+    installed = boxes;
+}
 
 } // namespace toolkit

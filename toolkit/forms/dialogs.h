@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The modal input and message boxes, behind one seam: a test answers the next boxes in advance,
-// and the real box is shown when no answer is waiting.
+// The modal input and message boxes, and the interface through which a window asks for them.
 #pragma once
 
 #include <QMessageBox>
@@ -12,6 +11,10 @@
 class QWidget;
 
 namespace toolkit {
+
+// What a one-line field keeps of a text typed or pasted into it: each line break (CR LF, LF, CR, a
+// line or paragraph separator) becomes a blank; the cursor, if given, keeps its place.
+QString oneLine(QStringView text, int *cursor = nullptr);
 
 // The text typed when OK is pressed; a null string on Cancel. The box is wide enough for its
 // title. The field holds one line: a line break typed or pasted into it becomes a blank, so that
@@ -33,29 +36,34 @@ messageBox(QWidget *parent, const QString &text, const QString &title,
 // program without windows gets none: the call then waits as when given no wait.
 std::function<bool()> lockWaitBox(QWidget *parent, const QString &fileName);
 
-namespace dialogs {
-
-// Answers are taken in the order given, one per box; a box of the other kind than the next answer
-// is a fault in the test and stops the program.
-void answerNextInput(const QString &text);                  // a null string is Cancel
-void answerNextMessage(QMessageBox::StandardButton button); // Cancel is Esc
-qsizetype pendingAnswers();
-void clearAnswers();
-
-// What a box asked, kept for each box that was answered in advance.
-struct AnsweredBox
+// The modal boxes a window asks through. Each window is handed the boxes it asks through, as it is
+// handed its random source; the base class shows the real boxes above and the system's file
+// dialogs.
+class ModalBoxes
 {
-    enum Kind { Input, Message };
-    Kind kind;
-    QString text; // the prompt of an input box
-    QString title;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton;
-    QMessageBox::Icon icon;
-    QString field; // the text an input box starts with
-};
-QList<AnsweredBox> takeAnsweredBoxes();
+public:
+    ModalBoxes() = default;
+    ModalBoxes(const ModalBoxes &) = delete;
+    ModalBoxes &operator=(const ModalBoxes &) = delete;
+    virtual ~ModalBoxes() = default;
 
-} // namespace dialogs
+    virtual QString input(QWidget *parent, const QString &prompt, const QString &title,
+                          const QString &text = QString());
+    virtual QMessageBox::StandardButton
+    message(QWidget *parent, const QString &text, const QString &title,
+            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+            QMessageBox::Icon icon = QMessageBox::NoIcon);
+    // The folder or the file name to save under that was chosen; an empty string on Cancel.
+    virtual QString folder(QWidget *parent, const QString &title, const QString &start);
+    // A name typed without the suffix takes it before the box asks whether to replace a file.
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &proposed,
+                                 const QString &filter, const QString &suffix);
+
+    // The boxes a window is handed when none are named: the program's own, unless others were
+    // installed in their place before the window was built (a null pointer puts them back).
+    static ModalBoxes &instance();
+    static void install(ModalBoxes *boxes);
+};
 
 } // namespace toolkit

@@ -5,6 +5,7 @@
 #include "engine.h"
 #include "voicechoice.h"
 
+#include "toolkit/module.h"
 #include "toolkit/text/translations.h"
 
 #include <QAbstractButton>
@@ -12,11 +13,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QInputDialog>
 #include <QKeyEvent>
-#include <QLibrary>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -88,7 +87,6 @@ struct State
     bool flushing = false;
     bool tried = false; // to load the module, once
     bool noModule = false;
-    QLibrary module;
     MakeEngine make = nullptr;
     // The speech service is asked in a thread of its own, where the engine lives: however slowly
     // it answers, no window waits for it.
@@ -144,23 +142,14 @@ void speaksAgain()
     }
 }
 
-// Opens the module beside the program (the build tree, where the tests are one folder down) or
-// where the package installs it, and starts the speech thread. False where there is none.
+// Opens the speech module and starts the speech thread. False where there is no module.
 bool startVoice()
 {
     State &s = state();
     if (s.tried)
         return s.voice;
     s.tried = true;
-    const QString app = QCoreApplication::applicationDirPath();
-    for (const QString &folder :
-         {app, app + QStringLiteral("/.."), QStringLiteral(SUMBROOK_SPEECH_MODULE_DIR)}) {
-        s.module.setFileName(QDir(folder).filePath(QStringLiteral("libsumbrook_speech.so")));
-        if (s.module.load()) {
-            s.make = reinterpret_cast<MakeEngine>(s.module.resolve(MakeEngineSymbol));
-            break;
-        }
-    }
+    s.make = reinterpret_cast<MakeEngine>(moduleEntry("libsumbrook_speech.so", MakeEngineSymbol));
     if (!s.make) {
         s.noModule = true;
         return false;
