@@ -231,7 +231,12 @@ private slots:
         DivisionWindow w;
         w.Form_Load();
         w.show();
-        w.intRewardA = 4;
+        for (int right = 0; right < 4; ++right) {
+            pose(w, 50, 25);
+            answerWith(w, "2");
+            QVERIFY(!w.two.firstTimer->isActive());
+            press(w, "cmdReset");
+        }
         pose(w, 25, 3);
         answerWith(w, "8.33"); // the fifth right one
         QVERIFY(w.two.firstTimer->isActive());
@@ -246,8 +251,8 @@ private slots:
         QVERIFY(w.two.praise->isHidden() && w.two.picture->isHidden());
 
         press(w, "cmdScore1");
-        QCOMPARE(w.two.correct->text(), "1");
-        QCOMPARE(w.two.total->text(), "1");
+        QCOMPARE(w.two.correct->text(), "5");
+        QCOMPARE(w.two.total->text(), "5");
         QCOMPARE(w.two.percent->text(), "100.00%");
     }
 
@@ -262,10 +267,11 @@ private slots:
         QVERIFY(sub && sub->isMaximized());
         auto *w = qobject_cast<DivisionWindow *>(sub->widget());
         QVERIFY(w);
-        w->intTotalA = 2;
+        answerWith(*w, "1"); // counted; loading the window again would zero it
         item->trigger();
         QCOMPARE(main.mdiArea()->subWindowList().size(), 1);
-        QCOMPARE(w->intTotalA, qint16(2));
+        press(*w, "cmdScore1");
+        QCOMPARE(w->two.total->text(), "1");
         instanceOf(Division).unload();
         QTRY_VERIFY(!instanceOf(Division).isLoaded());
     }

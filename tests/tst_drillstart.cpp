@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "drillrows.h"
 #include "drills/drillwindow.h"
+#include "rightanswer.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/forms/shape.h"
 #include "toolkit/look/appearance.h"
@@ -143,6 +144,11 @@ private slots:
         DrillWindow w(Multiplication);
         w.show();
         w.Form_Load();
+        for (int answered = 0; answered < 4; ++answered) {
+            w.two.answerBox->setText("1");
+            press(w, "cmdAnswer");
+            press(w, "cmdReset");
+        }
         // The state an answer leaves behind, with the animation running.
         control<Shape>(w, "Shape8")->show();
         control<Shape>(w, "Shape7")->hide();
@@ -158,8 +164,6 @@ private slots:
         w.two.resetButton->setEnabled(true);
         w.makeDefault(w.two.resetButton);
         w.two.firstTimer->start();
-        w.intStepA = 3;
-        w.intTotalA = 4;
         const QString threeNumberProblem = w.three.operands[0]->text();
 
         press(w, "cmdReset");
@@ -173,9 +177,9 @@ private slots:
         QVERIFY(!w.two.firstTimer->isActive() && !w.two.secondTimer->isActive());
         QVERIFY(!w.two.answerBox->isHidden());
         QVERIFY(w.two.answerBox->text().isEmpty());
-        QCOMPARE(w.intStepA, qint16(3)); // survives Reset
-        QCOMPARE(w.intTotalA, qint16(4));
         QCOMPARE(w.three.operands[0]->text(), threeNumberProblem);
+        press(w, "cmdScore1");
+        QCOMPARE(w.two.total->text(), "4"); // the tally survives Reset
     }
 
     void resetOfTheThreeNumberExercise()
@@ -296,7 +300,10 @@ private slots:
         shell::mdiSumbrook main;
         main.showMaximized();
         QPointer<DrillWindow> w = static_cast<DrillWindow *>(instanceOf(Subtraction).show());
-        w->intCorrect = 5;
+        w->three.answerBox->setText(rightAnswer(
+            Subtraction.operation, {w->three.operands[0]->text(), w->three.operands[1]->text(),
+                                    w->three.operands[2]->text()}));
+        press(*w, "cmdAnswer1");
         QPointer<QTimer> timer = w->three.firstTimer;
         w->three.firstTimer->start();
         QTest::mouseClick(w->findChild<QPushButton *>("cmdExit"), Qt::LeftButton);
@@ -304,7 +311,8 @@ private slots:
         QVERIFY(timer.isNull());
         QVERIFY(main.mdiArea()->subWindowList().isEmpty());
         auto *again = static_cast<DrillWindow *>(instanceOf(Subtraction).show());
-        QCOMPARE(again->intCorrect, qint16(0));
+        press(*again, "cmdScore");
+        QCOMPARE(again->three.correct->text(), "0");
         QVERIFY(!again->three.firstTimer->isActive());
         instanceOf(Subtraction).unload();
         QTRY_VERIFY(!instanceOf(Subtraction).isLoaded());
