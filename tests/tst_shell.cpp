@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its menu, one instance per drill window, menu-bar swapping and closing.
+#include "answering.h"
 #include "division/divisionwindow.h"
 #include "drillrows.h"
 #include "drills/drillwindow.h"
@@ -153,14 +154,15 @@ private slots:
         QVERIFY(addition);
         QCOMPARE(addition->objectName(), "frmAddition");
         QVERIFY(window.mdiArea()->activeSubWindow()->isMaximized());
+        answerProblems(*addition, addition->two, 3);
         const QString operand = addition->two.operands[0]->text();
-        addition->intTotalA = 3;
 
         choose(window, "mnuitemAddition");
         QCOMPARE(window.mdiArea()->subWindowList().size(), 1);
         QCOMPARE(openedDrill(window), addition);
-        QCOMPARE(addition->intTotalA, qint16(3));
         QCOMPARE(addition->two.operands[0]->text(), operand);
+        QCOMPARE(scoreShown(addition->two, control<QPushButton>(*addition, "cmdScore1")),
+                 QStringList({"3", "3"}));
     }
 
     void severalKindsOpenAtOnceEachWithItsState()
@@ -169,7 +171,7 @@ private slots:
         window.showMaximized();
         choose(window, "mnuitemAddition");
         DrillWindow *addition = openedDrill(window);
-        addition->intCorrect = 2;
+        answerProblems(*addition, addition->three, 2);
         choose(window, "mnuItemSubtraction");
         choose(window, "mnuItemMultiplication");
         QCOMPARE(window.mdiArea()->subWindowList().size(), 3);
@@ -181,7 +183,8 @@ private slots:
 
         choose(window, "mnuitemAddition"); // only activates
         QCOMPARE(openedDrill(window), addition);
-        QCOMPARE(addition->intCorrect, qint16(2));
+        QCOMPARE(scoreShown(addition->three, control<QPushButton>(*addition, "cmdScore")),
+                 QStringList({"2", "2"}));
         QCOMPARE(window.mdiArea()->subWindowList().size(), 3);
     }
 
@@ -221,8 +224,7 @@ private slots:
         window.showMaximized();
         choose(window, "mnuItemMultiplication");
         QPointer<DrillWindow> first = openedDrill(window);
-        first->intTotalA = 9;
-        first->intStepA = 4;
+        answerProblems(*first, first->two, 9);
         first->findChild<QPushButton *>("cmdExit")->click();
         QTRY_VERIFY(first.isNull());
         QVERIFY(!instanceOf(Multiplication).isLoaded());
@@ -230,8 +232,9 @@ private slots:
         choose(window, "mnuItemMultiplication");
         DrillWindow *second = openedDrill(window);
         QVERIFY(second);
-        QCOMPARE(second->intTotalA, qint16(0));
-        QCOMPARE(second->intStepA, qint16(0));
+        QCOMPARE(scoreShown(second->two, control<QPushButton>(*second, "cmdScore1")),
+                 QStringList({"0", "1"})); // nothing answered shows a total of 1
+        QVERIFY(!second->two.firstTimer->isActive() && !second->two.secondTimer->isActive());
         QVERIFY(!second->two.operands[0]->text().isEmpty());
     }
 
@@ -392,12 +395,13 @@ private slots:
         choose(window, "mnuitemAddition"); // before it has finished
         DrillWindow *addition = openedDrill(window);
         QVERIFY(addition);
-        addition->intCorrect = 4;
+        answerProblems(*addition, addition->three, 4);
 
         QTRY_VERIFY(!preload->isActive());
         QCOMPARE(window.mdiArea()->subWindowList().size(), 1);
         QCOMPARE(openedDrill(window), addition);
-        QCOMPARE(addition->intCorrect, qint16(4));
+        QCOMPARE(scoreShown(addition->three, control<QPushButton>(*addition, "cmdScore")),
+                 QStringList({"4", "4"}));
         QVERIFY(addition->isVisible());
         QVERIFY(!instanceOf(Division).isLoaded());
         for (const QWidget *top : QApplication::topLevelWidgets())
