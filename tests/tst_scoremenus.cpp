@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drill windows' score menus on the real windows: Save Score appends the record built from the
 // summary labels and starts a new count only once it is written; Display opens the drill's file.
+#include "answering.h"
 #include "controls.h"
 #include "drillrows.h"
 #include "filecheck.h"
@@ -43,11 +44,10 @@ void choose(toolkit::Form *window, const char *item)
 DrillWindow *openScored(const Drill &drill)
 {
     auto *window = static_cast<DrillWindow *>(instanceOf(drill).show());
-    window->intTotalA = 10;
-    window->intCorrectA = 8;
-    window->intTotal = 4;
-    window->intCorrect = 2;
-    window->intRewardA = 1;
+    answerProblems(*window, window->two, 2, false);
+    answerProblems(*window, window->two, 8); // the fifth started the animation: three since
+    answerProblems(*window, window->three, 2, false);
+    answerProblems(*window, window->three, 2);
     QTest::mouseClick(window->findChild<QPushButton *>("cmdScore1"), Qt::LeftButton);
     QTest::mouseClick(window->findChild<QPushButton *>("cmdScore"), Qt::LeftButton);
     return window;
@@ -100,7 +100,8 @@ private slots:
         QFETCH(QString, fileName);
         QFETCH(QByteArray, operation);
         DrillWindow *window = openScored(drill);
-        window->intTotalA = 11; // answered after the Score press: the record shows the labels
+        answerProblems(*window, window->two,
+                       1); // after the Score press: the record shows the labels
 
         dialogs::answerNextInput("Dav");
         choose(window, qPrintable(item));
@@ -108,15 +109,19 @@ private slots:
                                         " Got A 80.00% Out of 10 Questions on " + operation +
                                         " 2 and 50.00% out of 4 Questions on " + operation +
                                         " 3\r\n\"\r\n");
-        QCOMPARE(window->intTotalA, qint16(0));
-        QCOMPARE(window->intCorrectA, qint16(0));
-        QCOMPARE(window->intTotal, qint16(0));
-        QCOMPARE(window->intCorrect, qint16(0));
-        QCOMPARE(window->intRewardA, qint16(1));
         QCOMPARE(window->two.percent->text(), "");
         QCOMPARE(window->three.percent->text(), "");
         QCOMPARE(window->two.total->text(), "10");
         QCOMPARE(window->three.total->text(), "4");
+        // The counts start afresh; the run of right answers towards the animation does not.
+        QCOMPARE(scoreShown(window->two, control<QPushButton>(*window, "cmdScore1")),
+                 QStringList({"0", "1"}));
+        QCOMPARE(scoreShown(window->three, control<QPushButton>(*window, "cmdScore")),
+                 QStringList({"0", "1"}));
+        window->two.answerBox->setText(rightAnswer(
+            drill.operation, {window->two.operands[0]->text(), window->two.operands[1]->text()}));
+        press(*window, window->two.answerButton->objectName());
+        QVERIFY(window->two.firstTimer->isActive()); // the fifth right one since the last
     }
 
     void anUnsavedScoreKeepsTheCount_data()
@@ -138,10 +143,12 @@ private slots:
         }
         choose(window, "mnuitemSaveScore");
         QCOMPARE(dialogs::pendingAnswers(), 0);
-        QCOMPARE(window->intTotalA, qint16(10));
-        QCOMPARE(window->intCorrect, qint16(2));
         QCOMPARE(window->two.percent->text(), "80.00%");
         QCOMPARE(window->three.percent->text(), "50.00%");
+        QCOMPARE(scoreShown(window->two, control<QPushButton>(*window, "cmdScore1")),
+                 QStringList({"8", "10"}));
+        QCOMPARE(scoreShown(window->three, control<QPushButton>(*window, "cmdScore")),
+                 QStringList({"2", "4"}));
     }
 
     void theNextScoreCountsFromTheSave()
@@ -165,18 +172,18 @@ private slots:
     void divisionSavesItsOneExercise()
     {
         auto *window = static_cast<division::DivisionWindow *>(instanceOf(Division).show());
-        window->intTotalA = 4;
-        window->intCorrectA = 1;
+        answerProblems(*window, window->two, 1);
+        answerProblems(*window, window->two, 3, false);
         QTest::mouseClick(window->findChild<QPushButton *>("cmdScore1"), Qt::LeftButton);
         dialogs::answerNextInput("Dav");
         choose(window, "mnuitemSaveScore");
         QCOMPARE(bytesOf("Divide.txt"),
                  "\"Dav On the Day of " + today() +
                      " Got A 25.00% Out of 4 Questions on Divide 2 decimal places and \r\n\"\r\n");
-        QCOMPARE(window->intTotalA, qint16(0));
-        QCOMPARE(window->intCorrectA, qint16(0));
         QCOMPARE(window->two.percent->text(), "");
         QCOMPARE(window->two.total->text(), "4");
+        QCOMPARE(scoreShown(window->two, control<QPushButton>(*window, "cmdScore1")),
+                 QStringList({"0", "1"}));
     }
 
     void displayShowsTheDrillsOwnFile_data()
