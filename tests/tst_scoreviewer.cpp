@@ -3,6 +3,7 @@
 // The score viewer on the real widgets in the main window: showing a drill's file as stored,
 // following the window's width, asking before edits are lost, and writing back exactly what it
 // shows, atomically, keeping the viewer open when the write fails.
+#include "answering.h"
 #include "controls.h"
 #include "drillrows.h"
 #include "filecheck.h"
@@ -1052,7 +1053,7 @@ private slots:
         writeFile("Add.txt", TwoRecords);
         writeFile("Sub.txt", SubRecord);
         auto *drill = static_cast<drills::DrillWindow *>(instanceOf(Addition).show());
-        drill->intTotalA = 3;
+        answerProblems(*drill, drill->two, 3);
         displayScores("Add.txt");
         const QString edits = way == "display" ? "" : "Eve";
         typeAtTheEnd(viewer()->txtScore, edits);
@@ -1096,7 +1097,8 @@ private slots:
         QVERIFY2(turns > 10, qPrintable(QString::number(turns)));
         QCOMPARE(busy, turns);
         QCOMPARE(dialogs::pendingAnswers(), 0);
-        QCOMPARE(drill->intTotalA, qint16(way == "save" && !giveUp ? 0 : 3));
+        QCOMPARE(scoreShown(drill->two, control<QPushButton>(*drill, "cmdScore1")),
+                 way == "save" && !giveUp ? QStringList({"0", "1"}) : QStringList({"3", "3"}));
         if (!giveUp) {
             QVERIFY(bytesOf("Add.txt").startsWith(TwoRecords + "other\r\n\"Dav On the Day"));
             return;
