@@ -35,13 +35,13 @@ public:
 
 private:
     drills::Exercise m_exercise;
-
-public:
+    // Its tallies and animation step, under the window's names; tests reach them by answering.
     qint16 &intTotalA = m_exercise.total;
     qint16 &intCorrectA = m_exercise.correct;
     qint16 &intRewardA = m_exercise.reward;
     qint16 &intStepA = m_exercise.step;
 
+public:
     // The controls of its one exercise, named as the drill windows' two-number one, as the design's
     // rows bind them, and the faces they show.
     drills::ExerciseControls two;

@@ -39,9 +39,7 @@ private:
     // The two-number exercise (A) and the three-number one.
     Exercise m_two;
     Exercise m_three;
-
-public:
-    // Their tallies and animation steps, under the window's names.
+    // Their tallies and animation steps, under the window's names; tests reach them by answering.
     qint16 &intTotalA = m_two.total;
     qint16 &intCorrectA = m_two.correct;
     qint16 &intRewardA = m_two.reward;
@@ -51,6 +49,7 @@ public:
     qint16 &intReward = m_three.reward;
     qint16 &intStep = m_three.step;
 
+public:
     // The controls of each exercise, as the design's rows bind them, and the faces they show.
     ExerciseControls two;
     ExerciseControls three;
