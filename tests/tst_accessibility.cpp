@@ -810,7 +810,7 @@ private slots:
         // Enter deals its next problem; the empty three-number box stays unanswered.
         QCOMPARE(defaultButton(*w), w->two.resetButton);
         press(Qt::Key_Return);
-        QVERIFY(w->three.correctAnswer->isHidden());
+        QVERIFY(!w->three.resetButton->isEnabled()); // still unanswered
         QVERIFY(w->three.answerButton->isEnabled());
         QVERIFY(w->two.answerButton->isEnabled());
         QCOMPARE(focused(), w->two.answerBox);
