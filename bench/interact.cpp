@@ -248,7 +248,7 @@ void save(shell::mdiSumbrook &main, int reps, const QString &full, const QString
             press(*form, "cmdScore");
             toolkit::dialogs::answerNextInput(QStringLiteral("Bench"));
             const qint64 start = bench::now();
-            form->mnuItemSaveScore_Click();
+            saveScoreItem(*form)->trigger();
             print(folder == empty ? "empty" : "full", start, bench::now());
             if (toolkit::dialogs::pendingAnswers() != 0)
                 qFatal("Save Score asked for no name");

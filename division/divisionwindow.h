@@ -23,8 +23,6 @@ public:
                             QWidget *parent = nullptr);
 
     void Form_Load() override;
-    void mnuitemSaveScore_Click();
-    void mnuItemRetrievScores_Click();
 
     QString lastSaid() const override;
 
@@ -51,7 +49,9 @@ protected:
     void boxEntered(QWidget *box) override;
 
 private:
-    // Its controls' and menu item's handlers, which the design's rows connect.
+    // Its controls' and menu items' handlers, which the design's rows connect.
+    void mnuitemSaveScore_Click();
+    void mnuItemRetrievScores_Click();
     void mnuItemProgress_Click();
     void cmdReset_Click();
     void cmdAnswer_Click();

@@ -27,9 +27,6 @@ public:
                          QWidget *parent = nullptr);
 
     void Form_Load() override;
-    // Save Score, whether its item is named mnuitemSaveScore (Addition) or mnuItemSaveScore.
-    void mnuItemSaveScore_Click();
-    void mnuItemRetrievScores_Click();
 
     // The design of the integer drill windows, in drilldesign.cpp beside the constructor.
     static const DrillRow Rows[];
@@ -61,7 +58,10 @@ protected:
     void boxEntered(QWidget *box) override;
 
 private:
-    // Its controls' and menu item's handlers, which the design's rows connect.
+    // Its controls' and menu items' handlers, which the design's rows connect. Save Score is one,
+    // whether its item is named mnuitemSaveScore (Addition) or mnuItemSaveScore.
+    void mnuItemSaveScore_Click();
+    void mnuItemRetrievScores_Click();
     void mnuItemProgress_Click();
     void cmdReset_Click();
     void cmdReset1_Click();

@@ -38,6 +38,16 @@ inline QAction *menuItem(const QObject &window, const QString &name)
     return control<QAction>(window, name);
 }
 
+// Save Score: mnuitemSaveScore in some windows, mnuItemSaveScore in the others.
+inline QAction *saveScoreItem(const QObject &window)
+{
+    for (QAction *item : window.findChildren<QAction *>()) {
+        if (item->objectName().compare(u"mnuItemSaveScore", Qt::CaseInsensitive) == 0)
+            return item;
+    }
+    qFatal("%s has no Save Score item", qPrintable(window.objectName()));
+}
+
 // The one button Enter presses, or none.
 inline QPushButton *defaultButton(const QWidget &window)
 {

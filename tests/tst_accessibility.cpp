@@ -937,7 +937,7 @@ private slots:
             tick(*w, "Timer1");
         QVERIFY(w->two.praise->isVisible());
         typeIntoNextBox("Dav");
-        w->mnuItemSaveScore_Click();
+        saveScoreItem(*w)->trigger();
         scores::displayScores("Divide.txt");
         about::frmAbout().show();
 

@@ -126,8 +126,8 @@ Window drillWindow(const Drill &drill, const char *name, const char *fileName)
                    }};
     return {name,
             {two, three},
-            [w] { w->mnuItemSaveScore_Click(); },
-            [w] { w->mnuItemRetrievScores_Click(); },
+            [w] { saveScoreItem(*w)->trigger(); },
+            [w] { menuItem(*w, "mnuItemRetrievScores")->trigger(); },
             fileName};
 }
 
@@ -152,8 +152,8 @@ Window divisionWindow()
                }};
     return {"Division",
             {e},
-            [w] { w->mnuitemSaveScore_Click(); },
-            [w] { w->mnuItemRetrievScores_Click(); },
+            [w] { saveScoreItem(*w)->trigger(); },
+            [w] { menuItem(*w, "mnuItemRetrievScores")->trigger(); },
             "Divide.txt"};
 }
 

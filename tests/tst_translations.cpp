@@ -424,7 +424,7 @@ private slots:
         dialogs::answerNextInput(QStringLiteral("\u0141ucja"));
         dialogs::answerNextMessage(QMessageBox::No);
         dialogs::answerNextInput(QString());
-        addition->mnuItemSaveScore_Click();
+        saveScoreItem(*addition)->trigger();
         QVERIFY(QDir().mkdir(QStringLiteral("Sub.txt")));
         dialogs::answerNextMessage(QMessageBox::Ok);
         scores::displayScores(QStringLiteral("Sub.txt"));
@@ -602,7 +602,7 @@ private slots:
             press(window, "cmdScore1");
             press(window, "cmdScore");
             toolkit::dialogs::answerNextInput(QStringLiteral("Dav"));
-            window.mnuItemSaveScore_Click();
+            saveScoreItem(window)->trigger();
             QFile file(QStringLiteral("Add.txt"));
             QVERIFY(file.open(QIODevice::ReadOnly));
             records[i] = file.readAll();
@@ -654,7 +654,7 @@ private slots:
                      .replace(QStringLiteral("80.00"), QStringLiteral("66.7"))
                      .replace(QStringLiteral("80,00"), QStringLiteral("66,7")));
         toolkit::dialogs::answerNextInput(QStringLiteral("Dav"));
-        window.mnuItemSaveScore_Click();
+        saveScoreItem(window)->trigger();
         QFile file(QStringLiteral("Add.txt"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY2(file.readAll().contains(stored), stored.constData());
