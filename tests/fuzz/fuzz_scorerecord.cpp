@@ -20,12 +20,14 @@ const scores::ScoreFile &fileOf(uint8_t pick)
     return drilltable::Drills[pick % drilltable::DrillCount].scores;
 }
 
-// A caption as the score file holds it: a digit of any script as its ASCII digit, a character the
-// code page lacks (one encode() turns into '?') as ".".
+// A caption as the score file holds it: no blanks (a language may show "83,33 %"), a digit of any
+// script as its ASCII digit, a character the code page lacks (one encode() turns into '?') as ".".
 QString stored(const QString &caption)
 {
     QString text;
     for (const QChar c : caption) {
+        if (c.isSpace())
+            continue;
         if (c.digitValue() >= 0)
             text += QChar(u'0' + c.digitValue());
         else
