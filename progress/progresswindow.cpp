@@ -592,7 +592,7 @@ void ProgressWindow::showClass(const QString &chosen)
                 learner.drills[drilltable::indexOf(*drills[(column - 1) / 2])];
             return (column - 1) % 2 == 0 ? averageText(tally.now) : changeText(tally);
         },
-        [=, this](int row, int column) -> QVariant {
+        [=](int row, int column) -> QVariant {
             const ClassRow &learner = rowOf(row);
             if (column == 0)
                 return learner.name;
