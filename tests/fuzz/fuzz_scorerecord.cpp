@@ -77,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 "the second exercise's score last", where);
     } else {
         require(sentence.size() == name.size() + 15 + dateText.size() + 7 +
-                                       captions.lblPercentA.size() + 8 + captions.lblTotalA.size() +
+                                       stored(captions.lblPercentA).size() + 8 +
+                                       stored(captions.lblTotalA).size() +
                                        qsizetype(strlen(file.firstText)) + 2,
                 "one exercise's score only", where);
     }
