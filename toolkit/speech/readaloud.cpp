@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -142,6 +143,18 @@ void speaksAgain()
     }
 }
 
+// The speech thread ends before the application does: nothing may be asked of the service while
+// the libraries it uses are torn down. The engine stays, as the state does: it cannot outlive the
+// application it was made in. A thread that hangs in the service delays the exit by 3 s at most.
+void stopVoice()
+{
+    State &s = state();
+    if (s.thread) {
+        s.thread->quit();
+        s.thread->wait(QDeadlineTimer(3000));
+    }
+}
+
 // Opens the speech module and starts the speech thread. False where there is no module.
 bool startVoice()
 {
@@ -159,6 +172,7 @@ bool startVoice()
     s.voice = new QObject;
     s.voice->moveToThread(s.thread);
     s.thread->start();
+    qAddPostRoutine(stopVoice);
     return true;
 }
 
