@@ -175,17 +175,15 @@ QString unitOf(const QString &all, int offset, int caret, QAccessible::TextBound
     return all.mid(span.start, span.end - span.start);
 }
 
-// A text box as Qt's own line edit presents it, but for the words, sentences and lines a screen
-// reader asks for as the caret moves, which Qt 6.4 searches for without end in a text of digits,
-// and for the run of text attributes, which Qt gives as empty, so the last character went unread.
-class TextBoxAccessible : public QAccessibleWidget,
+// What the program's text boxes share: the interfaces they answer, one run of text attributes
+// (Qt gives it as empty, so the last character went unread), and the program's own text units
+// for the words, sentences and lines a screen reader asks for as the caret moves.
+class OwnTextAccessible : public QAccessibleWidget,
                           public QAccessibleTextInterface,
                           public QAccessibleEditableTextInterface
 {
 public:
-    explicit TextBoxAccessible(QLineEdit *box)
-        : QAccessibleWidget(box, QAccessible::EditableText)
-    {}
+    using QAccessibleWidget::QAccessibleWidget;
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -195,6 +193,56 @@ public:
             return static_cast<QAccessibleEditableTextInterface *>(this);
         return QAccessibleWidget::interface_cast(type);
     }
+
+    using QAccessibleWidget::text;
+    QString text(int startOffset, int endOffset) const override
+    {
+        return heard().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(heard().size()); }
+
+    void addSelection(int startOffset, int endOffset) override
+    {
+        setSelection(0, startOffset, endOffset);
+    }
+
+    // The box has one look throughout, so its one run of attributes is the whole text.
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return QString();
+    }
+
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType unit, int *startOffset,
+                             int *endOffset) const override
+    {
+        return unitOf(heard(), offset, cursorPosition(), unit, &unitBefore, startOffset, endOffset);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType unit, int *startOffset,
+                         int *endOffset) const override
+    {
+        return unitOf(heard(), offset, cursorPosition(), unit, &unitAt, startOffset, endOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType unit, int *startOffset,
+                            int *endOffset) const override
+    {
+        return unitOf(heard(), offset, cursorPosition(), unit, &unitAfter, startOffset, endOffset);
+    }
+
+protected:
+    // What a listener may hear: the text, or its stand-ins in a box that hides it.
+    virtual QString heard() const = 0;
+};
+
+// A text box as Qt's own line edit presents it, but for the words, sentences and lines a screen
+// reader asks for as the caret moves, which Qt 6.4 searches for without end in a text of digits.
+class TextBoxAccessible : public OwnTextAccessible
+{
+public:
+    explicit TextBoxAccessible(QLineEdit *box)
+        : OwnTextAccessible(box, QAccessible::EditableText)
+    {}
 
     QAccessible::State state() const override
     {
@@ -209,7 +257,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value)
-            return shown();
+            return heard();
         QString text = QAccessibleWidget::text(t);
         if (text.isEmpty() && t == QAccessible::Description)
             text = box()->placeholderText();
@@ -228,11 +276,6 @@ public:
     }
 
     // QAccessibleTextInterface
-    QString text(int startOffset, int endOffset) const override
-    {
-        return shown().mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return int(shown().size()); }
     int cursorPosition() const override { return box()->cursorPosition(); }
     void setCursorPosition(int position) override { box()->setCursorPosition(position); }
 
@@ -245,10 +288,6 @@ public:
             *endOffset = box()->selectionEnd();
         }
     }
-    void addSelection(int startOffset, int endOffset) override
-    {
-        setSelection(0, startOffset, endOffset);
-    }
     void removeSelection(int index) override
     {
         if (index == 0)
@@ -260,18 +299,9 @@ public:
             box()->setSelection(startOffset, endOffset - startOffset);
     }
 
-    // The box has one look throughout, so its one run of attributes is the whole text.
-    QString attributes(int offset, int *startOffset, int *endOffset) const override
-    {
-        Q_UNUSED(offset);
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return QString();
-    }
-
     QRect characterRect(int offset) const override
     {
-        const QString all = shown();
+        const QString all = heard();
         if (offset < 0 || offset >= all.size())
             return {};
         // Measured from the caret, the one place the box tells.
@@ -296,22 +326,6 @@ public:
         box()->setCursorPosition(startIndex);
     }
 
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType unit, int *startOffset,
-                             int *endOffset) const override
-    {
-        return answer(offset, unit, &unitBefore, startOffset, endOffset);
-    }
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType unit, int *startOffset,
-                         int *endOffset) const override
-    {
-        return answer(offset, unit, &unitAt, startOffset, endOffset);
-    }
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType unit, int *startOffset,
-                            int *endOffset) const override
-    {
-        return answer(offset, unit, &unitAfter, startOffset, endOffset);
-    }
-
     // QAccessibleEditableTextInterface
     void deleteText(int startOffset, int endOffset) override
     {
@@ -326,39 +340,22 @@ public:
         box()->setText(box()->text().replace(startOffset, endOffset - startOffset, text));
     }
 
+protected:
+    QString heard() const override { return box()->displayText(); }
+
 private:
     QLineEdit *box() const { return static_cast<QLineEdit *>(widget()); }
-
-    // What a listener may hear: the text, or its stand-ins in a box that hides it.
-    QString shown() const { return box()->displayText(); }
-
-    QString answer(int offset, QAccessible::TextBoundaryType unit, Finder find, int *startOffset,
-                   int *endOffset) const
-    {
-        return unitOf(shown(), offset, box()->cursorPosition(), unit, find, startOffset, endOffset);
-    }
 };
 
 // The score viewer's text as Qt presents a plain text box, but for its characters, words and
 // lines, which Qt 6.4 cuts oddly (Ctrl+Right over "Mia On the" read "O", then nothing): the
 // program's own text units answer, as they do for the answer boxes.
-class TextAreaAccessible : public QAccessibleWidget,
-                           public QAccessibleTextInterface,
-                           public QAccessibleEditableTextInterface
+class TextAreaAccessible : public OwnTextAccessible
 {
 public:
     explicit TextAreaAccessible(QPlainTextEdit *area)
-        : QAccessibleWidget(area, QAccessible::EditableText)
+        : OwnTextAccessible(area, QAccessible::EditableText)
     {}
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        if (type == QAccessible::EditableTextInterface)
-            return static_cast<QAccessibleEditableTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
 
     QAccessible::State state() const override
     {
@@ -371,12 +368,6 @@ public:
     }
 
     // QAccessibleTextInterface
-    QString text(int startOffset, int endOffset) const override
-    {
-        return all().mid(startOffset, endOffset - startOffset);
-    }
-    using QAccessibleWidget::text;
-    int characterCount() const override { return int(all().size()); }
     int cursorPosition() const override { return area()->textCursor().position(); }
     void setCursorPosition(int position) override { area()->setTextCursor(at(position)); }
 
@@ -387,10 +378,6 @@ public:
         const bool some = index == 0 && cursor.hasSelection();
         *startOffset = some ? cursor.selectionStart() : 0;
         *endOffset = some ? cursor.selectionEnd() : 0;
-    }
-    void addSelection(int startOffset, int endOffset) override
-    {
-        setSelection(0, startOffset, endOffset);
     }
     void removeSelection(int index) override
     {
@@ -406,13 +393,6 @@ public:
         area()->setTextCursor(cursor);
     }
 
-    // The text has one look throughout.
-    QString attributes(int, int *startOffset, int *endOffset) const override
-    {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return QString();
-    }
     QRect characterRect(int offset) const override
     {
         if (offset < 0 || offset >= characterCount())
@@ -434,22 +414,6 @@ public:
     }
     void scrollToSubstring(int startIndex, int) override { setCursorPosition(startIndex); }
 
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType unit, int *startOffset,
-                             int *endOffset) const override
-    {
-        return unitOf(all(), offset, cursorPosition(), unit, &unitBefore, startOffset, endOffset);
-    }
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType unit, int *startOffset,
-                         int *endOffset) const override
-    {
-        return unitOf(all(), offset, cursorPosition(), unit, &unitAt, startOffset, endOffset);
-    }
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType unit, int *startOffset,
-                            int *endOffset) const override
-    {
-        return unitOf(all(), offset, cursorPosition(), unit, &unitAfter, startOffset, endOffset);
-    }
-
     // QAccessibleEditableTextInterface
     void deleteText(int startOffset, int endOffset) override
     {
@@ -463,9 +427,11 @@ public:
         cursor.insertText(text);
     }
 
+protected:
+    QString heard() const override { return area()->toPlainText(); }
+
 private:
     QPlainTextEdit *area() const { return static_cast<QPlainTextEdit *>(widget()); }
-    QString all() const { return area()->toPlainText(); }
     QTextCursor at(int offset) const
     {
         QTextCursor cursor(area()->document());
