@@ -116,11 +116,6 @@ QRectF moonBite(QRectF r)
 
 } // namespace
 
-const ClassFile &currentClass()
-{
-    return loaded();
-}
-
 void setCurrentClass(const ClassFile &file)
 {
     loaded() = file;

@@ -15,8 +15,7 @@ class QPushButton;
 
 namespace classroom {
 
-// The class read from the score folder at start, or as the Class window last saved it.
-const ClassFile &currentClass();
+// The class the chooser and the drills follow: as the Class window last saved it.
 void setCurrentClass(const ClassFile &file);
 // Reads the class file of the score folder; what it could not follow or take is returned, ready
 // for one message.

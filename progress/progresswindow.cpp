@@ -343,12 +343,6 @@ void ProgressWindow::lstLearners_Click()
     showLearner();
 }
 
-void ProgressWindow::setRoster(Roster roster)
-{
-    m_roster = std::move(roster);
-    reread({});
-}
-
 void ProgressWindow::showDrill(const Drill *drill)
 {
     cboDrill->setCurrentIndex(drill ? int(indexOf(*drill)) + 1 : 0);

@@ -55,8 +55,6 @@ public:
     void cmdSaveTable_Click();
     void cmdSavePdf_Click();
 
-    // The class the window shows; an empty one takes the learners from the records.
-    void setRoster(Roster roster);
     // Shows the scores of the folder, and remembers it for the next time the window opens.
     void showFolder(const QString &folder);
     // Shows one drill's exercises, or every drill's.
