@@ -38,13 +38,6 @@ QString userName(uid_t user)
     return QString::number(user);
 }
 
-bool hasControls(QStringView text)
-{
-    return std::ranges::any_of(text, [](QChar c) {
-        return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
-    });
-}
-
 QString unquoted(QString value)
 {
     value = value.trimmed();
@@ -82,6 +75,13 @@ QString drillTitle(const QString &drill)
 }
 
 } // namespace
+
+bool hasControls(QStringView text)
+{
+    return std::ranges::any_of(text, [](QChar c) {
+        return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
+    });
+}
 
 QString ClassList::levelOf(const Learner &learner, const QString &drill) const
 {

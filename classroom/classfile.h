@@ -64,6 +64,9 @@ struct ClassList
     friend bool operator==(const ClassList &, const ClassList &) = default;
 };
 
+// Whether a name holds what no name may: control or format characters.
+bool hasControls(QStringView text);
+
 // The class as the text says it, with a message for each line it could not take, naming the line.
 // Unknown levels are kept out (the drill then deals as designed), as are learners beyond
 // MostLearners, names with control characters and lines that are not UTF-8 text.

@@ -187,8 +187,7 @@ void ClassWindow::grdClass_Change(int row, int column)
         wrong = tr("A learner needs a name.");
     else if (name.size() > LongestName)
         wrong = tr("A name holds up to %1 characters.").arg(LongestName);
-    else if (std::ranges::any_of(name,
-                                 [](QChar c) { return c.category() == QChar::Other_Control; }))
+    else if (hasControls(name))
         wrong = tr("A name cannot hold control characters.");
     else
         for (qsizetype i = 0; i < m_list.learners.size(); ++i)
