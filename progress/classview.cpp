@@ -208,30 +208,44 @@ ClassView classView(std::span<const History *const> files, const Roster &roster,
     return view;
 }
 
+namespace {
+
+// Calls `each` with every record of the learner's, under any of their names, in the period and
+// the drill (every drill where none is named).
+template<typename Each>
+void forEachRecordOf(std::span<const History *const> files, const Roster &roster,
+                     const QString &learner, const Period &period, const Drill *only, Each each)
+{
+    for (const History *file : files) {
+        std::vector<bool> theirs;
+        for (const QString &saved : file->learners())
+            theirs.push_back(roster.learnerOf(saved) == learner);
+        for (const Record &record : file->records()) {
+            if (theirs[record.learner] && period.contains(record.date) &&
+                (!only || only == record.drill))
+                each(record);
+        }
+    }
+}
+
+} // namespace
+
 std::vector<ExerciseWeeks> learnerWeeks(std::span<const History *const> files, const Roster &roster,
                                         const QString &learner, const Period &period,
                                         const Drill *only)
 {
     std::array<std::map<QDate, Tally>, ExerciseCount> weeks;
     std::array<std::vector<Point>, ExerciseCount> saves;
-    for (const History *file : files) {
-        std::vector<bool> theirs;
-        for (const QString &saved : file->learners())
-            theirs.push_back(roster.learnerOf(saved) == learner);
-        for (const Record &record : file->records()) {
-            if (!theirs[record.learner] || !period.contains(record.date) ||
-                (only && only != record.drill))
+    forEachRecordOf(files, roster, learner, period, only, [&](const Record &record) {
+        for (int i = 0; i < record.drill->exercises(); ++i) {
+            const Result &result = record.results[i];
+            if (!result.scored)
                 continue;
-            for (int i = 0; i < record.drill->exercises(); ++i) {
-                const Result &result = record.results[i];
-                if (!result.scored)
-                    continue;
-                const int exercise = exerciseIndex(*record.drill, i);
-                weeks[exercise][weekOf(record.date)].add(result);
-                saves[exercise].push_back({record.date, result.percent, 1});
-            }
+            const int exercise = exerciseIndex(*record.drill, i);
+            weeks[exercise][weekOf(record.date)].add(result);
+            saves[exercise].push_back({record.date, result.percent, 1});
         }
-    }
+    });
     std::vector<ExerciseWeeks> shown;
     for (int exercise = 0; exercise < ExerciseCount; ++exercise) {
         if (weeks[exercise].empty())
@@ -258,20 +272,11 @@ LearnerData learnerData(std::span<const History *const> files, const Roster &ros
     LearnerData data{learner, period, {}, {}};
     if (learner.isEmpty())
         return data;
-    for (const History *file : files) {
-        std::vector<bool> theirs;
-        for (const QString &saved : file->learners())
-            theirs.push_back(roster.learnerOf(saved) == learner);
-        for (const Record &record : file->records()) {
-            if (!theirs[record.learner] || !period.contains(record.date) ||
-                (only && only != record.drill))
-                continue;
-            for (int i = 0; i < record.drill->exercises(); ++i)
-                data.lines.push_back({record.date, exerciseIndex(*record.drill, i),
-                                      record.results[i],
-                                      roster.levelAt(learner, *record.drill, record.date)});
-        }
-    }
+    forEachRecordOf(files, roster, learner, period, only, [&](const Record &record) {
+        for (int i = 0; i < record.drill->exercises(); ++i)
+            data.lines.push_back({record.date, exerciseIndex(*record.drill, i), record.results[i],
+                                  roster.levelAt(learner, *record.drill, record.date)});
+    });
     // Saves of one day stay in the order they were made.
     std::ranges::stable_sort(data.lines, {}, &LearnerData::Line::date);
     data.weeks = learnerWeeks(files, roster, learner, period, only);
