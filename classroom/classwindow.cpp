@@ -4,51 +4,32 @@
 
 #include "practising.h"
 
+#include "drilltable/drills.h"
 #include "drilltable/levels.h"
 #include "scores/scorefolder.h"
 #include "toolkit/application.h"
+#include "toolkit/forms/binding.h"
 #include "toolkit/forms/dialogs.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 namespace classroom {
 
+using namespace toolkit;
+
 namespace {
 
-const QStringList DrillKeys{QStringLiteral("addition"), QStringLiteral("subtraction"),
-                            QStringLiteral("multiplication"), QStringLiteral("division")};
-
-struct ButtonRow
+// A drill's column: its window's caption.
+QString drillColumn(const drilltable::Drill &drill)
 {
-    const char *name;
-    const char *caption;
-    void (ClassWindow::*handler)();
-    QPushButton *ClassWindow::*member;
-};
-
-// clang-format off
-constexpr ButtonRow Buttons[] = {
-    {"cmdAdd", QT_TRANSLATE_NOOP("classroom::ClassWindow", "&Add Learner"), &ClassWindow::cmdAdd_Click, &ClassWindow::cmdAdd},
-    {"cmdRemove", QT_TRANSLATE_NOOP("classroom::ClassWindow", "&Remove"), &ClassWindow::cmdRemove_Click, &ClassWindow::cmdRemove},
-    {"cmdUp", QT_TRANSLATE_NOOP("classroom::ClassWindow", "Move &Up"), &ClassWindow::cmdUp_Click, &ClassWindow::cmdUp},
-    {"cmdDown", QT_TRANSLATE_NOOP("classroom::ClassWindow", "Move &Down"), &ClassWindow::cmdDown_Click, &ClassWindow::cmdDown},
-    {"cmdSave", QT_TRANSLATE_NOOP("classroom::ClassWindow", "&Save"), &ClassWindow::cmdSave_Click, &ClassWindow::cmdSave},
-};
-constexpr const char *Columns[] = {
-    QT_TRANSLATE_NOOP("classroom::ClassWindow", "Name"),
-    QT_TRANSLATE_NOOP("classroom::ClassWindow", "Addition"),
-    QT_TRANSLATE_NOOP("classroom::ClassWindow", "Subtraction"),
-    QT_TRANSLATE_NOOP("classroom::ClassWindow", "Multiplication"),
-    QT_TRANSLATE_NOOP("classroom::ClassWindow", "Division"),
-};
-// clang-format on
+    return QCoreApplication::translate("drills::DrillWindow", drill.caption);
+}
 
 } // namespace
 
@@ -57,45 +38,49 @@ const toolkit::WindowDesign ClassWindow::Design{.name = "frmClass",
                                                 .clientArea = {10500, 6000},
                                                 .icon = "target"};
 
+// The window grows with its frame: the table takes the room the words and buttons leave.
+// clang-format off
+const ControlRow ClassWindow::Rows[] = {
+    {.kind = Kind::Label, .name = "lblClass", .band = Band::Body, .flags = Selectable,
+     .member = bindTo<&ClassWindow::lblClass>},
+    {.kind = Kind::Table, .name = "grdClass", .band = Band::Body, .stretch = 1,
+     .accessibleName = QT_TRANSLATE_NOOP("classroom::ClassWindow", "learners and their levels"),
+     .member = bindTo<&ClassWindow::grdClass>, .make = makeAs<QTableWidget>},
+    {.kind = Kind::Button, .name = "cmdAdd", .band = Band::Below,
+     .caption = QT_TRANSLATE_NOOP("classroom::ClassWindow", "&Add Learner"),
+     .member = bindTo<&ClassWindow::cmdAdd>, .handler = on<&ClassWindow::cmdAdd_Click>},
+    {.kind = Kind::Button, .name = "cmdRemove", .band = Band::Below,
+     .caption = QT_TRANSLATE_NOOP("classroom::ClassWindow", "&Remove"),
+     .member = bindTo<&ClassWindow::cmdRemove>, .handler = on<&ClassWindow::cmdRemove_Click>},
+    {.kind = Kind::Button, .name = "cmdUp", .band = Band::Below,
+     .caption = QT_TRANSLATE_NOOP("classroom::ClassWindow", "Move &Up"),
+     .member = bindTo<&ClassWindow::cmdUp>, .handler = on<&ClassWindow::cmdUp_Click>},
+    {.kind = Kind::Button, .name = "cmdDown", .band = Band::Below,
+     .caption = QT_TRANSLATE_NOOP("classroom::ClassWindow", "Move &Down"),
+     .member = bindTo<&ClassWindow::cmdDown>, .handler = on<&ClassWindow::cmdDown_Click>},
+    {.kind = Kind::Button, .name = "cmdSave", .band = Band::Below,
+     .caption = QT_TRANSLATE_NOOP("classroom::ClassWindow", "&Save"), .flags = Apart,
+     .member = bindTo<&ClassWindow::cmdSave>, .handler = on<&ClassWindow::cmdSave_Click>},
+};
+// clang-format on
+
 ClassWindow::ClassWindow(QWidget *parent)
     : Form(Design, parent)
 {
-    setWindowTitle(tr(Design.caption));
-    lblClass = new QLabel(this);
-    lblClass->setObjectName(QStringLiteral("lblClass"));
-    lblClass->setWordWrap(true);
-    grdClass = new QTableWidget(this);
-    grdClass->setObjectName(QStringLiteral("grdClass"));
-    grdClass->setAccessibleName(tr("learners and their levels"));
-    grdClass->setColumnCount(int(std::size(Columns)));
-    QStringList headings;
-    for (const char *column : Columns)
-        headings << tr(column);
+    build(Rows);
+    requireBound<&ClassWindow::lblClass, &ClassWindow::grdClass, &ClassWindow::cmdAdd,
+                 &ClassWindow::cmdRemove, &ClassWindow::cmdUp, &ClassWindow::cmdDown,
+                 &ClassWindow::cmdSave>(*this);
+    QStringList headings{tr("Name")};
+    for (const drilltable::Drill &drill : drilltable::Drills)
+        headings << drillColumn(drill);
+    grdClass->setColumnCount(int(headings.size()));
     grdClass->setHorizontalHeaderLabels(headings);
     // Each column as wide as its widest level in the language shown, at any scale; the table
     // scrolls sideways where the window is narrower than all of them.
     grdClass->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grdClass->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grdClass->verticalHeader()->hide();
-    grdClass->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdClass->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdClass->setTabKeyNavigation(false);
     connect(grdClass, &QTableWidget::cellChanged, this, &ClassWindow::grdClass_Change);
-
-    auto *bar = new QHBoxLayout;
-    for (const ButtonRow &row : Buttons) {
-        auto *button = new QPushButton(tr(row.caption), this);
-        button->setObjectName(QString::fromLatin1(row.name));
-        connect(button, &QPushButton::clicked, this, row.handler);
-        this->*row.member = button;
-        bar->addWidget(button);
-        if (row.member == &ClassWindow::cmdDown)
-            bar->addStretch(1);
-    }
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(lblClass);
-    layout->addWidget(grdClass, 1);
-    layout->addLayout(bar);
 }
 
 void ClassWindow::Form_Load()
@@ -119,8 +104,8 @@ void ClassWindow::Form_Load()
                                               QAbstractItemView::EditKeyPressed |
                                               QAbstractItemView::AnyKeyPressed
                                         : QAbstractItemView::NoEditTriggers);
-    for (const ButtonRow &row : Buttons)
-        (this->*row.member)->setEnabled(mayChange);
+    for (QPushButton *button : {cmdAdd, cmdRemove, cmdUp, cmdDown, cmdSave})
+        button->setEnabled(mayChange);
     showClass(0);
 }
 
@@ -140,11 +125,11 @@ void ClassWindow::showClass(int currentRow)
         else // the picture the learner's button shows them
             name->setIcon(badgeIcon(badges[row - 1]));
         grdClass->setItem(row, 0, name);
-        for (int d = 0; d < DrillKeys.size(); ++d) {
-            const QString &drill = DrillKeys[d];
+        for (const drilltable::Drill &column : drilltable::Drills) {
+            const QString drill = QString::fromLatin1(column.key);
             auto *choice = new QComboBox(grdClass);
             choice->setObjectName(QStringLiteral("cboLevel(%1,%2)").arg(row).arg(drill));
-            choice->setAccessibleName(tr("%1: %2").arg(name->text(), tr(Columns[d + 1])));
+            choice->setAccessibleName(tr("%1: %2").arg(name->text(), drillColumn(column)));
             if (!wholeClass)
                 choice->addItem(tr("Like the class"), QString());
             QStringList levels = drilltable::Level::offered(drill);
@@ -163,7 +148,7 @@ void ClassWindow::showClass(int currentRow)
             connect(choice, &QComboBox::currentIndexChanged, this, [this, row, drill, choice] {
                 levelChosen(row, drill, choice->currentData().toString());
             });
-            grdClass->setCellWidget(row, d + 1, choice);
+            grdClass->setCellWidget(row, int(drilltable::indexOf(column)) + 1, choice);
         }
     }
     grdClass->setCurrentCell(currentRow, 0);

@@ -34,6 +34,7 @@ public:
     void grdClass_Change(int row, int column);
 
     static const toolkit::WindowDesign Design;
+    static const toolkit::ControlRow Rows[];
 
     QLabel *lblClass = nullptr;
     QTableWidget *grdClass = nullptr;

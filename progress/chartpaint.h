@@ -29,6 +29,8 @@ void paintChart(QPainter &painter, const QRectF &area, const ChartPicture &pictu
 
 class ChartView : public QWidget
 {
+    Q_OBJECT
+
 public:
     explicit ChartView(QWidget *parent);
     void show(ChartPicture picture);

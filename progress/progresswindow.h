@@ -71,6 +71,7 @@ public:
     QString trend() const;
 
     static const toolkit::WindowDesign Design;
+    static const toolkit::ControlRow Rows[]; // in progressdesign.cpp
 
     QLabel *lblFolder = nullptr;
     QPushButton *cmdFolder = nullptr;

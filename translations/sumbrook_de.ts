@@ -394,22 +394,6 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</numerusform>
         <translation>Name</translation>
     </message>
     <message>
-        <source>Addition</source>
-        <translation>Plusaufgaben</translation>
-    </message>
-    <message>
-        <source>Subtraction</source>
-        <translation>Minusaufgaben</translation>
-    </message>
-    <message>
-        <source>Multiplication</source>
-        <translation>Malaufgaben</translation>
-    </message>
-    <message>
-        <source>Division</source>
-        <translation>Geteiltaufgaben</translation>
-    </message>
-    <message>
         <source>Class</source>
         <translation>Klasse</translation>
     </message>

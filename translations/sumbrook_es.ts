@@ -394,22 +394,6 @@ Save all the same? No goes back to the text.</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <source>Addition</source>
-        <translation>Suma</translation>
-    </message>
-    <message>
-        <source>Subtraction</source>
-        <translation>Resta</translation>
-    </message>
-    <message>
-        <source>Multiplication</source>
-        <translation>Multiplicación</translation>
-    </message>
-    <message>
-        <source>Division</source>
-        <translation>División</translation>
-    </message>
-    <message>
         <source>Class</source>
         <translation>Clase</translation>
     </message>

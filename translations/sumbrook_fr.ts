@@ -394,22 +394,6 @@ Enregistrer quand même&#xa0;? Non revient au texte.</numerusform>
         <translation>Nom</translation>
     </message>
     <message>
-        <source>Addition</source>
-        <translation>Addition</translation>
-    </message>
-    <message>
-        <source>Subtraction</source>
-        <translation>Soustraction</translation>
-    </message>
-    <message>
-        <source>Multiplication</source>
-        <translation>Multiplication</translation>
-    </message>
-    <message>
-        <source>Division</source>
-        <translation>Division</translation>
-    </message>
-    <message>
         <source>Class</source>
         <translation>Classe</translation>
     </message>

@@ -109,7 +109,7 @@ void requireBound(const Window &window)
     ((window.*Members ? void() : detail::unbound(&window, detail::memberName<Members>())), ...);
 }
 
-// A multi-line text box of the window's own class: .make = makeAs<ScoreBox>.
+// A control of the window's own class: .make = makeAs<ScoreBox>.
 template<class Widget>
 inline constexpr WidgetMaker makeAs =
     [](QWidget *window) -> QWidget * { return new Widget(window); };

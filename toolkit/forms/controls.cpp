@@ -6,12 +6,21 @@
 #include "shape.h"
 #include "toolkit/look/appearance.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace toolkit {
 
@@ -22,9 +31,57 @@ Qt::Alignment alignment(unsigned flags)
     return (flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
 }
 
-QWidget *createWidget(const ControlRow &row, QWidget *window, const QString &caption)
+// The row the keyboard is on, framed two pixels wide in the text's colour while the table has the
+// keyboard: the style's own mark is a thin dotted cell.
+class RowFocus : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem plain = option;
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
+        const auto *view = qobject_cast<const QAbstractItemView *>(option.widget);
+        if (!view || QApplication::focusWidget() != view ||
+            view->currentIndex().row() != index.row())
+            return;
+        painter->save();
+        // The text's colour stands out against the selection's and the table's alike.
+        painter->setPen(QPen(option.palette.color(QPalette::Text), 2));
+        const QRectF r = QRectF(option.rect).adjusted(1, 1, -1, -1);
+        painter->drawLine(r.topLeft(), r.topRight());
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        if (index.column() == 0)
+            painter->drawLine(r.topLeft(), r.bottomLeft());
+        if (index.column() == index.model()->columnCount() - 1)
+            painter->drawLine(r.topRight(), r.bottomRight());
+        painter->restore();
+    }
+};
+
+// A control of the window's own class, made by its row, where the row has one.
+template<class Widget>
+Widget *made(const ControlRow &row, QWidget *window, const char *kind)
+{
+    if (!row.make)
+        return new Widget(window);
+    auto *widget = qobject_cast<Widget *>(row.make(window));
+    if (!widget)
+        qFatal("The control %s is made as no %s", row.name, kind);
+    return widget;
+}
+
+QWidget *createWidget(const ControlRow &row, QWidget *window, const char *context)
 {
     const unsigned flags = row.flags;
+    const QString caption = QCoreApplication::translate(context, row.caption);
+    const auto eachItem = [&](auto take) {
+        for (const char *const *item = row.items; item && *item; ++item)
+            take(QCoreApplication::translate(context, *item));
+    };
     switch (row.kind) {
     case Kind::Label: {
         auto *label = new QLabel(window);
@@ -32,6 +89,8 @@ QWidget *createWidget(const ControlRow &row, QWidget *window, const QString &cap
         label->setText(caption);
         label->setAlignment(alignment(flags));
         label->setWordWrap(!(flags & (AutoSize | SingleLine)));
+        if (flags & Selectable)
+            label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         if (flags & Border) {
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
             label->setLineWidth(1);
@@ -50,10 +109,7 @@ QWidget *createWidget(const ControlRow &row, QWidget *window, const QString &cap
     }
     case Kind::TextBox: {
         if (flags & MultiLine) {
-            auto *box = row.make ? qobject_cast<QPlainTextEdit *>(row.make(window))
-                                 : new QPlainTextEdit(window);
-            if (!box)
-                qFatal("The control %s is made as no text box of many lines", row.name);
+            auto *box = made<QPlainTextEdit>(row, window, "text box of many lines");
             box->setPlainText(caption);
             box->setLineWrapMode(QPlainTextEdit::NoWrap);
             box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -70,6 +126,45 @@ QWidget *createWidget(const ControlRow &row, QWidget *window, const QString &cap
         button->setAutoDefault(false);
         return button;
     }
+    case Kind::Choice: {
+        auto *choice = new QComboBox(window);
+        eachItem([choice](const QString &item) { choice->addItem(item); });
+        return choice;
+    }
+    case Kind::Date: {
+        auto *date = new QDateEdit(window);
+        date->setCalendarPopup(true);
+        return date;
+    }
+    case Kind::Table: {
+        auto *table = made<QTableView>(row, window, "table");
+        table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table->setSelectionMode(QAbstractItemView::SingleSelection);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->verticalHeader()->hide();
+        table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+        // Tab leaves the table, as it leaves every other control; the arrows move within it.
+        table->setTabKeyNavigation(false);
+        table->setItemDelegate(new RowFocus(table));
+        // Columns fit the rows in view, not a hundred thousand of them.
+        table->horizontalHeader()->setResizeContentsPrecision(200);
+        return table;
+    }
+    case Kind::Meter:
+        return new QProgressBar(window);
+    case Kind::Pages: {
+        auto *pages = new QTabWidget(window);
+        eachItem([pages](const QString &caption) {
+            auto *page = new QWidget(pages);
+            new QVBoxLayout(page);
+            pages->addTab(page, caption);
+        });
+        return pages;
+    }
+    case Kind::View:
+        if (!row.make)
+            qFatal("The view %s has no .make", row.name);
+        return row.make(window);
     case Kind::Shape:
     case Kind::Line:
     case Kind::Timer:
@@ -109,9 +204,10 @@ QObject *createControl(const ControlRow &row, QWidget *window, const char *conte
         return shape;
     }
 
-    QWidget *widget = createWidget(row, window, QCoreApplication::translate(context, row.caption));
+    QWidget *widget = createWidget(row, window, context);
     widget->setFont(toQFont(row.font, window->font()));
-    widget->setGeometry(placeOf(row));
+    if (row.band == Band::Placed)
+        widget->setGeometry(placeOf(row));
     if (row.flags & AutoSize)
         widget->adjustSize();
     widget->setEnabled(!(row.flags & Disabled));

@@ -16,7 +16,26 @@ namespace toolkit {
 
 class Form;
 
-enum class Kind : std::uint8_t { Label, TextBox, Button, Image, Shape, Line, Timer };
+enum class Kind : std::uint8_t {
+    Label,
+    TextBox,
+    Button,
+    Image,
+    Shape,
+    Line,
+    Timer,
+    Choice, // a drop-down list of .items
+    Date,   // a date, with a calendar to pick it from
+    Table,  // rows of cells, chosen a row at a time
+    Meter,  // how far a long task has come
+    Pages,  // pages captioned by .items, holding the rows placed on them
+    View,   // a control the window paints itself, made by .make
+};
+
+// Where a control of a window that grows with its frame stands: a bar across the top, the column
+// between the bars, a page of the window's Pages control, a bar across the bottom. A placed
+// control stands at its geometry instead.
+enum class Band : std::uint8_t { Placed, Above, Body, Page, Below };
 
 // A face of the design ("MS Sans Serif", "MS Serif", "Arial"); a null face means the window's font.
 struct Font
@@ -59,12 +78,14 @@ enum Flag : unsigned {
     Disabled = 1u << 1,
     AutoSize = 1u << 2, // a label takes the size of its caption, keeping Left and Top
     Centred = 1u << 3,
-    Border = 1u << 4,     // single-line border
-    Rounded = 1u << 5,    // a shape's rounded rectangle
-    Stretch = 1u << 6,    // an image scales its picture to fill the control
-    SingleLine = 1u << 7, // a label that does not wrap
-    MultiLine = 1u << 8,  // a text box of many lines, with both scroll bars and no wrapping
-    Unheard = 1u << 9,    // a label a listener hears within a sentence said elsewhere
+    Border = 1u << 4,      // single-line border
+    Rounded = 1u << 5,     // a shape's rounded rectangle
+    Stretch = 1u << 6,     // an image scales its picture to fill the control
+    SingleLine = 1u << 7,  // a label that does not wrap
+    MultiLine = 1u << 8,   // a text box of many lines, with both scroll bars and no wrapping
+    Unheard = 1u << 9,     // a label a listener hears within a sentence said elsewhere
+    Selectable = 1u << 10, // a label whose text the mouse selects, to copy it
+    Apart = 1u << 11,      // a control of a bar, set apart from those before it
 };
 
 // A line's end points, in twips from the client area's top-left corner.
@@ -92,19 +113,23 @@ struct MemberBinder
 // Runs a window's handler; made by on<> (binding.h) where the control is declared.
 using Handler = void (*)(Form &window);
 
-// Makes a text box of many lines as a class of the window's own that keeps more than its text;
-// made by makeAs<> (binding.h).
+// Makes a control as a class of the window's own: a text box of many lines that keeps more than
+// its text, a table, a view; made by makeAs<> (binding.h).
 using WidgetMaker = QWidget *(*)(QWidget *window);
 
 // Rows stand back to front: a control lies above the rows before it.
 struct ControlRow
 {
     Kind kind = Kind::Label;
-    const char *name = nullptr;    // also the Qt object name: "lblNumber(0)" for array elements
-    Twips geometry = {};           // Left, Top, Width, Height; none for a line or a timer
-    LineEnds ends = {};            // a line's
-    const char *caption = "";      // a label's caption, a button's or text box's text
-    const char *picture = nullptr; // an image's picture resource
+    const char *name = nullptr; // also the Qt object name: "lblNumber(0)" for array elements
+    Twips geometry = {};        // Left, Top, Width, Height; none for a line or a timer
+    LineEnds ends = {};         // a line's
+    Band band = Band::Placed;
+    int page = 0;             // the page of a row in Band::Page
+    int stretch = 0;          // the share of the spare room along its band that a control takes
+    const char *caption = ""; // a label's caption, a button's or text box's text
+    const char *picture = nullptr;      // an image's picture resource
+    const char *const *items = nullptr; // a choice's items or the pages' captions, up to a null
     Font font = {};
     Colour fore = {};     // a label's text
     Colour back = {};     // a label's background, a shape's fill
@@ -118,8 +143,9 @@ struct ControlRow
     const char *accessibleName = nullptr;
     const char *description = nullptr;
     MemberBinder member = {};
-    Handler handler = nullptr;  // a button's click, a text box's change, a timer's tick
-    WidgetMaker make = nullptr; // a text box of many lines only
+    // A button's click, a text box's or choice's or date's change, a timer's tick.
+    Handler handler = nullptr;
+    WidgetMaker make = nullptr; // a text box of many lines, a table, a view
 };
 
 // A menu bar entry, or an item of the entry above it.

@@ -12,12 +12,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <map>
@@ -79,6 +83,7 @@ void Form::build(std::span<const ControlRow> rows)
     setWindowTitle(QCoreApplication::translate(context, m_design.caption));
 
     std::map<int, QWidget *> tabOrder;
+    int laidOut = int(rows.size()); // laid-out controls take the tab order of their rows
     for (const ControlRow &row : rows) {
         QObject *control = createControl(row, this, context);
         const QString name = QString::fromLatin1(row.name);
@@ -94,6 +99,8 @@ void Form::build(std::span<const ControlRow> rows)
                 m_unheard.append(widget);
             if (row.tabIndex >= 0)
                 tabOrder.emplace(row.tabIndex, widget);
+            else if (row.band != Band::Placed && widget->focusPolicy() != Qt::NoFocus)
+                tabOrder.emplace(laidOut++, widget);
         }
         // To see a box take the focus, or hidden with it, and Tab in a box of many lines.
         if (qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control))
@@ -105,9 +112,52 @@ void Form::build(std::span<const ControlRow> rows)
             QWidget::setTabOrder(m_tabOrder.last(), widget);
         m_tabOrder.append(widget);
     }
+    layOut(rows);
     m_legibility.track(rows, m_controls);
     m_legibility.apply(*this);
     m_covered->track(rows, m_controls);
+}
+
+void Form::layOut(std::span<const ControlRow> rows)
+{
+    if (std::ranges::all_of(rows, [](const ControlRow &r) { return r.band == Band::Placed; }))
+        return;
+    auto *window = new QVBoxLayout(this);
+    auto *above = new QHBoxLayout;
+    auto *body = new QVBoxLayout;
+    auto *below = new QHBoxLayout;
+    window->addLayout(above);
+    window->addLayout(body, 1);
+    window->addLayout(below);
+    QTabWidget *pages = nullptr;
+    for (const ControlRow &row : rows) {
+        auto *control = qobject_cast<QWidget *>(m_controls.value(QString::fromLatin1(row.name)));
+        QBoxLayout *band = nullptr;
+        switch (row.band) {
+        case Band::Placed:
+            continue;
+        case Band::Above:
+            band = above;
+            break;
+        case Band::Body:
+            band = body;
+            break;
+        case Band::Page:
+            if (!pages || row.page >= pages->count())
+                qFatal("The control %s stands on page %d of no pages before it", row.name,
+                       row.page);
+            band = static_cast<QBoxLayout *>(pages->widget(row.page)->layout());
+            break;
+        case Band::Below:
+            band = below;
+            break;
+        }
+        if (row.flags & Apart)
+            band->addStretch(1);
+        band->addWidget(control, row.stretch);
+        if (row.kind == Kind::Pages)
+            pages = static_cast<QTabWidget *>(control);
+    }
 }
 
 void Form::connectHandler(QObject *control, Handler handler)
@@ -121,6 +171,10 @@ void Form::connectHandler(QObject *control, Handler handler)
         connect(box, &QPlainTextEdit::textChanged, this, run);
     else if (auto *timer = qobject_cast<QTimer *>(control))
         connect(timer, &QTimer::timeout, this, run);
+    else if (auto *choice = qobject_cast<QComboBox *>(control))
+        connect(choice, &QComboBox::currentIndexChanged, this, run);
+    else if (auto *date = qobject_cast<QDateEdit *>(control))
+        connect(date, &QDateEdit::dateChanged, this, run);
     else
         qFatal("The control %s has no event for a handler", qPrintable(control->objectName()));
 }

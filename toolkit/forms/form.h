@@ -78,6 +78,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // Puts the rows that are not placed in their bands, each band in the order of its rows.
+    void layOut(std::span<const ControlRow> rows);
     void connectHandler(QObject *control, Handler handler);
 
     const WindowDesign &m_design;
