@@ -12,21 +12,34 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-// Answers the problem the tiles show, rightly or not, and deals the next one with Reset.
+// The right answer to the problem the exercise's tiles show.
+inline QString rightAnswerTo(const QWidget &window, const drills::ExerciseControls &side)
+{
+    QStringList operands;
+    for (const QLabel *tile : side.operands) {
+        if (tile)
+            operands << tile->text();
+    }
+    return rightAnswer(operationOf(window), operands);
+}
+
+// Answers the problem the tiles show, rightly or not, and leaves it answered.
+inline void answerProblem(const QWidget &window, const drills::ExerciseControls &side,
+                          bool right = true)
+{
+    const QString answer = rightAnswerTo(window, side);
+    side.answerBox->setText(right                      ? answer
+                            : answer.startsWith(u"77") ? QStringLiteral("88")
+                                                       : QStringLiteral("77"));
+    side.answerButton->click();
+}
+
+// Answers that many problems, rightly or not, dealing the next one with Reset after each.
 inline void answerProblems(const QWidget &window, const drills::ExerciseControls &side, int count,
                            bool right = true)
 {
     for (int i = 0; i < count; ++i) {
-        QStringList operands;
-        for (const QLabel *tile : side.operands) {
-            if (tile)
-                operands << tile->text();
-        }
-        const QString answer = rightAnswer(operationOf(window), operands);
-        side.answerBox->setText(right                      ? answer
-                                : answer.startsWith(u"77") ? QStringLiteral("88")
-                                                           : QStringLiteral("77"));
-        side.answerButton->click();
+        answerProblem(window, side, right);
         side.resetButton->click();
     }
 }

@@ -2,16 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Division window: its long-division layout, dealing, the two-decimal answer as it shows, and
 // the feedback, animation and summary it shares with the other drills.
+#include "answering.h"
 #include "controls.h"
 #include "division/divisionwindow.h"
 #include "drillrows.h"
 #include "layoutcheck.h"
 #include "shell/mdisumbrook.h"
+#include "toolkit/forms/shape.h"
 #include "toolkit/look/appearance.h"
 #include "toolkit/text/random.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QTest>
 
@@ -76,13 +76,6 @@ void pose(DivisionWindow &w, int dividend, int divisor)
 {
     w.two.operands[0]->setText(QString::number(dividend));
     w.two.operands[1]->setText(QString::number(divisor));
-}
-
-void answerWith(DivisionWindow &w, const QString &text)
-{
-    w.two.answerBox->clear();
-    QTest::keyClicks(w.two.answerBox, text);
-    QTest::mouseClick(w.two.answerButton, Qt::LeftButton);
 }
 
 bool showsFace(const DivisionWindow &w, int face)
@@ -160,68 +153,48 @@ private slots:
         QCOMPARE(w.two.operands[1]->text(), "1");
     }
 
-    void theAnswerShowsInTwoDecimalText_data()
+    // The answer shows in two-decimal text, right or wrong, and the next Enter deals the next
+    // problem: typing after a right answer moves no default button, and the box a wrong one hid
+    // hands Enter to the window.
+    void answerThenEnter_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("right");
         QTest::newRow("2.0 reads as 2.") << "2.0" << true;
         QTest::newRow("2.1 is wrong") << "2.1" << false;
     }
-    void theAnswerShowsInTwoDecimalText()
+    void answerThenEnter()
     {
         QFETCH(QString, typed);
         QFETCH(bool, right);
         QLocale::setDefault(QLocale::c());
-        DivisionWindow w;
-        w.Form_Load();
-        w.show();
-        pose(w, 50, 25);
-        answerWith(w, typed);
-        QCOMPARE(w.two.correctAnswer->text(), "2.");
-        if (right) {
-            QCOMPARE(w.two.answerBox->text(), "2.");
-            QVERIFY(!control<QWidget>(w, "Shape12")->isHidden());
-            QVERIFY(showsFace(w, 2));
-        } else {
-            QVERIFY(w.two.answerBox->isHidden());
-            QVERIFY(!w.two.correctAnswer->isHidden() && !w.two.leadIn->isHidden());
-            QVERIFY(!control<QWidget>(w, "Shape13")->isHidden());
-            QVERIFY(showsFace(w, 0));
-        }
-        QCOMPARE(defaultButton(w), w.two.resetButton);
-    }
-
-    void typingMovesNoDefaultButton()
-    {
-        DivisionWindow w;
-        w.Form_Load();
-        w.show();
-        pose(w, 50, 25);
-        answerWith(w, "2");
-        QTest::keyClicks(w.two.answerBox, "5");
-        QCOMPARE(defaultButton(w), w.two.resetButton);
-        QTest::keyClick(w.two.answerBox, Qt::Key_Return);
-        QVERIFY(!w.two.resetButton->isEnabled());
-        QVERIFY(w.two.answerBox->text().isEmpty());
-    }
-
-    void enterDealsTheNextProblemAfterAWrongAnswer()
-    {
         shell::mdiSumbrook main;
         main.showMaximized();
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         auto *w = static_cast<DivisionWindow *>(instanceOf(Division).show());
-        QTRY_COMPARE(QApplication::focusWidget(), w->two.answerBox);
-        QTest::keyClicks(w->two.answerBox, "x");
-        QTest::keyClick(w->two.answerBox, Qt::Key_Return);
-        QVERIFY(w->two.answerBox->isHidden());
-        // The box that had the focus is hidden; Enter still reaches the window.
-        QWidget *focus = QApplication::focusWidget();
-        QVERIFY(focus);
-        QTest::keyClick(focus, Qt::Key_Return);
-        QVERIFY(!w->two.answerBox->isHidden());
-        QCOMPARE(QApplication::focusWidget(), w->two.answerBox);
+        QLineEdit *box = w->two.answerBox;
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        pose(*w, 50, 25);
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(w->two.correctAnswer->text(), "2.");
+        QCOMPARE(w->two.rightFrame->isHidden(), !right);
+        QCOMPARE(w->two.wrongFrame->isHidden(), right);
+        QVERIFY(showsFace(*w, right ? 2 : 0));
+        QCOMPARE(box->isHidden(), !right);
+        QCOMPARE(w->two.correctAnswer->isHidden(), right);
+        QCOMPARE(w->two.leadIn->isHidden(), right);
+        QCOMPARE(defaultButton(*w), w->two.resetButton);
+        if (right) {
+            QCOMPARE(box->text(), "2.");
+            QTest::keyClicks(box, "5");
+            QCOMPARE(defaultButton(*w), w->two.resetButton);
+        }
+        QTest::keyClick(right ? box : QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!w->two.resetButton->isEnabled());
+        QVERIFY(!box->isHidden() && box->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), box);
         instanceOf(Division).unload();
         QTRY_VERIFY(!instanceOf(Division).isLoaded());
     }
@@ -231,14 +204,11 @@ private slots:
         DivisionWindow w;
         w.Form_Load();
         w.show();
-        for (int right = 0; right < 4; ++right) {
-            pose(w, 50, 25);
-            answerWith(w, "2");
-            QVERIFY(!w.two.firstTimer->isActive());
-            press(w, "cmdReset");
-        }
-        pose(w, 25, 3);
-        answerWith(w, "8.33"); // the fifth right one
+        answerProblems(w, w.two, 3);
+        answerProblem(w, w.two);
+        QVERIFY(!w.two.firstTimer->isActive());
+        press(w, "cmdReset");
+        answerProblem(w, w.two); // the fifth right one
         QVERIFY(w.two.firstTimer->isActive());
         tick(w, "Timer1");
         QVERIFY(!w.two.praise->isHidden());
@@ -249,31 +219,8 @@ private slots:
         press(w, "cmdReset");
         QVERIFY(!w.two.firstTimer->isActive() && !w.two.secondTimer->isActive());
         QVERIFY(w.two.praise->isHidden() && w.two.picture->isHidden());
-
-        press(w, "cmdScore1");
-        QCOMPARE(w.two.correct->text(), "5");
-        QCOMPARE(w.two.total->text(), "5");
+        QCOMPARE(scoreShown(w.two, control<QPushButton>(w, "cmdScore1")), QStringList({"5", "5"}));
         QCOMPARE(w.two.percent->text(), "100.00%");
-    }
-
-    void opensFromTheMenuAndOnlyActivatesAfter()
-    {
-        shell::mdiSumbrook main;
-        main.showMaximized();
-        auto *item = main.findChild<QAction *>("mnuItemDivision");
-        QVERIFY(item->isEnabled());
-        item->trigger();
-        QMdiSubWindow *sub = main.mdiArea()->activeSubWindow();
-        QVERIFY(sub && sub->isMaximized());
-        auto *w = qobject_cast<DivisionWindow *>(sub->widget());
-        QVERIFY(w);
-        answerWith(*w, "1"); // counted; loading the window again would zero it
-        item->trigger();
-        QCOMPARE(main.mdiArea()->subWindowList().size(), 1);
-        press(*w, "cmdScore1");
-        QCOMPARE(w->two.total->text(), "1");
-        instanceOf(Division).unload();
-        QTRY_VERIFY(!instanceOf(Division).isLoaded());
     }
 };
 

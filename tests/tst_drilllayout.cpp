@@ -24,11 +24,6 @@ using toolkit::Shape;
 
 namespace {
 
-const char *drillName(const Drill *drill)
-{
-    return drill->name;
-}
-
 // The design's fonts, face, points and style.
 constexpr DesignedFont Heading{
     .family = "MS Sans Serif", .points = 13.5, .bold = true, .italic = true};
@@ -88,18 +83,18 @@ constexpr DesignedLook Looks[] = {
 // as properties every window has.
 struct Spot
 {
-    const char *window;
+    const char *drill; // its key
     const char *name;
     QRect twips;
 };
 constexpr Spot Spots[] = {
-    {"frmAddition", "lblNumber(0)", {2040, 480, 1095, 495}},
-    {"frmAddition", "txtAnswer", {2040, 1800, 975, 675}},
-    {"frmAddition", "cmdExit", {600, 6120, 1215, 495}},
-    {"frmSubtraction", "lblnumber2(2)", {6240, 1875, 975, 495}},
-    {"frmSubtraction", "cmdScore", {7920, 1920, 975, 495}},
-    {"frmMultiplication", "txtNumber2", {6240, 2520, 1335, 495}},
-    {"frmMultiplication", "lblPersent", {8400, 4800, 975, 615}},
+    {"addition", "lblNumber(0)", {2040, 480, 1095, 495}},
+    {"addition", "txtAnswer", {2040, 1800, 975, 675}},
+    {"addition", "cmdExit", {600, 6120, 1215, 495}},
+    {"subtraction", "lblnumber2(2)", {6240, 1875, 975, 495}},
+    {"subtraction", "cmdScore", {7920, 1920, 975, 495}},
+    {"multiplication", "txtNumber2", {6240, 2520, 1335, 495}},
+    {"multiplication", "lblPersent", {8400, 4800, 975, 615}},
 };
 // clang-format on
 
@@ -162,26 +157,12 @@ private slots:
         checkDesignedControl(DrillWindow(*integerDrills()[window]), Looks);
     }
 
-    void designedPlaces_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("twips");
-        for (const Spot &spot : Spots)
-            QTest::addRow("%s %s", spot.window, spot.name)
-                << spot.window << spot.name << spot.twips;
-    }
     void designedPlaces()
     {
-        QFETCH(QString, window);
-        QFETCH(QString, name);
-        QFETCH(QRect, twips);
-        for (const Drill *drill : integerDrills()) {
-            if (window != QLatin1String(drill->name))
-                continue;
-            DrillWindow built(*drill);
-            const QRect place(twips.topLeft() / 15, twips.size() / 15);
-            QCOMPARE(control<QWidget>(built, name)->geometry(), place);
+        for (const Spot &spot : Spots) {
+            const DrillWindow built(drilltable::drill(spot.drill));
+            QCOMPARE(control<QWidget>(built, spot.name)->geometry(),
+                     QRect(spot.twips.topLeft() / 15, spot.twips.size() / 15));
         }
     }
 
@@ -286,12 +267,7 @@ private slots:
         QVERIFY(window.two.picture->hasScaledContents());
     }
 
-    void stackingFollowsTheDesign_data()
-    {
-        QTest::addColumn<const Drill *>("drill");
-        for (const Drill *drill : integerDrills())
-            QTest::newRow(drillName(drill)) << drill;
-    }
+    void stackingFollowsTheDesign_data() { addEveryWindow(true); }
     void stackingFollowsTheDesign()
     {
         const Drill &drill = fetchedDrill();
@@ -327,28 +303,22 @@ private slots:
 
     void borderedAnswersSitWhereTheTilesDo_data()
     {
-        QTest::addColumn<int>("window"); // a drill, or Division after them
+        QTest::addColumn<const Drill *>("drill");
         QTest::addColumn<QString>("tile");
         QTest::addColumn<QString>("bordered");
-        for (const Drill *drill : integerDrills()) {
-            QTest::addRow("%s two", drillName(drill)) << int(indexOf(*drill)) << "lblNumber(0)"
-                                                      << "lblNumber(2)";
-            QTest::addRow("%s three", drillName(drill)) << int(indexOf(*drill)) << "lblnumber2(0)"
-                                                        << "lblnumber2(3)";
+        for (const Drill &drill : drilltable::Drills) {
+            QTest::addRow("%s two", drill.name) << &drill << "lblNumber(0)"
+                                                << "lblNumber(2)";
+            if (integerLayout(drill.layout))
+                QTest::addRow("%s three", drill.name) << &drill << "lblnumber2(0)"
+                                                      << "lblnumber2(3)";
         }
-        QTest::newRow("frmDivision") << int(indexOf(Division)) << "lblNumber(0)"
-                                     << "lblNumber(2)";
     }
     void borderedAnswersSitWhereTheTilesDo()
     {
-        QFETCH(int, window);
         QFETCH(QString, tile);
         QFETCH(QString, bordered);
-        std::unique_ptr<toolkit::Form> form;
-        if (integerLayout(drilltable::Drills[window].layout))
-            form = std::make_unique<DrillWindow>(drilltable::Drills[window]);
-        else
-            form = std::make_unique<division::DivisionWindow>();
+        const std::unique_ptr<toolkit::Form> form = windowOf(fetchedDrill());
         auto *plain = control<QLabel>(*form, tile);
         auto *framed = control<QLabel>(*form, bordered);
         plain->setText("88");
@@ -364,7 +334,7 @@ private slots:
         QTest::addColumn<bool>("dark");
         for (const Drill *drill : integerDrills())
             for (const bool dark : {false, true})
-                QTest::addRow("%s %s", drillName(drill), dark ? "dark" : "light") << drill << dark;
+                QTest::addRow("%s %s", drill->name, dark ? "dark" : "light") << drill << dark;
     }
     void aCoveredAnswerShowsNothingBesideItsBox()
     {

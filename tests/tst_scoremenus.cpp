@@ -4,7 +4,6 @@
 // summary labels and starts a new count only once it is written; Display opens the drill's file.
 #include "answering.h"
 #include "controls.h"
-#include "drillrows.h"
 #include "filecheck.h"
 
 #include "division/divisionwindow.h"
@@ -73,55 +72,47 @@ private slots:
     {
         dialogs::clearAnswers();
         scores::frmScore().unload();
-        for (const Drill *drill : integerDrills())
+        for (const Drill &drill : drilltable::Drills)
             instanceOf(drill).unload();
-        instanceOf(Division).unload();
         delete m_window;
         m_folder.leave();
     }
 
+    // The record is built from the panels as the last Score press left them; the counts then
+    // start afresh, the run of right answers towards the animation does not.
     void savingAppendsTheShownScoresAndStartsAfresh_data()
     {
         QTest::addColumn<const Drill *>("drill");
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("fileName");
         QTest::addColumn<QByteArray>("operation");
-        QTest::newRow("Addition") << &Addition << "mnuitemSaveScore"
-                                  << "Add.txt" << QByteArray("ADD");
-        QTest::newRow("Subtraction") << &Subtraction << "mnuItemSaveScore"
-                                     << "Sub.txt" << QByteArray("SUBTRACT");
-        QTest::newRow("Multiplication") << &Multiplication << "mnuItemSaveScore"
-                                        << "Multiply.txt" << QByteArray("MULTIPLY");
+        QTest::newRow("Addition") << &Addition << QByteArray("ADD");
+        QTest::newRow("Subtraction") << &Subtraction << QByteArray("SUBTRACT");
+        QTest::newRow("Multiplication") << &Multiplication << QByteArray("MULTIPLY");
     }
     void savingAppendsTheShownScoresAndStartsAfresh()
     {
         const Drill &drill = fetchedDrill();
-        QFETCH(QString, item);
-        QFETCH(QString, fileName);
         QFETCH(QByteArray, operation);
         DrillWindow *window = openScored(drill);
-        answerProblems(*window, window->two,
-                       1); // after the Score press: the record shows the labels
+        answerProblems(*window, window->two, 1); // after the Score press: not in the record
 
         dialogs::answerNextInput("Dav");
-        choose(window, qPrintable(item));
-        QCOMPARE(bytesOf(fileName), "\"Dav On the Day of " + today() +
-                                        " Got A 80.00% Out of 10 Questions on " + operation +
-                                        " 2 and 50.00% out of 4 Questions on " + operation +
-                                        " 3\r\n\"\r\n");
+        saveScoreItem(*window)->trigger();
+        QCOMPARE(bytesOf(drill.scores.fileName),
+                 "\"Dav On the Day of " + today() + " Got A 80.00% Out of 10 Questions on " +
+                     operation + " 2 and 50.00% out of 4 Questions on " + operation +
+                     " 3\r\n\"\r\n");
         QCOMPARE(window->two.percent->text(), "");
         QCOMPARE(window->three.percent->text(), "");
         QCOMPARE(window->two.total->text(), "10");
         QCOMPARE(window->three.total->text(), "4");
-        // The counts start afresh; the run of right answers towards the animation does not.
         QCOMPARE(scoreShown(window->two, control<QPushButton>(*window, "cmdScore1")),
                  QStringList({"0", "1"}));
         QCOMPARE(scoreShown(window->three, control<QPushButton>(*window, "cmdScore")),
                  QStringList({"0", "1"}));
-        window->two.answerBox->setText(rightAnswer(
-            drill.operation, {window->two.operands[0]->text(), window->two.operands[1]->text()}));
-        press(*window, window->two.answerButton->objectName());
+        answerProblem(*window, window->two);
         QVERIFY(window->two.firstTimer->isActive()); // the fifth right one since the last
+        QCOMPARE(scoreShown(window->two, control<QPushButton>(*window, "cmdScore1")),
+                 QStringList({"1", "1"}));
     }
 
     void anUnsavedScoreKeepsTheCount_data()
@@ -151,24 +142,6 @@ private slots:
                  QStringList({"2", "4"}));
     }
 
-    void theNextScoreCountsFromTheSave()
-    {
-        DrillWindow *window = openScored(Addition);
-        dialogs::answerNextInput("Dav");
-        choose(window, "mnuitemSaveScore");
-        for (int i = 0; i < 2; ++i) {
-            const int sum =
-                window->two.operands[0]->text().toInt() + window->two.operands[1]->text().toInt();
-            QTest::keyClicks(window->two.answerBox, QString::number(sum));
-            QTest::keyClick(window->two.answerBox, Qt::Key_Return);
-            QTest::mouseClick(window->two.resetButton, Qt::LeftButton);
-        }
-        QTest::mouseClick(window->findChild<QPushButton *>("cmdScore1"), Qt::LeftButton);
-        QCOMPARE(window->two.correct->text(), "2");
-        QCOMPARE(window->two.total->text(), "2");
-        QCOMPARE(window->two.percent->text(), "100.00%");
-    }
-
     void divisionSavesItsOneExercise()
     {
         auto *window = static_cast<division::DivisionWindow *>(instanceOf(Division).show());
@@ -189,25 +162,22 @@ private slots:
     void displayShowsTheDrillsOwnFile_data()
     {
         QTest::addColumn<const Drill *>("drill");
-        QTest::addColumn<QString>("fileName");
-        QTest::newRow("Addition") << &Addition << "Add.txt";
-        QTest::newRow("Subtraction") << &Subtraction << "Sub.txt";
-        QTest::newRow("Multiplication") << &Multiplication << "Multiply.txt";
-        QTest::newRow("Division") << &Division << "Divide.txt";
+        for (const Drill &drill : drilltable::Drills)
+            QTest::newRow(drill.name) << &drill;
     }
     void displayShowsTheDrillsOwnFile()
     {
-        QFETCH(const Drill *, drill);
-        QFETCH(QString, fileName);
-        for (const char *name : {"Add.txt", "Sub.txt", "Multiply.txt", "Divide.txt"}) {
-            QFile file(name);
+        const Drill &drill = fetchedDrill();
+        for (const Drill &each : drilltable::Drills) {
+            QFile file(each.scores.fileName);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray("\"") + name + "\r\n\"\r\n");
+            file.write(QByteArray("\"") + each.scores.fileName + "\r\n\"\r\n");
         }
         toolkit::Form *window = instanceOf(drill).show();
         choose(window, "mnuItemRetrievScores");
         QVERIFY(scores::frmScore().isLoaded());
         auto *viewer = static_cast<scores::ScoreWindow *>(scores::frmScore().form());
+        const QString fileName = drill.scores.fileName;
         QCOMPARE(viewer->txtScore->toPlainText(), "\"" + fileName + "\n\"\n");
         QCOMPARE(viewer->lblPath->text(), fileName);
         // Its title names the drill it shows, for a screen reader too.

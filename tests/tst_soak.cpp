@@ -4,13 +4,12 @@
 // reward animation ticking, scores saved and displayed by the thousand. The memory the process
 // holds must stay flat once everything has been used, and the 16-bit tallies must stop at their
 // ceiling instead of wrapping round.
+#include "answering.h"
 #include "controls.h"
 #include "drillrows.h"
 #include "filecheck.h"
-#include "rightanswer.h"
 
 #include "division/divisionwindow.h"
-#include "drillrows.h"
 #include "drills/drillwindow.h"
 #include "scores/scorewindow.h"
 #include "scriptedboxes.h"
@@ -24,7 +23,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
 #include <malloc.h>
 #include <unistd.h>
 
@@ -37,7 +35,6 @@ namespace {
 constexpr int Answers = 100'000;   // in each exercise
 constexpr int WarmUp = 5'000;      // of them, before memory is taken as settled
 constexpr int Ceiling = 40'000;    // answers without a save, enough to reach 32767
-constexpr int Exercises = 7;       // two in each integer drill, one in Division
 constexpr int TimerTicks = 40'000; // in all
 constexpr int SavesPerWindow = 250;
 constexpr int DisplaysPerWindow = 250;
@@ -63,98 +60,40 @@ QString megabytes(qint64 bytes)
     return QString::number(bytes / (1024.0 * 1024.0), 'f', 1) + QStringLiteral(" MB");
 }
 
-// One exercise, as the soak drives it through its window's handlers.
+// One exercise, as the soak drives it through its window's buttons and timers.
 struct Exercise
 {
-    const char *name;
-    QLineEdit *box;
-    std::function<void()> answer, reset, score, tickFirst, tickSecond;
-    QTimer *first, *second;
-    QLabel *correctLabel, *totalLabel, *percentLabel;
-    std::function<QString()> rightAnswer;
+    const toolkit::Form *window;
+    const drills::ExerciseControls *side;
+    QPushButton *score;
     int tickQuota = 0;
     int ticks = 0;
 };
 
-// One window: its exercises, its save and display commands and its score file.
+// One window of the table of drills, its exercises and what was done in it.
 struct Window
 {
-    const char *name;
+    const Drill *drill;
+    toolkit::Form *form;
     std::vector<Exercise> exercises;
-    std::function<void()> save, display;
-    QString fileName;
     int saves = 0;
     int displays = 0;
 };
 
-Window drillWindow(const Drill &drill, const char *name, const char *fileName)
+Window opened(const Drill &drill)
 {
-    auto *w = static_cast<DrillWindow *>(instanceOf(drill).show());
-    const auto result = [&drill](const QStringList &operands) {
-        return rightAnswer(drill.operation, operands);
-    };
-    Exercise two{"two numbers",
-                 w->two.answerBox,
-                 [w] { press(*w, "cmdAnswer"); },
-                 [w] { press(*w, "cmdReset"); },
-                 [w] { press(*w, "cmdScore1"); },
-                 [w] { tick(*w, "Timer1"); },
-                 [w] { tick(*w, "Timer2"); },
-                 w->two.firstTimer,
-                 w->two.secondTimer,
-                 w->two.correct,
-                 w->two.total,
-                 w->two.percent,
-                 [w, result] {
-                     return result({w->two.operands[0]->text(), w->two.operands[1]->text()});
-                 }};
-    Exercise three{"three numbers",
-                   w->three.answerBox,
-                   [w] { press(*w, "cmdAnswer1"); },
-                   [w] { press(*w, "cmdReset1"); },
-                   [w] { press(*w, "cmdScore"); },
-                   [w] { tick(*w, "Timer3"); },
-                   [w] { tick(*w, "Timer4"); },
-                   w->three.firstTimer,
-                   w->three.secondTimer,
-                   w->three.correct,
-                   w->three.total,
-                   w->three.percent,
-                   [w, result] {
-                       return result({w->three.operands[0]->text(), w->three.operands[1]->text(),
-                                      w->three.operands[2]->text()});
-                   }};
-    return {name,
-            {two, three},
-            [w] { saveScoreItem(*w)->trigger(); },
-            [w] { menuItem(*w, "mnuItemRetrievScores")->trigger(); },
-            fileName};
+    toolkit::Form *form = instanceOf(drill).show();
+    const auto score = [form](const char *name) { return control<QPushButton>(*form, name); };
+    if (auto *w = qobject_cast<DrillWindow *>(form))
+        return {
+            &drill, form, {{w, &w->two, score("cmdScore1")}, {w, &w->three, score("cmdScore")}}};
+    auto *w = static_cast<DivisionWindow *>(form);
+    return {&drill, form, {{w, &w->two, score("cmdScore1")}}};
 }
 
-Window divisionWindow()
+void fire(QTimer *timer)
 {
-    auto *w = static_cast<DivisionWindow *>(instanceOf(Division).show());
-    Exercise e{"quotient",
-               w->two.answerBox,
-               [w] { press(*w, "cmdAnswer"); },
-               [w] { press(*w, "cmdReset"); },
-               [w] { press(*w, "cmdScore1"); },
-               [w] { tick(*w, "Timer1"); },
-               [w] { tick(*w, "Timer2"); },
-               w->two.firstTimer,
-               w->two.secondTimer,
-               w->two.correct,
-               w->two.total,
-               w->two.percent,
-               [w] {
-                   return rightAnswer(drills::Operation::Divide,
-                                      {w->two.operands[0]->text(), w->two.operands[1]->text()});
-               }};
-    return {"Division",
-            {e},
-            [w] { saveScoreItem(*w)->trigger(); },
-            [w] { menuItem(*w, "mnuItemRetrievScores")->trigger(); },
-            "Divide.txt"};
+    QMetaObject::invokeMethod(timer, "timeout");
 }
 
 } // namespace
@@ -171,14 +110,13 @@ private slots:
         m_startBytes = residentBytes();
         m_main = new shell::mdiSumbrook;
         m_main->showMaximized();
-        m_windows.push_back(drillWindow(Addition, "Addition", "Add.txt"));
-        m_windows.push_back(drillWindow(Subtraction, "Subtraction", "Sub.txt"));
-        m_windows.push_back(drillWindow(Multiplication, "Multiplication", "Multiply.txt"));
-        m_windows.push_back(divisionWindow());
+        for (const Drill &drill : drilltable::Drills)
+            m_windows.push_back(opened(drill));
         int exercise = 0;
         for (Window &window : m_windows) {
             for (Exercise &e : window.exercises)
-                e.tickQuota = TimerTicks / Exercises + (exercise++ < TimerTicks % Exercises);
+                e.tickQuota = TimerTicks / drilltable::ExerciseCount +
+                              (exercise++ < TimerTicks % drilltable::ExerciseCount);
         }
         m_clock.start();
     }
@@ -187,9 +125,8 @@ private slots:
     {
         toolkit::dialogs::clearAnswers();
         scores::frmScore().unload();
-        for (const Drill *drill : integerDrills())
+        for (const Drill &drill : drilltable::Drills)
             instanceOf(drill).unload();
-        instanceOf(Division).unload();
         delete m_main;
         m_folder.leave();
     }
@@ -206,7 +143,7 @@ private slots:
     {
         QTest::addColumn<int>("window");
         for (int i = 0; i < int(m_windows.size()); ++i)
-            QTest::newRow(m_windows[i].name) << i;
+            QTest::newRow(m_windows[i].drill->name) << i;
     }
     void soak()
     {
@@ -223,7 +160,7 @@ private slots:
         for (const Window &window : m_windows) {
             QCOMPARE(window.saves, SavesPerWindow);
             QCOMPARE(window.displays, DisplaysPerWindow);
-            QCOMPARE(bytesOf(window.fileName).count("\r\n\"\r\n"), SavesPerWindow);
+            QCOMPARE(bytesOf(window.drill->scores.fileName).count("\r\n\"\r\n"), SavesPerWindow);
             for (const Exercise &e : window.exercises) {
                 QCOMPARE(e.ticks, e.tickQuota);
                 ticks += e.ticks;
@@ -262,27 +199,23 @@ private:
             }
             if (i == Ceiling - 1) {
                 for (Exercise &e : window.exercises) {
-                    e.score();
-                    QCOMPARE(e.correctLabel->text(), "32767");
-                    QCOMPARE(e.totalLabel->text(), "32767");
-                    QCOMPARE(e.percentLabel->text(), "100.00%");
+                    QCOMPARE(scoreShown(*e.side, e.score), QStringList({"32767", "32767"}));
+                    QCOMPARE(e.side->percent->text(), "100.00%");
                 }
             }
             if (i >= Ceiling && (i - Ceiling) % saveEvery == saveEvery - 1) {
                 for (Exercise &e : window.exercises)
-                    e.score();
+                    e.score->click();
                 toolkit::dialogs::answerNextInput(QStringLiteral("Soak %1").arg(window.saves));
-                window.save();
+                saveScoreItem(*window.form)->trigger();
                 QCOMPARE(toolkit::dialogs::pendingAnswers(), 0);
-                toolkit::dialogs::takeAnsweredBoxes(); // the seam's record, not the program's
-                for (const Exercise &e : window.exercises) {
-                    e.score(); // saved: the count starts afresh
-                    QCOMPARE(e.correctLabel->text(), "0");
-                }
+                toolkit::dialogs::takeAnsweredBoxes();     // the seam's record, not the program's
+                for (const Exercise &e : window.exercises) // saved: the count starts afresh
+                    QCOMPARE(scoreShown(*e.side, e.score).first(), "0");
                 ++window.saves;
             }
             if (i % displayEvery == displayEvery / 2) {
-                window.display();
+                menuItem(*window.form, "mnuItemRetrievScores")->trigger();
                 QVERIFY(scores::frmScore().isLoaded());
                 ++window.displays;
             }
@@ -293,23 +226,25 @@ private:
 
     void answer(Exercise &e, int i)
     {
-        const QString typed = i % 10 == 9 ? QStringLiteral("-1") : e.rightAnswer();
+        QLineEdit *box = e.side->answerBox;
+        const QString typed =
+            i % 10 == 9 ? QStringLiteral("-1") : rightAnswerTo(*e.window, *e.side);
         if (i % 1000 == 0) {
-            e.box->clear();
-            QTest::keyClicks(e.box, typed);
+            box->clear();
+            QTest::keyClicks(box, typed);
         } else {
-            e.box->setText(typed);
+            box->setText(typed);
         }
-        e.answer();
+        e.side->answerButton->click();
         // Every fifth right answer starts the animation: give it the ticks due by now, and the
         // rest near the end.
-        if (e.first->isActive()) {
+        if (e.side->firstTimer->isActive()) {
             const int due =
                 i >= Answers - 100 ? e.tickQuota : int(qint64(e.tickQuota) * (i + 1) / Answers);
             for (; e.ticks < due; ++e.ticks)
-                e.first->isActive() ? e.tickFirst() : e.tickSecond();
+                fire(e.side->firstTimer->isActive() ? e.side->firstTimer : e.side->secondTimer);
         }
-        e.reset();
+        e.side->resetButton->click();
     }
 
     ScratchFolder m_folder;
