@@ -381,10 +381,6 @@ private slots:
         addition->two.answerBox->setText(QStringLiteral("x"));
         press(*addition, "cmdAnswer");
         texts << addition->two.picture->accessibleName();
-        about::frmAbout().show();
-        static_cast<about::AboutWindow *>(about::frmAbout().form())->Form_Load();
-        texts << about::frmAbout().form()->windowTitle()
-              << static_cast<about::AboutWindow *>(about::frmAbout().form())->lblVersion->text();
 
         // Saving a score: the name asked for, a name the file cannot hold, a file that is no file;
         // the viewer's question on closing with edits.
