@@ -48,10 +48,6 @@ public:
                          QWidget *parent = nullptr);
 
     void Form_Load() override;
-    void StartSysInfo();
-    // Reads one registry value as text; True (-1) when it was read, False (0) when not.
-    qint16 GetKeyValue(RegKey KeyRoot, const QString &KeyName, const QString &SubKeyRef,
-                       QString &KeyVal);
 
     // The window's design, in aboutwindow.cpp.
     static const toolkit::ControlRow Rows[];
@@ -67,6 +63,10 @@ protected:
 private:
     void cmdOK_Click();
     void cmdSysInfo_Click();
+    void StartSysInfo();
+    // Reads one registry value as text; True (-1) when it was read, False (0) when not.
+    qint16 GetKeyValue(RegKey KeyRoot, const QString &KeyName, const QString &SubKeyRef,
+                       QString &KeyVal);
 
     SystemInfoServices m_services;
     toolkit::ModalBoxes &m_boxes;

@@ -68,11 +68,6 @@ private:
 
 const QString Unavailable = "Sumbrook: System Information Is Unavailable At This Time";
 
-std::vector<unsigned char> bytes(const std::string &text)
-{
-    return {text.begin(), text.end()};
-}
-
 } // namespace
 
 class TestAbout : public QObject
@@ -82,49 +77,78 @@ class TestAbout : public QObject
 private slots:
     void initTestCase() { toolkit::installFontSubstitutes(); }
 
-    void theFirstLocationStartsWithoutAFileTest()
+    // The first location's value is started as read, with no look for the file: a string as it
+    // is, its terminating zero dropped; a 32-bit number as "&h" and its bytes' hex codes, last
+    // first; another type as nothing. A value too long for the lookup, an empty one or none ends
+    // in the message. Every key opened is closed again.
+    void systemInfoStartsWhatTheRegistryNames_data()
     {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<uint>("type");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QStringList>("started"); // the message shows when nothing is
+        const QString info = QString::fromStdString(InfoKey);
+        const QByteArray path = "C:\\Tools\\info.exe", longest(1023, 'a');
+        QTest::newRow("a string and its zero")
+            << info << "PATH" << TypeString << path + '\0' << QStringList{path};
+        QTest::newRow("a string without a zero")
+            << info << "PATH" << TypeString << path << QStringList{path};
+        QTest::newRow("1023 characters and a zero")
+            << info << "PATH" << TypeString << longest + '\0' << QStringList{longest};
+        QTest::newRow("1024 characters and a zero")
+            << info << "PATH" << TypeString << longest + "a" + '\0' << QStringList();
+        QTest::newRow("a number") << info << "PATH" << TypeNumber
+                                  << QByteArray("\x0A\x00\x2B\x01", 4) << QStringList{"&h12B0A"};
+        QTest::newRow("another type") << info << "PATH" << 3u << path << QStringList{""};
+        QTest::newRow("an empty string")
+            << info << "PATH" << TypeString << QByteArray() << QStringList();
+        QTest::newRow("another value") << info << "MSINFO" << TypeString << path << QStringList();
+        QTest::newRow("another key") << "SOFTWARE\\Microsoft\\Shared Tools"
+                                     << "PATH" << TypeString << path << QStringList();
+    }
+    void systemInfoStartsWhatTheRegistryNames()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, name);
+        QFETCH(uint, type);
+        QFETCH(QByteArray, data);
+        QFETCH(QStringList, started);
         Services services;
-        services.registry->setString(InfoKey, "PATH", "C:\\Tools\\info.exe");
+        services.registry->setValue(key.toStdString(), name.toStdString(), type,
+                                    {data.begin(), data.end()});
         AboutWindow w(services.forWindow());
-        w.StartSysInfo();
-        QCOMPARE(services.started, QStringList{"C:\\Tools\\info.exe"});
-        QVERIFY(services.messages().isEmpty());
+        press(w, "cmdSysInfo");
+        QCOMPARE(services.started, started);
+        QCOMPARE(services.messages(), started.isEmpty() ? QStringList{Unavailable} : QStringList());
         QCOMPARE(services.registry->openKeys(), 0);
     }
 
+    // The second location names a folder, which counts only when it holds the program file.
     void theSecondLocationNeedsTheProgramFile()
     {
         QTemporaryDir folder;
         const QString registryFolder = QString(folder.path()).replace('/', '\\');
         Services services;
-        services.registry->setString(LocationKey, "MSINFO", registryFolder.toStdString());
+        services.registry->setString(LocationKey, "MSINFO", registryFolder.toStdString(), false);
         AboutWindow w(services.forWindow());
-        w.StartSysInfo();
+        press(w, "cmdSysInfo");
         QCOMPARE(services.messages(), QStringList{Unavailable});
         QVERIFY(services.started.isEmpty());
 
         QFile program(folder.filePath("MSINFO32.EXE"));
         QVERIFY(program.open(QIODevice::WriteOnly));
         program.close();
-        w.StartSysInfo();
+        press(w, "cmdSysInfo");
         QCOMPARE(services.started, QStringList{registryFolder + "\\MSINFO32.EXE"});
         QCOMPARE(services.messages().size(), 1);
 
         // A folder of that name is no program file.
         QVERIFY(program.remove());
         QVERIFY(QDir(folder.path()).mkdir("MSINFO32.EXE"));
-        w.StartSysInfo();
+        press(w, "cmdSysInfo");
         QCOMPARE(services.messages().size(), 2);
-    }
-
-    void neitherLocationShowsTheMessage()
-    {
-        Services services;
-        AboutWindow w(services.forWindow());
-        w.StartSysInfo();
-        QCOMPARE(services.messages(), QStringList{Unavailable});
-        QVERIFY(services.started.isEmpty());
+        QCOMPARE(services.registry->openKeys(), 0);
     }
 
     void aStartThatFailsShowsTheMessage()
@@ -133,85 +157,9 @@ private slots:
         services.registry->setString(InfoKey, "PATH", "/nowhere/info");
         services.startSucceeds = false;
         AboutWindow w(services.forWindow());
-        w.StartSysInfo();
-        QCOMPARE(services.started.size(), 1);
+        press(w, "cmdSysInfo");
+        QCOMPARE(services.started, QStringList{"/nowhere/info"});
         QCOMPARE(services.messages(), QStringList{Unavailable});
-    }
-
-    void readsStringsWithOrWithoutTheirZero()
-    {
-        Services services;
-        services.registry->setString(InfoKey, "PATH", "C:\\info.exe", true);
-        services.registry->setString(LocationKey, "MSINFO", "C:\\info.exe", false);
-        AboutWindow w(services.forWindow());
-        QString first, second;
-        QCOMPARE(w.GetKeyValue(LocalMachine, QString::fromStdString(InfoKey), "PATH", first),
-                 qint16(-1));
-        QCOMPARE(w.GetKeyValue(LocalMachine, QString::fromStdString(LocationKey), "MSINFO", second),
-                 qint16(-1));
-        QCOMPARE(first, "C:\\info.exe");
-        QCOMPARE(second, first);
-        QCOMPARE(services.registry->openKeys(), 0);
-    }
-
-    void valuesThatDoNotFit_data()
-    {
-        QTest::addColumn<int>("length");
-        QTest::addColumn<bool>("read");
-        QTest::newRow("1023 and a zero") << 1023 << true;
-        QTest::newRow("1024 and a zero") << 1024 << false;
-    }
-    void valuesThatDoNotFit()
-    {
-        QFETCH(int, length);
-        QFETCH(bool, read);
-        Services services;
-        services.registry->setString(InfoKey, "PATH", std::string(length, 'a'));
-        AboutWindow w(services.forWindow());
-        QString value = "before";
-        QCOMPARE(w.GetKeyValue(LocalMachine, QString::fromStdString(InfoKey), "PATH", value),
-                 qint16(read ? -1 : 0));
-        QCOMPARE(value.size(), read ? length : 0);
-        QCOMPARE(services.registry->openKeys(), 0);
-    }
-
-    void numbersAndOtherTypes()
-    {
-        Services services;
-        services.registry->setValue(InfoKey, "NUMBER", TypeNumber, {0x0A, 0x00, 0x2B, 0x01});
-        services.registry->setValue(InfoKey, "BINARY", 3, bytes("\x01\x02"));
-        AboutWindow w(services.forWindow());
-        QString number = "x";
-        QCOMPARE(w.GetKeyValue(LocalMachine, QString::fromStdString(InfoKey), "NUMBER", number),
-                 qint16(-1));
-        // Characters from the last to the first in upper-case hex, after the text on entry.
-        QCOMPARE(number, "&hx12B0A");
-        QString binary = "kept";
-        QCOMPARE(w.GetKeyValue(LocalMachine, QString::fromStdString(InfoKey), "BINARY", binary),
-                 qint16(-1));
-        QCOMPARE(binary, "kept");
-    }
-
-    void anotherTypeLeavesAnEmptyPathThatFailsToStart()
-    {
-        Services services;
-        services.registry->setValue(InfoKey, "PATH", 3, bytes("C:\\info.exe"));
-        services.startSucceeds = false;
-        AboutWindow w(services.forWindow());
-        w.StartSysInfo();
-        QCOMPARE(services.started, QStringList{QString()});
-        QCOMPARE(services.messages(), QStringList{Unavailable});
-    }
-
-    void anEmptyReadEndsInTheMessage()
-    {
-        Services services;
-        services.registry->setValue(InfoKey, "PATH", TypeString, {});
-        AboutWindow w(services.forWindow());
-        w.StartSysInfo();
-        QVERIFY(services.started.isEmpty());
-        QCOMPARE(services.messages(), QStringList{Unavailable});
-        QCOMPARE(services.registry->openKeys(), 0);
     }
 
     void theStandInStartsAProgramFoundOnPath()
@@ -231,14 +179,14 @@ private slots:
         qputenv("PATH", bin.path().toUtf8() + ":" + savedPath);
         toolkit::dialogs::answerNextMessage(QMessageBox::Ok);
         AboutWindow found;
-        found.StartSysInfo();
+        press(found, "cmdSysInfo");
         QTRY_VERIFY(QFile::exists(marker));
         QCOMPARE(toolkit::dialogs::pendingAnswers(), 1); // no message
 
         // With none of the programs on the path the message is shown.
         qputenv("PATH", bin.filePath("empty").toUtf8());
         AboutWindow none;
-        none.StartSysInfo();
+        press(none, "cmdSysInfo");
         const auto boxes = toolkit::dialogs::takeAnsweredBoxes();
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes.first().text, "System Information Is Unavailable At This Time");
@@ -261,18 +209,6 @@ private slots:
         QVERIFY(systemInfoProgram({one.filePath("empty")}).isEmpty());
     }
 
-    void theSeparatorIsEtchedGreyOverWhite()
-    {
-        auto *w = static_cast<AboutWindow *>(frmAbout().show());
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        const QImage image = w->grab().toImage();
-        const int x = w->width() / 2;
-        QCOMPARE(image.pixelColor(x, 2445 / 15), QColor(0x80, 0x80, 0x80));
-        QCOMPARE(image.pixelColor(x, 2460 / 15), QColor(Qt::white));
-        frmAbout().unload();
-        QTRY_VERIFY(!frmAbout().isLoaded());
-    }
-
     void theDialogAfterLoad()
     {
         AboutWindow *w = static_cast<AboutWindow *>(frmAbout().show());
@@ -289,6 +225,11 @@ private slots:
         QVERIFY(control<QLabel>(*w, "Label1")->text().startsWith("Please send any comments to  "));
         QVERIFY(!control<QLabel>(*w, "picIcon")->pixmap().isNull());
         QCOMPARE(w->cmdSysInfo->text(), "&System Info...");
+        // The separator is etched: grey over white.
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const QImage image = w->grab().toImage();
+        QCOMPARE(image.pixelColor(w->width() / 2, 2445 / 15), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(image.pixelColor(w->width() / 2, 2460 / 15), QColor(Qt::white));
         QCOMPARE(frmAbout().show(), w); // only activates
         frmAbout().unload();
         QTRY_VERIFY(!frmAbout().isLoaded());

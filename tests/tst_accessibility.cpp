@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader hears of every window (names, descriptions, announcements), and the whole
 // program driven from the keyboard alone: each drill from its opening to Exit, and About.
+#include "answering.h"
 #include "controls.h"
 #include "drillrows.h"
 #include "fakeregistry.h"
@@ -11,7 +12,6 @@
 
 #include "about/aboutwindow.h"
 #include "division/divisionwindow.h"
-#include "drillrows.h"
 #include "drills/drillwindow.h"
 #include "drills/exercise.h"
 #include "scores/scorewindow.h"
@@ -45,8 +45,6 @@ using drills::Drill;
 using drills::DrillWindow;
 using drills::Operation;
 
-Q_DECLARE_METATYPE(drills::Operation)
-
 namespace {
 
 QString spoken(QObject *object, QAccessible::Text what)
@@ -74,6 +72,14 @@ void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QVERIFY(focused());
     QTest::keyClick(focused(), key, modifiers);
+}
+
+// The main window maximised and active, as a learner starts.
+[[nodiscard]] bool shownActive(QMainWindow &main)
+{
+    main.showMaximized();
+    main.activateWindow();
+    return QTest::qWaitForWindowActive(&main);
 }
 
 // The controls a user can act on: what Tab reaches.
@@ -161,8 +167,9 @@ struct Problem
     QString answer;
 };
 
-Problem problemIn(QWidget *form, QLineEdit *box, Operation operation)
+Problem problemIn(QWidget *form, QLineEdit *box)
 {
+    const Operation operation = operationOf(*form);
     const bool three = box->objectName() == "txtNumber2";
     QStringList operands;
     for (int i = 0; i < (three ? 3 : 2); ++i) {
@@ -185,8 +192,10 @@ void chooseByKeyboard(QMainWindow &main, const QString &item, bool f10 = true)
     }
     QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
     auto *menu = static_cast<QMenu *>(QApplication::activePopupWidget());
-    for (int i = 0; i < 6 && (!menu->activeAction() || menu->activeAction()->objectName() != item);
-         ++i)
+    // The list opens with its first item chosen, so Enter alone takes it, as the highlight says.
+    QVERIFY(menu->activeAction());
+    QCOMPARE(menu->activeAction(), menu->actions().value(0));
+    for (int i = 0; i < 6 && menu->activeAction()->objectName() != item; ++i)
         QTest::keyClick(menu, Qt::Key_Down);
     QCOMPARE(menu->activeAction()->objectName(), item);
     QTest::keyClick(menu, Qt::Key_Return);
@@ -224,12 +233,9 @@ class DrillByKeys
 public:
     struct Drill
     {
-        QString item; // the first menu's item that opens it
-        Operation operation;
+        const ::Drill *row;
         QString startBox; // where the focus lands as it opens
         QString exercise; // what the exercise's buttons are named after
-        QString saveItem; // Save Score in its menu
-        QString scoreFile;
     };
 
     DrillByKeys(QMainWindow &main, QStringList &announced, Drill drill)
@@ -242,11 +248,11 @@ public:
     // with the keys that go on from there.
     void openFromTheMenu()
     {
-        chooseByKeyboard(m_main, m_drill.item);
+        chooseByKeyboard(m_main, m_drill.row->menuName);
         QTRY_COMPARE(focused()->objectName(), m_drill.startBox);
         m_box = static_cast<QLineEdit *>(focused());
         m_form = m_box->parentWidget();
-        m_problem = problemIn(m_form, m_box, m_drill.operation);
+        m_problem = problemIn(m_form, m_box);
         QCOMPARE(nameOf(m_box), m_problem.spoken);
         QVERIFY(descriptionOf(m_box).contains("press Enter"));
         QVERIFY(descriptionOf(m_box).contains("Tab"));
@@ -272,9 +278,9 @@ public:
     // Save Score from the window's menu, the name typed into the box.
     void saveTheScoreFromTheMenu()
     {
-        const QString scoreFile = m_drill.scoreFile;
+        const QString scoreFile = m_drill.row->scores.fileName;
         typeIntoNextBox("Dav");
-        chooseByKeyboard(m_main, m_drill.saveItem);
+        chooseByKeyboard(m_main, saveScoreItem(*m_form)->objectName());
         QTRY_VERIFY(QFile::exists(scoreFile));
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QVERIFY(bytesOf(scoreFile).contains("83.33%"));
@@ -329,7 +335,7 @@ private:
         QVERIFY(descriptionOf(focused()).startsWith("press Enter for a new"));
         press(Qt::Key_Return);
         QCOMPARE(focused(), m_box);
-        m_problem = problemIn(m_form, m_box, m_drill.operation);
+        m_problem = problemIn(m_form, m_box);
         QCOMPARE(nameOf(m_box), m_problem.spoken);
         // The long hint was for the first problem.
         QCOMPARE(descriptionOf(m_box), "type the answer, then press Enter");
@@ -345,7 +351,7 @@ private:
             return control<QLabel>(*m_form, QStringLiteral("lblNumber(%1)").arg(i))->text().toInt();
         };
         const bool rounded =
-            m_drill.operation == Operation::Divide && operand(0) * 100 % operand(1);
+            m_drill.row->operation == Operation::Divide && operand(0) * 100 % operand(1);
         return QString(right ? "Right! %1 is %2%3." : "Not quite. %1 is %2%3.")
             .arg(m_problem.spoken, rounded ? "about " : "",
                  answer.startsWith(u'-') ? "minus " + answer.mid(1) : answer);
@@ -424,17 +430,14 @@ private slots:
     {
         QTest::addColumn<const Drill *>("drill");
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<Operation>("operation");
-        QTest::newRow("Addition") << &Addition << "Addition" << Operation::Add;
-        QTest::newRow("Subtraction") << &Subtraction << "Subtraction" << Operation::Subtract;
-        QTest::newRow("Multiplication")
-            << &Multiplication << "Multiplication" << Operation::Multiply;
+        QTest::newRow("Addition") << &Addition << "Addition";
+        QTest::newRow("Subtraction") << &Subtraction << "Subtraction";
+        QTest::newRow("Multiplication") << &Multiplication << "Multiplication";
     }
     void drillTilesAndAnswerBoxes()
     {
         const Drill &drill = fetchedDrill();
         QFETCH(QString, caption);
-        QFETCH(Operation, operation);
         // A problem at load, then another after Reset.
         toolkit::RandomSource chosen({0.1f, 0.2f, 0.3f, 0.4f, 0.6f, 0.5f, 0.0f, 0.99f, 0.3f, 0.7f});
         DrillWindow w(drill, chosen);
@@ -456,7 +459,7 @@ private slots:
             }
             // Each box is named by its problem, so the focus landing there reads it.
             for (QLineEdit *box : {w.two.answerBox, w.three.answerBox})
-                QCOMPARE(nameOf(box), problemIn(&w, box, operation).spoken);
+                QCOMPARE(nameOf(box), problemIn(&w, box).spoken);
         };
         checkProblems();
         // The names follow the numbers through a new problem.
@@ -496,7 +499,7 @@ private slots:
         QCOMPARE(descriptionOf(w.two.operands[0]), "number to divide");
         QCOMPARE(nameOf(w.two.operands[1]), w.two.operands[1]->text());
         QCOMPARE(descriptionOf(w.two.operands[1]), "number to divide by");
-        QCOMPARE(nameOf(w.two.answerBox), problemIn(&w, w.two.answerBox, Operation::Divide).spoken);
+        QCOMPARE(nameOf(w.two.answerBox), problemIn(&w, w.two.answerBox).spoken);
         QVERIFY(descriptionOf(w.two.answerBox).contains("two decimal places"));
         QCOMPARE(descriptionOf(w.two.percent), "percentage of right answers");
         w.two.answerBox->setText(QStringLiteral("x"));
@@ -552,14 +555,10 @@ private slots:
         DrillWindow w(Multiplication);
         w.Form_Load();
         w.show();
-        QLineEdit *box = three ? w.three.answerBox : w.two.answerBox;
-        QLabel *picture = three ? w.three.picture : w.two.picture;
-        const auto answer = [&](bool right) {
-            const int sum = problemIn(&w, box, Operation::Multiply).answer.toInt();
-            box->setText(QString::number(right ? sum : sum + 1));
-            three ? press(w, "cmdAnswer1") : press(w, "cmdAnswer");
-        };
-        const auto reset = [&] { three ? press(w, "cmdReset1") : press(w, "cmdReset"); };
+        const drills::ExerciseControls &side = three ? w.three : w.two;
+        QLabel *picture = side.picture;
+        const auto answer = [&](bool right) { answerProblem(w, side, right); };
+        const auto reset = [&] { side.resetButton->click(); };
         answer(false); // Reset deals once the first problem is answered
         // The picture is named before it shows, so it is never heard with the last verdict.
         const NamesAt shown(picture, QEvent::Show);
@@ -580,7 +579,7 @@ private slots:
                   : (i % 2 ? tick(w, "Timer2") : tick(w, "Timer1"));
             QCOMPARE(nameOf(picture), "right: the faces take turns");
         }
-        QVERIFY((three ? w.three.praise : w.two.praise)->isVisible());
+        QVERIFY(side.praise->isVisible());
     }
 
     void everyWindowIsHeardOnce()
@@ -614,15 +613,9 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("window");
         for (const bool f10 : {true, false}) {
-            const char *key = f10 ? "F10" : "Alt";
-            QTest::addRow("%s Addition", key) << f10 << "mnuitemAddition"
-                                              << "frmAddition";
-            QTest::addRow("%s Subtraction", key) << f10 << "mnuItemSubtraction"
-                                                 << "frmSubtraction";
-            QTest::addRow("%s Multiplication", key) << f10 << "mnuItemMultiplication"
-                                                    << "frmMultiplication";
-            QTest::addRow("%s Division", key) << f10 << "mnuItemDivision"
-                                              << "frmDivision";
+            for (const Drill &drill : drilltable::Drills)
+                QTest::addRow("%s %s", f10 ? "F10" : "Alt", drill.key)
+                    << f10 << QString(drill.menuName) << QString(drill.name);
         }
     }
     void menusOpenEveryWindowFromTheKeyboard()
@@ -631,9 +624,7 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, window);
         shell::mdiSumbrook main;
-        main.showMaximized();
-        main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(shownActive(main));
         // The frame becomes the active window again only after the menu has closed, after the box
         // took the focus: the screen reader is told once more that the focus is in the box, or it
         // rests on the frame and the arrow keys in the box are silent. What Qt tells while the
@@ -657,67 +648,16 @@ private slots:
         QCOMPARE(main.menuBar()->actions().value(0)->text(), "Sumbrook");
     }
 
-    // The list opens with its first item chosen, so Enter alone opens it, as the highlight says.
-    void enterRightAfterOpeningTheMenuChoosesTheFirstItem_data()
-    {
-        QTest::addColumn<bool>("f10");
-        QTest::newRow("F10") << true;
-        QTest::newRow("Alt, Down") << false;
-    }
-    void enterRightAfterOpeningTheMenuChoosesTheFirstItem()
-    {
-        QFETCH(bool, f10);
-        shell::mdiSumbrook main;
-        main.showMaximized();
-        main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
-        if (f10) {
-            QTest::keyClick(&main, Qt::Key_F10);
-        } else {
-            QTest::keyClick(&main, Qt::Key_Alt, Qt::AltModifier);
-            QTRY_VERIFY(main.menuBar()->hasFocus());
-            QTest::keyClick(main.menuBar(), Qt::Key_Down);
-        }
-        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
-        auto *menu = static_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu->activeAction());
-        QCOMPARE(menu->activeAction()->objectName(), "mnuitemAddition");
-        QTest::keyClick(menu, Qt::Key_Return);
-        QTRY_VERIFY(instanceOf(Addition).isLoaded());
-        instanceOf(Addition).unload();
-        QTRY_VERIFY(!instanceOf(Addition).isLoaded());
-    }
-
     // A learner who cannot see or use a mouse does a whole drill: every step by keys, each heard
     // from the control the focus lands on, from opening the drill to its Exit.
     void aWholeDrillByKeysAlone_data()
     {
         using Drill = DrillByKeys::Drill;
         QTest::addColumn<Drill>("drill");
-        QTest::newRow("Addition") << Drill{.item = "mnuitemAddition",
-                                           .operation = Operation::Add,
-                                           .startBox = "txtAnswer",
-                                           .exercise = ", two numbers",
-                                           .saveItem = "mnuitemSaveScore",
-                                           .scoreFile = "Add.txt"};
-        QTest::newRow("Subtraction") << Drill{.item = "mnuItemSubtraction",
-                                              .operation = Operation::Subtract,
-                                              .startBox = "txtNumber2",
-                                              .exercise = ", three numbers",
-                                              .saveItem = "mnuItemSaveScore",
-                                              .scoreFile = "Sub.txt"};
-        QTest::newRow("Multiplication") << Drill{.item = "mnuItemMultiplication",
-                                                 .operation = Operation::Multiply,
-                                                 .startBox = "txtNumber2",
-                                                 .exercise = ", three numbers",
-                                                 .saveItem = "mnuItemSaveScore",
-                                                 .scoreFile = "Multiply.txt"};
-        QTest::newRow("Division") << Drill{.item = "mnuItemDivision",
-                                           .operation = Operation::Divide,
-                                           .startBox = "txtAnswer",
-                                           .exercise = "",
-                                           .saveItem = "mnuitemSaveScore",
-                                           .scoreFile = "Divide.txt"};
+        QTest::newRow("Addition") << Drill{&Addition, "txtAnswer", ", two numbers"};
+        QTest::newRow("Subtraction") << Drill{&Subtraction, "txtNumber2", ", three numbers"};
+        QTest::newRow("Multiplication") << Drill{&Multiplication, "txtNumber2", ", three numbers"};
+        QTest::newRow("Division") << Drill{&Division, "txtAnswer", ""};
     }
     void aWholeDrillByKeysAlone()
     {
@@ -725,9 +665,7 @@ private slots:
         ScratchFolder folder;
         folder.enter();
         shell::mdiSumbrook main;
-        main.showMaximized();
-        main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(shownActive(main));
         DrillByKeys journey{main, m_heard.announced, drill};
         for (const auto step :
              {&DrillByKeys::openFromTheMenu, &DrillByKeys::answerWrongThenFiveRight,
@@ -744,9 +682,7 @@ private slots:
     void aboutOpensFromTheMenuBarByKeys()
     {
         shell::mdiSumbrook main;
-        main.showMaximized();
-        main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(shownActive(main));
         QTest::keyClick(&main, Qt::Key_F10);
         QTRY_VERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
@@ -789,9 +725,7 @@ private slots:
     void enterActsWhereTheLearnerIs()
     {
         shell::mdiSumbrook main;
-        main.showMaximized();
-        main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(shownActive(main));
         auto *w = static_cast<DrillWindow *>(instanceOf(Subtraction).show());
         // Subtraction opens in the three-number box: Enter there answers that exercise.
         QTRY_COMPARE(focused(), w->three.answerBox);
@@ -799,8 +733,7 @@ private slots:
 
         // The two-number problem answered, the learner goes on to the other box and back.
         w->two.answerBox->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(w->two.answerBox,
-                         problemIn(w, w->two.answerBox, Operation::Subtract).answer);
+        QTest::keyClicks(w->two.answerBox, problemIn(w, w->two.answerBox).answer);
         press(Qt::Key_Return);
         QCOMPARE(focused(), w->two.resetButton);
         tabTo(nameOf(w->three.answerBox));
@@ -831,12 +764,10 @@ private slots:
         QFETCH(bool, backInTheBox);
         QFETCH(QString, typed);
         shell::mdiSumbrook main;
-        main.showMaximized();
-        main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(shownActive(main));
         auto *w = static_cast<DrillWindow *>(instanceOf(Addition).show());
         QTRY_COMPARE(focused(), w->two.answerBox);
-        QTest::keyClicks(w->two.answerBox, problemIn(w, w->two.answerBox, Operation::Add).answer);
+        QTest::keyClicks(w->two.answerBox, problemIn(w, w->two.answerBox).answer);
         press(Qt::Key_Return);
         QCOMPARE(focused(), w->two.resetButton);
         if (backInTheBox)
@@ -849,7 +780,7 @@ private slots:
         QCOMPARE(focused(), w->two.answerBox);
         QVERIFY(w->two.answerButton->isEnabled() && w->two.answerBox->text().isEmpty());
         QCOMPARE(focusedAs.names + m_heard.announced,
-                 QStringList{problemIn(w, w->two.answerBox, Operation::Add).spoken});
+                 QStringList{problemIn(w, w->two.answerBox).spoken});
     }
 
     // The menus are heard by what they do, whatever the design's spelling on screen.
@@ -889,9 +820,7 @@ private slots:
         folder.enter();
         writeFile("Add.txt", "\"Dav On the Day of 12/06/26 Got A 80.00%\"\r\n\"\r\n");
         shell::mdiSumbrook main;
-        main.showMaximized();
-        main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(shownActive(main));
         // What the box holds each time it takes the focus, as a screen reader reads it.
         struct Reading : QObject
         {
@@ -927,12 +856,8 @@ private slots:
         shell::mdiSumbrook main;
         main.showMaximized();
         auto *w = static_cast<DrillWindow *>(instanceOf(Addition).show());
-        for (int right = 0; right < 5; ++right) {
-            w->two.answerBox->setText(problemIn(w, w->two.answerBox, Operation::Add).answer);
-            press(*w, "cmdAnswer");
-            if (right < 4)
-                press(*w, "cmdReset");
-        }
+        answerProblems(*w, w->two, 4);
+        answerProblem(*w, w->two);
         for (int ticks = 0; ticks < 4 && !w->two.praise->isVisible(); ++ticks)
             tick(*w, "Timer1");
         QVERIFY(w->two.praise->isVisible());

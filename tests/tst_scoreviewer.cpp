@@ -67,6 +67,23 @@ ScoreWindow *viewer()
     return qobject_cast<ScoreWindow *>(frmScore().form());
 }
 
+// Add.txt holding these bytes, shown in the viewer.
+ScoreWindow *showing(const QByteArray &bytes)
+{
+    writeFile("Add.txt", bytes);
+    displayScores("Add.txt");
+    return viewer();
+}
+
+// Closes the viewer, its boxes answered so; true once it has closed.
+[[nodiscard]] bool closedAnswering(QList<QMessageBox::StandardButton> answers = {QMessageBox::Yes})
+{
+    for (const QMessageBox::StandardButton answer : answers)
+        dialogs::answerNextMessage(answer);
+    viewer()->unload();
+    return QTest::qWaitFor([] { return !frmScore().isLoaded(); });
+}
+
 // An edit that leaves the text as it was.
 void typeAndUndo(QPlainTextEdit *box)
 {
@@ -212,9 +229,7 @@ private slots:
 
     void showsTheFileAsStored()
     {
-        writeFile("Add.txt", TwoRecords + "\xe9");
-        displayScores("Add.txt");
-        ScoreWindow *form = viewer();
+        ScoreWindow *form = showing(TwoRecords + "\xe9");
         const QStringList lines = form->txtScore->toPlainText().split('\n');
         QCOMPARE(lines.size(), 5);
         QVERIFY(lines[0].startsWith("\"Ann On the Day of 12/05/26"));
@@ -232,8 +247,7 @@ private slots:
     // answer boxes: Qt 6.4's own read "O", then nothing, over "Mia On the.
     void aScreenReaderStepsByWordAndLine()
     {
-        writeFile("Add.txt", "\"Mia On the\r\n\"Noah\r\n");
-        displayScores("Add.txt");
+        showing("\"Mia On the\r\n\"Noah\r\n");
         QAccessibleInterface *box = QAccessible::queryAccessibleInterface(viewer()->txtScore);
         QAccessibleTextInterface *text = box ? box->textInterface() : nullptr;
         QVERIFY(text);
@@ -266,9 +280,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, lines);
-        writeFile("Add.txt", bytes);
-        displayScores("Add.txt");
-        ScoreWindow *form = viewer();
+        ScoreWindow *form = showing(bytes);
         QCOMPARE(form->txtScore->document()->blockCount(), lines);
         QCOMPARE(form->shownText(), toolkit::decode(bytes));
         QCOMPARE(form->txtScore->textCursor().position(), 0);
@@ -278,28 +290,8 @@ private slots:
         QTest::keyClick(form->txtScore, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(form->txtScore->document()->blockCount(), lines);
         typeAtTheEnd(form->txtScore, "Eve");
-        dialogs::answerNextMessage(QMessageBox::Yes);
-        form->unload();
-        QTRY_VERIFY(!frmScore().isLoaded());
+        QVERIFY(closedAnswering());
         QCOMPARE(bytesOf("Add.txt"), bytes + "Eve");
-    }
-
-    void anotherDrillsDisplayReplacesTextAndTarget()
-    {
-        writeFile("Add.txt", TwoRecords);
-        writeFile("Sub.txt", SubRecord);
-        displayScores("Add.txt");
-        ScoreWindow *form = viewer();
-        displayScores("Sub.txt");
-        QCOMPARE(viewer(), form);
-        QCOMPARE(m_window->mdiArea()->subWindowList().size(), 1);
-        QCOMPARE(form->shownText(), QString::fromLatin1(SubRecord));
-        QCOMPARE(form->lblPath->text(), "Sub.txt");
-
-        form->unload();
-        QTRY_VERIFY(!frmScore().isLoaded());
-        QCOMPARE(bytesOf("Add.txt"), TwoRecords);
-        QCOMPARE(bytesOf("Sub.txt"), SubRecord);
     }
 
     void theBoxFollowsTheInnerWidthOnly()
@@ -323,35 +315,45 @@ private slots:
         checkBox();
     }
 
-    void closingAfterAnEditAsks_data()
+    // Closing the viewer or Display in another drill after an edit asks first, even after a
+    // visit to another window: Yes writes the text shown back where it came from, No drops it.
+    void anEditAsksBeforeItIsLeft_data()
     {
+        QTest::addColumn<QString>("way");
         QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::addColumn<bool>("addLine");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("No keeps the file") << QMessageBox::No << true << TwoRecords;
-        QTest::newRow("Yes with the text as shown") << QMessageBox::Yes << false << TwoRecords;
-        QTest::newRow("Yes with a line added")
-            << QMessageBox::Yes << true << TwoRecords + "Eve \"E\"\r\n";
+        const QByteArray added = TwoRecords + "Eve \"E\"\r\n";
+        QTest::newRow("closing, No") << "viewer" << QMessageBox::No << true << TwoRecords;
+        QTest::newRow("closing, Yes, the text as shown")
+            << "viewer" << QMessageBox::Yes << false << TwoRecords;
+        QTest::newRow("closing, Yes, a line added")
+            << "viewer" << QMessageBox::Yes << true << added;
+        QTest::newRow("Display, Yes") << "display" << QMessageBox::Yes << true << added;
+        QTest::newRow("Display, No") << "display" << QMessageBox::No << true << TwoRecords;
     }
-    void closingAfterAnEditAsks()
+    void anEditAsksBeforeItIsLeft()
     {
+        QFETCH(QString, way);
         QFETCH(QMessageBox::StandardButton, answer);
         QFETCH(bool, addLine);
         QFETCH(QByteArray, bytes);
-        writeFile("Add.txt", TwoRecords);
-        displayScores("Add.txt");
-        ScoreWindow *form = viewer();
+        writeFile("Sub.txt", SubRecord);
+        ScoreWindow *form = showing(TwoRecords);
         if (addLine) {
             typeAtTheEnd(form->txtScore, "Eve \"E\"");
             QTest::keyClick(form->txtScore, Qt::Key_Return);
         } else {
             typeAndUndo(form->txtScore);
         }
+        instanceOf(Addition).show();
+        QVERIFY(m_window->mdiArea()->activeSubWindow() != form->parentWidget());
+        frmScore().show();
+        QCOMPARE(m_window->mdiArea()->activeSubWindow(), form->parentWidget());
         QCOMPARE(form->blnChanged, qint16(-1));
 
         dialogs::answerNextMessage(answer);
-        form->unload();
-        QTRY_VERIFY(!frmScore().isLoaded());
+        leaveViewer(m_window, way);
         const auto boxes = dialogs::takeAnsweredBoxes();
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0].text, "Do You Want to Save Changes?");
@@ -360,12 +362,19 @@ private slots:
         QCOMPARE(boxes[0].defaultButton, QMessageBox::Yes);
         QCOMPARE(boxes[0].icon, QMessageBox::NoIcon);
         QCOMPARE(bytesOf("Add.txt"), bytes);
+        QCOMPARE(bytesOf("Sub.txt"), SubRecord);
+        if (way == "viewer") {
+            QTRY_VERIFY(!frmScore().isLoaded());
+            return;
+        }
+        QCOMPARE(form->shownText(), QString::fromLatin1(SubRecord));
+        QCOMPARE(form->lblPath->text(), "Sub.txt");
+        QCOMPARE(form->blnChanged, qint16(0));
     }
 
     void closingUneditedAsksNothing()
     {
-        writeFile("Add.txt", TwoRecords);
-        displayScores("Add.txt");
+        showing(TwoRecords);
         QTest::keyClick(viewer()->txtScore, Qt::Key_Down); // moving is no edit
         m_window->close();
         QTRY_VERIFY(!frmScore().isLoaded());
@@ -379,9 +388,7 @@ private slots:
         QCOMPARE(::link("Add.txt", "Add-link.txt"), 0); // a second name for the old file
         displayScores("Add.txt");
         typeAtTheEnd(viewer()->txtScore, "Eve");
-        dialogs::answerNextMessage(QMessageBox::Yes);
-        viewer()->unload();
-        QTRY_VERIFY(!frmScore().isLoaded());
+        QVERIFY(closedAnswering());
         // A new file took the name; the old one was never rewritten in place.
         QCOMPARE(bytesOf("Add.txt"), TwoRecords + "Eve");
         QCOMPARE(bytesOf("Add-link.txt"), TwoRecords);
@@ -398,9 +405,8 @@ private slots:
     {
         QFETCH(bool, diskFull);
         QFETCH(QString, reason);
-        writeFile("Add.txt", TwoRecords);
-        displayScores("Add.txt");
-        ScoreWindow *form = viewer();
+        writeFile("Sub.txt", SubRecord);
+        ScoreWindow *form = showing(TwoRecords);
         typeAtTheEnd(form->txtScore, QString(4000, 'z'));
         const QString edited = form->shownText();
         if (!diskFull) {
@@ -428,15 +434,21 @@ private slots:
         else
             QVERIFY(QDir("Add.txt").isEmpty());
 
-        // Closing the main window fails the same way and keeps it open too.
-        dialogs::answerNextMessage(QMessageBox::Yes);
-        dialogs::answerNextMessage(QMessageBox::Ok);
-        {
-            const FileSizeLimit limit(diskFull ? TwoRecords.size() + 100 : RLIM_INFINITY);
-            QVERIFY(!m_window->close());
+        // Closing the main window, or Display in another drill, fails the same way and keeps the
+        // viewer on its edits too.
+        for (const char *way : {"main window", "display"}) {
+            dialogs::answerNextMessage(QMessageBox::Yes);
+            dialogs::answerNextMessage(QMessageBox::Ok);
+            {
+                const FileSizeLimit limit(diskFull ? TwoRecords.size() + 100 : RLIM_INFINITY);
+                leaveViewer(m_window, way);
+            }
+            QCOMPARE(dialogs::takeAnsweredBoxes().size(), 2);
+            QVERIFY(m_window->isVisible());
+            QCOMPARE(form->lblPath->text(), "Add.txt");
+            QCOMPARE(form->shownText(), edited);
+            QCOMPARE(form->blnChanged, qint16(-1));
         }
-        QVERIFY(m_window->isVisible());
-        QVERIFY(frmScore().isLoaded());
 
         // Once the cause is gone, trying again saves; where the file is gone too, only when told.
         dialogs::answerNextMessage(QMessageBox::Yes);
@@ -447,68 +459,6 @@ private slots:
         form->unload();
         QTRY_VERIFY(!frmScore().isLoaded());
         QCOMPARE(bytesOf("Add.txt"), edited.toLatin1());
-    }
-
-    void anEditSurvivesSwitchingAwayAndBack()
-    {
-        writeFile("Add.txt", TwoRecords);
-        displayScores("Add.txt");
-        typeAndUndo(viewer()->txtScore);
-        instanceOf(Addition).show();
-        QVERIFY(m_window->mdiArea()->activeSubWindow() != viewer()->parentWidget());
-        frmScore().show();
-        QCOMPARE(m_window->mdiArea()->activeSubWindow(), viewer()->parentWidget());
-        QCOMPARE(viewer()->blnChanged, qint16(-1));
-
-        dialogs::answerNextMessage(QMessageBox::No);
-        viewer()->unload();
-        QTRY_VERIFY(!frmScore().isLoaded());
-        QCOMPARE(dialogs::takeAnsweredBoxes().size(), 1);
-    }
-
-    void aDisplayOverEditsAsksFirst_data()
-    {
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<QByteArray>("added");
-        QTest::newRow("Yes saves them where they came from")
-            << QMessageBox::Yes << QByteArray("Eve");
-        QTest::newRow("No drops them") << QMessageBox::No << QByteArray();
-    }
-    void aDisplayOverEditsAsksFirst()
-    {
-        QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(QByteArray, added);
-        writeFile("Add.txt", TwoRecords);
-        writeFile("Sub.txt", SubRecord);
-        displayScores("Add.txt");
-        typeAtTheEnd(viewer()->txtScore, "Eve");
-
-        dialogs::answerNextMessage(answer);
-        displayScores("Sub.txt");
-        QCOMPARE(dialogs::takeAnsweredBoxes().size(), 1);
-        QCOMPARE(bytesOf("Add.txt"), TwoRecords + added);
-        QCOMPARE(bytesOf("Sub.txt"), SubRecord);
-        QCOMPARE(viewer()->shownText(), QString::fromLatin1(SubRecord));
-        QCOMPARE(viewer()->lblPath->text(), "Sub.txt");
-        QCOMPARE(viewer()->blnChanged, qint16(0));
-    }
-
-    void aDisplayWhoseSaveFailsKeepsTheEdits()
-    {
-        writeFile("Add.txt", TwoRecords);
-        writeFile("Sub.txt", SubRecord);
-        displayScores("Add.txt");
-        typeAtTheEnd(viewer()->txtScore, "Eve");
-        QVERIFY(QFile::remove("Add.txt"));
-        QVERIFY(QDir().mkdir("Add.txt"));
-
-        dialogs::answerNextMessage(QMessageBox::Yes);
-        dialogs::answerNextMessage(QMessageBox::Ok);
-        displayScores("Sub.txt");
-        QCOMPARE(dialogs::takeAnsweredBoxes().size(), 2);
-        QCOMPARE(viewer()->shownText(), QString::fromLatin1(TwoRecords + "Eve"));
-        QCOMPARE(viewer()->lblPath->text(), "Add.txt");
-        QCOMPARE(viewer()->blnChanged, qint16(-1));
     }
 
     // Display in another drill writes the edits back, then cannot show that drill's file: the
@@ -556,25 +506,22 @@ private slots:
         dialogs::takeAnsweredBoxes();
 
         edit(viewer()->txtScore, steps);
-        dialogs::answerNextMessage(QMessageBox::Yes);
-        viewer()->unload();
-        QTRY_VERIFY(!frmScore().isLoaded());
+        QVERIFY(closedAnswering());
         QCOMPARE(dialogs::takeAnsweredBoxes().size(), 1); // nothing changed elsewhere
         QCOMPARE(bytesOf("Add.txt"), written);
     }
 
+    // Display in another drill shows its file in the same viewer, and edits go there only.
     void editsGoOnlyToTheFileShown()
     {
-        writeFile("Add.txt", TwoRecords);
-        displayScores("Add.txt");
+        showing(TwoRecords);
         displayScores("Divide.txt"); // none saved yet
+        QCOMPARE(m_window->mdiArea()->subWindowList().size(), 1);
         QCOMPARE(viewer()->shownText(), "");
         QCOMPARE(viewer()->lblPath->text(), "Divide.txt");
 
         QTest::keyClicks(viewer()->txtScore, "Dav");
-        dialogs::answerNextMessage(QMessageBox::Yes);
-        viewer()->unload();
-        QTRY_VERIFY(!frmScore().isLoaded());
+        QVERIFY(closedAnswering());
         QCOMPARE(bytesOf("Divide.txt"), "Dav");
         QCOMPARE(bytesOf("Add.txt"), TwoRecords);
     }
@@ -623,8 +570,7 @@ private slots:
         displayScores("Sub.txt");
         QVERIFY(!frmScore().isLoaded());
 
-        writeFile("Add.txt", TwoRecords);
-        displayScores("Add.txt");
+        showing(TwoRecords);
         dialogs::answerNextMessage(QMessageBox::Ok);
         displayScores("Sub.txt");
         const auto boxes = dialogs::takeAnsweredBoxes();
@@ -700,12 +646,9 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, steps);
         QFETCH(QByteArray, written);
-        writeFile("Add.txt", bytes);
-        displayScores("Add.txt");
+        showing(bytes);
         edit(viewer()->txtScore, steps);
-        dialogs::answerNextMessage(QMessageBox::Yes);
-        viewer()->unload();
-        QTRY_VERIFY(!frmScore().isLoaded());
+        QVERIFY(closedAnswering());
         QCOMPARE(bytesOf("Add.txt"), written);
     }
 
@@ -748,8 +691,7 @@ private slots:
                     QByteArray(i % (line + 2) ? 0 : (i + line) % 5, i % 3 ? 'W' : '\xe9') + '\t';
             bytes += "end\r\n";
         }
-        writeFile("Add.txt", bytes);
-        displayScores("Add.txt");
+        showing(bytes);
         QPlainTextEdit *box = viewer()->txtScore;
         if (focused)
             box->setFocus();
@@ -792,8 +734,7 @@ private slots:
                 characters.append(QByteArray(1, c));
             characters.append(ends[random.bounded(3)]);
         }
-        writeFile("Add.txt", characters.join());
-        displayScores("Add.txt");
+        showing(characters.join());
         QPlainTextEdit *box = viewer()->txtScore;
         QTextDocument *document = box->document();
         for (int edit = 0; edit < 200; ++edit) {
@@ -864,8 +805,7 @@ private slots:
         QFETCH(QMessageBox::StandardButton, answer);
         const QByteArray bob = TwoRecords.sliced(TwoRecords.indexOf("\"Bob"));
         const QByteArray p2 = "\"P2 On the Day\r\n\"\r\n", p3 = "\"P3 On the Day\r\n\"\r\n";
-        writeFile("Add.txt", TwoRecords);
-        displayScores("Add.txt");
+        showing(TwoRecords);
         typeAtTheEnd(viewer()->txtScore, "Eve");
         if (removed)
             QVERIFY(QFile::remove("Add.txt"));
@@ -901,10 +841,7 @@ private slots:
         QCOMPARE(bytesOf("Add.txt"), bob + p2);
 
         writeFile("Add.txt", bob + p2 + p3);
-        dialogs::answerNextMessage(QMessageBox::Yes);
-        dialogs::answerNextMessage(QMessageBox::Yes);
-        viewer()->unload();
-        QTRY_VERIFY(!frmScore().isLoaded());
+        QVERIFY(closedAnswering({QMessageBox::Yes, QMessageBox::Yes}));
         QVERIFY(dialogs::takeAnsweredBoxes()[1].text.contains("Scores saved in it since: 2."));
         QCOMPARE(bytesOf("Add.txt"), TwoRecords + "Eve\r\n" + p2 + p3);
     }
@@ -953,8 +890,7 @@ private slots:
         QFETCH(QMessageBox::StandardButton, answer);
         QVERIFY(QDir().mkdir("class") && QDir::setCurrent("class"));
         const QString folder = QDir::currentPath();
-        writeFile("Add.txt", TwoRecords);
-        displayScores("Add.txt");
+        showing(TwoRecords);
         typeAtTheEnd(viewer()->txtScore, "Eve");
         QVERIFY(QDir().rename(folder, folder + "-old"));
         if (replaced)
@@ -1115,8 +1051,7 @@ private slots:
 
     void charactersTheFileCannotHoldAreNamedFirst()
     {
-        writeFile("Add.txt", TwoRecords);
-        displayScores("Add.txt");
+        showing(TwoRecords);
         viewer()->txtScore->moveCursor(QTextCursor::End);
         viewer()->txtScore->insertPlainText(QString::fromUtf8("Łucja 字")); // as pasted
         dialogs::answerNextMessage(QMessageBox::Yes);
@@ -1131,10 +1066,7 @@ private slots:
         QVERIFY(viewer()->isVisible());
         QCOMPARE(bytesOf("Add.txt"), TwoRecords);
 
-        dialogs::answerNextMessage(QMessageBox::Yes);
-        dialogs::answerNextMessage(QMessageBox::Yes);
-        viewer()->unload();
-        QTRY_VERIFY(!frmScore().isLoaded());
+        QVERIFY(closedAnswering({QMessageBox::Yes, QMessageBox::Yes}));
         QCOMPARE(bytesOf("Add.txt"), TwoRecords + "?ucja ?");
     }
 
