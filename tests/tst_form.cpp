@@ -10,6 +10,8 @@
 #include "toolkit/look/appearance.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -82,6 +85,42 @@ static_assert(bindTo<&SampleForm::lblArray, 1>.member == "lblArray" &&
 SampleForm::SampleForm(int *loads)
     : Form(Design)
     , m_loads(loads)
+{
+    build(Rows);
+}
+
+// A window that grows with its frame: its rows stand in bands, not at places.
+class BandedForm : public Form
+{
+public:
+    BandedForm();
+    void changed() { ++changes; }
+    int changes = 0;
+    static const ControlRow Rows[];
+};
+
+constexpr const char *Pages[] = {"&First", "&Second", nullptr};
+constexpr const char *Items[] = {"one", "two", nullptr};
+
+// clang-format off
+const ControlRow BandedForm::Rows[] = {
+    {.kind = Kind::Label, .name = "lblAbove", .band = Band::Above, .stretch = 1, .caption = "Above"},
+    {.kind = Kind::Choice, .name = "cboAbove", .band = Band::Above, .items = Items,
+     .handler = on<&BandedForm::changed>},
+    {.kind = Kind::Date, .name = "datAbove", .band = Band::Above, .flags = Disabled,
+     .handler = on<&BandedForm::changed>},
+    {.kind = Kind::Pages, .name = "tabPages", .band = Band::Body, .stretch = 1, .items = Pages},
+    {.kind = Kind::Table, .name = "grdFirst", .band = Band::Page, .page = 0, .stretch = 1},
+    {.kind = Kind::Table, .name = "grdSecond", .band = Band::Page, .page = 1, .stretch = 1},
+    {.kind = Kind::Meter, .name = "prgBelow", .band = Band::Below, .flags = Hidden},
+    {.kind = Kind::Button, .name = "cmdLeft", .band = Band::Below, .caption = "Left"},
+    {.kind = Kind::Button, .name = "cmdRight", .band = Band::Below, .caption = "Right",
+     .flags = Apart},
+};
+// clang-format on
+
+BandedForm::BandedForm()
+    : Form(Design)
 {
     build(Rows);
 }
@@ -260,6 +299,45 @@ private slots:
         QVERIFY(!form.cmdOne->isDefault());
         QTest::keyClick(form.cmdOne, Qt::Key_Return);
         QCOMPARE(form.clicks, 1);
+    }
+
+    void bandsGrowWithTheWindowInTheOrderOfTheirRows()
+    {
+        BandedForm form;
+        form.resize(600, 400);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const auto place = [&form](const char *name) {
+            auto *w = control<QWidget>(form, name);
+            return QRect(w->mapTo(&form, QPoint()), w->size());
+        };
+        // The bar above, the pages, the bar below, each within the window and none on another.
+        QVERIFY(place("cboAbove").bottom() < place("tabPages").top());
+        QVERIFY(place("tabPages").bottom() < place("cmdLeft").top());
+        QVERIFY(form.rect().contains(place("cmdRight")));
+        QVERIFY(place("lblAbove").right() < place("cboAbove").left());
+        // The spare room goes to the stretching rows, and Apart sets a button off to the right.
+        QVERIFY(place("grdFirst").height() > form.height() / 2);
+        QVERIFY(place("cmdRight").left() - place("cmdLeft").right() > form.width() / 2);
+        QVERIFY(control<QWidget>(form, "prgBelow")->isHidden());
+        const auto *tabs = control<QTabWidget>(form, "tabPages");
+        QCOMPARE(tabs->tabText(1), QStringLiteral("&Second"));
+        QVERIFY(tabs->widget(1)->isAncestorOf(control<QWidget>(form, "grdSecond")));
+        // Tab follows the rows.
+        form.activateWindow();
+        form.focusFirst();
+        QStringList order;
+        for (int i = 0; i < 4; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order, QStringList({"cboAbove", "qt_tabwidget_tabbar", "grdFirst", "cmdLeft"}));
+        // A choice's and a date's change run their handler; the choice's items are its rows'.
+        auto *choice = control<QComboBox>(form, "cboAbove");
+        QCOMPARE(choice->count(), 2);
+        choice->setCurrentIndex(1);
+        control<QDateEdit>(form, "datAbove")->setDate(QDate(2026, 9, 1));
+        QCOMPARE(form.changes, 2);
     }
 
     void instanceLoadsOnceAndAfreshAfterClosing()
