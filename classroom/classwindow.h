@@ -26,12 +26,6 @@ public:
 
     void Form_Load() override;
     void Form_Unload(bool &cancel) override;
-    void cmdAdd_Click();
-    void cmdRemove_Click();
-    void cmdUp_Click();
-    void cmdDown_Click();
-    void cmdSave_Click();
-    void grdClass_Change(int row, int column);
 
     static const toolkit::WindowDesign Design;
     static const toolkit::ControlRow Rows[];
@@ -48,6 +42,14 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Its controls' handlers, which the rows connect.
+    void cmdAdd_Click();
+    void cmdRemove_Click();
+    void cmdUp_Click();
+    void cmdDown_Click();
+    void cmdSave_Click();
+    void grdClass_Change(int row, int column);
+
     // Saves the class; false where it was not saved (the reason said).
     bool saveClass();
     bool changed() const { return m_list != m_file.list; }

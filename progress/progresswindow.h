@@ -47,13 +47,6 @@ public:
     ~ProgressWindow() override;
 
     void Form_Load() override;
-    void cmdFolder_Click();
-    void cboDrill_Click();
-    void cboPeriod_Click();
-    void datSince_Change();
-    void lstLearners_Click();
-    void cmdSaveTable_Click();
-    void cmdSavePdf_Click();
 
     // Shows the scores of the folder, and remembers it for the next time the window opens.
     void showFolder(const QString &folder);
@@ -95,6 +88,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Its controls' handlers, which the rows connect.
+    void cmdFolder_Click();
+    void cboDrill_Click();
+    void cboPeriod_Click();
+    void datSince_Change();
+    void lstLearners_Click();
+    void cmdSaveTable_Click();
+    void cmdSavePdf_Click();
+
     void reread(FileChoice files);
     void readDone();
     void showClass(const QString &chosen);
