@@ -4,10 +4,12 @@
 // colours follow it, the design's fixed colours stay, and every text stays legible.
 #include "about/aboutwindow.h"
 #include "answering.h"
+#include "classroom/classwindow.h"
 #include "controls.h"
 #include "division/divisionwindow.h"
 #include "drillrows.h"
 #include "drills/drillwindow.h"
+#include "progress/progresswindow.h"
 #include "shell/mdisumbrook.h"
 #include "toolkit/forms/shape.h"
 #include "toolkit/look/appearance.h"
@@ -215,6 +217,19 @@ private slots:
         saveScreenshot(w, "about-dark");
         usePalette(m_light);
         QCOMPARE(w->lblTitle->palette().color(QPalette::WindowText), QColor(Qt::black));
+    }
+
+    // The windows that grow with their frame: their words on the dark face, in their own tables.
+    void laidOutWindowsReadOnADarkFace()
+    {
+        usePalette(darkPalette());
+        for (WindowInstance *instance : {&progress::frmProgress(), &classroom::frmClass()}) {
+            QWidget *w = instance->show();
+            checkLegible(w);
+            saveScreenshot(w, qPrintable(w->objectName()));
+            instance->unload();
+        }
+        usePalette(m_light);
     }
 
     // Where the keyboard is shows in either palette: a solid mark two pixels wide in the text
