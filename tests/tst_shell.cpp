@@ -117,7 +117,7 @@ private slots:
         };
         QCOMPARE(signs(), 0);
         list->popup(window.mapToGlobal(QPoint()));
-        QTRY_COMPARE(signs(), 4);
+        QTRY_COMPARE(signs(), qsizetype(drilltable::DrillCount));
         list->close();
     }
 
