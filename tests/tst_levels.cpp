@@ -3,6 +3,7 @@
 // Every level of every drill: what it deals, how evenly, and that its problems fit the windows.
 #include "controls.h"
 #include "division/divisionwindow.h"
+#include "drills/drillwindow.h"
 #include "drilltable/levels.h"
 #include "shell/drillwindows.h"
 #include "shell/mdisumbrook.h"
@@ -86,10 +87,10 @@ struct Row
 QList<Row> everyLevel()
 {
     QList<Row> rows;
-    for (const char *drill : {"addition", "subtraction", "multiplication", "division"})
-        for (const QString &level : Level::offered(QString::fromLatin1(drill)))
+    for (const drilltable::Drill &drill : drilltable::Drills)
+        for (const QString &level : Level::offered(QString::fromLatin1(drill.key)))
             if (level != u"designed")
-                rows.append({QString::fromLatin1(drill), level});
+                rows.append({QString::fromLatin1(drill.key), level});
     rows.append({QStringLiteral("multiplication"), QStringLiteral("tables-7-12")});
     return rows;
 }
@@ -105,39 +106,28 @@ private slots:
     {
         QTest::addColumn<QString>("drill");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("known");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("sums") << "addition"
-                              << "sums-to-20" << true << "Sums to 20";
-        QTest::newRow("designed") << "division"
-                                  << "designed" << true << "As designed";
-        QTest::newRow("tables") << "multiplication"
-                                << "tables-2-5-10" << true << "Tables 2, 5 and 10";
-        QTest::newRow("one table") << "multiplication"
-                                   << "tables-7" << true << "Table of 7";
-        QTest::newRow("other drill's level") << "subtraction"
-                                             << "sums-to-10" << false << "";
-        QTest::newRow("no such bound") << "addition"
-                                       << "sums-to-50" << false << "";
-        QTest::newRow("tables out of order") << "multiplication"
-                                             << "tables-5-2" << false << "";
-        QTest::newRow("table 13") << "multiplication"
-                                  << "tables-13" << false << "";
-        QTest::newRow("spaces") << "addition"
-                                << " sums-to-10" << false << "";
-        QTest::newRow("case") << "division"
-                              << "Whole" << false << "";
+        QTest::addColumn<QString>("title"); // empty: no level of the drill
+        for (const auto &[tag, drill, name, title] :
+             std::initializer_list<std::array<const char *, 4>>{
+                 {"sums", "addition", "sums-to-20", "Sums to 20"},
+                 {"designed", "division", "designed", "As designed"},
+                 {"tables", "multiplication", "tables-2-5-10", "Tables 2, 5 and 10"},
+                 {"one table", "multiplication", "tables-7", "Table of 7"},
+                 {"other drill's level", "subtraction", "sums-to-10", ""},
+                 {"no such bound", "addition", "sums-to-50", ""},
+                 {"tables out of order", "multiplication", "tables-5-2", ""},
+                 {"table 13", "multiplication", "tables-13", ""},
+                 {"spaces", "addition", " sums-to-10", ""},
+                 {"case", "division", "Whole", ""}})
+            QTest::newRow(tag) << drill << name << title;
     }
     void namesAreExact()
     {
         QFETCH(QString, drill);
         QFETCH(QString, name);
-        QFETCH(bool, known);
         QFETCH(QString, title);
         const auto level = Level::fromName(drill, name);
-        QCOMPARE(level.has_value(), known);
-        if (known)
-            QCOMPARE(level->title(), title);
+        QCOMPARE(level ? level->title() : QString(), title);
     }
 
     // 10,000 deals of every level: each within the rule, never the one before, every problem seen
@@ -218,39 +208,33 @@ private slots:
         const auto designed = qScopeGuard([] { drilltable::setLevelsInForce({}); });
         shell::mdiSumbrook main;
         main.show();
-        const QString item = drill == u"addition"         ? "mnuitemAddition"
-                             : drill == u"subtraction"    ? "mnuItemSubtraction"
-                             : drill == u"multiplication" ? "mnuItemMultiplication"
-                                                          : "mnuItemDivision";
-        menuItem(main, item)->trigger();
+        menuItem(main, drilltable::drill(drill.toStdString()).menuName)->trigger();
         QWidget *form = main.mdiArea()->currentSubWindow()->widget();
         QVERIFY(form->windowTitle().endsWith(QStringLiteral(" (%1)").arg(rule.title())));
-        const bool division = drill == u"division";
-        const QList<QStringList> tiles{{"lblNumber(0)", "lblNumber(1)"},
-                                       {"lblnumber2(0)", "lblnumber2(1)", "lblnumber2(2)"}};
-        const QStringList resets{"cmdReset", "cmdReset1"};
-        const QStringList answers{"cmdAnswer", "cmdAnswer1"};
-        const QStringList answerLabels{"lblNumber(2)", "lblnumber2(3)"};
-        for (int e = 0; e < (division ? 1 : 2); ++e) {
-            const Numbers numbers = e ? Numbers::Three : Numbers::Two;
+        auto *integer = qobject_cast<drills::DrillWindow *>(form);
+        const std::vector<drills::ExerciseControls *> exercises =
+            integer ? std::vector{&integer->two, &integer->three}
+                    : std::vector{&static_cast<division::DivisionWindow *>(form)->two};
+        const auto fits = [](QLabel *label, int number) {
+            label->setText(QString::number(number));
+            return label->fontMetrics().horizontalAdvance(label->text()) <=
+                   label->contentsRect().width();
+        };
+        for (const drills::ExerciseControls *side : exercises) {
+            const Numbers numbers = side == exercises[0] ? Numbers::Two : Numbers::Three;
+            const auto tiles = std::span(side->operands).first(int(numbers));
             for (int round = 0; round < 20; ++round) {
                 Problem p;
-                for (const QString &tile : tiles[e])
-                    p << control<QLabel>(*form, tile)->text().toInt();
+                for (const QLabel *tile : tiles)
+                    p << tile->text().toInt();
                 QVERIFY2(teacherAllows(level, p), qPrintable(toString(p)));
-                QTest::mouseClick(control<QPushButton>(*form, answers[e]), Qt::LeftButton);
-                QTest::mouseClick(control<QPushButton>(*form, resets[e]), Qt::LeftButton);
+                QTest::mouseClick(side->answerButton, Qt::LeftButton);
+                QTest::mouseClick(side->resetButton, Qt::LeftButton);
             }
-            const auto fits = [](QLabel *label, int number) {
-                label->setText(QString::number(number));
-                return label->fontMetrics().horizontalAdvance(label->text()) <=
-                       label->contentsRect().width();
-            };
-            for (const QString &tile : tiles[e])
-                QVERIFY2(fits(control<QLabel>(*form, tile), rule.largestOperand(numbers)),
-                         qPrintable(tile));
-            if (!division)
-                QVERIFY(fits(control<QLabel>(*form, answerLabels[e]), rule.largestAnswer(numbers)));
+            for (QLabel *tile : tiles)
+                QVERIFY2(fits(tile, rule.largestOperand(numbers)), qPrintable(tile->objectName()));
+            if (integer)
+                QVERIFY(fits(side->correctAnswer, rule.largestAnswer(numbers)));
         }
         main.mdiArea()->closeAllSubWindows();
     }
