@@ -1,14 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A window's controls and menu items found by their design names, and its default button by the
-// state a screen reader reads, as accessibility tools find them.
+// state a screen reader reads, as accessibility tools find them; a modal box answered as it shows.
 #pragma once
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 // The control of that name; a name the window does not hold stops the test program, naming it.
 template<class T = QWidget>
@@ -56,4 +59,17 @@ inline QPushButton *defaultButton(const QWidget &window)
             return button;
     }
     return nullptr;
+}
+
+// Answers the next modal box once it shows, handing the test the box itself.
+inline void whenModal(const std::function<void(QWidget *)> &answer)
+{
+    auto *poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        if (QWidget *box = QApplication::activeModalWidget()) {
+            poll->deleteLater();
+            answer(box);
+        }
+    });
+    poll->start(20);
 }

@@ -36,19 +36,6 @@ const QByteArray ClassText = "[class]\nsubtraction=within-20\n[learners]\nsize=3
                              "1\\addition=sums-to-10\n2\\name=Noah\n3\\name=Ay\xc5\x9f"
                              "e\n";
 
-// Answers the next modal box when it shows: the test gets the box itself.
-void whenModal(const std::function<void(QWidget *)> &answer)
-{
-    auto *poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        if (QWidget *box = QApplication::activeModalWidget()) {
-            poll->deleteLater();
-            answer(box);
-        }
-    });
-    poll->start(20);
-}
-
 } // namespace
 
 class TestClassroom : public QObject
