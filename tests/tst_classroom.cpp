@@ -36,6 +36,25 @@ const QByteArray ClassText = "[class]\nsubtraction=within-20\n[learners]\nsize=3
                              "1\\addition=sums-to-10\n2\\name=Noah\n3\\name=Ay\xc5\x9f"
                              "e\n";
 
+// The chooser asking who is practising, once it shows.
+WhoIsPractising *shownChooser()
+{
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *asking = qobject_cast<WhoIsPractising *>(top); asking && asking->isVisible())
+            return asking;
+    }
+    return nullptr;
+}
+
+// Types into the field that has the focus, in place of what it held, and Enter.
+void typeOver(const QString &text)
+{
+    QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+    QApplication::focusWidget()->setProperty("text", QString());
+    QTest::keyClicks(QApplication::focusWidget(), text);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
 } // namespace
 
 class TestClassroom : public QObject
@@ -67,30 +86,18 @@ private slots:
         QTest::addColumn<QString>("system");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("given") << "class"
-                               << "elsewhere"
-                               << "class"
-                               << "";
-        QTest::newRow("system-wide") << ""
-                                     << "class"
-                                     << "class"
-                                     << "";
-        QTest::newRow("started in") << ""
-                                    << ""
-                                    << "."
-                                    << "";
-        QTest::newRow("missing")
-            << "gone"
-            << ""
-            << "gone"
-            << "The score folder \"%1\" does not exist: no score can be saved.";
-        if (::geteuid() == 0) // root may write anything
-            return;
-        QTest::newRow("read-only") << "locked"
-                                   << ""
-                                   << "locked"
-                                   << "The score folder \"%1\" cannot be written: no score can be "
-                                      "saved.";
+        const char *missing = "The score folder \"%1\" does not exist: no score can be saved.";
+        const char *locked = "The score folder \"%1\" cannot be written: no score can be saved.";
+        for (const auto &[tag, given, system, chosen, refusal] :
+             std::initializer_list<std::array<const char *, 5>>{
+                 {"given", "class", "elsewhere", "class", ""},
+                 {"system-wide", "", "class", "class", ""},
+                 {"started in", "", "", ".", ""},
+                 {"missing", "gone", "", "gone", missing},
+                 {"read-only", "locked", "", "locked", locked}}) {
+            if (refusal != locked || ::geteuid() != 0) // root may write anything
+                QTest::newRow(tag) << given << system << chosen << refusal;
+        }
     }
     void theScoreFolderIsChosenAndKept()
     {
@@ -140,12 +147,9 @@ private slots:
             started->showPractising(learner);
             started->show();
         });
-        WhoIsPractising *chooser = nullptr;
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (auto *asking = qobject_cast<WhoIsPractising *>(top))
-                chooser = asking;
-        QVERIFY(chooser && !started);
-        QTRY_VERIFY(chooser->isVisible());
+        QVERIFY(!started);
+        QTRY_VERIFY(shownChooser());
+        WhoIsPractising *chooser = shownChooser();
         QStringList names, pictures;
         for (int i = 0; i < 3; ++i) {
             auto *button = control<QPushButton>(*chooser, QStringLiteral("cmdLearner(%1)").arg(i));
@@ -230,21 +234,14 @@ private slots:
         QCOMPARE(grid->item(1, 0)->text(), "Mia");
 
         control<QPushButton>(*window, "cmdAdd")->click();
-        QTRY_VERIFY(QApplication::focusWidget() &&
-                    qobject_cast<QLineEdit *>(QApplication::focusWidget()));
-        QApplication::focusWidget()->setProperty("text", QString());
-        QTest::keyClicks(QApplication::focusWidget(), "Zoe");
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        typeOver("Zoe");
         QTRY_COMPARE(grid->item(4, 0)->text(), "Zoe");
         auto *level = control<QComboBox>(*window, "cboLevel(4,multiplication)");
         level->setCurrentIndex(level->findData("tables-2-5-10"));
 
         grid->setCurrentCell(1, 0);
         grid->editItem(grid->item(1, 0));
-        QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
-        QApplication::focusWidget()->setProperty("text", QString());
-        QTest::keyClicks(QApplication::focusWidget(), "Mia K.");
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        typeOver("Mia K.");
         QTRY_COMPARE(grid->item(1, 0)->text(), "Mia K.");
         control<QPushButton>(*window, "cmdSave")->click();
         QVERIFY2(control<QLabel>(*window, "lblClass")->text().startsWith("The class is saved"),
@@ -261,10 +258,7 @@ private slots:
                                                           "multiplication", "tables-2-5-10"}}));
         // The next chooser shows Zoe.
         askWhoIsPractising(nullptr, [](const QString &) {});
-        WhoIsPractising *chooser = nullptr;
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (auto *asking = qobject_cast<WhoIsPractising *>(top); asking && asking->isVisible())
-                chooser = asking;
+        WhoIsPractising *chooser = shownChooser();
         QVERIFY(chooser);
         QCOMPARE(control<QPushButton>(
                      *chooser, QStringLiteral("cmdLearner(%1)").arg(saved.list.learners.size() - 1))
