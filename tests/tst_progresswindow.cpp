@@ -9,7 +9,6 @@
 #include "filecheck.h"
 #include "heard.h"
 
-#include "division/divisionwindow.h"
 #include "progress/chartpaint.h"
 #include "progress/progresswindow.h"
 #include "scriptedboxes.h"
@@ -17,7 +16,6 @@
 #include "toolkit/speech/readaloud.h"
 
 #include <QAbstractItemModel>
-#include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDeadlineTimer>
@@ -34,7 +32,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 
 using namespace progress;
 
@@ -125,6 +122,24 @@ QString percent(double value)
     return QString::number(value, 'f', 1) + u'%';
 }
 
+// The Progress window, once it has read the folder.
+ProgressWindow *readProgress()
+{
+    auto *window = static_cast<ProgressWindow *>(frmProgress().form());
+    if (!window || !QTest::qWaitFor([window] { return !window->reading(); }))
+        qFatal("The Progress window has not read its folder");
+    return window;
+}
+
+// The period since the date, chosen as a teacher does, and read.
+void showSince(ProgressWindow *window, QDate date)
+{
+    choose(window->cboPeriod, "Since…");
+    window->datSince->setFocus();
+    window->datSince->setDate(date);
+    QTRY_VERIFY(!window->reading());
+}
+
 } // namespace
 
 class TestProgressWindow : public QObject
@@ -161,20 +176,13 @@ private slots:
     void showsEachLearnersProgress()
     {
         const QStringList before = everything(QDir::currentPath());
-        m_main = std::make_unique<shell::mdiSumbrook>();
-        m_main->show();
-        m_main->findChild<QAction *>("mnuItemProgress")->trigger();
-        auto *window = static_cast<ProgressWindow *>(frmProgress().form());
-        QVERIFY(window);
-        QTRY_VERIFY(!window->reading());
+        ProgressWindow *window = openProgress();
         QCOMPARE(window->lblNotScores->text(), "Divide.txt: 1 line is not a score.");
         {
             // A choice made by the arrow keys is said; the table tabbed onto says its row.
             Heard heard;
-            choose(window->cboPeriod, "Since…");
-            QCOMPARE(heard.announced.value(heard.announced.size() - 1), "Since…");
-            window->datSince->setDate(QDate(2026, 3, 1));
-            QTRY_VERIFY(!window->reading());
+            showSince(window, QDate(2026, 3, 1));
+            QVERIFY(heard.announced.contains("Since…"));
             window->lstLearners->setFocus(Qt::TabFocusReason);
             QTRY_VERIFY(heard.focusNames.contains("Ann"));
         }
@@ -202,8 +210,7 @@ private slots:
             QCOMPARE(frmProgress().form(), window);
             QCOMPARE(window->cboDrill->currentText(), drill.progressName);
         }
-        menuItem(*instanceOf(drilltable::drill("division")).show(), "mnuItemProgress")->trigger();
-        QCOMPARE(window->cboDrill->currentText(), "Division");
+        menuItem(*instanceOf(Division).show(), "mnuItemProgress")->trigger();
         QTRY_VERIFY(!window->reading());
         QCOMPARE(column(window->grdRecords, 0), QStringList({"3/1/26", "3/4/26", "3/5/26"}));
 
@@ -235,8 +242,7 @@ private slots:
         QCOMPARE(window->trend(), "No scores in this period.");
         QVERIFY(window->picChart->picture().exercises.empty());
         QCOMPARE(window->picChart->picture().period.to, QDate::currentDate());
-        choose(window->cboPeriod, "Since…");
-        QTRY_VERIFY(!window->reading());
+        showSince(window, QDate(2026, 3, 1));
 
         // A save while it is open shows; Bob stays chosen.
         toolkit::dialogs::answerNextInput("Bob");
@@ -260,13 +266,10 @@ private slots:
         }
         writeFile("Add.txt", bytes);
         showProgress();
-        auto *window = static_cast<ProgressWindow *>(frmProgress().form());
-        QTRY_VERIFY(!window->reading());
+        ProgressWindow *window = readProgress();
         window->readLimit = Limit;
         window->showFolder(QDir::currentPath());
-        choose(window->cboPeriod, "Since…");
-        window->datSince->setDate(QDate(2026, 3, 1));
-        QTRY_VERIFY(!window->reading());
+        showSince(window, QDate(2026, 3, 1));
         QCOMPARE(window->lblNotScores->text(),
                  "Add.txt: it holds 1.5 MB; the first 1.0 MB were read. "
                  "Divide.txt: 1 line is not a score.");
@@ -285,11 +288,7 @@ private slots:
         const classfolder::Truth truth =
             classfolder::write(QDir::currentPath(), QDate::currentDate());
         QVERIFY(truth.records > 1400 && truth.records < 1700);
-        m_main = std::make_unique<shell::mdiSumbrook>();
-        m_main->show();
-        m_main->findChild<QAction *>("mnuItemProgress")->trigger();
-        auto *window = static_cast<ProgressWindow *>(frmProgress().form());
-        QTRY_VERIFY(!window->reading());
+        ProgressWindow *window = openProgress();
         QTableView *table = window->lstLearners;
         const int learners = int(truth.pupils.size());
         // Every pupil a row, Noah who never saved too; the guest apart, the average between.
@@ -335,10 +334,7 @@ private slots:
 
         // "How is Mia doing in Subtraction since October?": her row, her period in words.
         choose(window->cboDrill, "Subtraction");
-        choose(window->cboPeriod, "Since…");
-        window->datSince->setFocus();
-        window->datSince->setDate(truth.since);
-        QTRY_VERIFY(!window->reading());
+        showSince(window, truth.since);
         table->setFocus();
         table->setCurrentIndex(table->model()->index(column(table, 0).indexOf(truth.mia), 0));
         QVERIFY(window->trend().startsWith(
@@ -380,12 +376,8 @@ private slots:
         QFETCH(QString, proposed);
         writeFile("Divide.txt", divisionRecord(name.constData(), "03/01/26", "40.00%"));
         QFile::remove("Add.txt");
-        m_main = std::make_unique<shell::mdiSumbrook>();
-        m_main->findChild<QAction *>("mnuItemProgress")->trigger();
-        auto *window = static_cast<ProgressWindow *>(frmProgress().form());
-        window->cboPeriod->setCurrentIndex(int(PeriodKind::Since));
-        window->datSince->setDate(QDate(2026, 3, 1));
-        QTRY_VERIFY(!window->reading());
+        ProgressWindow *window = openProgress();
+        showSince(window, QDate(2026, 3, 1));
         window->lstLearners->setCurrentIndex(window->lstLearners->model()->index(0, 0));
 
         // The class table and the learner's records alike.
@@ -404,14 +396,10 @@ private slots:
         qputenv("HOME", QFile::encodeName(home.path()));
         QVERIFY(QDir(home.path()).mkdir("Documents"));
         QString shown;
-        QTimer answer;
-        connect(&answer, &QTimer::timeout, [&] {
-            if (auto *box = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-                shown = box->selectedFiles().value(0);
-                box->reject();
-            }
+        whenModal([&](QWidget *box) {
+            shown = qobject_cast<QFileDialog *>(box)->selectedFiles().value(0);
+            qobject_cast<QFileDialog *>(box)->reject();
         });
-        answer.start(10);
         window->cmdSaveTable->click();
         qputenv("HOME", realHome);
         QCOMPARE(shown, home.filePath("Documents/" + proposed + ".csv"));
@@ -435,10 +423,8 @@ private slots:
         const auto english = qScopeGuard(
             [] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); });
         showProgress();
-        auto *window = static_cast<ProgressWindow *>(frmProgress().form());
-        window->cboPeriod->setCurrentIndex(int(PeriodKind::Since));
-        window->datSince->setDate(QDate(2026, 3, 1));
-        QTRY_VERIFY(!window->reading());
+        ProgressWindow *window = readProgress();
+        showSince(window, QDate(2026, 3, 1));
         const QList<QByteArray> lines = window->tableBytes().split('\n');
         QVERIFY2(lines.value(1).startsWith("\"'-1;2\";yes;;;;;;;;;;;;;40,0;4;10;-50,0;"),
                  lines.value(1).constData());
@@ -452,11 +438,7 @@ private slots:
     {
         if (const QString planted = qEnvironmentVariable("SUMBROOK_PLANTED"); !planted.isEmpty()) {
             QVERIFY(QDir::setCurrent(planted));
-            m_main = std::make_unique<shell::mdiSumbrook>();
-            m_main->findChild<QAction *>("mnuItemProgress")->trigger();
-            auto *window = static_cast<ProgressWindow *>(frmProgress().form());
-            QVERIFY(window->findChild<QWidget *>("picChart"));
-            QTRY_VERIFY(!window->reading());
+            QVERIFY(openProgress()->findChild<QWidget *>("picChart"));
             toolkit::dialogs::answerNextMessage(QMessageBox::Ok); // where there is no voice
             toolkit::speech::setOn(true);
             toolkit::speech::say("1");
@@ -489,6 +471,15 @@ private slots:
     }
 
 private:
+    // Progress opened from the main window's menu, once it has read the folder.
+    ProgressWindow *openProgress()
+    {
+        m_main = std::make_unique<shell::mdiSumbrook>();
+        m_main->show();
+        menuItem(*m_main, "mnuItemProgress")->trigger();
+        return readProgress();
+    }
+
     ScratchFolder m_folder;
     std::unique_ptr<shell::mdiSumbrook> m_main;
 };
