@@ -150,12 +150,9 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("named pipe") << "pipe"
-                                    << "It is a named pipe, not a file.";
-        QTest::newRow("link to /dev/zero") << "device"
-                                           << "It is a device, not a file.";
-        QTest::newRow("folder") << "folder"
-                                << "It is a folder, not a file.";
+        for (const auto &[kind, what] :
+             {std::pair{"pipe", "named pipe"}, {"device", "device"}, {"folder", "folder"}})
+            QTest::newRow(kind) << kind << QStringLiteral("It is a %1, not a file.").arg(what);
     }
     void whatIsNoPlainFileIsRefusedAtOnce()
     {
