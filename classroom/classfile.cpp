@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classfile.h"
 
+#include "drilltable/drills.h"
 #include "drilltable/levels.h"
 
 #include <QCoreApplication>
@@ -20,14 +21,13 @@ namespace classroom {
 
 namespace {
 
-const QStringList DrillKeys{QStringLiteral("addition"), QStringLiteral("subtraction"),
-                            QStringLiteral("multiplication"), QStringLiteral("division")};
-
-// A text translated in the class file's context.
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("classroom::ClassFile", text);
-}
+// The keys of the table's drills, in its order, as the file names them: "addition".
+const QStringList DrillKeys = [] {
+    QStringList keys;
+    for (const drilltable::Drill &drill : drilltable::Drills)
+        keys << QString::fromLatin1(drill.key);
+    return keys;
+}();
 
 QString userName(uid_t user)
 {
@@ -63,15 +63,10 @@ QString quoted(const QString &value)
     return u'"' + text + u'"';
 }
 
-QString drillTitle(const QString &drill)
+QString drillTitle(const QString &key)
 {
-    static const char *const titles[] = {
-        QT_TRANSLATE_NOOP("classroom::ClassFile", "Addition"),
-        QT_TRANSLATE_NOOP("classroom::ClassFile", "Subtraction"),
-        QT_TRANSLATE_NOOP("classroom::ClassFile", "Multiplication"),
-        QT_TRANSLATE_NOOP("classroom::ClassFile", "Division")};
-    const qsizetype i = DrillKeys.indexOf(drill);
-    return i < 0 ? drill : translated(titles[i]);
+    const qsizetype i = DrillKeys.indexOf(key);
+    return i < 0 ? key : drilltable::title(drilltable::Drills[i]);
 }
 
 } // namespace

@@ -12,7 +12,6 @@
 #include "toolkit/forms/dialogs.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,16 +21,6 @@
 namespace classroom {
 
 using namespace toolkit;
-
-namespace {
-
-// A drill's column: its window's caption.
-QString drillColumn(const drilltable::Drill &drill)
-{
-    return QCoreApplication::translate("drills::DrillWindow", drill.caption);
-}
-
-} // namespace
 
 const toolkit::WindowDesign ClassWindow::Design{.name = "frmClass",
                                                 .caption = QT_TR_NOOP("Class"),
@@ -73,7 +62,7 @@ ClassWindow::ClassWindow(QWidget *parent)
                  &ClassWindow::cmdSave>(*this);
     QStringList headings{tr("Name")};
     for (const drilltable::Drill &drill : drilltable::Drills)
-        headings << drillColumn(drill);
+        headings << drilltable::title(drill);
     grdClass->setColumnCount(int(headings.size()));
     grdClass->setHorizontalHeaderLabels(headings);
     // Each column as wide as its widest level in the language shown, at any scale; the table
@@ -129,7 +118,7 @@ void ClassWindow::showClass(int currentRow)
             const QString drill = QString::fromLatin1(column.key);
             auto *choice = new QComboBox(grdClass);
             choice->setObjectName(QStringLiteral("cboLevel(%1,%2)").arg(row).arg(drill));
-            choice->setAccessibleName(tr("%1: %2").arg(name->text(), drillColumn(column)));
+            choice->setAccessibleName(tr("%1: %2").arg(name->text(), drilltable::title(column)));
             if (!wholeClass)
                 choice->addItem(tr("Like the class"), QString());
             QStringList levels = drilltable::Level::offered(drill);

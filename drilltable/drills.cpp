@@ -1,7 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Sumbrook developers <sumbrook@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What every row of the table of drills must hold, checked as the program is built.
+// What every row of the table of drills must hold, checked as the program is built, and a drill's
+// title.
 #include "drills.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -51,5 +54,11 @@ static_assert(std::ranges::all_of(Drills, [](const Drill &drill) {
 }));
 
 } // namespace
+
+QString title(const Drill &drill)
+{
+    // The rows' Progress names are written in Progress's context.
+    return QCoreApplication::translate("progress::ProgressWindow", drill.progressName);
+}
 
 } // namespace drilltable

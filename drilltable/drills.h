@@ -6,6 +6,7 @@
 
 #include "scores/scorerecord.h"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
@@ -165,6 +166,10 @@ constexpr const Drill &drillOfExercise(int index)
     }
     qFatal("No drill has exercise %d", index);
 }
+// A drill's name as a teacher reads it, in the program's language: "Addition", as Progress lists
+// it. The Class window and the class file's messages name drills so too.
+QString title(const Drill &drill);
+
 constexpr const char *exerciseName(int index)
 {
     const Drill &row = drillOfExercise(index);

@@ -154,10 +154,10 @@ QByteArray ProgressWindow::tableBytes() const
     } else {
         QStringList headers{tr("Learner"), tr("In the class")};
         for (const Drill &drill : drilltable::Drills)
-            headers << tr("%1: average (%)").arg(drillTitle(drill))
-                    << tr("%1: right answers").arg(drillTitle(drill))
-                    << tr("%1: questions").arg(drillTitle(drill))
-                    << tr("%1: change (points)").arg(drillTitle(drill));
+            headers << tr("%1: average (%)").arg(drilltable::title(drill))
+                    << tr("%1: right answers").arg(drilltable::title(drill))
+                    << tr("%1: questions").arg(drilltable::title(drill))
+                    << tr("%1: change (points)").arg(drilltable::title(drill));
         headers << tr("Days practised") << tr("Last practised") << tr("From") << tr("To");
         line(headers);
         const auto row = [&](const ClassRow &learner, const QString &name, const QString &in,

@@ -185,11 +185,6 @@ Roster rosterOf(const QString &folder)
 
 } // namespace
 
-QString drillTitle(const Drill &drill)
-{
-    return tr(drill.progressName);
-}
-
 QString levelTitle(const Drill &drill, const QString &name)
 {
     const auto level = drilltable::Level::fromName(QString::fromLatin1(drill.key), name);
@@ -495,7 +490,7 @@ void ProgressWindow::showClass(const QString &chosen)
     }
     QStringList headers{tr("Learner")};
     for (const Drill *drill : drills)
-        headers << drillTitle(*drill) << tr("%1: change").arg(drillTitle(*drill));
+        headers << drilltable::title(*drill) << tr("%1: change").arg(drilltable::title(*drill));
     headers << tr("Days practised") << tr("Last practised");
     // The class, its average, then those not in it: the order before any sorting.
     m_rows.clear();
@@ -635,10 +630,10 @@ QString ProgressWindow::trend() const
                                   : tr("in %1 saves").arg(QLocale().toString(tally.now.saves));
         if (!before)
             words << tr("%1: %2 %3, none the period before")
-                         .arg(drillTitle(drill), averageText(tally.now), saves);
+                         .arg(drilltable::title(drill), averageText(tally.now), saves);
         else
             words << tr("%1: %2 %3, %4 from %5 the period before")
-                         .arg(drillTitle(drill), averageText(tally.now), saves,
+                         .arg(drilltable::title(drill), averageText(tally.now), saves,
                               *now >= *before ? tr("up") : tr("down"), percentText(*before, 1));
     }
     if (words.isEmpty())

@@ -135,8 +135,6 @@ toolkit::WindowInstance &frmProgress();
 // Opens the window, on one drill's exercises or, given none, on every drill's.
 void showProgress(const Drill *drill = nullptr);
 
-// A drill's name in the window's language: "Addition".
-QString drillTitle(const Drill &drill);
 // A level as a teacher reads it ("Sums to 10"); one this program does not know, as written.
 QString levelTitle(const Drill &drill, const QString &name);
 // An exercise's name in the window's language: "Addition, 2 numbers", "Division".

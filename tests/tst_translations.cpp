@@ -26,6 +26,7 @@
 #include "toolkit/look/focusstyle.h"
 #include "toolkit/text/translations.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QBitmap>
 #include <QComboBox>
@@ -123,6 +124,9 @@ QStringList shownTexts(const toolkit::Form *form)
             texts << button->text();
         if (const auto *box = qobject_cast<const QPlainTextEdit *>(w))
             texts << box->toPlainText();
+        if (const auto *table = qobject_cast<const QAbstractItemView *>(w))
+            for (int c = 0; c < table->model()->columnCount(); ++c)
+                texts << table->model()->headerData(c, Qt::Horizontal).toString();
         texts << w->accessibleName() << w->accessibleDescription();
     }
     for (const QMenu *menu : form->menus()) {
@@ -370,7 +374,7 @@ private slots:
         install(std::make_unique<MarkingTranslator>());
         shell::mdiSumbrook main;
         main.show();
-        QStringList texts = drillWindowsOpened(main);
+        QStringList texts = drillWindowsOpened(main) + shownTexts(classroom::frmClass().show());
         for (const QAction *item : main.findChildren<QAction *>())
             if (!item->objectName().isEmpty())
                 texts << item->text();

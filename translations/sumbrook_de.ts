@@ -260,22 +260,6 @@ Trotzdem speichern? Mit Nein kannst du den Text ändern.</numerusform>
 <context>
     <name>classroom::ClassFile</name>
     <message>
-        <source>Addition</source>
-        <translation>Plusaufgaben</translation>
-    </message>
-    <message>
-        <source>Subtraction</source>
-        <translation>Minusaufgaben</translation>
-    </message>
-    <message>
-        <source>Multiplication</source>
-        <translation>Malaufgaben</translation>
-    </message>
-    <message>
-        <source>Division</source>
-        <translation>Geteiltaufgaben</translation>
-    </message>
-    <message>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>

@@ -260,22 +260,6 @@ Save all the same? No goes back to the text.</source>
 <context>
     <name>classroom::ClassFile</name>
     <message>
-        <source>Addition</source>
-        <translation>Suma</translation>
-    </message>
-    <message>
-        <source>Subtraction</source>
-        <translation>Resta</translation>
-    </message>
-    <message>
-        <source>Multiplication</source>
-        <translation>Multiplicación</translation>
-    </message>
-    <message>
-        <source>Division</source>
-        <translation>División</translation>
-    </message>
-    <message>
         <source>Line %1: %2</source>
         <translation>Línea %1: %2</translation>
     </message>

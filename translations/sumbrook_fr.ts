@@ -260,22 +260,6 @@ Enregistrer quand même&#xa0;? Non revient au texte.</numerusform>
 <context>
     <name>classroom::ClassFile</name>
     <message>
-        <source>Addition</source>
-        <translation>Addition</translation>
-    </message>
-    <message>
-        <source>Subtraction</source>
-        <translation>Soustraction</translation>
-    </message>
-    <message>
-        <source>Multiplication</source>
-        <translation>Multiplication</translation>
-    </message>
-    <message>
-        <source>Division</source>
-        <translation>Division</translation>
-    </message>
-    <message>
         <source>Line %1: %2</source>
         <translation>Ligne %1&#xa0;: %2</translation>
     </message>
