@@ -67,6 +67,7 @@ inline void whenModal(const std::function<void(QWidget *)> &answer)
     auto *poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
         if (QWidget *box = QApplication::activeModalWidget()) {
+            poll->stop(); // once only, even while the answer opens a box of its own
             poll->deleteLater();
             answer(box);
         }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The modal box seam: answers given in advance are taken in order, and with none waiting the real
 // input and message boxes are shown and answered by a user.
+#include "controls.h"
 #include "toolkit/forms/dialogs.h"
 
 #include <QApplication>
@@ -11,28 +12,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 using namespace toolkit;
 
 namespace {
-
-// Acts on the next modal box as a user would, from a timer started before the box opens.
-void whenABoxOpens(std::function<void(QWidget *)> act)
-{
-    auto *poll = new QTimer(qApp);
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, qApp, [poll, act] {
-        if (QWidget *box = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(box);
-        }
-    });
-    poll->start();
-}
 
 QPushButton *buttonOf(QWidget *box, const QString &caption)
 {
@@ -53,7 +36,7 @@ private slots:
     void theRealInputBoxReturnsWhatWasTyped()
     {
         QString prompt, title, field;
-        whenABoxOpens([&](QWidget *box) {
+        whenModal([&](QWidget *box) {
             auto *dialog = qobject_cast<QInputDialog *>(box);
             QVERIFY(dialog);
             prompt = dialog->labelText();
@@ -74,7 +57,7 @@ private slots:
         // The title bar holds the title in a bold face, the box's icon and its buttons.
         const QString title = QStringLiteral("Enregistrer le score de calcul");
         int width = 0;
-        whenABoxOpens([&](QWidget *box) {
+        whenModal([&](QWidget *box) {
             width = box->width();
             box->close();
         });
@@ -90,7 +73,7 @@ private slots:
     void theRealInputBoxHoldsOneLine()
     {
         QString shown;
-        whenABoxOpens([&](QWidget *box) {
+        whenModal([&](QWidget *box) {
             auto *edit = box->findChild<QLineEdit *>();
             QTest::keyClicks(edit, QStringLiteral("Eve"));
             QApplication::clipboard()->setText(QStringLiteral("\r\nX\nY"));
@@ -113,7 +96,7 @@ private slots:
     void theRealInputBoxGivesNothingOnCancelOrAnEmptyOk()
     {
         QFETCH(QString, button);
-        whenABoxOpens([&](QWidget *box) {
+        whenModal([&](QWidget *box) {
             if (button == "Cancel")
                 QTest::keyClicks(box->findChild<QLineEdit *>(), QStringLiteral("typed"));
             QPushButton *pressed = buttonOf(box, button);
@@ -127,7 +110,7 @@ private slots:
     {
         QString text, title;
         bool hasIcon = true;
-        whenABoxOpens([&](QWidget *box) {
+        whenModal([&](QWidget *box) {
             text = box->findChild<QLabel *>("qt_msgbox_label")->text();
             title = box->windowTitle();
             hasIcon = !box->findChild<QLabel *>("qt_msgboxex_icon_label")->pixmap().isNull();
@@ -140,7 +123,7 @@ private slots:
         QCOMPARE(title, "Math  Scores");
         QVERIFY(!hasIcon);
 
-        whenABoxOpens([](QWidget *box) { QTest::mouseClick(buttonOf(box, "No"), Qt::LeftButton); });
+        whenModal([](QWidget *box) { QTest::mouseClick(buttonOf(box, "No"), Qt::LeftButton); });
         QCOMPARE(messageBox(nullptr, "Save?", "Math  Scores", QMessageBox::Yes | QMessageBox::No,
                             QMessageBox::Yes),
                  QMessageBox::No);
@@ -157,7 +140,7 @@ private slots:
     {
         QFETCH(bool, escape);
         QStringList shown;
-        whenABoxOpens([&](QWidget *box) {
+        whenModal([&](QWidget *box) {
             for (auto *button : box->findChildren<QPushButton *>()) {
                 if (button->isVisible())
                     shown << button->text().remove('&');
